@@ -1,0 +1,29 @@
+#include "link/message_presenter.h"
+
+#include <cstdio>
+
+namespace {
+
+class StderrPresenter : public IMessagePresenter {
+public:
+    MsgAnswer Present(const MessageBoxRequest& request) override
+    {
+        std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
+        return request.defaultButton;
+    }
+};
+
+StderrPresenter g_stderrPresenter;
+IMessagePresenter* g_presenter = &g_stderrPresenter;
+
+} // namespace
+
+void SetMessagePresenter(IMessagePresenter* presenter)
+{
+    g_presenter = presenter ? presenter : &g_stderrPresenter;
+}
+
+MsgAnswer PresentMessage(const MessageBoxRequest& request)
+{
+    return g_presenter->Present(request);
+}

@@ -1,0 +1,32 @@
+// The message-presenter seam: every message box of the system ends in one call here.
+// The GUI shows a real box, the CLI prints, tests record and answer from a script.
+#pragma once
+
+#include <string>
+
+enum class MsgIcon { Stop, Information, Question, Exclamation };
+enum class MsgButtons { Ok, YesNo };
+enum class MsgAnswer { Ok, Yes, No };
+
+struct MessageBoxRequest {
+    int kind = 0;              // MSG_ERROR, MSG_INFO, or 0 for questions and other boxes
+    std::string caption;
+    MsgIcon icon = MsgIcon::Information;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgAnswer defaultButton = MsgAnswer::Ok;
+    bool taskModal = false;
+    std::string text;
+};
+
+class IMessagePresenter {
+public:
+    virtual ~IMessagePresenter() = default;
+    // Shows the box modally and returns the user's answer.
+    virtual MsgAnswer Present(const MessageBoxRequest& request) = 0;
+};
+
+// Installs the presenter used from now on; nullptr restores the default, which
+// writes the caption and text to standard error and answers with the default button.
+void SetMessagePresenter(IMessagePresenter* presenter);
+
+MsgAnswer PresentMessage(const MessageBoxRequest& request);

@@ -1,0 +1,69 @@
+#include "link/port_resolver.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+bool DeviceExists(const std::string& path)
+{
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+// COM1..COM4 as 1..4; 0 for any other name.
+int ComNumber(const std::string& portName)
+{
+    if (portName.size() != 4 || portName.compare(0, 3, "COM") != 0)
+        return 0;
+    const char digit = portName[3];
+    return (digit >= '1' && digit <= '4') ? digit - '0' : 0;
+}
+
+class DefaultResolver : public IPortResolver {
+public:
+    std::string DeviceFor(const std::string& portName) override { return DefaultDeviceFor(portName); }
+};
+
+DefaultResolver g_defaultResolver;
+IPortResolver* g_resolver = &g_defaultResolver;
+
+} // namespace
+
+std::string DefaultDeviceFor(const std::string& portName)
+{
+    if (!portName.empty() && (portName[0] == '/' || portName[0] == '\\'))
+        return portName;
+#ifdef _WIN32
+    return "\\\\.\\" + portName;
+#else
+    switch (ComNumber(portName)) {
+    case 1:
+    case 2: {
+        // One USB programming cable shows up as ttyUSB0 (serial converters) or
+        // ttyACM0 (modem-class cables); either becomes COM1 without any setting.
+        const std::string index(1, static_cast<char>('0' + ComNumber(portName) - 1));
+        const std::string usb = "/dev/ttyUSB" + index;
+        const std::string acm = "/dev/ttyACM" + index;
+        if (!DeviceExists(usb) && DeviceExists(acm))
+            return acm;
+        return usb;
+    }
+    case 3:
+        return "/dev/ttyS0";
+    case 4:
+        return "/dev/ttyS1";
+    default:
+        return "/dev/" + portName;
+    }
+#endif
+}
+
+void SetPortResolver(IPortResolver* resolver)
+{
+    g_resolver = resolver ? resolver : &g_defaultResolver;
+}
+
+std::string ResolvePort(const std::string& portName)
+{
+    return g_resolver->DeviceFor(portName);
+}

@@ -1,0 +1,102 @@
+// The radio link: frames to and from the radio over the attached serial port, and
+// the radio and option board commands built on them. Every failure is shown where
+// it is found (a message box through the presenter) and kept in m_nStatus.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+class CSerialPort;
+
+// Link status of the last send, receive or command.
+enum : int {
+    LINK_OK = 0,
+    LINK_NO_RESPONSE = 1,
+    LINK_INCOMPLETE = 2,
+    LINK_TOO_LONG = 3,
+    LINK_CHECKSUM_ERROR = 4,
+    LINK_NAK = 5,
+    LINK_NOT_SUPPORTED = 6,
+    LINK_NO_PORT = 9,
+    LINK_UNEXPECTED = 10,
+};
+
+// Protocol constants.
+constexpr int LINK_ATTEMPTS = 1;
+constexpr uint8_t RADIO_ACK = 0x05;
+constexpr uint8_t RADIO_NAK = 0x06;
+constexpr uint8_t RADIO_NOT_SUPPORTED = 0x86;
+constexpr int REPLY_TIMEOUT_MS = 1000;
+constexpr int COMMAND_SETTLE_MS = 100;
+constexpr int RESET_SETTLE_MS = 1000;
+constexpr uint8_t OP_RESET_RADIO = 0x10;
+constexpr uint8_t OP_READ_RADIO_INFO = 0x23;
+constexpr uint8_t OP_BOARD_MESSAGE = 0x2F;
+constexpr uint8_t OP_RADIO_INFO_REPLY = 0x8B;
+constexpr uint8_t OP_BOARD_REPLY = 0x8F;
+
+// Board message letters.
+constexpr uint8_t BOARD_READ = 0x45;   // 'E'
+constexpr uint8_t BOARD_WRITE = 0x44;  // 'D'
+constexpr uint8_t BOARD_ANSWER = 0x43; // 'C'
+
+// Limits of frames and buffers.
+constexpr size_t RX_FRAME_MAX = 261;      // longest frame received, header to checksum
+constexpr size_t RX_DATA_SIZE = 257;      // room for the data field of any complete frame
+constexpr int RADIO_INFO_TEXT_SIZE = 40;  // ReadRadioInfo's text buffer, zero included
+constexpr int WRITE_BOARD_MAX = 261;      // most bytes WriteBoard accepts
+constexpr size_t BOARD_TYPE_BUFFER = 256; // IdentifyBoard's answer buffer
+
+// Board addresses of the functions selected by a read of count 0.
+constexpr uint16_t BOARD_FN_IDENTIFY = 0;
+constexpr uint16_t BOARD_FN_START_CALIBRATION = 1;
+constexpr uint16_t BOARD_FN_CHECK_CALIBRATION = 2;
+
+// The board type text every board operation expects.
+extern const char* const BOARD_TYPE_TEXT;
+
+class CRadioLink {
+public:
+    CRadioLink();
+    CRadioLink(const CRadioLink&) = delete;
+    CRadioLink& operator=(const CRadioLink&) = delete;
+
+    // Framing.
+    void SendFrame(uint8_t opcode, const uint8_t* data, int count);
+    void SendExtendedFrame(uint8_t opcode, const uint8_t* data, int count);
+    // Receives one frame. When `data` is given, up to `capacity` data bytes are
+    // copied there and their number stored in `*length` (if given).
+    int ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, int* length, int timeoutMs,
+                     int noResponseMessageId);
+    static uint8_t FrameChecksum(const uint8_t* bytes, size_t count);
+
+    // Radio commands.
+    bool ResetRadio();
+    bool ReadRadioInfo(char* text, uint8_t item, int& textLength, bool quiet);
+
+    // Board messages. ReadBoard never writes more than `bufferSize` bytes into
+    // `buffer`: the answer's data (cut to bufferSize - 1) followed by a zero byte.
+    bool ReadBoard(uint16_t address, int count, uint8_t* buffer, size_t bufferSize, int* dataLength);
+    bool WriteBoard(uint16_t address, int count, const uint8_t* data);
+    bool IdentifyBoard(const char* expectedType);
+    bool StartCalibration();
+    bool CheckCalibration();
+    static uint8_t BoardChecksum(const uint8_t* bytes, size_t count);
+
+    int m_nStatus;
+    CSerialPort* m_pPort;
+    uint8_t m_nRxOpcode;
+    uint32_t m_nRxCount;
+    uint8_t m_rxBuffer[RX_FRAME_MAX];
+    uint8_t m_rxData[RX_DATA_SIZE];
+    int m_nRxDataLength; // data bytes of the last frame received into m_rxData
+
+private:
+    enum class Outcome { Answer, Failed, NoEcho, NotSupported };
+    Outcome RunExchange(bool boardMessage, uint8_t opcode, const uint8_t* request, int count,
+                        uint8_t expectedAnswer, bool quiet, bool statusOnRefusal);
+    void TransmitFrame(const uint8_t* frame, size_t frameSize, int dataCount);
+    void FailWith(int status, int messageId);
+};
+
+extern CRadioLink theRadioLink;

@@ -1,0 +1,265 @@
+// Radio and option board commands: each sends one frame, reads its echo, the radio's
+// acknowledgement and the answer, shows its own failures and returns success.
+#include "link/radio_link.h"
+
+#include "link/clock.h"
+#include "link/status_message.h"
+#include "resources/string_ids.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+const char* const BOARD_TYPE_TEXT = "Vigilon";
+
+namespace {
+
+constexpr int BOARD_READ_REQUEST_SIZE = 5;
+constexpr int BOARD_MESSAGE_OVERHEAD = 5; // letter, count, two address bytes, checksum
+
+} // namespace
+
+uint8_t CRadioLink::BoardChecksum(const uint8_t* bytes, size_t count)
+{
+    unsigned sum = 0;
+    for (size_t i = 0; i < count; ++i)
+        sum += bytes[i];
+    return static_cast<uint8_t>((0x100 - (sum & 0xFF)) & 0xFF);
+}
+
+// One attempt of the request / echo / acknowledgement / answer exchange. On Answer
+// the expected answer frame's data is in m_rxData (m_nRxDataLength bytes).
+CRadioLink::Outcome CRadioLink::RunExchange(bool boardMessage, uint8_t opcode, const uint8_t* request,
+                                            int count, uint8_t expectedAnswer, bool quiet,
+                                            bool statusOnRefusal)
+{
+    if (boardMessage)
+        SendExtendedFrame(opcode, request, count);
+    else
+        SendFrame(opcode, request, count);
+    if (m_nStatus == LINK_NO_RESPONSE || m_nStatus == LINK_NO_PORT)
+        return Outcome::NoEcho;
+    // Any other echo failure has been shown; the radio's answer may still come.
+
+    uint8_t ackOpcode = 0;
+    m_nRxDataLength = 0;
+    if (ReceiveFrame(ackOpcode, m_rxData, sizeof(m_rxData), &m_nRxDataLength, REPLY_TIMEOUT_MS,
+                     IDS_NO_RESPONSE_RADIO)
+        != LINK_OK)
+        return Outcome::Failed;
+
+    if (ackOpcode != RADIO_ACK) {
+        if (ackOpcode == RADIO_NAK) {
+            ShowStatusMessage(MSG_ERROR, IDS_NAK_RECEIVED);
+            if (statusOnRefusal)
+                m_nStatus = LINK_NAK;
+        } else {
+            ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
+            if (statusOnRefusal)
+                m_nStatus = LINK_UNEXPECTED;
+        }
+        return Outcome::Failed;
+    }
+
+    uint8_t answerOpcode = 0;
+    m_nRxDataLength = 0;
+    if (ReceiveFrame(answerOpcode, m_rxData, sizeof(m_rxData), &m_nRxDataLength, REPLY_TIMEOUT_MS,
+                     boardMessage ? IDS_NO_RESPONSE_BOARD : IDS_NO_RESPONSE_RADIO)
+        != LINK_OK)
+        return Outcome::Failed;
+
+    if (answerOpcode == expectedAnswer)
+        return Outcome::Answer;
+    if (answerOpcode == RADIO_NOT_SUPPORTED) {
+        if (!quiet)
+            ShowStatusMessage(MSG_ERROR, IDS_NOT_SUPPORTED);
+        m_nStatus = LINK_NOT_SUPPORTED;
+        return Outcome::NotSupported;
+    }
+    if (answerOpcode == RADIO_NAK) {
+        ShowStatusMessage(MSG_ERROR, IDS_NAK_RECEIVED);
+        if (statusOnRefusal)
+            m_nStatus = LINK_NAK;
+    } else {
+        ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
+        if (statusOnRefusal)
+            m_nStatus = LINK_UNEXPECTED;
+    }
+    return Outcome::Failed;
+}
+
+bool CRadioLink::ResetRadio()
+{
+    for (int attempt = 0; attempt < LINK_ATTEMPTS; ++attempt) {
+        SendFrame(OP_RESET_RADIO, nullptr, 0);
+        if (m_nStatus == LINK_NO_RESPONSE || m_nStatus == LINK_NO_PORT)
+            return false;
+        uint8_t ackOpcode = 0;
+        m_nRxDataLength = 0;
+        if (ReceiveFrame(ackOpcode, m_rxData, sizeof(m_rxData), &m_nRxDataLength, REPLY_TIMEOUT_MS,
+                         IDS_NO_RESPONSE_RADIO)
+            != LINK_OK)
+            continue;
+        if (ackOpcode == RADIO_ACK) {
+            // The radio restarts; give it its time before anything else is sent.
+            PauseMoreThan(RESET_SETTLE_MS + 1);
+            m_nStatus = LINK_OK;
+            return true;
+        }
+        if (ackOpcode == RADIO_NAK) {
+            ShowStatusMessage(MSG_ERROR, IDS_NAK_RECEIVED);
+            m_nStatus = LINK_NAK;
+        } else {
+            ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
+            m_nStatus = LINK_UNEXPECTED;
+        }
+    }
+    return false;
+}
+
+bool CRadioLink::ReadRadioInfo(char* text, uint8_t item, int& textLength, bool quiet)
+{
+    textLength = 0;
+    if (text != nullptr)
+        text[0] = '\0';
+    bool ok = false;
+    for (int attempt = 0; attempt < LINK_ATTEMPTS && !ok; ++attempt) {
+        const Outcome outcome = RunExchange(false, OP_READ_RADIO_INFO, &item, 1, OP_RADIO_INFO_REPLY, quiet, true);
+        if (outcome == Outcome::NoEcho)
+            return false;
+        if (outcome == Outcome::NotSupported)
+            break;
+        if (outcome != Outcome::Answer)
+            continue;
+        // The first data byte is skipped; the rest, at most 39 bytes, is the text.
+        const int k = std::min(m_nRxDataLength, RADIO_INFO_TEXT_SIZE);
+        const int length = std::max(0, k - 1);
+        if (text != nullptr) {
+            if (length > 0)
+                std::memcpy(text, m_rxData + 1, static_cast<size_t>(length));
+            text[length] = '\0';
+        }
+        textLength = length;
+        ok = true;
+    }
+    PauseMoreThan(COMMAND_SETTLE_MS + 1);
+    return ok;
+}
+
+bool CRadioLink::ReadBoard(uint16_t address, int count, uint8_t* buffer, size_t bufferSize, int* dataLength)
+{
+    uint8_t request[BOARD_READ_REQUEST_SIZE];
+    request[0] = BOARD_READ;
+    request[1] = static_cast<uint8_t>(address >> 8);
+    request[2] = static_cast<uint8_t>(address & 0xFF);
+    request[3] = static_cast<uint8_t>(count & 0xFF);
+    request[4] = BoardChecksum(request, 4);
+    if (dataLength != nullptr)
+        *dataLength = 0;
+
+    bool ok = false;
+    for (int attempt = 0; attempt < LINK_ATTEMPTS && !ok; ++attempt) {
+        const Outcome outcome =
+            RunExchange(true, OP_BOARD_MESSAGE, request, BOARD_READ_REQUEST_SIZE, OP_BOARD_REPLY, false, false);
+        if (outcome == Outcome::NoEcho)
+            return false;
+        if (outcome == Outcome::NotSupported)
+            break;
+        if (outcome != Outcome::Answer)
+            continue;
+        if (m_nRxDataLength < 1 || m_rxData[0] != BOARD_ANSWER) {
+            ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
+            continue;
+        }
+        // The answer's length byte counts its data and the board checksum. Trust it
+        // no further than the bytes the frame really carried, and never write past
+        // the caller's buffer.
+        const int claimed = m_nRxDataLength >= 2 ? m_rxData[1] - 1 : 0;
+        const int carried = std::max(0, m_nRxDataLength - 2);
+        int n = std::max(0, std::min(claimed, carried));
+        if (buffer != nullptr && bufferSize > 0) {
+            n = std::min(n, static_cast<int>(bufferSize - 1));
+            if (n > 0)
+                std::memcpy(buffer, m_rxData + 2, static_cast<size_t>(n));
+            buffer[n] = 0;
+        } else {
+            n = 0;
+        }
+        if (dataLength != nullptr)
+            *dataLength = n;
+        ok = true;
+    }
+    PauseMoreThan(COMMAND_SETTLE_MS + 1);
+    return ok;
+}
+
+bool CRadioLink::WriteBoard(uint16_t address, int count, const uint8_t* data)
+{
+    if (count > WRITE_BOARD_MAX)
+        return false;
+    if (count < 0 || data == nullptr)
+        count = 0;
+    std::vector<uint8_t> request;
+    request.reserve(static_cast<size_t>(count) + BOARD_MESSAGE_OVERHEAD);
+    request.push_back(BOARD_WRITE);
+    request.push_back(static_cast<uint8_t>((count + 3) & 0xFF));
+    request.push_back(static_cast<uint8_t>(address >> 8));
+    request.push_back(static_cast<uint8_t>(address & 0xFF));
+    request.insert(request.end(), data, data + count);
+    request.push_back(BoardChecksum(request.data(), request.size()));
+
+    bool ok = false;
+    for (int attempt = 0; attempt < LINK_ATTEMPTS && !ok; ++attempt) {
+        const Outcome outcome = RunExchange(true, OP_BOARD_MESSAGE, request.data(),
+                                            static_cast<int>(request.size()), OP_BOARD_REPLY, false, false);
+        if (outcome == Outcome::NoEcho)
+            return false;
+        if (outcome == Outcome::NotSupported)
+            break;
+        if (outcome != Outcome::Answer)
+            continue;
+        if (m_nRxDataLength < 1 || m_rxData[0] != BOARD_ANSWER) {
+            ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
+            continue;
+        }
+        // Any confirmation other than 02 01 is a refusal without a message of its own.
+        ok = m_nRxDataLength >= 3 && m_rxData[1] == 0x02 && m_rxData[2] == 0x01;
+    }
+    PauseMoreThan(COMMAND_SETTLE_MS + 1);
+    return ok;
+}
+
+bool CRadioLink::IdentifyBoard(const char* expectedType)
+{
+    uint8_t answer[BOARD_TYPE_BUFFER];
+    int length = 0;
+    if (!ReadBoard(BOARD_FN_IDENTIFY, 0, answer, sizeof(answer), &length))
+        return false;
+    const size_t expectedLength = expectedType ? std::strlen(expectedType) : 0;
+    if (static_cast<size_t>(length) == expectedLength
+        && std::memcmp(answer, expectedType, expectedLength) == 0)
+        return true;
+    ShowStatusMessage(MSG_ERROR, IDS_UNKNOWN_BOARD);
+    return false;
+}
+
+bool CRadioLink::StartCalibration()
+{
+    uint8_t answer[BOARD_TYPE_BUFFER];
+    int length = 0;
+    if (!ReadBoard(BOARD_FN_START_CALIBRATION, 0, answer, sizeof(answer), &length))
+        return false;
+    if (length == 1 && answer[0] != 0)
+        return true;
+    ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_BOARD);
+    return false;
+}
+
+bool CRadioLink::CheckCalibration()
+{
+    uint8_t answer[BOARD_TYPE_BUFFER];
+    int length = 0;
+    if (!ReadBoard(BOARD_FN_CHECK_CALIBRATION, 0, answer, sizeof(answer), &length))
+        return false;
+    return length == 1 && answer[0] == 1;
+}

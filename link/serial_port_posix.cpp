@@ -1,0 +1,180 @@
+// CSerialPort on POSIX systems: termios for the line settings, poll() for the read
+// time-outs, TIOCEXCL plus flock() for exclusive use.
+#include "link/serial_port.h"
+
+#include "link/clock.h"
+#include "link/operation_host.h"
+#include "link/port_resolver.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int INVALID_HANDLE = -1;
+
+// Waits until fd is ready for `events` or the deadline passes, sleeping in slices
+// and making the idle call between them. True when ready.
+bool WaitReady(int fd, short events, int64_t deadlineMs)
+{
+    for (;;) {
+        const int64_t now = ClockNowMs();
+        const int64_t left = deadlineMs - now;
+        struct pollfd pfd = { fd, events, 0 };
+        const int slice = static_cast<int>(std::max<int64_t>(0, std::min<int64_t>(left, IDLE_SLICE_MS)));
+        const int result = ::poll(&pfd, 1, slice);
+        if (result > 0)
+            return true;
+        if (result < 0 && errno != EINTR)
+            return false;
+        if (left <= 0)
+            return false;
+        OperationHost().Idle();
+    }
+}
+
+} // namespace
+
+CSerialPort::CSerialPort() : m_hComm(INVALID_HANDLE) {}
+
+CSerialPort::~CSerialPort()
+{
+    Close();
+}
+
+bool CSerialPort::IsOpen() const
+{
+    return m_hComm != INVALID_HANDLE;
+}
+
+bool CSerialPort::Open(const char* portName)
+{
+    if (IsOpen() || portName == nullptr)
+        return false;
+    const std::string device = ResolvePort(portName);
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+
+    // Exclusive use. TIOCEXCL keeps out other users' opens but not root's, so a
+    // lock on the device is taken as well; either refusal means "in use". The lock
+    // comes before anything that would disturb another program's traffic.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    ::ioctl(fd, TIOCEXCL);
+    m_hComm = fd;
+
+    // The kernel's own tty queues stand in for the driver queue sizes.
+    ::tcflush(fd, TCIOFLUSH);
+
+    struct termios tio;
+    if (::tcgetattr(fd, &tio) != 0)
+        return false; // open but not configured: the caller treats it as not opened
+    ::cfmakeraw(&tio);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
+    tio.c_cflag |= CS8 | CLOCAL | CREAD;
+    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNPAR | PARMRK);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    ::cfsetispeed(&tio, B9600);
+    ::cfsetospeed(&tio, B9600);
+    const bool configured = ::tcsetattr(fd, TCSANOW, &tio) == 0;
+
+    // DTR and RTS held off. A device without modem lines (a pseudo-terminal)
+    // refuses the request; that is not a failure.
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    ::ioctl(fd, TIOCMBIC, &lines);
+    return configured;
+}
+
+void CSerialPort::Close()
+{
+    if (!IsOpen())
+        return;
+    ::tcflush(m_hComm, TCIOFLUSH);
+    // The exclusive flag outlives this descriptor when someone else keeps the
+    // device open; clear it so the next open is not refused.
+    ::ioctl(m_hComm, TIOCNXCL);
+    ::close(m_hComm); // also releases the lock
+    m_hComm = INVALID_HANDLE;
+}
+
+int CSerialPort::Read(unsigned char* buffer, int count)
+{
+    if (!IsOpen() || buffer == nullptr || count <= 0)
+        return 0;
+    const int64_t start = ClockNowMs();
+    const int64_t totalDeadline = start + SERIAL_READ_TOTAL_MS;
+    int got = 0;
+    int64_t deadline = totalDeadline;
+    while (got < count) {
+        if (!WaitReady(m_hComm, POLLIN, deadline))
+            break;
+        const ssize_t n = ::read(m_hComm, buffer + got, static_cast<size_t>(count - got));
+        if (n > 0) {
+            got += static_cast<int>(n);
+            // After the first byte, a gap longer than the interval time-out ends the read.
+            deadline = std::min(totalDeadline, ClockNowMs() + SERIAL_READ_INTERVAL_MS);
+        } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+            // End of file or a device error: nothing more will come. Wait out the
+            // time-out anyway so a failing device behaves like a silent one.
+            ClockWaitUntil(deadline);
+            break;
+        }
+    }
+    return got;
+}
+
+int CSerialPort::Write(const unsigned char* buffer, int count)
+{
+    if (!IsOpen() || buffer == nullptr || count <= 0)
+        return 0;
+    int written = 0;
+    while (written < count) {
+        const ssize_t n = ::write(m_hComm, buffer + written, static_cast<size_t>(count - written));
+        if (n > 0) {
+            written += static_cast<int>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        // The output queue is full: give the line a moment to drain, never forever.
+        if (n < 0 && errno == EAGAIN && WaitReady(m_hComm, POLLOUT, ClockNowMs() + SERIAL_READ_TOTAL_MS))
+            continue;
+        break;
+    }
+    return written;
+}
+
+int CSerialPort::ReadByte()
+{
+    unsigned char byte = 0;
+    return Read(&byte, 1) == 1 ? byte : -1;
+}
+
+int CSerialPort::WriteByte(int byte)
+{
+    const unsigned char value = static_cast<unsigned char>(byte & 0xFF);
+    return Write(&value, 1) == 1 ? byte : -1;
+}
+
+void CSerialPort::PurgeReceive()
+{
+    if (IsOpen())
+        ::tcflush(m_hComm, TCIFLUSH);
+}
+
+void CSerialPort::PurgeAll()
+{
+    if (IsOpen())
+        ::tcflush(m_hComm, TCIOFLUSH);
+}

@@ -1,0 +1,32 @@
+#include "link/status_message.h"
+
+#include "link/message_presenter.h"
+#include "link/string_table.h"
+#include "resources/string_ids.h"
+
+#include <utility>
+
+bool g_bLabMode = false;
+
+void ShowStatusMessage(int kind, int messageId)
+{
+    ShowStatusText(kind, LoadString(messageId));
+}
+
+void ShowStatusText(int kind, std::string text)
+{
+    MessageBoxRequest request;
+    request.kind = kind;
+    if (kind == MSG_ERROR) {
+        request.caption = LoadString(IDS_ERROR_CAPTION);
+        request.icon = MsgIcon::Stop;
+    } else {
+        // The caption is chosen when the box is shown, so a later change of lab mode counts.
+        request.caption = LoadString(g_bLabMode ? IDS_APP_TITLE_LAB : IDS_APP_TITLE);
+        request.icon = MsgIcon::Information;
+    }
+    request.buttons = MsgButtons::Ok;
+    request.defaultButton = MsgAnswer::Ok;
+    request.text = std::move(text);
+    PresentMessage(request);
+}

@@ -1,0 +1,18 @@
+// Error and information boxes of the radio link and the operations.
+#pragma once
+
+#include <string>
+
+enum : int {
+    MSG_ERROR = 1, // caption "Error", stop icon, OK
+    MSG_INFO = 2,  // caption the application title, information icon, OK
+};
+
+// Lab mode: information boxes carry the lab-mode title while it is set.
+extern bool g_bLabMode;
+
+// Shows the text with this id as a box of the given kind; returns when it is closed.
+void ShowStatusMessage(int kind, int messageId);
+
+// The same with a ready text, for texts that need formatting first.
+void ShowStatusText(int kind, std::string text);

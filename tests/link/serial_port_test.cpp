@@ -1,0 +1,152 @@
+// The serial port against a real pseudo-terminal: opening, exclusive use, the read
+// time-out, byte values and the purges.
+#include "link/port_resolver.h"
+#include "link/serial_port.h"
+#include "tests/support/pty_peer.h"
+#include "tests/support/sim_link.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <map>
+
+namespace {
+
+double ThreadCpuMs()
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
+}
+
+class MapResolver : public IPortResolver {
+public:
+    explicit MapResolver(std::map<std::string, std::string> map) : m_map(std::move(map)) { SetPortResolver(this); }
+    ~MapResolver() override { SetPortResolver(nullptr); }
+    std::string DeviceFor(const std::string& name) override
+    {
+        auto it = m_map.find(name);
+        return it == m_map.end() ? "/nonexistent/" + name : it->second;
+    }
+
+private:
+    std::map<std::string, std::string> m_map;
+};
+
+} // namespace
+
+TEST(SerialPort, MissingDeviceFailsToOpenAndStaysClosed)
+{
+    MapResolver resolver({});
+    CSerialPort port;
+    EXPECT_FALSE(port.Open("COM3"));
+    EXPECT_FALSE(port.IsOpen());
+    port.Close();
+    port.Close(); // closing a closed port twice is harmless
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(SerialPort, DeviceThatIsNoSerialLineFailsToOpen)
+{
+    CSerialPort port;
+    EXPECT_FALSE(port.Open("/dev/null"));
+}
+
+TEST(SerialPort, PortNamesAreResolvedThroughTheResolver)
+{
+    PtyPeer peer;
+    MapResolver resolver({ { "COM2", peer.DevicePath() } });
+    CSerialPort port;
+    EXPECT_FALSE(port.Open("COM1"));
+    ASSERT_TRUE(port.Open("COM2"));
+    EXPECT_EQ(port.WriteByte(0x5A), 0x5A);
+    EXPECT_EQ(peer.WaitForBytes(1, 1000), ByteString({ 0x5A }));
+}
+
+TEST(SerialPort, SecondOpenOfAHeldDeviceFailsUntilTheFirstCloses)
+{
+    PtyPeer peer;
+    CSerialPort first;
+    CSerialPort second;
+    ASSERT_TRUE(first.Open(peer.DevicePath().c_str()));
+    EXPECT_FALSE(second.Open(peer.DevicePath().c_str()));
+    EXPECT_FALSE(second.IsOpen());
+    first.Close();
+    EXPECT_TRUE(second.Open(peer.DevicePath().c_str()));
+}
+
+TEST(SerialPort, SilentLineReadGivesUpAfterAboutOneSecondWithoutBurningTheProcessor)
+{
+    PtyPeer peer;
+    CSerialPort port;
+    ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
+    const double cpuBefore = ThreadCpuMs();
+    int result = 0;
+    const double elapsed = ElapsedMs([&] { result = port.ReadByte(); });
+    const double cpu = ThreadCpuMs() - cpuBefore;
+    EXPECT_EQ(result, -1);
+    EXPECT_GE(elapsed, 990);
+    EXPECT_LE(elapsed, 1200);
+    EXPECT_LT(cpu, 20) << "a silent read must sleep, not spin";
+}
+
+TEST(SerialPort, BytesZeroAndFFAreReadAsValuesNotAsSilence)
+{
+    PtyPeer peer;
+    CSerialPort port;
+    ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
+    peer.Send({ 0x00, 0xFF, 0x7F });
+    EXPECT_EQ(port.ReadByte(), 0);
+    EXPECT_EQ(port.ReadByte(), 255);
+    EXPECT_EQ(port.ReadByte(), 127);
+}
+
+TEST(SerialPort, ReadReturnsAsSoonAsTheByteArrives)
+{
+    PtyPeer peer;
+    CSerialPort port;
+    ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
+    peer.Send({ 0x42 });
+    int result = -1;
+    const double elapsed = ElapsedMs([&] { result = port.ReadByte(); });
+    EXPECT_EQ(result, 0x42);
+    EXPECT_LT(elapsed, 100);
+}
+
+TEST(SerialPort, BytesWaitingBeforeOpenAndBeforeAPurgeAreDiscarded)
+{
+    PtyPeer peer;
+    peer.Send({ 0x11, 0x22 }); // left over from before the port was opened
+    ASSERT_TRUE(peer.WaitUntilQueued(2, 1000));
+    CSerialPort port;
+    ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
+    peer.Send({ 0x33 });
+    EXPECT_EQ(port.ReadByte(), 0x33);
+
+    peer.Send({ 0x44, 0x55 });
+    ASSERT_TRUE(peer.WaitUntilQueued(2, 1000));
+    port.PurgeReceive();
+    EXPECT_EQ(peer.QueuedForProduct(), 0u);
+    peer.Send({ 0x66 });
+    EXPECT_EQ(port.ReadByte(), 0x66);
+}
+
+TEST(SerialPort, WritesKeepTheirOrder)
+{
+    PtyPeer peer;
+    CSerialPort port;
+    ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
+    const unsigned char block[] = { 1, 2, 3, 4, 5 };
+    EXPECT_EQ(port.Write(block, 5), 5);
+    EXPECT_EQ(port.WriteByte(0x106), 0x106); // the low 8 bits go out; the argument comes back
+    EXPECT_EQ(peer.WaitForBytes(6, 1000), ByteString({ 1, 2, 3, 4, 5, 6 }));
+}
+
+TEST(PortResolver, DefaultsMapComPortsToTheUsualDevices)
+{
+    EXPECT_EQ(DefaultDeviceFor("COM3"), "/dev/ttyS0");
+    EXPECT_EQ(DefaultDeviceFor("COM4"), "/dev/ttyS1");
+    const std::string com1 = DefaultDeviceFor("COM1");
+    EXPECT_TRUE(com1 == "/dev/ttyUSB0" || com1 == "/dev/ttyACM0") << com1;
+    EXPECT_EQ(DefaultDeviceFor("/dev/pts/7"), "/dev/pts/7");
+}

@@ -1,0 +1,37 @@
+// A message presenter for tests: keeps every box shown, answers from a script.
+#pragma once
+
+#include "link/message_presenter.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+class RecordingPresenter : public IMessagePresenter {
+public:
+    RecordingPresenter() { SetMessagePresenter(this); }
+    ~RecordingPresenter() override { SetMessagePresenter(nullptr); }
+
+    MsgAnswer Present(const MessageBoxRequest& request) override
+    {
+        shown.push_back(request);
+        if (answers.empty())
+            return request.defaultButton;
+        const MsgAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> texts;
+        for (const MessageBoxRequest& request : shown)
+            texts.push_back(request.text);
+        return texts;
+    }
+
+    void Clear() { shown.clear(); }
+
+    std::vector<MessageBoxRequest> shown;
+    std::deque<MsgAnswer> answers;
+};
