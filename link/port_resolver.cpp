@@ -4,6 +4,7 @@
 
 namespace {
 
+#ifndef _WIN32
 bool DeviceExists(const std::string& path)
 {
     struct stat info;
@@ -18,6 +19,7 @@ int ComNumber(const std::string& portName)
     const char digit = portName[3];
     return (digit >= '1' && digit <= '4') ? digit - '0' : 0;
 }
+#endif
 
 class DefaultResolver : public IPortResolver {
 public:
