@@ -1,6 +1,7 @@
-// Linked for Windows by the cross build check: proves the Windows serial port and
-// the rest of the link layer compile and link there. Run on Windows it opens
-// COM1 and asks the radio for its information.
+// Linked for Windows by the cross build check: proves the Windows serial port, the
+// file access and the rest of the core compile and link there. Run on Windows it
+// opens COM1, asks the radio for its information and saves the default settings.
+#include "board/option_board_data.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
 
@@ -19,5 +20,6 @@ int main()
     const bool ok = theRadioLink.ReadRadioInfo(text, 0, length, false);
     theRadioLink.m_pPort = nullptr;
     std::printf("%s\n", ok ? text : "no answer");
+    theOptionBoardData.SaveToFile("defaults.vgd");
     return ok ? 0 : 1;
 }

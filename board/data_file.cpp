@@ -1,0 +1,50 @@
+// The option board data file: 26 bytes, the codeplug version then the settings
+// image, kept in the record's fileHeader and fileImage on the way in and out.
+#include "board/codeplug_version.h"
+#include "board/file_access.h"
+#include "board/option_board_data.h"
+#include "link/status_message.h"
+#include "resources/string_ids.h"
+
+#include <algorithm>
+
+bool COptionBoardData::LoadFromFile(const std::string& path)
+{
+    uint8_t bytes[DATA_FILE_SIZE] = {};
+    // A shorter file leaves the missing bytes zero; a longer one is read as its
+    // first 26 bytes.
+    if (ReadFileExclusive(path, bytes, sizeof(bytes)) < 0) {
+        ShowStatusMessage(MSG_ERROR, IDS_FILE_OPEN_FAILED);
+        return false;
+    }
+    std::copy(bytes, bytes + DATA_FILE_HEADER_SIZE, fileHeader);
+    std::copy(bytes + DATA_FILE_HEADER_SIZE, bytes + DATA_FILE_SIZE, fileImage);
+
+    // The version is taken before the checks, so a refused file still leaves it.
+    codeplugMajor = fileHeader[0];
+    codeplugMinor = fileHeader[1];
+    if (codeplugMajor > supportedCodeplugMajor) {
+        ShowStatusText(MSG_ERROR, CodeplugVersionMessage(codeplugMajor, codeplugMinor));
+        return false;
+    }
+    if (!FromImage(fileImage)) {
+        ShowStatusMessage(MSG_ERROR, IDS_FILE_INVALID);
+        return false;
+    }
+    return true;
+}
+
+bool COptionBoardData::SaveToFile(const std::string& path)
+{
+    ToImage(fileImage);
+    fileHeader[0] = static_cast<uint8_t>(codeplugMajor & 0xFF);
+    fileHeader[1] = static_cast<uint8_t>(codeplugMinor & 0xFF);
+    uint8_t bytes[DATA_FILE_SIZE];
+    std::copy(fileHeader, fileHeader + DATA_FILE_HEADER_SIZE, bytes);
+    std::copy(fileImage, fileImage + SETTINGS_IMAGE_SIZE, bytes + DATA_FILE_HEADER_SIZE);
+    if (!ReplaceFileContents(path, bytes, sizeof(bytes))) {
+        ShowStatusMessage(MSG_ERROR, IDS_FILE_WRITE_FAILED);
+        return false;
+    }
+    return true;
+}

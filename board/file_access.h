@@ -1,0 +1,19 @@
+// File access the data file and the calibration export need: an exclusive read,
+// and a replacement that never leaves a half-written file under the target name.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Reads up to `capacity` bytes from the start of the file while holding it
+// exclusively (a file another program holds is refused). The number of bytes
+// read, or -1 when the file cannot be opened.
+long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity);
+
+// Gives the file exactly these contents. They are written to a temporary file in
+// the same folder, flushed to disk, and only then put in place of the target, so
+// any failure (read-only folder or file, full disk) leaves an existing file byte
+// for byte as it was. An existing target keeps its permissions; a symbolic link
+// keeps pointing where it did and its target is replaced.
+bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t count);

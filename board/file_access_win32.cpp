@@ -1,0 +1,57 @@
+#include "board/file_access.h"
+
+#include <windows.h>
+
+#include <string>
+
+long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity)
+{
+    // Share mode 0: refused while another program has the file open.
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return -1;
+    size_t done = 0;
+    while (done < capacity) {
+        DWORD got = 0;
+        if (!::ReadFile(file, buffer + done, static_cast<DWORD>(capacity - done), &got, nullptr) || got == 0)
+            break;
+        done += got;
+    }
+    ::CloseHandle(file);
+    return static_cast<long>(done);
+}
+
+bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t count)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES
+        && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+        return false;
+
+    std::string temporary;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (unsigned attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = path + "." + std::to_string(::GetCurrentProcessId()) + "." + std::to_string(attempt) + ".tmp";
+        file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
+            return false;
+    }
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = true;
+    size_t done = 0;
+    while (ok && done < count) {
+        DWORD written = 0;
+        ok = ::WriteFile(file, bytes + done, static_cast<DWORD>(count - done), &written, nullptr) && written > 0;
+        done += written;
+    }
+    ok = ok && ::FlushFileBuffers(file);
+    ok = ::CloseHandle(file) && ok;
+    if (ok)
+        ok = ::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok)
+        ::DeleteFileA(temporary.c_str());
+    return ok;
+}

@@ -1,0 +1,16 @@
+#include "board/modified_sink.h"
+
+namespace {
+IModifiedSink* g_sink = nullptr;
+} // namespace
+
+void SetModifiedSink(IModifiedSink* sink)
+{
+    g_sink = sink;
+}
+
+void MarkDocumentModified()
+{
+    if (g_sink)
+        g_sink->SetModified();
+}
