@@ -2,6 +2,8 @@
 // The link calls Idle() while it waits for the radio, so a GUI can keep painting.
 #pragma once
 
+#include <string>
+
 class IOperationHost {
 public:
     virtual ~IOperationHost() = default;
@@ -10,6 +12,22 @@ public:
     // Called repeatedly (every few milliseconds) while the link waits; must not
     // start another operation or take user input.
     virtual void Idle() {}
+
+    // Progress of a long operation: shown from Begin to End, range 0..maximum.
+    virtual void BeginProgress(int maximum) { (void)maximum; }
+    virtual void SetProgress(int position, const std::string& text)
+    {
+        (void)position;
+        (void)text;
+    }
+    virtual void EndProgress() {}
+
+    // Asks where to save the calibration data export; false when the user cancels.
+    virtual bool ChooseCalibrationExportFile(std::string& path)
+    {
+        (void)path;
+        return false;
+    }
 };
 
 // Installs the host used from now on; nullptr restores the default, which does nothing.

@@ -30,3 +30,21 @@ void ShowStatusText(int kind, std::string text)
     request.text = std::move(text);
     PresentMessage(request);
 }
+
+MsgAnswer AskQuestion(int messageId, MsgButtons buttons, MsgAnswer defaultButton)
+{
+    MessageBoxRequest request;
+    request.kind = 0;
+    request.caption = LoadString(IDS_APP_TITLE);
+    request.icon = MsgIcon::Question;
+    request.buttons = buttons;
+    request.defaultButton = defaultButton;
+    request.taskModal = true;
+    request.text = LoadString(messageId);
+    return PresentMessage(request);
+}
+
+void ShowPortOpenFailed(const std::string& portName)
+{
+    ShowStatusText(MSG_ERROR, FormatString(IDS_PORT_OPEN_FAILED, portName.c_str()));
+}

@@ -1,6 +1,8 @@
 // Error and information boxes of the radio link and the operations.
 #pragma once
 
+#include "link/message_presenter.h"
+
 #include <string>
 
 enum : int {
@@ -16,3 +18,10 @@ void ShowStatusMessage(int kind, int messageId);
 
 // The same with a ready text, for texts that need formatting first.
 void ShowStatusText(int kind, std::string text);
+
+// A question or instruction in the application's standard message box: caption
+// the application title (also in lab mode), task-modal. Returns the answer.
+MsgAnswer AskQuestion(int messageId, MsgButtons buttons, MsgAnswer defaultButton);
+
+// The box shown when a board operation cannot open its serial port.
+void ShowPortOpenFailed(const std::string& portName);

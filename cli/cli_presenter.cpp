@@ -1,0 +1,79 @@
+#include "cli/cli_presenter.h"
+
+#include "link/status_message.h"
+
+#include <cctype>
+#include <string>
+#include <unistd.h>
+
+CliPresenter::CliPresenter(bool assumeYes, std::FILE* in, std::FILE* out, std::FILE* err)
+    : m_assumeYes(assumeYes), m_in(in), m_out(out), m_err(err)
+{
+    SetMessagePresenter(this);
+}
+
+CliPresenter::~CliPresenter()
+{
+    SetMessagePresenter(nullptr);
+}
+
+namespace {
+
+bool ReadLine(std::FILE* in, std::string& line)
+{
+    line.clear();
+    int c;
+    while ((c = std::fgetc(in)) != EOF && c != '\n')
+        line += static_cast<char>(c);
+    return c != EOF || !line.empty();
+}
+
+} // namespace
+
+MsgAnswer CliPresenter::Ask(const MessageBoxRequest& request)
+{
+    if (request.buttons == MsgButtons::Ok) {
+        // An instruction: shown, then the user confirms at a terminal; a script goes on.
+        std::fprintf(m_out, "%s\n", request.text.c_str());
+        std::fflush(m_out);
+        if (::isatty(::fileno(m_in))) {
+            std::fprintf(m_err, "Press Enter when done. ");
+            std::fflush(m_err);
+            std::string line;
+            ReadLine(m_in, line);
+        }
+        return MsgAnswer::Ok;
+    }
+    if (m_assumeYes)
+        return MsgAnswer::Yes;
+    const bool yesIsDefault = request.defaultButton == MsgAnswer::Yes;
+    std::fprintf(m_err, "%s %s ", request.text.c_str(), yesIsDefault ? "[Y/n]" : "[y/N]");
+    std::fflush(m_err);
+    std::string line;
+    // Without an answer (end of input) nothing is done to the radio.
+    if (!ReadLine(m_in, line))
+        return MsgAnswer::No;
+    std::string word;
+    for (char c : line) {
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (word.empty())
+        return yesIsDefault ? MsgAnswer::Yes : MsgAnswer::No;
+    return (word == "y" || word == "yes") ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+MsgAnswer CliPresenter::Present(const MessageBoxRequest& request)
+{
+    if (request.kind == MSG_ERROR) {
+        std::fprintf(m_err, "Error: %s\n", request.text.c_str());
+        std::fflush(m_err);
+        return MsgAnswer::Ok;
+    }
+    if (request.kind == MSG_INFO) {
+        std::fprintf(m_out, "%s\n", request.text.c_str());
+        std::fflush(m_out);
+        return MsgAnswer::Ok;
+    }
+    return Ask(request);
+}

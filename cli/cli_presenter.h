@@ -1,0 +1,22 @@
+// Message boxes as a terminal shows them: errors on standard error as
+// "Error: <text>", information on standard output, questions answered by --yes
+// or by the user at the terminal.
+#pragma once
+
+#include "link/message_presenter.h"
+
+#include <cstdio>
+
+class CliPresenter : public IMessagePresenter {
+public:
+    CliPresenter(bool assumeYes, std::FILE* in, std::FILE* out, std::FILE* err);
+    ~CliPresenter() override;
+    MsgAnswer Present(const MessageBoxRequest& request) override;
+
+private:
+    MsgAnswer Ask(const MessageBoxRequest& request);
+    bool m_assumeYes;
+    std::FILE* m_in;
+    std::FILE* m_out;
+    std::FILE* m_err;
+};

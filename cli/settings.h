@@ -1,0 +1,19 @@
+// The settings the command-line tool shares with the GUI:
+// QSettings("Ardentec", "Vigilon OSS"), "Options"/"SerialPort" for the configured
+// port and "Ports"/"COM1".."COM4" for the device each port name stands for.
+#pragma once
+
+#include "link/port_resolver.h"
+
+#include <string>
+
+// The configured port index; 0 (COM1) when none is stored, above 3 read as 0.
+int StoredSerialPortIndex();
+
+// Resolves COM1..COM4 through "Ports/COMn" when set, else the built-in mapping.
+class SettingsPortResolver : public IPortResolver {
+public:
+    SettingsPortResolver();
+    ~SettingsPortResolver() override;
+    std::string DeviceFor(const std::string& portName) override;
+};

@@ -1,0 +1,20 @@
+// Which of COM1..COM4 exist on this computer: a port that does not exist is
+// left out; one that exists but is busy or forbidden counts as present.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ProbedPort {
+    int index;          // 0..3 for COM1..COM4
+    std::string name;   // "COM1".."COM4"
+    std::string device; // what the port resolver makes of the name
+};
+
+constexpr int PROBED_PORT_COUNT = 4;
+
+// Whether the device behind a port name exists (free, busy or forbidden alike).
+bool PortExists(const std::string& portName);
+
+// The ports that exist, in the order COM1..COM4.
+std::vector<ProbedPort> ProbePorts();

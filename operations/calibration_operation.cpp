@@ -1,0 +1,35 @@
+#include "operations/calibration_operation.h"
+
+#include "link/radio_link.h"
+#include "link/status_message.h"
+#include "operations/operation_course.h"
+#include "resources/string_ids.h"
+
+bool RunCalibrationOperation(const std::string& portName)
+{
+    if (AskQuestion(IDS_CONFIRM_CALIBRATE, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        return false;
+    OperationCourse course(portName);
+    if (!course.Begin())
+        return false;
+    if (!course.IdentifyRadioAndBoard()) {
+        theRadioLink.ResetRadio();
+        return false;
+    }
+    if (!theRadioLink.StartCalibration()) {
+        theRadioLink.ResetRadio();
+        ShowStatusMessage(MSG_ERROR, IDS_CALIBRATE_FAILED);
+        return false;
+    }
+    // The board measures while the radio turns; nothing is sent meanwhile.
+    AskQuestion(IDS_CALIBRATE_TURN, MsgButtons::Ok, MsgAnswer::Ok);
+    if (!theRadioLink.CheckCalibration()) {
+        theRadioLink.ResetRadio();
+        ShowStatusMessage(MSG_ERROR, IDS_CALIBRATE_FAILED);
+        return false;
+    }
+    if (!theRadioLink.ResetRadio())
+        return false;
+    ShowStatusMessage(MSG_INFO, IDS_CALIBRATE_OK);
+    return true;
+}

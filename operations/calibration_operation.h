@@ -1,0 +1,9 @@
+// Accelerometer calibration: the board calibrates itself while the technician
+// turns the radio; nothing but start and check travels over the link.
+#pragma once
+
+#include <string>
+
+// Asks for confirmation, then runs the calibration over the named port. True
+// when the board reported a successful calibration and the radio was released.
+bool RunCalibrationOperation(const std::string& portName);

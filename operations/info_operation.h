@@ -1,0 +1,15 @@
+// Option Board Information: the board's five identity texts, read fresh each time.
+#pragma once
+
+#include <string>
+
+struct BoardInfo {
+    bool show = false; // false: the dialog is not shown (the failure has been reported)
+    std::string type;
+    std::string hardware;
+    std::string software;
+    std::string codeplug;
+    std::string remarks;
+};
+
+BoardInfo RunInfoOperation(const std::string& portName);

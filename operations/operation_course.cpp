@@ -1,0 +1,52 @@
+#include "operations/operation_course.h"
+
+#include "link/operation_host.h"
+#include "link/radio_link.h"
+#include "link/status_message.h"
+
+#include <cstdio>
+#include <utility>
+
+std::string PortNameForIndex(int index)
+{
+    char name[16];
+    std::snprintf(name, sizeof(name), "COM%1d", index + 1);
+    return name;
+}
+
+OperationCourse::OperationCourse(std::string portName) : m_portName(std::move(portName)) {}
+
+OperationCourse::~OperationCourse()
+{
+    End();
+}
+
+bool OperationCourse::Begin()
+{
+    if (!m_port.Open(m_portName.c_str())) {
+        m_port.Close(); // opened but not configured counts as not opened
+        ShowPortOpenFailed(m_portName);
+        return false;
+    }
+    OperationHost().BeginWaitCursor();
+    theRadioLink.m_pPort = &m_port;
+    m_begun = true;
+    return true;
+}
+
+bool OperationCourse::IdentifyRadioAndBoard()
+{
+    char radioInfo[RADIO_INFO_TEXT_SIZE];
+    int length = 0;
+    return theRadioLink.ReadRadioInfo(radioInfo, 0, length, false) && theRadioLink.IdentifyBoard(BOARD_TYPE_TEXT);
+}
+
+void OperationCourse::End()
+{
+    if (!m_begun)
+        return;
+    m_begun = false;
+    theRadioLink.m_pPort = nullptr;
+    m_port.Close();
+    OperationHost().EndWaitCursor();
+}

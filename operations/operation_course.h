@@ -1,0 +1,36 @@
+// The course every board operation follows: open the port (or say it could not
+// be opened), wait cursor on, attach the port to the link, identify radio and
+// board, ... the operation's own requests ..., and at the end detach, close the
+// port and take the wait cursor off, whatever happened in between.
+#pragma once
+
+#include "link/serial_port.h"
+
+#include <string>
+
+// "COM1".."COM4" for the port indexes 0..3.
+std::string PortNameForIndex(int index);
+
+class OperationCourse {
+public:
+    explicit OperationCourse(std::string portName);
+    ~OperationCourse();
+    OperationCourse(const OperationCourse&) = delete;
+    OperationCourse& operator=(const OperationCourse&) = delete;
+
+    // Opens the port, then turns the wait cursor on and attaches the port. When
+    // the port does not open, says so and returns false (nothing else happens).
+    bool Begin();
+    // ReadRadioInfo (item 0, not quiet) then IdentifyBoard with the board type;
+    // false at the first that fails (it has shown its message).
+    bool IdentifyRadioAndBoard();
+    // Detaches and closes the port and turns the wait cursor off (once).
+    void End();
+
+    const std::string& PortName() const { return m_portName; }
+
+private:
+    std::string m_portName;
+    CSerialPort m_port;
+    bool m_begun = false;
+};

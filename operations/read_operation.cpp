@@ -1,0 +1,47 @@
+#include "operations/read_operation.h"
+
+#include "board/codeplug_version.h"
+#include "board/option_board_data.h"
+#include "link/radio_link.h"
+#include "link/status_message.h"
+#include "operations/operation_course.h"
+#include "resources/string_ids.h"
+
+ReadOutcome RunReadOperation(const std::string& portName, const std::function<void()>& onLoaded)
+{
+    ReadOutcome outcome;
+    OperationCourse course(portName);
+    if (!course.Begin())
+        return outcome;
+
+    if (!course.IdentifyRadioAndBoard()) {
+        theRadioLink.ResetRadio();
+        ShowStatusMessage(MSG_ERROR, IDS_READ_FAILED);
+        return outcome;
+    }
+    // The board's version goes straight into the program-wide codeplug version.
+    if (!ReadCodeplugVersion(codeplugMajor, codeplugMinor)) {
+        theRadioLink.ResetRadio();
+        ShowStatusText(MSG_ERROR, CodeplugVersionMessage(codeplugMajor, codeplugMinor));
+        return outcome;
+    }
+    uint8_t image[SETTINGS_IMAGE_SIZE + 1] = {};
+    if (!theRadioLink.ReadBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, image, sizeof(image), nullptr)) {
+        theRadioLink.ResetRadio();
+        ShowStatusMessage(MSG_ERROR, IDS_READ_FAILED);
+        return outcome;
+    }
+    if (!theOptionBoardData.FromImage(image)) {
+        theRadioLink.ResetRadio();
+        ShowStatusMessage(MSG_ERROR, IDS_BOARD_DATA_CHECKSUM);
+        return outcome;
+    }
+    if (!theRadioLink.ResetRadio())
+        return outcome;
+
+    outcome.loaded = true;
+    if (onLoaded)
+        onLoaded();
+    ShowStatusMessage(MSG_INFO, IDS_READ_OK);
+    return outcome;
+}

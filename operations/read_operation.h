@@ -1,0 +1,15 @@
+// Read Option Board: the board's settings image becomes the record's values.
+#pragma once
+
+#include <functional>
+#include <string>
+
+struct ReadOutcome {
+    bool loaded = false; // the record now holds the board's data
+};
+
+// Runs the read over the named port. `onLoaded` runs once the data are in and
+// the radio released, just before "Option board successfully read." is shown:
+// the caller marks its document loaded and modified there and names the port in
+// its caption.
+ReadOutcome RunReadOperation(const std::string& portName, const std::function<void()>& onLoaded);
