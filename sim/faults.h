@@ -14,6 +14,7 @@ enum class RequestKind { Reset, Info, BoardRead, BoardWrite, Identify, CalStart,
 struct Request {
     RequestKind kind = RequestKind::Other;
     uint16_t address = 0;
+    int count = 0;       // bytes asked for by a read, or carried by a write
     int frameNumber = 0; // 1 for the first frame since start
     int boardNumber = 0; // 1 for the first board message since start; 0 for radio commands
 };

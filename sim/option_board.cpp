@@ -9,7 +9,6 @@ namespace {
 constexpr uint8_t LETTER_READ = 'E';
 constexpr uint8_t LETTER_WRITE = 'D';
 constexpr uint8_t LETTER_ANSWER = 'C';
-constexpr size_t TYPE_AREA = 48;
 
 bool Has(const std::vector<FaultRule>& faults, FaultKind kind, int* value = nullptr)
 {
@@ -39,6 +38,7 @@ Request OptionBoard::Classify(const Bytes& message)
     request.kind = RequestKind::BoardOther;
     if (message.size() == 5 && message[0] == LETTER_READ) {
         request.address = static_cast<uint16_t>(message[1] << 8 | message[2]);
+        request.count = message[3];
         if (message[3] != 0)
             request.kind = RequestKind::BoardRead;
         else if (request.address == 0)
@@ -50,6 +50,7 @@ Request OptionBoard::Classify(const Bytes& message)
     } else if (message.size() >= 5 && message[0] == LETTER_WRITE) {
         request.kind = RequestKind::BoardWrite;
         request.address = static_cast<uint16_t>(message[2] << 8 | message[3]);
+        request.count = static_cast<int>(message.size()) - 5;
     }
     return request;
 }
@@ -83,8 +84,8 @@ std::optional<Bytes> OptionBoard::Answer(const Bytes& message, const std::vector
         break;
     }
     case RequestKind::Identify:
-        for (size_t i = 0; i < TYPE_AREA && m_memory.At(MEM_TYPE + i) != 0; ++i)
-            data.push_back(m_memory.At(MEM_TYPE + i));
+        for (char c : m_typeText)
+            data.push_back(static_cast<uint8_t>(c));
         break;
     case RequestKind::CalStart:
         m_calibrating = !Has(faults, FaultKind::CalStartRefused);

@@ -7,13 +7,16 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sim {
 
 class OptionBoard {
 public:
-    explicit OptionBoard(BoardMemory& memory) : m_memory(memory) {}
+    // `typeText` is what the board's identification function answers; the
+    // board's firmware knows it, independent of what its type area holds.
+    OptionBoard(BoardMemory& memory, std::string typeText) : m_memory(memory), m_typeText(std::move(typeText)) {}
 
     // What the message asks for (read, write, identify, ...) and at which address.
     static Request Classify(const Bytes& message);
@@ -28,6 +31,7 @@ public:
 private:
     static Bytes MakeAnswer(const Bytes& data);
     BoardMemory& m_memory;
+    std::string m_typeText;
     bool m_calibrating = false;
 };
 

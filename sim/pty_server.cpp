@@ -188,7 +188,7 @@ void PtyServer::Log(const WireFrame& frame, const Request& request)
     const double seconds = std::chrono::duration<double>(Clock::now() - m_start).count();
     std::fprintf(m_log, "%10.3f #%d %s", seconds, request.frameNumber, RequestName(request.kind));
     if (request.kind == RequestKind::BoardRead || request.kind == RequestKind::BoardWrite)
-        std::fprintf(m_log, " 0x%04X", request.address);
+        std::fprintf(m_log, " 0x%04X/%d", request.address, request.count);
     if (!frame.checksumOk)
         std::fprintf(m_log, " bad-checksum");
     std::fprintf(m_log, ":");

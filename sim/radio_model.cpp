@@ -34,7 +34,7 @@ Bytes Spoil(Bytes frame, const std::vector<FaultRule>& faults)
 } // namespace
 
 RadioModel::RadioModel(BoardMemory& memory, RadioSettings settings)
-    : m_board(memory), m_settings(std::move(settings))
+    : m_board(memory, settings.boardType), m_settings(std::move(settings))
 {
 }
 
@@ -61,9 +61,11 @@ RadioResponse RadioModel::OnFrame(const WireFrame& frame)
         const Request board = OptionBoard::Classify(frame.data);
         request.kind = board.kind;
         request.address = board.address;
+        request.count = board.count;
         request.boardNumber = ++m_boardMessages;
     }
     m_last = request;
+    m_history.push_back(request);
 
     // Once the cable is pulled nothing comes back, not even the echo.
     if (m_settings.pullAfterBoardRequests >= 0 && m_boardMessages > m_settings.pullAfterBoardRequests)

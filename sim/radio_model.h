@@ -26,6 +26,7 @@ constexpr uint8_t RADIO_OP_STRANGE_REPLY = 0x99;
 
 struct RadioSettings {
     std::string radioInfo = "SR-9 R02.10";
+    std::string boardType = "Vigilon"; // what the board's identification answers
     std::vector<FaultRule> faults;
     int pullAfterBoardRequests = -1; // the cable is pulled after this many board requests; -1 never
 };
@@ -42,6 +43,8 @@ public:
     RadioModel(BoardMemory& memory, RadioSettings settings);
     RadioResponse OnFrame(const WireFrame& frame);
     const Request& LastRequest() const { return m_last; }
+    // Every frame received so far, as requests, in order.
+    const std::vector<Request>& History() const { return m_history; }
     int FramesReceived() const { return m_frames; }
     const RadioSettings& Settings() const { return m_settings; }
 
@@ -50,6 +53,7 @@ private:
     OptionBoard m_board;
     RadioSettings m_settings;
     Request m_last;
+    std::vector<Request> m_history;
     int m_frames = 0;
     int m_boardMessages = 0;
 };

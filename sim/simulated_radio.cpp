@@ -30,7 +30,9 @@ bool SimulatedRadio::Open(std::string& error)
     }
     if (m_config.badImageChecksum)
         SpoilSettingsChecksum(m_memory);
-    m_radio.reset(new RadioModel(m_memory, m_config.radio));
+    RadioSettings radio = m_config.radio;
+    radio.boardType = m_config.identity.type;
+    m_radio.reset(new RadioModel(m_memory, radio));
     m_server.reset(new PtyServer(*m_radio, m_memory, m_config.server));
     return m_server->Open(error);
 }
@@ -74,6 +76,12 @@ int SimulatedRadio::FramesReceived()
 {
     std::lock_guard<std::mutex> guard(m_server->Lock());
     return m_radio->FramesReceived();
+}
+
+std::vector<Request> SimulatedRadio::History()
+{
+    std::lock_guard<std::mutex> guard(m_server->Lock());
+    return m_radio->History();
 }
 
 } // namespace sim

@@ -42,6 +42,7 @@ public:
     BoardMemory::Image MemorySnapshot();
     void PokeMemory(size_t address, const Bytes& bytes);
     int FramesReceived();
+    std::vector<Request> History();
 
 private:
     SimConfig m_config;

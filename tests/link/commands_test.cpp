@@ -7,6 +7,7 @@
 #include "link/status_message.h"
 #include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "tests/support/message_texts.h"
 #include "tests/support/sim_link.h"
 
 #include <gtest/gtest.h>
@@ -17,20 +18,7 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-const std::string NO_RESPONSE = "No response from radio.";
-const std::string NAK = "NAK received from radio.";
-const std::string UNEXPECTED = "Unexpected response from radio.";
-const std::string NOT_SUPPORTED = "Operation not supported by this radio.";
-const std::string CHECKSUM = "Checksum error in received message.";
-const std::string INCOMPLETE = "Received message incomplete.";
-const std::string TOO_LONG = "Received message too long.";
-const std::string UNKNOWN_BOARD =
-    "Unknown option board detected.\nMake sure the correct option board is installed in the radio.";
-const std::string NO_BOARD = "No response from option board.\nMake sure the correct option board is installed in the "
-                             "radio\nand the radio's codeplug is programmed for this option board.";
-const std::string UNEXPECTED_BOARD = "Unexpected response from the option board.";
+using namespace text;
 
 bool ReadInfo()
 {

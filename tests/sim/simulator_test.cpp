@@ -58,7 +58,7 @@ TEST(SimBoard, AnswersReadsWritesAndFunctions)
 {
     sim::BoardMemory memory;
     memory.LoadDefaults(sim::BoardIdentity());
-    sim::OptionBoard board(memory);
+    sim::OptionBoard board(memory, "Vigilon");
     bool wrote = false;
     const auto request = [](Bytes message) {
         message.push_back(sim::BoardMessageChecksum(message.data(), message.size()));

@@ -1,0 +1,313 @@
+// vigilon-oss-cli against vigilon-radio-sim over a pseudo-terminal, as a
+// technician or a script runs it: outputs, exit status, files, and the requests
+// the radio logged, in order.
+#include "link/serial_port.h"
+#include "sim/board_memory.h"
+#include "tests/support/board_fixture.h"
+#include "tests/support/message_texts.h"
+#include "tests/support/programs.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace text;
+
+namespace {
+
+// One simulated radio with its frame log and a settings folder of its own.
+class CliBench {
+public:
+    explicit CliBench(std::vector<std::string> simArgs = {})
+    {
+        log = folder.Path("frames.log");
+        simArgs.push_back("--log");
+        simArgs.push_back(log);
+        sim.reset(new BackgroundProgram(VIGILON_RADIO_SIM, simArgs));
+        device = sim->firstLine;
+        ::mkdir(folder.Path("config").c_str(), 0755);
+    }
+
+    // Runs the CLI on the simulator's device (unless the arguments name a port).
+    ProgramResult Run(std::vector<std::string> args, const std::string& input = std::string())
+    {
+        bool namesPort = false;
+        for (const std::string& arg : args)
+            namesPort = namesPort || arg == "--port" || arg == "--device";
+        if (!namesPort) {
+            args.insert(args.begin(), device);
+            args.insert(args.begin(), "--device");
+        }
+        return RunProgram(VIGILON_OSS_CLI, args, input, { { "XDG_CONFIG_HOME", folder.Path("config") } });
+    }
+
+    void WriteSettings(const std::string& text)
+    {
+        ::mkdir(folder.Path("config/Ardentec").c_str(), 0755);
+        std::ofstream(folder.Path("config/Ardentec/Vigilon OSS.conf")) << text;
+    }
+
+    // The requests the radio logged: "info", "identify", "read 0x1000/24", ...
+    std::vector<std::string> Requests()
+    {
+        std::vector<std::string> requests;
+        std::ifstream in(log);
+        std::string line;
+        while (std::getline(in, line)) {
+            std::istringstream words(line);
+            std::string time, number, kind, where;
+            words >> time >> number >> kind;
+            if (!kind.empty() && kind.back() == ':') {
+                kind.pop_back();
+            } else {
+                words >> where;
+                kind += " " + where.substr(0, where.size() - 1);
+            }
+            requests.push_back(kind);
+        }
+        return requests;
+    }
+
+    TempFolder folder;
+    std::unique_ptr<BackgroundProgram> sim;
+    std::string device;
+    std::string log;
+};
+
+std::string Errors(const Texts& texts)
+{
+    std::string all;
+    for (const std::string& t : texts)
+        all += "Error: " + t + "\n";
+    return all;
+}
+
+const std::vector<std::string> READ_COURSE = { "info", "identify", "read 0x0050/16", "read 0x1000/24", "reset" };
+
+} // namespace
+
+TEST(Cli, ReadSavesTheBoardAsADataFile)
+{
+    CliBench bench;
+    const std::string file = bench.folder.Path("board.vgd");
+    const ProgramResult result = bench.Run({ "read", file });
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, READ_OK + "\n");
+    EXPECT_EQ(result.err, "");
+    std::vector<uint8_t> expected = { 0x01, 0x00 };
+    for (uint8_t byte : DefaultImage())
+        expected.push_back(byte);
+    EXPECT_EQ(ReadBytes(file), expected);
+    EXPECT_EQ(bench.Requests(), READ_COURSE);
+}
+
+TEST(Cli, AFailedReadSaysWhyInOrderAndSavesNothing)
+{
+    CliBench bench({ "--board-type", "Vigilant" });
+    const std::string file = bench.folder.Path("board.vgd");
+    const ProgramResult result = bench.Run({ "read", file });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, Errors({ UNKNOWN_BOARD, READ_FAILED }));
+    EXPECT_FALSE(std::ifstream(file).good());
+    EXPECT_EQ(bench.Requests(), (std::vector<std::string>{ "info", "identify", "reset" }));
+}
+
+TEST(Cli, WriteSendsTheFilesImageAfterConfirmation)
+{
+    CliBench bench;
+    const std::string file = bench.folder.Path("board.vgd");
+    ASSERT_EQ(bench.Run({ "read", file }).status, 0);
+
+    const ProgramResult declined = bench.Run({ "write", file }, "n\n");
+    EXPECT_EQ(declined.status, 1);
+    EXPECT_EQ(declined.err, CONFIRM_WRITE + " [Y/n] ");
+    EXPECT_EQ(bench.Requests().size(), READ_COURSE.size()) << "nothing sent after No";
+
+    const ProgramResult accepted = bench.Run({ "write", file }, "y\n");
+    EXPECT_EQ(accepted.status, 0) << accepted.err;
+    EXPECT_EQ(accepted.out, WRITE_OK + "\n");
+    const ProgramResult assumed = bench.Run({ "--yes", "write", file });
+    EXPECT_EQ(assumed.status, 0) << assumed.err;
+    EXPECT_EQ(assumed.err, "");
+
+    std::ifstream log(bench.log);
+    std::string line, writes;
+    while (std::getline(log, line)) {
+        if (line.find(" write ") != std::string::npos)
+            writes += line.substr(line.find(':') + 1) + "\n";
+    }
+    const std::string frame = " FF 2F 00 1E 44 1B 10 00 00 FE 01 00 64 00 0A 01 01 00 64 00 0A 00 00 0A 00 0A 00 00 00 "
+                              "0A 01 00 95 B3\n";
+    EXPECT_EQ(writes, frame + frame);
+}
+
+TEST(Cli, WriteOfAFileThatDoesNotLoadNeverTouchesThePort)
+{
+    CliBench bench;
+    const std::string file = bench.folder.Path("bad.vgd");
+    WriteBytes(file, std::vector<uint8_t>(26, 0));
+    const ProgramResult result = bench.Run({ "--yes", "write", file });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, Errors({ "Invalid checksum or no valid option board file !" }));
+    EXPECT_TRUE(bench.Requests().empty());
+}
+
+TEST(Cli, InfoPrintsTheFiveFields)
+{
+    CliBench bench({ "--remarks", "Line one\nLine two" });
+    const ProgramResult result = bench.Run({ "info" });
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "Option Board Type: Vigilon\nHardware Revision: HW 2.1\nSoftware Version: FW 1.04.2\n"
+                          "Codeplug Version: 01.00\nVendor Remarks:\nLine one\nLine two\n");
+    EXPECT_EQ(bench.Requests().size(), 13u);
+}
+
+TEST(Cli, CalibrateNeedsLabModeAndGoesOnWithoutATerminal)
+{
+    CliBench bench;
+    const ProgramResult refused = bench.Run({ "calibrate" });
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("calibrate is a lab-mode command"), std::string::npos);
+    EXPECT_NE(refused.err.find("usage: vigilon-oss-cli"), std::string::npos);
+
+    const ProgramResult result = bench.Run({ "--lab", "--yes", "calibrate" });
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, CALIBRATE_TURN + "\n" + CALIBRATE_OK + "\n");
+    EXPECT_EQ(bench.Requests(), (std::vector<std::string>{ "info", "identify", "cal-start", "cal-check", "reset" }));
+}
+
+TEST(Cli, ReadOutOfTheWholeCalibrationArea)
+{
+    CliBench bench;
+    const std::string file = bench.folder.Path("cal.txt");
+    const ProgramResult result = bench.Run({ "--lab", "read-cal", file });
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "") << "no progress display without a terminal";
+    EXPECT_EQ(result.out, "Calibration data saved to " + file + ".\n");
+    const std::vector<uint8_t> bytes = ReadBytes(file);
+    EXPECT_EQ(bytes.size(), 258048u);
+    std::ifstream in(file);
+    std::string first, line;
+    std::getline(in, first);
+    size_t lines = 1;
+    while (std::getline(in, line))
+        ++lines;
+    EXPECT_EQ(lines, 28672u);
+    char expected[16];
+    std::snprintf(expected, sizeof(expected), "%3d\t%3d\r", sim::BoardMemory::CalibrationPattern(0x2000),
+                  sim::BoardMemory::CalibrationPattern(0x2001));
+    EXPECT_EQ(first, expected) << "the bytes at 0x2000 and 0x2001";
+    const std::vector<std::string> requests = bench.Requests();
+    ASSERT_EQ(requests.size(), 1198u);
+    EXPECT_EQ(requests[2], "read 0x2000/48");
+    EXPECT_EQ(requests[1196], "read 0xFFE0/32");
+}
+
+TEST(Cli, CablePulledDuringTheReadOutLeavesNoFile)
+{
+    CliBench bench({ "--pull-after", "20" });
+    const std::string file = bench.folder.Path("cal.txt");
+    const ProgramResult result = bench.Run({ "--lab", "read-cal", file });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, Errors({ NO_RESPONSE, NO_RESPONSE }));
+    EXPECT_FALSE(std::ifstream(file).good());
+}
+
+TEST(Cli, ShowPrintsAFilesSettingsWithLabelsAndUnits)
+{
+    CliBench bench;
+    const std::string file = bench.folder.Path("board.vgd");
+    std::vector<uint8_t> bytes = { 0x01, 0x02 };
+    std::vector<uint8_t> image = DefaultImage();
+    image[3] = 0x02; // 700 s: outside its range
+    image[4] = 0xBC;
+    image[22] = 2;
+    for (uint8_t byte : WithChecksum(image))
+        bytes.push_back(byte);
+    WriteBytes(file, bytes);
+    const ProgramResult result = bench.Run({ "show", file });
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "Codeplug Version: 01.02\n"
+                          "Checksum: 345 (0x0159)\n"
+                          "Man Down Alarm: on\n"
+                          "  Pre Alert Time (s): 700 (outside 0 to 600)\n"
+                          "  Alert Time (s): 10\n"
+                          "  Activation Angle: 45°\n"
+                          "Anti-Movement Alarm: on\n"
+                          "  Pre Alert Time (s): 100\n"
+                          "  Alert Time (s): 10\n"
+                          "Movement Alarm: off\n"
+                          "  Pre Alert Time (s): 10\n"
+                          "  Alert Time (s): 10\n"
+                          "  Alert Enable: off\n"
+                          "Alert Repeat Enable: off\n"
+                          "  Alert Repeat Time (s): 10\n"
+                          "Sensor Sensitivity: high\n"
+                          "Clock Shift: off\n");
+    EXPECT_TRUE(bench.Requests().empty());
+}
+
+TEST(Cli, PortsAndTheConfiguredPortComeFromTheSharedSettings)
+{
+    CliBench bench;
+    bench.WriteSettings("[Options]\nSerialPort=1\n\n[Ports]\nCOM1=/nonexistent/tty\nCOM2=" + bench.device
+                        + "\nCOM3=/nonexistent/tty3\nCOM4=/nonexistent/tty4\n");
+    const ProgramResult ports = bench.Run({ "--port", "COM1", "ports" });
+    EXPECT_EQ(ports.status, 0);
+    EXPECT_EQ(ports.out, "COM2\t" + bench.device + "\n");
+
+    // Without --port the configured port (index 1: COM2) is used.
+    const ProgramResult info = RunProgram(VIGILON_OSS_CLI, { "info" }, "",
+                                          { { "XDG_CONFIG_HOME", bench.folder.Path("config") } });
+    EXPECT_EQ(info.status, 0) << info.err;
+
+    const ProgramResult absent = RunProgram(VIGILON_OSS_CLI, { "--port", "COM3", "info" }, "",
+                                            { { "XDG_CONFIG_HOME", bench.folder.Path("config") } });
+    EXPECT_EQ(absent.status, 1);
+    EXPECT_EQ(absent.err, Errors({ PortFailed("COM3") }));
+}
+
+TEST(Cli, APortInUseIsReportedAndNothingIsSent)
+{
+    CliBench bench;
+    CSerialPort holder;
+    ASSERT_TRUE(holder.Open(bench.device.c_str()));
+    const ProgramResult result = bench.Run({ "info" });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, Errors({ PortFailed(bench.device) }));
+    EXPECT_TRUE(bench.Requests().empty());
+}
+
+TEST(Cli, UsageErrorsHelpAndVersion)
+{
+    CliBench bench;
+    struct Case {
+        std::vector<std::string> args;
+        const char* reason;
+    };
+    const Case cases[] = {
+        { {}, "no command given" },
+        { { "frobnicate" }, "unknown command 'frobnicate'" },
+        { { "read" }, "read needs a FILE argument" },
+        { { "info", "extra" }, "too many arguments for info" },
+        { { "read-cal", "x.txt" }, "read-cal is a lab-mode command: add --lab" },
+        { { "--port", "COM9", "info" }, "--port takes COM1, COM2, COM3 or COM4" },
+        { { "--port", "COM1", "--device", "/dev/null", "info" }, "give --port or --device, not both" },
+        { { "--frob", "info" }, "Unknown option 'frob'." },
+    };
+    for (const Case& c : cases) {
+        const ProgramResult result = RunProgram(VIGILON_OSS_CLI, c.args);
+        EXPECT_EQ(result.status, 2) << c.reason;
+        EXPECT_EQ(result.err.rfind(std::string("vigilon-oss-cli: ") + c.reason + "\nusage: ", 0), 0u) << result.err;
+    }
+    const ProgramResult help = RunProgram(VIGILON_OSS_CLI, { "--help" });
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("read-cal FILE"), std::string::npos);
+    const ProgramResult version = RunProgram(VIGILON_OSS_CLI, { "--version" });
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("vigilon-oss-cli ", 0), 0u);
+    EXPECT_TRUE(bench.Requests().empty());
+}

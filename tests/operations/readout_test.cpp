@@ -1,0 +1,141 @@
+// The calibration data read-out: 1195 requests with their progress, the export
+// file byte for byte, and what happens when the cable is pulled, the user
+// cancels the save or the file cannot be written. Pauses are fast-forwarded;
+// everything on the wire runs as usual.
+#include "operations/readout_operation.h"
+#include "tests/support/message_texts.h"
+#include "tests/support/operation_bench.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+using namespace text;
+
+namespace {
+
+std::string ExportOf(const sim::BoardMemory::Image& memory)
+{
+    return FormatCalibrationExport(memory.data() + CAL_DATA_START, CAL_DATA_SIZE);
+}
+
+} // namespace
+
+TEST(CalibrationExport, LinesAreRightAlignedPairsEndedByCrLf)
+{
+    const uint8_t bytes[] = { 5, 200, 0, 255, 17, 9 };
+    EXPECT_EQ(FormatCalibrationExport(bytes, sizeof(bytes)), "  5\t200\r\n  0\t255\r\n 17\t  9\r\n");
+}
+
+TEST(CalibrationReadout, ReadsAllBlocksWithProgressAndExportsThem)
+{
+    FastForwardClock clock;
+    OperationBench bench;
+    TempFolder folder;
+    bench.host.exportPath = folder.Path("cal.txt");
+    const ReadoutOutcome outcome = RunCalibrationReadout(bench.Port());
+    ASSERT_EQ(outcome.result, ReadoutResult::Exported);
+    EXPECT_EQ(outcome.path, bench.host.exportPath);
+    EXPECT_TRUE(bench.messages.shown.empty());
+
+    const std::vector<std::string> requests = bench.Requests();
+    ASSERT_EQ(requests.size(), 2u + 1195u + 1u);
+    EXPECT_EQ(requests[2], "read 0x2000/48");
+    EXPECT_EQ(requests[1195], "read 0xFFB0/48");
+    EXPECT_EQ(requests[1196], "read 0xFFE0/32");
+    EXPECT_EQ(requests.back(), "reset");
+
+    EXPECT_EQ(bench.host.progressSteps, 1195);
+    EXPECT_EQ(bench.host.progressTexts,
+              (Texts{ "Processed 0 bytes of 57344 bytes.", "Processed 48 bytes of 57344 bytes." }));
+    EXPECT_EQ(bench.host.lastProgress, 57312);
+    EXPECT_EQ(bench.host.lastProgressText, "Processed 57312 bytes of 57344 bytes.");
+    EXPECT_EQ(bench.host.events,
+              (Texts{ "wait on", "progress 0..57344", "progress end", "choose file", "wait off" }));
+
+    const std::vector<uint8_t> file = ReadBytes(outcome.path);
+    ASSERT_EQ(file.size(), 258048u);
+    const sim::BoardMemory::Image memory = bench.radio.MemorySnapshot();
+    EXPECT_EQ(std::string(file.begin(), file.end()), ExportOf(memory));
+    char first[16];
+    std::snprintf(first, sizeof(first), "%3d\t%3d\r\n", memory[0x2000], memory[0x2001]);
+    EXPECT_EQ(std::string(file.begin(), file.begin() + 9), first);
+}
+
+TEST(CalibrationReadout, BytesABoardDidNotDeliverAreZeroAndLongAnswersAreOverwrittenByLaterBlocks)
+{
+    FastForwardClock clock;
+    // The first block comes back short, the second far too long.
+    OperationBench bench(OperationBench::WithFaults({ "reply-count=20@read:0x2000", "reply-count=200@read:0x2030" }));
+    TempFolder folder;
+    bench.host.exportPath = folder.Path("cal.txt");
+    ASSERT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Exported);
+    sim::BoardMemory::Image expected = bench.radio.MemorySnapshot();
+    for (size_t i = 0x2000 + 20; i < 0x2030; ++i)
+        expected[i] = 0;
+    const std::vector<uint8_t> file = ReadBytes(bench.host.exportPath);
+    EXPECT_EQ(std::string(file.begin(), file.end()), ExportOf(expected));
+}
+
+TEST(CalibrationReadout, CablePulledHalfWayEndsTheReadOutWithNothingSaved)
+{
+    FastForwardClock clock;
+    sim::SimConfig config;
+    config.radio.pullAfterBoardRequests = 1 + 300; // identification, then 300 blocks
+    OperationBench bench(config);
+    TempFolder folder;
+    bench.host.exportPath = folder.Path("cal.txt");
+    const ReadoutOutcome outcome = RunCalibrationReadout(bench.Port());
+    EXPECT_EQ(outcome.result, ReadoutResult::Failed);
+    EXPECT_EQ(bench.messages.Texts(), (Texts{ NO_RESPONSE, NO_RESPONSE }));
+    EXPECT_EQ(bench.host.progressSteps, 301);
+    EXPECT_EQ(bench.host.events, (Texts{ "wait on", "progress 0..57344", "progress end", "wait off" }));
+    EXPECT_TRUE(folder.Entries().empty());
+    EXPECT_EQ(theRadioLink.m_nStatus, LINK_OK) << "the status is taken and cleared after the reset";
+    EXPECT_EQ(bench.Requests().back(), "reset");
+}
+
+TEST(CalibrationReadout, CancellingTheSaveDropsTheData)
+{
+    FastForwardClock clock;
+    OperationBench bench;
+    EXPECT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Cancelled);
+    EXPECT_TRUE(bench.messages.shown.empty());
+    EXPECT_EQ(bench.Requests().back(), "reset");
+}
+
+TEST(CalibrationReadout, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
+{
+    FastForwardClock clock;
+    OperationBench bench;
+    TempFolder folder;
+    bench.host.exportPath = folder.Path("missing-folder/cal.txt");
+    EXPECT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Failed);
+    EXPECT_EQ(bench.messages.Texts(), Texts{ CALFILE_FAILED });
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST(CalibrationReadout, AFullDiskLeavesNoTruncatedExport)
+{
+    FastForwardClock clock;
+    OperationBench bench;
+    ScratchMount mount(ScratchMount::Kind::Full);
+    if (!mount.SkipReason().empty())
+        GTEST_SKIP() << mount.SkipReason();
+    bench.host.exportPath = mount.Path("cal.txt");
+    ASSERT_TRUE(mount.Prepare([] {}));
+    EXPECT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Failed);
+    EXPECT_EQ(bench.messages.Texts(), Texts{ CALFILE_FAILED });
+    EXPECT_EQ(mount.Entries(), Texts{ "filler" });
+}
+
+TEST(CalibrationReadout, ResetFailingAfterTheReadOutSavesNothing)
+{
+    FastForwardClock clock;
+    OperationBench bench(OperationBench::WithFaults({ "nak@reset" }));
+    TempFolder folder;
+    bench.host.exportPath = folder.Path("cal.txt");
+    EXPECT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Failed);
+    EXPECT_EQ(bench.messages.Texts(), Texts{ NAK });
+    EXPECT_EQ(bench.host.events, (Texts{ "wait on", "progress 0..57344", "progress end", "wait off" }));
+    EXPECT_TRUE(folder.Entries().empty());
+}

@@ -1,0 +1,136 @@
+// The bench for operation tests: a simulated radio the operations open by its
+// device path, a presenter that records every box and answers from a script, a
+// host that records the wait cursor and the progress, and the requests the radio
+// saw, written the way a technician reads a frame log.
+#pragma once
+
+#include "board/modified_sink.h"
+#include "board/option_board_data.h"
+#include "link/clock.h"
+#include "link/operation_host.h"
+#include "link/radio_link.h"
+#include "sim/simulated_radio.h"
+#include "tests/support/recording_presenter.h"
+
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class RecordingHost : public IOperationHost {
+public:
+    RecordingHost() { SetOperationHost(this); }
+    ~RecordingHost() override { SetOperationHost(nullptr); }
+    void BeginWaitCursor() override { events.push_back("wait on"); }
+    void EndWaitCursor() override { events.push_back("wait off"); }
+    void BeginProgress(int maximum) override { events.push_back("progress 0.." + std::to_string(maximum)); }
+    void SetProgress(int position, const std::string& text) override
+    {
+        ++progressSteps;
+        lastProgress = position;
+        if (progressTexts.size() < 2)
+            progressTexts.push_back(text);
+        lastProgressText = text;
+    }
+    void EndProgress() override { events.push_back("progress end"); }
+    bool ChooseCalibrationExportFile(std::string& path) override
+    {
+        events.push_back("choose file");
+        if (exportPath.empty())
+            return false;
+        path = exportPath;
+        return true;
+    }
+
+    std::vector<std::string> events;
+    std::vector<std::string> progressTexts; // the first two
+    std::string lastProgressText;
+    int progressSteps = 0;
+    int lastProgress = -1;
+    std::string exportPath; // empty: the user cancels the save dialog
+};
+
+// Pauses take no time; everything else (time-outs included) runs in real time.
+class FastForwardClock : public IClock {
+public:
+    FastForwardClock() { SetClock(this); }
+    ~FastForwardClock() override { SetClock(nullptr); }
+    int64_t NowMs() override { return RealMs() + m_skipped; }
+    void WaitUntil(int64_t deadlineMs) override
+    {
+        const int64_t now = NowMs();
+        if (deadlineMs > now)
+            m_skipped += deadlineMs - now;
+    }
+
+private:
+    static int64_t RealMs()
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    int64_t m_skipped = 0;
+};
+
+class OperationBench {
+public:
+    explicit OperationBench(sim::SimConfig config = sim::SimConfig()) : radio(std::move(config))
+    {
+        std::string error;
+        if (!radio.Start(error))
+            throw std::runtime_error(error);
+        SetModifiedSink(nullptr);
+        theOptionBoardData.ResetAll();
+        codeplugMajor = supportedCodeplugMajor;
+        codeplugMinor = supportedCodeplugMinor;
+        theRadioLink.m_nStatus = LINK_OK;
+    }
+    ~OperationBench() { radio.Stop(); }
+
+    const std::string& Port() const { return radio.DevicePath(); }
+
+    // The requests the radio received, one word each: "info", "identify",
+    // "read 0x1000/24", "write 0x1000/24", "cal-start", "cal-check", "reset".
+    std::vector<std::string> Requests()
+    {
+        std::vector<std::string> words;
+        for (const sim::Request& request : radio.History()) {
+            char text[48];
+            switch (request.kind) {
+            case sim::RequestKind::Reset: words.push_back("reset"); break;
+            case sim::RequestKind::Info: words.push_back("info"); break;
+            case sim::RequestKind::Identify: words.push_back("identify"); break;
+            case sim::RequestKind::CalStart: words.push_back("cal-start"); break;
+            case sim::RequestKind::CalCheck: words.push_back("cal-check"); break;
+            case sim::RequestKind::BoardRead:
+            case sim::RequestKind::BoardWrite:
+                std::snprintf(text, sizeof(text), "%s 0x%04X/%d",
+                              request.kind == sim::RequestKind::BoardRead ? "read" : "write", request.address,
+                              request.count);
+                words.push_back(text);
+                break;
+            default: words.push_back("other"); break;
+            }
+        }
+        return words;
+    }
+
+    static sim::SimConfig WithFaults(std::initializer_list<const char*> faults)
+    {
+        sim::SimConfig config;
+        for (const char* text : faults) {
+            std::string error;
+            const std::optional<sim::FaultRule> rule = sim::ParseFault(text, error);
+            if (!rule)
+                throw std::invalid_argument(error);
+            config.radio.faults.push_back(*rule);
+        }
+        return config;
+    }
+
+    sim::SimulatedRadio radio;
+    RecordingPresenter messages;
+    RecordingHost host;
+};
