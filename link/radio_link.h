@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 class CSerialPort;
 
@@ -96,6 +97,9 @@ private:
     Outcome RunExchange(bool boardMessage, uint8_t opcode, const uint8_t* request, int count,
                         uint8_t expectedAnswer, bool quiet, bool statusOnRefusal);
     void TransmitFrame(const uint8_t* frame, size_t frameSize, int dataCount);
+    bool ReadBoardFunction(uint16_t function, std::vector<uint8_t>& answer);
+    int ReceiveReply(uint8_t& opcode, int noResponseMessageId);
+    void ReportRefusal(uint8_t opcode, bool setStatus);
     void FailWith(int status, int messageId);
 };
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 const char* const BOARD_TYPE_TEXT = "Vigilon";
@@ -42,30 +43,15 @@ CRadioLink::Outcome CRadioLink::RunExchange(bool boardMessage, uint8_t opcode, c
     // Any other echo failure has been shown; the radio's answer may still come.
 
     uint8_t ackOpcode = 0;
-    m_nRxDataLength = 0;
-    if (ReceiveFrame(ackOpcode, m_rxData, sizeof(m_rxData), &m_nRxDataLength, REPLY_TIMEOUT_MS,
-                     IDS_NO_RESPONSE_RADIO)
-        != LINK_OK)
+    if (ReceiveReply(ackOpcode, IDS_NO_RESPONSE_RADIO) != LINK_OK)
         return Outcome::Failed;
-
     if (ackOpcode != RADIO_ACK) {
-        if (ackOpcode == RADIO_NAK) {
-            ShowStatusMessage(MSG_ERROR, IDS_NAK_RECEIVED);
-            if (statusOnRefusal)
-                m_nStatus = LINK_NAK;
-        } else {
-            ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
-            if (statusOnRefusal)
-                m_nStatus = LINK_UNEXPECTED;
-        }
+        ReportRefusal(ackOpcode, statusOnRefusal);
         return Outcome::Failed;
     }
 
     uint8_t answerOpcode = 0;
-    m_nRxDataLength = 0;
-    if (ReceiveFrame(answerOpcode, m_rxData, sizeof(m_rxData), &m_nRxDataLength, REPLY_TIMEOUT_MS,
-                     boardMessage ? IDS_NO_RESPONSE_BOARD : IDS_NO_RESPONSE_RADIO)
-        != LINK_OK)
+    if (ReceiveReply(answerOpcode, boardMessage ? IDS_NO_RESPONSE_BOARD : IDS_NO_RESPONSE_RADIO) != LINK_OK)
         return Outcome::Failed;
 
     if (answerOpcode == expectedAnswer)
@@ -76,16 +62,24 @@ CRadioLink::Outcome CRadioLink::RunExchange(bool boardMessage, uint8_t opcode, c
         m_nStatus = LINK_NOT_SUPPORTED;
         return Outcome::NotSupported;
     }
-    if (answerOpcode == RADIO_NAK) {
-        ShowStatusMessage(MSG_ERROR, IDS_NAK_RECEIVED);
-        if (statusOnRefusal)
-            m_nStatus = LINK_NAK;
-    } else {
-        ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
-        if (statusOnRefusal)
-            m_nStatus = LINK_UNEXPECTED;
-    }
+    ReportRefusal(answerOpcode, statusOnRefusal);
     return Outcome::Failed;
+}
+
+int CRadioLink::ReceiveReply(uint8_t& opcode, int noResponseMessageId)
+{
+    m_nRxDataLength = 0;
+    return ReceiveFrame(opcode, m_rxData, sizeof(m_rxData), &m_nRxDataLength, REPLY_TIMEOUT_MS, noResponseMessageId);
+}
+
+// A NAK, or any opcode other than the one expected: said, and kept as the status
+// where the command keeps it.
+void CRadioLink::ReportRefusal(uint8_t opcode, bool setStatus)
+{
+    const bool nak = opcode == RADIO_NAK;
+    ShowStatusMessage(MSG_ERROR, nak ? IDS_NAK_RECEIVED : IDS_UNEXPECTED_RADIO);
+    if (setStatus)
+        m_nStatus = nak ? LINK_NAK : LINK_UNEXPECTED;
 }
 
 bool CRadioLink::ResetRadio()
@@ -95,10 +89,7 @@ bool CRadioLink::ResetRadio()
         if (m_nStatus == LINK_NO_RESPONSE || m_nStatus == LINK_NO_PORT)
             return false;
         uint8_t ackOpcode = 0;
-        m_nRxDataLength = 0;
-        if (ReceiveFrame(ackOpcode, m_rxData, sizeof(m_rxData), &m_nRxDataLength, REPLY_TIMEOUT_MS,
-                         IDS_NO_RESPONSE_RADIO)
-            != LINK_OK)
+        if (ReceiveReply(ackOpcode, IDS_NO_RESPONSE_RADIO) != LINK_OK)
             continue;
         if (ackOpcode == RADIO_ACK) {
             // The radio restarts; give it its time before anything else is sent.
@@ -106,13 +97,7 @@ bool CRadioLink::ResetRadio()
             m_nStatus = LINK_OK;
             return true;
         }
-        if (ackOpcode == RADIO_NAK) {
-            ShowStatusMessage(MSG_ERROR, IDS_NAK_RECEIVED);
-            m_nStatus = LINK_NAK;
-        } else {
-            ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
-            m_nStatus = LINK_UNEXPECTED;
-        }
+        ReportRefusal(ackOpcode, true);
     }
     return false;
 }
@@ -229,15 +214,25 @@ bool CRadioLink::WriteBoard(uint16_t address, int count, const uint8_t* data)
     return ok;
 }
 
+// A read of count 0: the board answers with the result of the function the
+// address selects. False when the read failed (its message has been shown).
+bool CRadioLink::ReadBoardFunction(uint16_t function, std::vector<uint8_t>& answer)
+{
+    uint8_t buffer[BOARD_TYPE_BUFFER];
+    int length = 0;
+    if (!ReadBoard(function, 0, buffer, sizeof(buffer), &length))
+        return false;
+    answer.assign(buffer, buffer + length);
+    return true;
+}
+
 bool CRadioLink::IdentifyBoard(const char* expectedType)
 {
-    uint8_t answer[BOARD_TYPE_BUFFER];
-    int length = 0;
-    if (!ReadBoard(BOARD_FN_IDENTIFY, 0, answer, sizeof(answer), &length))
+    std::vector<uint8_t> answer;
+    if (!ReadBoardFunction(BOARD_FN_IDENTIFY, answer))
         return false;
-    const size_t expectedLength = expectedType ? std::strlen(expectedType) : 0;
-    if (static_cast<size_t>(length) == expectedLength
-        && std::memcmp(answer, expectedType, expectedLength) == 0)
+    const std::string expected = expectedType ? expectedType : "";
+    if (std::string(answer.begin(), answer.end()) == expected)
         return true;
     ShowStatusMessage(MSG_ERROR, IDS_UNKNOWN_BOARD);
     return false;
@@ -245,11 +240,10 @@ bool CRadioLink::IdentifyBoard(const char* expectedType)
 
 bool CRadioLink::StartCalibration()
 {
-    uint8_t answer[BOARD_TYPE_BUFFER];
-    int length = 0;
-    if (!ReadBoard(BOARD_FN_START_CALIBRATION, 0, answer, sizeof(answer), &length))
+    std::vector<uint8_t> answer;
+    if (!ReadBoardFunction(BOARD_FN_START_CALIBRATION, answer))
         return false;
-    if (length == 1 && answer[0] != 0)
+    if (answer.size() == 1 && answer[0] != 0)
         return true;
     ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_BOARD);
     return false;
@@ -257,9 +251,6 @@ bool CRadioLink::StartCalibration()
 
 bool CRadioLink::CheckCalibration()
 {
-    uint8_t answer[BOARD_TYPE_BUFFER];
-    int length = 0;
-    if (!ReadBoard(BOARD_FN_CHECK_CALIBRATION, 0, answer, sizeof(answer), &length))
-        return false;
-    return length == 1 && answer[0] == 1;
+    std::vector<uint8_t> answer;
+    return ReadBoardFunction(BOARD_FN_CHECK_CALIBRATION, answer) && answer.size() == 1 && answer[0] == 1;
 }

@@ -133,6 +133,16 @@ int CRadioLink::ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, in
         return m_nStatus;
     }
 
+    // What follows the opcode: the length bytes, the body, or nothing.
+    const auto afterOpcode = [&]() {
+        if (lengthFollows)
+            return RxState::LengthHigh;
+        if (frameLength > 0)
+            return RxState::Body;
+        complete = true;
+        return state;
+    };
+
     while (!complete) {
         const int byte = m_pPort->ReadByte();
         if (byte < 0) {
@@ -152,23 +162,11 @@ int CRadioLink::ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, in
             frameLength = static_cast<unsigned>(byte & 0x0F);
             opcodeFollows = m_nRxOpcode == 15;
             lengthFollows = frameLength == 15;
-            if (opcodeFollows)
-                state = RxState::Opcode;
-            else if (lengthFollows)
-                state = RxState::LengthHigh;
-            else if (frameLength > 0)
-                state = RxState::Body;
-            else
-                complete = true;
+            state = opcodeFollows ? RxState::Opcode : afterOpcode();
             break;
         case RxState::Opcode:
             m_nRxOpcode = static_cast<uint8_t>(byte);
-            if (lengthFollows)
-                state = RxState::LengthHigh;
-            else if (frameLength > 0)
-                state = RxState::Body;
-            else
-                complete = true;
+            state = afterOpcode();
             break;
         case RxState::LengthHigh:
             frameLength = static_cast<unsigned>(byte) * 256;

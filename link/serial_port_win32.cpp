@@ -153,18 +153,6 @@ int CSerialPort::Write(const unsigned char* buffer, int count)
     return 0;
 }
 
-int CSerialPort::ReadByte()
-{
-    unsigned char byte = 0;
-    return Read(&byte, 1) == 1 ? byte : -1;
-}
-
-int CSerialPort::WriteByte(int byte)
-{
-    const unsigned char value = static_cast<unsigned char>(byte & 0xFF);
-    return Write(&value, 1) == 1 ? byte : -1;
-}
-
 void CSerialPort::PurgeReceive()
 {
     if (IsOpen())

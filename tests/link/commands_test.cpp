@@ -108,10 +108,8 @@ TEST(RadioCommands, EveryOutcomeShowsItsMessagesAndLeavesItsStatus)
     for (const Outcome& outcome : outcomes) {
         SCOPED_TRACE(outcome.what);
         sim::SimConfig config;
-        for (const char* fault : outcome.faults) {
-            std::string error;
-            config.radio.faults.push_back(*sim::ParseFault(fault, error));
-        }
+        for (const char* fault : outcome.faults)
+            config.radio.faults.push_back(SimConfigWithFaults({ fault }).radio.faults[0]);
         SimLink bench(config);
         EXPECT_EQ(outcome.command(), outcome.result);
         EXPECT_EQ(bench.messages.Texts(), outcome.texts);

@@ -10,6 +10,7 @@
 #include "link/operation_host.h"
 #include "link/radio_link.h"
 #include "sim/simulated_radio.h"
+#include "tests/support/sim_config.h"
 #include "tests/support/recording_presenter.h"
 
 #include <chrono>
@@ -117,18 +118,7 @@ public:
         return words;
     }
 
-    static sim::SimConfig WithFaults(std::initializer_list<const char*> faults)
-    {
-        sim::SimConfig config;
-        for (const char* text : faults) {
-            std::string error;
-            const std::optional<sim::FaultRule> rule = sim::ParseFault(text, error);
-            if (!rule)
-                throw std::invalid_argument(error);
-            config.radio.faults.push_back(*rule);
-        }
-        return config;
-    }
+    static sim::SimConfig WithFaults(std::initializer_list<const char*> faults) { return SimConfigWithFaults(faults); }
 
     sim::SimulatedRadio radio;
     RecordingPresenter messages;

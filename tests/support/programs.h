@@ -15,6 +15,19 @@
 #include <unistd.h>
 #include <vector>
 
+// In a child process: becomes the program; never returns.
+[[noreturn]] inline void ExecProgram(const std::string& program, std::vector<std::string> args)
+{
+    std::vector<char*> argv;
+    std::string name = program;
+    argv.push_back(&name[0]);
+    for (std::string& arg : args)
+        argv.push_back(&arg[0]);
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+}
+
 class BackgroundProgram {
 public:
     BackgroundProgram(const std::string& program, std::vector<std::string> args)
@@ -27,14 +40,7 @@ public:
             ::dup2(out[1], STDOUT_FILENO);
             ::close(out[0]);
             ::close(out[1]);
-            std::vector<char*> argv;
-            std::string name = program;
-            argv.push_back(&name[0]);
-            for (std::string& arg : args)
-                argv.push_back(&arg[0]);
-            argv.push_back(nullptr);
-            ::execv(program.c_str(), argv.data());
-            ::_exit(127);
+            ExecProgram(program, args);
         }
         ::close(out[1]);
         m_out = ::fdopen(out[0], "r");
@@ -90,14 +96,7 @@ inline ProgramResult RunProgram(const std::string& program, std::vector<std::str
             ::close(fd);
         for (const auto& entry : environment)
             ::setenv(entry.first.c_str(), entry.second.c_str(), 1);
-        std::vector<char*> argv;
-        std::string name = program;
-        argv.push_back(&name[0]);
-        for (std::string& arg : args)
-            argv.push_back(&arg[0]);
-        argv.push_back(nullptr);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
+        ExecProgram(program, args);
     }
     ::close(in[0]);
     ::close(out[1]);

@@ -5,6 +5,7 @@
 #include "link/radio_link.h"
 #include "link/serial_port.h"
 #include "sim/simulated_radio.h"
+#include "tests/support/sim_config.h"
 #include "tests/support/recording_presenter.h"
 
 #include <chrono>
@@ -31,19 +32,7 @@ public:
         radio.Stop();
     }
 
-    // A configuration with the given faults ("nak@info", ...).
-    static sim::SimConfig WithFaults(std::initializer_list<const char*> faults)
-    {
-        sim::SimConfig config;
-        for (const char* text : faults) {
-            std::string error;
-            const std::optional<sim::FaultRule> rule = sim::ParseFault(text, error);
-            if (!rule)
-                throw std::invalid_argument(error);
-            config.radio.faults.push_back(*rule);
-        }
-        return config;
-    }
+    static sim::SimConfig WithFaults(std::initializer_list<const char*> faults) { return SimConfigWithFaults(faults); }
 
     sim::SimulatedRadio radio;
     CSerialPort port;
