@@ -3,7 +3,7 @@
 #include "cli/cli_host.h"
 #include "cli/cli_presenter.h"
 #include "cli/commands.h"
-#include "cli/settings.h"
+#include "frontend/settings.h"
 #include "link/status_message.h"
 #include "operations/operation_course.h"
 

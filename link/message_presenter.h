@@ -5,8 +5,8 @@
 #include <string>
 
 enum class MsgIcon { Stop, Information, Question, Exclamation };
-enum class MsgButtons { Ok, YesNo };
-enum class MsgAnswer { Ok, Yes, No };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 struct MessageBoxRequest {
     int kind = 0;              // MSG_ERROR, MSG_INFO, or 0 for questions and other boxes

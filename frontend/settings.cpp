@@ -1,15 +1,24 @@
-#include "cli/settings.h"
+#include "frontend/settings.h"
 
 #include <QSettings>
 #include <QString>
 
-#define VIGILON_SETTINGS QSettings settings(QStringLiteral("Ardentec"), QStringLiteral("Vigilon OSS"))
+const char* const SETTINGS_ORGANISATION = "Ardentec";
+const char* const SETTINGS_APPLICATION = "Vigilon OSS";
+
+#define VIGILON_SETTINGS QSettings settings(QString::fromLatin1(SETTINGS_ORGANISATION), QString::fromLatin1(SETTINGS_APPLICATION))
 
 int StoredSerialPortIndex()
 {
     VIGILON_SETTINGS;
     const int index = settings.value(QStringLiteral("Options/SerialPort"), 0).toInt();
     return index > 3 ? 0 : index;
+}
+
+void StoreSerialPortIndex(int index)
+{
+    VIGILON_SETTINGS;
+    settings.setValue(QStringLiteral("Options/SerialPort"), index);
 }
 
 SettingsPortResolver::SettingsPortResolver()

@@ -1,4 +1,4 @@
-// The settings the command-line tool shares with the GUI:
+// The settings the GUI and the command-line tool share:
 // QSettings("Ardentec", "Vigilon OSS"), "Options"/"SerialPort" for the configured
 // port and "Ports"/"COM1".."COM4" for the device each port name stands for.
 #pragma once
@@ -7,8 +7,14 @@
 
 #include <string>
 
-// The configured port index; 0 (COM1) when none is stored, above 3 read as 0.
+// Where the settings live: organisation and application of QSettings.
+extern const char* const SETTINGS_ORGANISATION;
+extern const char* const SETTINGS_APPLICATION;
+
+// The configured port index; 0 (COM1) when none is stored, above 3 read as 0,
+// a negative value as it is.
 int StoredSerialPortIndex();
+void StoreSerialPortIndex(int index);
 
 // Resolves COM1..COM4 through "Ports/COMn" when set, else the built-in mapping.
 class SettingsPortResolver : public IPortResolver {

@@ -1,0 +1,128 @@
+// The bench for GUI tests: settings of their own in a scratch folder, file
+// dialogs and message boxes answered by the test, and the application started
+// the way the program starts it.
+#pragma once
+
+#include "board/option_board_data.h"
+#include "link/radio_link.h"
+#include "link/status_message.h"
+#include "resources/command_ids.h"
+#include "tests/support/recording_presenter.h"
+#include "ui/document_manager.h"
+#include "ui/file_dialogs.h"
+#include "ui/main_frame.h"
+#include "ui/vigilon_oss_app.h"
+#include "ui/vigilon_oss_doc.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <deque>
+#include <memory>
+
+// File dialogs that answer from a script: a path, or an empty text for Cancel.
+class ScriptedFileDialogs : public IFileDialogs {
+public:
+    ScriptedFileDialogs() { SetFileDialogs(this); }
+    ~ScriptedFileDialogs() override { SetFileDialogs(nullptr); }
+    bool OpenDataFile(QWidget*, QString& path) override { return Answer(path); }
+    bool SaveDataFileAs(QWidget*, const QString& proposed, QString& path) override
+    {
+        proposals.append(proposed);
+        return Answer(path);
+    }
+    bool SaveCalibrationFile(QWidget*, QString& path) override { return Answer(path); }
+
+    std::deque<QString> answers;
+    QStringList proposals;
+
+private:
+    bool Answer(QString& path)
+    {
+        if (answers.empty())
+            return false;
+        path = answers.front();
+        answers.pop_front();
+        return !path.isEmpty();
+    }
+};
+
+// Settings in a folder of the test's own, emptied before each test.
+class ScratchSettings {
+public:
+    ScratchSettings()
+    {
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+    }
+    void Clear()
+    {
+        QSettings settings(QStringLiteral("Ardentec"), QStringLiteral("Vigilon OSS"));
+        settings.clear();
+        settings.sync();
+    }
+    void Set(const QString& key, const QVariant& value)
+    {
+        QSettings settings(QStringLiteral("Ardentec"), QStringLiteral("Vigilon OSS"));
+        settings.setValue(key, value);
+        settings.sync();
+    }
+    QVariant Get(const QString& key)
+    {
+        QSettings settings(QStringLiteral("Ardentec"), QStringLiteral("Vigilon OSS"));
+        return settings.value(key);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Puts the program-wide state back as a fresh program has it.
+inline void ResetProgramState()
+{
+    theOptionBoardData.ResetAll();
+    codeplugMajor = supportedCodeplugMajor;
+    codeplugMinor = supportedCodeplugMinor;
+    g_bLabMode = false;
+    theRadioLink.m_nStatus = LINK_OK;
+}
+
+// The texts of a menu's items, separators as "-", submenus as their title.
+inline QStringList MenuTexts(QMenu* menu)
+{
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isVisible())
+            continue;
+        if (action->isSeparator())
+            texts.append(QStringLiteral("-"));
+        else
+            texts.append(action->text() + (action->shortcut().isEmpty() ? QString() : QStringLiteral("\t") + action->shortcut().toString()));
+    }
+    return texts;
+}
+
+inline QMenu* TopMenu(CMainFrame* frame, int index)
+{
+    return frame->menuBar()->actions().at(index)->menu();
+}
+
+// The data file of a factory-fresh record, codeplug version 1.0.
+inline QByteArray DefaultDataFile()
+{
+    return QByteArray::fromHex("010000FE010064000A01010064000A00000A000A0000000A0100");
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+}

@@ -1,0 +1,79 @@
+#include "ui/file_dialogs.h"
+
+#include "link/string_table.h"
+#include "resources/string_ids.h"
+
+#include <QFileDialog>
+
+namespace {
+
+QString Text(int id)
+{
+    return QString::fromStdString(LoadString(id));
+}
+
+// "All files (*.*)" means every file; outside Windows not every name has a dot.
+QString AllFilesFilter(int id)
+{
+    QString filter = Text(id);
+#ifndef Q_OS_WIN
+    filter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+#endif
+    return filter;
+}
+
+class PlatformFileDialogs : public IFileDialogs {
+public:
+    bool OpenDataFile(QWidget* parent, QString& path) override
+    {
+        QFileDialog dialog(parent, QString(), QStringLiteral("."));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setNameFilters({ Text(IDS_DOC_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
+        dialog.setDefaultSuffix(QStringLiteral("vgd"));
+        return Run(dialog, path);
+    }
+
+    bool SaveDataFileAs(QWidget* parent, const QString& proposed, QString& path) override
+    {
+        QFileDialog dialog(parent, Text(IDS_SAVE_AS_CAPTION));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({ Text(IDS_DOC_FILTER), AllFilesFilter(IDS_ALL_FILES_SAVE) });
+        dialog.setDefaultSuffix(QStringLiteral("vgd"));
+        dialog.selectFile(proposed);
+        return Run(dialog, path);
+    }
+
+    bool SaveCalibrationFile(QWidget* parent, QString& path) override
+    {
+        QFileDialog dialog(parent, QString(), QStringLiteral("."));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({ Text(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        return Run(dialog, path);
+    }
+
+private:
+    static bool Run(QFileDialog& dialog, QString& path)
+    {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        path = dialog.selectedFiles().first();
+        return true;
+    }
+};
+
+PlatformFileDialogs g_platformDialogs;
+IFileDialogs* g_dialogs = &g_platformDialogs;
+
+} // namespace
+
+void SetFileDialogs(IFileDialogs* dialogs)
+{
+    g_dialogs = dialogs ? dialogs : &g_platformDialogs;
+}
+
+IFileDialogs& FileDialogs()
+{
+    return *g_dialogs;
+}

@@ -1,0 +1,23 @@
+// The file dialogs seam: where the GUI asks the user for a file. Tests install
+// their own answers.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+class IFileDialogs {
+public:
+    virtual ~IFileDialogs() = default;
+    // An existing data file to open; false when cancelled.
+    virtual bool OpenDataFile(QWidget* parent, QString& path) = 0;
+    // Where to save the data file, `proposed` shown first; asks before
+    // overwriting. False when cancelled.
+    virtual bool SaveDataFileAs(QWidget* parent, const QString& proposed, QString& path) = 0;
+    // Where to save the calibration data export; false when cancelled.
+    virtual bool SaveCalibrationFile(QWidget* parent, QString& path) = 0;
+};
+
+// Installs the dialogs used from now on; nullptr restores the platform's.
+void SetFileDialogs(IFileDialogs* dialogs);
+IFileDialogs& FileDialogs();

@@ -1,0 +1,20 @@
+// The operation host of the GUI: the wait cursor, and the idle call that keeps
+// the windows painted while the link waits for the radio (user input is held
+// back until the operation ends).
+#pragma once
+
+#include "link/operation_host.h"
+
+class GuiHost : public IOperationHost {
+public:
+    GuiHost();
+    ~GuiHost() override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    void Idle() override;
+    // Whether a board operation holds the radio right now.
+    bool Busy() const { return m_busy > 0; }
+
+private:
+    int m_busy = 0;
+};

@@ -1,0 +1,32 @@
+// Help Topics: the help pages shipped with the program, with their contents and
+// a search over their text.
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QTextBrowser;
+
+class HelpWindow : public QWidget {
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+    // Shows the contents page and brings the window forward.
+    void ShowContents();
+    // Lists the pages containing every word of the text (all pages when empty).
+    void Search(const QString& text);
+    QListWidget* Topics() const { return m_topics; }
+    QTextBrowser* Page() const { return m_page; }
+
+private:
+    struct Topic {
+        QString file;
+        QString title;
+        QString text; // plain text, for searching
+    };
+    void ShowTopic(const QString& file);
+    QList<Topic> m_all;
+    QLineEdit* m_search;
+    QListWidget* m_topics;
+    QTextBrowser* m_page;
+};

@@ -1,0 +1,17 @@
+// vigilon-oss: the service tool's main window.
+#include "ui/vigilon_oss_app.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Ardentec"));
+    QApplication::setApplicationName(QStringLiteral("Vigilon OSS"));
+    CVigilonOssApp app;
+    if (!app.InitInstance(QApplication::arguments()))
+        return 1;
+    const int status = application.exec();
+    app.ExitInstance();
+    return status;
+}

@@ -1,0 +1,235 @@
+#include "ui/main_frame.h"
+
+#include "link/string_table.h"
+#include "resources/command_ids.h"
+#include "resources/command_table.h"
+#include "resources/string_ids.h"
+#include "ui/key_state.h"
+#include "ui/vigilon_oss_view.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <vector>
+
+namespace {
+
+constexpr int INDICATOR_POLL_MS = 250;
+const QSize BUTTON_SIZE(16, 15);
+
+// A command's prompt string: the status bar text before "\n", the tooltip after.
+QStringList Prompt(int id)
+{
+    const QString text = QString::fromStdString(LoadString(id));
+    QStringList parts = text.split(QLatin1Char('\n'));
+    while (parts.size() < 2)
+        parts.append(QString());
+    return parts;
+}
+
+QString Shortcut(int id)
+{
+    for (int i = 0; i < ACCELERATOR_ROWS; ++i) {
+        if (ACCELERATORS[i].id == id)
+            return QString::fromLatin1(ACCELERATORS[i].keys);
+    }
+    return QString();
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(std::function<void(int)> dispatch, std::function<bool()> canClose)
+    : m_dispatch(std::move(dispatch)), m_canClose(std::move(canClose))
+{
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vigilon-oss-48.png")));
+    setCentralWidget(new CVigilonOssView(this));
+    BuildMenu();
+    BuildToolBar();
+    BuildStatusBar();
+    // Accelerators without a menu item of their own take their keys and do nothing.
+    for (int i = 0; i < ACCELERATOR_ROWS; ++i) {
+        if (Action(ACCELERATORS[i].id))
+            continue;
+        QAction* action = MakeAction(ACCELERATORS[i].id, QString());
+        action->setShortcut(QKeySequence(QString::fromLatin1(ACCELERATORS[i].keys)));
+        addAction(action);
+    }
+}
+
+QAction* CMainFrame::MakeAction(int id, const QString& text)
+{
+    QAction* action = new QAction(text, this);
+    const QStringList prompt = Prompt(id);
+    action->setStatusTip(prompt[0]);
+    if (!prompt[1].isEmpty())
+        action->setToolTip(prompt[1]);
+    connect(action, &QAction::triggered, this, [this, id] { m_dispatch(id); });
+    m_actions[id] = action;
+    return action;
+}
+
+QAction* CMainFrame::Action(int id) const
+{
+    const auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+QLabel* CMainFrame::Indicator(int id) const
+{
+    const auto found = m_indicators.find(id);
+    return found == m_indicators.end() ? nullptr : found->second;
+}
+
+void CMainFrame::BuildMenu()
+{
+    std::vector<QMenu*> open;
+    for (int i = 0; i < MAIN_MENU_ROWS; ++i) {
+        const MenuRow& row = MAIN_MENU[i];
+        switch (row.kind) {
+        case MenuRowKind::Popup: {
+            const QString title = QString::fromStdString(LoadString(row.id));
+            QMenu* menu = open.empty() ? menuBar()->addMenu(title) : open.back()->addMenu(title);
+            if (open.empty() && row.id == IDS_MENU_FILE)
+                m_fileMenu = menu;
+            open.push_back(menu);
+            break;
+        }
+        case MenuRowKind::EndPopup:
+            open.pop_back();
+            break;
+        case MenuRowKind::Separator:
+            open.back()->addSeparator();
+            break;
+        case MenuRowKind::RecentFiles:
+            m_recentPlaceholder = new QAction(QString::fromLatin1(row.text), this);
+            m_recentPlaceholder->setEnabled(false);
+            open.back()->addAction(m_recentPlaceholder);
+            break;
+        case MenuRowKind::Item: {
+            const QString text = QString::fromLatin1(row.text).section(QLatin1Char('\t'), 0, 0);
+            QAction* action = MakeAction(row.id, text);
+            const QString keys = Shortcut(row.id);
+            if (!keys.isEmpty())
+                action->setShortcut(QKeySequence(keys));
+            open.back()->addAction(action);
+            break;
+        }
+        }
+    }
+}
+
+void CMainFrame::BuildToolBar()
+{
+    m_toolBar = new QToolBar(Prompt(ID_VIEW_TOOLBAR)[1], this);
+    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
+    m_toolBar->setIconSize(BUTTON_SIZE);
+    m_toolBar->setMovable(true);
+    m_toolBar->setFloatable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int i = 0; i < TOOLBAR_ROWS; ++i) {
+        QAction* action = Action(TOOLBAR[i].id);
+        action->setIcon(QIcon(QString::fromLatin1(TOOLBAR[i].icon)));
+        m_toolBar->addAction(action);
+    }
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    QAction* toolbarToggle = Action(ID_VIEW_TOOLBAR);
+    toolbarToggle->setCheckable(true);
+    toolbarToggle->setChecked(true);
+    connect(m_toolBar, &QToolBar::visibilityChanged, toolbarToggle, [this, toolbarToggle](bool) {
+        toolbarToggle->setChecked(!m_toolBar->isHidden());
+    });
+}
+
+void CMainFrame::BuildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->addWidget(new QLabel(QString::fromStdString(LoadString(IDS_IDLE_PROMPT))), 1);
+    for (int id : { IDS_INDICATOR_CAPS, IDS_INDICATOR_NUM, IDS_INDICATOR_SCROLL }) {
+        QLabel* label = new QLabel(QString::fromStdString(LoadString(id)));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+        label->setEnabled(false);
+        bar->addPermanentWidget(label);
+        m_indicators[id] = label;
+    }
+    QAction* statusToggle = Action(ID_VIEW_STATUS_BAR);
+    statusToggle->setCheckable(true);
+    statusToggle->setChecked(true);
+
+    QTimer* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
+    poll->start(INDICATOR_POLL_MS);
+    UpdateIndicators();
+}
+
+void CMainFrame::UpdateIndicators()
+{
+    const LockKeys keys = ReadLockKeys();
+    // Lit (enabled) while the key is on; greyed while off or where nobody tells.
+    Indicator(IDS_INDICATOR_CAPS)->setEnabled(keys.known && keys.caps);
+    Indicator(IDS_INDICATOR_NUM)->setEnabled(keys.known && keys.num);
+    Indicator(IDS_INDICATOR_SCROLL)->setEnabled(keys.known && keys.scroll);
+}
+
+void CMainFrame::RemoveCommands(const int* ids, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        QAction* action = Action(ids[i]);
+        if (!action)
+            continue;
+        for (QObject* holder : action->associatedObjects()) {
+            if (QWidget* widget = qobject_cast<QWidget*>(holder))
+                widget->removeAction(action);
+        }
+        action->setEnabled(false);
+        action->setShortcut(QKeySequence());
+        m_actions.erase(ids[i]);
+        action->deleteLater();
+    }
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& displayNames)
+{
+    for (QAction* action : m_recentActions) {
+        m_fileMenu->removeAction(action);
+        m_actions.erase(ID_FILE_MRU_FIRST + m_recentActions.indexOf(action));
+        action->deleteLater();
+    }
+    m_recentActions.clear();
+    for (int i = 0; i < displayNames.size(); ++i) {
+        QAction* action = MakeAction(ID_FILE_MRU_FIRST + i, QStringLiteral("&%1 %2").arg(i + 1).arg(displayNames[i]));
+        action->setStatusTip(QString::fromStdString(LoadString(IDS_PROMPT_RECENT_FILE)));
+        m_fileMenu->insertAction(m_recentPlaceholder, action);
+        m_recentActions.append(action);
+    }
+    m_recentPlaceholder->setVisible(displayNames.isEmpty());
+}
+
+void CMainFrame::SetOuterSize(int width, int height)
+{
+    const QSize decoration = frameGeometry().size() - geometry().size();
+    resize(width - decoration.width(), height - decoration.height());
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_canClose && !m_canClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

@@ -1,0 +1,50 @@
+// The main window: menu, toolbar, status bar and accelerators, all built from
+// the command table; every command goes to the application.
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow {
+public:
+    // `dispatch` carries out a command; `canClose` is asked before the window closes.
+    CMainFrame(std::function<void(int)> dispatch, std::function<bool()> canClose);
+
+    // The action of a command id (menu item, toolbar button, accelerator), or null.
+    QAction* Action(int id) const;
+    QToolBar* ToolBar() const { return m_toolBar; }
+    QLabel* Indicator(int id) const;
+    QMenu* FileMenu() const { return m_fileMenu; }
+    // Removes the menu items of these commands wherever they stand.
+    void RemoveCommands(const int* ids, int count);
+    // Rebuilds the recent-file entries of the File menu.
+    void SetRecentFiles(const QStringList& displayNames);
+    // Sets the outer size (frame included) and centres the window on its screen.
+    void SetOuterSize(int width, int height);
+    void UpdateIndicators();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenu();
+    void BuildToolBar();
+    void BuildStatusBar();
+    QAction* MakeAction(int id, const QString& text);
+
+    std::function<void(int)> m_dispatch;
+    std::function<bool()> m_canClose;
+    std::map<int, QAction*> m_actions;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentPlaceholder = nullptr;
+    QList<QAction*> m_recentActions;
+    QToolBar* m_toolBar = nullptr;
+    std::map<int, QLabel*> m_indicators;
+};

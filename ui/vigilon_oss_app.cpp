@@ -1,0 +1,179 @@
+#include "ui/vigilon_oss_app.h"
+
+#include "board/modified_sink.h"
+#include "link/status_message.h"
+#include "link/string_table.h"
+#include "resources/command_ids.h"
+#include "resources/command_table.h"
+#include "resources/string_ids.h"
+#include "ui/about_dialog.h"
+#include "ui/document_manager.h"
+#include "ui/file_dialogs.h"
+#include "ui/help_window.h"
+#include "ui/main_frame.h"
+#include "ui/vigilon_oss_doc.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QStatusBar>
+#include <QToolBar>
+
+CVigilonOssApp* theApp = nullptr;
+
+namespace {
+
+QWidget* OwnerWindow()
+{
+    return theApp ? theApp->MainFrame() : nullptr;
+}
+
+// Commands whose dialogs are not part of this build yet; shown greyed.
+const int PENDING_DIALOG_COMMANDS[] = { ID_OPTIONS_CONFIGURATION, ID_BOARD_EDIT, ID_BOARD_INFO, ID_BOARD_CALIBRATE,
+                                        ID_FILE_READ_CAL };
+
+} // namespace
+
+CVigilonOssApp::CVigilonOssApp()
+{
+    Q_INIT_RESOURCE(vigilon_oss);
+    theApp = this;
+}
+
+CVigilonOssApp::~CVigilonOssApp()
+{
+    SetModifiedSink(nullptr);
+    if (theApp == this)
+        theApp = nullptr;
+}
+
+bool CVigilonOssApp::InitInstance(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption labOption(QStringLiteral("lab"));
+    parser.addOption(labOption);
+    parser.parse(arguments);
+    const QStringList files = parser.positionalArguments();
+
+    m_nSerialPort = StoredSerialPortIndex();
+    m_doc.reset(new CVigilonOssDoc(*this));
+    m_documents.reset(new DocumentManager(*m_doc, &OwnerWindow));
+    m_documents->RecentFiles().Load();
+    m_frame.reset(new CMainFrame([this](int id) { OnCommand(id); }, [this] { return CanClose(); }));
+    m_frame->setWindowTitle(QString::fromStdString(LoadString(IDS_APP_TITLE)));
+    m_presenter.SetOwner(m_frame.get());
+    m_help = new HelpWindow(m_frame.get());
+    m_doc->onStateChanged = [this] { UpdateCommandUI(); };
+
+    // A file named on the command line is loaded before there is a document to
+    // mark modified; a file that does not load ends the program.
+    const bool started = files.isEmpty() ? m_documents->FileNew() : m_documents->OpenDocumentFile(files.first());
+    if (!started)
+        return false;
+    SetModifiedSink(m_doc.get());
+    m_doc->SetModifiedFlag(false);
+
+    m_frame->show();
+    m_frame->repaint();
+
+    if (parser.isSet(labOption))
+        g_bLabMode = true;
+    if (g_bLabMode)
+        m_frame->setWindowTitle(QString::fromStdString(LoadString(IDS_APP_TITLE_LAB)));
+    else
+        m_frame->RemoveCommands(LAB_MODE_COMMANDS, LAB_MODE_COMMAND_COUNT);
+    UpdateCommandUI();
+    return true;
+}
+
+int CVigilonOssApp::ExitInstance()
+{
+    StoreSerialPortIndex(m_nSerialPort);
+    m_documents->RecentFiles().Save();
+    return 0;
+}
+
+bool CVigilonOssApp::CanClose()
+{
+    if (Busy()) {
+        m_frame->statusBar()->showMessage(QString::fromStdString(LoadString(IDS_BUSY_CLOSE)), 3000);
+        return false;
+    }
+    if (!m_documents->SaveModified())
+        return false;
+    m_help->close();
+    return true;
+}
+
+void CVigilonOssApp::UpdateCommandUI()
+{
+    if (!m_frame)
+        return;
+    const bool loaded = m_doc->dataLoaded;
+    for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE }) {
+        if (QAction* action = m_frame->Action(id))
+            action->setEnabled(loaded);
+    }
+    for (int id : PENDING_DIALOG_COMMANDS) {
+        if (QAction* action = m_frame->Action(id))
+            action->setEnabled(false);
+    }
+    QStringList names;
+    const RecentFileList& recent = m_documents->RecentFiles();
+    for (int i = 0; i < recent.Count(); ++i)
+        names.append(RecentFileList::Abbreviate(recent.Path(i)));
+    m_frame->SetRecentFiles(names);
+}
+
+void CVigilonOssApp::OnFileRead()
+{
+    m_bReadRequested = 1;
+    m_documents->FileNew();
+    m_bReadRequested = 0;
+}
+
+void CVigilonOssApp::OnFileOpen()
+{
+    QString path;
+    if (FileDialogs().OpenDataFile(m_frame.get(), path))
+        m_documents->OpenDocumentFile(path);
+}
+
+void CVigilonOssApp::OnCommand(int id)
+{
+    // A disabled command does nothing, whichever way it was issued.
+    if (QAction* action = m_frame->Action(id); action && !action->isEnabled())
+        return;
+    switch (id) {
+    case ID_FILE_OPEN: OnFileOpen(); break;
+    case ID_FILE_SAVE: m_documents->FileSave(); break;
+    case ID_FILE_SAVE_AS: m_documents->FileSaveAs(); break;
+    case ID_FILE_READ: OnFileRead(); break;
+    case ID_FILE_WRITE: m_doc->OnFileWrite(); break;
+    case ID_APP_EXIT: m_frame->close(); break;
+    case ID_WINDOW_640: m_frame->SetOuterSize(640, 480); break;
+    case ID_WINDOW_800: m_frame->SetOuterSize(800, 600); break;
+    case ID_WINDOW_1024: m_frame->SetOuterSize(1024, 768); break;
+    case ID_VIEW_TOOLBAR: m_frame->ToolBar()->setVisible(m_frame->ToolBar()->isHidden()); break;
+    case ID_VIEW_STATUS_BAR: {
+        QStatusBar* bar = m_frame->statusBar();
+        bar->setVisible(bar->isHidden());
+        m_frame->Action(ID_VIEW_STATUS_BAR)->setChecked(!bar->isHidden());
+        break;
+    }
+    case ID_HELP_FINDER: m_help->ShowContents(); break;
+    case ID_APP_ABOUT: {
+        CAboutDialog about(m_frame.get());
+        about.exec();
+        break;
+    }
+    default:
+        if (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST) {
+            const int index = id - ID_FILE_MRU_FIRST;
+            if (index < m_documents->RecentFiles().Count())
+                m_documents->OpenDocumentFile(m_documents->RecentFiles().Path(index), index);
+        }
+        break; // context help and pane switching: taken, nothing to do
+    }
+    UpdateCommandUI();
+}

@@ -1,0 +1,101 @@
+#include "ui/vigilon_oss_doc.h"
+
+#include "board/option_board_data.h"
+#include "link/status_message.h"
+#include "link/string_table.h"
+#include "operations/operation_course.h"
+#include "operations/read_operation.h"
+#include "operations/write_operation.h"
+#include "resources/string_ids.h"
+#include "ui/main_frame.h"
+#include "ui/vigilon_oss_app.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+CVigilonOssDoc::CVigilonOssDoc(CVigilonOssApp& app) : m_app(app)
+{
+    SetModifiedSink(this);
+}
+
+CVigilonOssDoc::~CVigilonOssDoc()
+{
+    SetModifiedSink(nullptr);
+}
+
+void CVigilonOssDoc::SetModifiedFlag(bool modified)
+{
+    m_modified = modified;
+    if (onStateChanged)
+        onStateChanged();
+}
+
+void CVigilonOssDoc::SetPathName(const QString& path)
+{
+    m_pathName = path;
+    m_title = QFileInfo(path).fileName();
+}
+
+void CVigilonOssDoc::DeleteContents()
+{
+    dataLoaded = false;
+    UpdateCaption();
+}
+
+void CVigilonOssDoc::UpdateCaption(const QString& name)
+{
+    g_bLabMode = false;
+    QString caption = QString::fromStdString(LoadString(IDS_APP_TITLE));
+    if (!name.isEmpty()) {
+        // Both separators count as the end of a folder, so a Windows path shows
+        // its file name here too.
+        const int cut = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
+        caption += QStringLiteral(" - ") + name.mid(cut + 1);
+    }
+    if (CMainFrame* frame = m_app.MainFrame())
+        frame->setWindowTitle(caption);
+}
+
+bool CVigilonOssDoc::OnNewDocument()
+{
+    DeleteContents();
+    m_pathName.clear();
+    SetModifiedFlag(false);
+    if (!m_app.m_bReadRequested)
+        return true;
+    const std::string port = PortNameForIndex(m_app.m_nSerialPort);
+    RunReadOperation(port, [&] {
+        dataLoaded = true;
+        UpdateCaption(QString::fromStdString(FormatString(IDS_TITLE_BOARD_AT_PORT, port.c_str())));
+        SetModifiedFlag(true);
+    });
+    if (onStateChanged)
+        onStateChanged();
+    return true;
+}
+
+bool CVigilonOssDoc::OnOpenDocument(const QString& path)
+{
+    DeleteContents();
+    if (!theOptionBoardData.LoadFromFile(path.toStdString()))
+        return false;
+    dataLoaded = true;
+    UpdateCaption(path);
+    return true;
+}
+
+bool CVigilonOssDoc::OnSaveDocument(const QString& path)
+{
+    if (!theOptionBoardData.SaveToFile(path.toStdString()))
+        return false;
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CVigilonOssDoc::OnFileWrite()
+{
+    if (!dataLoaded)
+        return;
+    RunWriteOperation(PortNameForIndex(m_app.m_nSerialPort), [&] { SetModifiedFlag(false); });
+}

@@ -1,0 +1,50 @@
+// The document: one set of option board settings (the program-wide record) with
+// whether it holds loaded data, the modified flag, its file and its title.
+#pragma once
+
+#include "board/modified_sink.h"
+
+#include <QString>
+
+#include <functional>
+
+class CVigilonOssApp;
+
+class CVigilonOssDoc : public IModifiedSink {
+public:
+    explicit CVigilonOssDoc(CVigilonOssApp& app);
+    ~CVigilonOssDoc() override;
+
+    // Whether the record holds data read from a board or loaded from a file.
+    bool dataLoaded = false;
+
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified);
+    void SetModified() override { SetModifiedFlag(true); }
+
+    const QString& GetPathName() const { return m_pathName; }
+    const QString& GetTitle() const { return m_title; }
+    // The document's file; its title becomes the file's name.
+    void SetPathName(const QString& path);
+    void SetTitle(const QString& title) { m_title = title; }
+
+    void DeleteContents();
+    // A new document; runs the read when the application asked for one.
+    bool OnNewDocument();
+    bool OnOpenDocument(const QString& path);
+    bool OnSaveDocument(const QString& path);
+    // The main window's caption: the title, then " - " and the name's last part.
+    void UpdateCaption(const QString& name = QString());
+
+    // Write Option Board.
+    void OnFileWrite();
+
+    // Called whenever the modified flag changes (the main frame updates commands).
+    std::function<void()> onStateChanged;
+
+private:
+    CVigilonOssApp& m_app;
+    bool m_modified = false;
+    QString m_pathName;
+    QString m_title;
+};
