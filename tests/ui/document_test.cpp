@@ -1,0 +1,244 @@
+// The document's flows in the GUI: open, save, save as, the save question before
+// new, read, open and exit, the recent-file list, and reading and writing a
+// board on the simulated radio.
+#include "sim/simulated_radio.h"
+#include "tests/support/message_texts.h"
+#include "tests/ui/ui_bench.h"
+
+#include <QDir>
+#include <QMenu>
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScratchSettings m_settings;
+    std::unique_ptr<QTemporaryDir> m_files;
+    std::unique_ptr<sim::SimulatedRadio> m_radio;
+    std::unique_ptr<CVigilonOssApp> m_app;
+    std::unique_ptr<RecordingPresenter> m_messages;
+    std::unique_ptr<ScriptedFileDialogs> m_dialogs;
+
+    CMainFrame* Frame() { return m_app->MainFrame(); }
+    CVigilonOssDoc& Doc() { return m_app->Document(); }
+    QString File(const QString& name) { return m_files->filePath(name); }
+    std::vector<std::string> Texts() { return m_messages->Texts(); }
+
+    // A data file whose clock shift is on (so it differs from the defaults).
+    QString ClockShiftFile(const QString& name)
+    {
+        QByteArray bytes = DefaultDataFile();
+        bytes[25] = 1;
+        bytes[3] = char(0xFF);
+        WriteFile(File(name), bytes);
+        return File(name);
+    }
+
+    bool Open(const QString& path)
+    {
+        m_dialogs->answers.push_back(path);
+        m_app->OnCommand(ID_FILE_OPEN);
+        return Doc().dataLoaded;
+    }
+
+    void Read()
+    {
+        m_app->OnCommand(ID_FILE_READ);
+    }
+
+    int RadioRequests() { return static_cast<int>(m_radio->History().size()); }
+
+private slots:
+    void init()
+    {
+        m_settings.Clear();
+        ResetProgramState();
+        m_files.reset(new QTemporaryDir);
+        m_radio.reset(new sim::SimulatedRadio);
+        std::string error;
+        QVERIFY(m_radio->Start(error));
+        m_settings.Set(QStringLiteral("Ports/COM1"), QString::fromStdString(m_radio->DevicePath()));
+        m_app.reset(new CVigilonOssApp);
+        m_messages.reset(new RecordingPresenter);
+        m_dialogs.reset(new ScriptedFileDialogs);
+        QVERIFY(m_app->InitInstance({ QStringLiteral("vigilon-oss") }));
+    }
+
+    void cleanup()
+    {
+        m_dialogs.reset();
+        m_messages.reset();
+        m_app.reset();
+        m_radio.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    void openingAGoodFileLoadsItAndListsIt()
+    {
+        const QString path = ClockShiftFile(QStringLiteral("board1.vgd"));
+        QVERIFY(Open(path));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - board1.vgd"));
+        QCOMPARE(theOptionBoardData.clockShift.Get(), uint8_t(1));
+        QVERIFY2(Doc().IsModified(), "the file's values differ from what the record held");
+        for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE })
+            QVERIFY(Frame()->Action(id)->isEnabled());
+        QCOMPARE(m_app->Documents().RecentFiles().Count(), 1);
+        QVERIFY(MenuTexts(Frame()->FileMenu()).contains(QStringLiteral("&1 ") + RecentFileList::Abbreviate(path)));
+        QVERIFY(Texts().empty());
+    }
+
+    void aFailedOpenEmptiesTheDocumentAndTheSameFileCanBeOpenedAgain()
+    {
+        const QString good = ClockShiftFile(QStringLiteral("good.vgd"));
+        QVERIFY(Open(good));
+        m_messages->answers.push_back(MsgAnswer::No); // do not save the changes
+        const QString bad = File(QStringLiteral("bad.vgd"));
+        WriteFile(bad, QByteArray(3, '\x01'));
+        QVERIFY(!Open(bad));
+        QCOMPARE(Texts().back(), std::string("Invalid checksum or no valid option board file !"));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS"));
+        QVERIFY(!Frame()->Action(ID_FILE_SAVE)->isEnabled());
+        QVERIFY(!Frame()->Action(ID_FILE_WRITE)->isEnabled());
+        QCOMPARE(theOptionBoardData.clockShift.Get(), uint8_t(1)); // members untouched by the refusal
+        // The previously open file is loaded again, not silently skipped.
+        QVERIFY(Open(good));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - good.vgd"));
+    }
+
+    void aRecentFileThatNoLongerOpensLeavesTheList()
+    {
+        const QString first = ClockShiftFile(QStringLiteral("first.vgd"));
+        QVERIFY(Open(first));
+        Doc().SetModifiedFlag(false);
+        QVERIFY(Open(ClockShiftFile(QStringLiteral("second.vgd"))));
+        Doc().SetModifiedFlag(false);
+        QCOMPARE(m_app->Documents().RecentFiles().Count(), 2);
+        WriteFile(first, QByteArray(26, '\0'));
+        m_app->OnCommand(ID_FILE_MRU_FIRST + 1); // "first.vgd", now spoilt
+        QCOMPARE(m_app->Documents().RecentFiles().Count(), 1);
+        QCOMPARE(QFileInfo(m_app->Documents().RecentFiles().Path(0)).fileName(), QStringLiteral("second.vgd"));
+        m_app->ExitInstance();
+        QCOMPARE(m_settings.Get(QStringLiteral("Recent File List/File1")).toString(), QFileInfo(File("second.vgd")).absoluteFilePath());
+        QVERIFY(!m_settings.Get(QStringLiteral("Recent File List/File2")).isValid());
+    }
+
+    void readingTheBoardMakesAModifiedDocumentNamedAfterThePort()
+    {
+        Read();
+        QCOMPARE(Texts(), std::vector<std::string>{ text::READ_OK });
+        QCOMPARE(m_messages->shown[0].caption, std::string("Vigilon OSS"));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - Option Board at COM1"));
+        QVERIFY(Doc().dataLoaded);
+        QVERIFY2(Doc().IsModified(), "a read leaves the document modified even with equal values");
+        QVERIFY(Frame()->Action(ID_FILE_WRITE)->isEnabled());
+
+        // The shot of the main window after a read, for the README.
+        const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");
+        if (!folder.isEmpty()) {
+            QDir().mkpath(QString::fromLocal8Bit(folder));
+            Frame()->resize(640, 400);
+            QVERIFY(Frame()->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/main-window.png")));
+        }
+    }
+
+    void saveAsProposesNoNameAfterAReadAndKeepsTheCaption()
+    {
+        Read();
+        const QString path = File(QStringLiteral("saved.vgd"));
+        m_dialogs->answers.push_back(path);
+        m_app->OnCommand(ID_FILE_SAVE); // no file yet: Save acts as Save As
+        QCOMPARE(m_dialogs->proposals, QStringList{ QStringLiteral("NoName.vgd") });
+        QVERIFY(!Doc().IsModified());
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - Option Board at COM1"));
+        QCOMPARE(Doc().GetTitle(), QStringLiteral("saved.vgd"));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), DefaultDataFile());
+
+        // Ctrl+S now saves to that file without asking.
+        theOptionBoardData.alertRepeatTime.Set(33);
+        QVERIFY(Doc().IsModified());
+        Frame()->activateWindow();
+        QTest::keyClick(Frame(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!Doc().IsModified());
+        QCOMPARE(m_dialogs->proposals.size(), 1);
+    }
+
+    void theSaveQuestionComesBeforeReadOpenAndExit_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("answer");
+        for (int command : { ID_FILE_READ, ID_FILE_OPEN, ID_APP_EXIT }) {
+            const char* name = command == ID_FILE_READ ? "read" : command == ID_FILE_OPEN ? "open" : "exit";
+            QTest::newRow(qPrintable(QStringLiteral("%1, cancel").arg(QLatin1String(name)))) << command << int(MsgAnswer::Cancel);
+            QTest::newRow(qPrintable(QStringLiteral("%1, no").arg(QLatin1String(name)))) << command << int(MsgAnswer::No);
+            QTest::newRow(qPrintable(QStringLiteral("%1, yes").arg(QLatin1String(name)))) << command << int(MsgAnswer::Yes);
+        }
+    }
+    void theSaveQuestionComesBeforeReadOpenAndExit()
+    {
+        QFETCH(int, command);
+        QFETCH(int, answer);
+        const QString path = ClockShiftFile(QStringLiteral("edited.vgd"));
+        QVERIFY(Open(path));
+        theOptionBoardData.tiltAlertTime.Set(42); // an edit
+        m_messages->Clear();
+        const int requestsBefore = RadioRequests();
+        m_messages->answers.push_back(MsgAnswer(answer));
+        const QString other = ClockShiftFile(QStringLiteral("other.vgd"));
+        if (command == ID_FILE_OPEN)
+            m_dialogs->answers.push_back(other);
+        m_app->OnCommand(command);
+
+        QVERIFY(!m_messages->shown.empty());
+        QCOMPARE(m_messages->shown[0].text, std::string("Save changes to edited.vgd?"));
+        QVERIFY(m_messages->shown[0].buttons == MsgButtons::YesNoCancel);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const bool saved = file.readAll() != [this] {
+            QByteArray bytes = DefaultDataFile();
+            bytes[25] = 1;
+            bytes[3] = char(0xFF);
+            return bytes;
+        }();
+        QCOMPARE(saved, answer == int(MsgAnswer::Yes));
+        if (answer == int(MsgAnswer::Cancel)) {
+            QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - edited.vgd"));
+            QVERIFY(Doc().IsModified());
+            QCOMPARE(RadioRequests(), requestsBefore);
+            QVERIFY(Frame()->isVisible());
+            return;
+        }
+        if (command == ID_FILE_READ)
+            QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - Option Board at COM1"));
+        if (command == ID_FILE_OPEN)
+            QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - other.vgd"));
+        if (command == ID_APP_EXIT)
+            QVERIFY(!Frame()->isVisible());
+    }
+
+    void writingAsksFirstAndASuccessClearsTheModifiedFlag()
+    {
+        Read();
+        const int afterRead = RadioRequests();
+        m_messages->Clear();
+        m_messages->answers.push_back(MsgAnswer::No);
+        m_app->OnCommand(ID_FILE_WRITE);
+        QCOMPARE(Texts(), std::vector<std::string>{ text::CONFIRM_WRITE });
+        QCOMPARE(RadioRequests(), afterRead);
+        QVERIFY(Doc().IsModified());
+
+        m_messages->Clear();
+        m_messages->answers.push_back(MsgAnswer::Yes);
+        m_app->OnCommand(ID_FILE_WRITE);
+        QCOMPARE(Texts(), (std::vector<std::string>{ text::CONFIRM_WRITE, text::WRITE_OK }));
+        QVERIFY(!Doc().IsModified());
+        // Nothing to save any more: exit asks nothing.
+        m_messages->Clear();
+        QVERIFY(Frame()->close());
+        QVERIFY(m_messages->shown.empty());
+    }
+};
+
+QTEST_MAIN(DocumentTest)
+#include "document_test.moc"
