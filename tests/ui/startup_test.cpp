@@ -189,6 +189,17 @@ private slots:
         QCOMPARE(help->Topics()->item(0)->text(), QStringLiteral("No topic contains these words."));
     }
 
+    void recentFilesAreShownAbbreviatedToThirtyCharacters()
+    {
+        QCOMPARE(RecentFileList::Abbreviate(QStringLiteral("/data/site7.vgd")), QStringLiteral("/data/site7.vgd"));
+        const QString longPath = QStringLiteral("/home/technician/radios/north/depot/site7.vgd");
+        const QString shown = RecentFileList::Abbreviate(longPath);
+        QVERIFY(shown.size() <= 30);
+        QCOMPARE(shown, QStringLiteral("/.../north/depot/site7.vgd"));
+        QCOMPARE(RecentFileList::Abbreviate(QStringLiteral("/a/") + QString(40, QLatin1Char('x')) + QStringLiteral(".vgd")),
+                 QString(40, QLatin1Char('x')) + QStringLiteral(".vgd"));
+    }
+
     void theWindowStaysOpenWhileAnOperationRuns()
     {
         auto app = Start();
