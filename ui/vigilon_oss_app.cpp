@@ -6,7 +6,9 @@
 #include "resources/command_ids.h"
 #include "resources/command_table.h"
 #include "resources/string_ids.h"
-#include "ui/about_dialog.h"
+#include "ui/board_dialogs.h"
+#include "ui/configuration_dialog.h"
+#include "ui/edit_data_dialog.h"
 #include "ui/document_manager.h"
 #include "ui/file_dialogs.h"
 #include "ui/help_window.h"
@@ -28,10 +30,6 @@ QWidget* OwnerWindow()
     return theApp ? theApp->MainFrame() : nullptr;
 }
 
-// Commands whose dialogs are not part of this build yet; shown greyed.
-const int PENDING_DIALOG_COMMANDS[] = { ID_OPTIONS_CONFIGURATION, ID_BOARD_EDIT, ID_BOARD_INFO, ID_BOARD_CALIBRATE,
-                                        ID_FILE_READ_CAL };
-
 } // namespace
 
 CVigilonOssApp::CVigilonOssApp()
@@ -42,6 +40,7 @@ CVigilonOssApp::CVigilonOssApp()
 
 CVigilonOssApp::~CVigilonOssApp()
 {
+    CTemplateDialog::SetHelpHandler(nullptr);
     SetModifiedSink(nullptr);
     if (theApp == this)
         theApp = nullptr;
@@ -62,7 +61,9 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     m_frame.reset(new CMainFrame([this](int id) { OnCommand(id); }, [this] { return CanClose(); }));
     m_frame->setWindowTitle(QString::fromStdString(LoadString(IDS_APP_TITLE)));
     m_presenter.SetOwner(m_frame.get());
+    m_host.SetOwner(m_frame.get());
     m_help = new HelpWindow(m_frame.get());
+    CTemplateDialog::SetHelpHandler([this] { m_help->ShowContents(); });
     m_doc->onStateChanged = [this] { UpdateCommandUI(); };
 
     // A file named on the command line is loaded before there is a document to
@@ -110,13 +111,9 @@ void CVigilonOssApp::UpdateCommandUI()
     if (!m_frame)
         return;
     const bool loaded = m_doc->dataLoaded;
-    for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE }) {
+    for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE, ID_BOARD_EDIT }) {
         if (QAction* action = m_frame->Action(id))
             action->setEnabled(loaded);
-    }
-    for (int id : PENDING_DIALOG_COMMANDS) {
-        if (QAction* action = m_frame->Action(id))
-            action->setEnabled(false);
     }
     QStringList names;
     const RecentFileList& recent = m_documents->RecentFiles();
@@ -163,8 +160,35 @@ void CVigilonOssApp::OnCommand(int id)
     }
     case ID_HELP_FINDER: m_help->ShowContents(); break;
     case ID_APP_ABOUT: {
-        CAboutDialog about(m_frame.get());
-        about.exec();
+        CTemplateDialog about(DLG_ABOUT, m_frame.get());
+        about.DoModal();
+        break;
+    }
+    case ID_OPTIONS_CONFIGURATION: {
+        CConfigurationDialog configuration(m_frame.get());
+        configuration.m_nPortIndex = m_nSerialPort;
+        if (configuration.DoModal() == QDialog::Accepted)
+            m_nSerialPort = configuration.m_nPortIndex;
+        break;
+    }
+    case ID_BOARD_EDIT: {
+        CEditDataDialog edit(m_frame.get());
+        edit.DoModal();
+        break;
+    }
+    case ID_BOARD_INFO: {
+        CBoardInfoDialog info(m_frame.get(), m_nSerialPort);
+        info.DoModal();
+        break;
+    }
+    case ID_BOARD_CALIBRATE: {
+        CCalibrateDialog calibrate(m_frame.get(), m_nSerialPort);
+        calibrate.DoModal();
+        break;
+    }
+    case ID_FILE_READ_CAL: {
+        CReadCalDataDialog readCal(m_frame.get(), m_nSerialPort);
+        readCal.DoModal();
         break;
     }
     default:

@@ -1,0 +1,107 @@
+#include "ui/board_dialogs.h"
+
+#include "operations/calibration_operation.h"
+#include "operations/info_operation.h"
+#include "operations/operation_course.h"
+#include "operations/readout_operation.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+
+namespace {
+
+enum : int {
+    IDC_INFO_TYPE = 1012,
+    IDC_INFO_SOFTWARE = 1013,
+    IDC_INFO_HARDWARE = 1014,
+    IDC_INFO_CODEPLUG = 1015,
+    IDC_INFO_REMARKS = 1017,
+    IDC_PROGRESS_BAR = 1014,
+    IDC_PROGRESS_TEXT = 1015,
+};
+
+QString FromBoard(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+
+} // namespace
+
+CBoardInfoDialog::CBoardInfoDialog(QWidget* parent, int portIndex)
+    : CTemplateDialog(DLG_BOARD_INFO, parent), m_portIndex(portIndex)
+{
+}
+
+void CBoardInfoDialog::OnInitDialog()
+{
+    const BoardInfo info = RunInfoOperation(PortNameForIndex(m_portIndex));
+    if (!info.show) {
+        EndDialog(Rejected);
+        return;
+    }
+    static_cast<QLineEdit*>(Item(IDC_INFO_TYPE))->setText(FromBoard(info.type));
+    static_cast<QLineEdit*>(Item(IDC_INFO_HARDWARE))->setText(FromBoard(info.hardware));
+    static_cast<QLineEdit*>(Item(IDC_INFO_SOFTWARE))->setText(FromBoard(info.software));
+    static_cast<QLineEdit*>(Item(IDC_INFO_CODEPLUG))->setText(FromBoard(info.codeplug));
+    // CR LF pairs are the board's line breaks.
+    QString remarks = FromBoard(info.remarks);
+    remarks.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    static_cast<QPlainTextEdit*>(Item(IDC_INFO_REMARKS))->setPlainText(remarks);
+    for (int id : { IDC_INFO_TYPE, IDC_INFO_HARDWARE, IDC_INFO_SOFTWARE, IDC_INFO_CODEPLUG })
+        static_cast<QLineEdit*>(Item(id))->setCursorPosition(0);
+    if (QWidget* ok = Item(IDC_OK))
+        ok->setFocus();
+}
+
+CCalibrateDialog::CCalibrateDialog(QWidget* parent, int portIndex)
+    : CTemplateDialog(DLG_CALIBRATE, parent), m_portIndex(portIndex)
+{
+}
+
+void CCalibrateDialog::OnOK()
+{
+    // The dialog goes away first; the questions and the link work follow.
+    EndDialog(Accepted);
+    hide();
+    RunCalibrationOperation(PortNameForIndex(m_portIndex));
+}
+
+CReadCalDataDialog::CReadCalDataDialog(QWidget* parent, int portIndex)
+    : CTemplateDialog(DLG_READ_CAL, parent), m_portIndex(portIndex)
+{
+}
+
+void CReadCalDataDialog::OnOK()
+{
+    EndDialog(Accepted);
+    hide();
+    RunCalibrationReadout(PortNameForIndex(m_portIndex));
+}
+
+CReadCalProgressDialog::CReadCalProgressDialog(QWidget* parent) : CTemplateDialog(DLG_READ_CAL_PROGRESS, parent)
+{
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setModal(false);
+    static_cast<QLabel*>(Item(IDC_PROGRESS_TEXT))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void CReadCalProgressDialog::SetRange(int maximum)
+{
+    static_cast<QProgressBar*>(Item(IDC_PROGRESS_BAR))->setRange(0, maximum);
+}
+
+void CReadCalProgressDialog::SetPosition(int position)
+{
+    QProgressBar* bar = static_cast<QProgressBar*>(Item(IDC_PROGRESS_BAR));
+    bar->setValue(position);
+    bar->repaint(); // painted now, not when the read-out lets events through
+}
+
+void CReadCalProgressDialog::SetText(const QString& text)
+{
+    QLabel* label = static_cast<QLabel*>(Item(IDC_PROGRESS_TEXT));
+    label->setText(text);
+    label->repaint();
+}
