@@ -67,5 +67,8 @@ void SetPortResolver(IPortResolver* resolver)
 
 std::string ResolvePort(const std::string& portName)
 {
+    // A device path stands for itself whatever resolver is installed.
+    if (!portName.empty() && (portName[0] == '/' || portName[0] == '\\'))
+        return portName;
     return g_resolver->DeviceFor(portName);
 }
