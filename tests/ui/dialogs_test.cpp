@@ -237,6 +237,18 @@ private slots:
         QCOMPARE(sink.marks, 3);
     }
 
+    void helpOpensTheHelpAndLeavesTheDialogOpen()
+    {
+        int helpCalls = 0;
+        CTemplateDialog::SetHelpHandler([&helpCalls] { ++helpCalls; });
+        Opened<CEditDataDialog> dialog(nullptr);
+        QTest::mouseClick(qobject_cast<QPushButton*>(dialog.Item(IDC_HELP)), Qt::LeftButton);
+        CTemplateDialog::SetHelpHandler(nullptr);
+        QCOMPARE(helpCalls, 1);
+        QVERIFY(!dialog.HasEnded());
+        QVERIFY(dialog.isVisible());
+    }
+
     // --- the validated controls ---
 
     void lettersBeepDigitsGoInAndTheEditTakesFiveCharacters()
