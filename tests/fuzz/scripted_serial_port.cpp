@@ -1,0 +1,51 @@
+// The serial port of the fuzz builds: what the radio "sends" is the fuzzer's
+// input, byte after byte; a read past its end is a silent line. Nothing waits:
+// a silent read moves the fuzz clock on by the read time-out instead.
+#include "link/serial_port.h"
+
+#include "link/clock.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace fuzz {
+const uint8_t* g_input = nullptr;
+size_t g_inputSize = 0;
+size_t g_position = 0;
+size_t g_written = 0;
+} // namespace fuzz
+
+CSerialPort::CSerialPort() : m_hComm(-1) {}
+CSerialPort::~CSerialPort() { Close(); }
+bool CSerialPort::IsOpen() const { return m_hComm != -1; }
+
+bool CSerialPort::Open(const char* portName)
+{
+    if (!portName)
+        return false;
+    m_hComm = 1;
+    return true;
+}
+
+void CSerialPort::Close()
+{
+    m_hComm = -1;
+}
+
+int CSerialPort::Read(unsigned char* buffer, int count)
+{
+    int got = 0;
+    while (got < count && fuzz::g_position < fuzz::g_inputSize)
+        buffer[got++] = fuzz::g_input[fuzz::g_position++];
+    if (got == 0)
+        ClockWaitUntil(ClockNowMs() + SERIAL_READ_TOTAL_MS);
+    return got;
+}
+
+int CSerialPort::Write(const unsigned char*, int count)
+{
+    fuzz::g_written += static_cast<size_t>(count);
+    return count;
+}
+
+// A purge drops nothing: the input is all the radio will ever say.
+void CSerialPort::PurgeReceive() {}
+void CSerialPort::PurgeAll() {}
