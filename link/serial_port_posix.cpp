@@ -20,6 +20,18 @@ namespace {
 
 constexpr int INVALID_HANDLE = -1;
 
+// Makes the host's idle call when the last one is a slice ago, also while bytes
+// keep arriving: a long frame at 9600 baud takes tens of milliseconds.
+void IdleWhenDue()
+{
+    static int64_t lastIdle = 0;
+    const int64_t now = ClockNowMs();
+    if (now - lastIdle >= IDLE_SLICE_MS) {
+        lastIdle = now;
+        OperationHost().Idle();
+    }
+}
+
 // Waits until fd is ready for `events` or the deadline passes, sleeping in slices
 // and making the idle call between them. True when ready.
 bool WaitReady(int fd, short events, int64_t deadlineMs)
@@ -30,8 +42,10 @@ bool WaitReady(int fd, short events, int64_t deadlineMs)
         struct pollfd pfd = { fd, events, 0 };
         const int slice = static_cast<int>(std::max<int64_t>(0, std::min<int64_t>(left, IDLE_SLICE_MS)));
         const int result = ::poll(&pfd, 1, slice);
-        if (result > 0)
+        if (result > 0) {
+            IdleWhenDue();
             return true;
+        }
         if (result < 0 && errno != EINTR)
             return false;
         if (left <= 0)

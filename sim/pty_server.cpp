@@ -117,6 +117,10 @@ void PtyServer::ReadInput()
         const Clock::time_point now = Clock::now();
         const std::chrono::nanoseconds byteTime =
             m_options.lineTiming ? LINE_BYTE_TIME : std::chrono::nanoseconds(0);
+        {
+            std::lock_guard<std::mutex> guard(m_mutex);
+            m_traffic.bytesIn += static_cast<uint64_t>(n);
+        }
         for (ssize_t i = 0; i < n; ++i) {
             // A byte has arrived once its last bit has crossed the line.
             m_lastArrival = std::max(now, m_lastArrival) + byteTime;
@@ -162,6 +166,7 @@ void PtyServer::HandleFrame(const WireFrame& frame, const std::vector<Clock::tim
     for (size_t i = 0; i < response.echoBytes.size(); ++i)
         Schedule(response.echoBytes[i], arrivals[std::min(i, arrivals.size() - 1)]);
     const Clock::time_point replyAt = arrivals.back() + std::chrono::milliseconds(m_options.answerDelayMs);
+    m_traffic.replyBytesOut += response.reply.size();
     for (uint8_t byte : response.reply)
         Schedule(byte, replyAt);
 }

@@ -44,6 +44,14 @@ public:
     // Holds off the server's frame handling while the caller looks at the radio.
     std::mutex& Lock() { return m_mutex; }
 
+    // Bytes on the wire so far: received from the PC, and sent back other than
+    // the echo (acknowledgements and answers). Read under Lock().
+    struct Traffic {
+        uint64_t bytesIn = 0;
+        uint64_t replyBytesOut = 0;
+    };
+    Traffic GetTraffic() const { return m_traffic; }
+
 private:
     using Clock = std::chrono::steady_clock;
     struct TimedByte {
@@ -76,6 +84,7 @@ private:
     std::deque<TimedByte> m_output;
     Clock::time_point m_lastArrival;
     Clock::time_point m_outputFree;
+    Traffic m_traffic;
 };
 
 } // namespace sim

@@ -78,6 +78,12 @@ int SimulatedRadio::FramesReceived()
     return m_radio->FramesReceived();
 }
 
+PtyServer::Traffic SimulatedRadio::Traffic()
+{
+    std::lock_guard<std::mutex> guard(m_server->Lock());
+    return m_server->GetTraffic();
+}
+
 std::vector<Request> SimulatedRadio::History()
 {
     std::lock_guard<std::mutex> guard(m_server->Lock());

@@ -43,6 +43,7 @@ public:
     void PokeMemory(size_t address, const Bytes& bytes);
     int FramesReceived();
     std::vector<Request> History();
+    PtyServer::Traffic Traffic();
 
 private:
     SimConfig m_config;

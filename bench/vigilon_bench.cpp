@@ -1,0 +1,245 @@
+// vigilon-bench: how close the link comes to what the protocol allows, how little
+// processor it uses while waiting, how soon it gives up on a silent radio, and
+// how well the GUI keeps painting during a read-out. One line per figure:
+//   name: value unit (bound: B, ratio: R)      R = value / B; R <= 1 is within the bound
+// Runs against the simulated radio in its 9600-baud timing mode.
+#include "link/clock.h"
+#include "link/message_presenter.h"
+#include "link/radio_link.h"
+#include "link/serial_port.h"
+#include "operations/info_operation.h"
+#include "operations/read_operation.h"
+#include "operations/readout_operation.h"
+#include "operations/write_operation.h"
+#include "sim/simulated_radio.h"
+#include "ui/gui_host.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int ANSWER_DELAY_MS = 2;
+constexpr double BYTE_MS = 10.0 * 1000.0 / 9600.0; // 8N1 at 9600 baud
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point from)
+{
+    return std::chrono::duration<double>(Clock::now() - from).count();
+}
+
+double ThreadCpuSeconds()
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
+
+void Report(const char* name, double value, const char* unit, double bound)
+{
+    std::printf("%s: %.4g %s (bound: %g, ratio: %.3f)\n", name, value, unit, bound, value / bound);
+    std::fflush(stdout);
+}
+
+// Answers every question with Yes and keeps the texts, with when they came.
+class BenchPresenter : public IMessagePresenter {
+public:
+    BenchPresenter() { SetMessagePresenter(this); }
+    ~BenchPresenter() override { SetMessagePresenter(nullptr); }
+    MsgAnswer Present(const MessageBoxRequest& request) override
+    {
+        last = request.text;
+        at = Clock::now();
+        return request.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
+    }
+    std::string last;
+    Clock::time_point at;
+};
+
+sim::SimConfig TimedRadio()
+{
+    sim::SimConfig config;
+    config.server.lineTiming = true;
+    config.server.answerDelayMs = ANSWER_DELAY_MS;
+    return config;
+}
+
+// The protocol's minimum for what the radio saw since `before`: every byte on
+// the wire (the echo runs alongside the request), the radio's answer delay per
+// frame, and the pauses the link must keep (more than 101 ms after a command,
+// more than 1001 ms after a reset).
+double MinimumSeconds(sim::SimulatedRadio& radio, size_t framesBefore, const sim::PtyServer::Traffic& before)
+{
+    const std::vector<sim::Request> history = radio.History();
+    const sim::PtyServer::Traffic after = radio.Traffic();
+    double ms = static_cast<double>((after.bytesIn - before.bytesIn) + (after.replyBytesOut - before.replyBytesOut)) * BYTE_MS;
+    for (size_t i = framesBefore; i < history.size(); ++i)
+        ms += ANSWER_DELAY_MS + (history[i].kind == sim::RequestKind::Reset ? 1001 : 101);
+    return ms / 1000.0;
+}
+
+template <typename Operation>
+void MeasureRatio(const char* name, Operation operation)
+{
+    sim::SimulatedRadio radio(TimedRadio());
+    std::string error;
+    if (!radio.Start(error)) {
+        std::fprintf(stderr, "%s: %s\n", name, error.c_str());
+        return;
+    }
+    const size_t frames = radio.History().size();
+    const sim::PtyServer::Traffic traffic = radio.Traffic();
+    const Clock::time_point start = Clock::now();
+    operation(radio.DevicePath());
+    const double wall = Seconds(start);
+    Report(name, wall / MinimumSeconds(radio, frames, traffic), "x", 1.05);
+}
+
+// Read-out requests as the read-out makes them, with the progress text.
+void ReadOutRequests(int count)
+{
+    uint8_t buffer[CAL_DATA_SIZE + 1];
+    for (int k = 0; k < count; ++k) {
+        const int offset = k * CAL_BLOCK_SIZE;
+        const int size = std::min(CAL_BLOCK_SIZE, CAL_DATA_SIZE - offset);
+        theRadioLink.ReadBoard(static_cast<uint16_t>(CAL_DATA_START + offset), size, buffer + offset,
+                               sizeof(buffer) - static_cast<size_t>(offset), nullptr);
+    }
+}
+
+void MeasureCpuShare()
+{
+    sim::SimulatedRadio radio(TimedRadio());
+    std::string error;
+    radio.Start(error);
+    // The product runs on this one thread; the simulator has its own.
+    const double cpuBefore = ThreadCpuSeconds();
+    const Clock::time_point start = Clock::now();
+    RunReadOperation(radio.DevicePath(), nullptr);
+    CSerialPort port;
+    port.Open(radio.DevicePath().c_str());
+    theRadioLink.m_pPort = &port;
+    ReadOutRequests(100);
+    theRadioLink.m_pPort = nullptr;
+    const double share = (ThreadCpuSeconds() - cpuBefore) / Seconds(start);
+    Report("link.cpu_share", share * 100.0, "%", 2.0);
+}
+
+void MeasureReadout(bool quick)
+{
+    sim::SimulatedRadio radio(TimedRadio());
+    std::string error;
+    radio.Start(error);
+    const size_t frames = radio.History().size();
+    const sim::PtyServer::Traffic traffic = radio.Traffic();
+    const Clock::time_point start = Clock::now();
+    if (quick) {
+        CSerialPort port;
+        port.Open(radio.DevicePath().c_str());
+        theRadioLink.m_pPort = &port;
+        ReadOutRequests(100);
+        theRadioLink.m_pPort = nullptr;
+    } else {
+        RunCalibrationReadout(radio.DevicePath()); // the default host cancels the save
+    }
+    const double wall = Seconds(start);
+    Report(quick ? "readout.ratio (first 100 requests)" : "readout.ratio", wall / MinimumSeconds(radio, frames, traffic),
+           "x", 1.05);
+}
+
+void MeasureNoResponse(BenchPresenter& presenter)
+{
+    sim::SimConfig config;
+    std::string error;
+    config.radio.faults.push_back(*sim::ParseFault("silent-radio", error));
+    sim::SimulatedRadio radio(config);
+    radio.Start(error);
+    CSerialPort port;
+    port.Open(radio.DevicePath().c_str());
+    theRadioLink.m_pPort = &port;
+    std::vector<double> times;
+    const uint8_t item = 0;
+    for (int i = 0; i < 20; ++i) {
+        const Clock::time_point start = Clock::now();
+        theRadioLink.SendFrame(OP_READ_RADIO_INFO, &item, 1);
+        times.push_back(std::chrono::duration<double>(presenter.at - start).count());
+    }
+    theRadioLink.m_pPort = nullptr;
+    std::sort(times.begin(), times.end());
+    std::printf("link.no_response_s: min %.3f s, median %.3f s, max %.3f s\n", times.front(), times[times.size() / 2],
+                times.back());
+    Report("link.no_response_s", times.back(), "s", 2.1);
+}
+
+// Paints a widget as often as the GUI can while a read-out of 200 requests runs,
+// and reports the longest time between two paints it got through.
+class PaintWatch : public QWidget {
+public:
+    void paintEvent(QPaintEvent*) override
+    {
+        const qint64 now = clock.nsecsElapsed();
+        if (last >= 0)
+            longest = std::max(longest, now - last);
+        last = now;
+    }
+    QElapsedTimer clock;
+    qint64 last = -1;
+    qint64 longest = 0;
+};
+
+void MeasureGuiStall()
+{
+    sim::SimulatedRadio radio(TimedRadio());
+    std::string error;
+    radio.Start(error);
+    GuiHost host;
+    PaintWatch watch;
+    watch.resize(200, 100);
+    watch.show();
+    QTimer repaint;
+    QObject::connect(&repaint, &QTimer::timeout, &watch, [&watch] { watch.update(); });
+    repaint.start(10);
+    QApplication::processEvents();
+    watch.clock.start();
+    CSerialPort port;
+    port.Open(radio.DevicePath().c_str());
+    host.BeginWaitCursor();
+    theRadioLink.m_pPort = &port;
+    ReadOutRequests(200);
+    theRadioLink.m_pPort = nullptr;
+    host.EndWaitCursor();
+    Report("gui.max_stall_ms", static_cast<double>(watch.longest) / 1e6, "ms", 150.0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool quick = false;
+    for (int i = 1; i < argc; ++i)
+        quick = quick || std::strcmp(argv[i], "--quick") == 0;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    BenchPresenter presenter;
+
+    MeasureRatio("link.read_ratio", [](const std::string& port) { RunReadOperation(port, nullptr); });
+    MeasureRatio("link.write_ratio", [](const std::string& port) { RunWriteOperation(port, nullptr); });
+    MeasureRatio("link.info_ratio", [](const std::string& port) { RunInfoOperation(port); });
+    MeasureCpuShare();
+    MeasureReadout(quick);
+    MeasureNoResponse(presenter);
+    MeasureGuiStall();
+    return 0;
+}
