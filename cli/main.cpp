@@ -48,14 +48,14 @@ int UsageError(const std::string& reason)
     return 2;
 }
 
-struct CommandSpec {
+struct CommandRow {
     const char* name;
     int arguments; // positional arguments after the command name
     bool needsLab;
     bool needsPort;
 };
 
-const CommandSpec COMMANDS[] = {
+const CommandRow COMMANDS[] = {
     { "read", 1, false, true },      { "write", 1, false, true },  { "info", 0, false, true },
     { "calibrate", 0, true, true },  { "read-cal", 1, true, true }, { "show", 1, false, false },
     { "ports", 0, false, false },
@@ -99,10 +99,10 @@ int main(int argc, char** argv)
     if (positional.isEmpty())
         return UsageError("no command given");
     const std::string name = positional[0].toStdString();
-    const CommandSpec* command = nullptr;
-    for (const CommandSpec& spec : COMMANDS) {
-        if (name == spec.name)
-            command = &spec;
+    const CommandRow* command = nullptr;
+    for (const CommandRow& row : COMMANDS) {
+        if (name == row.name)
+            command = &row;
     }
     if (!command)
         return UsageError("unknown command '" + name + "'");
