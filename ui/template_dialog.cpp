@@ -3,6 +3,7 @@
 #include "ui/up_down_control.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -122,6 +125,22 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
         }
         }
         QRect place = MapDialogRect(control.x, control.y, control.w, control.h);
+        // Texts measured for another font may be a little wider here: a label
+        // steps its font down (to 6 points at the least) until its lines fit.
+        if (QLabel* label = qobject_cast<QLabel*>(widget)) {
+            QFont fitted = font();
+            const QStringList lines = text.split(QLatin1Char('\n'));
+            const auto widest = [&lines](const QFont& f) {
+                int widest = 0;
+                for (const QString& line : lines)
+                    widest = std::max(widest, QFontMetrics(f).horizontalAdvance(line));
+                return widest;
+            };
+            while (widest(fitted) > place.width() && fitted.pointSizeF() > 6.0)
+                fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+            if (fitted != font())
+                label->setFont(fitted);
+        }
         // A drop-down list's template height includes its open list.
         if (control.kind == ControlKind::DropDownList)
             place.setHeight(MapDialogRect(0, 0, 0, 14).height());
