@@ -3,6 +3,7 @@
 #include "link/string_table.h"
 #include "resources/string_ids.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -27,7 +28,7 @@ QString Text(int id)
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(parent)
 {
     setWindowTitle(Text(IDS_HELP_CAPTION));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vigilon-oss-48.png")));
@@ -105,8 +106,36 @@ void HelpWindow::ShowTopic(const QString& file)
     m_page->setSource(QUrl(QStringLiteral("qrc") + QString::fromLatin1(HELP_FOLDER) + file));
 }
 
+void HelpWindow::MoveTo(QWidget* owner)
+{
+    if (parentWidget() == owner)
+        return;
+    const bool visible = isVisible();
+    const QRect place = geometry();
+    setParent(owner, Qt::Window);
+    setGeometry(place);
+    if (visible)
+        show();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The dialog that asked for help goes away: the help returns to the main window.
+    if (watched == parentWidget() && watched != m_home && event->type() == QEvent::Hide) {
+        watched->removeEventFilter(this);
+        MoveTo(m_home);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void HelpWindow::ShowContents()
 {
+    // Asked from a modal dialog, the help belongs to that dialog for a while, so
+    // the dialog does not block it.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        MoveTo(modal);
+        modal->installEventFilter(this);
+    }
     m_search->clear();
     ShowTopic(QString::fromLatin1(CONTENTS_PAGE));
     show();

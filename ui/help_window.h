@@ -18,7 +18,12 @@ public:
     QListWidget* Topics() const { return m_topics; }
     QTextBrowser* Page() const { return m_page; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void MoveTo(QWidget* owner);
+    QWidget* m_home; // the main window the help belongs to between dialogs
     struct Topic {
         QString file;
         QString title;

@@ -3,11 +3,13 @@
 // window-size commands, help and the busy guard.
 #include "tests/ui/ui_bench.h"
 #include "ui/help_window.h"
+#include "ui/template_dialog.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 
 class StartupTest : public QObject {
@@ -187,6 +189,23 @@ private slots:
         help->Search(QStringLiteral("zebra"));
         QCOMPARE(help->Topics()->count(), 1);
         QCOMPARE(help->Topics()->item(0)->text(), QStringLiteral("No topic contains these words."));
+    }
+
+    void helpAskedFromADialogIsNotBlockedByIt()
+    {
+        auto app = Start();
+        HelpWindow* help = app->Help();
+        CTemplateDialog dialog(DLG_ABOUT, app->MainFrame());
+        QWidget* ownerDuringDialog = nullptr;
+        QTimer::singleShot(0, [&] {
+            app->OnCommand(ID_HELP_FINDER); // as the dialog's Help button does
+            ownerDuringDialog = help->parentWidget();
+            dialog.done(QDialog::Accepted);
+        });
+        dialog.exec();
+        QCOMPARE(ownerDuringDialog, static_cast<QWidget*>(&dialog));
+        QCOMPARE(help->parentWidget(), static_cast<QWidget*>(app->MainFrame()));
+        QVERIFY(help->isVisible());
     }
 
     void recentFilesAreShownAbbreviatedToThirtyCharacters()
