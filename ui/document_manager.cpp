@@ -1,7 +1,7 @@
 #include "ui/document_manager.h"
 
 #include "link/status_message.h"
-#include "link/string_table.h"
+#include "ui/ui_text.h"
 #include "resources/string_ids.h"
 #include "ui/file_dialogs.h"
 #include "ui/vigilon_oss_doc.h"
@@ -11,11 +11,6 @@
 #include <QFileInfo>
 
 namespace {
-
-QString Text(int id)
-{
-    return QString::fromStdString(LoadString(id));
-}
 
 bool SameFile(const QString& a, const QString& b)
 {
@@ -38,7 +33,7 @@ bool DocumentManager::SaveModified()
     request.icon = MsgIcon::Exclamation;
     request.buttons = MsgButtons::YesNoCancel;
     request.defaultButton = MsgAnswer::Yes;
-    request.text = Text(IDS_SAVE_CHANGES).arg(name).toStdString();
+    request.text = UiText(IDS_SAVE_CHANGES).arg(name).toStdString();
     switch (PresentMessage(request)) {
     case MsgAnswer::Yes: return FileSave();
     case MsgAnswer::No: return true;
@@ -50,7 +45,7 @@ bool DocumentManager::FileNew()
 {
     if (!SaveModified())
         return false;
-    m_doc.SetTitle(Text(IDS_DOC_UNTITLED));
+    m_doc.SetTitle(UiText(IDS_DOC_UNTITLED));
     return m_doc.OnNewDocument();
 }
 
@@ -99,7 +94,7 @@ bool DocumentManager::DoSave(const QString& path, bool replace)
     if (target.isEmpty()) {
         QString proposed = m_doc.GetPathName();
         if (proposed.isEmpty())
-            proposed = m_doc.GetTitle() + Text(IDS_DOC_EXTENSION);
+            proposed = m_doc.GetTitle() + UiText(IDS_DOC_EXTENSION);
         if (!FileDialogs().SaveDataFileAs(m_owner(), proposed, target))
             return false;
     }

@@ -1,21 +1,16 @@
 #include "ui/file_dialogs.h"
 
-#include "link/string_table.h"
+#include "ui/ui_text.h"
 #include "resources/string_ids.h"
 
 #include <QFileDialog>
 
 namespace {
 
-QString Text(int id)
-{
-    return QString::fromStdString(LoadString(id));
-}
-
 // "All files (*.*)" means every file; outside Windows not every name has a dot.
 QString AllFilesFilter(int id)
 {
-    QString filter = Text(id);
+    QString filter = UiText(id);
 #ifndef Q_OS_WIN
     filter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
 #endif
@@ -29,16 +24,16 @@ public:
         QFileDialog dialog(parent, QString(), QStringLiteral("."));
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setNameFilters({ Text(IDS_DOC_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
+        dialog.setNameFilters({ UiText(IDS_DOC_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
         dialog.setDefaultSuffix(QStringLiteral("vgd"));
         return Run(dialog, path);
     }
 
     bool SaveDataFileAs(QWidget* parent, const QString& proposed, QString& path) override
     {
-        QFileDialog dialog(parent, Text(IDS_SAVE_AS_CAPTION));
+        QFileDialog dialog(parent, UiText(IDS_SAVE_AS_CAPTION));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters({ Text(IDS_DOC_FILTER), AllFilesFilter(IDS_ALL_FILES_SAVE) });
+        dialog.setNameFilters({ UiText(IDS_DOC_FILTER), AllFilesFilter(IDS_ALL_FILES_SAVE) });
         dialog.setDefaultSuffix(QStringLiteral("vgd"));
         dialog.selectFile(proposed);
         return Run(dialog, path);
@@ -48,7 +43,7 @@ public:
     {
         QFileDialog dialog(parent, QString(), QStringLiteral("."));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters({ Text(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
+        dialog.setNameFilters({ UiText(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
         dialog.setDefaultSuffix(QStringLiteral("txt"));
         return Run(dialog, path);
     }

@@ -1,3 +1,4 @@
+#include "ui/ui_text.h"
 #include "ui/fld_controls.h"
 
 #include "board/values.h"
@@ -251,7 +252,7 @@ bool CFldComboBox::InitControl(CTemplateDialog* parent, int id)
         return false;
     m_combo->clear();
     for (const unsigned* stringId = m_pStringIds; *stringId != 0; ++stringId)
-        m_combo->addItem(QString::fromStdString(LoadString(static_cast<int>(*stringId))));
+        m_combo->addItem(UiText(static_cast<int>(*stringId)));
     ValueToControl();
     return true;
 }

@@ -1,6 +1,6 @@
 #include "ui/help_window.h"
 
-#include "link/string_table.h"
+#include "ui/ui_text.h"
 #include "resources/string_ids.h"
 
 #include <QApplication>
@@ -21,16 +21,11 @@ namespace {
 const char* const HELP_FOLDER = ":/help/";
 const char* const CONTENTS_PAGE = "index.html";
 
-QString Text(int id)
-{
-    return QString::fromStdString(LoadString(id));
-}
-
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(parent)
 {
-    setWindowTitle(Text(IDS_HELP_CAPTION));
+    setWindowTitle(UiText(IDS_HELP_CAPTION));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vigilon-oss-48.png")));
     resize(760, 520);
 
@@ -61,9 +56,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(pa
     QWidget* side = new QWidget(this);
     QVBoxLayout* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(new QLabel(Text(IDS_HELP_SEARCH), side));
+    sideLayout->addWidget(new QLabel(UiText(IDS_HELP_SEARCH), side));
     sideLayout->addWidget(m_search);
-    sideLayout->addWidget(new QLabel(Text(IDS_HELP_CONTENTS), side));
+    sideLayout->addWidget(new QLabel(UiText(IDS_HELP_CONTENTS), side));
     sideLayout->addWidget(m_topics, 1);
 
     QSplitter* splitter = new QSplitter(this);
@@ -96,7 +91,7 @@ void HelpWindow::Search(const QString& text)
         item->setData(Qt::UserRole, topic.file);
     }
     if (m_topics->count() == 0) {
-        QListWidgetItem* none = new QListWidgetItem(Text(IDS_HELP_NO_MATCH), m_topics);
+        QListWidgetItem* none = new QListWidgetItem(UiText(IDS_HELP_NO_MATCH), m_topics);
         none->setFlags(Qt::NoItemFlags);
     }
 }

@@ -1,3 +1,4 @@
+#include "ui/ui_text.h"
 #include "ui/main_frame.h"
 
 #include "link/string_table.h"
@@ -27,7 +28,7 @@ const QSize BUTTON_SIZE(16, 15);
 // A command's prompt string: the status bar text before "\n", the tooltip after.
 QStringList Prompt(int id)
 {
-    const QString text = QString::fromStdString(LoadString(id));
+    const QString text = UiText(id);
     QStringList parts = text.split(QLatin1Char('\n'));
     while (parts.size() < 2)
         parts.append(QString());
@@ -94,7 +95,7 @@ void CMainFrame::BuildMenu()
         const MenuRow& row = MAIN_MENU[i];
         switch (row.kind) {
         case MenuRowKind::Popup: {
-            const QString title = QString::fromStdString(LoadString(row.id));
+            const QString title = UiText(row.id);
             QMenu* menu = open.empty() ? menuBar()->addMenu(title) : open.back()->addMenu(title);
             if (open.empty() && row.id == IDS_MENU_FILE)
                 m_fileMenu = menu;
@@ -151,9 +152,9 @@ void CMainFrame::BuildToolBar()
 void CMainFrame::BuildStatusBar()
 {
     QStatusBar* bar = statusBar();
-    bar->addWidget(new QLabel(QString::fromStdString(LoadString(IDS_IDLE_PROMPT))), 1);
+    bar->addWidget(new QLabel(UiText(IDS_IDLE_PROMPT)), 1);
     for (int id : { IDS_INDICATOR_CAPS, IDS_INDICATOR_NUM, IDS_INDICATOR_SCROLL }) {
-        QLabel* label = new QLabel(QString::fromStdString(LoadString(id)));
+        QLabel* label = new QLabel(UiText(id));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
@@ -207,7 +208,7 @@ void CMainFrame::SetRecentFiles(const QStringList& displayNames)
     m_recentActions.clear();
     for (int i = 0; i < displayNames.size(); ++i) {
         QAction* action = MakeAction(ID_FILE_MRU_FIRST + i, QStringLiteral("&%1 %2").arg(i + 1).arg(displayNames[i]));
-        action->setStatusTip(QString::fromStdString(LoadString(IDS_PROMPT_RECENT_FILE)));
+        action->setStatusTip(UiText(IDS_PROMPT_RECENT_FILE));
         m_fileMenu->insertAction(m_recentPlaceholder, action);
         m_recentActions.append(action);
     }

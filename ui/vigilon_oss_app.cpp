@@ -1,3 +1,4 @@
+#include "ui/ui_text.h"
 #include "ui/vigilon_oss_app.h"
 
 #include "board/modified_sink.h"
@@ -59,7 +60,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     m_documents.reset(new DocumentManager(*m_doc, &OwnerWindow));
     m_documents->RecentFiles().Load();
     m_frame.reset(new CMainFrame([this](int id) { OnCommand(id); }, [this] { return CanClose(); }));
-    m_frame->setWindowTitle(QString::fromStdString(LoadString(IDS_APP_TITLE)));
+    m_frame->setWindowTitle(UiText(IDS_APP_TITLE));
     m_presenter.SetOwner(m_frame.get());
     m_host.SetOwner(m_frame.get());
     m_help = new HelpWindow(m_frame.get());
@@ -80,7 +81,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     if (parser.isSet(labOption))
         g_bLabMode = true;
     if (g_bLabMode)
-        m_frame->setWindowTitle(QString::fromStdString(LoadString(IDS_APP_TITLE_LAB)));
+        m_frame->setWindowTitle(UiText(IDS_APP_TITLE_LAB));
     else
         m_frame->RemoveCommands(LAB_MODE_COMMANDS, LAB_MODE_COMMAND_COUNT);
     UpdateCommandUI();
@@ -97,7 +98,7 @@ int CVigilonOssApp::ExitInstance()
 bool CVigilonOssApp::CanClose()
 {
     if (Busy()) {
-        m_frame->statusBar()->showMessage(QString::fromStdString(LoadString(IDS_BUSY_CLOSE)), 3000);
+        m_frame->statusBar()->showMessage(UiText(IDS_BUSY_CLOSE), 3000);
         return false;
     }
     if (!m_documents->SaveModified())

@@ -1,3 +1,4 @@
+#include "ui/ui_text.h"
 #include "ui/vigilon_oss_doc.h"
 
 #include "board/option_board_data.h"
@@ -46,7 +47,7 @@ void CVigilonOssDoc::DeleteContents()
 void CVigilonOssDoc::UpdateCaption(const QString& name)
 {
     g_bLabMode = false;
-    QString caption = QString::fromStdString(LoadString(IDS_APP_TITLE));
+    QString caption = UiText(IDS_APP_TITLE);
     if (!name.isEmpty()) {
         // Both separators count as the end of a folder, so a Windows path shows
         // its file name here too.

@@ -7,6 +7,7 @@
 #include "link/status_message.h"
 #include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "tests/support/cpu_time.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/sim_link.h"
 
@@ -265,13 +266,6 @@ TEST(RadioTiming, SilentRadioIsGivenUpOnWithinTwoSecondsWithoutClosingPause)
 }
 
 namespace {
-
-double ThreadCpuMs()
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-}
 
 class CountingHost : public IOperationHost {
 public:

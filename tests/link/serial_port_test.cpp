@@ -2,6 +2,8 @@
 // time-out, byte values and the purges.
 #include "link/port_resolver.h"
 #include "link/serial_port.h"
+#include "tests/support/cpu_time.h"
+#include "tests/support/map_resolver.h"
 #include "tests/support/pty_peer.h"
 #include "tests/support/sim_link.h"
 
@@ -9,31 +11,6 @@
 
 #include <ctime>
 #include <map>
-
-namespace {
-
-double ThreadCpuMs()
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-}
-
-class MapResolver : public IPortResolver {
-public:
-    explicit MapResolver(std::map<std::string, std::string> map) : m_map(std::move(map)) { SetPortResolver(this); }
-    ~MapResolver() override { SetPortResolver(nullptr); }
-    std::string DeviceFor(const std::string& name) override
-    {
-        auto it = m_map.find(name);
-        return it == m_map.end() ? "/nonexistent/" + name : it->second;
-    }
-
-private:
-    std::map<std::string, std::string> m_map;
-};
-
-} // namespace
 
 TEST(SerialPort, MissingDeviceFailsToOpenAndStaysClosed)
 {

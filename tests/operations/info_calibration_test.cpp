@@ -23,9 +23,7 @@ const Requests CALIBRATION_COURSE = { "info", "identify", "cal-start", "cal-chec
 
 void ExpectPortReleased(OperationBench& bench)
 {
-    CSerialPort port;
-    EXPECT_TRUE(port.Open(bench.Port().c_str()));
-    EXPECT_EQ(theRadioLink.m_pPort, nullptr);
+    EXPECT_TRUE(bench.PortIsFree()) << "the port was not released";
 }
 
 } // namespace

@@ -20,12 +20,9 @@ namespace {
 const Requests READ_COURSE = { "info", "identify", "read 0x0050/16", "read 0x1000/24", "reset" };
 const Requests WRITE_COURSE = { "info", "identify", "read 0x0050/16", "write 0x1000/24", "reset" };
 
-// After an operation the port is free again: another program can open it.
 void ExpectPortReleased(OperationBench& bench)
 {
-    CSerialPort port;
-    EXPECT_TRUE(port.Open(bench.Port().c_str())) << "the port was not released";
-    EXPECT_EQ(theRadioLink.m_pPort, nullptr);
+    EXPECT_TRUE(bench.PortIsFree()) << "the port was not released";
     EXPECT_EQ(bench.host.events, (Texts{ "wait on", "wait off" }));
 }
 

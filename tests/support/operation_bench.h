@@ -9,6 +9,7 @@
 #include "link/clock.h"
 #include "link/operation_host.h"
 #include "link/radio_link.h"
+#include "link/serial_port.h"
 #include "sim/simulated_radio.h"
 #include "tests/support/sim_config.h"
 #include "tests/support/recording_presenter.h"
@@ -116,6 +117,14 @@ public:
             }
         }
         return words;
+    }
+
+    // After an operation the port is free again (another program can open it)
+    // and the link has let go of it.
+    bool PortIsFree()
+    {
+        CSerialPort port;
+        return port.Open(Port().c_str()) && theRadioLink.m_pPort == nullptr;
     }
 
     static sim::SimConfig WithFaults(std::initializer_list<const char*> faults) { return SimConfigWithFaults(faults); }

@@ -7,6 +7,7 @@
 #include "link/serial_port.h"
 #include "sim/simulated_radio.h"
 #include "tests/support/board_fixture.h"
+#include "tests/support/map_resolver.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/operation_bench.h"
 #include "tests/support/pty_peer.h"
@@ -60,20 +61,6 @@ void Screenshot(QWidget* widget, const QString& name)
     QDir().mkpath(QString::fromLocal8Bit(folder));
     widget->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/") + name + QStringLiteral(".png"));
 }
-
-class MapResolver : public IPortResolver {
-public:
-    explicit MapResolver(std::map<std::string, std::string> map) : m_map(std::move(map)) { SetPortResolver(this); }
-    ~MapResolver() override { SetPortResolver(nullptr); }
-    std::string DeviceFor(const std::string& name) override
-    {
-        const auto found = m_map.find(name);
-        return found == m_map.end() ? "/nonexistent/" + name : found->second;
-    }
-
-private:
-    std::map<std::string, std::string> m_map;
-};
 
 const std::vector<int> TILT_GROUP = { 1007, 1006, 1005, 1010, 1009, 1008, 1012, 1011 };
 const std::vector<int> ANTI_MOVEMENT_GROUP = { 1014, 1015, 1016, 1017, 1018, 1019 };
