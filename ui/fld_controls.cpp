@@ -1,4 +1,3 @@
-#include "ui/ui_text.h"
 #include "ui/fld_controls.h"
 
 #include "board/values.h"
@@ -7,6 +6,7 @@
 #include "resources/string_ids.h"
 #include "ui/template_dialog.h"
 #include "ui/up_down_control.h"
+#include "ui/ui_text.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,3 @@
-#include "ui/ui_text.h"
 #include "ui/main_frame.h"
 
 #include "link/string_table.h"
@@ -7,6 +6,7 @@
 #include "resources/string_ids.h"
 #include "ui/key_state.h"
 #include "ui/vigilon_oss_view.h"
+#include "ui/ui_text.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,4 +1,3 @@
-#include "ui/ui_text.h"
 #include "ui/vigilon_oss_app.h"
 
 #include "board/modified_sink.h"
@@ -15,6 +14,7 @@
 #include "ui/help_window.h"
 #include "ui/main_frame.h"
 #include "ui/vigilon_oss_doc.h"
+#include "ui/ui_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,7 +73,6 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     if (!started)
         return false;
     SetModifiedSink(m_doc.get());
-    m_doc->SetModifiedFlag(false);
 
     m_frame->show();
     m_frame->repaint();

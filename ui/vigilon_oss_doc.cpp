@@ -1,4 +1,3 @@
-#include "ui/ui_text.h"
 #include "ui/vigilon_oss_doc.h"
 
 #include "board/option_board_data.h"
@@ -10,15 +9,15 @@
 #include "resources/string_ids.h"
 #include "ui/main_frame.h"
 #include "ui/vigilon_oss_app.h"
+#include "ui/ui_text.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 
-CVigilonOssDoc::CVigilonOssDoc(CVigilonOssApp& app) : m_app(app)
-{
-    SetModifiedSink(this);
-}
+// The application installs the document as the modified sink once start-up has
+// loaded what the command line named.
+CVigilonOssDoc::CVigilonOssDoc(CVigilonOssApp& app) : m_app(app) {}
 
 CVigilonOssDoc::~CVigilonOssDoc()
 {
