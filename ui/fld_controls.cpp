@@ -140,8 +140,12 @@ bool CFldIntEdit::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress && m_pszAllowed) {
         // Single characters only: control keys (backspace, tab, copy, paste) pass,
         // and pasted text is left to the range check.
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (text.size() == 1 && text[0].unicode() >= 0x20
+        const QKeyEvent* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        // With Ctrl, Alt or Meta held the key is a command (copy, paste, ...)
+        // whatever character the platform attaches to it.
+        const bool command = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (!command && text.size() == 1 && text[0].unicode() >= 0x20
             && (text[0].unicode() > 0x7F || !std::strchr(m_pszAllowed, text[0].toLatin1()))) {
             g_beep();
             return true;
