@@ -64,15 +64,3 @@ public:
 
 // The one record of the program.
 extern COptionBoardData theOptionBoardData;
-
-// Where each member sits in the settings image, in member order.
-enum class ImageField { Flag, Word, Index };
-struct SettingSlot {
-    const char* name;
-    ImageField field;
-    size_t offset;
-    CBoolValue COptionBoardData::*flag; // for Flag fields
-    CIntValue COptionBoardData::*number; // for Word and Index fields
-};
-constexpr size_t SETTING_COUNT = 15;
-extern const SettingSlot SETTING_SLOTS[SETTING_COUNT];

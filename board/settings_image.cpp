@@ -3,6 +3,8 @@
 // data file.
 #include "board/option_board_data.h"
 
+#include "board/settings_table.h"
+
 #include <cstring>
 
 namespace {
@@ -47,17 +49,17 @@ void COptionBoardData::ClearImage(uint8_t* buffer)
 
 void COptionBoardData::ToImage(uint8_t* buffer)
 {
-    for (const SettingSlot& slot : SETTING_SLOTS) {
-        uint8_t* at = buffer + slot.offset;
-        switch (slot.field) {
-        case ImageField::Flag:
-            *at = (this->*slot.flag).Get(); // the stored byte, whole
+    for (const SettingRow& row : SETTINGS) {
+        uint8_t* at = buffer + row.offset;
+        switch (row.kind) {
+        case SettingKind::Flag:
+            *at = (this->*row.flag).Get(); // the stored byte, whole
             break;
-        case ImageField::Word:
-            WriteWord(at, static_cast<uint32_t>((this->*slot.number).Get()) & 0xFFFF);
+        case SettingKind::Word:
+            WriteWord(at, static_cast<uint32_t>((this->*row.number).Get()) & 0xFFFF);
             break;
-        case ImageField::Index:
-            *at = static_cast<uint8_t>(static_cast<uint32_t>((this->*slot.number).Get()) & 0xFF);
+        case SettingKind::Index:
+            *at = static_cast<uint8_t>(static_cast<uint32_t>((this->*row.number).Get()) & 0xFF);
             break;
         }
     }
@@ -70,17 +72,17 @@ bool COptionBoardData::FromImage(const uint8_t* buffer)
     if (!CheckImage(buffer))
         return false;
     // No range check on the way in: a board or file may hold any value.
-    for (const SettingSlot& slot : SETTING_SLOTS) {
-        const uint8_t* at = buffer + slot.offset;
-        switch (slot.field) {
-        case ImageField::Flag:
-            (this->*slot.flag).Set(static_cast<uint8_t>(*at & 0x01));
+    for (const SettingRow& row : SETTINGS) {
+        const uint8_t* at = buffer + row.offset;
+        switch (row.kind) {
+        case SettingKind::Flag:
+            (this->*row.flag).Set(static_cast<uint8_t>(*at & 0x01));
             break;
-        case ImageField::Word:
-            (this->*slot.number).Set(static_cast<int32_t>(ReadWord(at)));
+        case SettingKind::Word:
+            (this->*row.number).Set(static_cast<int32_t>(ReadWord(at)));
             break;
-        case ImageField::Index:
-            (this->*slot.number).Set(*at);
+        case SettingKind::Index:
+            (this->*row.number).Set(*at);
             break;
         }
     }

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "board/option_board_data.h"
+#include "board/settings_table.h"
 #include "link/port_probe.h"
 #include "link/string_table.h"
 #include "operations/calibration_operation.h"
@@ -9,34 +10,6 @@
 #include "operations/readout_operation.h"
 #include "operations/write_operation.h"
 #include "resources/string_ids.h"
-
-namespace {
-
-std::string Switch(const CBoolValue& value)
-{
-    return LoadString(value.Get() ? IDS_CLI_ON : IDS_CLI_OFF);
-}
-
-std::string Number(const CIntValue& value)
-{
-    if (value.Get() < value.GetMin() || value.Get() > value.GetMax())
-        return FormatString(IDS_CLI_OUT_OF_RANGE, value.Get(), value.GetMin(), value.GetMax());
-    return std::to_string(value.Get());
-}
-
-std::string Choice(const CIntValue& value, int firstItemId)
-{
-    if (value.Get() < value.GetMin() || value.Get() > value.GetMax())
-        return Number(value);
-    return LoadString(firstItemId + value.Get());
-}
-
-void PrintSetting(std::FILE* out, int depth, int labelId, const std::string& value)
-{
-    std::fprintf(out, "%s%s: %s\n", depth ? "  " : "", LoadString(labelId).c_str(), value.c_str());
-}
-
-} // namespace
 
 int CommandRead(const std::string& portName, const std::string& file)
 {
@@ -96,21 +69,10 @@ int CommandShow(const std::string& file, std::FILE* out)
     const COptionBoardData& r = theOptionBoardData;
     std::fprintf(out, "%s: %02d.%02d\n", LoadString(IDS_LABEL_CODEPLUG_VERSION).c_str(), codeplugMajor, codeplugMinor);
     std::fprintf(out, "%s: %d (0x%04X)\n", LoadString(IDS_CLI_CHECKSUM).c_str(), r.checksum, r.checksum);
-    PrintSetting(out, 0, IDS_LABEL_MAN_DOWN_ALARM, Switch(r.tiltAlarm));
-    PrintSetting(out, 1, IDS_LABEL_PRE_ALERT_TIME, Number(r.tiltPreAlertTime));
-    PrintSetting(out, 1, IDS_LABEL_ALERT_TIME, Number(r.tiltAlertTime));
-    PrintSetting(out, 1, IDS_LABEL_ACTIVATION_ANGLE, Choice(r.activationAngle, IDS_ANGLE_30));
-    PrintSetting(out, 0, IDS_LABEL_ANTI_MOVEMENT_ALARM, Switch(r.antiMovementAlarm));
-    PrintSetting(out, 1, IDS_LABEL_PRE_ALERT_TIME, Number(r.antiMovementPreAlertTime));
-    PrintSetting(out, 1, IDS_LABEL_ALERT_TIME, Number(r.antiMovementAlertTime));
-    PrintSetting(out, 0, IDS_LABEL_MOVEMENT_ALARM, Switch(r.movementAlarm));
-    PrintSetting(out, 1, IDS_LABEL_PRE_ALERT_TIME, Number(r.movementPreAlertTime));
-    PrintSetting(out, 1, IDS_LABEL_ALERT_TIME, Number(r.movementAlertTime));
-    PrintSetting(out, 1, IDS_LABEL_ALERT_ENABLE, Switch(r.movementAlertEnable));
-    PrintSetting(out, 0, IDS_LABEL_ALERT_REPEAT_ENABLE, Switch(r.alertRepeat));
-    PrintSetting(out, 1, IDS_LABEL_ALERT_REPEAT_TIME, Number(r.alertRepeatTime));
-    PrintSetting(out, 0, IDS_LABEL_SENSOR_SENSITIVITY, Choice(r.sensorSensitivity, IDS_SENSITIVITY_LOW));
-    PrintSetting(out, 0, IDS_LABEL_CLOCK_SHIFT, Switch(r.clockShift));
+    for (const SettingRow& row : SETTINGS) {
+        std::fprintf(out, "%s%s: %s\n", row.owner >= 0 ? "  " : "", LoadString(row.labelId).c_str(),
+                     SettingValueText(row, SettingValue(r, row), false).c_str());
+    }
     std::fflush(out);
     return 0;
 }

@@ -3,6 +3,8 @@
 // builder lays them out (ui/template_dialog).
 #pragma once
 
+#include "resources/control_ids.h"
+
 enum class ControlKind {
     Label,        // static text, left aligned
     CentredLabel, // static text, centred
@@ -43,12 +45,6 @@ struct DialogTemplate {
     int count;
 };
 
-// Common control ids.
-enum : int {
-    IDC_OK = 1,
-    IDC_CANCEL = 2,
-    IDC_HELP = 57670,
-};
 
 extern const DialogTemplate DLG_ABOUT;          // 100
 extern const DialogTemplate DLG_CONFIGURATION;  // 130

@@ -65,6 +65,7 @@ enum : int {
     IDS_CLI_OUT_OF_RANGE = 23003,
     IDS_CLI_EXPORTED = 23004,
     IDS_CLI_NO_PORTS = 23005,
+    IDS_UNIT_SECONDS = 23006,
     // The document string's fields, and the framework's texts.
     IDS_DOC_UNTITLED = 24000,     // "NoName"
     IDS_DOC_FILTER = 24001,       // "Vigilon Data Files (*.vgd)"

@@ -4,6 +4,7 @@
 #include "operations/info_operation.h"
 #include "operations/operation_course.h"
 #include "operations/readout_operation.h"
+#include "resources/control_ids.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,16 +12,6 @@
 #include <QProgressBar>
 
 namespace {
-
-enum : int {
-    IDC_INFO_TYPE = 1012,
-    IDC_INFO_SOFTWARE = 1013,
-    IDC_INFO_HARDWARE = 1014,
-    IDC_INFO_CODEPLUG = 1015,
-    IDC_INFO_REMARKS = 1017,
-    IDC_PROGRESS_BAR = 1014,
-    IDC_PROGRESS_TEXT = 1015,
-};
 
 QString FromBoard(const std::string& text)
 {

@@ -4,15 +4,11 @@
 
 #include <QComboBox>
 
-namespace {
-constexpr int IDC_PORT_LIST = 1000;
-}
-
 CConfigurationDialog::CConfigurationDialog(QWidget* parent) : CTemplateDialog(DLG_CONFIGURATION, parent) {}
 
 void CConfigurationDialog::OnInitDialog()
 {
-    QComboBox* list = static_cast<QComboBox*>(Item(IDC_PORT_LIST));
+    QComboBox* list = static_cast<QComboBox*>(Item(IDC_SERIAL_PORT));
     int selection = -1;
     for (int n = 1; n <= PROBED_PORT_COUNT; ++n) {
         const QString name = QStringLiteral("COM%1").arg(n);
@@ -27,7 +23,7 @@ void CConfigurationDialog::OnInitDialog()
 
 void CConfigurationDialog::OnOK()
 {
-    QComboBox* list = static_cast<QComboBox*>(Item(IDC_PORT_LIST));
+    QComboBox* list = static_cast<QComboBox*>(Item(IDC_SERIAL_PORT));
     // The fourth character is the port's digit: COM1..COM4 give 0..3.
     if (list->currentIndex() != -1) {
         const QString text = list->currentText();

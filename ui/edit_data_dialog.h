@@ -1,13 +1,19 @@
 // Edit Option Board Data: the fifteen settings in four groups, bound to the
-// record, with the movement alarm kept exclusive of the other two alarms.
+// record, with the movement alarm kept exclusive of the other two alarms. One
+// validated control per row of the settings table, in table order.
 #pragma once
 
 #include "ui/fld_controls.h"
 #include "ui/template_dialog.h"
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 class CEditDataDialog : public CTemplateDialog {
 public:
     explicit CEditDataDialog(QWidget* parent);
+    ~CEditDataDialog() override;
 
     // The alarm rule, run once per notification with code 1.
     void OnCheckBoxNotify(unsigned code);
@@ -18,19 +24,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    CFldCheckBox m_tiltAlarm;
-    CFldIntSpin m_tiltPreAlertTime;
-    CFldIntSpin m_tiltAlertTime;
-    CFldComboBox m_activationAngle;
-    CFldCheckBox m_antiMovementAlarm;
-    CFldIntSpin m_antiMovementPreAlertTime;
-    CFldIntSpin m_antiMovementAlertTime;
-    CFldCheckBox m_movementAlarm;
-    CFldIntSpin m_movementPreAlertTime;
-    CFldIntSpin m_movementAlertTime;
-    CFldCheckBox m_movementAlertEnable;
-    CFldCheckBox m_alertRepeat;
-    CFldIntSpin m_alertRepeatTime;
-    CFldComboBox m_sensorSensitivity;
-    CFldCheckBox m_clockShift;
+    // The controls, and each one's Store, in the settings table's order.
+    std::vector<std::unique_ptr<QObject>> m_controls;
+    std::vector<std::function<bool()>> m_stores;
+    // Zero-terminated id lists the controls point into: dependents and choices.
+    std::vector<std::vector<unsigned>> m_idLists;
 };
