@@ -9,12 +9,27 @@
 #include "operations/read_operation.h"
 #include "operations/readout_operation.h"
 #include "operations/write_operation.h"
+#include "operations/stop_request.h"
 #include "resources/string_ids.h"
+
+namespace {
+
+// A command that did not succeed: said to have been stopped when it was.
+int Failed()
+{
+    if (StopRequested()) {
+        std::fprintf(stderr, "%s\n", LoadString(IDS_STOPPED).c_str());
+        std::fflush(stderr);
+    }
+    return 1;
+}
+
+} // namespace
 
 int CommandRead(const std::string& portName, const std::string& file)
 {
     if (!RunReadOperation(portName, nullptr).loaded)
-        return 1;
+        return Failed();
     return theOptionBoardData.SaveToFile(file) ? 0 : 1;
 }
 
@@ -23,14 +38,14 @@ int CommandWrite(const std::string& portName, const std::string& file)
     // A file that does not load never gets near the port.
     if (!theOptionBoardData.LoadFromFile(file))
         return 1;
-    return RunWriteOperation(portName, nullptr).written ? 0 : 1;
+    return RunWriteOperation(portName, nullptr).written ? 0 : Failed();
 }
 
 int CommandInfo(const std::string& portName, std::FILE* out)
 {
     const BoardInfo info = RunInfoOperation(portName);
     if (!info.show)
-        return 1;
+        return Failed();
     const struct {
         int labelId;
         const std::string& text;
@@ -49,14 +64,18 @@ int CommandInfo(const std::string& portName, std::FILE* out)
 
 int CommandCalibrate(const std::string& portName)
 {
-    return RunCalibrationOperation(portName) ? 0 : 1;
+    return RunCalibrationOperation(portName) ? 0 : Failed();
 }
 
 int CommandReadCalibration(const std::string& portName, std::FILE* out)
 {
     const ReadoutOutcome outcome = RunCalibrationReadout(portName);
-    if (outcome.result != ReadoutResult::Exported)
+    if (outcome.result == ReadoutResult::Stopped) {
+        std::fprintf(stderr, "%s\n", FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE).c_str());
         return 1;
+    }
+    if (outcome.result != ReadoutResult::Exported)
+        return Failed();
     std::fprintf(out, "%s\n", FormatString(IDS_CLI_EXPORTED, outcome.path.c_str()).c_str());
     std::fflush(out);
     return 0;

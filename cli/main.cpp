@@ -3,6 +3,7 @@
 #include "cli/cli_host.h"
 #include "cli/cli_presenter.h"
 #include "cli/commands.h"
+#include "cli/interrupts.h"
 #include "frontend/settings.h"
 #include "link/status_message.h"
 #include "operations/operation_course.h"
@@ -133,6 +134,8 @@ int main(int argc, char** argv)
     CliPresenter presenter(parser.isSet(yesOption), stdin, stdout, stderr);
     CliHost host(::isatty(STDERR_FILENO) ? stderr : nullptr, name == "read-cal" ? file : std::string());
 
+    if (command->needsPort)
+        InstallStopOnInterrupt();
     if (name == "read")
         return CommandRead(portName, file);
     if (name == "write")

@@ -16,6 +16,8 @@ bool RunCalibrationOperation(const std::string& portName)
         theRadioLink.ResetRadio();
         return false;
     }
+    if (course.StopBeforeNextRequest())
+        return false;
     if (!theRadioLink.StartCalibration()) {
         theRadioLink.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_CALIBRATE_FAILED);
@@ -23,6 +25,8 @@ bool RunCalibrationOperation(const std::string& portName)
     }
     // The board measures while the radio turns; nothing is sent meanwhile.
     AskQuestion(IDS_CALIBRATE_TURN, MsgButtons::Ok, MsgAnswer::Ok);
+    if (course.StopBeforeNextRequest())
+        return false;
     if (!theRadioLink.CheckCalibration()) {
         theRadioLink.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_CALIBRATE_FAILED);

@@ -66,12 +66,16 @@ BoardInfo RunInfoOperation(const std::string& portName)
         { CODEPLUG_ADDRESS, VERSION_SIZE, &info.codeplug },
     };
     for (const Field& field : fields) {
+        if (course.StopBeforeNextRequest())
+            return info;
         if (!ReadField(field.address, field.size, buffer, sizeof(buffer), *field.text) && !ResetAfterFieldFailure())
             return info;
     }
 
     bool remarksRead = true;
     for (int offset = 0; offset < REMARKS_SIZE; offset += REMARKS_BLOCK) {
+        if (course.StopBeforeNextRequest())
+            return info;
         const int size = std::min(REMARKS_BLOCK, REMARKS_SIZE - offset);
         if (!theRadioLink.ReadBoard(static_cast<uint16_t>(REMARKS_ADDRESS + offset), size, buffer + offset,
                                     sizeof(buffer) - static_cast<size_t>(offset), nullptr)) {

@@ -3,6 +3,7 @@
 #include "link/operation_host.h"
 #include "link/radio_link.h"
 #include "link/status_message.h"
+#include "operations/stop_request.h"
 
 #include <cstdio>
 #include <utility>
@@ -39,6 +40,15 @@ bool OperationCourse::IdentifyRadioAndBoard()
     char radioInfo[RADIO_INFO_TEXT_SIZE];
     int length = 0;
     return theRadioLink.ReadRadioInfo(radioInfo, 0, length, false) && theRadioLink.IdentifyBoard(BOARD_TYPE_TEXT);
+}
+
+bool OperationCourse::StopBeforeNextRequest()
+{
+    if (!StopRequested())
+        return false;
+    theRadioLink.ResetRadio();
+    theRadioLink.m_nStatus = LINK_OK;
+    return true;
 }
 
 void OperationCourse::End()

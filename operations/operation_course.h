@@ -24,6 +24,9 @@ public:
     // ReadRadioInfo (item 0, not quiet) then IdentifyBoard with the board type;
     // false at the first that fails (it has shown its message).
     bool IdentifyRadioAndBoard();
+    // True when a stop was requested: the radio has then been reset and the
+    // operation ends without a message of its own.
+    bool StopBeforeNextRequest();
     // Detaches and closes the port and turns the wait cursor off (once).
     void End();
 

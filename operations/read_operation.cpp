@@ -19,12 +19,16 @@ ReadOutcome RunReadOperation(const std::string& portName, const std::function<vo
         ShowStatusMessage(MSG_ERROR, IDS_READ_FAILED);
         return outcome;
     }
+    if (course.StopBeforeNextRequest())
+        return outcome;
     // The board's version goes straight into the program-wide codeplug version.
     if (!ReadCodeplugVersion(codeplugMajor, codeplugMinor)) {
         theRadioLink.ResetRadio();
         ShowStatusText(MSG_ERROR, CodeplugVersionMessage(codeplugMajor, codeplugMinor));
         return outcome;
     }
+    if (course.StopBeforeNextRequest())
+        return outcome;
     uint8_t image[SETTINGS_IMAGE_SIZE + 1] = {};
     if (!theRadioLink.ReadBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, image, sizeof(image), nullptr)) {
         theRadioLink.ResetRadio();

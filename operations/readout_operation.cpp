@@ -6,6 +6,7 @@
 #include "link/status_message.h"
 #include "link/string_table.h"
 #include "operations/operation_course.h"
+#include "operations/stop_request.h"
 #include "resources/string_ids.h"
 
 #include <cstdio>
@@ -42,8 +43,14 @@ ReadoutOutcome RunCalibrationReadout(const std::string& portName)
     IOperationHost& host = OperationHost();
     host.BeginProgress(CAL_DATA_SIZE);
     bool failed = false;
+    bool stopped = false;
     for (int offset = 0, remaining = CAL_DATA_SIZE; remaining > 0;
          offset += CAL_BLOCK_SIZE, remaining -= CAL_BLOCK_SIZE) {
+        // A stop takes effect between requests, never in the middle of one.
+        if (StopRequested()) {
+            stopped = true;
+            break;
+        }
         const int size = offset + CAL_BLOCK_SIZE > CAL_DATA_SIZE ? remaining : CAL_BLOCK_SIZE;
         host.SetProgress(offset, FormatString(IDS_PROGRESS_BYTES, offset, CAL_DATA_SIZE));
         if (!theRadioLink.ReadBoard(static_cast<uint16_t>(CAL_DATA_START + offset), size, buffer.data() + offset,
@@ -51,9 +58,16 @@ ReadoutOutcome RunCalibrationReadout(const std::string& portName)
             failed = true;
             break;
         }
+        outcome.bytesRead = offset + size;
     }
     host.EndProgress();
 
+    if (stopped) {
+        theRadioLink.ResetRadio();
+        theRadioLink.m_nStatus = LINK_OK;
+        outcome.result = ReadoutResult::Stopped;
+        return outcome;
+    }
     if (failed) {
         theRadioLink.ResetRadio();
         theRadioLink.m_nStatus = LINK_OK;

@@ -10,11 +10,12 @@ constexpr uint16_t CAL_DATA_START = 0x2000;
 constexpr int CAL_DATA_SIZE = 0xE000;
 constexpr int CAL_BLOCK_SIZE = 48;
 
-enum class ReadoutResult { NotStarted, Failed, Cancelled, Exported };
+enum class ReadoutResult { NotStarted, Failed, Stopped, Cancelled, Exported };
 
 struct ReadoutOutcome {
     ReadoutResult result = ReadoutResult::NotStarted;
     std::string path; // the export file, when exported
+    int bytesRead = 0; // calibration bytes read before the read-out ended
 };
 
 // Reads the calibration data over the named port with progress through the

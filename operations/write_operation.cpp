@@ -21,6 +21,8 @@ WriteOutcome RunWriteOperation(const std::string& portName, const std::function<
         theRadioLink.ResetRadio();
         return outcome;
     }
+    if (course.StopBeforeNextRequest())
+        return outcome;
     // The board's version is checked but never becomes the program's version.
     int32_t boardMajor = 0;
     int32_t boardMinor = 0;
@@ -29,6 +31,8 @@ WriteOutcome RunWriteOperation(const std::string& portName, const std::function<
         ShowStatusText(MSG_ERROR, CodeplugVersionMessage(boardMajor, boardMinor));
         return outcome;
     }
+    if (course.StopBeforeNextRequest())
+        return outcome;
     uint8_t image[SETTINGS_IMAGE_SIZE];
     theOptionBoardData.ToImage(image);
     if (!theRadioLink.WriteBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, image)) {

@@ -66,6 +66,8 @@ enum : int {
     IDS_CLI_EXPORTED = 23004,
     IDS_CLI_NO_PORTS = 23005,
     IDS_UNIT_SECONDS = 23006,
+    IDS_STOPPED = 23007,
+    IDS_READOUT_STOPPED = 23008,
     // The document string's fields, and the framework's texts.
     IDS_DOC_UNTITLED = 24000,     // "NoName"
     IDS_DOC_FILTER = 24001,       // "Vigilon Data Files (*.vgd)"

@@ -31,7 +31,8 @@ public:
     }
 
     // Runs the CLI on the simulator's device (unless the arguments name a port).
-    ProgramResult Run(std::vector<std::string> args, const std::string& input = std::string())
+    ProgramResult Run(std::vector<std::string> args, const std::string& input = std::string(),
+                      const std::function<bool()>& interruptWhen = nullptr)
     {
         bool namesPort = false;
         for (const std::string& arg : args)
@@ -40,7 +41,8 @@ public:
             args.insert(args.begin(), device);
             args.insert(args.begin(), "--device");
         }
-        return RunProgram(VIGILON_OSS_CLI, args, input, { { "XDG_CONFIG_HOME", folder.Path("config") } });
+        return RunProgram(VIGILON_OSS_CLI, args, input, { { "XDG_CONFIG_HOME", folder.Path("config") } },
+                          interruptWhen);
     }
 
     void WriteSettings(const std::string& text)
@@ -214,6 +216,22 @@ TEST(Cli, CablePulledDuringTheReadOutLeavesNoFile)
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, Errors({ NO_RESPONSE, NO_RESPONSE }));
     EXPECT_FALSE(std::ifstream(file).good());
+}
+
+TEST(Cli, InterruptDuringTheReadOutResetsTheRadioAndLeavesNoFile)
+{
+    CliBench bench;
+    const std::string file = bench.folder.Path("cal.txt");
+    const ProgramResult result =
+        bench.Run({ "--lab", "read-cal", file }, std::string(), [&] { return bench.Requests().size() >= 6; });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("The read-out was stopped after "), std::string::npos) << result.err;
+    EXPECT_FALSE(std::ifstream(file).good());
+    // The request in flight completed, then the radio was reset and nothing more was asked.
+    const std::vector<std::string> requests = bench.Requests();
+    ASSERT_GE(requests.size(), 7u);
+    EXPECT_LT(requests.size(), 40u);
+    EXPECT_EQ(requests.back(), "reset");
 }
 
 TEST(Cli, ShowPrintsAFilesSettingsWithLabelsAndUnits)

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <map>
 #include <poll.h>
 #include <stdexcept>
@@ -79,10 +80,12 @@ struct ProgramResult {
 };
 
 // Runs a program to its end with the given standard input (not a terminal) and
-// extra environment; collects both outputs.
+// extra environment; collects both outputs. When `interruptWhen` is given it is
+// asked every few milliseconds, and the program gets SIGINT once it says yes.
 inline ProgramResult RunProgram(const std::string& program, std::vector<std::string> args,
                                 const std::string& input = std::string(),
-                                const std::map<std::string, std::string>& environment = {})
+                                const std::map<std::string, std::string>& environment = {},
+                                const std::function<bool()>& interruptWhen = nullptr)
 {
     int in[2], out[2], err[2];
     if (::pipe(in) != 0 || ::pipe(out) != 0 || ::pipe(err) != 0)
@@ -108,8 +111,13 @@ inline ProgramResult RunProgram(const std::string& program, std::vector<std::str
     ProgramResult result;
     struct pollfd fds[2] = { { out[0], POLLIN, 0 }, { err[0], POLLIN, 0 } };
     int open = 2;
+    bool interrupted = false;
     while (open > 0) {
-        if (::poll(fds, 2, -1) < 0)
+        if (interruptWhen && !interrupted && interruptWhen()) {
+            ::kill(pid, SIGINT);
+            interrupted = true;
+        }
+        if (::poll(fds, 2, interruptWhen && !interrupted ? 20 : -1) < 0)
             break;
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd >= 0 && (fds[i].revents & (POLLIN | POLLHUP))) {

@@ -1,0 +1,26 @@
+#include "cli/interrupts.h"
+
+#include "operations/stop_request.h"
+
+#include <csignal>
+
+namespace {
+
+extern "C" void OnInterrupt(int)
+{
+    RequestStop();
+}
+
+} // namespace
+
+void InstallStopOnInterrupt()
+{
+    struct sigaction action = {};
+    action.sa_handler = &OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    // No SA_RESTART: a prompt waiting at the terminal returns, so the stop is
+    // seen at once. SA_RESETHAND: the second interrupt ends the program.
+    action.sa_flags = SA_RESETHAND;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
