@@ -68,4 +68,5 @@ enum : int {
 enum : int {
     IDC_PROGRESS_BAR = 1014,
     IDC_PROGRESS_TEXT = 1015,
+    IDC_PROGRESS_TIME = 1016,
 };

@@ -110,6 +110,9 @@ const ControlTemplate READ_CAL_PROGRESS[] = {
       0 },
     { IDC_PROGRESS_BAR, K::ProgressBar, nullptr, 4, 28, 260, 10, 0 },
     { IDC_PROGRESS_TEXT, K::CentredLabel, nullptr, 8, 48, 258, 11, 0 },
+    // Beyond the panel's first form: the time taken and still to go, and Stop.
+    { IDC_PROGRESS_TIME, K::CentredLabel, nullptr, 8, 60, 258, 11, 0 },
+    { IDC_CANCEL, K::DefaultButton, "Stop", 111, 76, 50, 14, 0 },
 };
 
 } // namespace
@@ -120,4 +123,4 @@ DIALOG(DLG_EDIT_DATA, 134, "Edit Option Board Data", 424, 205, 8, EDIT_DATA);
 DIALOG(DLG_BOARD_INFO, 135, "Option Board Information", 212, 197, 8, BOARD_INFO);
 DIALOG(DLG_CALIBRATE, 136, "Option Board Calibration", 276, 145, 8, CALIBRATE);
 DIALOG(DLG_READ_CAL, 137, "Read the Accelerometer Calibration Data", 276, 65, 8, READ_CAL);
-DIALOG(DLG_READ_CAL_PROGRESS, 142, nullptr, 272, 66, 10, READ_CAL_PROGRESS);
+DIALOG(DLG_READ_CAL_PROGRESS, 142, nullptr, 272, 96, 10, READ_CAL_PROGRESS);

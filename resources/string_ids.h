@@ -86,6 +86,14 @@ enum : int {
     IDS_HELP_SEARCH = 24032,
     IDS_HELP_NO_MATCH = 24033,
     IDS_BUSY_CLOSE = 24040,
+    IDS_PROGRESS_ELAPSED = 24041,
+    IDS_PROGRESS_TIME = 24042,
+    IDS_STOPPING = 24043,
+    IDS_ACTIVITY_READ = 24050,
+    IDS_ACTIVITY_WRITE = 24051,
+    IDS_ACTIVITY_INFO = 24052,
+    IDS_ACTIVITY_CALIBRATE = 24053,
+    IDS_ACTIVITY_READ_CAL = 24054,
     // Command texts (menu) by command id are in the command table; prompts by
     // command id follow: "status bar prompt\ntooltip".
     IDS_PROMPT_CONFIGURATION = 32773,

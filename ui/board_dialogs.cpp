@@ -4,7 +4,12 @@
 #include "operations/info_operation.h"
 #include "operations/operation_course.h"
 #include "operations/readout_operation.h"
+#include "operations/stop_request.h"
+#include "link/status_message.h"
+#include "link/string_table.h"
 #include "resources/control_ids.h"
+#include "resources/string_ids.h"
+#include "ui/ui_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -68,7 +73,9 @@ void CReadCalDataDialog::OnOK()
 {
     EndDialog(Accepted);
     hide();
-    RunCalibrationReadout(PortNameForIndex(m_portIndex));
+    const ReadoutOutcome outcome = RunCalibrationReadout(PortNameForIndex(m_portIndex));
+    if (outcome.result == ReadoutResult::Stopped)
+        ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE));
 }
 
 CReadCalProgressDialog::CReadCalProgressDialog(QWidget* parent) : CTemplateDialog(DLG_READ_CAL_PROGRESS, parent)
@@ -76,6 +83,22 @@ CReadCalProgressDialog::CReadCalProgressDialog(QWidget* parent) : CTemplateDialo
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setModal(false);
     static_cast<QLabel*>(Item(IDC_PROGRESS_TEXT))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    static_cast<QLabel*>(Item(IDC_PROGRESS_TIME))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void CReadCalProgressDialog::SetTime(const QString& text)
+{
+    QLabel* label = static_cast<QLabel*>(Item(IDC_PROGRESS_TIME));
+    label->setText(text);
+    label->repaint();
+}
+
+void CReadCalProgressDialog::OnCancel()
+{
+    RequestStop();
+    if (QWidget* stop = Item(IDC_CANCEL))
+        stop->setEnabled(false);
+    SetTime(UiText(IDS_STOPPING));
 }
 
 void CReadCalProgressDialog::SetRange(int maximum)

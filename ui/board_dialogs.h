@@ -49,4 +49,9 @@ public:
     void SetRange(int maximum);
     void SetPosition(int position);
     void SetText(const QString& text);
+    void SetTime(const QString& text);
+
+protected:
+    // Stop, or Esc: the read-out ends after the request in flight.
+    void OnCancel() override;
 };

@@ -1,10 +1,27 @@
 #include "ui/gui_host.h"
 
+#include "link/string_table.h"
+#include "operations/stop_request.h"
+#include "resources/string_ids.h"
 #include "ui/board_dialogs.h"
 #include "ui/file_dialogs.h"
+#include "ui/input_gate.h"
+#include "ui/ui_text.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QMainWindow>
+#include <QStatusBar>
+
+namespace {
+
+QString Duration(qint64 ms)
+{
+    const qint64 seconds = ms / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
 
 GuiHost::GuiHost()
 {
@@ -16,32 +33,59 @@ GuiHost::~GuiHost()
     SetOperationHost(nullptr);
 }
 
+void GuiHost::ShowWaitCursor(bool on)
+{
+    for (QWidget* window : { static_cast<QWidget*>(m_owner.data()), static_cast<QWidget*>(m_progress) }) {
+        if (!window)
+            continue;
+        if (on)
+            window->setCursor(Qt::WaitCursor);
+        else
+            window->unsetCursor();
+    }
+}
+
 void GuiHost::BeginWaitCursor()
 {
-    ++m_busy;
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    if (m_busy++ > 0)
+        return;
+    m_gate.reset(new InputGate);
+    ShowWaitCursor(true);
+    if (m_owner && !m_activity.isEmpty())
+        m_owner->statusBar()->showMessage(m_activity);
 }
 
 void GuiHost::EndWaitCursor()
 {
-    if (m_busy == 0)
+    if (m_busy == 0 || --m_busy > 0)
         return;
-    --m_busy;
-    QApplication::restoreOverrideCursor();
+    ShowWaitCursor(false);
+    m_gate.reset();
+    if (m_owner)
+        m_owner->statusBar()->clearMessage();
 }
 
 void GuiHost::Idle()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Everything is processed; the gate drops what the user does meanwhile.
+    QCoreApplication::processEvents(m_gate ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 void GuiHost::BeginProgress(int maximum)
 {
     EndProgress();
+    ClearStopRequest();
     m_progress = new CReadCalProgressDialog(m_owner.data());
     m_progress->SetRange(maximum);
     m_progress->SetPosition(0);
+    m_progressMaximum = maximum;
+    m_progressClock.start();
+    if (m_gate)
+        m_gate->SetOpenWindow(m_progress);
+    if (m_busy > 0 && m_userTurns == 0)
+        m_progress->setCursor(Qt::WaitCursor);
     m_progress->show();
+    m_progress->activateWindow();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -51,6 +95,14 @@ void GuiHost::SetProgress(int position, const std::string& text)
         return;
     m_progress->SetPosition(position);
     m_progress->SetText(QString::fromStdString(text));
+    // The rate so far gives the time still to go.
+    const qint64 elapsed = m_progressClock.elapsed();
+    QString time = FormatUiText(IDS_PROGRESS_ELAPSED, Duration(elapsed));
+    if (position > 0 && m_progressMaximum > position) {
+        const qint64 remaining = elapsed * (m_progressMaximum - position) / position;
+        time = FormatUiText(IDS_PROGRESS_TIME, Duration(elapsed), Duration(remaining));
+    }
+    m_progress->SetTime(time);
 }
 
 void GuiHost::EndProgress()
@@ -64,9 +116,37 @@ void GuiHost::EndProgress()
 
 bool GuiHost::ChooseCalibrationExportFile(std::string& path)
 {
+    UserTurn turn(this);
     QString chosen;
-    if (!FileDialogs().SaveCalibrationFile(m_owner.data(), chosen))
+    if (!FileDialogs().SaveCalibrationFile(turn.Above(), chosen))
         return false;
     path = chosen.toStdString();
     return true;
+}
+
+GuiHost::UserTurn::UserTurn(GuiHost* host) : m_host(host)
+{
+    if (!m_host || !m_host->Busy())
+        return;
+    if (m_host->m_userTurns++ == 0)
+        m_host->ShowWaitCursor(false);
+    m_paused = true;
+}
+
+GuiHost::UserTurn::~UserTurn()
+{
+    if (m_paused && --m_host->m_userTurns == 0 && m_host->Busy())
+        m_host->ShowWaitCursor(true);
+}
+
+bool GuiHost::UserTurn::AboveThePanel() const
+{
+    return m_host && m_host->m_progress && m_host->m_progress->isVisible();
+}
+
+QWidget* GuiHost::UserTurn::Above() const
+{
+    if (AboveThePanel())
+        return m_host->m_progress;
+    return m_host ? static_cast<QWidget*>(m_host->m_owner.data()) : nullptr;
 }

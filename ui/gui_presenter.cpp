@@ -1,5 +1,7 @@
 #include "ui/gui_presenter.h"
 
+#include "ui/gui_host.h"
+
 #include <QMessageBox>
 
 GuiPresenter::GuiPresenter()
@@ -40,8 +42,12 @@ QMessageBox::StandardButton ButtonFor(MsgAnswer answer)
 
 MsgAnswer GuiPresenter::Present(const MessageBoxRequest& request)
 {
+    GuiHost::UserTurn turn(m_host);
+    QWidget* owner = m_host && m_host->Busy() ? turn.Above() : m_owner.data();
     QMessageBox box(IconFor(request.icon), QString::fromStdString(request.caption),
-                    QString::fromStdString(request.text), QMessageBox::NoButton, m_owner.data());
+                    QString::fromStdString(request.text), QMessageBox::NoButton, owner);
+    if (turn.AboveThePanel())
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (request.buttons) {
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
@@ -50,7 +56,7 @@ MsgAnswer GuiPresenter::Present(const MessageBoxRequest& request)
         break;
     }
     box.setDefaultButton(ButtonFor(request.defaultButton));
-    box.setWindowModality(request.taskModal || m_owner ? Qt::ApplicationModal : Qt::NonModal);
+    box.setWindowModality(request.taskModal || owner ? Qt::ApplicationModal : Qt::NonModal);
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;

@@ -9,3 +9,10 @@ inline QString UiText(int id)
 {
     return QString::fromStdString(LoadString(id));
 }
+
+// The text with this id with its %s fields filled, in order, by `args`.
+template <typename... Args>
+QString FormatUiText(int id, const Args&... args)
+{
+    return QString::fromStdString(FormatString(id, args.toStdString().c_str()...));
+}

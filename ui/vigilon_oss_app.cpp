@@ -1,7 +1,9 @@
 #include "ui/vigilon_oss_app.h"
 
 #include "board/modified_sink.h"
+#include "link/port_resolver.h"
 #include "link/status_message.h"
+#include "operations/operation_course.h"
 #include "link/string_table.h"
 #include "resources/command_ids.h"
 #include "resources/command_table.h"
@@ -29,6 +31,22 @@ namespace {
 QWidget* OwnerWindow()
 {
     return theApp ? theApp->MainFrame() : nullptr;
+}
+
+// What the status bar says while a command works with the radio.
+QString ActivityText(int command, int portIndex)
+{
+    int id = 0;
+    switch (command) {
+    case ID_FILE_READ: id = IDS_ACTIVITY_READ; break;
+    case ID_FILE_WRITE: id = IDS_ACTIVITY_WRITE; break;
+    case ID_BOARD_INFO: id = IDS_ACTIVITY_INFO; break;
+    case ID_BOARD_CALIBRATE: id = IDS_ACTIVITY_CALIBRATE; break;
+    case ID_FILE_READ_CAL: id = IDS_ACTIVITY_READ_CAL; break;
+    default: return QString();
+    }
+    const std::string port = PortNameForIndex(portIndex);
+    return QString::fromStdString(FormatString(id, port.c_str(), ResolvePort(port).c_str()));
 }
 
 } // namespace
@@ -63,6 +81,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     m_frame->setWindowTitle(UiText(IDS_APP_TITLE));
     m_presenter.SetOwner(m_frame.get());
     m_host.SetOwner(m_frame.get());
+    m_presenter.SetHost(&m_host);
     m_help = new HelpWindow(m_frame.get());
     CTemplateDialog::SetHelpHandler([this] { m_help->ShowContents(); });
     m_doc->onStateChanged = [this] { UpdateCommandUI(); };
@@ -141,6 +160,7 @@ void CVigilonOssApp::OnCommand(int id)
     // A disabled command does nothing, whichever way it was issued.
     if (QAction* action = m_frame->Action(id); action && !action->isEnabled())
         return;
+    m_host.SetActivity(ActivityText(id, m_nSerialPort));
     switch (id) {
     case ID_FILE_OPEN: OnFileOpen(); break;
     case ID_FILE_SAVE: m_documents->FileSave(); break;
