@@ -26,4 +26,5 @@ enum : int {
     ID_PREV_PANE = 57681,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+    ID_VIEW_SUMMARY = 33000,
 };

@@ -37,6 +37,7 @@ const MenuRow MAIN_MENU[] = {
     { MenuRowKind::Popup, IDS_MENU_VIEW, nullptr },
     { MenuRowKind::Item, ID_VIEW_TOOLBAR, "&Toolbar" },
     { MenuRowKind::Item, ID_VIEW_STATUS_BAR, "&Status Bar" },
+    { MenuRowKind::Item, ID_VIEW_SUMMARY, "Settings S&ummary" },
     { MenuRowKind::EndPopup, 0, nullptr },
 
     { MenuRowKind::Popup, IDS_MENU_HELP, nullptr },

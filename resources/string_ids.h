@@ -94,6 +94,12 @@ enum : int {
     IDS_ACTIVITY_INFO = 24052,
     IDS_ACTIVITY_CALIBRATE = 24053,
     IDS_ACTIVITY_READ_CAL = 24054,
+    IDS_SUMMARY_EMPTY = 24060,
+    IDS_SUMMARY_FROM_BOARD = 24061,
+    IDS_SUMMARY_FROM_FILE = 24062,
+    IDS_SUMMARY_CHANGED = 24063,
+    IDS_SUMMARY_UNCHANGED = 24064,
+    IDS_SUMMARY_NOT_SAVED = 24065,
     // Command texts (menu) by command id are in the command table; prompts by
     // command id follow: "status bar prompt\ntooltip".
     IDS_PROMPT_CONFIGURATION = 32773,
@@ -111,6 +117,7 @@ enum : int {
     IDS_PROMPT_HELP = 57670,
     IDS_PROMPT_TOOLBAR = 59392,
     IDS_PROMPT_STATUS_BAR = 59393,
+    IDS_PROMPT_SUMMARY = 33000,
     IDS_INDICATOR_CAPS = 59137,
     IDS_INDICATOR_NUM = 59138,
     IDS_INDICATOR_SCROLL = 59139,

@@ -15,6 +15,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <cstring>
 
@@ -152,15 +153,28 @@ bool CFldIntEdit::eventFilter(QObject* watched, QEvent* event)
         }
     }
     if (event->type() == QEvent::FocusOut && m_pOwner) {
-        // No check when the focus leaves for another application or window, a
-        // dialog, or the Cancel button.
-        QWidget* next = QApplication::focusWidget();
-        const bool toOtherWindow = !next || next->window() != m_edit->window();
-        if (!toOtherWindow && !qobject_cast<QDialog*>(next) && CTemplateDialog::ControlId(next) != IDC_CANCEL
-            && !m_pOwner->IsValid())
-            m_edit->setFocus();
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason) {
+            // The dialog lost the activation: where the focus went is known once
+            // the other window (of this program, or none) has taken it.
+            QTimer::singleShot(0, this, [this] { CheckOnFocusLoss(QApplication::focusWidget()); });
+        } else if (reason != Qt::PopupFocusReason) {
+            CheckOnFocusLoss(QApplication::focusWidget());
+        }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void CFldIntEdit::CheckOnFocusLoss(QWidget* next)
+{
+    // No check when the focus went to no window of this program, to a dialog
+    // itself, or to the Cancel button; any other window of the program counts.
+    if (!next || next == m_edit || qobject_cast<QDialog*>(next) || CTemplateDialog::ControlId(next) == IDC_CANCEL)
+        return;
+    if (!m_pOwner->IsValid()) {
+        m_edit->activateWindow();
+        m_edit->setFocus();
+    }
 }
 
 // --- integer spin ------------------------------------------------------------

@@ -67,6 +67,9 @@ public:
     const char* m_pszAllowed = nullptr;
     CFldIntSpin* m_pOwner = nullptr;
 
+    // The range check when the edit lost the focus to `next` (none: another program).
+    void CheckOnFocusLoss(QWidget* next);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

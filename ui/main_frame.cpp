@@ -6,6 +6,7 @@
 #include "resources/string_ids.h"
 #include "ui/key_state.h"
 #include "ui/vigilon_oss_view.h"
+#include "ui/window_place.h"
 #include "ui/ui_text.h"
 
 #include <QAction>
@@ -18,12 +19,15 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
 constexpr int INDICATOR_POLL_MS = 250;
 const QSize BUTTON_SIZE(16, 15);
+// Below the bars, at least this much of the client area stays visible.
+constexpr int MINIMUM_CLIENT_HEIGHT = 120;
 
 // A command's prompt string: the status bar text before "\n", the tooltip after.
 QStringList Prompt(int id)
@@ -50,7 +54,8 @@ CMainFrame::CMainFrame(std::function<void(int)> dispatch, std::function<bool()> 
     : m_dispatch(std::move(dispatch)), m_canClose(std::move(canClose))
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/vigilon-oss-48.png")));
-    setCentralWidget(new CVigilonOssView(this));
+    m_view = new CVigilonOssView(this);
+    setCentralWidget(m_view);
     BuildMenu();
     BuildToolBar();
     BuildStatusBar();
@@ -165,6 +170,9 @@ void CMainFrame::BuildStatusBar()
     QAction* statusToggle = Action(ID_VIEW_STATUS_BAR);
     statusToggle->setCheckable(true);
     statusToggle->setChecked(true);
+    QAction* summaryToggle = Action(ID_VIEW_SUMMARY);
+    summaryToggle->setCheckable(true);
+    summaryToggle->setChecked(true);
 
     QTimer* poll = new QTimer(this);
     connect(poll, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
@@ -207,7 +215,10 @@ void CMainFrame::SetRecentFiles(const QStringList& displayNames)
     }
     m_recentActions.clear();
     for (int i = 0; i < displayNames.size(); ++i) {
-        QAction* action = MakeAction(ID_FILE_MRU_FIRST + i, QStringLiteral("&%1 %2").arg(i + 1).arg(displayNames[i]));
+        // A '&' of the file name is shown, not taken as the item's mnemonic.
+        QString name = displayNames[i];
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = MakeAction(ID_FILE_MRU_FIRST + i, QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         action->setStatusTip(UiText(IDS_PROMPT_RECENT_FILE));
         m_fileMenu->insertAction(m_recentPlaceholder, action);
         m_recentActions.append(action);
@@ -224,6 +235,64 @@ void CMainFrame::SetOuterSize(int width, int height)
         return;
     const QRect area = screen->availableGeometry();
     move(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2);
+}
+
+QSize CMainFrame::MinimumUsableSize() const
+{
+    const int width = std::max(menuBar()->sizeHint().width(), statusBar()->sizeHint().width());
+    const int height = menuBar()->sizeHint().height() + m_toolBar->sizeHint().height()
+        + statusBar()->sizeHint().height() + MINIMUM_CLIENT_HEIGHT;
+    return QSize(width, height);
+}
+
+void CMainFrame::RestorePlace(const WindowPlace& place)
+{
+    QScreen* primary = QGuiApplication::primaryScreen();
+    QList<QRect> screens;
+    for (QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    if (primary) {
+        screens.removeOne(primary->availableGeometry());
+        screens.prepend(primary->availableGeometry());
+    }
+    const QSize minimum = MinimumUsableSize();
+    QRect frame;
+    if (place.stored)
+        frame = OnScreenFrame(QRect(place.position, place.size), screens, minimum);
+    else if (!screens.isEmpty())
+        frame = FirstStartFrame(screens.first(), minimum);
+    else
+        frame = QRect(QPoint(0, 0), minimum);
+    resize(frame.size());
+    move(frame.topLeft());
+    if (place.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    m_toolBar->setVisible(place.toolBar);
+    statusBar()->setVisible(place.statusBar);
+    Action(ID_VIEW_STATUS_BAR)->setChecked(place.statusBar);
+    ShowSummary(place.summary);
+}
+
+WindowPlace CMainFrame::CurrentPlace() const
+{
+    WindowPlace place;
+    place.stored = true;
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    // The frame's corner, as move() takes it, and the client's size.
+    place.position = normal.topLeft() - (geometry().topLeft() - pos());
+    place.size = normal.size();
+    place.maximized = isMaximized();
+    place.toolBar = !m_toolBar->isHidden();
+    place.statusBar = !statusBar()->isHidden();
+    place.summary = m_view->SummaryShown();
+    return place;
+}
+
+void CMainFrame::ShowSummary(bool show)
+{
+    m_view->ShowSummary(show);
+    if (QAction* action = Action(ID_VIEW_SUMMARY))
+        action->setChecked(show);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

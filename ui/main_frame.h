@@ -11,6 +11,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class CVigilonOssView;
+struct WindowPlace;
 
 class CMainFrame : public QMainWindow {
 public:
@@ -20,6 +22,13 @@ public:
     // The action of a command id (menu item, toolbar button, accelerator), or null.
     QAction* Action(int id) const;
     QToolBar* ToolBar() const { return m_toolBar; }
+    CVigilonOssView* View() const { return m_view; }
+    // Takes the remembered place, or the first-start size; call before show().
+    void RestorePlace(const WindowPlace& place);
+    WindowPlace CurrentPlace() const;
+    // Smallest size that shows the whole menu bar and status bar.
+    QSize MinimumUsableSize() const;
+    void ShowSummary(bool show);
     QLabel* Indicator(int id) const;
     QMenu* FileMenu() const { return m_fileMenu; }
     // Removes the menu items of these commands wherever they stand.
@@ -46,5 +55,6 @@ private:
     QAction* m_recentPlaceholder = nullptr;
     QList<QAction*> m_recentActions;
     QToolBar* m_toolBar = nullptr;
+    CVigilonOssView* m_view = nullptr;
     std::map<int, QLabel*> m_indicators;
 };

@@ -15,7 +15,10 @@
 #include "ui/file_dialogs.h"
 #include "ui/help_window.h"
 #include "ui/main_frame.h"
+#include "ui/settings_summary.h"
 #include "ui/vigilon_oss_doc.h"
+#include "ui/vigilon_oss_view.h"
+#include "ui/window_place.h"
 #include "ui/ui_text.h"
 
 #include <QAction>
@@ -93,6 +96,8 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
         return false;
     SetModifiedSink(m_doc.get());
 
+    m_frame->RestorePlace(LoadWindowPlace());
+    m_frame->View()->onDoubleClick = [this] { OnCommand(ID_BOARD_EDIT); };
     m_frame->show();
     m_frame->repaint();
 
@@ -109,6 +114,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
 int CVigilonOssApp::ExitInstance()
 {
     StoreSerialPortIndex(m_nSerialPort);
+    SaveWindowPlace(m_frame->CurrentPlace());
     m_documents->RecentFiles().Save();
     return 0;
 }
@@ -139,6 +145,13 @@ void CVigilonOssApp::UpdateCommandUI()
     for (int i = 0; i < recent.Count(); ++i)
         names.append(RecentFileList::Abbreviate(recent.Path(i)));
     m_frame->SetRecentFiles(names);
+
+    SummaryFacts facts;
+    facts.loaded = loaded;
+    facts.source = m_doc->Source();
+    facts.changed = m_doc->ChangedSinceLoaded();
+    facts.modified = m_doc->IsModified() && (facts.changed || m_doc->FromBoard());
+    m_frame->View()->Summary()->Refresh(facts);
 }
 
 void CVigilonOssApp::OnFileRead()
@@ -178,6 +191,7 @@ void CVigilonOssApp::OnCommand(int id)
         m_frame->Action(ID_VIEW_STATUS_BAR)->setChecked(!bar->isHidden());
         break;
     }
+    case ID_VIEW_SUMMARY: m_frame->ShowSummary(!m_frame->View()->SummaryShown()); break;
     case ID_HELP_FINDER: m_help->ShowContents(); break;
     case ID_APP_ABOUT: {
         CTemplateDialog about(DLG_ABOUT, m_frame.get());

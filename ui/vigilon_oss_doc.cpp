@@ -1,6 +1,8 @@
 #include "ui/vigilon_oss_doc.h"
 
 #include "board/option_board_data.h"
+#include "board/settings_table.h"
+#include "link/port_resolver.h"
 #include "link/status_message.h"
 #include "link/string_table.h"
 #include "operations/operation_course.h"
@@ -11,6 +13,7 @@
 #include "ui/vigilon_oss_app.h"
 #include "ui/ui_text.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -37,9 +40,31 @@ void CVigilonOssDoc::SetPathName(const QString& path)
     m_title = QFileInfo(path).fileName();
 }
 
+void CVigilonOssDoc::NoteLoaded(const QString& source, bool fromBoard)
+{
+    m_source = source;
+    m_fromBoard = fromBoard;
+    m_loadedValues.clear();
+    for (const SettingRow& row : SETTINGS)
+        m_loadedValues.push_back(SettingValue(theOptionBoardData, row));
+}
+
+bool CVigilonOssDoc::ChangedSinceLoaded() const
+{
+    if (m_loadedValues.size() != SETTING_COUNT)
+        return false;
+    for (size_t i = 0; i < SETTING_COUNT; ++i) {
+        if (SettingValue(theOptionBoardData, SETTINGS[i]) != m_loadedValues[i])
+            return true;
+    }
+    return false;
+}
+
 void CVigilonOssDoc::DeleteContents()
 {
     dataLoaded = false;
+    m_source.clear();
+    m_loadedValues.clear();
     UpdateCaption();
 }
 
@@ -67,6 +92,9 @@ bool CVigilonOssDoc::OnNewDocument()
     const std::string port = PortNameForIndex(m_app.m_nSerialPort);
     RunReadOperation(port, [&] {
         dataLoaded = true;
+        NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_BOARD, QString::fromStdString(port),
+                                QString::fromStdString(ResolvePort(port))),
+                   true);
         UpdateCaption(QString::fromStdString(FormatString(IDS_TITLE_BOARD_AT_PORT, port.c_str())));
         SetModifiedFlag(true);
     });
@@ -81,6 +109,7 @@ bool CVigilonOssDoc::OnOpenDocument(const QString& path)
     if (!theOptionBoardData.LoadFromFile(path.toStdString()))
         return false;
     dataLoaded = true;
+    NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_FILE, QDir::toNativeSeparators(path)), false);
     UpdateCaption(path);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class CVigilonOssApp;
 
@@ -36,6 +37,12 @@ public:
     // The main window's caption: the title, then " - " and the name's last part.
     void UpdateCaption(const QString& name = QString());
 
+    // Where the settings came from, in words (empty while none are loaded), and
+    // whether they were changed since.
+    const QString& Source() const { return m_source; }
+    bool FromBoard() const { return m_fromBoard; }
+    bool ChangedSinceLoaded() const;
+
     // Write Option Board.
     void OnFileWrite();
 
@@ -47,4 +54,8 @@ private:
     bool m_modified = false;
     QString m_pathName;
     QString m_title;
+    QString m_source;
+    bool m_fromBoard = false;
+    std::vector<int32_t> m_loadedValues; // the settings as they came
+    void NoteLoaded(const QString& source, bool fromBoard);
 };

@@ -1,10 +1,28 @@
-// The main window's client area: blank by design; the settings are seen in the
-// edit dialog and the board's identity in the information dialog.
+// The main window's client area: the settings summary, or blank when the user
+// switched the summary off. A double click asks for the edit dialog.
 #pragma once
 
 #include <QWidget>
 
+#include <functional>
+
+class QScrollArea;
+class SettingsSummary;
+
 class CVigilonOssView : public QWidget {
 public:
     explicit CVigilonOssView(QWidget* parent = nullptr);
+
+    SettingsSummary* Summary() const { return m_summary; }
+    void ShowSummary(bool show);
+    bool SummaryShown() const;
+    // Called on a double click while the summary shows.
+    std::function<void()> onDoubleClick;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QScrollArea* m_scroll = nullptr;
+    SettingsSummary* m_summary = nullptr;
 };

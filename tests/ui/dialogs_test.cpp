@@ -278,6 +278,16 @@ private slots:
                                           "The data is not valid.\nPlease enter an integer number between 1 and 99." });
         QCOMPARE(QApplication::focusWidget(), edit);
         QCOMPARE(edit->text(), QString());
+
+        // To another window of the program (the help window, the main window): checked too.
+        m_messages->shown.clear();
+        QWidget other;
+        QLineEdit* otherEdit = new QLineEdit(&other);
+        other.show();
+        other.activateWindow();
+        otherEdit->setFocus();
+        QTRY_COMPARE(m_messages->Texts().size(), size_t(1));
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
     }
 
     void eachInitToggleAndEnableChangePostsOneNotification()
@@ -471,6 +481,57 @@ private slots:
         QFile file(folder.filePath(QStringLiteral("cal.txt")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.size(), qint64(258048));
+    }
+
+    void stopEndsTheReadOutResetsTheRadioAndSavesNothing()
+    {
+        FastForwardClock clock;
+        OperationBench bench;
+        MapResolver resolver({ { "COM1", bench.Port() } });
+        QTemporaryDir folder;
+        ScriptedFileDialogs dialogs;
+        dialogs.answers.push_back(folder.filePath(QStringLiteral("cal.txt")));
+        GuiHost host;
+        struct ReadCal : public CReadCalDataDialog {
+            ReadCal() : CReadCalDataDialog(nullptr, 0) {}
+        };
+        // Stop is pressed in the middle of the read-out.
+        struct PressStop : public IClock {
+            int64_t NowMs() override { return inner->NowMs(); }
+            void WaitUntil(int64_t deadline) override
+            {
+                inner->WaitUntil(deadline);
+                if (host->Progress() && ++pauses == 100) {
+                    Screenshot(host->Progress(), QStringLiteral("read-calibration-stop"));
+                    QTest::mouseClick(qobject_cast<QPushButton*>(host->Progress()->Item(IDC_CANCEL)), Qt::LeftButton);
+                    requestsAtStop = radio->History().size();
+                }
+            }
+            IClock* inner;
+            GuiHost* host;
+            sim::SimulatedRadio* radio;
+            int pauses = 0;
+            size_t requestsAtStop = 0;
+        } stop;
+        stop.inner = &clock;
+        stop.host = &host;
+        stop.radio = &bench.radio;
+        SetClock(&stop);
+        Opened<ReadCal> run;
+        QTest::mouseClick(qobject_cast<QPushButton*>(run.Item(IDC_OK)), Qt::LeftButton);
+        SetClock(&clock);
+
+        QCOMPARE(host.Progress(), nullptr);
+        const std::vector<sim::Request> requests = bench.radio.History();
+        QVERIFY(stop.requestsAtStop > 0);
+        // At most the request in flight, then the reset.
+        QVERIFY(requests.size() <= stop.requestsAtStop + 2);
+        QCOMPARE(requests.back().kind, sim::RequestKind::Reset);
+        QCOMPARE(dialogs.answers.size(), size_t(1)); // never asked where to save
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("cal.txt"))));
+        QCOMPARE(bench.messages.Texts().size(), size_t(1));
+        QCOMPARE(bench.messages.shown.back().kind, MSG_INFO);
+        QVERIFY(QString::fromStdString(bench.messages.Texts().back()).startsWith(QStringLiteral("The read-out was stopped after ")));
     }
 
     void aboutShowsTheProgramAndItsVersion()

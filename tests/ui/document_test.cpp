@@ -4,9 +4,13 @@
 #include "sim/simulated_radio.h"
 #include "tests/support/message_texts.h"
 #include "tests/ui/ui_bench.h"
+#include "ui/settings_summary.h"
+#include "ui/vigilon_oss_view.h"
 
 #include <QDir>
 #include <QMenu>
+#include <QTimer>
+#include <QToolBar>
 
 class DocumentTest : public QObject {
     Q_OBJECT
@@ -21,6 +25,7 @@ private:
 
     CMainFrame* Frame() { return m_app->MainFrame(); }
     CVigilonOssDoc& Doc() { return m_app->Document(); }
+    SettingsSummary* Summary() { return Frame()->View()->Summary(); }
     QString File(const QString& name) { return m_files->filePath(name); }
     std::vector<std::string> Texts() { return m_messages->Texts(); }
 
@@ -47,6 +52,23 @@ private:
     }
 
     int RadioRequests() { return static_cast<int>(m_radio->History().size()); }
+
+    int RadioRequests(sim::RequestKind kind)
+    {
+        int count = 0;
+        for (const sim::Request& request : m_radio->History())
+            count += request.kind == kind;
+        return count;
+    }
+
+    // A radio of another make-up on COM1 from now on.
+    void ReplaceRadio(sim::SimConfig config)
+    {
+        m_radio.reset(new sim::SimulatedRadio(std::move(config)));
+        std::string error;
+        QVERIFY(m_radio->Start(error));
+        m_settings.Set(QStringLiteral("Ports/COM1"), QString::fromStdString(m_radio->DevicePath()));
+    }
 
 private slots:
     void init()
@@ -75,16 +97,20 @@ private slots:
 
     void openingAGoodFileLoadsItAndListsIt()
     {
-        const QString path = ClockShiftFile(QStringLiteral("board1.vgd"));
+        const QString path = ClockShiftFile(QStringLiteral("R&D board1.vgd"));
         QVERIFY(Open(path));
-        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - board1.vgd"));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - R&D board1.vgd"));
         QCOMPARE(theOptionBoardData.clockShift.Get(), uint8_t(1));
         QVERIFY2(Doc().IsModified(), "the file's values differ from what the record held");
         for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE })
             QVERIFY(Frame()->Action(id)->isEnabled());
         QCOMPARE(m_app->Documents().RecentFiles().Count(), 1);
-        QVERIFY(MenuTexts(Frame()->FileMenu()).contains(QStringLiteral("&1 ") + RecentFileList::Abbreviate(path)));
+        // The '&' of the name is shown as it is, not taken as a mnemonic.
+        QVERIFY(MenuTexts(Frame()->FileMenu())
+                    .contains(QStringLiteral("&1 ") + RecentFileList::Abbreviate(path).replace("&", "&&")));
         QVERIFY(Texts().empty());
+        QCOMPARE(Summary()->ValueText("clockShift"), QStringLiteral("on"));
+        QVERIFY(Summary()->HeaderText().contains(path));
     }
 
     void aFailedOpenEmptiesTheDocumentAndTheSameFileCanBeOpenedAgain()
@@ -139,6 +165,51 @@ private slots:
             Frame()->resize(640, 400);
             QVERIFY(Frame()->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/main-window.png")));
         }
+    }
+
+    void aFailedReadAfterAnOpenLeavesNothingThatCouldOverwriteTheFile()
+    {
+        const QString path = ClockShiftFile(QStringLiteral("kept.vgd"));
+        QVERIFY(Open(path));
+        m_messages->answers.push_back(MsgAnswer::No); // do not save the opened file's changes
+        sim::SimConfig faulty;
+        std::string error;
+        faulty.radio.faults.push_back(*sim::ParseFault("nak@read:0x1000", error));
+        ReplaceRadio(faulty);
+        Read();
+        QCOMPARE(Texts().back(), std::string("Failed to read the option board !"));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS"));
+        for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE, ID_BOARD_EDIT })
+            QVERIFY(!Frame()->Action(id)->isEnabled());
+        QVERIFY(!Doc().IsModified());
+        QVERIFY(Doc().GetPathName().isEmpty());
+        QCOMPARE(Summary()->ValueText("clockShift"), QString()); // nothing shown as loaded
+        QVERIFY(Summary()->HeaderText().startsWith(QStringLiteral("No settings loaded.")));
+
+        // A good read afterwards is a new document: Save asks where, never the opened file.
+        ReplaceRadio(sim::SimConfig());
+        Read();
+        QVERIFY(Doc().dataLoaded);
+        QVERIFY(Summary()->HeaderText().contains(QStringLiteral("option board on COM1")));
+        m_app->OnCommand(ID_FILE_SAVE); // the save dialog is cancelled
+        QCOMPARE(m_dialogs->proposals, QStringList{ QStringLiteral("NoName.vgd") });
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll().at(25), char(1));
+    }
+
+    void inputMadeWhileTheRadioWorksIsNotActedOn()
+    {
+        m_dialogs->answers.push_back(ClockShiftFile(QStringLiteral("never.vgd")));
+        QTimer::singleShot(150, Frame(), [this] {
+            QTest::keyClick(Frame(), Qt::Key_R, Qt::ControlModifier);
+            QTest::mouseClick(Frame()->ToolBar()->widgetForAction(Frame()->Action(ID_FILE_OPEN)), Qt::LeftButton);
+        });
+        Read();
+        QCoreApplication::processEvents();
+        QCOMPARE(RadioRequests(sim::RequestKind::Identify), 1);
+        QCOMPARE(m_dialogs->answers.size(), size_t(1)); // Open never asked for a file
+        QCOMPARE(Texts(), std::vector<std::string>{ text::READ_OK });
     }
 
     void saveAsProposesNoNameAfterAReadAndKeepsTheCaption()

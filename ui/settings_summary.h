@@ -1,0 +1,46 @@
+// The board at a glance: the document's settings, read-only, grouped as the edit
+// dialog groups them (a setting greyed while its switch is off), with the
+// codeplug version, where the settings came from and whether they were changed.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+struct SettingRow;
+
+struct SummaryFacts {
+    bool loaded = false;  // the document holds settings
+    QString source;       // where they came from, in words
+    bool changed = false; // changed since they came
+    bool modified = false; // not saved since the last change
+};
+
+class SettingsSummary : public QWidget {
+public:
+    explicit SettingsSummary(QWidget* parent = nullptr);
+    // Shows the record's values as they are now.
+    void Refresh(const SummaryFacts& facts);
+
+    // For tests: the value text and whether it is greyed, by setting key.
+    QString ValueText(const char* key) const;
+    bool IsGreyed(const char* key) const;
+    QString HeaderText() const;
+
+private:
+    struct Line {
+        const SettingRow* row;
+        QLabel* label;
+        QLabel* value;
+    };
+    const Line* Find(const char* key) const;
+
+    std::vector<Line> m_lines;
+    QWidget* m_body = nullptr;
+    QLabel* m_empty = nullptr;
+    QLabel* m_source = nullptr;
+    QLabel* m_version = nullptr;
+    QLabel* m_state = nullptr;
+};
