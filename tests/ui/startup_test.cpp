@@ -6,6 +6,7 @@
 #include "ui/template_dialog.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -62,6 +63,34 @@ private slots:
             app->ExitInstance();
         }
         QCOMPARE(m_settings.Get(QStringLiteral("Options/SerialPort")).toInt(), index);
+    }
+
+    void theWindowTakesMostOfTheScreenAndComesBackWhereItWas()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        {
+            auto app = Start();
+            CMainFrame* frame = app->MainFrame();
+            QVERIFY(frame->width() >= screen.width() * 3 / 4 - 1 && frame->width() >= frame->MinimumUsableSize().width());
+            QVERIFY(frame->height() >= screen.height() * 3 / 4 - 1);
+            frame->resize(500, 400);
+            frame->move(screen.x() + 30, screen.y() + 40);
+            app->OnCommand(ID_VIEW_TOOLBAR);
+            app->OnCommand(ID_VIEW_SUMMARY);
+            app->ExitInstance();
+        }
+        {
+            auto app = Start();
+            CMainFrame* frame = app->MainFrame();
+            QCOMPARE(frame->size(), QSize(500, 400).expandedTo(frame->MinimumUsableSize()));
+            QCOMPARE(frame->pos(), QPoint(screen.x() + 30, screen.y() + 40));
+            QVERIFY(frame->ToolBar()->isHidden());
+            QVERIFY(!frame->Action(ID_VIEW_SUMMARY)->isChecked());
+        }
+        // A place on a screen that is gone is brought back onto this one.
+        m_settings.Set(QStringLiteral("Window/Position"), QPoint(screen.right() + 2000, screen.bottom() + 500));
+        auto app = Start();
+        QVERIFY(screen.intersects(app->MainFrame()->frameGeometry()));
     }
 
     void portMinusOneNamesCom0InTheOpenFailure()
