@@ -132,6 +132,7 @@ int CSerialPort::Read(unsigned char* buffer, int count)
     if (!IsOpen() || buffer == nullptr || count <= 0)
         return 0;
     Impl& port = *m_impl;
+    const int64_t start = ClockNowMs();
     HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     port.m_ovRead.Offset = 0;
     port.m_ovRead.OffsetHigh = 0;
@@ -155,6 +156,10 @@ int CSerialPort::Read(unsigned char* buffer, int count)
     }
     ::CloseHandle(event);
     port.m_ovRead.hEvent = nullptr;
+    // A device that fails the read at once (its cable pulled) is waited out like a
+    // silent line, so the caller's receive loop does not spin until its deadline.
+    if (transferred == 0)
+        ClockWaitUntil(start + SERIAL_READ_TOTAL_MS);
     return static_cast<int>(transferred);
 }
 

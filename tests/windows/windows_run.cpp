@@ -188,6 +188,36 @@ void SilentRadio()
     std::printf("silent line: ReadByte gave up after %.0f ms, the command after %.0f ms\n", readMs, sendMs);
 }
 
+double ProcessCpuMs()
+{
+    FILETIME created, exited, kernel, user;
+    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ms = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+// The cable is pulled (the script stops the radio) while the link waits for an
+// echo: reads now fail at once, yet the command gives up as on a silent line,
+// and without spinning.
+void CablePulled()
+{
+    RecordingPresenter messages;
+    CSerialPort port;
+    Check(port.Open(PORT), "COM1 opens");
+    theRadioLink.m_pPort = &port;
+    const uint8_t item = 0;
+    const double cpuBefore = ProcessCpuMs();
+    const double sendMs = ElapsedMs([&] { theRadioLink.SendFrame(OP_READ_RADIO_INFO, &item, 1); });
+    const double cpuMs = ProcessCpuMs() - cpuBefore;
+    theRadioLink.m_pPort = nullptr;
+    Check(theRadioLink.m_nStatus == LINK_NO_RESPONSE, "the status says no response");
+    Check(sendMs >= 1000 && sendMs <= 2100, "the command gives up within one to two seconds");
+    Check(cpuMs < 200, "the wait does not spin: " + std::to_string(cpuMs) + " ms of processor time");
+    CheckTexts(messages, { NO_RESPONSE });
+}
+
 // The settings answer stops half-way: the receive fails and the course ends.
 void FrameCutShort()
 {
@@ -320,6 +350,7 @@ int main(int argc, char** argv)
         { "ShortReadout", ShortReadout },
         { "SilentRadio", SilentRadio },
         { "FrameCutShort", FrameCutShort },
+        { "CablePulled", CablePulled },
         { "SecondOpenRefused", SecondOpenRefused },
         { "ReadOnlyFileKept", ReadOnlyFileKept },
         { "AtomicReplace", AtomicReplace },
