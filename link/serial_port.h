@@ -3,11 +3,11 @@
 // after about one second of silence. Knows nothing of frames.
 #pragma once
 
-#ifdef _WIN32
-#include <windows.h>
-#include <deque>
 #include <memory>
-#endif
+#include <string>
+
+// Why an Open failed, for messages that tell the user what to do about it.
+enum class PortOpenFailure { None, NoSuchDevice, PermissionDenied, Busy, Other };
 
 class CSerialPort {
 public:
@@ -21,6 +21,11 @@ public:
     bool Open(const char* portName);
     void Close();
     bool IsOpen() const;
+
+    // Why the last Open failed; None after one that succeeded.
+    PortOpenFailure LastOpenFailure() const { return m_lastOpenFailure; }
+    // The device the last Open resolved the port name to.
+    const std::string& Device() const { return m_device; }
 
     // Bytes read into buffer; 0 when none arrived within the read time-outs.
     int Read(unsigned char* buffer, int count);
@@ -37,17 +42,12 @@ public:
     void PurgeAll();
 
 private:
-#ifdef _WIN32
-    struct PendingWrite;
-    void ReapWrites(bool waitForAll);
-
-    HANDLE m_hComm;
-    OVERLAPPED m_ovRead;
-    OVERLAPPED m_ovWrite; // template for each write's own control block
-    std::deque<std::unique_ptr<PendingWrite>> m_pendingWrites;
-#else
-    int m_hComm;
-#endif
+    // The platform's handle and control blocks, defined by each platform's body
+    // so that this header needs no system header.
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+    std::string m_device;
+    PortOpenFailure m_lastOpenFailure = PortOpenFailure::None;
 };
 
 // Read time-outs of the port: the whole read, and the gap between two bytes of one read.

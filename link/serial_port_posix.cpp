@@ -54,9 +54,41 @@ bool WaitReady(int fd, short events, int64_t deadlineMs)
     }
 }
 
+// Empties both queues and gives the device back, exclusive flag and lock included.
+void CloseDescriptor(int fd)
+{
+    ::tcflush(fd, TCIOFLUSH);
+    // The exclusive flag outlives this descriptor when someone else keeps the
+    // device open; clear it so the next open is not refused.
+    ::ioctl(fd, TIOCNXCL);
+    ::close(fd); // also releases the lock
+}
+
+PortOpenFailure FailureOf(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return PortOpenFailure::NoSuchDevice;
+    case EACCES:
+    case EPERM:
+        return PortOpenFailure::PermissionDenied;
+    case EBUSY:
+    case EWOULDBLOCK:
+        return PortOpenFailure::Busy;
+    default:
+        return PortOpenFailure::Other;
+    }
+}
+
 } // namespace
 
-CSerialPort::CSerialPort() : m_hComm(INVALID_HANDLE) {}
+struct CSerialPort::Impl {
+    int m_hComm = INVALID_HANDLE;
+};
+
+CSerialPort::CSerialPort() : m_impl(new Impl) {}
 
 CSerialPort::~CSerialPort()
 {
@@ -65,34 +97,42 @@ CSerialPort::~CSerialPort()
 
 bool CSerialPort::IsOpen() const
 {
-    return m_hComm != INVALID_HANDLE;
+    return m_impl->m_hComm != INVALID_HANDLE;
 }
 
 bool CSerialPort::Open(const char* portName)
 {
-    if (IsOpen() || portName == nullptr)
+    if (IsOpen() || portName == nullptr) {
+        m_lastOpenFailure = PortOpenFailure::Other;
         return false;
-    const std::string device = ResolvePort(portName);
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    }
+    m_device = ResolvePort(portName);
+    const int fd = ::open(m_device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        m_lastOpenFailure = FailureOf(errno); // EBUSY: another program set TIOCEXCL
         return false;
+    }
 
     // Exclusive use. TIOCEXCL keeps out other users' opens but not root's, so a
     // lock on the device is taken as well; either refusal means "in use". The lock
     // comes before anything that would disturb another program's traffic.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        m_lastOpenFailure = FailureOf(errno);
         ::close(fd);
         return false;
     }
     ::ioctl(fd, TIOCEXCL);
-    m_hComm = fd;
 
     // The kernel's own tty queues stand in for the driver queue sizes.
     ::tcflush(fd, TCIOFLUSH);
 
+    // A device that is no serial line (or refuses the settings) is not kept open.
     struct termios tio;
-    if (::tcgetattr(fd, &tio) != 0)
-        return false; // open but not configured: the caller treats it as not opened
+    if (::tcgetattr(fd, &tio) != 0) {
+        m_lastOpenFailure = PortOpenFailure::Other;
+        CloseDescriptor(fd);
+        return false;
+    }
     ::cfmakeraw(&tio);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
     tio.c_cflag |= CS8 | CLOCAL | CREAD;
@@ -101,25 +141,27 @@ bool CSerialPort::Open(const char* portName)
     tio.c_cc[VTIME] = 0;
     ::cfsetispeed(&tio, B9600);
     ::cfsetospeed(&tio, B9600);
-    const bool configured = ::tcsetattr(fd, TCSANOW, &tio) == 0;
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0) {
+        m_lastOpenFailure = PortOpenFailure::Other;
+        CloseDescriptor(fd);
+        return false;
+    }
 
     // DTR and RTS held off. A device without modem lines (a pseudo-terminal)
     // refuses the request; that is not a failure.
     int lines = TIOCM_DTR | TIOCM_RTS;
     ::ioctl(fd, TIOCMBIC, &lines);
-    return configured;
+    m_impl->m_hComm = fd;
+    m_lastOpenFailure = PortOpenFailure::None;
+    return true;
 }
 
 void CSerialPort::Close()
 {
     if (!IsOpen())
         return;
-    ::tcflush(m_hComm, TCIOFLUSH);
-    // The exclusive flag outlives this descriptor when someone else keeps the
-    // device open; clear it so the next open is not refused.
-    ::ioctl(m_hComm, TIOCNXCL);
-    ::close(m_hComm); // also releases the lock
-    m_hComm = INVALID_HANDLE;
+    CloseDescriptor(m_impl->m_hComm);
+    m_impl->m_hComm = INVALID_HANDLE;
 }
 
 int CSerialPort::Read(unsigned char* buffer, int count)
@@ -131,9 +173,9 @@ int CSerialPort::Read(unsigned char* buffer, int count)
     int got = 0;
     int64_t deadline = totalDeadline;
     while (got < count) {
-        if (!WaitReady(m_hComm, POLLIN, deadline))
+        if (!WaitReady(m_impl->m_hComm, POLLIN, deadline))
             break;
-        const ssize_t n = ::read(m_hComm, buffer + got, static_cast<size_t>(count - got));
+        const ssize_t n = ::read(m_impl->m_hComm, buffer + got, static_cast<size_t>(count - got));
         if (n > 0) {
             got += static_cast<int>(n);
             // After the first byte, a gap longer than the interval time-out ends the read.
@@ -154,7 +196,7 @@ int CSerialPort::Write(const unsigned char* buffer, int count)
         return 0;
     int written = 0;
     while (written < count) {
-        const ssize_t n = ::write(m_hComm, buffer + written, static_cast<size_t>(count - written));
+        const ssize_t n = ::write(m_impl->m_hComm, buffer + written, static_cast<size_t>(count - written));
         if (n > 0) {
             written += static_cast<int>(n);
             continue;
@@ -162,7 +204,7 @@ int CSerialPort::Write(const unsigned char* buffer, int count)
         if (n < 0 && errno == EINTR)
             continue;
         // The output queue is full: give the line a moment to drain, never forever.
-        if (n < 0 && errno == EAGAIN && WaitReady(m_hComm, POLLOUT, ClockNowMs() + SERIAL_READ_TOTAL_MS))
+        if (n < 0 && errno == EAGAIN && WaitReady(m_impl->m_hComm, POLLOUT, ClockNowMs() + SERIAL_READ_TOTAL_MS))
             continue;
         break;
     }
@@ -172,11 +214,11 @@ int CSerialPort::Write(const unsigned char* buffer, int count)
 void CSerialPort::PurgeReceive()
 {
     if (IsOpen())
-        ::tcflush(m_hComm, TCIFLUSH);
+        ::tcflush(m_impl->m_hComm, TCIFLUSH);
 }
 
 void CSerialPort::PurgeAll()
 {
     if (IsOpen())
-        ::tcflush(m_hComm, TCIOFLUSH);
+        ::tcflush(m_impl->m_hComm, TCIOFLUSH);
 }

@@ -6,21 +6,49 @@
 #include "link/operation_host.h"
 #include "link/port_resolver.h"
 
+#include <windows.h>
+
+#include <deque>
 #include <string>
 #include <vector>
 
+namespace {
+
 // Each write keeps its own control block and byte until the driver has finished
 // with them, so a block is never reused while its write is pending.
-struct CSerialPort::PendingWrite {
+struct PendingWrite {
     OVERLAPPED overlapped;
     std::vector<unsigned char> data;
 };
 
-CSerialPort::CSerialPort() : m_hComm(INVALID_HANDLE_VALUE)
+PortOpenFailure FailureOf(DWORD error)
 {
-    ZeroMemory(&m_ovRead, sizeof(m_ovRead));
-    ZeroMemory(&m_ovWrite, sizeof(m_ovWrite));
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return PortOpenFailure::NoSuchDevice;
+    case ERROR_ACCESS_DENIED: // what a port held by another program gives
+    case ERROR_SHARING_VIOLATION:
+        return PortOpenFailure::Busy;
+    default:
+        return PortOpenFailure::Other;
+    }
 }
+
+} // namespace
+
+struct CSerialPort::Impl {
+    // Waits for the writes still with the driver: all of them, or none (only
+    // those already finished are let go).
+    void ReapWrites(bool waitForAll);
+
+    HANDLE m_hComm = INVALID_HANDLE_VALUE;
+    OVERLAPPED m_ovRead = {};
+    OVERLAPPED m_ovWrite = {}; // template for each write's own control block
+    std::deque<std::unique_ptr<PendingWrite>> m_pendingWrites;
+};
+
+CSerialPort::CSerialPort() : m_impl(new Impl) {}
 
 CSerialPort::~CSerialPort()
 {
@@ -29,22 +57,27 @@ CSerialPort::~CSerialPort()
 
 bool CSerialPort::IsOpen() const
 {
-    return m_hComm != INVALID_HANDLE_VALUE;
+    return m_impl->m_hComm != INVALID_HANDLE_VALUE;
 }
 
 bool CSerialPort::Open(const char* portName)
 {
-    if (IsOpen() || portName == nullptr)
+    if (IsOpen() || portName == nullptr) {
+        m_lastOpenFailure = PortOpenFailure::Other;
         return false;
-    const std::string device = ResolvePort(portName);
-    m_hComm = ::CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
-    if (m_hComm == INVALID_HANDLE_VALUE)
+    }
+    m_device = ResolvePort(portName);
+    const HANDLE comm = ::CreateFileA(m_device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
+    if (comm == INVALID_HANDLE_VALUE) {
+        m_lastOpenFailure = FailureOf(::GetLastError());
         return false;
+    }
+    m_impl->m_hComm = comm;
 
-    ::SetCommMask(m_hComm, EV_RXCHAR);
-    ::SetupComm(m_hComm, SERIAL_QUEUE_SIZE, SERIAL_QUEUE_SIZE);
-    ::PurgeComm(m_hComm, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+    ::SetCommMask(comm, EV_RXCHAR);
+    ::SetupComm(comm, SERIAL_QUEUE_SIZE, SERIAL_QUEUE_SIZE);
+    ::PurgeComm(comm, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
 
     COMMTIMEOUTS timeouts;
     timeouts.ReadIntervalTimeout = SERIAL_READ_INTERVAL_MS;
@@ -52,12 +85,12 @@ bool CSerialPort::Open(const char* portName)
     timeouts.ReadTotalTimeoutConstant = SERIAL_READ_TOTAL_MS;
     timeouts.WriteTotalTimeoutMultiplier = 0;
     timeouts.WriteTotalTimeoutConstant = 0;
-    ::SetCommTimeouts(m_hComm, &timeouts);
+    ::SetCommTimeouts(comm, &timeouts);
 
     DCB dcb;
     ZeroMemory(&dcb, sizeof(dcb));
     dcb.DCBlength = sizeof(dcb);
-    ::GetCommState(m_hComm, &dcb);
+    ::GetCommState(comm, &dcb);
     dcb.BaudRate = CBR_9600;
     dcb.fBinary = TRUE;
     dcb.fParity = FALSE;
@@ -75,37 +108,44 @@ bool CSerialPort::Open(const char* portName)
     dcb.ByteSize = 8;
     dcb.Parity = NOPARITY;
     dcb.StopBits = ONESTOPBIT;
-    return ::SetCommState(m_hComm, &dcb) != FALSE;
+    // When this fails the handle stays open; the caller treats the port as not
+    // opened and Close (or the destructor) lets it go.
+    const bool configured = ::SetCommState(comm, &dcb) != FALSE;
+    m_lastOpenFailure = configured ? PortOpenFailure::None : PortOpenFailure::Other;
+    return configured;
 }
 
 void CSerialPort::Close()
 {
     if (!IsOpen())
         return;
-    ::SetCommMask(m_hComm, 0);
-    ::PurgeComm(m_hComm, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
-    ReapWrites(true);
-    ::CloseHandle(m_hComm);
-    m_hComm = INVALID_HANDLE_VALUE;
+    Impl& port = *m_impl;
+    ::SetCommMask(port.m_hComm, 0);
+    ::PurgeComm(port.m_hComm, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+    port.ReapWrites(true);
+    ::CloseHandle(port.m_hComm);
+    port.m_hComm = INVALID_HANDLE_VALUE;
 }
 
 int CSerialPort::Read(unsigned char* buffer, int count)
 {
     if (!IsOpen() || buffer == nullptr || count <= 0)
         return 0;
+    Impl& port = *m_impl;
+    const int64_t start = ClockNowMs();
     HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    m_ovRead.Offset = 0;
-    m_ovRead.OffsetHigh = 0;
-    m_ovRead.hEvent = event;
+    port.m_ovRead.Offset = 0;
+    port.m_ovRead.OffsetHigh = 0;
+    port.m_ovRead.hEvent = event;
     DWORD transferred = 0;
-    if (!::ReadFile(m_hComm, buffer, static_cast<DWORD>(count), &transferred, &m_ovRead)) {
+    if (!::ReadFile(port.m_hComm, buffer, static_cast<DWORD>(count), &transferred, &port.m_ovRead)) {
         transferred = 0;
         if (::GetLastError() == ERROR_IO_PENDING) {
             // Wait in slices so the host's idle call runs while the driver's
             // time-outs decide when the read ends.
             for (;;) {
                 ::WaitForSingleObject(event, IDLE_SLICE_MS);
-                if (::GetOverlappedResult(m_hComm, &m_ovRead, &transferred, FALSE))
+                if (::GetOverlappedResult(port.m_hComm, &port.m_ovRead, &transferred, FALSE))
                     break;
                 transferred = 0;
                 if (::GetLastError() != ERROR_IO_INCOMPLETE)
@@ -115,11 +155,15 @@ int CSerialPort::Read(unsigned char* buffer, int count)
         }
     }
     ::CloseHandle(event);
-    m_ovRead.hEvent = nullptr;
+    port.m_ovRead.hEvent = nullptr;
+    // A device that fails the read at once (its cable pulled) is waited out like a
+    // silent line, so the caller's receive loop does not spin until its deadline.
+    if (transferred == 0)
+        ClockWaitUntil(start + SERIAL_READ_TOTAL_MS);
     return static_cast<int>(transferred);
 }
 
-void CSerialPort::ReapWrites(bool waitForAll)
+void CSerialPort::Impl::ReapWrites(bool waitForAll)
 {
     while (!m_pendingWrites.empty()) {
         PendingWrite& oldest = *m_pendingWrites.front();
@@ -135,19 +179,20 @@ int CSerialPort::Write(const unsigned char* buffer, int count)
 {
     if (!IsOpen() || buffer == nullptr || count <= 0)
         return 0;
-    ReapWrites(false);
+    Impl& port = *m_impl;
+    port.ReapWrites(false);
     std::unique_ptr<PendingWrite> write(new PendingWrite);
-    write->overlapped = m_ovWrite;
+    write->overlapped = port.m_ovWrite;
     write->overlapped.Offset = 0;
     write->overlapped.OffsetHigh = 0;
     write->overlapped.hEvent = nullptr;
     write->data.assign(buffer, buffer + count);
     DWORD written = 0;
-    if (::WriteFile(m_hComm, write->data.data(), static_cast<DWORD>(count), &written, &write->overlapped))
+    if (::WriteFile(port.m_hComm, write->data.data(), static_cast<DWORD>(count), &written, &write->overlapped))
         return static_cast<int>(written);
     if (::GetLastError() == ERROR_IO_PENDING) {
         // A pending write counts as done; its block stays alive until it completes.
-        m_pendingWrites.push_back(std::move(write));
+        port.m_pendingWrites.push_back(std::move(write));
         return count;
     }
     return 0;
@@ -156,11 +201,11 @@ int CSerialPort::Write(const unsigned char* buffer, int count)
 void CSerialPort::PurgeReceive()
 {
     if (IsOpen())
-        ::PurgeComm(m_hComm, PURGE_RXABORT | PURGE_RXCLEAR);
+        ::PurgeComm(m_impl->m_hComm, PURGE_RXABORT | PURGE_RXCLEAR);
 }
 
 void CSerialPort::PurgeAll()
 {
     if (IsOpen())
-        ::PurgeComm(m_hComm, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+        ::PurgeComm(m_impl->m_hComm, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
 }

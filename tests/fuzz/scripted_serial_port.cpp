@@ -13,21 +13,25 @@ size_t g_position = 0;
 size_t g_written = 0;
 } // namespace fuzz
 
-CSerialPort::CSerialPort() : m_hComm(-1) {}
+struct CSerialPort::Impl {
+    bool open = false;
+};
+
+CSerialPort::CSerialPort() : m_impl(new Impl) {}
 CSerialPort::~CSerialPort() { Close(); }
-bool CSerialPort::IsOpen() const { return m_hComm != -1; }
+bool CSerialPort::IsOpen() const { return m_impl->open; }
 
 bool CSerialPort::Open(const char* portName)
 {
     if (!portName)
         return false;
-    m_hComm = 1;
+    m_impl->open = true;
     return true;
 }
 
 void CSerialPort::Close()
 {
-    m_hComm = -1;
+    m_impl->open = false;
 }
 
 int CSerialPort::Read(unsigned char* buffer, int count)

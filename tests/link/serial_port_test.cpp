@@ -52,6 +52,24 @@ TEST(SerialPort, SecondOpenOfAHeldDeviceFailsUntilTheFirstCloses)
     EXPECT_TRUE(second.Open(peer.DevicePath().c_str()));
 }
 
+TEST(SerialPort, AFailedOpenSaysWhyAndWhichDevice)
+{
+    PtyPeer peer;
+    MapResolver resolver({ { "COM2", peer.DevicePath() } });
+    CSerialPort missing;
+    EXPECT_FALSE(missing.Open("COM3"));
+    EXPECT_EQ(missing.LastOpenFailure(), PortOpenFailure::NoSuchDevice);
+    EXPECT_EQ(missing.Device(), "/nonexistent/COM3");
+
+    CSerialPort first;
+    CSerialPort second;
+    ASSERT_TRUE(first.Open("COM2"));
+    EXPECT_EQ(first.LastOpenFailure(), PortOpenFailure::None);
+    EXPECT_FALSE(second.Open("COM2"));
+    EXPECT_EQ(second.LastOpenFailure(), PortOpenFailure::Busy);
+    EXPECT_EQ(second.Device(), peer.DevicePath());
+}
+
 TEST(SerialPort, SilentLineReadGivesUpAfterAboutOneSecondWithoutBurningTheProcessor)
 {
     PtyPeer peer;
