@@ -1,6 +1,8 @@
 #include "cli/cli_presenter.h"
 
 #include "link/status_message.h"
+#include "link/string_table.h"
+#include "resources/string_ids.h"
 
 #include <cctype>
 #include <string>
@@ -67,6 +69,8 @@ MsgAnswer CliPresenter::Present(const MessageBoxRequest& request)
 {
     if (request.kind == MSG_ERROR) {
         std::fprintf(m_err, "Error: %s\n", request.text.c_str());
+        if (!request.details.empty())
+            std::fprintf(m_err, "%s\n", FormatString(IDS_CLI_HINT, request.details.c_str()).c_str());
         std::fflush(m_err);
         return MsgAnswer::Ok;
     }

@@ -16,6 +16,7 @@ struct MessageBoxRequest {
     MsgAnswer defaultButton = MsgAnswer::Ok;
     bool taskModal = false;
     std::string text;
+    std::string details; // what to do about it, shown beside the text; may be empty
 };
 
 class IMessagePresenter {

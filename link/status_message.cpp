@@ -44,7 +44,13 @@ MsgAnswer AskQuestion(int messageId, MsgButtons buttons, MsgAnswer defaultButton
     return PresentMessage(request);
 }
 
-void ShowPortOpenFailed(const std::string& portName)
+void ShowPortOpenFailed(const std::string& portName, const std::string& details)
 {
-    ShowStatusText(MSG_ERROR, FormatString(IDS_PORT_OPEN_FAILED, portName.c_str()));
+    MessageBoxRequest request;
+    request.kind = MSG_ERROR;
+    request.caption = LoadString(IDS_ERROR_CAPTION);
+    request.icon = MsgIcon::Stop;
+    request.text = FormatString(IDS_PORT_OPEN_FAILED, portName.c_str());
+    request.details = details;
+    PresentMessage(request);
 }

@@ -24,4 +24,4 @@ void ShowStatusText(int kind, std::string text);
 MsgAnswer AskQuestion(int messageId, MsgButtons buttons, MsgAnswer defaultButton);
 
 // The box shown when a board operation cannot open its serial port.
-void ShowPortOpenFailed(const std::string& portName);
+void ShowPortOpenFailed(const std::string& portName, const std::string& details = std::string());

@@ -1,6 +1,7 @@
 #include "operations/operation_course.h"
 
 #include "link/operation_host.h"
+#include "link/port_hint.h"
 #include "link/radio_link.h"
 #include "link/status_message.h"
 #include "operations/stop_request.h"
@@ -26,7 +27,7 @@ bool OperationCourse::Begin()
 {
     if (!m_port.Open(m_portName.c_str())) {
         m_port.Close(); // opened but not configured counts as not opened
-        ShowPortOpenFailed(m_portName);
+        ShowPortOpenFailed(m_portName, PortOpenHint(m_portName, m_port.Device(), m_port.LastOpenFailure()));
         return false;
     }
     OperationHost().BeginWaitCursor();

@@ -17,6 +17,7 @@ enum : int {
 // Configuration.
 enum : int {
     IDC_SERIAL_PORT = 1000,
+    IDC_PORT_DEVICES = 1001,
 };
 
 // Edit Option Board Data. A number setting has a label, an edit and, for a time,

@@ -19,6 +19,8 @@ const ControlTemplate CONFIGURATION[] = {
     { IDC_SERIAL_PORT, K::DropDownList, nullptr, 68, 8, 48, 60, CS_VSCROLL },
     { IDC_OK, K::DefaultButton, "OK", 144, 4, 50, 14, 0 },
     { IDC_CANCEL, K::Button, "Cancel", 144, 24, 50, 14, 0 },
+    // Beyond the dialog's first form: the device each port stands for.
+    { IDC_PORT_DEVICES, K::Label, nullptr, 8, 46, 186, 40, 0 },
 };
 
 const ControlTemplate EDIT_DATA[] = {
@@ -118,7 +120,7 @@ const ControlTemplate READ_CAL_PROGRESS[] = {
 } // namespace
 
 DIALOG(DLG_ABOUT, 100, "About Vigilon OSS", 228, 57, 8, ABOUT);
-DIALOG(DLG_CONFIGURATION, 130, "Configuration", 200, 49, 8, CONFIGURATION);
+DIALOG(DLG_CONFIGURATION, 130, "Configuration", 200, 92, 8, CONFIGURATION);
 DIALOG(DLG_EDIT_DATA, 134, "Edit Option Board Data", 424, 205, 8, EDIT_DATA);
 DIALOG(DLG_BOARD_INFO, 135, "Option Board Information", 212, 197, 8, BOARD_INFO);
 DIALOG(DLG_CALIBRATE, 136, "Option Board Calibration", 276, 145, 8, CALIBRATE);

@@ -68,6 +68,15 @@ enum : int {
     IDS_UNIT_SECONDS = 23006,
     IDS_STOPPED = 23007,
     IDS_READOUT_STOPPED = 23008,
+    IDS_CLI_HINT = 23009,
+    // What to do about a port that did not open.
+    IDS_HINT_NO_DEVICE = 23020,
+    IDS_HINT_DENIED = 23021,
+    IDS_HINT_DENIED_GROUP = 23022,
+    IDS_HINT_BUSY = 23023,
+    IDS_HINT_STANDS_FOR = 23024,
+    IDS_PORT_PRESENT = 23025,
+    IDS_PORT_ABSENT = 23026,
     // The document string's fields, and the framework's texts.
     IDS_DOC_UNTITLED = 24000,     // "NoName"
     IDS_DOC_FILTER = 24001,       // "Vigilon Data Files (*.vgd)"

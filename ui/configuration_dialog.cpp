@@ -2,7 +2,12 @@
 
 #include "link/port_probe.h"
 
+#include "link/port_resolver.h"
+#include "resources/string_ids.h"
+#include "ui/ui_text.h"
+
 #include <QComboBox>
+#include <QLabel>
 
 CConfigurationDialog::CConfigurationDialog(QWidget* parent) : CTemplateDialog(DLG_CONFIGURATION, parent) {}
 
@@ -10,15 +15,21 @@ void CConfigurationDialog::OnInitDialog()
 {
     QComboBox* list = static_cast<QComboBox*>(Item(IDC_SERIAL_PORT));
     int selection = -1;
+    QStringList devices;
     for (int n = 1; n <= PROBED_PORT_COUNT; ++n) {
         const QString name = QStringLiteral("COM%1").arg(n);
-        if (!PortExists(name.toStdString()))
+        const bool present = PortExists(name.toStdString());
+        devices.append(QStringLiteral("%1: %2 (%3)")
+                           .arg(name, QString::fromStdString(ResolvePort(name.toStdString())),
+                                UiText(present ? IDS_PORT_PRESENT : IDS_PORT_ABSENT)));
+        if (!present)
             continue;
         list->addItem(name);
         if (n - 1 == m_nPortIndex)
             selection = list->count() - 1;
     }
     list->setCurrentIndex(selection);
+    static_cast<QLabel*>(Item(IDC_PORT_DEVICES))->setText(devices.join(QLatin1Char('\n')));
 }
 
 void CConfigurationDialog::OnOK()

@@ -56,6 +56,8 @@ MsgAnswer GuiPresenter::Present(const MessageBoxRequest& request)
         break;
     }
     box.setDefaultButton(ButtonFor(request.defaultButton));
+    if (!request.details.empty())
+        box.setInformativeText(QString::fromStdString(request.details));
     box.setWindowModality(request.taskModal || owner ? Qt::ApplicationModal : Qt::NonModal);
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgAnswer::Yes;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <grp.h>
 #include <sstream>
 
 using namespace text;
@@ -285,7 +286,10 @@ TEST(Cli, PortsAndTheConfiguredPortComeFromTheSharedSettings)
     const ProgramResult absent = RunProgram(VIGILON_OSS_CLI, { "--port", "COM3", "info" }, "",
                                             { { "XDG_CONFIG_HOME", bench.folder.Path("config") } });
     EXPECT_EQ(absent.status, 1);
-    EXPECT_EQ(absent.err, Errors({ PortFailed("COM3") }));
+    EXPECT_EQ(absent.err, Errors({ PortFailed("COM3") })
+                              + "hint: COM3 stands for /nonexistent/tty3. There is no such device: connect the "
+                                "programming cable, or choose another port under Options > Configuration, or set "
+                                "Ports/COM3 in the settings to the cable's device.\n");
 }
 
 TEST(Cli, APortInUseIsReportedAndNothingIsSent)
@@ -295,7 +299,30 @@ TEST(Cli, APortInUseIsReportedAndNothingIsSent)
     ASSERT_TRUE(holder.Open(bench.device.c_str()));
     const ProgramResult result = bench.Run({ "info" });
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, Errors({ PortFailed(bench.device) }));
+    EXPECT_EQ(result.err, Errors({ PortFailed(bench.device) })
+                              + "hint: Another program holds it: close that program (a second copy of this tool "
+                                "counts) and try again.\n");
+    EXPECT_TRUE(bench.Requests().empty());
+}
+
+TEST(Cli, APortTheUserMayNotUseNamesItsGroupAndTheWayIn)
+{
+    if (::geteuid() != 0 || ::access("/usr/bin/setpriv", X_OK) != 0)
+        GTEST_SKIP() << "needs root and setpriv to run the tool as an unprivileged user";
+    const struct group* dialout = ::getgrnam("dialout");
+    if (!dialout)
+        GTEST_SKIP() << "no dialout group on this system";
+    CliBench bench;
+    // As a serial device is set up: the dialout group may use it, others may not.
+    ASSERT_EQ(::chown(bench.device.c_str(), 0, dialout->gr_gid), 0);
+    ASSERT_EQ(::chmod(bench.device.c_str(), 0660), 0);
+    const ProgramResult result = RunProgram("/usr/bin/setpriv",
+                                            { "--reuid=nobody", "--regid=nogroup", "--clear-groups", VIGILON_OSS_CLI,
+                                              "--device", bench.device, "info" });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, Errors({ PortFailed(bench.device) }) + "hint: You may not use " + bench.device
+                              + ": it belongs to the group dialout. Add yourself to that group (sudo adduser $USER dialout), "
+                                "then log out and in again.\n");
     EXPECT_TRUE(bench.Requests().empty());
 }
 

@@ -18,6 +18,7 @@
 #include "ui/up_down_control.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QComboBox>
@@ -352,6 +353,11 @@ private slots:
         QCOMPARE(list->itemText(0), QStringLiteral("COM2"));
         QCOMPARE(list->itemText(1), QStringLiteral("COM4"));
         QCOMPARE(list->currentText(), QStringLiteral("COM4"));
+        // Each port with the device it stands for, present or not.
+        const QStringList devices = static_cast<QLabel*>(dialog.Item(IDC_PORT_DEVICES))->text().split('\n');
+        QCOMPARE(devices.size(), 4);
+        QCOMPARE(devices[1], QStringLiteral("COM2: %1 (present)").arg(QString::fromStdString(com2.DevicePath())));
+        QVERIFY(devices[2].startsWith(QStringLiteral("COM3: ")) && devices[2].endsWith(QStringLiteral("(not present)")));
         list->setCurrentIndex(0);
         dialog.PressOk();
         QCOMPARE(dialog.m_nPortIndex, 1);

@@ -1,0 +1,56 @@
+#include "link/port_hint.h"
+
+#include "link/string_table.h"
+#include "resources/string_ids.h"
+
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/stat.h>
+#endif
+
+std::string PortOpenHint(const std::string& portName, const std::string& device, PortOpenFailure failure)
+{
+    // A port name first says which device it stands for; a device path given
+    // directly stands for itself.
+    std::string hint;
+    if (portName != device)
+        hint = FormatString(IDS_HINT_STANDS_FOR, portName.c_str(), device.c_str());
+    std::string cause;
+    switch (failure) {
+    case PortOpenFailure::NoSuchDevice: {
+        const bool named = portName.compare(0, 3, "COM") == 0;
+        cause = FormatString(IDS_HINT_NO_DEVICE, named ? portName.c_str() : "COMn");
+        break;
+    }
+    case PortOpenFailure::PermissionDenied: {
+        // Joining root's group is no advice to give.
+        const std::string group = DeviceGroup(device);
+        cause = group.empty() || group == "root" ? FormatString(IDS_HINT_DENIED, device.c_str())
+                              : FormatString(IDS_HINT_DENIED_GROUP, device.c_str(), group.c_str(), group.c_str());
+        break;
+    }
+    case PortOpenFailure::Busy:
+        cause = LoadString(IDS_HINT_BUSY);
+        break;
+    case PortOpenFailure::None:
+    case PortOpenFailure::Other:
+        break;
+    }
+    if (!hint.empty() && !cause.empty())
+        hint += ' ';
+    return hint + cause;
+}
+
+std::string DeviceGroup(const std::string& device)
+{
+#ifdef _WIN32
+    (void)device;
+    return std::string();
+#else
+    struct stat info;
+    if (::stat(device.c_str(), &info) != 0)
+        return std::string();
+    const struct group* owner = ::getgrgid(info.st_gid);
+    return owner ? owner->gr_name : std::to_string(info.st_gid);
+#endif
+}
