@@ -1,12 +1,13 @@
 // vigilon-bench: how close the link comes to what the protocol allows, how little
 // processor it uses while waiting, how soon it gives up on a silent radio, how
-// well the GUI keeps painting during a read-out, and whether thousands of
-// operations leave anything behind. One line per figure:
+// well the GUI keeps painting during a read-out, how soon the programs start,
+// and whether thousands of operations leave anything behind. One line per figure:
 //   name: value unit (bound: B, ratio: R)      R = value / B; R <= 1 is within the bound
 // Runs against the simulated radio in its 9600-baud timing mode (the soak against
 // its immediate mode). --quick shortens the read-out and the soak; --soak runs
 // only the soak, in full.
 #include "bench/soak.h"
+#include "bench/startup.h"
 #include "link/clock.h"
 #include "link/message_presenter.h"
 #include "link/radio_link.h"
@@ -228,6 +229,22 @@ void MeasureGuiStall()
     Report("gui.max_stall_ms", static_cast<double>(watch.longest) / 1e6, "ms", 150.0);
 }
 
+// From process start to the first paint of the main window (offscreen), and a
+// small command of the command-line tool from start to exit.
+void MeasureStartup()
+{
+    const double gui = GuiStartupMs(VIGILON_OSS, 5);
+    const double show = CliShowMs(VIGILON_OSS_CLI, 20);
+    if (gui < 0)
+        std::printf("gui.startup_ms: not measured (no paint seen)\n");
+    else
+        Report("gui.startup_ms", gui, "ms", 500);
+    if (show < 0)
+        std::printf("cli.show_ms: not measured (show failed)\n");
+    else
+        Report("cli.show_ms", show, "ms", 20);
+}
+
 // Operations one after another, one in five with a fault: what they leave behind.
 void MeasureSoak(int operations)
 {
@@ -265,6 +282,7 @@ int main(int argc, char** argv)
     MeasureReadout(quick);
     MeasureNoResponse(presenter);
     MeasureGuiStall();
+    MeasureStartup();
     MeasureSoak(quick ? QUICK_SOAK_OPERATIONS : SOAK_OPERATIONS);
     return 0;
 }
