@@ -1,8 +1,13 @@
 // vigilon-bench: how close the link comes to what the protocol allows, how little
-// processor it uses while waiting, how soon it gives up on a silent radio, and
-// how well the GUI keeps painting during a read-out. One line per figure:
+// processor it uses while waiting, how soon it gives up on a silent radio, how
+// well the GUI keeps painting during a read-out, how soon the programs start,
+// and whether thousands of operations leave anything behind. One line per figure:
 //   name: value unit (bound: B, ratio: R)      R = value / B; R <= 1 is within the bound
-// Runs against the simulated radio in its 9600-baud timing mode.
+// Runs against the simulated radio in its 9600-baud timing mode (the soak against
+// its immediate mode). --quick shortens the read-out and the soak; --soak runs
+// only the soak, in full.
+#include "bench/soak.h"
+#include "bench/startup.h"
 #include "link/clock.h"
 #include "link/message_presenter.h"
 #include "link/radio_link.h"
@@ -31,6 +36,8 @@ namespace {
 
 constexpr int ANSWER_DELAY_MS = 2;
 constexpr double BYTE_MS = 10.0 * 1000.0 / 9600.0; // 8N1 at 9600 baud
+constexpr int SOAK_OPERATIONS = 10000;
+constexpr int QUICK_SOAK_OPERATIONS = 2000;
 
 using Clock = std::chrono::steady_clock;
 
@@ -222,17 +229,51 @@ void MeasureGuiStall()
     Report("gui.max_stall_ms", static_cast<double>(watch.longest) / 1e6, "ms", 150.0);
 }
 
+// From process start to the first paint of the main window (offscreen), and a
+// small command of the command-line tool from start to exit.
+void MeasureStartup()
+{
+    const double gui = GuiStartupMs(VIGILON_OSS, 5);
+    const double show = CliShowMs(VIGILON_OSS_CLI, 20);
+    if (gui < 0)
+        std::printf("gui.startup_ms: not measured (no paint seen)\n");
+    else
+        Report("gui.startup_ms", gui, "ms", 500);
+    if (show < 0)
+        std::printf("cli.show_ms: not measured (show failed)\n");
+    else
+        Report("cli.show_ms", show, "ms", 20);
+}
+
+// Operations one after another, one in five with a fault: what they leave behind.
+void MeasureSoak(int operations)
+{
+    const SoakFigures soak = RunSoak(operations);
+    std::printf("soak: %d operations, %d with a fault, in %.0f s\n", soak.operations, soak.faulted, soak.seconds);
+    Report("soak.rss_growth_kb", static_cast<double>(soak.rssGrowthKb), "kB", 1024);
+    std::printf("soak.fd_growth: %ld descriptors\n", soak.fdGrowth);
+    std::printf("soak.port_left_held: %d operations\n", soak.portLeftHeld);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     bool quick = false;
-    for (int i = 1; i < argc; ++i)
+    bool soakOnly = false;
+    for (int i = 1; i < argc; ++i) {
         quick = quick || std::strcmp(argv[i], "--quick") == 0;
+        soakOnly = soakOnly || std::strcmp(argv[i], "--soak") == 0;
+    }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     BenchPresenter presenter;
+    if (soakOnly) {
+        MeasureSoak(SOAK_OPERATIONS);
+        return 0;
+    }
 
     MeasureRatio("link.read_ratio", [](const std::string& port) { RunReadOperation(port, nullptr); });
     MeasureRatio("link.write_ratio", [](const std::string& port) { RunWriteOperation(port, nullptr); });
@@ -241,5 +282,7 @@ int main(int argc, char** argv)
     MeasureReadout(quick);
     MeasureNoResponse(presenter);
     MeasureGuiStall();
+    MeasureStartup();
+    MeasureSoak(quick ? QUICK_SOAK_OPERATIONS : SOAK_OPERATIONS);
     return 0;
 }

@@ -65,13 +65,18 @@ int CreateTemporary(const std::string& target, std::string& name)
 
 long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting: a named pipe or a device would otherwise hold the
+    // open until something else writes to it, and the tool with it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return -1;
     struct stat info;
     // Only regular files are data files; a lock refused means another program
-    // (another copy of this tool, say) is working with the file.
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // (another copy of this tool, say) is working with the file. The reads of a
+    // regular file then go as usual.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || flags < 0
+        || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         ::close(fd);
         return -1;
     }

@@ -11,6 +11,12 @@ long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return -1;
+    // Only files on disk are data files: a read from a pipe, a console or a port
+    // could wait for ever.
+    if (::GetFileType(file) != FILE_TYPE_DISK) {
+        ::CloseHandle(file);
+        return -1;
+    }
     size_t done = 0;
     while (done < capacity) {
         DWORD got = 0;

@@ -5,9 +5,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CSerialPort;
+struct LinkExchange;
 
 // Link status of the last send, receive or command.
 enum : int {
@@ -94,8 +96,12 @@ public:
 
 private:
     enum class Outcome { Answer, Failed, NoEcho, NotSupported };
-    Outcome RunExchange(bool boardMessage, uint8_t opcode, const uint8_t* request, int count,
-                        uint8_t expectedAnswer, bool quiet, bool statusOnRefusal);
+    // The command's attempts at the exchange, until `takeAnswer` accepts the answer
+    // in m_rxData, then the closing pause. False at once, without the pause, when
+    // the request was not echoed.
+    bool RunCommand(const LinkExchange& exchange, const uint8_t* request, int count,
+                    const std::function<bool()>& takeAnswer);
+    Outcome RunExchange(const LinkExchange& exchange, const uint8_t* request, int count);
     void TransmitFrame(const uint8_t* frame, size_t frameSize, int dataCount);
     bool ReadBoardFunction(uint16_t function, std::vector<uint8_t>& answer);
     int ReceiveReply(uint8_t& opcode, int noResponseMessageId);

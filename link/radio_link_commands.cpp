@@ -13,10 +13,35 @@
 
 const char* const BOARD_TYPE_TEXT = "Vigilon";
 
+// What sets one command's exchange apart from another's: how its request travels,
+// the answer that completes it, and what a refusal leaves behind.
+struct LinkExchange {
+    bool boardMessage = false;      // extended frame for the board; its answer begins with 'C'
+    uint8_t opcode = 0;             // of the request frame
+    uint8_t answerOpcode = 0;       // of the answer that completes the exchange
+    bool quietNotSupported = false; // "not supported" is kept in m_nStatus but not shown
+    bool refusalSetsStatus = false; // a NAK or another opcode is kept in m_nStatus as well
+};
+
 namespace {
 
 constexpr int BOARD_READ_REQUEST_SIZE = 5;
 constexpr int BOARD_MESSAGE_OVERHEAD = 5; // letter, count, two address bytes, checksum
+
+LinkExchange RadioCommand(uint8_t opcode, uint8_t answerOpcode)
+{
+    LinkExchange exchange;
+    exchange.opcode = opcode;
+    exchange.answerOpcode = answerOpcode;
+    return exchange;
+}
+
+LinkExchange BoardMessage()
+{
+    LinkExchange exchange = RadioCommand(OP_BOARD_MESSAGE, OP_BOARD_REPLY);
+    exchange.boardMessage = true;
+    return exchange;
+}
 
 } // namespace
 
@@ -28,16 +53,30 @@ uint8_t CRadioLink::BoardChecksum(const uint8_t* bytes, size_t count)
     return static_cast<uint8_t>((0x100 - (sum & 0xFF)) & 0xFF);
 }
 
+bool CRadioLink::RunCommand(const LinkExchange& exchange, const uint8_t* request, int count,
+                            const std::function<bool()>& takeAnswer)
+{
+    bool ok = false;
+    for (int attempt = 0; attempt < LINK_ATTEMPTS && !ok; ++attempt) {
+        const Outcome outcome = RunExchange(exchange, request, count);
+        if (outcome == Outcome::NoEcho)
+            return false;
+        if (outcome == Outcome::NotSupported)
+            break;
+        ok = outcome == Outcome::Answer && takeAnswer();
+    }
+    PauseMoreThan(COMMAND_SETTLE_MS + 1);
+    return ok;
+}
+
 // One attempt of the request / echo / acknowledgement / answer exchange. On Answer
 // the expected answer frame's data is in m_rxData (m_nRxDataLength bytes).
-CRadioLink::Outcome CRadioLink::RunExchange(bool boardMessage, uint8_t opcode, const uint8_t* request,
-                                            int count, uint8_t expectedAnswer, bool quiet,
-                                            bool statusOnRefusal)
+CRadioLink::Outcome CRadioLink::RunExchange(const LinkExchange& exchange, const uint8_t* request, int count)
 {
-    if (boardMessage)
-        SendExtendedFrame(opcode, request, count);
+    if (exchange.boardMessage)
+        SendExtendedFrame(exchange.opcode, request, count);
     else
-        SendFrame(opcode, request, count);
+        SendFrame(exchange.opcode, request, count);
     if (m_nStatus == LINK_NO_RESPONSE || m_nStatus == LINK_NO_PORT)
         return Outcome::NoEcho;
     // Any other echo failure has been shown; the radio's answer may still come.
@@ -46,23 +85,27 @@ CRadioLink::Outcome CRadioLink::RunExchange(bool boardMessage, uint8_t opcode, c
     if (ReceiveReply(ackOpcode, IDS_NO_RESPONSE_RADIO) != LINK_OK)
         return Outcome::Failed;
     if (ackOpcode != RADIO_ACK) {
-        ReportRefusal(ackOpcode, statusOnRefusal);
+        ReportRefusal(ackOpcode, exchange.refusalSetsStatus);
         return Outcome::Failed;
     }
 
     uint8_t answerOpcode = 0;
-    if (ReceiveReply(answerOpcode, boardMessage ? IDS_NO_RESPONSE_BOARD : IDS_NO_RESPONSE_RADIO) != LINK_OK)
+    if (ReceiveReply(answerOpcode, exchange.boardMessage ? IDS_NO_RESPONSE_BOARD : IDS_NO_RESPONSE_RADIO) != LINK_OK)
         return Outcome::Failed;
 
-    if (answerOpcode == expectedAnswer)
-        return Outcome::Answer;
+    if (answerOpcode == exchange.answerOpcode) {
+        if (!exchange.boardMessage || (m_nRxDataLength >= 1 && m_rxData[0] == BOARD_ANSWER))
+            return Outcome::Answer;
+        ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
+        return Outcome::Failed;
+    }
     if (answerOpcode == RADIO_NOT_SUPPORTED) {
-        if (!quiet)
+        if (!exchange.quietNotSupported)
             ShowStatusMessage(MSG_ERROR, IDS_NOT_SUPPORTED);
         m_nStatus = LINK_NOT_SUPPORTED;
         return Outcome::NotSupported;
     }
-    ReportRefusal(answerOpcode, statusOnRefusal);
+    ReportRefusal(answerOpcode, exchange.refusalSetsStatus);
     return Outcome::Failed;
 }
 
@@ -107,15 +150,10 @@ bool CRadioLink::ReadRadioInfo(char* text, uint8_t item, int& textLength, bool q
     textLength = 0;
     if (text != nullptr)
         text[0] = '\0';
-    bool ok = false;
-    for (int attempt = 0; attempt < LINK_ATTEMPTS && !ok; ++attempt) {
-        const Outcome outcome = RunExchange(false, OP_READ_RADIO_INFO, &item, 1, OP_RADIO_INFO_REPLY, quiet, true);
-        if (outcome == Outcome::NoEcho)
-            return false;
-        if (outcome == Outcome::NotSupported)
-            break;
-        if (outcome != Outcome::Answer)
-            continue;
+    LinkExchange exchange = RadioCommand(OP_READ_RADIO_INFO, OP_RADIO_INFO_REPLY);
+    exchange.quietNotSupported = quiet;
+    exchange.refusalSetsStatus = true;
+    return RunCommand(exchange, &item, 1, [&] {
         // The first data byte is skipped; the rest, at most 39 bytes, is the text.
         const int k = std::min(m_nRxDataLength, RADIO_INFO_TEXT_SIZE);
         const int length = std::max(0, k - 1);
@@ -125,10 +163,8 @@ bool CRadioLink::ReadRadioInfo(char* text, uint8_t item, int& textLength, bool q
             text[length] = '\0';
         }
         textLength = length;
-        ok = true;
-    }
-    PauseMoreThan(COMMAND_SETTLE_MS + 1);
-    return ok;
+        return true;
+    });
 }
 
 bool CRadioLink::ReadBoard(uint16_t address, int count, uint8_t* buffer, size_t bufferSize, int* dataLength)
@@ -142,20 +178,7 @@ bool CRadioLink::ReadBoard(uint16_t address, int count, uint8_t* buffer, size_t 
     if (dataLength != nullptr)
         *dataLength = 0;
 
-    bool ok = false;
-    for (int attempt = 0; attempt < LINK_ATTEMPTS && !ok; ++attempt) {
-        const Outcome outcome =
-            RunExchange(true, OP_BOARD_MESSAGE, request, BOARD_READ_REQUEST_SIZE, OP_BOARD_REPLY, false, false);
-        if (outcome == Outcome::NoEcho)
-            return false;
-        if (outcome == Outcome::NotSupported)
-            break;
-        if (outcome != Outcome::Answer)
-            continue;
-        if (m_nRxDataLength < 1 || m_rxData[0] != BOARD_ANSWER) {
-            ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
-            continue;
-        }
+    return RunCommand(BoardMessage(), request, BOARD_READ_REQUEST_SIZE, [&] {
         // The answer's length byte counts its data and the board checksum. Trust it
         // no further than the bytes the frame really carried, and never write past
         // the caller's buffer.
@@ -172,10 +195,8 @@ bool CRadioLink::ReadBoard(uint16_t address, int count, uint8_t* buffer, size_t 
         }
         if (dataLength != nullptr)
             *dataLength = n;
-        ok = true;
-    }
-    PauseMoreThan(COMMAND_SETTLE_MS + 1);
-    return ok;
+        return true;
+    });
 }
 
 bool CRadioLink::WriteBoard(uint16_t address, int count, const uint8_t* data)
@@ -193,25 +214,10 @@ bool CRadioLink::WriteBoard(uint16_t address, int count, const uint8_t* data)
     request.insert(request.end(), data, data + count);
     request.push_back(BoardChecksum(request.data(), request.size()));
 
-    bool ok = false;
-    for (int attempt = 0; attempt < LINK_ATTEMPTS && !ok; ++attempt) {
-        const Outcome outcome = RunExchange(true, OP_BOARD_MESSAGE, request.data(),
-                                            static_cast<int>(request.size()), OP_BOARD_REPLY, false, false);
-        if (outcome == Outcome::NoEcho)
-            return false;
-        if (outcome == Outcome::NotSupported)
-            break;
-        if (outcome != Outcome::Answer)
-            continue;
-        if (m_nRxDataLength < 1 || m_rxData[0] != BOARD_ANSWER) {
-            ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
-            continue;
-        }
+    return RunCommand(BoardMessage(), request.data(), static_cast<int>(request.size()), [&] {
         // Any confirmation other than 02 01 is a refusal without a message of its own.
-        ok = m_nRxDataLength >= 3 && m_rxData[1] == 0x02 && m_rxData[2] == 0x01;
-    }
-    PauseMoreThan(COMMAND_SETTLE_MS + 1);
-    return ok;
+        return m_nRxDataLength >= 3 && m_rxData[1] == 0x02 && m_rxData[2] == 0x01;
+    });
 }
 
 // A read of count 0: the board answers with the result of the function the

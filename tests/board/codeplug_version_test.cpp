@@ -19,7 +19,7 @@ TEST(CodeplugVersion, TextsAreConvertedFieldByField)
         { "01.07", 1, 7, true },   { "02.00", 2, 0, false }, { "00.05", 0, 5, false },
         { " 1.03", 1, 3, true },   { "+1.03", 1, 3, true },  { "ab.cd", 0, 0, false },
         { "1x.2y", 1, 2, true },   { "01", 1, 0, true },     { "", 0, 0, false },
-        { "10.00", 10, 0, false },
+        { "10.00", 10, 0, false }, { "0100", 1, 0, true },  { "01.234", 1, 23, true },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -10,9 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <grp.h>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace text;
 
@@ -267,6 +269,21 @@ TEST(Cli, ShowPrintsAFilesSettingsWithLabelsAndUnits)
                           "Sensor Sensitivity: high\n"
                           "Clock Shift: off\n");
     EXPECT_TRUE(bench.Requests().empty());
+}
+
+TEST(Cli, ShowOfANamedPipeIsRefusedAtOnce)
+{
+    TempFolder folder;
+    const std::string pipe = folder.Path("board.vgd");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Killed after ten seconds should its open wait for a writer that never comes.
+    const auto start = std::chrono::steady_clock::now();
+    const ProgramResult result =
+        RunProgram("/usr/bin/timeout", { "-s", "KILL", "10", VIGILON_OSS_CLI, "show", pipe }, "",
+                   { { "XDG_CONFIG_HOME", folder.Path("config") } });
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, Errors({ "Could not open file !" }));
 }
 
 TEST(Cli, PortsAndTheConfiguredPortComeFromTheSharedSettings)

@@ -1,15 +1,19 @@
 // Frames on the wire, byte for byte, against a scripted peer that knows nothing of
 // frames: the forms chosen for each opcode and length, the echo, and the receive
 // state machine with its limits and deadlines.
+#include "board/codeplug_version.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
 #include "resources/string_ids.h"
 #include "link/string_table.h"
+#include "tests/support/board_fixture.h"
 #include "tests/support/pty_peer.h"
 #include "tests/support/recording_presenter.h"
 #include "tests/support/sim_link.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -50,6 +54,12 @@ ByteString Join(std::initializer_list<ByteString> parts)
     for (const ByteString& part : parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;
+}
+
+// The board write of the factory settings, as sent: 29 data bytes.
+ByteString SettingsWrite()
+{
+    return Join({ { 0xFF, 0x2F, 0x00, 0x1E, 0x44, 0x1B, 0x10, 0x00 }, DefaultImage(), { 0x95, 0xB3 } });
 }
 
 } // namespace
@@ -103,6 +113,59 @@ TEST_F(Framing, EachOpcodeAndLengthGetsItsFormOnTheWire)
         sent = all.size();
     }
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Framing, BoardRequestsGoOutInTheExtendedFormByteForByte)
+{
+    uint8_t buffer[RX_DATA_SIZE];
+    const ByteVector image = DefaultImage();
+    int32_t major = 0;
+    int32_t minor = 0;
+    struct Case {
+        const char* what;
+        std::function<void()> command;
+        ByteString wire;
+    };
+    const Case cases[] = {
+        { "identification", [] { theRadioLink.IdentifyBoard(BOARD_TYPE_TEXT); },
+          { 0xFF, 0x2F, 0x00, 0x06, 0x45, 0x00, 0x00, 0x00, 0xBB, 0xCB } },
+        { "codeplug version", [&] { ReadCodeplugVersion(major, minor); },
+          { 0xFF, 0x2F, 0x00, 0x06, 0x45, 0x00, 0x50, 0x10, 0x5B, 0xCB } },
+        { "settings", [&] { theRadioLink.ReadBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, buffer, sizeof(buffer), nullptr); },
+          { 0xFF, 0x2F, 0x00, 0x06, 0x45, 0x10, 0x00, 0x18, 0x93, 0xCB } },
+        { "first block of the remarks", [&] { theRadioLink.ReadBoard(0x0100, 48, buffer, sizeof(buffer), nullptr); },
+          { 0xFF, 0x2F, 0x00, 0x06, 0x45, 0x01, 0x00, 0x30, 0x8A, 0xCB } },
+        { "last block of the remarks", [&] { theRadioLink.ReadBoard(0x01F0, 16, buffer, sizeof(buffer), nullptr); },
+          { 0xFF, 0x2F, 0x00, 0x06, 0x45, 0x01, 0xF0, 0x10, 0xBA, 0xCB } },
+        { "settings written", [&] { theRadioLink.WriteBoard(SETTINGS_ADDRESS, 24, image.data()); }, SettingsWrite() },
+    };
+    // The radio echoes each request and refuses it, so each command ends at once.
+    peer.SetEcho(true);
+    size_t sent = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        peer.ReplyAfter(sent + c.wire.size(), { 0x60 });
+        c.command();
+        const ByteString all = peer.Received();
+        ASSERT_EQ(all.size(), sent + c.wire.size());
+        EXPECT_EQ(ByteString(all.begin() + static_cast<long>(sent), all.end()), c.wire);
+        sent = all.size();
+    }
+}
+
+TEST_F(Framing, AnEchoWithinItsAllowanceOf250MsPerDataByteIsTaken)
+{
+    // 29 data bytes give the echo 1000 + 29 x 250 = 8250 ms; this radio takes 7.5 s,
+    // then acknowledges and confirms the write.
+    const ByteString confirmation = { 0x50, 0xFF, 0x8F, 0x00, 0x05, 0x43, 0x02, 0x01, 0xBA, 0x6C };
+    peer.ReplyAfter(SettingsWrite().size(), Join({ SettingsWrite(), confirmation }), 7500);
+    const ByteVector image = DefaultImage();
+    bool written = false;
+    const double elapsed = ElapsedMs([&] { written = theRadioLink.WriteBoard(SETTINGS_ADDRESS, 24, image.data()); });
+    EXPECT_TRUE(written);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{});
+    EXPECT_GE(elapsed, 7500);
+    EXPECT_EQ(peer.Received(), SettingsWrite());
 }
 
 TEST_F(Framing, WithoutAPortNothingIsSentAndTheUserIsTold)
@@ -207,6 +270,7 @@ TEST_F(Framing, The262ndByteOfAFrameStopsTheReceiveAtOnce)
 
 TEST_F(Framing, AFrameThatStopsHalfWayFailsAfterItsTimeOut)
 {
+    ASSERT_TRUE(peer.WaitForPurges(1, 1000)); // the one of opening the port
     peer.Send({ 0x25, 0x01, 0x02 }); // 3 of the 6 bytes the header announces
     uint8_t opcode = 0;
     std::vector<uint8_t> data;
@@ -217,6 +281,7 @@ TEST_F(Framing, AFrameThatStopsHalfWayFailsAfterItsTimeOut)
     EXPECT_GE(elapsed, 990);
     EXPECT_LE(elapsed, 1400);
     EXPECT_EQ(peer.QueuedForProduct(), 0u);
+    EXPECT_TRUE(peer.WaitForPurges(2, 1000)) << "the input queue is purged after the broken frame";
 }
 
 TEST_F(Framing, NothingReceivedShowsTheCallersMessage)

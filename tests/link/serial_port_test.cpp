@@ -11,6 +11,7 @@
 
 #include <ctime>
 #include <map>
+#include <termios.h>
 
 TEST(SerialPort, MissingDeviceFailsToOpenAndStaysClosed)
 {
@@ -106,6 +107,32 @@ TEST(SerialPort, ReadReturnsAsSoonAsTheByteArrives)
     const double elapsed = ElapsedMs([&] { result = port.ReadByte(); });
     EXPECT_EQ(result, 0x42);
     EXPECT_LT(elapsed, 100);
+}
+
+TEST(SerialPort, OpeningSetsTheLineTo9600Baud8N1WithoutFlowControl)
+{
+    PtyPeer peer;
+    // Everything the port must set is set otherwise first.
+    struct termios before = peer.LineSettings();
+    ::cfsetispeed(&before, B19200);
+    ::cfsetospeed(&before, B19200);
+    before.c_cflag = (before.c_cflag & ~static_cast<tcflag_t>(CSIZE | CLOCAL)) | CS7 | PARENB | CSTOPB | CRTSCTS;
+    before.c_iflag |= IXON | IXOFF;
+    before.c_lflag |= ICANON | ECHO;
+    peer.SetLineSettings(before);
+
+    CSerialPort port;
+    ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
+    const struct termios after = peer.LineSettings();
+    EXPECT_EQ(::cfgetospeed(&after), static_cast<speed_t>(B9600));
+    EXPECT_EQ(::cfgetispeed(&after), static_cast<speed_t>(B9600));
+    // A pseudo-terminal keeps 8 data bits without parity whatever it is told;
+    // the stop bits, flow control and raw mode are the port's own doing.
+    EXPECT_EQ(after.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(after.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u) << "no parity, one stop bit, no RTS/CTS";
+    EXPECT_EQ(after.c_cflag & (CLOCAL | CREAD), static_cast<tcflag_t>(CLOCAL | CREAD));
+    EXPECT_EQ(after.c_iflag & (IXON | IXOFF | IXANY), 0u) << "no XON/XOFF";
+    EXPECT_EQ(after.c_lflag & (ICANON | ECHO), 0u) << "raw bytes, nothing echoed by the PC";
 }
 
 TEST(SerialPort, BytesWaitingBeforeOpenAndBeforeAPurgeAreDiscarded)

@@ -1,5 +1,6 @@
 #include "tests/support/pty_peer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <cstdlib>
@@ -25,6 +26,11 @@ PtyPeer::PtyPeer()
         throw std::runtime_error("cannot open the pseudo-terminal");
     ::cfmakeraw(&tio);
     ::tcsetattr(m_slave, TCSANOW, &tio);
+    // Packet mode: each read from this side says whether the product flushed its
+    // input queue, so a purge can be seen from here.
+    int packet = 1;
+    if (::ioctl(m_master, TIOCPKT, &packet) != 0)
+        throw std::runtime_error("no packet mode on the pseudo-terminal");
     if (::pipe2(m_wake, O_CLOEXEC) != 0)
         throw std::runtime_error("no pipe");
     m_thread = std::thread([this] { Run(); });
@@ -45,11 +51,14 @@ void PtyPeer::SetEcho(bool echo)
     m_echo = echo;
 }
 
-void PtyPeer::ReplyAfter(size_t afterBytes, ByteString reply)
+void PtyPeer::ReplyAfter(size_t afterBytes, ByteString reply, int delayMs)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_replies.emplace_back(afterBytes, std::move(reply));
-    CheckReplies();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_replies.push_back({ afterBytes, std::move(reply), delayMs });
+        CheckReplies();
+    }
+    Wake(); // the reply may be due later: the peer's wait must know
 }
 
 void PtyPeer::Send(const ByteString& bytes)
@@ -96,11 +105,41 @@ ByteString PtyPeer::WaitForBytes(size_t count, int timeoutMs)
     return m_received;
 }
 
+bool PtyPeer::WaitForPurges(size_t count, int timeoutMs)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return m_purges >= count; });
+}
+
+struct termios PtyPeer::LineSettings()
+{
+    struct termios settings = {};
+    if (::tcgetattr(m_master, &settings) != 0)
+        throw std::runtime_error("cannot read the line settings");
+    return settings;
+}
+
+void PtyPeer::SetLineSettings(const struct termios& settings)
+{
+    if (::tcsetattr(m_master, TCSANOW, &settings) != 0)
+        throw std::runtime_error("cannot set the line settings");
+}
+
+void PtyPeer::Wake()
+{
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t ignored = ::write(m_wake[1], &byte, 1);
+}
+
 void PtyPeer::CheckReplies()
 {
     for (auto it = m_replies.begin(); it != m_replies.end();) {
-        if (m_received.size() >= it->first) {
-            Send(it->second);
+        if (m_received.size() >= it->afterBytes) {
+            if (it->delayMs > 0)
+                m_delayed.emplace_back(std::chrono::steady_clock::now() + std::chrono::milliseconds(it->delayMs),
+                                       std::move(it->bytes));
+            else
+                Send(it->bytes);
             it = m_replies.erase(it);
         } else {
             ++it;
@@ -108,24 +147,55 @@ void PtyPeer::CheckReplies()
     }
 }
 
+int PtyPeer::SendDueReplies()
+{
+    const TimePoint now = std::chrono::steady_clock::now();
+    int untilNext = -1;
+    for (auto it = m_delayed.begin(); it != m_delayed.end();) {
+        if (it->first <= now) {
+            Send(it->second);
+            it = m_delayed.erase(it);
+            continue;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(it->first - now).count() + 1;
+        untilNext = untilNext < 0 ? static_cast<int>(left) : std::min(untilNext, static_cast<int>(left));
+        ++it;
+    }
+    return untilNext;
+}
+
 void PtyPeer::Run()
 {
     for (;;) {
+        int timeoutMs = -1;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            timeoutMs = SendDueReplies();
+        }
         struct pollfd fds[2] = { { m_master, POLLIN, 0 }, { m_wake[0], POLLIN, 0 } };
-        if (::poll(fds, 2, -1) < 0)
+        if (::poll(fds, 2, timeoutMs) < 0)
             continue;
-        if (fds[1].revents & POLLIN)
-            return;
+        if (fds[1].revents & POLLIN) {
+            char byte = 0;
+            if (::read(m_wake[0], &byte, 1) == 1 && byte != 0)
+                return; // the destructor's wake-up
+        }
         if (fds[0].revents & POLLIN) {
-            uint8_t chunk[512];
+            uint8_t chunk[513];
             const ssize_t n = ::read(m_master, chunk, sizeof(chunk));
             if (n <= 0)
                 continue;
             std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_echo)
-                Send(ByteString(chunk, chunk + n));
-            m_received.insert(m_received.end(), chunk, chunk + n);
-            CheckReplies();
+            // The first byte of each packet: 0 before data, else what happened to the queues.
+            if (chunk[0] != TIOCPKT_DATA) {
+                if (chunk[0] & TIOCPKT_FLUSHREAD)
+                    ++m_purges;
+            } else if (n > 1) {
+                if (m_echo)
+                    Send(ByteString(chunk + 1, chunk + n));
+                m_received.insert(m_received.end(), chunk + 1, chunk + n);
+                CheckReplies();
+            }
             m_changed.notify_all();
         }
     }
