@@ -74,6 +74,11 @@ MsgAnswer CliPresenter::Present(const MessageBoxRequest& request)
         std::fflush(m_err);
         return MsgAnswer::Ok;
     }
+    if (request.kind == MSG_WARNING) {
+        std::fprintf(m_err, "Warning: %s\n", request.text.c_str());
+        std::fflush(m_err);
+        return MsgAnswer::Ok;
+    }
     if (request.kind == MSG_INFO) {
         std::fprintf(m_out, "%s\n", request.text.c_str());
         std::fflush(m_out);

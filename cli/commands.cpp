@@ -1,16 +1,23 @@
 #include "cli/commands.h"
 
+#include "board/backup_store.h"
+#include "board/file_access.h"
 #include "board/option_board_data.h"
+#include "board/settings_snapshot.h"
 #include "board/settings_table.h"
+#include "board/settings_text.h"
+#include "frontend/backups.h"
 #include "link/port_probe.h"
 #include "link/string_table.h"
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
 #include "operations/read_operation.h"
 #include "operations/readout_operation.h"
-#include "operations/write_operation.h"
 #include "operations/stop_request.h"
+#include "operations/write_operation.h"
 #include "resources/string_ids.h"
+
+#include <vector>
 
 namespace {
 
@@ -24,26 +31,63 @@ int Failed()
     return 1;
 }
 
+int Done(std::FILE* out)
+{
+    std::fflush(out);
+    return 0;
+}
+
+// Reads the board's settings into the record, with a backup unless told not to.
+bool ReadBoard(const CliOptions& options)
+{
+    const ReadOutcome outcome = RunReadOperation(options.portName, nullptr);
+    if (!outcome.loaded)
+        return false;
+    if (!options.noBackup)
+        KeepBackup(options.portName, codeplugMajor, codeplugMinor, outcome.image);
+    return true;
+}
+
+// A settings text is a few kilobytes; anything near this is not one.
+constexpr size_t TEXT_LIMIT = 1 << 20;
+
+bool ReadText(const std::string& path, std::string& text)
+{
+    std::vector<uint8_t> bytes(TEXT_LIMIT);
+    const long count = ReadFileExclusive(path, bytes.data(), bytes.size());
+    if (count < 0 || static_cast<size_t>(count) >= TEXT_LIMIT)
+        return false;
+    text.assign(bytes.begin(), bytes.begin() + count);
+    return true;
+}
+
 } // namespace
 
-int CommandRead(const std::string& portName, const std::string& file)
+int CommandRead(const CliOptions& options)
 {
-    if (!RunReadOperation(portName, nullptr).loaded)
+    if (!ReadBoard(options))
         return Failed();
-    return theOptionBoardData.SaveToFile(file) ? 0 : 1;
+    return theOptionBoardData.SaveToFile(options.files[0]) ? 0 : 1;
 }
 
-int CommandWrite(const std::string& portName, const std::string& file)
+int CommandWrite(const CliOptions& options)
 {
     // A file that does not load never gets near the port.
-    if (!theOptionBoardData.LoadFromFile(file))
+    if (!theOptionBoardData.LoadFromFile(options.files[0]))
         return 1;
-    return RunWriteOperation(portName, nullptr).written ? 0 : Failed();
+    WriteOptions write;
+    write.verify = options.verify;
+    if (options.backupFirst) {
+        write.backupFirst = [&](int32_t major, int32_t minor, const uint8_t* image) {
+            return !KeepBackup(options.portName, major, minor, image).empty();
+        };
+    }
+    return RunWriteOperation(options.portName, nullptr, write).written ? 0 : Failed();
 }
 
-int CommandInfo(const std::string& portName, std::FILE* out)
+int CommandInfo(const CliOptions& options)
 {
-    const BoardInfo info = RunInfoOperation(portName);
+    const BoardInfo info = RunInfoOperation(options.portName);
     if (!info.show)
         return Failed();
     const struct {
@@ -56,53 +100,114 @@ int CommandInfo(const std::string& portName, std::FILE* out)
         { IDS_LABEL_CODEPLUG_VERSION, info.codeplug },
     };
     for (const auto& field : fields)
-        std::fprintf(out, "%s: %s\n", LoadString(field.labelId).c_str(), field.text.c_str());
-    std::fprintf(out, "%s\n%s\n", LoadString(IDS_LABEL_VENDOR_REMARKS).c_str(), info.remarks.c_str());
-    std::fflush(out);
-    return 0;
+        std::fprintf(stdout, "%s: %s\n", LoadString(field.labelId).c_str(), field.text.c_str());
+    std::fprintf(stdout, "%s\n%s\n", LoadString(IDS_LABEL_VENDOR_REMARKS).c_str(), info.remarks.c_str());
+    return Done(stdout);
 }
 
-int CommandCalibrate(const std::string& portName)
+int CommandCalibrate(const CliOptions& options)
 {
-    return RunCalibrationOperation(portName) ? 0 : Failed();
+    return RunCalibrationOperation(options.portName) ? 0 : Failed();
 }
 
-int CommandReadCalibration(const std::string& portName, std::FILE* out)
+int CommandReadCalibration(const CliOptions& options)
 {
-    const ReadoutOutcome outcome = RunCalibrationReadout(portName);
+    const ReadoutOutcome outcome = RunCalibrationReadout(options.portName);
     if (outcome.result == ReadoutResult::Stopped) {
         std::fprintf(stderr, "%s\n", FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE).c_str());
         return 1;
     }
     if (outcome.result != ReadoutResult::Exported)
         return Failed();
-    std::fprintf(out, "%s\n", FormatString(IDS_CLI_EXPORTED, outcome.path.c_str()).c_str());
-    std::fflush(out);
-    return 0;
+    std::fprintf(stdout, "%s\n", FormatString(IDS_CLI_EXPORTED, outcome.path.c_str()).c_str());
+    return Done(stdout);
 }
 
-int CommandShow(const std::string& file, std::FILE* out)
+int CommandShow(const CliOptions& options)
 {
-    if (!theOptionBoardData.LoadFromFile(file))
+    if (!theOptionBoardData.LoadFromFile(options.files[0]))
         return 1;
     const COptionBoardData& r = theOptionBoardData;
-    std::fprintf(out, "%s: %02d.%02d\n", LoadString(IDS_LABEL_CODEPLUG_VERSION).c_str(), codeplugMajor, codeplugMinor);
-    std::fprintf(out, "%s: %d (0x%04X)\n", LoadString(IDS_CLI_CHECKSUM).c_str(), r.checksum, r.checksum);
+    std::fprintf(stdout, "%s: %02d.%02d\n", LoadString(IDS_LABEL_CODEPLUG_VERSION).c_str(), codeplugMajor, codeplugMinor);
+    std::fprintf(stdout, "%s: %d (0x%04X)\n", LoadString(IDS_CLI_CHECKSUM).c_str(), r.checksum, r.checksum);
     for (const SettingRow& row : SETTINGS) {
-        std::fprintf(out, "%s%s: %s\n", row.owner >= 0 ? "  " : "", LoadString(row.labelId).c_str(),
+        std::fprintf(stdout, "%s%s: %s\n", row.owner >= 0 ? "  " : "", LoadString(row.labelId).c_str(),
                      SettingValueText(row, SettingValue(r, row), false).c_str());
     }
-    std::fflush(out);
-    return 0;
+    return Done(stdout);
 }
 
-int CommandPorts(std::FILE* out)
+int CommandPorts(const CliOptions&)
 {
     const std::vector<ProbedPort> ports = ProbePorts();
     if (ports.empty())
-        std::fprintf(out, "%s\n", LoadString(IDS_CLI_NO_PORTS).c_str());
+        std::fprintf(stdout, "%s\n", LoadString(IDS_CLI_NO_PORTS).c_str());
     for (const ProbedPort& port : ports)
-        std::fprintf(out, "%s\t%s\n", port.name.c_str(), port.device.c_str());
-    std::fflush(out);
+        std::fprintf(stdout, "%s\t%s\n", port.name.c_str(), port.device.c_str());
+    return Done(stdout);
+}
+
+int CommandBackups(const CliOptions&)
+{
+    const std::string folder = BackupFolder();
+    const std::vector<BackupEntry> backups = ListBackups(folder);
+    if (backups.empty())
+        std::fprintf(stdout, "%s\n", FormatString(IDS_CLI_NO_BACKUPS, folder.c_str()).c_str());
+    for (const BackupEntry& backup : backups)
+        std::fprintf(stdout, "%s\t%s\t%s\n", backup.when.c_str(), backup.port.c_str(), backup.path.c_str());
+    return Done(stdout);
+}
+
+int CommandDiff(const CliOptions& options)
+{
+    constexpr int TROUBLE = 2;
+    if (!theOptionBoardData.LoadFromFile(options.files[0]))
+        return TROUBLE;
+    const SettingsSnapshot first = TakeSnapshot();
+    const std::string otherName = options.board ? options.portName : options.files[1];
+    if (options.board ? !ReadBoard(options) : !theOptionBoardData.LoadFromFile(options.files[1])) {
+        Failed(); // says so when it was stopped
+        return TROUBLE;
+    }
+    const std::vector<std::string> differences = DescribeDifferences(first, TakeSnapshot());
+    if (differences.empty())
+        return Done(stdout);
+    std::fprintf(stdout, "--- %s\n+++ %s\n", options.files[0].c_str(), otherName.c_str());
+    for (const std::string& line : differences)
+        std::fprintf(stdout, "%s\n", line.c_str());
+    Done(stdout);
+    return 1;
+}
+
+int CommandToText(const CliOptions& options)
+{
+    if (!theOptionBoardData.LoadFromFile(options.files[0]))
+        return 1;
+    const std::string text = SettingsToText(TakeSnapshot());
+    if (options.files.size() < 2) {
+        std::fputs(text.c_str(), stdout);
+        return Done(stdout);
+    }
+    if (!ReplaceFileContents(options.files[1], reinterpret_cast<const uint8_t*>(text.data()), text.size())) {
+        std::fprintf(stderr, "Error: %s\n", FormatString(IDS_CLI_CANNOT_WRITE, options.files[1].c_str()).c_str());
+        return 1;
+    }
     return 0;
+}
+
+int CommandFromText(const CliOptions& options)
+{
+    std::string text;
+    if (!ReadText(options.files[0], text)) {
+        std::fprintf(stderr, "Error: %s\n", FormatString(IDS_CLI_CANNOT_READ, options.files[0].c_str()).c_str());
+        return 1;
+    }
+    SettingsSnapshot snapshot;
+    std::string error;
+    if (!SettingsFromText(text, options.files[0], snapshot, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    ApplySnapshot(snapshot);
+    return theOptionBoardData.SaveToFile(options.files[1]) ? 0 : 1;
 }

@@ -1,14 +1,29 @@
 // The commands of vigilon-oss-cli. Each returns the exit status: 0 success,
-// 1 failure (its messages have been printed).
+// 1 failure (its messages have been printed); diff also 2 for trouble.
 #pragma once
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
-int CommandRead(const std::string& portName, const std::string& file);
-int CommandWrite(const std::string& portName, const std::string& file);
-int CommandInfo(const std::string& portName, std::FILE* out);
-int CommandCalibrate(const std::string& portName);
-int CommandReadCalibration(const std::string& portName, std::FILE* out);
-int CommandShow(const std::string& file, std::FILE* out);
-int CommandPorts(std::FILE* out);
+// What the command line says besides the command's name.
+struct CliOptions {
+    std::string portName;           // the port or device to use
+    std::vector<std::string> files; // the command's arguments
+    bool noBackup = false;          // read: keep no backup
+    bool verify = false;            // write: read the settings back and compare
+    bool backupFirst = false;       // write: back up the board's settings first
+    bool board = false;             // diff: compare with the board instead of a second file
+};
+
+int CommandRead(const CliOptions& options);
+int CommandWrite(const CliOptions& options);
+int CommandInfo(const CliOptions& options);
+int CommandCalibrate(const CliOptions& options);
+int CommandReadCalibration(const CliOptions& options);
+int CommandShow(const CliOptions& options);
+int CommandPorts(const CliOptions& options);
+int CommandBackups(const CliOptions& options);
+int CommandDiff(const CliOptions& options);
+int CommandToText(const CliOptions& options);
+int CommandFromText(const CliOptions& options);

@@ -25,23 +25,34 @@ const char* const HELP =
     "on a serial port.\n"
     "\n"
     "commands:\n"
-    "  read FILE       read the board's settings and save them to the data file FILE\n"
-    "  write FILE      program the board with the settings of the data file FILE\n"
-    "  info            show the board's type, revisions, codeplug version and remarks\n"
-    "  calibrate       calibrate the accelerometer (needs --lab)\n"
-    "  read-cal FILE   export the board's calibration data to FILE (needs --lab)\n"
-    "  show FILE       show the settings kept in the data file FILE\n"
-    "  ports           list the serial ports COM1..COM4 present, with their devices\n"
+    "  read FILE         read the board's settings and save them to the data file FILE\n"
+    "                    (and a backup of them; --no-backup skips it)\n"
+    "  write FILE        program the board with the settings of the data file FILE\n"
+    "  info              show the board's type, revisions, codeplug version and remarks\n"
+    "  calibrate         calibrate the accelerometer (needs --lab)\n"
+    "  read-cal FILE     export the board's calibration data to FILE (needs --lab)\n"
+    "  show FILE         show the settings kept in the data file FILE\n"
+    "  ports             list the serial ports COM1..COM4 present, with their devices\n"
+    "  backups           list the backups of board settings, newest first\n"
+    "  diff A B          show the settings that differ between data files A and B\n"
+    "  diff A --board    show the settings that differ between data file A and the board\n"
+    "  to-text FILE [OUT]    write the data file's settings as text (to OUT or the terminal)\n"
+    "  from-text TEXT OUT    make the data file OUT from a text made by to-text\n"
     "\n"
     "options:\n"
-    "  --port COMn     the serial port (default: the port configured in the GUI)\n"
-    "  --device PATH   a serial device to use directly instead of a port\n"
-    "  --yes           answer yes to the confirmation questions\n"
-    "  --lab           lab mode: allows calibrate and read-cal\n"
-    "  --help          this text\n"
-    "  --version       the program's version\n"
+    "  --port COMn       the serial port (default: the port configured in the GUI)\n"
+    "  --device PATH     a serial device to use directly instead of a port\n"
+    "  --yes             answer yes to the confirmation questions\n"
+    "  --lab             lab mode: allows calibrate and read-cal\n"
+    "  --verify          write: read the settings back and compare them\n"
+    "  --backup-first    write: back up the board's settings before writing\n"
+    "  --no-backup       read: keep no backup of the settings read\n"
+    "  --board           diff: compare with the board's settings\n"
+    "  --help            this text\n"
+    "  --version         the program's version\n"
     "\n"
-    "Exit status: 0 when the command succeeded, 1 when it failed, 2 for usage errors.\n";
+    "Exit status: 0 when the command succeeded, 1 when it failed, 2 for usage errors.\n"
+    "diff: 0 when equal, 1 when different, 2 on trouble.\n";
 
 int UsageError(const std::string& reason)
 {
@@ -51,15 +62,25 @@ int UsageError(const std::string& reason)
 
 struct CommandRow {
     const char* name;
-    int arguments; // positional arguments after the command name
+    int minArguments; // positional arguments after the command name
+    int maxArguments;
     bool needsLab;
     bool needsPort;
+    int (*run)(const CliOptions&);
 };
 
 const CommandRow COMMANDS[] = {
-    { "read", 1, false, true },      { "write", 1, false, true },  { "info", 0, false, true },
-    { "calibrate", 0, true, true },  { "read-cal", 1, true, true }, { "show", 1, false, false },
-    { "ports", 0, false, false },
+    { "read", 1, 1, false, true, &CommandRead },
+    { "write", 1, 1, false, true, &CommandWrite },
+    { "info", 0, 0, false, true, &CommandInfo },
+    { "calibrate", 0, 0, true, true, &CommandCalibrate },
+    { "read-cal", 1, 1, true, true, &CommandReadCalibration },
+    { "show", 1, 1, false, false, &CommandShow },
+    { "ports", 0, 0, false, false, &CommandPorts },
+    { "backups", 0, 0, false, false, &CommandBackups },
+    { "diff", 1, 2, false, false, &CommandDiff },
+    { "to-text", 1, 2, false, false, &CommandToText },
+    { "from-text", 2, 2, false, false, &CommandFromText },
 };
 
 bool ValidPortName(const QString& name)
@@ -84,7 +105,12 @@ int main(int argc, char** argv)
     const QCommandLineOption labOption(QStringLiteral("lab"));
     const QCommandLineOption helpOption(QStringList{ QStringLiteral("help"), QStringLiteral("h") });
     const QCommandLineOption versionOption(QStringLiteral("version"));
-    parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption });
+    const QCommandLineOption verifyOption(QStringLiteral("verify"));
+    const QCommandLineOption backupFirstOption(QStringLiteral("backup-first"));
+    const QCommandLineOption noBackupOption(QStringLiteral("no-backup"));
+    const QCommandLineOption boardOption(QStringLiteral("board"));
+    parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption, verifyOption,
+                        backupFirstOption, noBackupOption, boardOption });
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText().toStdString());
     if (parser.isSet(helpOption)) {
@@ -107,9 +133,14 @@ int main(int argc, char** argv)
     }
     if (!command)
         return UsageError("unknown command '" + name + "'");
-    if (positional.size() - 1 < command->arguments)
-        return UsageError(name + " needs a FILE argument");
-    if (positional.size() - 1 > command->arguments)
+    const int arguments = static_cast<int>(positional.size()) - 1;
+    const bool board = parser.isSet(boardOption);
+    if (board && name != "diff")
+        return UsageError("--board belongs to diff");
+    const int wanted = board ? 1 : command->minArguments;
+    if (arguments < wanted)
+        return UsageError(name + " needs " + (wanted > 1 ? "two FILE arguments" : "a FILE argument"));
+    if (arguments > (board ? 1 : command->maxArguments))
         return UsageError("too many arguments for " + name);
     if (command->needsLab && !parser.isSet(labOption))
         return UsageError(name + " is a lab-mode command: add --lab");
@@ -120,33 +151,27 @@ int main(int argc, char** argv)
     if (parser.isSet(deviceOption) && parser.value(deviceOption).isEmpty())
         return UsageError("--device needs a path");
 
+    const bool needsPort = command->needsPort || board;
     SettingsPortResolver resolver;
-    std::string portName;
+    CliOptions options;
     if (parser.isSet(deviceOption))
-        portName = parser.value(deviceOption).toStdString();
+        options.portName = parser.value(deviceOption).toStdString();
     else if (parser.isSet(portOption))
-        portName = parser.value(portOption).toStdString();
-    else if (command->needsPort)
-        portName = PortNameForIndex(StoredSerialPortIndex());
+        options.portName = parser.value(portOption).toStdString();
+    else if (needsPort)
+        options.portName = PortNameForIndex(StoredSerialPortIndex());
     g_bLabMode = parser.isSet(labOption);
+    for (int i = 1; i < positional.size(); ++i)
+        options.files.push_back(positional[i].toStdString());
+    options.noBackup = parser.isSet(noBackupOption);
+    options.verify = parser.isSet(verifyOption);
+    options.backupFirst = parser.isSet(backupFirstOption);
+    options.board = board;
 
-    const std::string file = command->arguments > 0 ? positional[1].toStdString() : std::string();
     CliPresenter presenter(parser.isSet(yesOption), stdin, stdout, stderr);
-    CliHost host(::isatty(STDERR_FILENO) ? stderr : nullptr, name == "read-cal" ? file : std::string());
-
-    if (command->needsPort)
+    CliHost host(::isatty(STDERR_FILENO) ? stderr : nullptr,
+                 name == "read-cal" ? options.files.front() : std::string());
+    if (needsPort)
         InstallStopOnInterrupt();
-    if (name == "read")
-        return CommandRead(portName, file);
-    if (name == "write")
-        return CommandWrite(portName, file);
-    if (name == "info")
-        return CommandInfo(portName, stdout);
-    if (name == "calibrate")
-        return CommandCalibrate(portName);
-    if (name == "read-cal")
-        return CommandReadCalibration(portName, stdout);
-    if (name == "show")
-        return CommandShow(file, stdout);
-    return CommandPorts(stdout);
+    return command->run(options);
 }

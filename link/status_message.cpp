@@ -20,6 +20,9 @@ void ShowStatusText(int kind, std::string text)
     if (kind == MSG_ERROR) {
         request.caption = LoadString(IDS_ERROR_CAPTION);
         request.icon = MsgIcon::Stop;
+    } else if (kind == MSG_WARNING) {
+        request.caption = LoadString(g_bLabMode ? IDS_APP_TITLE_LAB : IDS_APP_TITLE);
+        request.icon = MsgIcon::Exclamation;
     } else {
         // The caption is chosen when the box is shown, so a later change of lab mode counts.
         request.caption = LoadString(g_bLabMode ? IDS_APP_TITLE_LAB : IDS_APP_TITLE);

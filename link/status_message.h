@@ -8,6 +8,7 @@
 enum : int {
     MSG_ERROR = 1, // caption "Error", stop icon, OK
     MSG_INFO = 2,  // caption the application title, information icon, OK
+    MSG_WARNING = 3, // caption the application title, exclamation icon, OK
 };
 
 // Lab mode: information boxes carry the lab-mode title while it is set.

@@ -7,6 +7,8 @@
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
 
+#include <algorithm>
+
 ReadOutcome RunReadOperation(const std::string& portName, const std::function<void()>& onLoaded)
 {
     ReadOutcome outcome;
@@ -44,6 +46,7 @@ ReadOutcome RunReadOperation(const std::string& portName, const std::function<vo
         return outcome;
 
     outcome.loaded = true;
+    std::copy(image, image + SETTINGS_IMAGE_SIZE, outcome.image);
     if (onLoaded)
         onLoaded();
     ShowStatusMessage(MSG_INFO, IDS_READ_OK);

@@ -7,10 +7,29 @@
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
 
-WriteOutcome RunWriteOperation(const std::string& portName, const std::function<void()>& onWritten)
+#include <cstring>
+
+namespace {
+
+// Reads the settings image at the settings address; false when the read failed
+// (its message has been shown).
+bool ReadSettingsImage(uint8_t* image)
+{
+    uint8_t buffer[SETTINGS_IMAGE_SIZE + 1] = {};
+    int length = 0;
+    if (!theRadioLink.ReadBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, buffer, sizeof(buffer), &length))
+        return false;
+    std::memcpy(image, buffer, SETTINGS_IMAGE_SIZE);
+    return length == static_cast<int>(SETTINGS_IMAGE_SIZE);
+}
+
+} // namespace
+
+WriteOutcome RunWriteOperation(const std::string& portName, const std::function<void()>& onWritten,
+                               const WriteOptions& options)
 {
     WriteOutcome outcome;
-    if (AskQuestion(IDS_CONFIRM_WRITE, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+    if (options.ask && AskQuestion(IDS_CONFIRM_WRITE, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return outcome;
     outcome.asked = true;
 
@@ -33,12 +52,39 @@ WriteOutcome RunWriteOperation(const std::string& portName, const std::function<
     }
     if (course.StopBeforeNextRequest())
         return outcome;
+    // What the board holds is kept before it is overwritten; without a backup
+    // nothing is written.
+    if (options.backupFirst) {
+        uint8_t current[SETTINGS_IMAGE_SIZE] = {};
+        if (!ReadSettingsImage(current) || !options.backupFirst(boardMajor, boardMinor, current)) {
+            theRadioLink.ResetRadio();
+            ShowStatusMessage(MSG_ERROR, IDS_BACKUP_FIRST_FAILED);
+            return outcome;
+        }
+        if (course.StopBeforeNextRequest())
+            return outcome;
+    }
     uint8_t image[SETTINGS_IMAGE_SIZE];
     theOptionBoardData.ToImage(image);
     if (!theRadioLink.WriteBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, image)) {
         theRadioLink.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
         return outcome;
+    }
+    // The board's confirmation is taken at its word only when not verifying.
+    if (options.verify) {
+        uint8_t readBack[SETTINGS_IMAGE_SIZE] = {};
+        const bool read = ReadSettingsImage(readBack);
+        const bool same = read && std::memcmp(readBack, image, SETTINGS_IMAGE_SIZE) == 0;
+        if (!same) {
+            if (read)
+                ShowStatusMessage(MSG_ERROR, IDS_VERIFY_MISMATCH);
+            theRadioLink.ResetRadio();
+            if (!read)
+                ShowStatusMessage(MSG_ERROR, IDS_VERIFY_UNREAD);
+            ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
+            return outcome;
+        }
     }
     if (!theRadioLink.ResetRadio())
         return outcome;

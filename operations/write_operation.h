@@ -4,12 +4,26 @@
 #include <functional>
 #include <string>
 
+#include <cstdint>
+
 struct WriteOutcome {
     bool asked = false;   // the user confirmed the write
-    bool written = false; // the board confirmed it and the radio was released
+    bool written = false; // the board confirmed it (and, verifying, holds it) and the radio was released
+};
+
+// What goes beyond the plain write; all off by default, so the wire sequence is
+// the plain write's.
+struct WriteOptions {
+    bool ask = true;     // ask for confirmation first
+    bool verify = false; // read the settings back after the write and compare
+    // Runs with the board's codeplug version and its current settings image
+    // before anything is written; false (the backup could not be kept) ends
+    // the operation without writing.
+    std::function<bool(int32_t major, int32_t minor, const uint8_t* image)> backupFirst;
 };
 
 // Asks for confirmation, then writes over the named port. `onWritten` runs just
 // before "Option board successfully programmed." is shown: the caller clears
 // its document's modified flag there.
-WriteOutcome RunWriteOperation(const std::string& portName, const std::function<void()>& onWritten);
+WriteOutcome RunWriteOperation(const std::string& portName, const std::function<void()>& onWritten,
+                               const WriteOptions& options = WriteOptions());

@@ -69,6 +69,9 @@ enum : int {
     IDS_STOPPED = 23007,
     IDS_READOUT_STOPPED = 23008,
     IDS_CLI_HINT = 23009,
+    IDS_CLI_NO_BACKUPS = 23010,
+    IDS_CLI_CANNOT_WRITE = 23011,
+    IDS_CLI_CANNOT_READ = 23012,
     // What to do about a port that did not open.
     IDS_HINT_NO_DEVICE = 23020,
     IDS_HINT_DENIED = 23021,
@@ -77,6 +80,20 @@ enum : int {
     IDS_HINT_STANDS_FOR = 23024,
     IDS_PORT_PRESENT = 23025,
     IDS_PORT_ABSENT = 23026,
+    // Verify after write, backups.
+    IDS_VERIFY_MISMATCH = 23030,
+    IDS_VERIFY_UNREAD = 23031,
+    IDS_BACKUP_FIRST_FAILED = 23032,
+    IDS_BACKUP_FAILED = 23033,
+    // The text form of the settings.
+    IDS_TEXT_FORM_TITLE = 23040,
+    IDS_TEXT_NOT_A_SETTING = 23041,
+    IDS_TEXT_UNKNOWN_KEY = 23042,
+    IDS_TEXT_REPEATED_KEY = 23043,
+    IDS_TEXT_BAD_VERSION = 23044,
+    IDS_TEXT_NOT_A_NUMBER = 23045,
+    IDS_TEXT_OUT_OF_RANGE = 23046,
+    IDS_TEXT_MISSING_KEY = 23047,
     // The document string's fields, and the framework's texts.
     IDS_DOC_UNTITLED = 24000,     // "NoName"
     IDS_DOC_FILTER = 24001,       // "Vigilon Data Files (*.vgd)"

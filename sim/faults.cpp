@@ -26,6 +26,7 @@ const Named kFaultNames[] = {
     { "empty-answer", static_cast<int>(FaultKind::EmptyAnswer) },
     { "not-c", static_cast<int>(FaultKind::NotC) },
     { "write-refused", static_cast<int>(FaultKind::WriteRefused) },
+    { "write-lost", static_cast<int>(FaultKind::WriteLost) },
     { "reply-count", static_cast<int>(FaultKind::ReplyCount) },
     { "cal-start-refused", static_cast<int>(FaultKind::CalStartRefused) },
     { "cal-check-fails", static_cast<int>(FaultKind::CalCheckFails) },

@@ -34,6 +34,7 @@ enum class FaultKind {
     EmptyAnswer,      // the answer frame has no data bytes
     NotC,             // the board's answer does not begin with the letter C
     WriteRefused,     // the board answers a write with 43 02 00
+    WriteLost,        // the board confirms a write with 43 02 01 but keeps its old settings
     ReplyCount,       // the board answers a read with `value` data bytes
     CalStartRefused,  // calibration start answered with 0
     CalCheckFails,    // calibration check answered with 2

@@ -106,9 +106,11 @@ std::optional<Bytes> OptionBoard::Answer(const Bytes& message, const std::vector
             break;
         }
         const size_t count = message.size() - 5;
-        for (size_t i = 0; i < count; ++i)
-            m_memory.Put(request.address + i, message[4 + i]);
-        wrote = count > 0;
+        if (!Has(faults, FaultKind::WriteLost)) {
+            for (size_t i = 0; i < count; ++i)
+                m_memory.Put(request.address + i, message[4 + i]);
+            wrote = count > 0;
+        }
         data.push_back(0x01);
         break;
     }

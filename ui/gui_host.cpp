@@ -49,6 +49,8 @@ void GuiHost::BeginWaitCursor()
 {
     if (m_busy++ > 0)
         return;
+    // Only a Stop pressed during this operation may stop it.
+    ClearStopRequest();
     m_gate.reset(new InputGate);
     ShowWaitCursor(true);
     if (m_owner && !m_activity.isEmpty())
@@ -59,6 +61,7 @@ void GuiHost::EndWaitCursor()
 {
     if (m_busy == 0 || --m_busy > 0)
         return;
+    ClearStopRequest();
     ShowWaitCursor(false);
     m_gate.reset();
     if (m_owner)
@@ -74,7 +77,6 @@ void GuiHost::Idle()
 void GuiHost::BeginProgress(int maximum)
 {
     EndProgress();
-    ClearStopRequest();
     m_progress = new CReadCalProgressDialog(m_owner.data());
     m_progress->SetRange(maximum);
     m_progress->SetPosition(0);

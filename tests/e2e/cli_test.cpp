@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <algorithm>
 #include <fstream>
 #include <grp.h>
 #include <sstream>
@@ -44,9 +45,12 @@ public:
             args.insert(args.begin(), device);
             args.insert(args.begin(), "--device");
         }
-        return RunProgram(VIGILON_OSS_CLI, args, input, { { "XDG_CONFIG_HOME", folder.Path("config") } },
+        return RunProgram(VIGILON_OSS_CLI, args, input,
+                          { { "XDG_CONFIG_HOME", folder.Path("config") }, { "XDG_DATA_HOME", folder.Path("data") } },
                           interruptWhen);
     }
+
+    std::string Backups() { return folder.Path("data/Ardentec/Vigilon OSS/backups"); }
 
     void WriteSettings(const std::string& text)
     {
@@ -106,6 +110,101 @@ TEST(Cli, ReadSavesTheBoardAsADataFile)
         expected.push_back(byte);
     EXPECT_EQ(ReadBytes(file), expected);
     EXPECT_EQ(bench.Requests(), READ_COURSE);
+}
+
+TEST(Cli, EveryReadKeepsABackupAndOneThatCannotBeKeptOnlyWarns)
+{
+    CliBench bench;
+    ASSERT_EQ(bench.Run({ "read", bench.folder.Path("a.vgd") }).status, 0);
+    const ProgramResult listed = bench.Run({ "backups" });
+    EXPECT_EQ(listed.status, 0);
+    const size_t tab = listed.out.rfind('\t');
+    ASSERT_NE(tab, std::string::npos) << listed.out;
+    const std::string backup = listed.out.substr(tab + 1, listed.out.size() - tab - 2);
+    EXPECT_EQ(backup.rfind(bench.Backups() + "/", 0), 0u) << backup;
+    EXPECT_EQ(ReadBytes(backup), ReadBytes(bench.folder.Path("a.vgd")));
+
+    // A backup folder that cannot be made: the read succeeds all the same, with a warning after it.
+    ::system(("rm -rf '" + bench.Backups() + "' && touch '" + bench.Backups() + "'").c_str());
+    const ProgramResult warned = bench.Run({ "read", bench.folder.Path("b.vgd") });
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.out, READ_OK + "\n");
+    EXPECT_EQ(warned.err.rfind("Warning: The settings were read, but no backup of them could be kept:", 0), 0u)
+        << warned.err;
+    EXPECT_EQ(ReadBytes(bench.folder.Path("b.vgd")).size(), 26u);
+    EXPECT_EQ(bench.Run({ "read", "--no-backup", bench.folder.Path("c.vgd") }).err, "");
+}
+
+TEST(Cli, VerifyCatchesAWriteTheBoardDidNotKeep)
+{
+    CliBench bench({ "--fault", "write-lost" });
+    const std::string file = bench.folder.Path("board.vgd");
+    std::vector<uint8_t> bytes = { 0x01, 0x00 };
+    std::vector<uint8_t> image = DefaultImage();
+    image[23] = 1; // clock shift on: other settings than the board's
+    for (uint8_t byte : WithChecksum(image))
+        bytes.push_back(byte);
+    WriteBytes(file, bytes);
+    EXPECT_EQ(bench.Run({ "--yes", "write", file }).status, 0) << "the board's word is taken without --verify";
+    const size_t before = bench.Requests().size();
+    const ProgramResult verified = bench.Run({ "--yes", "--verify", "write", file });
+    EXPECT_EQ(verified.status, 1);
+    EXPECT_EQ(verified.err, Errors({ "The option board holds other settings than were written.", WRITE_FAILED }));
+    const std::vector<std::string> requests = bench.Requests();
+    EXPECT_EQ(std::vector<std::string>(requests.begin() + static_cast<long>(before), requests.end()),
+              (std::vector<std::string>{ "info", "identify", "read 0x0050/16", "write 0x1000/24", "read 0x1000/24", "reset" }));
+}
+
+TEST(Cli, TheTextFormRoundTripsAndRefusesMistakesByTheirLine)
+{
+    CliBench bench;
+    const std::string file = bench.folder.Path("board.vgd");
+    std::vector<uint8_t> bytes = { 0x01, 0x03 };
+    std::vector<uint8_t> image = DefaultImage();
+    image[3] = 0x02; // pre-alert 600 s, the top of its range
+    image[4] = 0x58;
+    image[23] = 1;
+    for (uint8_t byte : WithChecksum(image))
+        bytes.push_back(byte);
+    WriteBytes(file, bytes);
+    const std::string text = bench.folder.Path("board.txt");
+    ASSERT_EQ(bench.Run({ "to-text", file, text }).status, 0);
+    ASSERT_EQ(bench.Run({ "from-text", text, bench.folder.Path("again.vgd") }).status, 0);
+    EXPECT_EQ(ReadBytes(bench.folder.Path("again.vgd")), bytes);
+
+    const auto textOf = [&] {
+        const std::vector<uint8_t> bytes = ReadBytes(text);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    const auto refused = [&](const std::string& edit, const std::string& error) {
+        const std::string body = textOf() + edit;
+        const std::string wrong = bench.folder.Path("wrong.txt");
+        WriteBytes(wrong, std::vector<uint8_t>(body.begin(), body.end()));
+        const ProgramResult result = bench.Run({ "from-text", wrong, bench.folder.Path("out.vgd") });
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, wrong + ":" + error + "\n");
+        EXPECT_FALSE(std::ifstream(bench.folder.Path("out.vgd")).good());
+    };
+    const std::string written = textOf();
+    const size_t lines = static_cast<size_t>(std::count(written.begin(), written.end(), '\n'));
+    const std::string next = std::to_string(lines + 1);
+    refused("tiltAngle = 1\n", next + ": unknown key 'tiltAngle'");
+    refused("clockShift = 0\n", next + ": 'clockShift' is given a second time (first on line " + std::to_string(lines)
+                                  + ")");
+    std::string body = written;
+    body.replace(body.find("tiltPreAlertTime = 600"), 22, "tiltPreAlertTime = 601");
+    WriteBytes(text, std::vector<uint8_t>(body.begin(), body.end()));
+    refused("", "9: 601 is outside the limits of tiltPreAlertTime, 0 to 600");
+
+    // diff: 0 when equal, 1 with a line per difference, 2 when a file does not load.
+    EXPECT_EQ(bench.Run({ "diff", file, bench.folder.Path("again.vgd") }).status, 0);
+    const ProgramResult board = bench.Run({ "--no-backup", "diff", file, "--board" });
+    EXPECT_EQ(board.status, 1) << board.err;
+    EXPECT_EQ(board.out, READ_OK + "\n--- " + file + "\n+++ " + bench.device + "\n"
+                             "Codeplug Version: 01.03 -> 01.00\n"
+                             "Man Down Alarm: Pre Alert Time (s): 600 s -> 100 s\n"
+                             "Clock Shift: on -> off\n");
+    EXPECT_EQ(bench.Run({ "diff", file, bench.folder.Path("none.vgd") }).status, 2);
 }
 
 TEST(Cli, AFailedReadSaysWhyInOrderAndSavesNothing)

@@ -12,6 +12,7 @@
 #include "tests/support/operation_bench.h"
 #include "tests/support/pty_peer.h"
 #include "tests/ui/ui_bench.h"
+#include "operations/read_operation.h"
 #include "ui/board_dialogs.h"
 #include "ui/configuration_dialog.h"
 #include "ui/edit_data_dialog.h"
@@ -538,6 +539,8 @@ private slots:
         QCOMPARE(bench.messages.Texts().size(), size_t(1));
         QCOMPARE(bench.messages.shown.back().kind, MSG_INFO);
         QVERIFY(QString::fromStdString(bench.messages.Texts().back()).startsWith(QStringLiteral("The read-out was stopped after ")));
+        // The stop was for that read-out alone: the next operation runs to its end.
+        QVERIFY(RunReadOperation("COM1", nullptr).loaded);
     }
 
     void aboutShowsTheProgramAndItsVersion()

@@ -1,0 +1,27 @@
+// The fifteen settings and the codeplug version as plain numbers: what the
+// comparison and the text form work on, apart from the program-wide record.
+#pragma once
+
+#include "board/settings_table.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct SettingsSnapshot {
+    int32_t major = 0;
+    int32_t minor = 0;
+    int32_t values[SETTING_COUNT] = {};
+};
+
+// The record's values with the program-wide codeplug version.
+SettingsSnapshot TakeSnapshot();
+// Sets the record's values (each with Set) and the program-wide codeplug version.
+void ApplySnapshot(const SettingsSnapshot& snapshot);
+
+// One line per difference, in table order: the codeplug versions first when they
+// differ, then "label: value in a -> value in b" for each setting that differs.
+std::vector<std::string> DescribeDifferences(const SettingsSnapshot& a, const SettingsSnapshot& b);
+
+// "01.00"
+std::string VersionText(int32_t major, int32_t minor);
