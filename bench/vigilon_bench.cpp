@@ -35,6 +35,9 @@
 namespace {
 
 constexpr int ANSWER_DELAY_MS = 2;
+// The processor share and the GUI's stalls suffer most from other work on the
+// machine: each is measured this many times and the worst run is reported.
+constexpr int NOISY_RUNS = 3;
 constexpr double BYTE_MS = 10.0 * 1000.0 / 9600.0; // 8N1 at 9600 baud
 constexpr int SOAK_OPERATIONS = 10000;
 constexpr int QUICK_SOAK_OPERATIONS = 2000;
@@ -57,6 +60,23 @@ void Report(const char* name, double value, const char* unit, double bound)
 {
     std::printf("%s: %.4g %s (bound: %g, ratio: %.3f)\n", name, value, unit, bound, value / bound);
     std::fflush(stdout);
+}
+
+// Runs a measurement NOISY_RUNS times, lists every run and reports the worst.
+template <typename Measure>
+void ReportWorstOfRuns(const char* name, const char* unit, double bound, Measure measure)
+{
+    std::string runs;
+    double worst = 0;
+    for (int run = 0; run < NOISY_RUNS; ++run) {
+        const double value = measure();
+        worst = std::max(worst, value);
+        char text[32];
+        std::snprintf(text, sizeof(text), "%s%.4g", run == 0 ? "" : ", ", value);
+        runs += text;
+    }
+    std::printf("%s: runs %s %s\n", name, runs.c_str(), unit);
+    Report(name, worst, unit, bound);
 }
 
 // Answers every question with Yes and keeps the texts, with when they came.
@@ -125,7 +145,8 @@ void ReadOutRequests(int count)
     }
 }
 
-void MeasureCpuShare()
+// Processor time of the product's thread over wall time, in percent.
+double MeasureCpuShare()
 {
     sim::SimulatedRadio radio(TimedRadio());
     std::string error;
@@ -139,8 +160,7 @@ void MeasureCpuShare()
     theRadioLink.m_pPort = &port;
     ReadOutRequests(100);
     theRadioLink.m_pPort = nullptr;
-    const double share = (ThreadCpuSeconds() - cpuBefore) / Seconds(start);
-    Report("link.cpu_share", share * 100.0, "%", 2.0);
+    return (ThreadCpuSeconds() - cpuBefore) / Seconds(start) * 100.0;
 }
 
 void MeasureReadout(bool quick)
@@ -205,7 +225,8 @@ public:
     qint64 longest = 0;
 };
 
-void MeasureGuiStall()
+// The longest gap between two paints, in milliseconds.
+double MeasureGuiStall()
 {
     sim::SimulatedRadio radio(TimedRadio());
     std::string error;
@@ -226,7 +247,7 @@ void MeasureGuiStall()
     ReadOutRequests(200);
     theRadioLink.m_pPort = nullptr;
     host.EndWaitCursor();
-    Report("gui.max_stall_ms", static_cast<double>(watch.longest) / 1e6, "ms", 150.0);
+    return static_cast<double>(watch.longest) / 1e6;
 }
 
 // From process start to the first paint of the main window (offscreen), and a
@@ -278,10 +299,10 @@ int main(int argc, char** argv)
     MeasureRatio("link.read_ratio", [](const std::string& port) { RunReadOperation(port, nullptr); });
     MeasureRatio("link.write_ratio", [](const std::string& port) { RunWriteOperation(port, nullptr); });
     MeasureRatio("link.info_ratio", [](const std::string& port) { RunInfoOperation(port); });
-    MeasureCpuShare();
+    ReportWorstOfRuns("link.cpu_share", "%", 1.0, MeasureCpuShare);
     MeasureReadout(quick);
     MeasureNoResponse(presenter);
-    MeasureGuiStall();
+    ReportWorstOfRuns("gui.max_stall_ms", "ms", 50.0, MeasureGuiStall);
     MeasureStartup();
     MeasureSoak(quick ? QUICK_SOAK_OPERATIONS : SOAK_OPERATIONS);
     return 0;

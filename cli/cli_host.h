@@ -16,6 +16,8 @@ public:
     void SetProgress(int position, const std::string& text) override;
     void EndProgress() override;
     bool ChooseCalibrationExportFile(std::string& path) override;
+    // Nothing to paint: waits sleep through without idle calls.
+    bool WantsIdle() const override { return false; }
 
 private:
     std::FILE* m_progressOut; // nullptr: no progress display

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -11,6 +12,8 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 
 const SteadyClock::time_point g_programStart = SteadyClock::now();
+
+int64_t g_lastIdleMs = std::numeric_limits<int64_t>::min() / 2;
 
 class SystemClock : public IClock {
 public:
@@ -27,10 +30,9 @@ public:
             const SteadyClock::time_point now = SteadyClock::now();
             if (now >= deadline)
                 return;
-            const SteadyClock::time_point sliceEnd =
-                std::min(deadline, now + std::chrono::milliseconds(IDLE_SLICE_MS));
-            std::this_thread::sleep_until(sliceEnd);
-            OperationHost().Idle();
+            const std::chrono::milliseconds sleep(SleepBeforeIdleMs(deadlineMs - NowMs()));
+            std::this_thread::sleep_until(std::min(deadline, now + sleep));
+            IdleWhenDue();
         }
     }
 };
@@ -58,4 +60,20 @@ void ClockWaitUntil(int64_t deadlineMs)
 void PauseMoreThan(int ms)
 {
     ClockWaitUntil(ClockNowMs() + ms + 1);
+}
+
+void IdleWhenDue()
+{
+    const int64_t now = ClockNowMs();
+    if (now - g_lastIdleMs >= IDLE_SLICE_MS) {
+        g_lastIdleMs = now;
+        OperationHost().Idle();
+    }
+}
+
+int64_t SleepBeforeIdleMs(int64_t leftMs)
+{
+    if (!OperationHost().WantsIdle())
+        return leftMs;
+    return std::max<int64_t>(0, std::min(leftMs, g_lastIdleMs + IDLE_SLICE_MS - ClockNowMs()));
 }

@@ -13,8 +13,15 @@ public:
     virtual void WaitUntil(int64_t deadlineMs) = 0;
 };
 
-// Longest sleep between two idle calls while waiting.
+// Longest time between two idle calls while waiting.
 constexpr int IDLE_SLICE_MS = 10;
+
+// Makes the operation host's idle call when the last one is an idle slice ago.
+// Every wait of the link calls it, so the slice holds across waits of all kinds.
+void IdleWhenDue();
+// How long a wait may sleep before the next idle call is due: 0..IDLE_SLICE_MS,
+// or `leftMs` when the host wants no idle calls.
+int64_t SleepBeforeIdleMs(int64_t leftMs);
 
 // Installs the clock used from now on; nullptr restores the monotonic system clock.
 void SetClock(IClock* clock);

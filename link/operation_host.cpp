@@ -1,8 +1,15 @@
 #include "link/operation_host.h"
 
 namespace {
-IOperationHost g_quietHost;
+
+class QuietHost : public IOperationHost {
+public:
+    bool WantsIdle() const override { return false; }
+};
+
+QuietHost g_quietHost;
 IOperationHost* g_host = &g_quietHost;
+
 } // namespace
 
 void SetOperationHost(IOperationHost* host)

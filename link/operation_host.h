@@ -12,6 +12,9 @@ public:
     // Called repeatedly (every few milliseconds) while the link waits; must not
     // start another operation or take user input.
     virtual void Idle() {}
+    // False for a host whose Idle() does nothing: waits then sleep straight to
+    // their end instead of waking every idle slice.
+    virtual bool WantsIdle() const { return true; }
 
     // Progress of a long operation: shown from Begin to End, range 0..maximum.
     virtual void BeginProgress(int maximum) { (void)maximum; }

@@ -144,6 +144,10 @@ int CRadioLink::ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, in
     };
 
     while (!complete) {
+        // Within the body the number of bytes still to come is known: the port may
+        // sleep through most of them instead of waking for each.
+        if (state == RxState::Body)
+            m_pPort->AwaitBytes(static_cast<int>(frameLength - bodyCount));
         const int byte = m_pPort->ReadByte();
         if (byte < 0) {
             // The deadline is looked at only after a read that brought nothing.

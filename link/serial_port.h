@@ -35,6 +35,11 @@ public:
     int ReadByte();
     // The byte's value when it was taken for transmission, -1 otherwise.
     int WriteByte(int byte);
+    // The caller is about to read `count` bytes the radio is sending. While none is
+    // waiting, sleeps as long as the line needs for all but the last of them (at
+    // most one idle slice), so a frame costs a few wake-ups instead of one a byte;
+    // the last byte is still read the moment it arrives.
+    void AwaitBytes(int count);
 
     // Discards what is waiting in the input queue (and aborts a pending read).
     void PurgeReceive();
@@ -45,6 +50,9 @@ private:
     // The platform's handle and control blocks, defined by each platform's body
     // so that this header needs no system header.
     struct Impl;
+    // Whether a byte waits in the input queue (true when that cannot be told).
+    bool InputWaiting();
+
     std::unique_ptr<Impl> m_impl;
     std::string m_device;
     PortOpenFailure m_lastOpenFailure = PortOpenFailure::None;
@@ -55,3 +63,5 @@ constexpr int SERIAL_READ_TOTAL_MS = 1000;
 constexpr int SERIAL_READ_INTERVAL_MS = 250;
 // Driver queue sizes, in and out.
 constexpr int SERIAL_QUEUE_SIZE = 4096;
+// Time one byte takes on the line: 10 bits (8N1) at 9600 baud.
+constexpr int SERIAL_BYTE_TIME_US = 10 * 1000000 / 9600;

@@ -3,7 +3,6 @@
 #include "link/serial_port.h"
 
 #include "link/clock.h"
-#include "link/operation_host.h"
 #include "link/port_resolver.h"
 
 #include <algorithm>
@@ -20,37 +19,20 @@ namespace {
 
 constexpr int INVALID_HANDLE = -1;
 
-// Makes the host's idle call when the last one is a slice ago, also while bytes
-// keep arriving: a long frame at 9600 baud takes tens of milliseconds.
-void IdleWhenDue()
-{
-    static int64_t lastIdle = 0;
-    const int64_t now = ClockNowMs();
-    if (now - lastIdle >= IDLE_SLICE_MS) {
-        lastIdle = now;
-        OperationHost().Idle();
-    }
-}
-
 // Waits until fd is ready for `events` or the deadline passes, sleeping in slices
-// and making the idle call between them. True when ready.
+// and making the idle call when due, also while bytes keep arriving (a long frame
+// at 9600 baud takes tens of milliseconds). True when ready.
 bool WaitReady(int fd, short events, int64_t deadlineMs)
 {
     for (;;) {
-        const int64_t now = ClockNowMs();
-        const int64_t left = deadlineMs - now;
+        const int64_t left = deadlineMs - ClockNowMs();
         struct pollfd pfd = { fd, events, 0 };
-        const int slice = static_cast<int>(std::max<int64_t>(0, std::min<int64_t>(left, IDLE_SLICE_MS)));
-        const int result = ::poll(&pfd, 1, slice);
-        if (result > 0) {
-            IdleWhenDue();
+        const int result = ::poll(&pfd, 1, static_cast<int>(std::max<int64_t>(0, SleepBeforeIdleMs(left))));
+        IdleWhenDue();
+        if (result > 0)
             return true;
-        }
-        if (result < 0 && errno != EINTR)
+        if ((result < 0 && errno != EINTR) || left <= 0)
             return false;
-        if (left <= 0)
-            return false;
-        OperationHost().Idle();
     }
 }
 
@@ -85,7 +67,22 @@ PortOpenFailure FailureOf(int error)
 } // namespace
 
 struct CSerialPort::Impl {
+    // Moves up to `count` bytes read ahead into buffer; how many.
+    int TakeAhead(unsigned char* buffer, int count)
+    {
+        const int taken = std::min(count, static_cast<int>(m_aheadEnd - m_aheadStart));
+        std::copy(m_ahead + m_aheadStart, m_ahead + m_aheadStart + taken, buffer);
+        m_aheadStart += static_cast<size_t>(taken);
+        return taken;
+    }
+    void DropAhead() { m_aheadStart = m_aheadEnd = 0; }
+
     int m_hComm = INVALID_HANDLE;
+    // What one read() took from the device beyond what the caller asked for: byte-wise
+    // reads are served from here without a system call each. Purged with the queue.
+    unsigned char m_ahead[SERIAL_QUEUE_SIZE];
+    size_t m_aheadStart = 0;
+    size_t m_aheadEnd = 0;
 };
 
 CSerialPort::CSerialPort() : m_impl(new Impl) {}
@@ -162,23 +159,29 @@ void CSerialPort::Close()
         return;
     CloseDescriptor(m_impl->m_hComm);
     m_impl->m_hComm = INVALID_HANDLE;
+    m_impl->DropAhead();
 }
 
 int CSerialPort::Read(unsigned char* buffer, int count)
 {
     if (!IsOpen() || buffer == nullptr || count <= 0)
         return 0;
+    Impl& port = *m_impl;
+    int got = port.TakeAhead(buffer, count);
+    if (got == count)
+        return got;
     const int64_t start = ClockNowMs();
     const int64_t totalDeadline = start + SERIAL_READ_TOTAL_MS;
-    int got = 0;
-    int64_t deadline = totalDeadline;
+    // After the first byte, a gap longer than the interval time-out ends the read.
+    int64_t deadline = got > 0 ? start + SERIAL_READ_INTERVAL_MS : totalDeadline;
     while (got < count) {
-        if (!WaitReady(m_impl->m_hComm, POLLIN, deadline))
+        if (!WaitReady(port.m_hComm, POLLIN, deadline))
             break;
-        const ssize_t n = ::read(m_impl->m_hComm, buffer + got, static_cast<size_t>(count - got));
+        const ssize_t n = ::read(port.m_hComm, port.m_ahead, sizeof(port.m_ahead));
         if (n > 0) {
-            got += static_cast<int>(n);
-            // After the first byte, a gap longer than the interval time-out ends the read.
+            port.m_aheadStart = 0;
+            port.m_aheadEnd = static_cast<size_t>(n);
+            got += port.TakeAhead(buffer + got, count - got);
             deadline = std::min(totalDeadline, ClockNowMs() + SERIAL_READ_INTERVAL_MS);
         } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
             // End of file or a device error: nothing more will come. Wait out the
@@ -211,14 +214,23 @@ int CSerialPort::Write(const unsigned char* buffer, int count)
     return written;
 }
 
+bool CSerialPort::InputWaiting()
+{
+    int queued = 0;
+    return m_impl->m_aheadEnd > m_impl->m_aheadStart || ::ioctl(m_impl->m_hComm, FIONREAD, &queued) != 0
+        || queued > 0;
+}
+
 void CSerialPort::PurgeReceive()
 {
+    m_impl->DropAhead();
     if (IsOpen())
         ::tcflush(m_impl->m_hComm, TCIFLUSH);
 }
 
 void CSerialPort::PurgeAll()
 {
+    m_impl->DropAhead();
     if (IsOpen())
         ::tcflush(m_impl->m_hComm, TCIOFLUSH);
 }

@@ -3,7 +3,6 @@
 #include "link/serial_port.h"
 
 #include "link/clock.h"
-#include "link/operation_host.h"
 #include "link/port_resolver.h"
 
 #include <windows.h>
@@ -144,13 +143,14 @@ int CSerialPort::Read(unsigned char* buffer, int count)
             // Wait in slices so the host's idle call runs while the driver's
             // time-outs decide when the read ends.
             for (;;) {
-                ::WaitForSingleObject(event, IDLE_SLICE_MS);
+                const int64_t sleepMs = SleepBeforeIdleMs(SERIAL_READ_TOTAL_MS);
+                ::WaitForSingleObject(event, static_cast<DWORD>(sleepMs));
+                IdleWhenDue();
                 if (::GetOverlappedResult(port.m_hComm, &port.m_ovRead, &transferred, FALSE))
                     break;
                 transferred = 0;
                 if (::GetLastError() != ERROR_IO_INCOMPLETE)
                     break;
-                OperationHost().Idle();
             }
         }
     }
@@ -196,6 +196,13 @@ int CSerialPort::Write(const unsigned char* buffer, int count)
         return count;
     }
     return 0;
+}
+
+bool CSerialPort::InputWaiting()
+{
+    COMSTAT status = {};
+    DWORD errors = 0;
+    return !::ClearCommError(m_impl->m_hComm, &errors, &status) || status.cbInQue > 0;
 }
 
 void CSerialPort::PurgeReceive()

@@ -50,6 +50,9 @@ int CSerialPort::Write(const unsigned char*, int count)
     return count;
 }
 
+// The whole input is there from the start: nothing to wait for.
+bool CSerialPort::InputWaiting() { return true; }
+
 // A purge drops nothing: the input is all the radio will ever say.
 void CSerialPort::PurgeReceive() {}
 void CSerialPort::PurgeAll() {}

@@ -151,6 +151,14 @@ TEST(SerialPort, BytesWaitingBeforeOpenAndBeforeAPurgeAreDiscarded)
     EXPECT_EQ(peer.QueuedForProduct(), 0u);
     peer.Send({ 0x66 });
     EXPECT_EQ(port.ReadByte(), 0x66);
+
+    // Also what the port has already taken from the device beyond the byte asked for.
+    peer.Send({ 0x77, 0x88, 0x99 });
+    ASSERT_TRUE(peer.WaitUntilQueued(3, 1000));
+    EXPECT_EQ(port.ReadByte(), 0x77);
+    port.PurgeReceive();
+    peer.Send({ 0xAA });
+    EXPECT_EQ(port.ReadByte(), 0xAA);
 }
 
 TEST(SerialPort, WritesKeepTheirOrder)
