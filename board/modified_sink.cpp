@@ -9,6 +9,11 @@ void SetModifiedSink(IModifiedSink* sink)
     g_sink = sink;
 }
 
+IModifiedSink* CurrentModifiedSink()
+{
+    return g_sink;
+}
+
 void MarkDocumentModified()
 {
     if (g_sink)

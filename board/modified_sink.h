@@ -11,5 +11,6 @@ public:
 
 // Installs the sink used from now on; nullptr means there is no document.
 void SetModifiedSink(IModifiedSink* sink);
+IModifiedSink* CurrentModifiedSink();
 // Marks the document modified, when there is one.
 void MarkDocumentModified();

@@ -1,5 +1,6 @@
 #include "board/settings_snapshot.h"
 
+#include "board/modified_sink.h"
 #include "board/option_board_data.h"
 #include "link/string_table.h"
 #include "resources/string_ids.h"
@@ -22,6 +23,25 @@ void ApplySnapshot(const SettingsSnapshot& snapshot)
     codeplugMinor = snapshot.minor;
     for (size_t i = 0; i < SETTING_COUNT; ++i)
         SetSettingValue(theOptionBoardData, SETTINGS[i], snapshot.values[i]);
+}
+
+bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot)
+{
+    // A record of its own, loaded while no document hears of it.
+    IModifiedSink* const sink = CurrentModifiedSink();
+    const int32_t major = codeplugMajor;
+    const int32_t minor = codeplugMinor;
+    SetModifiedSink(nullptr);
+    COptionBoardData other;
+    const bool loaded = other.LoadFromFile(path);
+    snapshot.major = codeplugMajor;
+    snapshot.minor = codeplugMinor;
+    for (size_t i = 0; i < SETTING_COUNT; ++i)
+        snapshot.values[i] = SettingValue(other, SETTINGS[i]);
+    codeplugMajor = major;
+    codeplugMinor = minor;
+    SetModifiedSink(sink);
+    return loaded;
 }
 
 std::string VersionText(int32_t major, int32_t minor)

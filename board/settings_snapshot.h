@@ -19,6 +19,11 @@ SettingsSnapshot TakeSnapshot();
 // Sets the record's values (each with Set) and the program-wide codeplug version.
 void ApplySnapshot(const SettingsSnapshot& snapshot);
 
+// The settings of a data file, checked as an open checks them (with the same
+// messages), without touching the record, the document or the program's
+// codeplug version. False when the file does not load.
+bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot);
+
 // One line per difference, in table order: the codeplug versions first when they
 // differ, then "label: value in a -> value in b" for each setting that differs.
 std::vector<std::string> DescribeDifferences(const SettingsSnapshot& a, const SettingsSnapshot& b);

@@ -21,6 +21,18 @@ void StoreSerialPortIndex(int index)
     settings.setValue(QStringLiteral("Options/SerialPort"), index);
 }
 
+bool StoredOption(const char* name, bool fallback)
+{
+    VIGILON_SETTINGS;
+    return settings.value(QStringLiteral("Options/") + QString::fromLatin1(name), fallback).toBool();
+}
+
+void StoreOption(const char* name, bool value)
+{
+    VIGILON_SETTINGS;
+    settings.setValue(QStringLiteral("Options/") + QString::fromLatin1(name), value);
+}
+
 SettingsPortResolver::SettingsPortResolver()
 {
     SetPortResolver(this);

@@ -16,6 +16,10 @@ extern const char* const SETTINGS_APPLICATION;
 int StoredSerialPortIndex();
 void StoreSerialPortIndex(int index);
 
+// An on/off option under "Options" ("VerifyAfterWrite", "BackUpBeforeWrite").
+bool StoredOption(const char* name, bool fallback);
+void StoreOption(const char* name, bool value);
+
 // Resolves COM1..COM4 through "Ports/COMn" when set, else the built-in mapping.
 class SettingsPortResolver : public IPortResolver {
 public:

@@ -8,6 +8,8 @@ const MenuRow MAIN_MENU[] = {
     { MenuRowKind::Item, ID_FILE_OPEN, "&Open\tCtrl+O" },
     { MenuRowKind::Item, ID_FILE_SAVE, "&Save\tCtrl+S" },
     { MenuRowKind::Item, ID_FILE_SAVE_AS, "Save &As" },
+    { MenuRowKind::Item, ID_FILE_OPEN_BACKUP, "Open &Backup..." },
+    { MenuRowKind::Item, ID_FILE_COMPARE, "Co&mpare With File..." },
     { MenuRowKind::Separator, 0, nullptr },
     { MenuRowKind::Item, ID_FILE_READ, "&Read Option Board\tCtrl+R" },
     { MenuRowKind::Item, ID_FILE_WRITE, "&Write Option Board\tCtrl+W" },
@@ -27,6 +29,8 @@ const MenuRow MAIN_MENU[] = {
 
     { MenuRowKind::Popup, IDS_MENU_OPTIONS, nullptr },
     { MenuRowKind::Item, ID_OPTIONS_CONFIGURATION, "&Configuration..." },
+    { MenuRowKind::Item, ID_OPTIONS_VERIFY, "&Verify After Write" },
+    { MenuRowKind::Item, ID_OPTIONS_BACKUP_FIRST, "&Back Up Before Write" },
     { MenuRowKind::Popup, IDS_MENU_WINDOW_SIZE, nullptr },
     { MenuRowKind::Item, ID_WINDOW_640, "640x480" },
     { MenuRowKind::Item, ID_WINDOW_800, "800x600" },

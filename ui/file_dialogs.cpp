@@ -1,6 +1,8 @@
 #include "ui/file_dialogs.h"
 
 #include "ui/ui_text.h"
+#include "frontend/backups.h"
+#include "ui/backup_dialog.h"
 #include "resources/string_ids.h"
 
 #include <QFileDialog>
@@ -62,6 +64,16 @@ PlatformFileDialogs g_platformDialogs;
 IFileDialogs* g_dialogs = &g_platformDialogs;
 
 } // namespace
+
+bool IFileDialogs::ChooseBackup(QWidget* parent, QString& path)
+{
+    const std::string folder = BackupFolder();
+    BackupDialog dialog(parent, ListBackups(folder), QString::fromStdString(folder));
+    if (dialog.exec() != QDialog::Accepted || dialog.ChosenPath().isEmpty())
+        return false;
+    path = dialog.ChosenPath();
+    return true;
+}
 
 void SetFileDialogs(IFileDialogs* dialogs)
 {

@@ -16,6 +16,8 @@ public:
     virtual bool SaveDataFileAs(QWidget* parent, const QString& proposed, QString& path) = 0;
     // Where to save the calibration data export; false when cancelled.
     virtual bool SaveCalibrationFile(QWidget* parent, QString& path) = 0;
+    // One of the backups of board settings, newest first; false when cancelled.
+    virtual bool ChooseBackup(QWidget* parent, QString& path);
 };
 
 // Installs the dialogs used from now on; nullptr restores the platform's.

@@ -129,6 +129,8 @@ void SettingsSummary::Refresh(const SummaryFacts& facts)
     QString state = UiText(facts.changed ? IDS_SUMMARY_CHANGED : IDS_SUMMARY_UNCHANGED);
     if (facts.modified)
         state += QStringLiteral(" ") + UiText(IDS_SUMMARY_NOT_SAVED);
+    else if (!facts.savedAs.isEmpty())
+        state += QStringLiteral(" ") + FormatUiText(IDS_SUMMARY_SAVED_AS, facts.savedAs);
     m_state->setText(state);
     for (const Line& line : m_lines) {
         const int32_t value = SettingValue(record, *line.row);

@@ -16,6 +16,7 @@ struct SummaryFacts {
     QString source;       // where they came from, in words
     bool changed = false; // changed since they came
     bool modified = false; // not saved since the last change
+    QString savedAs;       // the file they were last saved to, when that is not where they came from
 };
 
 class SettingsSummary : public QWidget {

@@ -15,6 +15,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/help_window.h"
 #include "ui/main_frame.h"
+#include "board/settings_snapshot.h"
 #include "ui/settings_summary.h"
 #include "ui/vigilon_oss_doc.h"
 #include "ui/vigilon_oss_view.h"
@@ -22,6 +23,7 @@
 #include "ui/ui_text.h"
 
 #include <QAction>
+#include <QDir>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStatusBar>
@@ -77,6 +79,8 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     const QStringList files = parser.positionalArguments();
 
     m_nSerialPort = StoredSerialPortIndex();
+    m_bVerifyAfterWrite = StoredOption("VerifyAfterWrite", false);
+    m_bBackUpBeforeWrite = StoredOption("BackUpBeforeWrite", false);
     m_doc.reset(new CVigilonOssDoc(*this));
     m_documents.reset(new DocumentManager(*m_doc, &OwnerWindow));
     m_documents->RecentFiles().Load();
@@ -114,6 +118,8 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
 int CVigilonOssApp::ExitInstance()
 {
     StoreSerialPortIndex(m_nSerialPort);
+    StoreOption("VerifyAfterWrite", m_bVerifyAfterWrite);
+    StoreOption("BackUpBeforeWrite", m_bBackUpBeforeWrite);
     SaveWindowPlace(m_frame->CurrentPlace());
     m_documents->RecentFiles().Save();
     return 0;
@@ -136,7 +142,7 @@ void CVigilonOssApp::UpdateCommandUI()
     if (!m_frame)
         return;
     const bool loaded = m_doc->dataLoaded;
-    for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE, ID_BOARD_EDIT }) {
+    for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE, ID_BOARD_EDIT, ID_FILE_COMPARE }) {
         if (QAction* action = m_frame->Action(id))
             action->setEnabled(loaded);
     }
@@ -145,12 +151,15 @@ void CVigilonOssApp::UpdateCommandUI()
     for (int i = 0; i < recent.Count(); ++i)
         names.append(RecentFileList::Abbreviate(recent.Path(i)));
     m_frame->SetRecentFiles(names);
+    m_frame->Action(ID_OPTIONS_VERIFY)->setChecked(m_bVerifyAfterWrite);
+    m_frame->Action(ID_OPTIONS_BACKUP_FIRST)->setChecked(m_bBackUpBeforeWrite);
 
     SummaryFacts facts;
     facts.loaded = loaded;
     facts.source = m_doc->Source();
     facts.changed = m_doc->ChangedSinceLoaded();
     facts.modified = m_doc->IsModified() && (facts.changed || m_doc->FromBoard());
+    facts.savedAs = m_doc->SavedAs();
     m_frame->View()->Summary()->Refresh(facts);
 }
 
@@ -168,6 +177,33 @@ void CVigilonOssApp::OnFileOpen()
         m_documents->OpenDocumentFile(path);
 }
 
+void CVigilonOssApp::OnFileOpenBackup()
+{
+    QString path;
+    if (FileDialogs().ChooseBackup(m_frame.get(), path))
+        m_documents->OpenDocumentFile(path);
+}
+
+void CVigilonOssApp::OnFileCompare()
+{
+    QString path;
+    if (!FileDialogs().OpenDataFile(m_frame.get(), path))
+        return;
+    SettingsSnapshot other;
+    if (!LoadSnapshotFromFile(path.toStdString(), other))
+        return;
+    const std::vector<std::string> lines = DescribeDifferences(TakeSnapshot(), other);
+    const QString name = QDir::toNativeSeparators(path);
+    if (lines.empty()) {
+        ShowStatusText(MSG_INFO, FormatUiText(IDS_COMPARE_SAME, name).toStdString());
+        return;
+    }
+    QStringList text;
+    for (const std::string& line : lines)
+        text.append(QString::fromStdString(line));
+    ShowStatusText(MSG_INFO, FormatUiText(IDS_COMPARE_DIFFERENT, name, text.join(QLatin1Char('\n'))).toStdString());
+}
+
 void CVigilonOssApp::OnCommand(int id)
 {
     // A disabled command does nothing, whichever way it was issued.
@@ -176,6 +212,10 @@ void CVigilonOssApp::OnCommand(int id)
     m_host.SetActivity(ActivityText(id, m_nSerialPort));
     switch (id) {
     case ID_FILE_OPEN: OnFileOpen(); break;
+    case ID_FILE_OPEN_BACKUP: OnFileOpenBackup(); break;
+    case ID_FILE_COMPARE: OnFileCompare(); break;
+    case ID_OPTIONS_VERIFY: m_bVerifyAfterWrite = !m_bVerifyAfterWrite; break;
+    case ID_OPTIONS_BACKUP_FIRST: m_bBackUpBeforeWrite = !m_bBackUpBeforeWrite; break;
     case ID_FILE_SAVE: m_documents->FileSave(); break;
     case ID_FILE_SAVE_AS: m_documents->FileSaveAs(); break;
     case ID_FILE_READ: OnFileRead(); break;

@@ -40,12 +40,16 @@ public:
     bool Busy() const { return m_host.Busy(); }
 
     int m_nSerialPort = 0;    // 0..3 for COM1..COM4
+    bool m_bVerifyAfterWrite = false;
+    bool m_bBackUpBeforeWrite = false;
     int m_bReadRequested = 0; // 1 while Read Option Board runs
 
 private:
     bool CanClose();
     void OnFileRead();
     void OnFileOpen();
+    void OnFileOpenBackup();
+    void OnFileCompare();
 
     GuiPresenter m_presenter;
     GuiHost m_host;

@@ -2,6 +2,7 @@
 
 #include "board/option_board_data.h"
 #include "board/settings_table.h"
+#include "frontend/backups.h"
 #include "link/port_resolver.h"
 #include "link/status_message.h"
 #include "link/string_table.h"
@@ -49,6 +50,13 @@ void CVigilonOssDoc::NoteLoaded(const QString& source, bool fromBoard)
         m_loadedValues.push_back(SettingValue(theOptionBoardData, row));
 }
 
+QString CVigilonOssDoc::SavedAs() const
+{
+    if (m_pathName.isEmpty() || m_pathName == m_loadedPath || !dataLoaded)
+        return QString();
+    return QDir::toNativeSeparators(m_pathName);
+}
+
 bool CVigilonOssDoc::ChangedSinceLoaded() const
 {
     if (m_loadedValues.size() != SETTING_COUNT)
@@ -64,6 +72,7 @@ void CVigilonOssDoc::DeleteContents()
 {
     dataLoaded = false;
     m_source.clear();
+    m_loadedPath.clear();
     m_loadedValues.clear();
     UpdateCaption();
 }
@@ -90,7 +99,7 @@ bool CVigilonOssDoc::OnNewDocument()
     if (!m_app.m_bReadRequested)
         return true;
     const std::string port = PortNameForIndex(m_app.m_nSerialPort);
-    RunReadOperation(port, [&] {
+    const ReadOutcome outcome = RunReadOperation(port, [&] {
         dataLoaded = true;
         NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_BOARD, QString::fromStdString(port),
                                 QString::fromStdString(ResolvePort(port))),
@@ -98,6 +107,9 @@ bool CVigilonOssDoc::OnNewDocument()
         UpdateCaption(QString::fromStdString(FormatString(IDS_TITLE_BOARD_AT_PORT, port.c_str())));
         SetModifiedFlag(true);
     });
+    // Every read is kept; a backup that cannot be made is a warning after the success.
+    if (outcome.loaded)
+        KeepBackup(port, codeplugMajor, codeplugMinor, outcome.image);
     if (onStateChanged)
         onStateChanged();
     return true;
@@ -110,6 +122,7 @@ bool CVigilonOssDoc::OnOpenDocument(const QString& path)
         return false;
     dataLoaded = true;
     NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_FILE, QDir::toNativeSeparators(path)), false);
+    m_loadedPath = path;
     UpdateCaption(path);
     return true;
 }
@@ -126,5 +139,13 @@ void CVigilonOssDoc::OnFileWrite()
 {
     if (!dataLoaded)
         return;
-    RunWriteOperation(PortNameForIndex(m_app.m_nSerialPort), [&] { SetModifiedFlag(false); });
+    const std::string port = PortNameForIndex(m_app.m_nSerialPort);
+    WriteOptions options;
+    options.verify = m_app.m_bVerifyAfterWrite;
+    if (m_app.m_bBackUpBeforeWrite) {
+        options.backupFirst = [&port](int32_t major, int32_t minor, const uint8_t* image) {
+            return !KeepBackup(port, major, minor, image).empty();
+        };
+    }
+    RunWriteOperation(port, [&] { SetModifiedFlag(false); }, options);
 }

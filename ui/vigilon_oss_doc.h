@@ -42,6 +42,8 @@ public:
     const QString& Source() const { return m_source; }
     bool FromBoard() const { return m_fromBoard; }
     bool ChangedSinceLoaded() const;
+    // The file the settings were last saved to, when they came from elsewhere.
+    QString SavedAs() const;
 
     // Write Option Board.
     void OnFileWrite();
@@ -56,6 +58,7 @@ private:
     QString m_title;
     QString m_source;
     bool m_fromBoard = false;
+    QString m_loadedPath; // the file they came from, when they came from one
     std::vector<int32_t> m_loadedValues; // the settings as they came
     void NoteLoaded(const QString& source, bool fromBoard);
 };

@@ -4,6 +4,8 @@
 #include "sim/simulated_radio.h"
 #include "tests/support/message_texts.h"
 #include "tests/ui/ui_bench.h"
+#include "board/backup_store.h"
+#include "frontend/backups.h"
 #include "ui/settings_summary.h"
 #include "ui/vigilon_oss_view.h"
 
@@ -196,6 +198,29 @@ private slots:
         QFile kept(path);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll().at(25), char(1));
+    }
+
+    void everyReadIsKeptAndOpensAgainFromTheBackups()
+    {
+        Read();
+        const std::vector<BackupEntry> backups = ListBackups(BackupFolder());
+        QVERIFY(!backups.empty());
+        QCOMPARE(backups.front().port, std::string("COM1"));
+        m_dialogs->answers.push_back(QString::fromStdString(backups.front().path));
+        m_messages->answers.push_back(MsgAnswer::No); // the read's settings need no saving
+        m_app->OnCommand(ID_FILE_OPEN_BACKUP);
+        QVERIFY(Doc().dataLoaded);
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - ") + QString::fromStdString(backups.front().name));
+
+        // Verify After Write is remembered and reads the settings back.
+        m_app->OnCommand(ID_OPTIONS_VERIFY);
+        m_messages->answers.push_back(MsgAnswer::Yes);
+        const int reads = RadioRequests(sim::RequestKind::BoardRead);
+        m_app->OnCommand(ID_FILE_WRITE);
+        QCOMPARE(Texts().back(), text::WRITE_OK);
+        QCOMPARE(RadioRequests(sim::RequestKind::BoardRead), reads + 2); // the version, then the read-back
+        m_app->ExitInstance();
+        QCOMPARE(m_settings.Get(QStringLiteral("Options/VerifyAfterWrite")).toBool(), true);
     }
 
     void inputMadeWhileTheRadioWorksIsNotActedOn()

@@ -109,12 +109,14 @@ private slots:
         CMainFrame* frame = app->MainFrame();
         QCOMPARE(frame->windowTitle(), QStringLiteral("Vigilon OSS"));
         QCOMPARE(MenuTexts(TopMenu(frame, 0)),
-                 (QStringList{ "&Open\tCtrl+O", "&Save\tCtrl+S", "Save &As", "-", "&Read Option Board\tCtrl+R",
+                 (QStringList{ "&Open\tCtrl+O", "&Save\tCtrl+S", "Save &As", "Open &Backup...",
+                               "Co&mpare With File...", "-", "&Read Option Board\tCtrl+R",
                                "&Write Option Board\tCtrl+W", "-", "Recent files", "-", "E&xit" }));
         QCOMPARE(MenuTexts(TopMenu(frame, 1)), (QStringList{ "&Edit Data...", "-", "&Info..." }));
         QCOMPARE(frame->Action(ID_BOARD_CALIBRATE), nullptr);
         QCOMPARE(frame->Action(ID_FILE_READ_CAL), nullptr);
-        QCOMPARE(MenuTexts(TopMenu(frame, 2)), (QStringList{ "&Configuration...", "Window Size" }));
+        QCOMPARE(MenuTexts(TopMenu(frame, 2)), (QStringList{ "&Configuration...", "&Verify After Write",
+                                                             "&Back Up Before Write", "Window Size" }));
         QCOMPARE(MenuTexts(TopMenu(frame, 3)), (QStringList{ "&Toolbar", "&Status Bar", "Settings S&ummary" }));
         QCOMPARE(MenuTexts(TopMenu(frame, 4)), (QStringList{ "&Help Topics\tF1", "-", "&About Vigilon OSS..." }));
         // Nothing loaded: the commands that need data are off.
