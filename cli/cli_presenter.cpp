@@ -1,12 +1,13 @@
 #include "cli/cli_presenter.h"
 
+#include "cli/terminal.h"
+
 #include "link/status_message.h"
 #include "link/string_table.h"
 #include "resources/string_ids.h"
 
 #include <cctype>
 #include <string>
-#include <unistd.h>
 
 CliPresenter::CliPresenter(bool assumeYes, std::FILE* in, std::FILE* out, std::FILE* err)
     : m_assumeYes(assumeYes), m_in(in), m_out(out), m_err(err)
@@ -38,7 +39,7 @@ MsgAnswer CliPresenter::Ask(const MessageBoxRequest& request)
         // An instruction: shown, then the user confirms at a terminal; a script goes on.
         std::fprintf(m_out, "%s\n", request.text.c_str());
         std::fflush(m_out);
-        if (::isatty(::fileno(m_in))) {
+        if (IsTerminal(m_in)) {
             std::fprintf(m_err, "Press Enter when done. ");
             std::fflush(m_err);
             std::string line;

@@ -4,6 +4,26 @@
 
 #include <csignal>
 
+#ifdef _WIN32
+
+namespace {
+
+extern "C" void OnInterrupt(int signal)
+{
+    std::signal(signal, SIG_DFL); // the second interrupt ends the program
+    RequestStop();
+}
+
+} // namespace
+
+void InstallStopOnInterrupt()
+{
+    std::signal(SIGINT, &OnInterrupt);
+    std::signal(SIGTERM, &OnInterrupt);
+}
+
+#else
+
 namespace {
 
 extern "C" void OnInterrupt(int)
@@ -24,3 +44,5 @@ void InstallStopOnInterrupt()
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
+
+#endif

@@ -4,6 +4,7 @@
 #include "cli/cli_presenter.h"
 #include "cli/commands.h"
 #include "cli/interrupts.h"
+#include "cli/terminal.h"
 #include "frontend/settings.h"
 #include "link/status_message.h"
 #include "operations/operation_course.h"
@@ -13,7 +14,6 @@
 #include <QStringList>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -169,7 +169,7 @@ int main(int argc, char** argv)
     options.board = board;
 
     CliPresenter presenter(parser.isSet(yesOption), stdin, stdout, stderr);
-    CliHost host(::isatty(STDERR_FILENO) ? stderr : nullptr,
+    CliHost host(IsTerminal(stderr) ? stderr : nullptr,
                  name == "read-cal" ? options.files.front() : std::string());
     if (needsPort)
         InstallStopOnInterrupt();
