@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -82,6 +83,11 @@ SettingsSummary::SettingsSummary(QWidget* parent) : QWidget(parent)
     // a setting of no switch stands on its own line below the frames.
     m_lines.reserve(SETTING_COUNT);
     QGridLayout* loose[2] = { new QGridLayout, new QGridLayout };
+    // Lines outside the frames line up with the lines inside them.
+    const int left = style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + 1;
+    const int right = style()->pixelMetric(QStyle::PM_LayoutRightMargin) + 1;
+    for (QGridLayout* grid : loose)
+        grid->setContentsMargins(left, 0, right, 0);
     for (size_t i = 0; i < SETTING_COUNT; ++i) {
         const SettingRow& row = SETTINGS[i];
         if (row.owner >= 0)
