@@ -46,6 +46,7 @@ private:
     bool CanClose();
     void OnFileRead();
     void OnFileOpen();
+    void OnBoardFleet();
 
     GuiPresenter m_presenter;
     GuiHost m_host;
