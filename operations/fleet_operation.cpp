@@ -108,15 +108,12 @@ bool PollUntil(const std::string& portName, bool wantAnswer, std::string& radioI
 
 std::string UtcNow()
 {
+    // The loop runs on one thread, so the library's shared result is safe here.
     const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-#ifdef _WIN32
-    gmtime_s(&utc, &now);
-#else
-    gmtime_r(&now, &utc);
-#endif
-    char text[32];
-    std::strftime(text, sizeof(text), "%Y-%m-%dT%H:%M:%SZ", &utc);
+    const std::tm* utc = std::gmtime(&now);
+    char text[32] = {};
+    if (utc)
+        std::strftime(text, sizeof(text), "%Y-%m-%dT%H:%M:%SZ", utc);
     return text;
 }
 
