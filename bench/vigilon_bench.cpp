@@ -5,13 +5,14 @@
 //   name: value unit (bound: B, ratio: R)      R = value / B; R <= 1 is within the bound
 // Runs against the simulated radio in its 9600-baud timing mode (the soak against
 // its immediate mode). --quick shortens the read-out and the soak; --soak runs
-// only the soak, in full.
+// only the soak, in full; --fleet only the fleet loop.
 #include "bench/soak.h"
 #include "bench/startup.h"
 #include "link/clock.h"
 #include "link/message_presenter.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
+#include "operations/fleet_operation.h"
 #include "operations/info_operation.h"
 #include "operations/read_operation.h"
 #include "operations/readout_operation.h"
@@ -131,6 +132,55 @@ void MeasureRatio(const char* name, Operation operation)
     operation(radio.DevicePath());
     const double wall = Seconds(start);
     Report(name, wall / MinimumSeconds(radio, frames, traffic), "x", 1.05);
+}
+
+// The fleet loop over three timed radios: for each, the time from finding it to
+// its row over the minimum of the requests it received meanwhile (the write's,
+// with the two identity reads and, verifying, the read-back). The swap and the
+// polls that wait for it are the technician's time, not the loop's; the whole
+// run less the simulated swaps is printed beside it.
+void MeasureFleet(bool verify)
+{
+    constexpr int RADIOS = 3;
+    constexpr int SWAP_MS = 1500;
+    sim::SimConfig config = TimedRadio();
+    config.radio.fleetSize = RADIOS;
+    config.server.swapMs = SWAP_MS;
+    sim::SimulatedRadio radio(config);
+    std::string error;
+    if (!radio.Start(error)) {
+        std::fprintf(stderr, "fleet: %s\n", error.c_str());
+        return;
+    }
+    size_t frames = 0;
+    sim::PtyServer::Traffic traffic;
+    Clock::time_point found;
+    double worst = 0;
+    double minimum = 0;
+    FleetOptions options;
+    options.count = RADIOS;
+    options.verify = verify;
+    options.onStage = [&](FleetStage stage, int, const std::string&) {
+        if (stage != FleetStage::Programming)
+            return;
+        frames = radio.History().size();
+        traffic = radio.Traffic();
+        found = Clock::now();
+    };
+    int failed = 0;
+    options.onRow = [&](const FleetRow& row) {
+        const double least = MinimumSeconds(radio, frames, traffic);
+        minimum += least / RADIOS;
+        worst = std::max(worst, Seconds(found) / least);
+        failed += row.ok ? 0 : 1;
+    };
+    const Clock::time_point start = Clock::now();
+    RunFleetOperation(radio.DevicePath(), options);
+    const double loop = Seconds(start) - (RADIOS - 1) * SWAP_MS / 1000.0;
+    const char* name = verify ? "fleet.per_radio_ratio (verify)" : "fleet.per_radio_ratio";
+    std::printf("%s: %d radios, %d failed, minimum %.2f s per radio; %.2f s with polling, swaps left out\n", name,
+                RADIOS, failed, minimum, loop / RADIOS);
+    Report(name, worst, "x", 1.05);
 }
 
 // Read-out requests as the read-out makes them, with the progress text.
@@ -283,7 +333,9 @@ int main(int argc, char** argv)
 {
     bool quick = false;
     bool soakOnly = false;
+    bool fleetOnly = false;
     for (int i = 1; i < argc; ++i) {
+        fleetOnly = fleetOnly || std::strcmp(argv[i], "--fleet") == 0;
         quick = quick || std::strcmp(argv[i], "--quick") == 0;
         soakOnly = soakOnly || std::strcmp(argv[i], "--soak") == 0;
     }
@@ -291,6 +343,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     BenchPresenter presenter;
+    if (fleetOnly) {
+        MeasureFleet(false);
+        MeasureFleet(true);
+        return 0;
+    }
     if (soakOnly) {
         MeasureSoak(SOAK_OPERATIONS);
         return 0;
@@ -299,6 +356,8 @@ int main(int argc, char** argv)
     MeasureRatio("link.read_ratio", [](const std::string& port) { RunReadOperation(port, nullptr); });
     MeasureRatio("link.write_ratio", [](const std::string& port) { RunWriteOperation(port, nullptr); });
     MeasureRatio("link.info_ratio", [](const std::string& port) { RunInfoOperation(port); });
+    MeasureFleet(false);
+    MeasureFleet(true);
     ReportWorstOfRuns("link.cpu_share", "%", 1.0, MeasureCpuShare);
     MeasureReadout(quick);
     MeasureNoResponse(presenter);

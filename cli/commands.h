@@ -14,6 +14,8 @@ struct CliOptions {
     bool verify = false;            // write: read the settings back and compare
     bool backupFirst = false;       // write: back up the board's settings first
     bool board = false;             // diff: compare with the board instead of a second file
+    int count = 0;                  // fleet: radios to program; 0 until stopped
+    std::string report;             // fleet: the CSV report's path; empty for none
 };
 
 int CommandRead(const CliOptions& options);
@@ -27,3 +29,4 @@ int CommandBackups(const CliOptions& options);
 int CommandDiff(const CliOptions& options);
 int CommandToText(const CliOptions& options);
 int CommandFromText(const CliOptions& options);
+int CommandFleet(const CliOptions& options);

@@ -38,6 +38,8 @@ const char* const HELP =
     "  diff A --board    show the settings that differ between data file A and the board\n"
     "  to-text FILE [OUT]    write the data file's settings as text (to OUT or the terminal)\n"
     "  from-text TEXT OUT    make the data file OUT from a text made by to-text\n"
+    "  fleet FILE        program radio after radio with the settings of FILE: waits for\n"
+    "                    each radio, writes it, reports it, waits until it is unplugged\n"
     "\n"
     "options:\n"
     "  --port COMn       the serial port (default: the port configured in the GUI)\n"
@@ -48,10 +50,13 @@ const char* const HELP =
     "  --backup-first    write: back up the board's settings before writing\n"
     "  --no-backup       read: keep no backup of the settings read\n"
     "  --board           diff: compare with the board's settings\n"
+    "  --count N         fleet: stop after N radios (default: until Ctrl+C)\n"
+    "  --report CSV      fleet: append one row per radio to the CSV file\n"
     "  --help            this text\n"
     "  --version         the program's version\n"
     "\n"
     "Exit status: 0 when the command succeeded, 1 when it failed, 2 for usage errors.\n"
+    "fleet: 0 when every radio was programmed, 1 otherwise.\n"
     "diff: 0 when equal, 1 when different, 2 on trouble.\n";
 
 int UsageError(const std::string& reason)
@@ -81,6 +86,7 @@ const CommandRow COMMANDS[] = {
     { "diff", 1, 2, false, false, &CommandDiff },
     { "to-text", 1, 2, false, false, &CommandToText },
     { "from-text", 2, 2, false, false, &CommandFromText },
+    { "fleet", 1, 1, false, true, &CommandFleet },
 };
 
 bool ValidPortName(const QString& name)
@@ -109,8 +115,10 @@ int main(int argc, char** argv)
     const QCommandLineOption backupFirstOption(QStringLiteral("backup-first"));
     const QCommandLineOption noBackupOption(QStringLiteral("no-backup"));
     const QCommandLineOption boardOption(QStringLiteral("board"));
+    const QCommandLineOption countOption(QStringLiteral("count"), QString(), QStringLiteral("N"));
+    const QCommandLineOption reportOption(QStringLiteral("report"), QString(), QStringLiteral("CSV"));
     parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption, verifyOption,
-                        backupFirstOption, noBackupOption, boardOption });
+                        backupFirstOption, noBackupOption, boardOption, countOption, reportOption });
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText().toStdString());
     if (parser.isSet(helpOption)) {
@@ -150,6 +158,12 @@ int main(int argc, char** argv)
         return UsageError("--port takes COM1, COM2, COM3 or COM4");
     if (parser.isSet(deviceOption) && parser.value(deviceOption).isEmpty())
         return UsageError("--device needs a path");
+    if ((parser.isSet(countOption) || parser.isSet(reportOption)) && name != "fleet")
+        return UsageError("--count and --report belong to fleet");
+    bool countValid = true;
+    const int count = parser.isSet(countOption) ? parser.value(countOption).toInt(&countValid) : 0;
+    if (!countValid || count < 0)
+        return UsageError("--count takes a number of radios");
 
     const bool needsPort = command->needsPort || board;
     SettingsPortResolver resolver;
@@ -167,6 +181,8 @@ int main(int argc, char** argv)
     options.verify = parser.isSet(verifyOption);
     options.backupFirst = parser.isSet(backupFirstOption);
     options.board = board;
+    options.count = count;
+    options.report = parser.value(reportOption).toStdString();
 
     CliPresenter presenter(parser.isSet(yesOption), stdin, stdout, stderr);
     CliHost host(IsTerminal(stderr) ? stderr : nullptr,

@@ -23,6 +23,11 @@ void SetMessagePresenter(IMessagePresenter* presenter)
     g_presenter = presenter ? presenter : &g_stderrPresenter;
 }
 
+IMessagePresenter* CurrentMessagePresenter()
+{
+    return g_presenter;
+}
+
 MsgAnswer PresentMessage(const MessageBoxRequest& request)
 {
     return g_presenter->Present(request);

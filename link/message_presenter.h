@@ -30,4 +30,7 @@ public:
 // writes the caption and text to standard error and answers with the default button.
 void SetMessagePresenter(IMessagePresenter* presenter);
 
+// The presenter installed now, so that one may stand in for it for a while.
+IMessagePresenter* CurrentMessagePresenter();
+
 MsgAnswer PresentMessage(const MessageBoxRequest& request);

@@ -41,6 +41,13 @@ bool ReadField(uint16_t address, int size, uint8_t* buffer, size_t bufferSize, s
 
 } // namespace
 
+bool ReadBoardRevisions(BoardInfo& info)
+{
+    uint8_t buffer[VERSION_SIZE + 1] = {};
+    return ReadField(HARDWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.hardware)
+        && ReadField(SOFTWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.software);
+}
+
 BoardInfo RunInfoOperation(const std::string& portName)
 {
     BoardInfo info;

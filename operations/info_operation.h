@@ -13,3 +13,8 @@ struct BoardInfo {
 };
 
 BoardInfo RunInfoOperation(const std::string& portName);
+
+// Reads the hardware revision and software version texts of the board attached
+// to the link (no course of its own); false when a read failed (its message has
+// been shown).
+bool ReadBoardRevisions(BoardInfo& info);

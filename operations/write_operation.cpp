@@ -7,6 +7,7 @@
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -42,10 +43,26 @@ WriteOutcome RunWriteOperation(const std::string& portName, const std::function<
     }
     if (course.StopBeforeNextRequest())
         return outcome;
+    if (options.identity) {
+        options.identity->type = BOARD_TYPE_TEXT;
+        if (!ReadBoardRevisions(*options.identity)) {
+            theRadioLink.ResetRadio();
+            ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
+            return outcome;
+        }
+        if (course.StopBeforeNextRequest())
+            return outcome;
+    }
     // The board's version is checked but never becomes the program's version.
     int32_t boardMajor = 0;
     int32_t boardMinor = 0;
-    if (!ReadCodeplugVersion(boardMajor, boardMinor)) {
+    const bool versionSupported = ReadCodeplugVersion(boardMajor, boardMinor);
+    if (options.identity && versionSupported) {
+        char version[16];
+        std::snprintf(version, sizeof(version), "%02d.%02d", static_cast<int>(boardMajor), static_cast<int>(boardMinor));
+        options.identity->codeplug = version;
+    }
+    if (!versionSupported) {
         theRadioLink.ResetRadio();
         ShowStatusText(MSG_ERROR, CodeplugVersionMessage(boardMajor, boardMinor));
         return outcome;

@@ -1,6 +1,8 @@
 // Write Option Board: the record's settings image is programmed into the board.
 #pragma once
 
+#include "operations/info_operation.h"
+
 #include <functional>
 #include <string>
 
@@ -20,6 +22,10 @@ struct WriteOptions {
     // before anything is written; false (the backup could not be kept) ends
     // the operation without writing.
     std::function<bool(int32_t major, int32_t minor, const uint8_t* image)> backupFirst;
+    // When given, the board's identity is kept here for a report: its type as
+    // identified, its hardware revision and software version (two short reads
+    // after the identification) and its codeplug version.
+    BoardInfo* identity = nullptr;
 };
 
 // Asks for confirmation, then writes over the named port. `onWritten` runs just

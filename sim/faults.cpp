@@ -85,6 +85,14 @@ std::optional<FaultRule> ParseFault(const std::string& text, std::string& error)
 {
     FaultRule rule;
     std::string kind = text;
+    const size_t slash = kind.rfind('/');
+    if (slash != std::string::npos) {
+        if (!ParseNumber(kind.substr(slash + 1), rule.radio) || rule.radio < 1) {
+            error = "bad fleet radio number in '" + text + "'";
+            return std::nullopt;
+        }
+        kind.erase(slash);
+    }
     const size_t at = kind.find('@');
     if (at != std::string::npos) {
         if (!ParseTarget(kind.substr(at + 1), rule)) {
@@ -114,6 +122,8 @@ std::optional<FaultRule> ParseFault(const std::string& text, std::string& error)
 bool FaultHits(const FaultRule& rule, const Request& request)
 {
     const bool board = request.boardNumber > 0;
+    if (rule.radio != 0 && rule.radio != request.radio)
+        return false;
     switch (rule.target) {
     case TargetKind::Any: return true;
     case TargetKind::Reset: return request.kind == RequestKind::Reset;
@@ -140,6 +150,7 @@ std::string FaultHelp()
     for (const Named& named : kTargetNames)
         help += std::string(" ") + named.name;
     help += " read:ADDR #FRAME board#N\n";
+    help += "  /RADIO at the end: only that radio of a fleet (from 1)\n";
     return help;
 }
 

@@ -17,6 +17,7 @@ struct Request {
     int count = 0;       // bytes asked for by a read, or carried by a write
     int frameNumber = 0; // 1 for the first frame since start
     int boardNumber = 0; // 1 for the first board message since start; 0 for radio commands
+    int radio = 0;       // the fleet radio that received it, from 1; 0 without a fleet
 };
 
 enum class FaultKind {
@@ -47,9 +48,11 @@ struct FaultRule {
     int value = 0;
     TargetKind target = TargetKind::Any;
     int targetValue = 0;
+    int radio = 0; // only this fleet radio (from 1) shows the fault; 0 every radio
 };
 
-// Parses "KIND[=N][@TARGET]", for example "nak@info", "reply-count=20@read",
+// Parses "KIND[=N][@TARGET][/RADIO]", for example "write-refused@write/2" (only
+// the second radio of a fleet), "nak@info", "reply-count=20@read",
 // "bad-checksum@#3", "silent-board@board#2", "silent-radio@read:0x1000".
 std::optional<FaultRule> ParseFault(const std::string& text, std::string& error);
 bool FaultHits(const FaultRule& rule, const Request& request);

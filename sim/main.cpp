@@ -41,7 +41,11 @@ void Usage(std::FILE* out)
         "  --radio-info TEXT      text of the radio information answer\n"
         "  --bad-image-checksum   the settings image's checksum does not match it\n"
         "  --pull-after N         the cable is pulled after N board requests: silence from then on\n"
-        "  --fault KIND[=N][@TARGET]   inject a fault; may be given more than once\n"
+        "  --fault KIND[=N][@TARGET][/RADIO]   inject a fault; may be given more than once\n"
+        "  --fleet N              N radios one after the other: after the reset that ends a\n"
+        "                         board write the radio is unplugged, then the next answers,\n"
+        "                         with its number in its radio information and a fresh board\n"
+        "  --swap-ms MS           how long a fleet's radio stays unplugged (default 3000)\n"
         "  shortcuts: --silent-radio --silent-board --nak --not-supported --unexpected\n"
         "             --bad-frame-checksum --incomplete --too-long --cal-start-refused\n"
         "             --cal-check-fails (each the fault of that name for every request)\n"
@@ -65,6 +69,7 @@ bool AddFault(sim::SimConfig& config, const std::string& text)
 enum Option {
     OPT_LINK = 256, OPT_STATE, OPT_LOG, OPT_TIMING, OPT_DELAY, OPT_TYPE, OPT_HARDWARE, OPT_SOFTWARE,
     OPT_CODEPLUG, OPT_REMARKS, OPT_RADIO_INFO, OPT_BAD_IMAGE, OPT_PULL, OPT_FAULT, OPT_SHORTCUT, OPT_HELP,
+    OPT_FLEET, OPT_SWAP,
 };
 
 } // namespace
@@ -89,6 +94,8 @@ int main(int argc, char** argv)
         { "bad-image-checksum", no_argument, nullptr, OPT_BAD_IMAGE },
         { "pull-after", required_argument, nullptr, OPT_PULL },
         { "fault", required_argument, nullptr, OPT_FAULT },
+        { "fleet", required_argument, nullptr, OPT_FLEET },
+        { "swap-ms", required_argument, nullptr, OPT_SWAP },
         { "silent-radio", no_argument, nullptr, OPT_SHORTCUT },
         { "silent-board", no_argument, nullptr, OPT_SHORTCUT },
         { "nak", no_argument, nullptr, OPT_SHORTCUT },
@@ -131,6 +138,8 @@ int main(int argc, char** argv)
                 return 2;
             break;
         }
+        case OPT_FLEET: config.radio.fleetSize = std::atoi(optarg); break;
+        case OPT_SWAP: config.server.swapMs = std::atoi(optarg); break;
         case OPT_HELP: Usage(stdout); return 0;
         default: Usage(stderr); return 2;
         }

@@ -38,8 +38,16 @@ bool SetNonBlocking(int fd)
 } // namespace
 
 PtyServer::PtyServer(RadioModel& radio, BoardMemory& memory, ServerOptions options)
-    : m_radio(radio), m_memory(memory), m_options(std::move(options)), m_start(Clock::now())
+    : m_radio(radio), m_memory(memory), m_options(std::move(options)), m_start(Clock::now()),
+      m_freshMemory(memory.Bytes())
 {
+}
+
+std::vector<BoardMemory::Image> PtyServer::FleetMemories() const
+{
+    std::vector<BoardMemory::Image> memories = m_fleetDone;
+    memories.push_back(m_memory.Bytes());
+    return memories;
 }
 
 PtyServer::~PtyServer()
@@ -152,6 +160,8 @@ void PtyServer::FeedDueInput(Clock::time_point now)
 void PtyServer::HandleFrame(const WireFrame& frame, const std::vector<Clock::time_point>& arrivals)
 {
     std::lock_guard<std::mutex> guard(m_mutex);
+    if (arrivals.back() < m_unpluggedUntil)
+        return; // no radio on the cable
     const RadioResponse response = m_radio.OnFrame(frame);
     Log(frame, m_radio.LastRequest());
     if (response.memoryChanged && !m_options.statePath.empty()) {
@@ -169,6 +179,14 @@ void PtyServer::HandleFrame(const WireFrame& frame, const std::vector<Clock::tim
     m_traffic.replyBytesOut += response.reply.size();
     for (uint8_t byte : response.reply)
         Schedule(byte, replyAt);
+    if (response.endsWrite && m_radio.Settings().fleetSize > 0) {
+        // Unplugged once the acknowledgement is out; the next radio has a fresh board.
+        m_unpluggedUntil = m_outputFree + std::chrono::milliseconds(m_options.swapMs);
+        m_fleetDone.push_back(m_memory.Bytes());
+        for (size_t i = 0; i < m_freshMemory.size(); ++i)
+            m_memory.Put(i, m_freshMemory[i]);
+        m_radio.NextRadio();
+    }
 }
 
 void PtyServer::WriteDueOutput(Clock::time_point now)

@@ -20,6 +20,7 @@ struct ServerOptions {
     int answerDelayMs = 0;   // the radio's thinking time before it acknowledges
     std::string statePath;   // board memory saved here after every write
     std::string logPath;     // one line per frame received
+    int swapMs = 3000;       // a fleet's radio stays unplugged (silent) this long after its write
 };
 
 // Time one byte takes on the line at 9600 baud with start and stop bit.
@@ -51,6 +52,8 @@ public:
         uint64_t replyBytesOut = 0;
     };
     Traffic GetTraffic() const { return m_traffic; }
+    // The board memories of the fleet's radios so far, the connected one last. Read under Lock().
+    std::vector<BoardMemory::Image> FleetMemories() const;
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -85,6 +88,11 @@ private:
     Clock::time_point m_lastArrival;
     Clock::time_point m_outputFree;
     Traffic m_traffic;
+    // The fleet: every radio starts with the memory the first one had; while
+    // one is swapped for the next, frames go unanswered.
+    BoardMemory::Image m_freshMemory;
+    std::vector<BoardMemory::Image> m_fleetDone;
+    Clock::time_point m_unpluggedUntil;
 };
 
 } // namespace sim

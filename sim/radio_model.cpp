@@ -1,5 +1,6 @@
 #include "sim/radio_model.h"
 
+#include <string>
 #include <utility>
 
 namespace sim {
@@ -34,8 +35,17 @@ Bytes Spoil(Bytes frame, const std::vector<FaultRule>& faults)
 } // namespace
 
 RadioModel::RadioModel(BoardMemory& memory, RadioSettings settings)
-    : m_board(memory, settings.boardType), m_settings(std::move(settings))
+    : m_board(memory, settings.boardType), m_settings(std::move(settings)), m_radioInfo(m_settings.radioInfo)
 {
+    if (m_settings.fleetSize > 0)
+        NextRadio();
+}
+
+void RadioModel::NextRadio()
+{
+    ++m_radioNumber;
+    m_settings.radioInfo = m_radioInfo + " #" + std::to_string(m_radioNumber);
+    m_wroteSinceReset = false;
 }
 
 std::vector<FaultRule> RadioModel::FaultsFor(const Request& request) const
@@ -64,8 +74,13 @@ RadioResponse RadioModel::OnFrame(const WireFrame& frame)
         request.count = board.count;
         request.boardNumber = ++m_boardMessages;
     }
+    request.radio = m_radioNumber;
     m_last = request;
     m_history.push_back(request);
+
+    // The fleet is done: nobody answers any more.
+    if (m_settings.fleetSize > 0 && m_radioNumber > m_settings.fleetSize)
+        return response;
 
     // Once the cable is pulled nothing comes back, not even the echo.
     if (m_settings.pullAfterBoardRequests >= 0 && m_boardMessages > m_settings.pullAfterBoardRequests)
@@ -98,8 +113,13 @@ RadioResponse RadioModel::OnFrame(const WireFrame& frame)
     }
 
     response.reply = ShortFrame(RADIO_OP_ACK);
-    if (request.kind == RequestKind::Reset)
+    if (request.kind == RequestKind::BoardWrite)
+        m_wroteSinceReset = true;
+    if (request.kind == RequestKind::Reset) {
+        response.endsWrite = m_wroteSinceReset;
+        m_wroteSinceReset = false;
         return response; // the acknowledgement is the whole answer
+    }
 
     Bytes answer;
     if (Has(faults, FaultKind::SilentBoard)) {

@@ -29,6 +29,7 @@ struct RadioSettings {
     std::string boardType = "Vigilon"; // what the board's identification answers
     std::vector<FaultRule> faults;
     int pullAfterBoardRequests = -1; // the cable is pulled after this many board requests; -1 never
+    int fleetSize = 0; // radios of a fleet, one after the other, each numbered in its radio information; 0: one radio
 };
 
 struct RadioResponse {
@@ -36,6 +37,7 @@ struct RadioResponse {
     Bytes echoBytes;       // the echo, normally the frame as received
     Bytes reply;           // acknowledgement and answer, sent after the echo
     bool memoryChanged = false;
+    bool endsWrite = false; // a reset after a board write: in a fleet, this radio is then unplugged
 };
 
 class RadioModel {
@@ -47,6 +49,9 @@ public:
     const std::vector<Request>& History() const { return m_history; }
     int FramesReceived() const { return m_frames; }
     const RadioSettings& Settings() const { return m_settings; }
+    // The fleet's next radio is connected; past the last one the line stays silent.
+    void NextRadio();
+    int RadioNumber() const { return m_radioNumber; }
 
 private:
     std::vector<FaultRule> FaultsFor(const Request& request) const;
@@ -56,6 +61,9 @@ private:
     std::vector<Request> m_history;
     int m_frames = 0;
     int m_boardMessages = 0;
+    std::string m_radioInfo;  // without the fleet number
+    int m_radioNumber = 0;    // from 1 in a fleet
+    bool m_wroteSinceReset = false;
 };
 
 } // namespace sim

@@ -84,6 +84,12 @@ PtyServer::Traffic SimulatedRadio::Traffic()
     return m_server->GetTraffic();
 }
 
+std::vector<BoardMemory::Image> SimulatedRadio::FleetMemories()
+{
+    std::lock_guard<std::mutex> guard(m_server->Lock());
+    return m_server->FleetMemories();
+}
+
 std::vector<Request> SimulatedRadio::History()
 {
     std::lock_guard<std::mutex> guard(m_server->Lock());

@@ -44,6 +44,8 @@ public:
     int FramesReceived();
     std::vector<Request> History();
     PtyServer::Traffic Traffic();
+    // Each fleet radio's board memory so far, the connected one last.
+    std::vector<BoardMemory::Image> FleetMemories();
 
 private:
     SimConfig m_config;

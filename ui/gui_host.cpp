@@ -74,6 +74,12 @@ void GuiHost::Idle()
     QCoreApplication::processEvents(m_gate ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
+void GuiHost::SetOpenWindow(QWidget* window)
+{
+    if (m_gate)
+        m_gate->SetOpenWindow(window);
+}
+
 void GuiHost::BeginProgress(int maximum)
 {
     EndProgress();

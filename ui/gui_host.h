@@ -33,6 +33,8 @@ public:
     // What the status bar says while the next operation works.
     void SetActivity(const QString& text) { m_activity = text; }
     CReadCalProgressDialog* Progress() const { return m_progress; }
+    // A window of the running operation that keeps taking input (the fleet's dialog).
+    void SetOpenWindow(QWidget* window);
     // Whether a board operation holds the radio right now.
     bool Busy() const { return m_busy > 0; }
 

@@ -1,6 +1,8 @@
 #include "ui/vigilon_oss_app.h"
 
 #include "board/modified_sink.h"
+#include "board/option_board_data.h"
+#include "board/settings_snapshot.h"
 #include "link/port_resolver.h"
 #include "link/status_message.h"
 #include "operations/operation_course.h"
@@ -13,6 +15,7 @@
 #include "ui/edit_data_dialog.h"
 #include "ui/document_manager.h"
 #include "ui/file_dialogs.h"
+#include "ui/fleet_dialog.h"
 #include "ui/help_window.h"
 #include "ui/main_frame.h"
 #include "board/settings_snapshot.h"
@@ -255,6 +258,7 @@ void CVigilonOssApp::OnCommand(int id)
         info.DoModal();
         break;
     }
+    case ID_BOARD_FLEET: OnBoardFleet(); break;
     case ID_BOARD_CALIBRATE: {
         CCalibrateDialog calibrate(m_frame.get(), m_nSerialPort);
         calibrate.DoModal();
@@ -274,4 +278,32 @@ void CVigilonOssApp::OnCommand(int id)
         break; // context help and pane switching: taken, nothing to do
     }
     UpdateCommandUI();
+}
+
+void CVigilonOssApp::OnBoardFleet()
+{
+    // A chosen data file stands in for the document's settings during a run;
+    // the document neither sees it nor counts it as a change.
+    SettingsSnapshot document;
+    bool swapped = false;
+    const auto useSettings = [&](const QString& file) {
+        if (file.isEmpty()) {
+            if (!m_doc->dataLoaded)
+                ShowStatusMessage(MSG_ERROR, IDS_FLEET_NO_SETTINGS);
+            return m_doc->dataLoaded;
+        }
+        document = TakeSnapshot();
+        swapped = true;
+        SetModifiedSink(nullptr);
+        return theOptionBoardData.LoadFromFile(file.toStdString());
+    };
+    const auto restore = [&] {
+        if (!swapped)
+            return;
+        ApplySnapshot(document);
+        SetModifiedSink(m_doc.get());
+        swapped = false;
+    };
+    CFleetDialog fleet(m_frame.get(), m_host, PortNameForIndex(m_nSerialPort), useSettings, restore);
+    fleet.exec();
 }

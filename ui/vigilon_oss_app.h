@@ -50,6 +50,7 @@ private:
     void OnFileOpen();
     void OnFileOpenBackup();
     void OnFileCompare();
+    void OnBoardFleet();
 
     GuiPresenter m_presenter;
     GuiHost m_host;

@@ -336,6 +336,114 @@ TEST(Cli, InterruptDuringTheReadOutResetsTheRadioAndLeavesNoFile)
     EXPECT_EQ(requests.back(), "reset");
 }
 
+// A data file whose settings differ from a fresh board's (clock shift on).
+std::vector<uint8_t> FleetSettings(CliBench& bench, const std::string& file)
+{
+    std::vector<uint8_t> bytes = { 0x01, 0x00 };
+    std::vector<uint8_t> image = DefaultImage();
+    image[23] = 1;
+    for (uint8_t byte : WithChecksum(image))
+        bytes.push_back(byte);
+    WriteBytes(bench.folder.Path(file), bytes);
+    return bytes;
+}
+
+std::vector<std::string> Lines(const std::string& text, const std::string& end = "\n")
+{
+    std::vector<std::string> lines;
+    for (size_t at = 0; at < text.size();) {
+        const size_t next = text.find(end, at);
+        lines.push_back(text.substr(at, next - at));
+        at = next == std::string::npos ? text.size() : next + end.size();
+    }
+    return lines;
+}
+
+std::string ReportText(const std::string& path)
+{
+    const std::vector<uint8_t> bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+const std::string STOPPED = "Stopped before the operation was complete; the radio has been reset.";
+const std::string FLEET_HEADER = "Time (UTC),Port,Radio Information,Option Board Type,Hardware Revision,"
+                                 "Software Version,Codeplug Version,Result,Reason,Seconds";
+
+TEST(Cli, FleetProgramsRadioAfterRadioAndReportsTheOneThatFailed)
+{
+    CliBench bench({ "--fleet", "3", "--swap-ms", "1200", "--fault", "write-refused/2" });
+    const std::vector<uint8_t> file = FleetSettings(bench, "fleet.vgd");
+    const std::string report = bench.folder.Path("report.csv");
+    const auto started = std::chrono::steady_clock::now();
+    const ProgramResult result =
+        bench.Run({ "--yes", "fleet", bench.folder.Path("fleet.vgd"), "--count", "3", "--report", report });
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.err, "");
+    const std::vector<std::string> out = Lines(result.out);
+    ASSERT_EQ(out.size(), 12u) << result.out;
+    EXPECT_EQ(out[0], "Radio 1: waiting for a radio on " + bench.device + "...");
+    EXPECT_EQ(out[1], "Radio 1: programming SR-9 R02.10 #1...");
+    EXPECT_EQ(out[2].rfind("Radio 1: SR-9 R02.10 #1: OK (", 0), 0u) << out[2];
+    EXPECT_EQ(out[3], "Connect the next radio.");
+    EXPECT_EQ(out[6].rfind("Radio 2: SR-9 R02.10 #2: Failed: " + WRITE_FAILED + " (", 0), 0u) << out[6];
+    EXPECT_EQ(out[10].rfind("Radio 3: SR-9 R02.10 #3: OK (", 0), 0u) << out[10];
+    EXPECT_EQ(out[11], "2 radios programmed, 1 failed.");
+    // Three writes and a swap of 1.2 s between radios, polled about once a second.
+    EXPECT_LT(seconds, 14.0);
+
+    const std::vector<std::string> rows = Lines(ReportText(report), "\r\n");
+    ASSERT_EQ(rows.size(), 4u) << ReportText(report);
+    EXPECT_EQ(rows[0], FLEET_HEADER);
+    const std::string identity = "Vigilon,HW 2.1,FW 1.04.2,01.00,";
+    for (int radio = 1; radio <= 3; ++radio) {
+        const std::string& row = rows[static_cast<size_t>(radio)];
+        const std::string middle = "," + bench.device + ",SR-9 R02.10 #" + std::to_string(radio) + "," + identity
+                                 + (radio == 2 ? "Failed," + WRITE_FAILED + "," : "OK,,");
+        EXPECT_EQ(row.size(), 20u + middle.size() + 3u) << row; // "2026-12-08T02:36:43Z" ... "1.6"
+        EXPECT_EQ(row.find(middle), 20u) << row;
+        EXPECT_EQ(row[19], 'Z') << row;
+    }
+    // The third radio was written with the file's settings and reset.
+    const std::vector<std::string> requests = bench.Requests();
+    const std::vector<std::string> lastCourse = { "info", "info", "identify", "read 0x0030/16", "read 0x0040/16",
+                                                  "read 0x0050/16", "write 0x1000/24", "reset" };
+    ASSERT_EQ(requests.size(), 24u);
+    EXPECT_EQ(std::vector<std::string>(requests.end() - 8, requests.end()), lastCourse);
+    std::string image;
+    for (size_t i = 2; i < file.size(); ++i) {
+        char hex[4];
+        std::snprintf(hex, sizeof(hex), " %02X", file[i]);
+        image += hex;
+    }
+    const std::vector<std::string> frames = Lines(ReportText(bench.log));
+    EXPECT_NE(frames[frames.size() - 2].find("write 0x1000/24: FF 2F 00 1E 44 1B 10 00" + image), std::string::npos)
+        << frames[frames.size() - 2];
+}
+
+TEST(Cli, InterruptDuringAFleetRunResetsTheRadioAndCompletesTheReport)
+{
+    CliBench bench({ "--fleet", "3", "--swap-ms", "1200" });
+    FleetSettings(bench, "fleet.vgd");
+    const std::string report = bench.folder.Path("report.csv");
+    // Stopped once the second radio has been identified.
+    const ProgramResult result = bench.Run({ "--yes", "fleet", bench.folder.Path("fleet.vgd"), "--report", report },
+                                           std::string(), [&] { return bench.Requests().size() >= 11; });
+    EXPECT_EQ(result.status, 1);
+    const std::vector<std::string> out = Lines(result.out);
+    ASSERT_GE(out.size(), 2u);
+    EXPECT_EQ(out[out.size() - 2].rfind("Radio 2: SR-9 R02.10 #2: Failed: " + STOPPED, 0), 0u) << result.out;
+    EXPECT_EQ(out.back(), "1 radios programmed, 1 failed.");
+    const std::vector<std::string> rows = Lines(ReportText(report), "\r\n");
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_NE(rows[2].find(",Failed," + STOPPED + ","), std::string::npos) << rows[2];
+    const std::vector<std::string> requests = bench.Requests();
+    ASSERT_GE(requests.size(), 12u);
+    EXPECT_LE(requests.size(), 13u) << "nothing after the request in flight but the reset";
+    EXPECT_EQ(requests.back(), "reset");
+    EXPECT_EQ(std::count(requests.begin() + 8, requests.end(), "write 0x1000/24"), 0);
+}
+
 TEST(Cli, ShowPrintsAFilesSettingsWithLabelsAndUnits)
 {
     CliBench bench;

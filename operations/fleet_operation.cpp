@@ -1,0 +1,163 @@
+#include "operations/fleet_operation.h"
+
+#include "link/clock.h"
+#include "link/message_presenter.h"
+#include "link/port_hint.h"
+#include "link/radio_link.h"
+#include "link/serial_port.h"
+#include "link/status_message.h"
+#include "link/string_table.h"
+#include "operations/stop_request.h"
+#include "operations/write_operation.h"
+#include "resources/string_ids.h"
+
+#include <algorithm>
+#include <ctime>
+
+namespace {
+
+// Stands in for the front end's presenter while the loop runs: polls show
+// nothing, and a radio's first error becomes its row's reason instead of a box
+// that would hold the line up.
+class ReasonKeeper : public IMessagePresenter {
+public:
+    ReasonKeeper() : m_previous(CurrentMessagePresenter()) { SetMessagePresenter(this); }
+    ~ReasonKeeper() override { SetMessagePresenter(m_previous); }
+    ReasonKeeper(const ReasonKeeper&) = delete;
+    ReasonKeeper& operator=(const ReasonKeeper&) = delete;
+
+    MsgAnswer Present(const MessageBoxRequest& request) override
+    {
+        if (request.kind != MSG_INFO && reason.empty())
+            reason = request.text;
+        return request.defaultButton;
+    }
+    // Shows a message through the front end's presenter after all.
+    void PassOn(const std::function<void()>& show)
+    {
+        SetMessagePresenter(m_previous);
+        show();
+        SetMessagePresenter(this);
+    }
+
+    std::string reason;
+
+private:
+    IMessagePresenter* m_previous;
+};
+
+enum class Line { Answered, Silent, NoPort };
+
+// One quiet radio information request on a port opened for it alone. When the
+// port does not open, `hint` says what to do about it.
+Line Poll(const std::string& portName, std::string& radioInfo, std::string& hint)
+{
+    CSerialPort port;
+    if (!port.Open(portName.c_str())) {
+        port.Close();
+        hint = PortOpenHint(portName, port.Device(), port.LastOpenFailure());
+        return Line::NoPort;
+    }
+    theRadioLink.m_pPort = &port;
+    char text[RADIO_INFO_TEXT_SIZE] = {};
+    int length = 0;
+    const bool answered = theRadioLink.ReadRadioInfo(text, 0, length, true);
+    theRadioLink.m_nStatus = LINK_OK;
+    theRadioLink.m_pPort = nullptr;
+    port.Close();
+    radioInfo.assign(text, static_cast<size_t>(std::max(0, length)));
+    return answered ? Line::Answered : Line::Silent;
+}
+
+// Waits until `deadlineMs` on the clock or a stop request; false on the stop.
+bool WaitUntilOrStop(int64_t deadlineMs)
+{
+    constexpr int64_t STOP_CHECK_MS = 50;
+    while (!StopRequested()) {
+        const int64_t now = ClockNowMs();
+        if (now >= deadlineMs)
+            return true;
+        ClockWaitUntil(std::min(deadlineMs, now + STOP_CHECK_MS));
+    }
+    return false;
+}
+
+// Polls about once a second until the line is as wanted (a radio answers, or
+// nothing does); false on a stop request.
+bool PollUntil(const std::string& portName, bool wantAnswer, std::string& radioInfo, ReasonKeeper& keeper,
+               bool& portReported)
+{
+    for (;;) {
+        if (StopRequested())
+            return false;
+        const int64_t started = ClockNowMs();
+        std::string hint;
+        const Line line = Poll(portName, radioInfo, hint);
+        if (line == Line::NoPort && !portReported) {
+            portReported = true;
+            keeper.PassOn([&] { ShowPortOpenFailed(portName, hint); });
+        }
+        if (line != Line::NoPort)
+            portReported = false; // a later outage is reported again
+        if ((line == Line::Answered) == wantAnswer)
+            return true;
+        if (!WaitUntilOrStop(started + FLEET_POLL_MS))
+            return false;
+    }
+}
+
+std::string UtcNow()
+{
+    // The loop runs on one thread, so the library's shared result is safe here.
+    const std::time_t now = std::time(nullptr);
+    const std::tm* utc = std::gmtime(&now);
+    char text[32] = {};
+    if (utc)
+        std::strftime(text, sizeof(text), "%Y-%m-%dT%H:%M:%SZ", utc);
+    return text;
+}
+
+} // namespace
+
+FleetOutcome RunFleetOperation(const std::string& portName, const FleetOptions& options)
+{
+    FleetOutcome outcome;
+    ReasonKeeper keeper;
+    bool portReported = false;
+    const auto stage = [&](FleetStage what, int radio, const std::string& text) {
+        if (options.onStage)
+            options.onStage(what, radio, text);
+    };
+    for (int radio = 1; options.count <= 0 || radio <= options.count; ++radio) {
+        stage(FleetStage::WaitingForRadio, radio, FormatString(IDS_FLEET_WAITING, radio, portName.c_str()));
+        FleetRow row;
+        row.port = portName;
+        if (!PollUntil(portName, true, row.radioInfo, keeper, portReported))
+            break;
+        const int64_t found = ClockNowMs();
+        row.time = UtcNow();
+        stage(FleetStage::Programming, radio, FormatString(IDS_FLEET_PROGRAMMING, radio, row.radioInfo.c_str()));
+
+        keeper.reason.clear();
+        WriteOptions write;
+        write.ask = false;
+        write.verify = options.verify;
+        write.identity = &row.board;
+        row.ok = RunWriteOperation(portName, nullptr, write).written;
+        if (!row.ok)
+            row.reason = StopRequested() ? LoadString(IDS_STOPPED) : keeper.reason;
+        row.seconds = static_cast<double>(ClockNowMs() - found) / 1000.0;
+        ++(row.ok ? outcome.programmed : outcome.failed);
+        if (options.onRow)
+            options.onRow(row);
+
+        if (StopRequested() || radio == options.count)
+            break;
+        stage(FleetStage::ConnectNext, radio, LoadString(IDS_FLEET_CONNECT_NEXT));
+        std::string ignored;
+        if (!PollUntil(portName, false, ignored, keeper, portReported))
+            break;
+    }
+    outcome.stopped = StopRequested();
+    return outcome;
+}

@@ -1,0 +1,44 @@
+// Programming a fleet of radios with one settings record: wait for a radio to
+// answer, write it (and verify it when asked), report it, wait until it is
+// unplugged, and so on until enough radios are done or a stop is requested.
+#pragma once
+
+#include "operations/info_operation.h"
+
+#include <functional>
+#include <string>
+
+// One radio done, as the report shows it.
+struct FleetRow {
+    std::string time; // UTC, "2026-12-08T02:35:00Z", when the radio was found
+    std::string port;
+    std::string radioInfo; // the radio's answer to the radio information request
+    BoardInfo board;       // type, hardware, software and codeplug (remarks unused)
+    bool ok = false;
+    std::string reason; // why it failed: the first error shown, or the stop
+    double seconds = 0; // from finding the radio to its row
+};
+
+// What the loop does now, for the front end to say.
+enum class FleetStage { WaitingForRadio, Programming, ConnectNext };
+
+struct FleetOptions {
+    int count = 0; // radios to program; 0: until a stop is requested
+    bool verify = false;
+    std::function<void(const FleetRow&)> onRow; // each row as soon as it is made
+    std::function<void(FleetStage stage, int radio, const std::string& text)> onStage;
+};
+
+struct FleetOutcome {
+    int programmed = 0;
+    int failed = 0;
+    bool stopped = false;
+};
+
+// Runs the loop on the named port with the settings record's image. Polls
+// quietly (no message per poll); a port that does not open is reported once
+// per outage and tried again. Nothing is asked: the caller confirms the run.
+FleetOutcome RunFleetOperation(const std::string& portName, const FleetOptions& options);
+
+// The wait between two polls of the line, from the start of one to the next.
+constexpr int FLEET_POLL_MS = 1000;
