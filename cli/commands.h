@@ -27,3 +27,4 @@ int CommandBackups(const CliOptions& options);
 int CommandDiff(const CliOptions& options);
 int CommandToText(const CliOptions& options);
 int CommandFromText(const CliOptions& options);
+int CommandCalibrationStats(const CliOptions& options);
