@@ -7,6 +7,14 @@
 
 namespace {
 
+bool Run(QFileDialog& dialog, QString& path)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().first();
+    return true;
+}
+
 // "All files (*.*)" means every file; outside Windows not every name has a dot.
 QString AllFilesFilter(int id)
 {
@@ -48,20 +56,21 @@ public:
         return Run(dialog, path);
     }
 
-private:
-    static bool Run(QFileDialog& dialog, QString& path)
-    {
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return false;
-        path = dialog.selectedFiles().first();
-        return true;
-    }
 };
 
 PlatformFileDialogs g_platformDialogs;
 IFileDialogs* g_dialogs = &g_platformDialogs;
 
 } // namespace
+
+bool IFileDialogs::OpenCalibrationFile(QWidget* parent, QString& path)
+{
+    QFileDialog dialog(parent, QString(), QStringLiteral("."));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters({ UiText(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
+    return Run(dialog, path);
+}
 
 void SetFileDialogs(IFileDialogs* dialogs)
 {

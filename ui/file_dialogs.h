@@ -16,6 +16,9 @@ public:
     virtual bool SaveDataFileAs(QWidget* parent, const QString& proposed, QString& path) = 0;
     // Where to save the calibration data export; false when cancelled.
     virtual bool SaveCalibrationFile(QWidget* parent, QString& path) = 0;
+    // An exported calibration data file to look at; false when cancelled. The
+    // platform's dialog unless overridden.
+    virtual bool OpenCalibrationFile(QWidget* parent, QString& path);
 };
 
 // Installs the dialogs used from now on; nullptr restores the platform's.
