@@ -77,7 +77,7 @@ void CReadCalDataDialog::OnOK()
     const ReadoutOutcome outcome = RunCalibrationReadout(PortNameForIndex(m_portIndex));
     if (outcome.result == ReadoutResult::Stopped)
         ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE));
-    // What was saved is shown at once, to be judged before the radio goes back.
+    // The export just saved is plotted at once, with its figures.
     if (outcome.result == ReadoutResult::Exported)
         CCalibrationPlotWindow::Open(parentWidget(), QString::fromStdString(outcome.path));
 }

@@ -7,14 +7,6 @@
 
 namespace {
 
-bool Run(QFileDialog& dialog, QString& path)
-{
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    path = dialog.selectedFiles().first();
-    return true;
-}
-
 // "All files (*.*)" means every file; outside Windows not every name has a dot.
 QString AllFilesFilter(int id)
 {
@@ -56,6 +48,14 @@ public:
         return Run(dialog, path);
     }
 
+private:
+    static bool Run(QFileDialog& dialog, QString& path)
+    {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        path = dialog.selectedFiles().first();
+        return true;
+    }
 };
 
 PlatformFileDialogs g_platformDialogs;
@@ -69,7 +69,10 @@ bool IFileDialogs::OpenCalibrationFile(QWidget* parent, QString& path)
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters({ UiText(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
-    return Run(dialog, path);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().first();
+    return true;
 }
 
 void SetFileDialogs(IFileDialogs* dialogs)
