@@ -9,6 +9,7 @@
 #include "frontend/backups.h"
 #include "link/port_probe.h"
 #include "link/string_table.h"
+#include "operations/calibration_file.h"
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
 #include "operations/read_operation.h"
@@ -210,4 +211,16 @@ int CommandFromText(const CliOptions& options)
     }
     ApplySnapshot(snapshot);
     return theOptionBoardData.SaveToFile(options.files[1]) ? 0 : 1;
+}
+
+int CommandCalibrationStats(const CliOptions& options)
+{
+    const CalibrationFile file = LoadCalibrationFile(options.files[0]);
+    if (!file.error.empty()) {
+        std::fprintf(stderr, "Error: %s\n", file.error.c_str());
+        return 1;
+    }
+    for (int column = 0; column < 2; ++column)
+        std::fprintf(stdout, "%s\n", CalibrationColumnFigures(file, column).c_str());
+    return Done(stdout);
 }

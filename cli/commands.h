@@ -30,3 +30,4 @@ int CommandDiff(const CliOptions& options);
 int CommandToText(const CliOptions& options);
 int CommandFromText(const CliOptions& options);
 int CommandFleet(const CliOptions& options);
+int CommandCalibrationStats(const CliOptions& options);

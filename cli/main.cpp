@@ -31,6 +31,8 @@ const char* const HELP =
     "  info              show the board's type, revisions, codeplug version and remarks\n"
     "  calibrate         calibrate the accelerometer (needs --lab)\n"
     "  read-cal FILE     export the board's calibration data to FILE (needs --lab)\n"
+    "  cal-stats FILE    check an exported calibration data file, print each column's\n"
+    "                    minimum, maximum and mean\n"
     "  show FILE         show the settings kept in the data file FILE\n"
     "  ports             list the serial ports COM1..COM4 present, with their devices\n"
     "  backups           list the backups of board settings, newest first\n"
@@ -87,6 +89,7 @@ const CommandRow COMMANDS[] = {
     { "to-text", 1, 2, false, false, &CommandToText },
     { "from-text", 2, 2, false, false, &CommandFromText },
     { "fleet", 1, 1, false, true, &CommandFleet },
+    { "cal-stats", 1, 1, false, false, &CommandCalibrationStats },
 };
 
 bool ValidPortName(const QString& name)

@@ -14,6 +14,7 @@ const MenuRow MAIN_MENU[] = {
     { MenuRowKind::Item, ID_FILE_READ, "&Read Option Board\tCtrl+R" },
     { MenuRowKind::Item, ID_FILE_WRITE, "&Write Option Board\tCtrl+W" },
     { MenuRowKind::Item, ID_FILE_READ_CAL, "Read &Calibration Data" },
+    { MenuRowKind::Item, ID_FILE_VIEW_CAL, "&View Calibration Data..." },
     { MenuRowKind::Separator, 0, nullptr },
     { MenuRowKind::RecentFiles, ID_FILE_MRU_FIRST, "Recent files" },
     { MenuRowKind::Separator, 0, nullptr },
@@ -71,5 +72,5 @@ const ToolbarRow TOOLBAR[] = {
 };
 const int TOOLBAR_ROWS = sizeof(TOOLBAR) / sizeof(TOOLBAR[0]);
 
-const int LAB_MODE_COMMANDS[] = { ID_BOARD_CALIBRATE, ID_FILE_READ_CAL };
+const int LAB_MODE_COMMANDS[] = { ID_BOARD_CALIBRATE, ID_FILE_READ_CAL, ID_FILE_VIEW_CAL };
 const int LAB_MODE_COMMAND_COUNT = sizeof(LAB_MODE_COMMANDS) / sizeof(LAB_MODE_COMMANDS[0]);

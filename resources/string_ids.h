@@ -94,6 +94,12 @@ enum : int {
     IDS_TEXT_NOT_A_NUMBER = 23045,
     IDS_TEXT_OUT_OF_RANGE = 23046,
     IDS_TEXT_MISSING_KEY = 23047,
+    // Calibration data files read back: their checks and figures.
+    IDS_CALFILE_NOT_A_PAIR = 23200,
+    IDS_CALFILE_OUT_OF_RANGE = 23201,
+    IDS_CALFILE_ENDS_EARLY = 23202,
+    IDS_CALFILE_TOO_LONG = 23203,
+    IDS_CALFILE_COLUMN_FIGURES = 23204,
     // The document string's fields, and the framework's texts.
     IDS_DOC_UNTITLED = 24000,     // "NoName"
     IDS_DOC_FILTER = 24001,       // "Vigilon Data Files (*.vgd)"
@@ -134,6 +140,13 @@ enum : int {
     IDS_BACKUP_COLUMN_FILE = 24074,
     IDS_COMPARE_SAME = 24075,
     IDS_COMPARE_DIFFERENT = 24076,
+    // The calibration data plot window.
+    IDS_CALPLOT_CAPTION = 24250,
+    IDS_CALPLOT_SERIES = 24251,
+    IDS_CALPLOT_LINE_AXIS = 24252,
+    IDS_CALPLOT_VALUE_AXIS = 24253,
+    IDS_CALPLOT_RESET_ZOOM = 24254,
+    IDS_CALPLOT_ZOOM_HINT = 24255,
     // Command texts (menu) by command id are in the command table; prompts by
     // command id follow: "status bar prompt\ntooltip".
     IDS_PROMPT_CONFIGURATION = 32773,
@@ -156,6 +169,7 @@ enum : int {
     IDS_PROMPT_COMPARE = 33002,
     IDS_PROMPT_VERIFY = 33003,
     IDS_PROMPT_BACKUP_FIRST = 33004,
+    IDS_PROMPT_VIEW_CAL = 33030,
     IDS_INDICATOR_CAPS = 59137,
     IDS_INDICATOR_NUM = 59138,
     IDS_INDICATOR_SCROLL = 59139,

@@ -9,6 +9,7 @@
 #include "link/string_table.h"
 #include "resources/control_ids.h"
 #include "resources/string_ids.h"
+#include "ui/calibration_plot_window.h"
 #include "ui/ui_text.h"
 
 #include <QLabel>
@@ -76,6 +77,9 @@ void CReadCalDataDialog::OnOK()
     const ReadoutOutcome outcome = RunCalibrationReadout(PortNameForIndex(m_portIndex));
     if (outcome.result == ReadoutResult::Stopped)
         ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE));
+    // The export just saved is plotted at once, with its figures.
+    if (outcome.result == ReadoutResult::Exported)
+        CCalibrationPlotWindow::Open(parentWidget(), QString::fromStdString(outcome.path));
 }
 
 CReadCalProgressDialog::CReadCalProgressDialog(QWidget* parent) : CTemplateDialog(DLG_READ_CAL_PROGRESS, parent)

@@ -75,6 +75,18 @@ bool IFileDialogs::ChooseBackup(QWidget* parent, QString& path)
     return true;
 }
 
+bool IFileDialogs::OpenCalibrationFile(QWidget* parent, QString& path)
+{
+    QFileDialog dialog(parent, QString(), QStringLiteral("."));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters({ UiText(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().first();
+    return true;
+}
+
 void SetFileDialogs(IFileDialogs* dialogs)
 {
     g_dialogs = dialogs ? dialogs : &g_platformDialogs;

@@ -18,6 +18,9 @@ public:
     virtual bool SaveCalibrationFile(QWidget* parent, QString& path) = 0;
     // One of the backups of board settings, newest first; false when cancelled.
     virtual bool ChooseBackup(QWidget* parent, QString& path);
+    // An exported calibration data file to look at; false when cancelled. The
+    // platform's dialog unless overridden.
+    virtual bool OpenCalibrationFile(QWidget* parent, QString& path);
 };
 
 // Installs the dialogs used from now on; nullptr restores the platform's.

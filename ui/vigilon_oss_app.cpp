@@ -11,6 +11,7 @@
 #include "resources/command_table.h"
 #include "resources/string_ids.h"
 #include "ui/board_dialogs.h"
+#include "ui/calibration_plot_window.h"
 #include "ui/configuration_dialog.h"
 #include "ui/edit_data_dialog.h"
 #include "ui/document_manager.h"
@@ -267,6 +268,12 @@ void CVigilonOssApp::OnCommand(int id)
     case ID_FILE_READ_CAL: {
         CReadCalDataDialog readCal(m_frame.get(), m_nSerialPort);
         readCal.DoModal();
+        break;
+    }
+    case ID_FILE_VIEW_CAL: {
+        QString path;
+        if (FileDialogs().OpenCalibrationFile(m_frame.get(), path))
+            CCalibrationPlotWindow::Open(m_frame.get(), path);
         break;
     }
     default:

@@ -444,6 +444,30 @@ TEST(Cli, InterruptDuringAFleetRunResetsTheRadioAndCompletesTheReport)
     EXPECT_EQ(std::count(requests.begin() + 8, requests.end(), "write 0x1000/24"), 0);
 }
 
+TEST(Cli, CalStatsPrintsEachColumnsFiguresOrTheFirstWrongLine)
+{
+    TempFolder folder;
+    const std::string file = folder.Path("cal.txt");
+    std::string text;
+    char line[16];
+    for (int j = 0; j < 28672; ++j) {
+        std::snprintf(line, sizeof(line), "%3d\t%3d\r\n", j % 256, 100 + j % 3);
+        text += line;
+    }
+    WriteBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
+    const std::map<std::string, std::string> env = { { "XDG_CONFIG_HOME", folder.Path("config") } };
+    const ProgramResult good = RunProgram(VIGILON_OSS_CLI, { "cal-stats", file }, "", env);
+    EXPECT_EQ(good.status, 0) << good.err;
+    EXPECT_EQ(good.out, "Column 1: minimum 0, maximum 255, mean 127.50\n"
+                        "Column 2: minimum 100, maximum 102, mean 101.00\n");
+    text.replace(41 * 9, 3, "300");
+    WriteBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
+    const ProgramResult bad = RunProgram(VIGILON_OSS_CLI, { "cal-stats", file }, "", env);
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, Errors({ file + ":42: 300 is outside 0 to 255" }));
+}
+
 TEST(Cli, ShowPrintsAFilesSettingsWithLabelsAndUnits)
 {
     CliBench bench;
