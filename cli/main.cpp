@@ -6,6 +6,7 @@
 #include "cli/interrupts.h"
 #include "frontend/settings.h"
 #include "link/status_message.h"
+#include "link/trace_file.h"
 #include "operations/operation_course.h"
 
 #include <QCommandLineParser>
@@ -48,6 +49,8 @@ const char* const HELP =
     "  --backup-first    write: back up the board's settings before writing\n"
     "  --no-backup       read: keep no backup of the settings read\n"
     "  --board           diff: compare with the board's settings\n"
+    "  --trace FILE      write every byte sent and received, the frames, pauses and\n"
+    "                    messages to FILE as they happen, for support\n"
     "  --help            this text\n"
     "  --version         the program's version\n"
     "\n"
@@ -109,8 +112,9 @@ int main(int argc, char** argv)
     const QCommandLineOption backupFirstOption(QStringLiteral("backup-first"));
     const QCommandLineOption noBackupOption(QStringLiteral("no-backup"));
     const QCommandLineOption boardOption(QStringLiteral("board"));
+    const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
     parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption, verifyOption,
-                        backupFirstOption, noBackupOption, boardOption });
+                        backupFirstOption, noBackupOption, boardOption, traceOption });
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText().toStdString());
     if (parser.isSet(helpOption)) {
@@ -150,6 +154,17 @@ int main(int argc, char** argv)
         return UsageError("--port takes COM1, COM2, COM3 or COM4");
     if (parser.isSet(deviceOption) && parser.value(deviceOption).isEmpty())
         return UsageError("--device needs a path");
+    CTraceFile traceFile;
+    CTextTrace trace(traceFile);
+    if (parser.isSet(traceOption)) {
+        const std::string path = parser.value(traceOption).toStdString();
+        if (!traceFile.Open(path))
+            return UsageError("cannot write the trace file '" + path + "'");
+        SetTrace(&trace);
+    }
+    struct TraceOff {
+        ~TraceOff() { SetTrace(nullptr); }
+    } traceOff;
 
     const bool needsPort = command->needsPort || board;
     SettingsPortResolver resolver;

@@ -126,6 +126,10 @@ enum : int {
     IDS_SUMMARY_CHANGED = 24063,
     IDS_SUMMARY_UNCHANGED = 24064,
     IDS_SUMMARY_NOT_SAVED = 24065,
+    IDS_TRACE_LINES_DROPPED = 23100, // %lu lines, %lu KiB
+    IDS_TRACE_FILTER = 23101,
+    IDS_TRACE_NONE = 23102,
+    IDS_TRACE_SAVE_FAILED = 23103,   // %s the file
     // Command texts (menu) by command id are in the command table; prompts by
     // command id follow: "status bar prompt\ntooltip".
     IDS_PROMPT_CONFIGURATION = 32773,
@@ -144,6 +148,7 @@ enum : int {
     IDS_PROMPT_TOOLBAR = 59392,
     IDS_PROMPT_STATUS_BAR = 59393,
     IDS_PROMPT_SUMMARY = 33000,
+    IDS_PROMPT_SAVE_TRACE = 33010,
     IDS_INDICATOR_CAPS = 59137,
     IDS_INDICATOR_NUM = 59138,
     IDS_INDICATOR_SCROLL = 59139,
