@@ -8,10 +8,13 @@ void CTraceBuffer::Restart()
     m_lines.clear();
     m_bytes = 0;
     m_dropped = 0;
+    m_started = true;
 }
 
 void CTraceBuffer::Line(const std::string& line)
 {
+    if (!m_started)
+        return;
     m_lines.push_back(line);
     m_bytes += line.size() + 1;
     while (m_bytes > m_bound && m_lines.size() > 1) {

@@ -1,6 +1,7 @@
 // The last operation's trace kept in memory, for the GUI to save on request.
 // Bounded: beyond the bound the oldest lines are dropped, and the text says how
-// many, so a 20-minute read-out costs a few megabytes at most.
+// many, so a 20-minute read-out costs a few megabytes at most. Lines come from
+// the start of an operation until the next one starts.
 #pragma once
 
 #include "link/trace_text.h"
@@ -28,4 +29,5 @@ private:
     std::deque<std::string> m_lines;
     size_t m_bytes = 0; // text kept, line ends included
     size_t m_dropped = 0;
+    bool m_started = false; // lines before the first operation (a question, say) are not kept
 };

@@ -16,6 +16,14 @@ public:
     virtual bool SaveDataFileAs(QWidget* parent, const QString& proposed, QString& path) = 0;
     // Where to save the calibration data export; false when cancelled.
     virtual bool SaveCalibrationFile(QWidget* parent, QString& path) = 0;
+    // Where to save the serial trace; asks before overwriting. False when cancelled
+    // (the default, for dialogs that never save one).
+    virtual bool SaveTraceFile(QWidget* parent, QString& path)
+    {
+        (void)parent;
+        (void)path;
+        return false;
+    }
 };
 
 // Installs the dialogs used from now on; nullptr restores the platform's.

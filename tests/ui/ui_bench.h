@@ -38,6 +38,7 @@ public:
         return Answer(path);
     }
     bool SaveCalibrationFile(QWidget*, QString& path) override { return Answer(path); }
+    bool SaveTraceFile(QWidget*, QString& path) override { return Answer(path); }
 
     std::deque<QString> answers;
     QStringList proposals;
