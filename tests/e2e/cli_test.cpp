@@ -122,9 +122,12 @@ TEST(Cli, TraceOfAReadHoldsItsBytesFramesAndResetAndAnUnwritableTraceIsAUsageErr
     // Each line: the time in seconds with milliseconds, then the event.
     const auto at = [&](const std::string& event, size_t from) {
         const size_t found = text.find(event + "\n", from);
-        EXPECT_NE(found, std::string::npos) << event << " after " << from << " in\n" << text;
+        if (found == std::string::npos || found < 4) {
+            ADD_FAILURE() << event << " after " << from << " in\n" << text;
+            return text.size();
+        }
         EXPECT_EQ(text[found - 4], '.') << "a time in milliseconds before " << event;
-        return found == std::string::npos ? text.size() : found;
+        return found;
     };
     const size_t identify = at(" > FF 2F 00 06 45 00 00 00 BB CB", 0);
     const size_t answer = at("   frame in 8F len 10 data 43 08 56 69 67 69 6C 6F 6E DD checksum ok", identify);
