@@ -7,6 +7,7 @@
 #include "cli/terminal.h"
 #include "frontend/settings.h"
 #include "link/status_message.h"
+#include "link/trace_file.h"
 #include "operations/operation_course.h"
 
 #include <QCommandLineParser>
@@ -54,6 +55,8 @@ const char* const HELP =
     "  --board           diff: compare with the board's settings\n"
     "  --count N         fleet: stop after N radios (default: until Ctrl+C)\n"
     "  --report CSV      fleet: append one row per radio to the CSV file\n"
+    "  --trace FILE      write every byte sent and received, the frames, pauses and\n"
+    "                    messages to FILE as they happen, for support\n"
     "  --help            this text\n"
     "  --version         the program's version\n"
     "\n"
@@ -120,8 +123,9 @@ int main(int argc, char** argv)
     const QCommandLineOption boardOption(QStringLiteral("board"));
     const QCommandLineOption countOption(QStringLiteral("count"), QString(), QStringLiteral("N"));
     const QCommandLineOption reportOption(QStringLiteral("report"), QString(), QStringLiteral("CSV"));
+    const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
     parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption, verifyOption,
-                        backupFirstOption, noBackupOption, boardOption, countOption, reportOption });
+                        backupFirstOption, noBackupOption, boardOption, countOption, reportOption, traceOption });
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText().toStdString());
     if (parser.isSet(helpOption)) {
@@ -167,6 +171,17 @@ int main(int argc, char** argv)
     const int count = parser.isSet(countOption) ? parser.value(countOption).toInt(&countValid) : 0;
     if (!countValid || count < 0)
         return UsageError("--count takes a number of radios");
+    CTraceFile traceFile;
+    CTextTrace trace(traceFile);
+    if (parser.isSet(traceOption)) {
+        const std::string path = parser.value(traceOption).toStdString();
+        if (!traceFile.Open(path))
+            return UsageError("cannot write the trace file '" + path + "'");
+        SetTrace(&trace);
+    }
+    struct TraceOff {
+        ~TraceOff() { SetTrace(nullptr); }
+    } traceOff;
 
     const bool needsPort = command->needsPort || board;
     SettingsPortResolver resolver;

@@ -1,6 +1,7 @@
 #include "link/clock.h"
 
 #include "link/operation_host.h"
+#include "link/trace.h"
 
 #include <algorithm>
 #include <chrono>
@@ -59,6 +60,8 @@ void ClockWaitUntil(int64_t deadlineMs)
 
 void PauseMoreThan(int ms)
 {
+    if (ITrace* trace = ActiveTrace())
+        trace->Pause(ClockNowMs(), ms);
     ClockWaitUntil(ClockNowMs() + ms + 1);
 }
 

@@ -1,5 +1,8 @@
 #include "link/message_presenter.h"
 
+#include "link/clock.h"
+#include "link/trace.h"
+
 #include <cstdio>
 
 namespace {
@@ -30,5 +33,7 @@ IMessagePresenter* CurrentMessagePresenter()
 
 MsgAnswer PresentMessage(const MessageBoxRequest& request)
 {
+    if (ITrace* trace = ActiveTrace())
+        trace->Message(ClockNowMs(), request.details.empty() ? request.text : request.text + " " + request.details);
     return g_presenter->Present(request);
 }

@@ -102,7 +102,7 @@ private:
     bool RunCommand(const LinkExchange& exchange, const uint8_t* request, int count,
                     const std::function<bool()>& takeAnswer);
     Outcome RunExchange(const LinkExchange& exchange, const uint8_t* request, int count);
-    void TransmitFrame(const uint8_t* frame, size_t frameSize, int dataCount);
+    void TransmitFrame(uint8_t opcode, const uint8_t* frame, size_t frameSize, int dataCount);
     bool ReadBoardFunction(uint16_t function, std::vector<uint8_t>& answer);
     int ReceiveReply(uint8_t& opcode, int noResponseMessageId);
     void ReportRefusal(uint8_t opcode, bool setStatus);

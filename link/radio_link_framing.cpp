@@ -5,6 +5,7 @@
 #include "link/clock.h"
 #include "link/serial_port.h"
 #include "link/status_message.h"
+#include "link/trace.h"
 #include "resources/string_ids.h"
 
 #include <algorithm>
@@ -80,7 +81,7 @@ void CRadioLink::SendFrame(uint8_t opcode, const uint8_t* data, int count)
         frame.insert(frame.end(), data, data + n);
         frame.push_back(FrameChecksum(frame.data(), frame.size()));
     }
-    TransmitFrame(frame.data(), frame.size(), static_cast<int>(n));
+    TransmitFrame(opcode, frame.data(), frame.size(), static_cast<int>(n));
 }
 
 void CRadioLink::SendExtendedFrame(uint8_t opcode, const uint8_t* data, int count)
@@ -97,14 +98,20 @@ void CRadioLink::SendExtendedFrame(uint8_t opcode, const uint8_t* data, int coun
     frame.push_back(static_cast<uint8_t>(length & 0xFF));
     frame.insert(frame.end(), data, data + n);
     frame.push_back(FrameChecksum(frame.data(), frame.size()));
-    TransmitFrame(frame.data(), frame.size(), static_cast<int>(n));
+    TransmitFrame(opcode, frame.data(), frame.size(), static_cast<int>(n));
 }
 
-void CRadioLink::TransmitFrame(const uint8_t* frame, size_t frameSize, int dataCount)
+void CRadioLink::TransmitFrame(uint8_t opcode, const uint8_t* frame, size_t frameSize, int dataCount)
 {
     if (m_pPort == nullptr) {
         FailWith(LINK_NO_PORT, IDS_NO_SERIAL_PORT);
         return;
+    }
+    if (ITrace* trace = ActiveTrace()) {
+        // The data sits just before the checksum; the one-byte form has neither.
+        const size_t count = static_cast<size_t>(dataCount);
+        trace->Frame(ClockNowMs(), TraceDirection::Sent, opcode, frame + frameSize - 1 - count, count,
+                     frameSize == 1 ? TraceChecksum::None : TraceChecksum::Good);
     }
     // Whatever is still waiting is stale: the first frame received afterwards must be the echo.
     m_pPort->PurgeReceive();
@@ -202,18 +209,23 @@ int CRadioLink::ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, in
         return m_nStatus;
     }
 
-    if (m_nRxCount != 1
-        && FrameChecksum(m_rxBuffer, m_nRxCount - 1) != m_rxBuffer[m_nRxCount - 1]) {
+    // A frame without a body (a one-byte frame, or an extended form whose length
+    // field is 0) delivers no data field.
+    const size_t dataCount = (m_nRxCount == 1 || frameLength == 0) ? 0 : frameLength - 1;
+    const size_t start = 1 + (opcodeFollows ? 1 : 0) + (lengthFollows ? 2 : 0);
+    const bool checksumGood = m_nRxCount == 1
+        || FrameChecksum(m_rxBuffer, m_nRxCount - 1) == m_rxBuffer[m_nRxCount - 1];
+    if (ITrace* trace = ActiveTrace())
+        trace->Frame(ClockNowMs(), TraceDirection::Received, m_nRxOpcode, m_rxBuffer + start, dataCount,
+                     m_nRxCount == 1 ? TraceChecksum::None
+                                     : (checksumGood ? TraceChecksum::Good : TraceChecksum::Bad));
+    if (!checksumGood) {
         FailWith(LINK_CHECKSUM_ERROR, IDS_RX_CHECKSUM_ERROR);
         return m_nStatus;
     }
 
     opcode = m_nRxOpcode;
     if (data != nullptr) {
-        // A frame without a body (a one-byte frame, or an extended form whose length
-        // field is 0) delivers no data field.
-        const size_t dataCount = (m_nRxCount == 1 || frameLength == 0) ? 0 : frameLength - 1;
-        const size_t start = 1 + (opcodeFollows ? 1 : 0) + (lengthFollows ? 2 : 0);
         const size_t copied = std::min(dataCount, capacity);
         if (copied > 0)
             std::memcpy(data, m_rxBuffer + start, copied);

@@ -2,19 +2,28 @@
 #include "link/serial_port.h"
 
 #include "link/clock.h"
+#include "link/trace.h"
 
 #include <algorithm>
 
 int CSerialPort::ReadByte()
 {
     unsigned char byte = 0;
-    return Read(&byte, 1) == 1 ? byte : -1;
+    if (Read(&byte, 1) != 1)
+        return -1;
+    if (ITrace* trace = ActiveTrace())
+        trace->Byte(ClockNowMs(), TraceDirection::Received, byte);
+    return byte;
 }
 
 int CSerialPort::WriteByte(int byte)
 {
     const unsigned char value = static_cast<unsigned char>(byte & 0xFF);
-    return Write(&value, 1) == 1 ? byte : -1;
+    if (Write(&value, 1) != 1)
+        return -1;
+    if (ITrace* trace = ActiveTrace())
+        trace->Byte(ClockNowMs(), TraceDirection::Sent, value);
+    return byte;
 }
 
 void CSerialPort::AwaitBytes(int count)

@@ -4,6 +4,8 @@
 #include "link/port_hint.h"
 #include "link/radio_link.h"
 #include "link/status_message.h"
+#include "link/clock.h"
+#include "link/trace.h"
 #include "operations/stop_request.h"
 
 #include <cstdio>
@@ -25,6 +27,8 @@ OperationCourse::~OperationCourse()
 
 bool OperationCourse::Begin()
 {
+    if (ITrace* trace = ActiveTrace())
+        trace->OperationBegins(ClockNowMs(), m_portName);
     if (!m_port.Open(m_portName.c_str())) {
         m_port.Close(); // opened but not configured counts as not opened
         ShowPortOpenFailed(m_portName, PortOpenHint(m_portName, m_port.Device(), m_port.LastOpenFailure()));
@@ -59,5 +63,7 @@ void OperationCourse::End()
     m_begun = false;
     theRadioLink.m_pPort = nullptr;
     m_port.Close();
+    if (ITrace* trace = ActiveTrace())
+        trace->OperationEnds(ClockNowMs());
     OperationHost().EndWaitCursor();
 }

@@ -48,6 +48,7 @@ const MenuRow MAIN_MENU[] = {
 
     { MenuRowKind::Popup, IDS_MENU_HELP, nullptr },
     { MenuRowKind::Item, ID_HELP_FINDER, "&Help Topics" },
+    { MenuRowKind::Item, ID_HELP_SAVE_TRACE, "Save Serial &Trace..." },
     { MenuRowKind::Separator, 0, nullptr },
     { MenuRowKind::Item, ID_APP_ABOUT, "&About Vigilon OSS..." },
     { MenuRowKind::EndPopup, 0, nullptr },

@@ -147,6 +147,10 @@ enum : int {
     IDS_CALPLOT_VALUE_AXIS = 24253,
     IDS_CALPLOT_RESET_ZOOM = 24254,
     IDS_CALPLOT_ZOOM_HINT = 24255,
+    IDS_TRACE_LINES_DROPPED = 23100, // %lu lines, %lu KiB
+    IDS_TRACE_FILTER = 23101,
+    IDS_TRACE_NONE = 23102,
+    IDS_TRACE_SAVE_FAILED = 23103,   // %s the file
     // Command texts (menu) by command id are in the command table; prompts by
     // command id follow: "status bar prompt\ntooltip".
     IDS_PROMPT_CONFIGURATION = 32773,
@@ -170,6 +174,7 @@ enum : int {
     IDS_PROMPT_VERIFY = 33003,
     IDS_PROMPT_BACKUP_FIRST = 33004,
     IDS_PROMPT_VIEW_CAL = 33030,
+    IDS_PROMPT_SAVE_TRACE = 33010,
     IDS_INDICATOR_CAPS = 59137,
     IDS_INDICATOR_NUM = 59138,
     IDS_INDICATOR_SCROLL = 59139,

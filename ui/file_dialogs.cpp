@@ -50,6 +50,15 @@ public:
         return Run(dialog, path);
     }
 
+    bool SaveTraceFile(QWidget* parent, QString& path) override
+    {
+        QFileDialog dialog(parent, QString(), QStringLiteral("."));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({ UiText(IDS_TRACE_FILTER), AllFilesFilter(IDS_ALL_FILES_SAVE) });
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        return Run(dialog, path);
+    }
+
 private:
     static bool Run(QFileDialog& dialog, QString& path)
     {

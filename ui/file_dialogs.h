@@ -21,6 +21,14 @@ public:
     // An exported calibration data file to look at; false when cancelled. The
     // platform's dialog unless overridden.
     virtual bool OpenCalibrationFile(QWidget* parent, QString& path);
+    // Where to save the serial trace; asks before overwriting. False when cancelled
+    // (the default, for dialogs that never save one).
+    virtual bool SaveTraceFile(QWidget* parent, QString& path)
+    {
+        (void)parent;
+        (void)path;
+        return false;
+    }
 };
 
 // Installs the dialogs used from now on; nullptr restores the platform's.

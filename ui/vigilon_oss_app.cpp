@@ -7,6 +7,7 @@
 #include "link/status_message.h"
 #include "operations/operation_course.h"
 #include "link/string_table.h"
+#include "link/trace.h"
 #include "resources/command_ids.h"
 #include "resources/command_table.h"
 #include "resources/string_ids.h"
@@ -70,6 +71,7 @@ CVigilonOssApp::~CVigilonOssApp()
 {
     CTemplateDialog::SetHelpHandler(nullptr);
     SetModifiedSink(nullptr);
+    SetTrace(nullptr);
     if (theApp == this)
         theApp = nullptr;
 }
@@ -96,6 +98,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     m_help = new HelpWindow(m_frame.get());
     CTemplateDialog::SetHelpHandler([this] { m_help->ShowContents(); });
     m_doc->onStateChanged = [this] { UpdateCommandUI(); };
+    SetTrace(m_trace.Trace());
 
     // A file named on the command line is loaded before there is a document to
     // mark modified; a file that does not load ends the program.
@@ -150,6 +153,8 @@ void CVigilonOssApp::UpdateCommandUI()
         if (QAction* action = m_frame->Action(id))
             action->setEnabled(loaded);
     }
+    if (QAction* action = m_frame->Action(ID_HELP_SAVE_TRACE))
+        action->setEnabled(m_trace.HasTrace());
     QStringList names;
     const RecentFileList& recent = m_documents->RecentFiles();
     for (int i = 0; i < recent.Count(); ++i)
@@ -237,6 +242,7 @@ void CVigilonOssApp::OnCommand(int id)
     }
     case ID_VIEW_SUMMARY: m_frame->ShowSummary(!m_frame->View()->SummaryShown()); break;
     case ID_HELP_FINDER: m_help->ShowContents(); break;
+    case ID_HELP_SAVE_TRACE: m_trace.Save(m_frame.get()); break;
     case ID_APP_ABOUT: {
         CTemplateDialog about(DLG_ABOUT, m_frame.get());
         about.DoModal();

@@ -5,6 +5,7 @@
 #include "frontend/settings.h"
 #include "ui/gui_host.h"
 #include "ui/gui_presenter.h"
+#include "ui/serial_trace.h"
 
 #include <QStringList>
 
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<DocumentManager> m_documents;
     std::unique_ptr<CMainFrame> m_frame;
     HelpWindow* m_help = nullptr;
+    GuiSerialTrace m_trace;
 };
 
 // The one application object while it exists.

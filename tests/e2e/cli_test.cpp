@@ -112,6 +112,35 @@ TEST(Cli, ReadSavesTheBoardAsADataFile)
     EXPECT_EQ(bench.Requests(), READ_COURSE);
 }
 
+TEST(Cli, TraceOfAReadHoldsItsBytesFramesAndResetAndAnUnwritableTraceIsAUsageError)
+{
+    CliBench bench;
+    const std::string trace = bench.folder.Path("trace.txt");
+    ASSERT_EQ(bench.Run({ "--trace", trace, "read", bench.folder.Path("board.vgd") }).status, 0);
+    const std::vector<uint8_t> bytes = ReadBytes(trace);
+    const std::string text(bytes.begin(), bytes.end());
+    // Each line: the time in seconds with milliseconds, then the event.
+    const auto at = [&](const std::string& event, size_t from) {
+        const size_t found = text.find(event + "\n", from);
+        if (found == std::string::npos || found < 4) {
+            ADD_FAILURE() << event << " after " << from << " in\n" << text;
+            return text.size();
+        }
+        EXPECT_EQ(text[found - 4], '.') << "a time in milliseconds before " << event;
+        return found;
+    };
+    const size_t identify = at(" > FF 2F 00 06 45 00 00 00 BB CB", 0);
+    const size_t answer = at("   frame in 8F len 10 data 43 08 56 69 67 69 6C 6F 6E DD checksum ok", identify);
+    const size_t reset = at(" > F1 10 FE", answer);
+    const size_t pause = at("   pause 1001 ms", reset);
+    const size_t message = at("   message: " + READ_OK, pause);
+    at("   port released", message);
+
+    const ProgramResult refused = bench.Run({ "--trace", bench.folder.Path("none/trace.txt"), "info" });
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("cannot write the trace file"), std::string::npos) << refused.err;
+}
+
 TEST(Cli, EveryReadKeepsABackupAndOneThatCannotBeKeptOnlyWarns)
 {
     CliBench bench;

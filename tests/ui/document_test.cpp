@@ -152,6 +152,7 @@ private slots:
 
     void readingTheBoardMakesAModifiedDocumentNamedAfterThePort()
     {
+        QVERIFY2(!Frame()->Action(ID_HELP_SAVE_TRACE)->isEnabled(), "no serial trace before the radio was used");
         Read();
         QCOMPARE(Texts(), std::vector<std::string>{ text::READ_OK });
         QCOMPARE(m_messages->shown[0].caption, std::string("Vigilon OSS"));
@@ -159,6 +160,16 @@ private slots:
         QVERIFY(Doc().dataLoaded);
         QVERIFY2(Doc().IsModified(), "a read leaves the document modified even with equal values");
         QVERIFY(Frame()->Action(ID_FILE_WRITE)->isEnabled());
+
+        // The read's serial trace was kept and is saved on request.
+        QVERIFY(Frame()->Action(ID_HELP_SAVE_TRACE)->isEnabled());
+        m_dialogs->answers.push_back(File(QStringLiteral("trace.txt")));
+        m_app->OnCommand(ID_HELP_SAVE_TRACE);
+        QFile trace(File(QStringLiteral("trace.txt")));
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        const QByteArray text = trace.readAll();
+        QVERIFY2(text.contains(" > FF 2F 00 06 45 00 00 00 BB CB\n"), text.constData());
+        QVERIFY2(text.contains("   message: Option board successfully read.\n"), text.constData());
 
         // The shot of the main window after a read, for the README.
         const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");

@@ -1,0 +1,8 @@
+#include "link/trace.h"
+
+ITrace* trace_detail::g_trace = nullptr;
+
+void SetTrace(ITrace* trace)
+{
+    trace_detail::g_trace = trace;
+}

@@ -1,0 +1,44 @@
+// The trace seam: what went over the wire, for support. The link reports every
+// byte sent and received, every frame it decoded, every pause and the text of
+// every message shown; the GUI keeps the last operation in memory, the CLI
+// writes a file. With no trace installed each report costs one pointer test.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+enum class TraceDirection { Sent, Received };
+// A one-byte frame carries no checksum.
+enum class TraceChecksum { Good, Bad, None };
+
+class ITrace {
+public:
+    virtual ~ITrace() = default;
+    // An operation begins on this port (before the port is opened).
+    virtual void OperationBegins(int64_t ms, const std::string& portName) { (void)ms, (void)portName; }
+    // The operation has released the port.
+    virtual void OperationEnds(int64_t ms) { (void)ms; }
+    virtual void Byte(int64_t ms, TraceDirection direction, uint8_t byte) { (void)ms, (void)direction, (void)byte; }
+    virtual void Frame(int64_t ms, TraceDirection direction, uint8_t opcode, const uint8_t* data, size_t length,
+                       TraceChecksum checksum)
+    {
+        (void)ms, (void)direction, (void)opcode, (void)data, (void)length, (void)checksum;
+    }
+    virtual void Pause(int64_t ms, int pauseMs) { (void)ms, (void)pauseMs; }
+    virtual void Message(int64_t ms, const std::string& text) { (void)ms, (void)text; }
+};
+
+namespace trace_detail {
+extern ITrace* g_trace;
+}
+
+// Installs the trace used from now on; nullptr switches tracing off.
+void SetTrace(ITrace* trace);
+
+// The installed trace, or nullptr when tracing is off. Report sites test it first:
+//     if (ITrace* trace = ActiveTrace()) trace->Byte(ClockNowMs(), ...);
+inline ITrace* ActiveTrace()
+{
+    return trace_detail::g_trace;
+}

@@ -1,0 +1,23 @@
+// Trace lines written to a file as they come, each flushed at once, so the file
+// holds everything up to the moment a program or a radio stopped answering.
+#pragma once
+
+#include "link/trace_text.h"
+
+#include <cstdio>
+#include <string>
+
+class CTraceFile : public ITraceLines {
+public:
+    CTraceFile() = default;
+    ~CTraceFile() override;
+    CTraceFile(const CTraceFile&) = delete;
+    CTraceFile& operator=(const CTraceFile&) = delete;
+
+    // Creates (or empties) the file; false when it cannot be opened for writing.
+    bool Open(const std::string& path);
+    void Line(const std::string& line) override;
+
+private:
+    std::FILE* m_file = nullptr;
+};

@@ -1,0 +1,24 @@
+#include "ui/serial_trace.h"
+
+#include "board/file_access.h"
+#include "link/status_message.h"
+#include "link/string_table.h"
+#include "resources/string_ids.h"
+#include "ui/file_dialogs.h"
+
+#include <QString>
+
+void GuiSerialTrace::Save(QWidget* parent)
+{
+    if (!HasTrace()) {
+        ShowStatusMessage(MSG_INFO, IDS_TRACE_NONE);
+        return;
+    }
+    QString path;
+    if (!FileDialogs().SaveTraceFile(parent, path))
+        return;
+    const std::string text = m_buffer.Text();
+    const std::string target = path.toStdString();
+    if (!ReplaceFileContents(target, reinterpret_cast<const uint8_t*>(text.data()), text.size()))
+        ShowStatusText(MSG_ERROR, FormatString(IDS_TRACE_SAVE_FAILED, target.c_str()));
+}

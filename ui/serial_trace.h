@@ -1,0 +1,22 @@
+// The GUI's serial trace: the last operation's trace kept in memory while the
+// program runs, and Help > Save Serial Trace... writing it to a file for support.
+#pragma once
+
+#include "link/trace_buffer.h"
+#include "link/trace_text.h"
+
+class QWidget;
+
+class GuiSerialTrace {
+public:
+    // The trace to install with SetTrace: it fills the buffer.
+    ITrace* Trace() { return &m_text; }
+    bool HasTrace() const { return !m_buffer.Empty(); }
+    // Asks where to save the trace and saves it whole or not at all; says so when
+    // there is no trace yet or the file cannot be written.
+    void Save(QWidget* parent);
+
+private:
+    CTraceBuffer m_buffer;
+    CTextTrace m_text{ m_buffer };
+};
