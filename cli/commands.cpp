@@ -162,15 +162,22 @@ int CommandBackups(const CliOptions&)
 int CommandDiff(const CliOptions& options)
 {
     constexpr int TROUBLE = 2;
-    if (!theOptionBoardData.LoadFromFile(options.files[0]))
+    // Files are compared as they load, without going through the record.
+    SettingsSnapshot first;
+    if (!LoadSnapshotFromFile(options.files[0], first))
         return TROUBLE;
-    const SettingsSnapshot first = TakeSnapshot();
+    SettingsSnapshot second;
     const std::string otherName = options.board ? options.portName : options.files[1];
-    if (options.board ? !ReadBoard(options) : !theOptionBoardData.LoadFromFile(options.files[1])) {
-        Failed(); // says so when it was stopped
+    if (options.board) {
+        if (!ReadBoard(options)) {
+            Failed(); // says so when it was stopped
+            return TROUBLE;
+        }
+        second = TakeSnapshot();
+    } else if (!LoadSnapshotFromFile(options.files[1], second)) {
         return TROUBLE;
     }
-    const std::vector<std::string> differences = DescribeDifferences(first, TakeSnapshot());
+    const std::vector<std::string> differences = DescribeDifferences(first, second);
     if (differences.empty())
         return Done(stdout);
     std::fprintf(stdout, "--- %s\n+++ %s\n", options.files[0].c_str(), otherName.c_str());
