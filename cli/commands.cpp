@@ -113,15 +113,23 @@ int CommandCalibrate(const CliOptions& options)
 
 int CommandReadCalibration(const CliOptions& options)
 {
-    const ReadoutOutcome outcome = RunCalibrationReadout(options.portName);
+    const ReadoutOutcome outcome = RunCalibrationReadout(options.portName, [&](const std::string& text) {
+        return KeepCalibrationBackup(options.portName, text);
+    });
+    if (outcome.result == ReadoutResult::Exported) {
+        std::fprintf(stdout, "%s\n", FormatString(IDS_CLI_EXPORTED, outcome.path.c_str()).c_str());
+        return Done(stdout);
+    }
+    // Whatever ended it after the last byte, the data are not lost: say where they are.
+    if (!outcome.keptPath.empty()) {
+        std::fprintf(stderr, "%s\n", FormatString(IDS_READOUT_KEPT, outcome.keptPath.c_str()).c_str());
+        return 1;
+    }
     if (outcome.result == ReadoutResult::Stopped) {
         std::fprintf(stderr, "%s\n", FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE).c_str());
         return 1;
     }
-    if (outcome.result != ReadoutResult::Exported)
-        return Failed();
-    std::fprintf(stdout, "%s\n", FormatString(IDS_CLI_EXPORTED, outcome.path.c_str()).c_str());
-    return Done(stdout);
+    return Failed();
 }
 
 int CommandShow(const CliOptions& options)
@@ -151,7 +159,7 @@ int CommandPorts(const CliOptions&)
 int CommandBackups(const CliOptions&)
 {
     const std::string folder = BackupFolder();
-    const std::vector<BackupEntry> backups = ListBackups(folder);
+    const std::vector<BackupEntry> backups = AllBackups();
     if (backups.empty())
         std::fprintf(stdout, "%s\n", FormatString(IDS_CLI_NO_BACKUPS, folder.c_str()).c_str());
     for (const BackupEntry& backup : backups)

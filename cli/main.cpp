@@ -1,14 +1,20 @@
 // vigilon-oss-cli: the service tool's board operations from a terminal, for
 // scripts and for servicing a fleet of radios.
+#include "cli/arguments.h"
 #include "cli/cli_host.h"
 #include "cli/cli_presenter.h"
 #include "cli/commands.h"
 #include "cli/interrupts.h"
+#include "cli/targets.h"
 #include "cli/terminal.h"
+#include "board/backup_store.h"
+#include "board/option_board_data.h"
 #include "frontend/settings.h"
 #include "link/status_message.h"
+#include "link/string_table.h"
 #include "link/trace_file.h"
 #include "operations/operation_course.h"
+#include "resources/string_ids.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -77,20 +83,24 @@ struct CommandRow {
     bool needsLab;
     bool needsPort;
     int (*run)(const CliOptions&);
+    int output = -1;          // the argument the command writes, when it writes one
+    size_t outputSize = 0;    // about what it writes there
 };
 
+constexpr size_t TEXT_SIZE = 4096; // a settings text, a report row, a trace's start
+
 const CommandRow COMMANDS[] = {
-    { "read", 1, 1, false, true, &CommandRead },
+    { "read", 1, 1, false, true, &CommandRead, 0, DATA_FILE_SIZE },
     { "write", 1, 1, false, true, &CommandWrite },
     { "info", 0, 0, false, true, &CommandInfo },
     { "calibrate", 0, 0, true, true, &CommandCalibrate },
-    { "read-cal", 1, 1, true, true, &CommandReadCalibration },
+    { "read-cal", 1, 1, true, true, &CommandReadCalibration, 0, CALIBRATION_BACKUP.size },
     { "show", 1, 1, false, false, &CommandShow },
     { "ports", 0, 0, false, false, &CommandPorts },
     { "backups", 0, 0, false, false, &CommandBackups },
     { "diff", 1, 2, false, false, &CommandDiff },
-    { "to-text", 1, 2, false, false, &CommandToText },
-    { "from-text", 2, 2, false, false, &CommandFromText },
+    { "to-text", 1, 2, false, false, &CommandToText, 1, TEXT_SIZE },
+    { "from-text", 2, 2, false, false, &CommandFromText, 1, DATA_FILE_SIZE },
     { "fleet", 1, 1, false, true, &CommandFleet },
     { "cal-stats", 1, 1, false, false, &CommandCalibrationStats },
 };
@@ -126,7 +136,7 @@ int main(int argc, char** argv)
     const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
     parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption, verifyOption,
                         backupFirstOption, noBackupOption, boardOption, countOption, reportOption, traceOption });
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(DecodeArguments(argc, argv)))
         return UsageError(parser.errorText().toStdString());
     if (parser.isSet(helpOption)) {
         std::printf("%s\n%s", USAGE, HELP);
@@ -171,12 +181,40 @@ int main(int argc, char** argv)
     const int count = parser.isSet(countOption) ? parser.value(countOption).toInt(&countValid) : 0;
     if (!countValid || count < 0)
         return UsageError("--count takes a number of radios");
+    std::vector<std::string> files;
+    for (int i = 1; i < positional.size(); ++i)
+        files.push_back(ArgumentBytes(positional[i]));
+    const std::string tracePath = ArgumentBytes(parser.value(traceOption));
+    const std::string reportPath = ArgumentBytes(parser.value(reportOption));
+
+    // Every file the command will write is checked before anything is sent.
+    std::vector<OutputTarget> outputs;
+    std::vector<std::string> inputs;
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (static_cast<int>(i) == command->output)
+            outputs.push_back(OutputTarget{ files[i], command->outputSize, false });
+        else
+            inputs.push_back(files[i]);
+    }
+    if (!reportPath.empty())
+        outputs.push_back(OutputTarget{ reportPath, TEXT_SIZE, false });
+    if (parser.isSet(traceOption))
+        outputs.push_back(OutputTarget{ tracePath, TEXT_SIZE, true });
+    const TargetCheck targets = CheckTargets(outputs, inputs);
+    if (targets.status == 2)
+        return UsageError(targets.message);
+    if (targets.status != 0) {
+        std::fprintf(stderr, "Error: %s\n", targets.message.c_str());
+        return targets.status;
+    }
+
     CTraceFile traceFile;
     CTextTrace trace(traceFile);
     if (parser.isSet(traceOption)) {
-        const std::string path = parser.value(traceOption).toStdString();
-        if (!traceFile.Open(path))
-            return UsageError("cannot write the trace file '" + path + "'");
+        if (!traceFile.Open(tracePath))
+            return UsageError("cannot write the trace file '" + tracePath + "'");
+        for (const std::string& line : TraceHeader("vigilon-oss-cli", VIGILON_VERSION))
+            traceFile.Line(line);
         SetTrace(&trace);
     }
     struct TraceOff {
@@ -187,25 +225,30 @@ int main(int argc, char** argv)
     SettingsPortResolver resolver;
     CliOptions options;
     if (parser.isSet(deviceOption))
-        options.portName = parser.value(deviceOption).toStdString();
+        options.portName = ArgumentBytes(parser.value(deviceOption));
     else if (parser.isSet(portOption))
         options.portName = parser.value(portOption).toStdString();
     else if (needsPort)
         options.portName = PortNameForIndex(StoredSerialPortIndex());
     g_bLabMode = parser.isSet(labOption);
-    for (int i = 1; i < positional.size(); ++i)
-        options.files.push_back(positional[i].toStdString());
+    options.files = files;
     options.noBackup = parser.isSet(noBackupOption);
     options.verify = parser.isSet(verifyOption);
     options.backupFirst = parser.isSet(backupFirstOption);
     options.board = board;
     options.count = count;
-    options.report = parser.value(reportOption).toStdString();
+    options.report = reportPath;
 
     CliPresenter presenter(parser.isSet(yesOption), stdin, stdout, stderr);
     CliHost host(IsTerminal(stderr) ? stderr : nullptr,
                  name == "read-cal" ? options.files.front() : std::string());
     if (needsPort)
         InstallStopOnInterrupt();
-    return command->run(options);
+    const int status = command->run(options);
+    // A trace that lost lines is no trace for support: the command says so and fails.
+    if (parser.isSet(traceOption) && !traceFile.Complete()) {
+        std::fprintf(stderr, "Error: %s\n", FormatString(IDS_TRACE_WRITE_FAILED, tracePath.c_str()).c_str());
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <ctime>
 
 std::string BackupFolder()
@@ -24,6 +25,11 @@ std::string BackupFolder()
     return (data + QStringLiteral("/backups")).toStdString();
 }
 
+std::string CalibrationBackupFolder()
+{
+    return BackupFolder() + "/calibration";
+}
+
 std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor, const uint8_t* image)
 {
     std::string path;
@@ -33,4 +39,32 @@ std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor
         return std::string();
     }
     return path;
+}
+
+std::string KeepCalibrationBackup(const std::string& portName, const std::string& exportText)
+{
+    std::string path;
+    std::string error;
+    if (!WriteBackupFile(CalibrationBackupFolder(), CALIBRATION_BACKUP, portName, std::time(nullptr),
+                         reinterpret_cast<const uint8_t*>(exportText.data()), exportText.size(), path, error)) {
+        ShowStatusText(MSG_WARNING, FormatString(IDS_CAL_BACKUP_FAILED, error.c_str()));
+        return std::string();
+    }
+    return path;
+}
+
+bool IsBackupPath(const std::string& path)
+{
+    return IsInsideFolder(path, BackupFolder());
+}
+
+std::vector<BackupEntry> AllBackups()
+{
+    std::vector<BackupEntry> all = ListBackups(BackupFolder());
+    for (BackupEntry entry : ListBackups(CalibrationBackupFolder(), CALIBRATION_BACKUP)) {
+        entry.name = "calibration/" + entry.name;
+        all.push_back(entry);
+    }
+    std::stable_sort(all.begin(), all.end(), [](const BackupEntry& a, const BackupEntry& b) { return a.when > b.when; });
+    return all;
 }

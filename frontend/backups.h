@@ -1,13 +1,30 @@
-// Where both front ends keep backups of board settings (the backups folder in the
-// program's data folder, shared by the GUI and the command-line tool), and the
-// backup of a read, which never fails the read: it is warned about instead.
+// Where both front ends keep backups (the backups folder in the program's data
+// folder, shared by the GUI and the command-line tool): the board settings of
+// every read, and each calibration read-out in `calibration/` below it. Keeping a
+// backup never fails the operation it came from: it is warned about instead.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+struct BackupEntry;
 
 std::string BackupFolder();
+std::string CalibrationBackupFolder();
 
 // Keeps the settings image a read brought as a backup; a warning when it cannot.
 // The path of the backup, or an empty text.
 std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor, const uint8_t* image);
+
+// Keeps a calibration read-out's export text; a warning when it cannot. The path
+// of the kept copy, or an empty text.
+std::string KeepCalibrationBackup(const std::string& portName, const std::string& exportText);
+
+// The backups of settings and of calibration data together, newest first; a
+// calibration copy's name is shown with its folder ("calibration/...").
+std::vector<BackupEntry> AllBackups();
+
+// Whether a path names a backup or anything else in the backups folder: nothing
+// the tool writes goes there but the backups themselves.
+bool IsBackupPath(const std::string& path);

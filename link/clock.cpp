@@ -68,7 +68,8 @@ void PauseMoreThan(int ms)
 void IdleWhenDue()
 {
     const int64_t now = ClockNowMs();
-    if (now - g_lastIdleMs >= IDLE_SLICE_MS) {
+    // A clock installed since the last idle call may stand behind it: due then too.
+    if (now - g_lastIdleMs >= IDLE_SLICE_MS || now < g_lastIdleMs) {
         g_lastIdleMs = now;
         OperationHost().Idle();
     }
@@ -78,5 +79,8 @@ int64_t SleepBeforeIdleMs(int64_t leftMs)
 {
     if (!OperationHost().WantsIdle())
         return leftMs;
-    return std::max<int64_t>(0, std::min(leftMs, g_lastIdleMs + IDLE_SLICE_MS - ClockNowMs()));
+    const int64_t now = ClockNowMs();
+    if (now < g_lastIdleMs)
+        return 0;
+    return std::max<int64_t>(0, std::min(leftMs, g_lastIdleMs + IDLE_SLICE_MS - now));
 }

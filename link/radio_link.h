@@ -80,6 +80,11 @@ public:
     // Board messages. ReadBoard never writes more than `bufferSize` bytes into
     // `buffer`: the answer's data (cut to bufferSize - 1) followed by a zero byte.
     bool ReadBoard(uint16_t address, int count, uint8_t* buffer, size_t bufferSize, int* dataLength);
+    // ReadBoard for data that must come whole: an answer with fewer than `count`
+    // bytes is a failed attempt, like a missing one. `received` is the
+    // data count of the last answer, or -1 when none came; false with `received`
+    // below `count` when the last answer was still short (nothing shown then).
+    bool ReadBoardWhole(uint16_t address, int count, uint8_t* buffer, size_t bufferSize, int& received);
     bool WriteBoard(uint16_t address, int count, const uint8_t* data);
     bool IdentifyBoard(const char* expectedType);
     bool StartCalibration();
@@ -104,6 +109,9 @@ private:
     Outcome RunExchange(const LinkExchange& exchange, const uint8_t* request, int count);
     void TransmitFrame(uint8_t opcode, const uint8_t* frame, size_t frameSize, int dataCount);
     bool ReadBoardFunction(uint16_t function, std::vector<uint8_t>& answer);
+    // The data of a read's answer into `buffer` as ReadBoard describes; their count.
+    int TakeBoardData(uint8_t* buffer, size_t bufferSize);
+    static void BoardReadRequest(uint16_t address, int count, uint8_t* request);
     int ReceiveReply(uint8_t& opcode, int noResponseMessageId);
     void ReportRefusal(uint8_t opcode, bool setStatus);
     void FailWith(int status, int messageId);

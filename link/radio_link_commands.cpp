@@ -167,35 +167,55 @@ bool CRadioLink::ReadRadioInfo(char* text, uint8_t item, int& textLength, bool q
     });
 }
 
-bool CRadioLink::ReadBoard(uint16_t address, int count, uint8_t* buffer, size_t bufferSize, int* dataLength)
+void CRadioLink::BoardReadRequest(uint16_t address, int count, uint8_t* request)
 {
-    uint8_t request[BOARD_READ_REQUEST_SIZE];
     request[0] = BOARD_READ;
     request[1] = static_cast<uint8_t>(address >> 8);
     request[2] = static_cast<uint8_t>(address & 0xFF);
     request[3] = static_cast<uint8_t>(count & 0xFF);
     request[4] = BoardChecksum(request, 4);
+}
+
+bool CRadioLink::ReadBoard(uint16_t address, int count, uint8_t* buffer, size_t bufferSize, int* dataLength)
+{
+    uint8_t request[BOARD_READ_REQUEST_SIZE];
+    BoardReadRequest(address, count, request);
     if (dataLength != nullptr)
         *dataLength = 0;
 
     return RunCommand(BoardMessage(), request, BOARD_READ_REQUEST_SIZE, [&] {
-        // The answer's length byte counts its data and the board checksum. Trust it
-        // no further than the bytes the frame really carried, and never write past
-        // the caller's buffer.
-        const int claimed = m_nRxDataLength >= 2 ? m_rxData[1] - 1 : 0;
-        const int carried = std::max(0, m_nRxDataLength - 2);
-        int n = std::max(0, std::min(claimed, carried));
-        if (buffer != nullptr && bufferSize > 0) {
-            n = std::min(n, static_cast<int>(bufferSize - 1));
-            if (n > 0)
-                std::memcpy(buffer, m_rxData + 2, static_cast<size_t>(n));
-            buffer[n] = 0;
-        } else {
-            n = 0;
-        }
+        const int n = TakeBoardData(buffer, bufferSize);
         if (dataLength != nullptr)
             *dataLength = n;
         return true;
+    });
+}
+
+int CRadioLink::TakeBoardData(uint8_t* buffer, size_t bufferSize)
+{
+    // The answer's length byte counts its data and the board checksum. Trust it
+    // no further than the bytes the frame really carried, and never write past
+    // the caller's buffer.
+    const int claimed = m_nRxDataLength >= 2 ? m_rxData[1] - 1 : 0;
+    const int carried = std::max(0, m_nRxDataLength - 2);
+    int n = std::max(0, std::min(claimed, carried));
+    if (buffer == nullptr || bufferSize == 0)
+        return 0;
+    n = std::min(n, static_cast<int>(bufferSize - 1));
+    if (n > 0)
+        std::memcpy(buffer, m_rxData + 2, static_cast<size_t>(n));
+    buffer[n] = 0;
+    return n;
+}
+
+bool CRadioLink::ReadBoardWhole(uint16_t address, int count, uint8_t* buffer, size_t bufferSize, int& received)
+{
+    uint8_t request[BOARD_READ_REQUEST_SIZE];
+    BoardReadRequest(address, count, request);
+    received = -1;
+    return RunCommand(BoardMessage(), request, BOARD_READ_REQUEST_SIZE, [&] {
+        received = TakeBoardData(buffer, bufferSize);
+        return received >= count;
     });
 }
 

@@ -15,10 +15,15 @@ enum class TraceChecksum { Good, Bad, None };
 class ITrace {
 public:
     virtual ~ITrace() = default;
-    // An operation begins on this port (before the port is opened).
-    virtual void OperationBegins(int64_t ms, const std::string& portName) { (void)ms, (void)portName; }
-    // The operation has released the port.
-    virtual void OperationEnds(int64_t ms) { (void)ms; }
+    // An operation ("read", "write", ...) begins on this port and the device it
+    // stands for (before the port is opened).
+    virtual void OperationBegins(int64_t ms, const std::string& operation, const std::string& portName,
+                                 const std::string& device)
+    {
+        (void)ms, (void)operation, (void)portName, (void)device;
+    }
+    // The operation has released the port; `result` says how it ended.
+    virtual void OperationEnds(int64_t ms, const std::string& result) { (void)ms, (void)result; }
     virtual void Byte(int64_t ms, TraceDirection direction, uint8_t byte) { (void)ms, (void)direction, (void)byte; }
     virtual void Frame(int64_t ms, TraceDirection direction, uint8_t opcode, const uint8_t* data, size_t length,
                        TraceChecksum checksum)

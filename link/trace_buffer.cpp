@@ -5,37 +5,52 @@
 
 void CTraceBuffer::Restart()
 {
-    m_lines.clear();
-    m_bytes = 0;
-    m_dropped = 0;
-    m_started = true;
+    m_operations.emplace_back();
+    DropOldest();
 }
 
 void CTraceBuffer::Line(const std::string& line)
 {
-    if (!m_started)
+    // Lines before the first operation (a question, say) are not kept.
+    if (m_operations.empty())
         return;
-    m_lines.push_back(line);
+    m_operations.back().push_back(line);
     m_bytes += line.size() + 1;
-    while (m_bytes > m_bound && m_lines.size() > 1) {
-        m_bytes -= m_lines.front().size() + 1;
-        m_lines.pop_front();
-        ++m_dropped;
+    DropOldest();
+}
+
+void CTraceBuffer::DropOldest()
+{
+    while (m_bytes > m_bound && m_operations.size() > 1) {
+        for (const std::string& line : m_operations.front())
+            m_bytes -= line.size() + 1;
+        m_operations.pop_front();
+        ++m_droppedOperations;
+        m_droppedLines = 0;
+    }
+    // One operation alone over the bound keeps its newest lines.
+    std::deque<std::string>& only = m_operations.front();
+    while (m_bytes > m_bound && only.size() > 1) {
+        m_bytes -= only.front().size() + 1;
+        only.pop_front();
+        ++m_droppedLines;
     }
 }
 
 std::string CTraceBuffer::Text() const
 {
     std::string text;
-    text.reserve(m_bytes + 128);
-    if (m_dropped > 0) {
-        text += FormatString(IDS_TRACE_LINES_DROPPED, static_cast<unsigned long>(m_dropped),
-                             static_cast<unsigned long>(m_bound / 1024));
-        text += '\n';
-    }
-    for (const std::string& line : m_lines) {
-        text += line;
-        text += '\n';
+    text.reserve(m_bytes + 512);
+    for (const std::string& line : m_header)
+        text += line + '\n';
+    const unsigned long kib = static_cast<unsigned long>(m_bound / 1024);
+    if (m_droppedOperations > 0)
+        text += FormatString(IDS_TRACE_OPERATIONS_DROPPED, static_cast<unsigned long>(m_droppedOperations), kib) + '\n';
+    if (m_droppedLines > 0)
+        text += FormatString(IDS_TRACE_LINES_DROPPED, static_cast<unsigned long>(m_droppedLines), kib) + '\n';
+    for (const std::deque<std::string>& operation : m_operations) {
+        for (const std::string& line : operation)
+            text += line + '\n';
     }
     return text;
 }

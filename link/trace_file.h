@@ -17,7 +17,11 @@ public:
     // Creates (or empties) the file; false when it cannot be opened for writing.
     bool Open(const std::string& path);
     void Line(const std::string& line) override;
+    // False once a line could not be written whole (a full disk, say) or the
+    // file could not be closed cleanly.
+    bool Complete();
 
 private:
     std::FILE* m_file = nullptr;
+    bool m_failed = false;
 };

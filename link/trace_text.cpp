@@ -1,6 +1,11 @@
 #include "link/trace_text.h"
 
 #include <cstdio>
+#include <ctime>
+
+#ifndef _WIN32
+#include <sys/utsname.h>
+#endif
 
 namespace {
 
@@ -10,6 +15,8 @@ constexpr int64_t BYTE_GAP_MS = 20;
 
 std::string Stamp(int64_t ms)
 {
+    if (ms < 0)
+        ms = 0;
     char text[32];
     std::snprintf(text, sizeof(text), "%5lld.%03lld", static_cast<long long>(ms / 1000),
                   static_cast<long long>(ms % 1000));
@@ -38,19 +45,25 @@ void CTextTrace::Flush()
 void CTextTrace::Event(int64_t ms, const std::string& text)
 {
     Flush();
-    m_lines.Line(Stamp(ms) + "   " + text);
+    m_lines.Line(Stamp(ms - m_operationStartMs) + "   " + text);
 }
 
-void CTextTrace::OperationBegins(int64_t ms, const std::string& portName)
+void CTextTrace::OperationBegins(int64_t ms, const std::string& operation, const std::string& portName,
+                                 const std::string& device)
 {
     Flush();
     m_lines.Restart();
-    Event(ms, "operation on " + portName);
+    m_operationStartMs = ms;
+    std::string line = "== " + operation + " on " + portName;
+    if (!device.empty() && device != portName)
+        line += " (" + device + ")";
+    m_lines.Line(line + ", started " + LocalTimeText());
 }
 
-void CTextTrace::OperationEnds(int64_t ms)
+void CTextTrace::OperationEnds(int64_t ms, const std::string& result)
 {
     Event(ms, "port released");
+    Event(ms, "ended: " + result);
 }
 
 void CTextTrace::Byte(int64_t ms, TraceDirection direction, uint8_t byte)
@@ -59,7 +72,7 @@ void CTextTrace::Byte(int64_t ms, TraceDirection direction, uint8_t byte)
         && (direction != m_direction || m_byteCount == BYTES_PER_LINE || ms - m_lastByteMs > BYTE_GAP_MS))
         Flush();
     if (m_byteCount == 0) {
-        m_byteLine = Stamp(ms) + (direction == TraceDirection::Sent ? " >" : " <");
+        m_byteLine = Stamp(ms - m_operationStartMs) + (direction == TraceDirection::Sent ? " >" : " <");
         m_direction = direction;
     }
     AppendHex(m_byteLine, byte);
@@ -98,4 +111,36 @@ void CTextTrace::Message(int64_t ms, const std::string& text)
     for (char c : text)
         line += (c == '\n' || c == '\r') ? ' ' : c;
     Event(ms, line);
+}
+
+std::string LocalTimeText()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local = {};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    char text[64];
+    std::strftime(text, sizeof(text), "%Y-%m-%d %H:%M:%S %z", &local);
+    return text;
+}
+
+std::vector<std::string> TraceHeader(const std::string& program, const std::string& version)
+{
+    std::string system;
+#ifdef _WIN32
+    system = "Windows";
+#else
+    struct utsname name;
+    system = ::uname(&name) == 0 ? std::string(name.sysname) + " " + name.release + " " + name.machine : "POSIX";
+#endif
+    return {
+        "Serial trace of " + program + " " + version,
+        "started: " + LocalTimeText(),
+        "system: " + system,
+        "line: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control",
+        "times: seconds since the start of each operation",
+    };
 }

@@ -9,7 +9,7 @@ bool RunCalibrationOperation(const std::string& portName)
 {
     if (AskQuestion(IDS_CONFIRM_CALIBRATE, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return false;
-    OperationCourse course(portName);
+    OperationCourse course(portName, "calibration");
     if (!course.Begin())
         return false;
     if (!course.IdentifyRadioAndBoard()) {
@@ -34,6 +34,7 @@ bool RunCalibrationOperation(const std::string& portName)
     }
     if (!theRadioLink.ResetRadio())
         return false;
+    course.NoteResult("succeeded");
     ShowStatusMessage(MSG_INFO, IDS_CALIBRATE_OK);
     return true;
 }

@@ -51,7 +51,7 @@ bool ReadBoardRevisions(BoardInfo& info)
 BoardInfo RunInfoOperation(const std::string& portName)
 {
     BoardInfo info;
-    OperationCourse course(portName);
+    OperationCourse course(portName, "information");
     if (!course.Begin())
         return info;
     if (!course.IdentifyRadioAndBoard()) {
@@ -104,5 +104,6 @@ BoardInfo RunInfoOperation(const std::string& portName)
             return info;
     }
     info.show = true;
+    course.NoteResult("succeeded");
     return info;
 }

@@ -2,6 +2,7 @@
 
 #include "link/operation_host.h"
 #include "link/port_hint.h"
+#include "link/port_resolver.h"
 #include "link/radio_link.h"
 #include "link/status_message.h"
 #include "link/clock.h"
@@ -18,7 +19,10 @@ std::string PortNameForIndex(int index)
     return name;
 }
 
-OperationCourse::OperationCourse(std::string portName) : m_portName(std::move(portName)) {}
+OperationCourse::OperationCourse(std::string portName, const char* operation)
+    : m_portName(std::move(portName)), m_operation(operation)
+{
+}
 
 OperationCourse::~OperationCourse()
 {
@@ -28,9 +32,11 @@ OperationCourse::~OperationCourse()
 bool OperationCourse::Begin()
 {
     if (ITrace* trace = ActiveTrace())
-        trace->OperationBegins(ClockNowMs(), m_portName);
+        trace->OperationBegins(ClockNowMs(), m_operation, m_portName, ResolvePort(m_portName));
     if (!m_port.Open(m_portName.c_str())) {
         m_port.Close(); // opened but not configured counts as not opened
+        if (ITrace* trace = ActiveTrace())
+            trace->OperationEnds(ClockNowMs(), "failed: the port did not open");
         ShowPortOpenFailed(m_portName, PortOpenHint(m_portName, m_port.Device(), m_port.LastOpenFailure()));
         return false;
     }
@@ -64,6 +70,6 @@ void OperationCourse::End()
     theRadioLink.m_pPort = nullptr;
     m_port.Close();
     if (ITrace* trace = ActiveTrace())
-        trace->OperationEnds(ClockNowMs());
+        trace->OperationEnds(ClockNowMs(), m_result ? m_result : StopRequested() ? "stopped" : "failed");
     OperationHost().EndWaitCursor();
 }

@@ -13,7 +13,8 @@ std::string PortNameForIndex(int index);
 
 class OperationCourse {
 public:
-    explicit OperationCourse(std::string portName);
+    // `operation` names it in the serial trace: "read", "write", ...
+    OperationCourse(std::string portName, const char* operation);
     ~OperationCourse();
     OperationCourse(const OperationCourse&) = delete;
     OperationCourse& operator=(const OperationCourse&) = delete;
@@ -27,6 +28,9 @@ public:
     // True when a stop was requested: the radio has then been reset and the
     // operation ends without a message of its own.
     bool StopBeforeNextRequest();
+    // How the operation ended, for the trace ("succeeded", "cancelled"); without
+    // it the operation failed, or was stopped.
+    void NoteResult(const char* result) { m_result = result; }
     // Detaches and closes the port and turns the wait cursor off (once).
     void End();
 
@@ -35,5 +39,7 @@ public:
 private:
     std::string m_portName;
     CSerialPort m_port;
+    const char* m_operation;
     bool m_begun = false;
+    const char* m_result = nullptr;
 };

@@ -12,7 +12,7 @@
 ReadOutcome RunReadOperation(const std::string& portName, const std::function<void()>& onLoaded)
 {
     ReadOutcome outcome;
-    OperationCourse course(portName);
+    OperationCourse course(portName, "read");
     if (!course.Begin())
         return outcome;
 
@@ -46,6 +46,7 @@ ReadOutcome RunReadOperation(const std::string& portName, const std::function<vo
         return outcome;
 
     outcome.loaded = true;
+    course.NoteResult("succeeded");
     std::copy(image, image + SETTINGS_IMAGE_SIZE, outcome.image);
     if (onLoaded)
         onLoaded();

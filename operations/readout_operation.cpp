@@ -25,10 +25,10 @@ std::string FormatCalibrationExport(const uint8_t* data, size_t size)
     return text;
 }
 
-ReadoutOutcome RunCalibrationReadout(const std::string& portName)
+ReadoutOutcome RunCalibrationReadout(const std::string& portName, const KeepReadout& keep)
 {
     ReadoutOutcome outcome;
-    OperationCourse course(portName);
+    OperationCourse course(portName, "read-out");
     if (!course.Begin())
         return outcome;
     outcome.result = ReadoutResult::Failed;
@@ -37,8 +37,7 @@ ReadoutOutcome RunCalibrationReadout(const std::string& portName)
         return outcome;
     }
 
-    // Bytes a short answer did not deliver stay zero; one byte more for the
-    // zero the last request writes behind its data.
+    // One byte more for the zero the last request writes behind its data.
     std::vector<uint8_t> buffer(static_cast<size_t>(CAL_DATA_SIZE) + 1, 0);
     IOperationHost& host = OperationHost();
     host.BeginProgress(CAL_DATA_SIZE);
@@ -53,8 +52,13 @@ ReadoutOutcome RunCalibrationReadout(const std::string& portName)
         }
         const int size = offset + CAL_BLOCK_SIZE > CAL_DATA_SIZE ? remaining : CAL_BLOCK_SIZE;
         host.SetProgress(offset, FormatString(IDS_PROGRESS_BYTES, offset, CAL_DATA_SIZE));
-        if (!theRadioLink.ReadBoard(static_cast<uint16_t>(CAL_DATA_START + offset), size, buffer.data() + offset,
-                                    buffer.size() - static_cast<size_t>(offset), nullptr)) {
+        const uint16_t address = static_cast<uint16_t>(CAL_DATA_START + offset);
+        int received = -1;
+        if (!theRadioLink.ReadBoardWhole(address, size, buffer.data() + offset,
+                                         buffer.size() - static_cast<size_t>(offset), received)) {
+            // Missing bytes would pass for data in the export: the read-out fails.
+            if (received >= 0 && received < size)
+                ShowStatusText(MSG_ERROR, FormatString(IDS_READOUT_SHORT, address, received, size));
             failed = true;
             break;
         }
@@ -62,33 +66,39 @@ ReadoutOutcome RunCalibrationReadout(const std::string& portName)
     }
     host.EndProgress();
 
-    if (stopped) {
+    if (stopped || failed) {
         theRadioLink.ResetRadio();
         theRadioLink.m_nStatus = LINK_OK;
+        if (stopped)
+            outcome.result = ReadoutResult::Stopped;
+        return outcome;
+    }
+    // The data are kept before anything else can go wrong: the reset, the save
+    // dialog, the save itself or a stop.
+    const std::string text = FormatCalibrationExport(buffer.data(), CAL_DATA_SIZE);
+    if (keep)
+        outcome.keptPath = keep(text);
+    if (!theRadioLink.ResetRadio())
+        return outcome;
+    if (StopRequested()) {
         outcome.result = ReadoutResult::Stopped;
         return outcome;
     }
-    if (failed) {
-        theRadioLink.ResetRadio();
-        theRadioLink.m_nStatus = LINK_OK;
-        return outcome;
-    }
-    if (!theRadioLink.ResetRadio())
-        return outcome;
 
     std::string path;
     if (!host.ChooseCalibrationExportFile(path)) {
         outcome.result = ReadoutResult::Cancelled;
+        course.NoteResult("read; the save was cancelled");
         return outcome;
     }
     // Written beside the chosen name and moved into place only when complete,
     // so a failure never leaves a truncated export under that name.
-    const std::string text = FormatCalibrationExport(buffer.data(), CAL_DATA_SIZE);
     if (!ReplaceFileContents(path, reinterpret_cast<const uint8_t*>(text.data()), text.size())) {
         ShowStatusMessage(MSG_ERROR, IDS_CALFILE_WRITE_FAILED);
         return outcome;
     }
     outcome.result = ReadoutResult::Exported;
+    course.NoteResult("succeeded");
     outcome.path = path;
     return outcome;
 }

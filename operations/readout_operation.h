@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 constexpr uint16_t CAL_DATA_START = 0x2000;
@@ -16,11 +17,18 @@ struct ReadoutOutcome {
     ReadoutResult result = ReadoutResult::NotStarted;
     std::string path; // the export file, when exported
     int bytesRead = 0; // calibration bytes read before the read-out ended
+    std::string keptPath; // the copy kept the moment the last byte was in, when one was
 };
 
+// Keeps the export text of a complete read-out somewhere safe; the path, or an
+// empty text when it could not (and has said so).
+using KeepReadout = std::function<std::string(const std::string& exportText)>;
+
 // Reads the calibration data over the named port with progress through the
-// operation host, asks it for the export file and writes the export.
-ReadoutOutcome RunCalibrationReadout(const std::string& portName);
+// operation host, hands the complete export to `keep`, asks the host for the
+// export file and writes the export. A board answer with fewer bytes than asked
+// fails the read-out.
+ReadoutOutcome RunCalibrationReadout(const std::string& portName, const KeepReadout& keep = KeepReadout());
 
 // The export text: one line "%3d\t%3d" per byte pair, each ended by CR LF.
 std::string FormatCalibrationExport(const uint8_t* data, size_t size);

@@ -34,7 +34,7 @@ WriteOutcome RunWriteOperation(const std::string& portName, const std::function<
         return outcome;
     outcome.asked = true;
 
-    OperationCourse course(portName);
+    OperationCourse course(portName, "write");
     if (!course.Begin())
         return outcome;
     if (!course.IdentifyRadioAndBoard()) {
@@ -107,6 +107,7 @@ WriteOutcome RunWriteOperation(const std::string& portName, const std::function<
         return outcome;
 
     outcome.written = true;
+    course.NoteResult("succeeded");
     if (onWritten)
         onWritten();
     ShowStatusMessage(MSG_INFO, IDS_WRITE_OK);

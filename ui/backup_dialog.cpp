@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -27,7 +28,7 @@ BackupDialog::BackupDialog(QWidget* parent, const std::vector<BackupEntry>& back
     for (const BackupEntry& backup : backups) {
         QTreeWidgetItem* item = new QTreeWidgetItem(
             { QString::fromStdString(backup.when), QString::fromStdString(backup.port), QString::fromStdString(backup.name) });
-        item->setData(0, Qt::UserRole, QString::fromStdString(backup.path));
+        item->setData(0, Qt::UserRole, QFile::decodeName(backup.path.c_str()));
         m_list->addTopLevelItem(item);
     }
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

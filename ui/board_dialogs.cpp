@@ -1,4 +1,5 @@
 #include "ui/board_dialogs.h"
+#include "frontend/backups.h"
 
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
@@ -12,6 +13,7 @@
 #include "ui/calibration_plot_window.h"
 #include "ui/ui_text.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -74,8 +76,16 @@ void CReadCalDataDialog::OnOK()
 {
     EndDialog(Accepted);
     hide();
-    const ReadoutOutcome outcome = RunCalibrationReadout(PortNameForIndex(m_portIndex));
-    if (outcome.result == ReadoutResult::Stopped)
+    const std::string port = PortNameForIndex(m_portIndex);
+    const ReadoutOutcome outcome = RunCalibrationReadout(
+        port, [&port](const std::string& text) { return KeepCalibrationBackup(port, text); });
+    // Whatever ended it after the last byte, the data are not lost: say where they are.
+    if (outcome.result != ReadoutResult::Exported && !outcome.keptPath.empty())
+        ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_KEPT,
+                                              QDir::toNativeSeparators(QString::fromStdString(outcome.keptPath))
+                                                  .toStdString()
+                                                  .c_str()));
+    else if (outcome.result == ReadoutResult::Stopped)
         ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE));
     // The export just saved is plotted at once, with its figures.
     if (outcome.result == ReadoutResult::Exported)

@@ -1,5 +1,6 @@
 #include "ui/document_manager.h"
 
+#include "frontend/backups.h"
 #include "link/status_message.h"
 #include "ui/ui_text.h"
 #include "resources/string_ids.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -69,8 +71,12 @@ bool DocumentManager::OpenDocumentFile(const QString& path, int recentIndex)
         m_recent.Remove(recentIndex);
         return false;
     }
+    // Loading what a file holds is no change: only edits and reads are.
+    m_doc.SetModifiedFlag(false);
     m_doc.SetPathName(QFileInfo(path).absoluteFilePath());
     m_recent.Add(path);
+    if (!m_doc.IsBackupCopy())
+        m_lastFolder = QFileInfo(path).absolutePath();
     return true;
 }
 
@@ -78,9 +84,21 @@ bool DocumentManager::FileSave()
 {
     const QString path = m_doc.GetPathName();
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || !info.isWritable())
+    if (path.isEmpty() || !info.exists() || !info.isWritable() || m_doc.IsBackupCopy())
         return DoSave(QString(), true);
     return DoSave(path, false);
+}
+
+QString DocumentManager::LastFolder() const
+{
+    if (!m_lastFolder.isEmpty())
+        return m_lastFolder;
+    for (int i = 0; i < m_recent.Count(); ++i) {
+        const QString path = m_recent.Path(i);
+        if (!IsBackupPath(QFile::encodeName(path).toStdString()))
+            return QFileInfo(path).absolutePath();
+    }
+    return QDir::homePath();
 }
 
 bool DocumentManager::FileSaveAs()
@@ -93,16 +111,20 @@ bool DocumentManager::DoSave(const QString& path, bool replace)
     QString target = path;
     if (target.isEmpty()) {
         QString proposed = m_doc.GetPathName();
-        if (proposed.isEmpty())
+        if (m_doc.IsBackupCopy())
+            proposed = QDir(LastFolder()).filePath(m_doc.BackupCopyName());
+        else if (proposed.isEmpty())
             proposed = m_doc.GetTitle() + UiText(IDS_DOC_EXTENSION);
         if (!FileDialogs().SaveDataFileAs(m_owner(), proposed, target))
             return false;
     }
-    if (!m_doc.OnSaveDocument(target))
+    if (RefusedAsBackup(target) || !m_doc.OnSaveDocument(target))
         return false;
     if (replace) {
         m_doc.SetPathName(QFileInfo(target).absoluteFilePath());
+        m_doc.NoteSavedElsewhere(target);
         m_recent.Add(target);
     }
+    m_lastFolder = QFileInfo(target).absolutePath();
     return true;
 }

@@ -30,6 +30,10 @@ public:
 
 private:
     bool DoSave(const QString& path, bool replace);
+    // The folder of the file opened or saved last, outside the backups; where a
+    // backup's copy is proposed.
+    QString LastFolder() const;
+    QString m_lastFolder;
     CVigilonOssDoc& m_doc;
     QWidget* (*m_owner)();
     RecentFileList m_recent;

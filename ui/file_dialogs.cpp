@@ -5,6 +5,10 @@
 #include "ui/backup_dialog.h"
 #include "resources/string_ids.h"
 
+#include "link/status_message.h"
+
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 
 namespace {
@@ -77,7 +81,7 @@ IFileDialogs* g_dialogs = &g_platformDialogs;
 bool IFileDialogs::ChooseBackup(QWidget* parent, QString& path)
 {
     const std::string folder = BackupFolder();
-    BackupDialog dialog(parent, ListBackups(folder), QString::fromStdString(folder));
+    BackupDialog dialog(parent, AllBackups(), QFile::decodeName(folder.c_str()));
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenPath().isEmpty())
         return false;
     path = dialog.ChosenPath();
@@ -93,6 +97,15 @@ bool IFileDialogs::OpenCalibrationFile(QWidget* parent, QString& path)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = dialog.selectedFiles().first();
+    return true;
+}
+
+bool RefusedAsBackup(const QString& path)
+{
+    if (!IsBackupPath(QFile::encodeName(path).toStdString()))
+        return false;
+    const QString folder = QDir::toNativeSeparators(QString::fromStdString(BackupFolder()));
+    ShowStatusText(MSG_ERROR, FormatUiText(IDS_TARGET_IS_BACKUP, QDir::toNativeSeparators(path), folder).toStdString());
     return true;
 }
 

@@ -31,6 +31,10 @@ public:
     }
 };
 
+// True, after saying so, when a chosen target lies in the backups folder:
+// nothing but the backups themselves is written there.
+bool RefusedAsBackup(const QString& path);
+
 // Installs the dialogs used from now on; nullptr restores the platform's.
 void SetFileDialogs(IFileDialogs* dialogs);
 IFileDialogs& FileDialogs();

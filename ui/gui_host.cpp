@@ -8,6 +8,8 @@
 #include "ui/input_gate.h"
 #include "ui/ui_text.h"
 
+#include <QFile>
+
 #include <QApplication>
 #include <QCursor>
 #include <QMainWindow>
@@ -117,7 +119,8 @@ void GuiHost::EndProgress()
 {
     if (!m_progress)
         return;
-    m_progress->close();
+    // Hidden, not closed: closing the panel is its Stop, and the read-out is over.
+    m_progress->hide();
     delete m_progress;
     m_progress = nullptr;
 }
@@ -126,9 +129,11 @@ bool GuiHost::ChooseCalibrationExportFile(std::string& path)
 {
     UserTurn turn(this);
     QString chosen;
-    if (!FileDialogs().SaveCalibrationFile(turn.Above(), chosen))
-        return false;
-    path = chosen.toStdString();
+    do {
+        if (!FileDialogs().SaveCalibrationFile(turn.Above(), chosen))
+            return false;
+    } while (RefusedAsBackup(chosen));
+    path = QFile::encodeName(chosen).toStdString();
     return true;
 }
 

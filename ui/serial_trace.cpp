@@ -6,7 +6,13 @@
 #include "resources/string_ids.h"
 #include "ui/file_dialogs.h"
 
+#include <QFile>
 #include <QString>
+
+GuiSerialTrace::GuiSerialTrace()
+{
+    m_buffer.SetHeader(TraceHeader("vigilon-oss", VIGILON_VERSION));
+}
 
 void GuiSerialTrace::Save(QWidget* parent)
 {
@@ -15,10 +21,10 @@ void GuiSerialTrace::Save(QWidget* parent)
         return;
     }
     QString path;
-    if (!FileDialogs().SaveTraceFile(parent, path))
+    if (!FileDialogs().SaveTraceFile(parent, path) || RefusedAsBackup(path))
         return;
     const std::string text = m_buffer.Text();
-    const std::string target = path.toStdString();
+    const std::string target = QFile::encodeName(path).toStdString();
     if (!ReplaceFileContents(target, reinterpret_cast<const uint8_t*>(text.data()), text.size()))
         ShowStatusText(MSG_ERROR, FormatString(IDS_TRACE_SAVE_FAILED, target.c_str()));
 }

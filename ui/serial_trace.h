@@ -9,6 +9,7 @@ class QWidget;
 
 class GuiSerialTrace {
 public:
+    GuiSerialTrace();
     // The trace to install with SetTrace: it fills the buffer.
     ITrace* Trace() { return &m_text; }
     bool HasTrace() const { return !m_buffer.Empty(); }

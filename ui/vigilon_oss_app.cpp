@@ -1,8 +1,10 @@
 #include "ui/vigilon_oss_app.h"
 
+#include "board/backup_store.h"
 #include "board/modified_sink.h"
 #include "board/option_board_data.h"
 #include "board/settings_snapshot.h"
+#include "frontend/backups.h"
 #include "link/port_resolver.h"
 #include "link/status_message.h"
 #include "operations/operation_course.h"
@@ -29,6 +31,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStatusBar>
@@ -189,7 +192,12 @@ void CVigilonOssApp::OnFileOpen()
 void CVigilonOssApp::OnFileOpenBackup()
 {
     QString path;
-    if (FileDialogs().ChooseBackup(m_frame.get(), path))
+    if (!FileDialogs().ChooseBackup(m_frame.get(), path))
+        return;
+    // A kept calibration read-out is looked at, not loaded as settings.
+    if (IsInsideFolder(QFile::encodeName(path).toStdString(), CalibrationBackupFolder()))
+        CCalibrationPlotWindow::Open(m_frame.get(), path);
+    else
         m_documents->OpenDocumentFile(path);
 }
 

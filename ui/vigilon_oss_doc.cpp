@@ -15,6 +15,7 @@
 #include "ui/ui_text.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -74,6 +75,7 @@ void CVigilonOssDoc::DeleteContents()
     m_source.clear();
     m_loadedPath.clear();
     m_loadedValues.clear();
+    m_backupCopy = false;
     UpdateCaption();
 }
 
@@ -118,18 +120,38 @@ bool CVigilonOssDoc::OnNewDocument()
 bool CVigilonOssDoc::OnOpenDocument(const QString& path)
 {
     DeleteContents();
-    if (!theOptionBoardData.LoadFromFile(path.toStdString()))
+    const std::string file = QFile::encodeName(path).toStdString();
+    if (!theOptionBoardData.LoadFromFile(file))
         return false;
     dataLoaded = true;
+    m_backupCopy = IsBackupPath(file);
     NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_FILE, QDir::toNativeSeparators(path)), false);
     m_loadedPath = path;
-    UpdateCaption(path);
+    UpdateCaption(m_backupCopy ? FormatUiText(IDS_TITLE_BACKUP, QFileInfo(path).fileName()) : path);
     return true;
+}
+
+void CVigilonOssDoc::NoteSavedElsewhere(const QString& path)
+{
+    if (!m_backupCopy)
+        return;
+    m_backupCopy = false;
+    UpdateCaption(path);
+}
+
+QString CVigilonOssDoc::BackupCopyName() const
+{
+    // The store names its backups STAMP_PORT.vgd, the stamp 17 characters long.
+    constexpr int STAMP = 17;
+    const QString name = QFileInfo(m_loadedPath).completeBaseName();
+    if (name.size() <= STAMP + 1)
+        return name + UiText(IDS_DOC_EXTENSION);
+    return name.mid(STAMP + 1) + QLatin1Char('_') + name.left(STAMP) + UiText(IDS_DOC_EXTENSION);
 }
 
 bool CVigilonOssDoc::OnSaveDocument(const QString& path)
 {
-    if (!theOptionBoardData.SaveToFile(path.toStdString()))
+    if (!theOptionBoardData.SaveToFile(QFile::encodeName(path).toStdString()))
         return false;
     SetModifiedFlag(false);
     return true;

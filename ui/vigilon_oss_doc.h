@@ -45,6 +45,14 @@ public:
     // The file the settings were last saved to, when they came from elsewhere.
     QString SavedAs() const;
 
+    // Whether the settings came from a backup: the backup itself is never
+    // saved over, so Save asks where, proposing BackupCopyName().
+    bool IsBackupCopy() const { return m_backupCopy; }
+    void NoteSavedElsewhere(const QString& path);
+    // "COM1_2026-12-08_152921.vgd" for the backup "2026-12-08_152921_COM1.vgd":
+    // the port and the time, in a form the backups folder does not use.
+    QString BackupCopyName() const;
+
     // Write Option Board.
     void OnFileWrite();
 
@@ -58,6 +66,7 @@ private:
     QString m_title;
     QString m_source;
     bool m_fromBoard = false;
+    bool m_backupCopy = false;
     QString m_loadedPath; // the file they came from, when they came from one
     std::vector<int32_t> m_loadedValues; // the settings as they came
     void NoteLoaded(const QString& source, bool fromBoard);

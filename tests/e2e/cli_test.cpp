@@ -138,7 +138,63 @@ TEST(Cli, TraceOfAReadHoldsItsBytesFramesAndResetAndAnUnwritableTraceIsAUsageErr
 
     const ProgramResult refused = bench.Run({ "--trace", bench.folder.Path("none/trace.txt"), "info" });
     EXPECT_EQ(refused.status, 2);
-    EXPECT_NE(refused.err.find("cannot write the trace file"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("none/trace.txt cannot be written"), std::string::npos) << refused.err;
+}
+
+TEST(Cli, OutputsAreCheckedBeforeAnythingIsSentAndNeverLandOnABackupOrAnInput)
+{
+    CliBench bench;
+    const std::string file = bench.folder.Path("board.vgd");
+    ASSERT_EQ(bench.Run({ "read", file }).status, 0);
+    const std::vector<uint8_t> settings = ReadBytes(file);
+    const std::string backup = bench.Backups() + "/" + ListFolder(bench.Backups()).at(0);
+    const std::vector<uint8_t> backedUp = ReadBytes(backup);
+    const std::string fifo = bench.folder.Path("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::string protectedFile = bench.folder.Path("protected.txt");
+    WriteBytes(protectedFile, { 'x' });
+    ::chmod(protectedFile.c_str(), 0444);
+    const size_t requests = bench.Requests().size();
+
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string error;
+    } cases[] = {
+        { { "read", backup }, 1, "is in the backups folder" },
+        { { "from-text", "x.txt", backup }, 1, "is in the backups folder" },
+        { { "--trace", backup, "info" }, 1, "is in the backups folder" },
+        { { "--trace", file, "write", file }, 2, "is also the command's input" },
+        { { "--trace", fifo, "info" }, 2, "is not a file that can be written" },
+        { { "--trace", "/dev/full", "info" }, 2, "is not a file that can be written" },
+        { { "fleet", file, "--yes", "--report", fifo }, 1, "is not a file that can be written" },
+        { { "fleet", file, "--yes", "--report", protectedFile }, 1, "is write-protected" },
+        { { "--lab", "read-cal", protectedFile }, 1, "is write-protected" },
+        { { "--lab", "read-cal", bench.folder.Path("none/cal.txt") }, 1, "its folder does not exist" },
+    };
+    for (const auto& c : cases) {
+        const auto started = std::chrono::steady_clock::now();
+        const ProgramResult result = bench.Run(c.args);
+        const std::string what = c.args[0] + " " + c.args[1];
+        EXPECT_EQ(result.status, c.status) << what << "\n" << result.err;
+        EXPECT_NE(result.err.find(c.error), std::string::npos) << what << "\n" << result.err;
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << what;
+    }
+    EXPECT_EQ(bench.Requests().size(), requests) << "nothing was sent";
+    EXPECT_EQ(ReadBytes(file), settings);
+    EXPECT_EQ(ReadBytes(backup), backedUp);
+    EXPECT_EQ(ReadBytes(protectedFile), std::vector<uint8_t>{ 'x' });
+
+    // A name that is not UTF-8 is the name written, byte for byte.
+    const std::string latin1 = bench.folder.Path("caf\xe9.vgd");
+    ASSERT_EQ(bench.Run({ "read", "--no-backup", latin1 }).status, 0);
+    EXPECT_EQ(ReadBytes(latin1), settings);
+    const std::string text = bench.folder.Path("r\xe9sum\xc3\xa9.txt");
+    ASSERT_EQ(bench.Run({ "to-text", latin1, text }).status, 0);
+    EXPECT_EQ(bench.Run({ "from-text", text, bench.folder.Path("back\xff.vgd") }).status, 0);
+    EXPECT_EQ(ReadBytes(bench.folder.Path("back\xff.vgd")), settings);
+    for (const std::string& name : bench.folder.Entries())
+        EXPECT_EQ(name.find("\xEF\xBF\xBD"), std::string::npos) << "a name turned into U+FFFD: " << name;
 }
 
 TEST(Cli, EveryReadKeepsABackupAndOneThatCannotBeKeptOnlyWarns)

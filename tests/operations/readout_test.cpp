@@ -61,19 +61,36 @@ TEST(CalibrationReadout, ReadsAllBlocksWithProgressAndExportsThem)
     EXPECT_EQ(std::string(file.begin(), file.begin() + 9), first);
 }
 
-TEST(CalibrationReadout, BytesABoardDidNotDeliverAreZeroAndLongAnswersAreOverwrittenByLaterBlocks)
+TEST(CalibrationReadout, LongAnswersAreOverwrittenByLaterBlocks)
 {
     FastForwardClock clock;
-    // The first block comes back short, the second far too long.
-    OperationBench bench(OperationBench::WithFaults({ "reply-count=20@read:0x2000", "reply-count=200@read:0x2030" }));
+    OperationBench bench(OperationBench::WithFaults({ "reply-count=200@read:0x2030" }));
     TempFolder folder;
     bench.host.exportPath = folder.Path("cal.txt");
     ASSERT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Exported);
-    sim::BoardMemory::Image expected = bench.radio.MemorySnapshot();
-    for (size_t i = 0x2000 + 20; i < 0x2030; ++i)
-        expected[i] = 0;
     const std::vector<uint8_t> file = ReadBytes(bench.host.exportPath);
-    EXPECT_EQ(std::string(file.begin(), file.end()), ExportOf(expected));
+    EXPECT_EQ(std::string(file.begin(), file.end()), ExportOf(bench.radio.MemorySnapshot()));
+}
+
+TEST(CalibrationReadout, AShortAnswerFailsTheReadOutAndNamesItsAddress)
+{
+    FastForwardClock clock;
+    OperationBench bench(OperationBench::WithFaults({ "reply-count=20@read:0x2030" }));
+    TempFolder folder;
+    bench.host.exportPath = folder.Path("cal.txt");
+    bool kept = false;
+    const ReadoutOutcome outcome = RunCalibrationReadout(bench.Port(), [&](const std::string&) {
+        kept = true;
+        return std::string("kept");
+    });
+    EXPECT_EQ(outcome.result, ReadoutResult::Failed);
+    EXPECT_EQ(outcome.bytesRead, 48);
+    EXPECT_FALSE(kept);
+    EXPECT_EQ(bench.messages.Texts(),
+              Texts{ "The option board answered the read at address 0x2030 with 20 of 48 bytes.\n"
+                     "The read-out has failed; nothing was saved." });
+    EXPECT_EQ(bench.Requests(), (Texts{ "info", "identify", "read 0x2000/48", "read 0x2030/48", "reset" }));
+    EXPECT_TRUE(folder.Entries().empty());
 }
 
 TEST(CalibrationReadout, CablePulledHalfWayEndsTheReadOutWithNothingSaved)
@@ -94,11 +111,19 @@ TEST(CalibrationReadout, CablePulledHalfWayEndsTheReadOutWithNothingSaved)
     EXPECT_EQ(bench.Requests().back(), "reset");
 }
 
-TEST(CalibrationReadout, CancellingTheSaveDropsTheData)
+TEST(CalibrationReadout, TheCompleteDataAreKeptBeforeTheSaveIsAskedFor)
 {
     FastForwardClock clock;
     OperationBench bench;
-    EXPECT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Cancelled);
+    std::string keptText;
+    const ReadoutOutcome outcome = RunCalibrationReadout(bench.Port(), [&](const std::string& text) {
+        keptText = text;
+        EXPECT_EQ(bench.Requests().back(), "read 0xFFE0/32") << "kept before the reset";
+        return std::string("kept.txt");
+    });
+    EXPECT_EQ(outcome.result, ReadoutResult::Cancelled);
+    EXPECT_EQ(outcome.keptPath, "kept.txt");
+    EXPECT_EQ(keptText, ExportOf(bench.radio.MemorySnapshot()));
     EXPECT_TRUE(bench.messages.shown.empty());
     EXPECT_EQ(bench.Requests().back(), "reset");
 }

@@ -6,6 +6,9 @@
 #include "tests/ui/ui_bench.h"
 #include "board/backup_store.h"
 #include "frontend/backups.h"
+#include "operations/readout_operation.h"
+#include "tests/support/operation_bench.h"
+#include "ui/board_dialogs.h"
 #include "ui/settings_summary.h"
 #include "ui/vigilon_oss_view.h"
 
@@ -103,7 +106,7 @@ private slots:
         QVERIFY(Open(path));
         QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - R&D board1.vgd"));
         QCOMPARE(theOptionBoardData.clockShift.Get(), uint8_t(1));
-        QVERIFY2(Doc().IsModified(), "the file's values differ from what the record held");
+        QVERIFY2(!Doc().IsModified(), "what a file holds is no change, though it differs from the record");
         for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE })
             QVERIFY(Frame()->Action(id)->isEnabled());
         QCOMPARE(m_app->Documents().RecentFiles().Count(), 1);
@@ -217,11 +220,35 @@ private slots:
         const std::vector<BackupEntry> backups = ListBackups(BackupFolder());
         QVERIFY(!backups.empty());
         QCOMPARE(backups.front().port, std::string("COM1"));
-        m_dialogs->answers.push_back(QString::fromStdString(backups.front().path));
+        const QString backup = QString::fromStdString(backups.front().path);
+        const QByteArray asRead = [&] {
+            QFile file(backup);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        m_dialogs->answers.push_back(backup);
         m_messages->answers.push_back(MsgAnswer::No); // the read's settings need no saving
         m_app->OnCommand(ID_FILE_OPEN_BACKUP);
         QVERIFY(Doc().dataLoaded);
-        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - ") + QString::fromStdString(backups.front().name));
+        QVERIFY(!Doc().IsModified());
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - ") + QString::fromStdString(backups.front().name)
+                                             + QStringLiteral(" (backup, opened as a copy)"));
+
+        // An edit and Ctrl+S: Save asks where, proposing a name outside the backups.
+        theOptionBoardData.alertRepeatTime.Set(33);
+        m_dialogs->answers.push_back(backup); // the backup itself is refused...
+        m_app->OnCommand(ID_FILE_SAVE);
+        QCOMPARE(m_dialogs->proposals.size(), 1);
+        const QString stamp = QString::fromStdString(backups.front().name).left(17);
+        QCOMPARE(m_dialogs->proposals[0], QDir(QDir::homePath()).filePath(QStringLiteral("COM1_") + stamp + ".vgd"));
+        QCOMPARE(Texts().back().rfind(QDir::toNativeSeparators(backup).toStdString() + " is in the backups folder", 0), 0u);
+        QFile file(backup);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), asRead);
+        QVERIFY(Doc().IsModified());
+        m_dialogs->answers.push_back(File(QStringLiteral("copy.vgd"))); // ...another file is not
+        m_app->OnCommand(ID_FILE_SAVE);
+        QVERIFY(!Doc().IsModified());
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - copy.vgd"));
 
         // Verify After Write is remembered and reads the settings back.
         m_app->OnCommand(ID_OPTIONS_VERIFY);
@@ -232,6 +259,35 @@ private slots:
         QCOMPARE(RadioRequests(sim::RequestKind::BoardRead), reads + 2); // the version, then the read-back
         m_app->ExitInstance();
         QCOMPARE(m_settings.Get(QStringLiteral("Options/VerifyAfterWrite")).toBool(), true);
+    }
+
+    void openingAFileChangesNothingSoTheNextOpenAsksNothing()
+    {
+        const QString first = ClockShiftFile(QStringLiteral("first.vgd"));
+        WriteFile(File(QStringLiteral("second.vgd")), DefaultDataFile());
+        QVERIFY(Open(first));
+        QVERIFY(Open(File(QStringLiteral("second.vgd"))));
+        QVERIFY(Texts().empty());
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - second.vgd"));
+        QVERIFY(!Doc().IsModified());
+    }
+
+    void aCancelledSaveAfterTheReadOutKeepsTheDataInTheBackups()
+    {
+        FastForwardClock clock;
+        QDir(QString::fromStdString(CalibrationBackupFolder())).removeRecursively();
+        struct ReadCal : public CReadCalDataDialog {
+            using CReadCalDataDialog::CReadCalDataDialog;
+            using CReadCalDataDialog::OnOK;
+        } dialog(Frame(), 0);
+        dialog.OnOK(); // no file is chosen: the save is cancelled
+        const std::vector<BackupEntry> kept = ListBackups(CalibrationBackupFolder(), CALIBRATION_BACKUP);
+        QCOMPARE(kept.size(), size_t(1));
+        QFile file(QString::fromStdString(kept[0].path));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const sim::BoardMemory::Image memory = m_radio->MemorySnapshot();
+        QCOMPARE(file.readAll().toStdString(), FormatCalibrationExport(memory.data() + CAL_DATA_START, CAL_DATA_SIZE));
+        QCOMPARE(Texts(), std::vector<std::string>{ "A copy of the calibration data is kept in " + kept[0].path + "." });
     }
 
     void inputMadeWhileTheRadioWorksIsNotActedOn()

@@ -1,0 +1,42 @@
+#include "cli/targets.h"
+
+#include "board/output_target.h"
+#include "frontend/backups.h"
+#include "link/string_table.h"
+#include "resources/string_ids.h"
+
+namespace {
+
+TargetCheck Refused(const OutputTarget& target, std::string message)
+{
+    return TargetCheck{ target.trace ? 2 : 1, std::move(message) };
+}
+
+} // namespace
+
+TargetCheck CheckTargets(const std::vector<OutputTarget>& outputs, const std::vector<std::string>& inputs)
+{
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        const OutputTarget& target = outputs[i];
+        const char* path = target.path.c_str();
+        // A backup is refused as a failure, whichever output named it.
+        if (IsBackupPath(target.path))
+            return TargetCheck{ 1, FormatString(IDS_TARGET_IS_BACKUP, path, BackupFolder().c_str()) };
+        for (const std::string& input : inputs) {
+            if (SameFile(target.path, input))
+                return Refused(target, FormatString(IDS_TARGET_IS_INPUT, path));
+        }
+        for (size_t j = 0; j < i; ++j) {
+            if (SameFile(target.path, outputs[j].path))
+                return Refused(target, FormatString(IDS_TARGET_TWICE, path));
+        }
+        switch (CheckOutputTarget(target.path, target.expectedSize)) {
+        case TargetProblem::None: break;
+        case TargetProblem::NotAFile: return Refused(target, FormatString(IDS_TARGET_NOT_FILE, path));
+        case TargetProblem::WriteProtected: return Refused(target, FormatString(IDS_TARGET_PROTECTED, path));
+        case TargetProblem::NoFolder: return Refused(target, FormatString(IDS_TARGET_NO_FOLDER, path));
+        case TargetProblem::NoSpace: return Refused(target, FormatString(IDS_TARGET_NO_SPACE, path));
+        }
+    }
+    return TargetCheck{};
+}
