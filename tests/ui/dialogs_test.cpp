@@ -265,6 +265,33 @@ private slots:
                                           "The data is not valid.\nPlease enter an integer number between 1 and 99." });
     }
 
+    void editingKeysKeepWorkingAndWholeCharactersAreFiltered()
+    {
+        Opened<CEditDataDialog> dialog(nullptr);
+        QLineEdit* edit = dialog.Edit(1009);
+        edit->setFocus();
+        edit->setText(QStringLiteral("1234"));
+        edit->setCursorPosition(0);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QCOMPARE(edit->text(), QStringLiteral("234"));
+        // Delete as X11 sends it, with the text U+007F.
+        QKeyEvent x11Delete(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(edit, &x11Delete);
+        QCOMPARE(edit->text(), QStringLiteral("34"));
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_Home);
+        QTest::keyClick(edit, Qt::Key_Right);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(g_beeps, 0);
+        // A character of two UTF-16 units is one character: refused like a letter.
+        QKeyEvent emoji(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(U"\U0001F600", 1));
+        QApplication::sendEvent(edit, &emoji);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(g_beeps, 1);
+    }
+
     void leavingAnInvalidEditChecksItExceptForCancel()
     {
         Opened<CEditDataDialog> dialog(nullptr);
