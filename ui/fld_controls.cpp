@@ -180,8 +180,12 @@ bool CFldIntEdit::eventFilter(QObject* watched, QEvent* event)
 void CFldIntEdit::CheckOnFocusLoss(QWidget* next)
 {
     // No check when the focus went to no window of this program, to a dialog
-    // itself, or to the Cancel button; any other window of the program counts.
+    // itself, or to the Cancel button; any other window of the program counts,
+    // except a message box or another dialog: the range message itself takes
+    // the focus, and checking again then would show it a second time.
     if (!next || next == m_edit || qobject_cast<QDialog*>(next) || CTemplateDialog::ControlId(next) == IDC_CANCEL)
+        return;
+    if (next->window() != m_edit->window() && qobject_cast<QDialog*>(next->window()))
         return;
     if (!m_pOwner->IsValid()) {
         m_edit->activateWindow();
