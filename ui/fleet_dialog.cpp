@@ -43,7 +43,7 @@ QWidget* WithBrowse(QLineEdit* edit, const std::function<void()>& browse, QWidge
 } // namespace
 
 CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
-                           std::function<bool(const QString& file)> useSettings, std::function<void()> restore)
+                           std::function<bool(const QString& file)> useSettings, std::function<void()> restore, bool verify)
     : QDialog(parent), m_host(host), m_portName(std::move(portName)), m_useSettings(std::move(useSettings)),
       m_restore(std::move(restore))
 {
@@ -54,6 +54,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
     m_count->setRange(0, 9999);
     m_count->setSpecialValueText(UiText(IDS_FLEET_COUNT_ALL));
     m_verify = new QCheckBox(UiText(IDS_FLEET_VERIFY), this);
+    m_verify->setChecked(verify);
     m_report = new QLineEdit(this);
     m_report->setPlaceholderText(UiText(IDS_FLEET_NO_REPORT));
 
@@ -73,6 +74,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
                          m_report->setText(path);
                  }, this));
 
+    m_tally = new QLabel(this);
     m_table = new QTableWidget(0, FLEET_COLUMNS, this);
     QStringList titles;
     for (int column = 0; column < FLEET_COLUMNS; ++column)
@@ -93,6 +95,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
 
     QVBoxLayout* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_tally);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_stage);
     layout->addWidget(buttons);
@@ -117,6 +120,11 @@ void CFleetDialog::AddRow(const FleetRow& row)
     m_table->scrollToBottom();
 }
 
+void CFleetDialog::ShowTally(int programmed, int failed)
+{
+    m_tally->setText(QString::fromStdString(FormatString(IDS_FLEET_SUMMARY, programmed, failed)));
+}
+
 void CFleetDialog::Start()
 {
     if (m_running)
@@ -133,6 +141,13 @@ void CFleetDialog::Start()
         return;
     }
 
+    // The table and the tally are this run's alone.
+    m_table->setRowCount(0);
+    int programmed = 0;
+    int failed = 0;
+    ShowTally(programmed, failed);
+    bool reportFailed = false;
+
     m_running = true;
     for (QWidget* input : std::initializer_list<QWidget*>{ m_file, m_count, m_verify, m_report, m_start, m_close })
         input->setEnabled(false);
@@ -143,8 +158,12 @@ void CFleetDialog::Start()
     options.onStage = [this](FleetStage, int, const std::string& text) { m_stage->setText(QString::fromStdString(text)); };
     options.onRow = [&](const FleetRow& row) {
         AddRow(row);
-        if (!reportPath.empty() && !report.Append(row))
+        ++(row.ok ? programmed : failed);
+        ShowTally(programmed, failed);
+        if (!reportPath.empty() && !report.Append(row)) {
+            reportFailed = true;
             m_stage->setText(QString::fromStdString(FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str())));
+        }
     };
 
     // One operation for the whole run: the window takes no commands, but this
@@ -157,7 +176,10 @@ void CFleetDialog::Start()
     m_host.EndWaitCursor();
     m_restore();
 
-    m_stage->setText(QString::fromStdString(FormatString(IDS_FLEET_SUMMARY, outcome.programmed, outcome.failed)));
+    ShowTally(outcome.programmed, outcome.failed);
+    // The stages are over; a report that could not be written stays said.
+    m_stage->setText(reportFailed ? QString::fromStdString(FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str()))
+                                  : QString());
     m_running = false;
     for (QWidget* input : std::initializer_list<QWidget*>{ m_file, m_count, m_verify, m_report, m_start, m_close })
         input->setEnabled(true);
