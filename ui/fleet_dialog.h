@@ -7,6 +7,7 @@
 
 #include "operations/fleet_operation.h"
 
+#include <QColor>
 #include <QDialog>
 #include <functional>
 
@@ -39,6 +40,7 @@ protected:
 private:
     void AddRow(const FleetRow& row);
     void ShowTally(int programmed, int failed);
+    QColor FailedTint() const;
 
     GuiHost& m_host;
     std::string m_portName;

@@ -359,7 +359,8 @@ private slots:
         m_app->OnCommand(ID_OPTIONS_VERIFY);
         struct Run {
             int rows = 0;
-            QString result, tally;
+            QString result, accessible, tally, time;
+            bool icon = false;
         } first, second;
         bool verify = false;
         QTimer::singleShot(0, Frame(), [&] {
@@ -376,6 +377,9 @@ private slots:
                 QTableWidget* table = fleet->Table();
                 run.rows = table->rowCount();
                 run.result = table->item(0, 7)->text();
+                run.accessible = table->item(0, 7)->data(Qt::AccessibleTextRole).toString();
+                run.icon = !table->item(0, 7)->icon().isNull();
+                run.time = table->item(0, 0)->text();
                 run.tally = fleet->Tally()->text();
             };
             take(first);
@@ -386,10 +390,14 @@ private slots:
         QVERIFY2(verify, "the verify box does not follow Options > Verify After Write");
         QCOMPARE(first.rows, 1);
         QCOMPARE(first.result, QStringLiteral("Failed"));
+        QCOMPARE(first.accessible, QStringLiteral("Failed: ") + QString::fromStdString(text::WRITE_FAILED));
+        QVERIFY(first.icon);
         QCOMPARE(first.tally, QStringLiteral("0 radios programmed, 1 failed."));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(first.time).hasMatch(), qPrintable(first.time));
         // A new run starts from an empty table and counts from nought.
         QCOMPARE(second.rows, 1);
         QCOMPARE(second.result, QStringLiteral("OK"));
+        QVERIFY(second.accessible.isEmpty() && !second.icon);
         QCOMPARE(second.tally, QStringLiteral("1 radios programmed, 0 failed."));
     }
 };
