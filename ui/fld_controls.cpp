@@ -35,6 +35,20 @@ void SystemBeep()
 
 void (*g_beep)() = &SystemBeep;
 
+// Whether typed text holds a printable character that is not allowed. Whole
+// code points are tested, so a character beyond the BMP (an emoji: two UTF-16
+// units) is refused like any other letter.
+bool RefusedText(const QString& text, const char* allowed)
+{
+    for (const char32_t c : text.toUcs4()) {
+        if (!QChar::isPrint(c))
+            continue;
+        if (c > 0x7F || !std::strchr(allowed, static_cast<char>(c)))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void SetWarningBeep(void (*beep)())
@@ -139,15 +153,13 @@ bool CFldIntEdit::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_edit)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress && m_pszAllowed) {
-        // Single characters only: control keys (backspace, tab, copy, paste) pass,
-        // and pasted text is left to the range check.
+        // Only printable characters are filtered: editing keys (Delete, which
+        // X11 sends with the text U+007F, Backspace, the arrows, Home, End)
+        // and commands with Ctrl, Alt or Meta (copy, paste, ...) keep the
+        // edit's default processing. Pasted text is left to the range check.
         const QKeyEvent* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        // With Ctrl, Alt or Meta held the key is a command (copy, paste, ...)
-        // whatever character the platform attaches to it.
         const bool command = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (!command && text.size() == 1 && text[0].unicode() >= 0x20
-            && (text[0].unicode() > 0x7F || !std::strchr(m_pszAllowed, text[0].toLatin1()))) {
+        if (!command && RefusedText(key->text(), m_pszAllowed)) {
             g_beep();
             return true;
         }
@@ -168,8 +180,12 @@ bool CFldIntEdit::eventFilter(QObject* watched, QEvent* event)
 void CFldIntEdit::CheckOnFocusLoss(QWidget* next)
 {
     // No check when the focus went to no window of this program, to a dialog
-    // itself, or to the Cancel button; any other window of the program counts.
+    // itself, or to the Cancel button; any other window of the program counts,
+    // except a message box or another dialog: the range message itself takes
+    // the focus, and checking again then would show it a second time.
     if (!next || next == m_edit || qobject_cast<QDialog*>(next) || CTemplateDialog::ControlId(next) == IDC_CANCEL)
+        return;
+    if (next->window() != m_edit->window() && qobject_cast<QDialog*>(next->window()))
         return;
     if (!m_pOwner->IsValid()) {
         m_edit->activateWindow();

@@ -11,6 +11,7 @@
 #include "ui/ui_text.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -19,13 +20,47 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace {
+
+constexpr int TIME_COLUMN = 0;
+constexpr int RESULT_COLUMN = 7;
+constexpr int REASON_COLUMN = 8;
+// Room the reason column keeps beside the others at the default size; longer
+// reasons wrap, and the item's tooltip holds the whole text.
+constexpr int REASON_WIDTH = 160;
+
+// A column title of several words on two lines, broken at the space nearest
+// its middle: the titles are wider than what the columns hold.
+QString OnTwoLines(QString title)
+{
+    int best = -1;
+    for (int at = title.indexOf(QLatin1Char(' ')); at >= 0; at = title.indexOf(QLatin1Char(' '), at + 1)) {
+        if (best < 0 || std::abs(2 * at - int(title.size())) < std::abs(2 * best - int(title.size())))
+            best = at;
+    }
+    if (best >= 0)
+        title[best] = QLatin1Char('\n');
+    return title;
+}
+
+// The report's UTC time as the local time of day: a technician at the bench
+// compares it with the clock on the wall, not with the file.
+QString LocalTimeOfDay(const std::string& utc)
+{
+    const QDateTime time = QDateTime::fromString(QString::fromStdString(utc), Qt::ISODate);
+    return time.isValid() ? time.toLocalTime().toString(QStringLiteral("hh:mm:ss")) : QString::fromStdString(utc);
+}
 
 // A line edit with a Browse button beside it.
 QWidget* WithBrowse(QLineEdit* edit, const std::function<void()>& browse, QWidget* parent)
@@ -43,7 +78,7 @@ QWidget* WithBrowse(QLineEdit* edit, const std::function<void()>& browse, QWidge
 } // namespace
 
 CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
-                           std::function<bool(const QString& file)> useSettings, std::function<void()> restore)
+                           std::function<bool(const QString& file)> useSettings, std::function<void()> restore, bool verify)
     : QDialog(parent), m_host(host), m_portName(std::move(portName)), m_useSettings(std::move(useSettings)),
       m_restore(std::move(restore))
 {
@@ -54,6 +89,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
     m_count->setRange(0, 9999);
     m_count->setSpecialValueText(UiText(IDS_FLEET_COUNT_ALL));
     m_verify = new QCheckBox(UiText(IDS_FLEET_VERIFY), this);
+    m_verify->setChecked(verify);
     m_report = new QLineEdit(this);
     m_report->setPlaceholderText(UiText(IDS_FLEET_NO_REPORT));
 
@@ -73,13 +109,19 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
                          m_report->setText(path);
                  }, this));
 
+    m_tally = new QLabel(this);
     m_table = new QTableWidget(0, FLEET_COLUMNS, this);
     QStringList titles;
     for (int column = 0; column < FLEET_COLUMNS; ++column)
-        titles.append(QString::fromStdString(FleetColumnTitle(column)));
+        titles.append(OnTwoLines(column == TIME_COLUMN ? UiText(IDS_FLEET_COL_LOCAL_TIME)
+                                                       : QString::fromStdString(FleetColumnTitle(column))));
     m_table->setHorizontalHeaderLabels(titles);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setWordWrap(true);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(REASON_COLUMN, QHeaderView::Stretch);
     m_stage = new QLabel(this);
 
     QDialogButtonBox* buttons = new QDialogButtonBox(this);
@@ -93,10 +135,24 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
 
     QVBoxLayout* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_tally);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_stage);
     layout->addWidget(buttons);
-    resize(900, 420);
+
+    // Wide enough for every column's title with room for the reason, as far
+    // as the screen allows.
+    int width = m_table->verticalHeader()->sizeHint().width() + m_table->frameWidth() * 2
+              + m_table->verticalScrollBar()->sizeHint().width() + REASON_WIDTH;
+    for (int column = 0; column < FLEET_COLUMNS; ++column) {
+        if (column != REASON_COLUMN)
+            width += header->sectionSizeHint(column);
+    }
+    width += layout->contentsMargins().left() + layout->contentsMargins().right();
+    QSize size(std::max(900, width), 420);
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableSize());
+    resize(size);
 }
 
 void CFleetDialog::reject()
@@ -112,9 +168,44 @@ void CFleetDialog::AddRow(const FleetRow& row)
 {
     const int at = m_table->rowCount();
     m_table->insertRow(at);
-    for (int column = 0; column < FLEET_COLUMNS; ++column)
-        m_table->setItem(at, column, new QTableWidgetItem(QString::fromStdString(FleetRowField(row, column))));
+    for (int column = 0; column < FLEET_COLUMNS; ++column) {
+        QTableWidgetItem* item = new QTableWidgetItem(QString::fromStdString(FleetRowField(row, column)));
+        if (column == TIME_COLUMN) {
+            item->setText(LocalTimeOfDay(row.time));
+            item->setToolTip(QString::fromStdString(row.time));
+        }
+        if (column == REASON_COLUMN)
+            item->setToolTip(item->text());
+        if (!row.ok) {
+            // Seen at a glance, and read out by a screen reader on the result.
+            item->setBackground(FailedTint());
+            if (column == RESULT_COLUMN) {
+                item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+                if (!row.reason.empty())
+                    item->setData(Qt::AccessibleTextRole,
+                                  FormatUiText(IDS_FLEET_ROW_FAILED, QString::fromStdString(row.reason)));
+            }
+        }
+        m_table->setItem(at, column, item);
+    }
     m_table->scrollToBottom();
+}
+
+QColor CFleetDialog::FailedTint() const
+{
+    // Red over the table's own background, so the text keeps its contrast in
+    // light and dark palettes alike.
+    const QColor base = m_table->palette().color(QPalette::Base);
+    const QColor red(Qt::red);
+    constexpr double MIX = 0.25;
+    return QColor::fromRgbF(static_cast<float>(base.redF() * (1 - MIX) + red.redF() * MIX),
+                            static_cast<float>(base.greenF() * (1 - MIX) + red.greenF() * MIX),
+                            static_cast<float>(base.blueF() * (1 - MIX) + red.blueF() * MIX));
+}
+
+void CFleetDialog::ShowTally(int programmed, int failed)
+{
+    m_tally->setText(QString::fromStdString(FormatString(IDS_FLEET_SUMMARY, programmed, failed)));
 }
 
 void CFleetDialog::Start()
@@ -133,6 +224,13 @@ void CFleetDialog::Start()
         return;
     }
 
+    // The table and the tally are this run's alone.
+    m_table->setRowCount(0);
+    int programmed = 0;
+    int failed = 0;
+    ShowTally(programmed, failed);
+    bool reportFailed = false;
+
     m_running = true;
     for (QWidget* input : std::initializer_list<QWidget*>{ m_file, m_count, m_verify, m_report, m_start, m_close })
         input->setEnabled(false);
@@ -143,8 +241,12 @@ void CFleetDialog::Start()
     options.onStage = [this](FleetStage, int, const std::string& text) { m_stage->setText(QString::fromStdString(text)); };
     options.onRow = [&](const FleetRow& row) {
         AddRow(row);
-        if (!reportPath.empty() && !report.Append(row))
+        ++(row.ok ? programmed : failed);
+        ShowTally(programmed, failed);
+        if (!reportPath.empty() && !report.Append(row)) {
+            reportFailed = true;
             m_stage->setText(QString::fromStdString(FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str())));
+        }
     };
 
     // One operation for the whole run: the window takes no commands, but this
@@ -157,7 +259,10 @@ void CFleetDialog::Start()
     m_host.EndWaitCursor();
     m_restore();
 
-    m_stage->setText(QString::fromStdString(FormatString(IDS_FLEET_SUMMARY, outcome.programmed, outcome.failed)));
+    ShowTally(outcome.programmed, outcome.failed);
+    // The stages are over; a report that could not be written stays said.
+    m_stage->setText(reportFailed ? QString::fromStdString(FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str()))
+                                  : QString());
     m_running = false;
     for (QWidget* input : std::initializer_list<QWidget*>{ m_file, m_count, m_verify, m_report, m_start, m_close })
         input->setEnabled(true);

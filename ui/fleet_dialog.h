@@ -1,11 +1,13 @@
 // Option Board > Program Several Radios...: the fleet loop with its settings
 // (the document's or a data file's), the number of radios, verify, the report,
-// and a table of the radios done that grows while the loop runs. The window
-// stays usable for Stop while the loop holds the radio.
+// and a table of the radios done in this run that grows while the loop runs,
+// with the run's tally above it. The window stays usable for Stop while the
+// loop holds the radio.
 #pragma once
 
 #include "operations/fleet_operation.h"
 
+#include <QColor>
 #include <QDialog>
 #include <functional>
 
@@ -21,19 +23,24 @@ class CFleetDialog : public QDialog {
 public:
     // `useSettings` loads the chosen data file (empty: the document's settings)
     // into the record for the run and says whether there are settings to write;
-    // `restore` puts the document's settings back afterwards.
+    // `restore` puts the document's settings back afterwards. `verify` is the
+    // verify box's initial state (the application's Verify After Write).
     CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
-                 std::function<bool(const QString& file)> useSettings, std::function<void()> restore);
+                 std::function<bool(const QString& file)> useSettings, std::function<void()> restore, bool verify);
 
     // Runs the loop as Start does (for tests and scripts).
     void Start();
     QTableWidget* Table() const { return m_table; }
+    QCheckBox* VerifyBox() const { return m_verify; }
+    QLabel* Tally() const { return m_tally; }
 
 protected:
     void reject() override;
 
 private:
     void AddRow(const FleetRow& row);
+    void ShowTally(int programmed, int failed);
+    QColor FailedTint() const;
 
     GuiHost& m_host;
     std::string m_portName;
@@ -44,6 +51,7 @@ private:
     QSpinBox* m_count;
     QCheckBox* m_verify;
     QLineEdit* m_report;
+    QLabel* m_tally;
     QTableWidget* m_table;
     QLabel* m_stage;
     QPushButton* m_start;

@@ -325,6 +325,7 @@ void CVigilonOssApp::OnBoardFleet()
         SetModifiedSink(m_doc.get());
         swapped = false;
     };
-    CFleetDialog fleet(m_frame.get(), m_host, PortNameForIndex(m_nSerialPort), useSettings, restore);
+    CFleetDialog fleet(m_frame.get(), m_host, PortNameForIndex(m_nSerialPort), useSettings, restore,
+                       m_bVerifyAfterWrite);
     fleet.exec();
 }

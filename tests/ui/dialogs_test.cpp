@@ -24,9 +24,11 @@
 #include <QGuiApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -263,6 +265,69 @@ private slots:
         QVERIFY(!dialog.HasEnded());
         QCOMPARE(m_messages->Texts(), std::vector<std::string>{
                                           "The data is not valid.\nPlease enter an integer number between 1 and 99." });
+    }
+
+    void editingKeysKeepWorkingAndWholeCharactersAreFiltered()
+    {
+        Opened<CEditDataDialog> dialog(nullptr);
+        QLineEdit* edit = dialog.Edit(1009);
+        edit->setFocus();
+        edit->setText(QStringLiteral("1234"));
+        edit->setCursorPosition(0);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QCOMPARE(edit->text(), QStringLiteral("234"));
+        // Delete as X11 sends it, with the text U+007F.
+        QKeyEvent x11Delete(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(edit, &x11Delete);
+        QCOMPARE(edit->text(), QStringLiteral("34"));
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_Home);
+        QTest::keyClick(edit, Qt::Key_Right);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(g_beeps, 0);
+        // A character of two UTF-16 units is one character: refused like a letter.
+        QKeyEvent emoji(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(U"\U0001F600", 1));
+        QApplication::sendEvent(edit, &emoji);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(g_beeps, 1);
+    }
+
+    void returnInAnEmptyEditShowsItsMessageOnce()
+    {
+        // Boxes shown as the program shows them: a modal window that takes the
+        // focus from the edit while the message is up.
+        struct ShowingPresenter : public RecordingPresenter {
+            MsgAnswer Present(const MessageBoxRequest& request) override
+            {
+                const MsgAnswer answer = RecordingPresenter::Present(request);
+                QMessageBox box(QMessageBox::Warning, QString::fromStdString(request.caption),
+                                QString::fromStdString(request.text), QMessageBox::Ok, QApplication::activeWindow());
+                box.setDefaultButton(QMessageBox::Ok);
+                box.setWindowModality(Qt::ApplicationModal);
+                box.show();
+                box.activateWindow();
+                if (QTest::qWaitFor([&box] { return box.isAncestorOf(QApplication::focusWidget()); })) {
+                    // Up until what the change of focus queued has run.
+                    QEventLoop loop;
+                    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+                    loop.exec();
+                }
+                return answer;
+            }
+        } messages;
+        Opened<CEditDataDialog> dialog(nullptr);
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QLineEdit* edit = dialog.Edit(1009);
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(!dialog.HasEnded());
+        QCOMPARE(messages.Texts(), std::vector<std::string>{
+                                       "The data is not valid.\nPlease enter an integer number between 1 and 99." });
     }
 
     void leavingAnInvalidEditChecksItExceptForCancel()

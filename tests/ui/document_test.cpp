@@ -3,17 +3,23 @@
 // board on the simulated radio.
 #include "sim/simulated_radio.h"
 #include "tests/support/message_texts.h"
+#include "tests/support/sim_config.h"
 #include "tests/ui/ui_bench.h"
 #include "board/backup_store.h"
 #include "frontend/backups.h"
 #include "operations/readout_operation.h"
 #include "tests/support/operation_bench.h"
 #include "ui/board_dialogs.h"
+#include "ui/fleet_dialog.h"
 #include "ui/settings_summary.h"
 #include "ui/vigilon_oss_view.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 
@@ -400,6 +406,55 @@ private slots:
         m_messages->Clear();
         QVERIFY(Frame()->close());
         QVERIFY(m_messages->shown.empty());
+    }
+
+    void fleetStartsWithVerifyAfterWriteAndShowsOnlyTheRunUnderWay()
+    {
+        ReplaceRadio(SimConfigWithFaults({ "write-refused@board#5" })); // the first run's write
+        QVERIFY(Open(ClockShiftFile(QStringLiteral("fleet.vgd"))));
+        m_app->OnCommand(ID_OPTIONS_VERIFY);
+        struct Run {
+            int rows = 0;
+            QString result, accessible, tally, time;
+            bool icon = false;
+        } first, second;
+        bool verify = false;
+        QTimer::singleShot(0, Frame(), [&] {
+            CFleetDialog* fleet = dynamic_cast<CFleetDialog*>(QApplication::activeModalWidget());
+            if (!fleet) {
+                if (QWidget* other = QApplication::activeModalWidget())
+                    other->close();
+                return;
+            }
+            verify = fleet->VerifyBox()->isChecked();
+            fleet->findChild<QSpinBox*>()->setValue(1);
+            const auto take = [fleet](Run& run) {
+                fleet->Start();
+                QTableWidget* table = fleet->Table();
+                run.rows = table->rowCount();
+                run.result = table->item(0, 7)->text();
+                run.accessible = table->item(0, 7)->data(Qt::AccessibleTextRole).toString();
+                run.icon = !table->item(0, 7)->icon().isNull();
+                run.time = table->item(0, 0)->text();
+                run.tally = fleet->Tally()->text();
+            };
+            take(first);
+            take(second);
+            fleet->close();
+        });
+        m_app->OnCommand(ID_BOARD_FLEET);
+        QVERIFY2(verify, "the verify box does not follow Options > Verify After Write");
+        QCOMPARE(first.rows, 1);
+        QCOMPARE(first.result, QStringLiteral("Failed"));
+        QCOMPARE(first.accessible, QStringLiteral("Failed: ") + QString::fromStdString(text::WRITE_FAILED));
+        QVERIFY(first.icon);
+        QCOMPARE(first.tally, QStringLiteral("0 radios programmed, 1 failed."));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(first.time).hasMatch(), qPrintable(first.time));
+        // A new run starts from an empty table and counts from nought.
+        QCOMPARE(second.rows, 1);
+        QCOMPARE(second.result, QStringLiteral("OK"));
+        QVERIFY(second.accessible.isEmpty() && !second.icon);
+        QCOMPARE(second.tally, QStringLiteral("1 radios programmed, 0 failed."));
     }
 };
 
