@@ -9,6 +9,7 @@
 #include "frontend/backups.h"
 #include "link/port_probe.h"
 #include "link/string_table.h"
+#include "link/visible_text.h"
 #include "operations/calibration_file.h"
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
@@ -52,12 +53,19 @@ bool ReadBoard(const CliOptions& options)
 // A settings text is a few kilobytes; anything near this is not one.
 constexpr size_t TEXT_LIMIT = 1 << 20;
 
-bool ReadText(const std::string& path, std::string& text)
+// Reads a settings text; false with the message to show when it cannot be had.
+bool ReadText(const std::string& path, std::string& text, std::string& error)
 {
     std::vector<uint8_t> bytes(TEXT_LIMIT);
     const long count = ReadFileExclusive(path, bytes.data(), bytes.size());
-    if (count < 0 || static_cast<size_t>(count) >= TEXT_LIMIT)
+    if (count < 0) {
+        error = FormatString(IDS_CLI_CANNOT_READ, path.c_str());
         return false;
+    }
+    if (static_cast<size_t>(count) >= TEXT_LIMIT) {
+        error = FormatString(IDS_CLI_TOO_LARGE, path.c_str(), static_cast<int>(TEXT_LIMIT / 1024));
+        return false;
+    }
     text.assign(bytes.begin(), bytes.begin() + count);
     return true;
 }
@@ -206,14 +214,14 @@ int CommandToText(const CliOptions& options)
 int CommandFromText(const CliOptions& options)
 {
     std::string text;
-    if (!ReadText(options.files[0], text)) {
-        std::fprintf(stderr, "Error: %s\n", FormatString(IDS_CLI_CANNOT_READ, options.files[0].c_str()).c_str());
+    std::string error;
+    if (!ReadText(options.files[0], text, error)) {
+        std::fprintf(stderr, "Error: %s\n", VisibleText(error).c_str());
         return 1;
     }
     SettingsSnapshot snapshot;
-    std::string error;
     if (!SettingsFromText(text, options.files[0], snapshot, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+        std::fprintf(stderr, "%s\n", VisibleText(error).c_str());
         return 1;
     }
     ApplySnapshot(snapshot);
