@@ -108,9 +108,12 @@ int CommandInfo(const CliOptions& options)
         { IDS_LABEL_SOFTWARE_VERSION, info.software },
         { IDS_LABEL_CODEPLUG_VERSION, info.codeplug },
     };
+    // The board's texts are the board's to choose: shown, never acted on. Only
+    // the remarks are several lines.
     for (const auto& field : fields)
-        std::fprintf(stdout, "%s: %s\n", LoadString(field.labelId).c_str(), field.text.c_str());
-    std::fprintf(stdout, "%s\n%s\n", LoadString(IDS_LABEL_VENDOR_REMARKS).c_str(), info.remarks.c_str());
+        std::fprintf(stdout, "%s: %s\n", LoadString(field.labelId).c_str(), VisibleText(field.text).c_str());
+    std::fprintf(stdout, "%s\n%s\n", LoadString(IDS_LABEL_VENDOR_REMARKS).c_str(),
+                 VisibleText(info.remarks, true).c_str());
     return Done(stdout);
 }
 

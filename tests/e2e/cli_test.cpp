@@ -355,6 +355,17 @@ TEST(Cli, InfoPrintsTheFiveFields)
     EXPECT_EQ(bench.Requests().size(), 13u);
 }
 
+TEST(Cli, InfoShowsTheBoardsControlCharactersInsteadOfSendingThem)
+{
+    CliBench bench({ "--hardware", "HW\x1b]0;title\x07", "--software", "FW\x9b" "2J",
+                     "--remarks", "Line one\r\nLine\x1b[2J two\rover\n45\xc2\xb0" });
+    const ProgramResult result = bench.Run({ "info" });
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "Option Board Type: Vigilon\nHardware Revision: HW\\x1b]0;title\\x07\n"
+                          "Software Version: FW\\x9b2J\nCodeplug Version: 01.00\nVendor Remarks:\n"
+                          "Line one\r\nLine\\x1b[2J two\\x0dover\n45\xc2\xb0\n");
+}
+
 TEST(Cli, CalibrateNeedsLabModeAndGoesOnWithoutATerminal)
 {
     CliBench bench;
