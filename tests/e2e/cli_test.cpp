@@ -541,6 +541,28 @@ TEST(Cli, InterruptDuringAFleetRunResetsTheRadioAndCompletesTheReport)
     EXPECT_EQ(std::count(requests.begin() + 8, requests.end(), "write 0x1000/24"), 0);
 }
 
+TEST(Cli, ARadiosInformationReachesNeitherTheTerminalNorTheSpreadsheetAsACommand)
+{
+    CliBench bench({ "--radio-info", "=HYPERLINK(\"http://x\",\"SR-9\")\x1b[2J" });
+    FleetSettings(bench, "fleet.vgd");
+    const std::string report = bench.folder.Path("report.csv");
+    const ProgramResult result =
+        bench.Run({ "--yes", "fleet", bench.folder.Path("fleet.vgd"), "--count", "1", "--report", report });
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string shown = "=HYPERLINK(\"http://x\",\"SR-9\")\\x1b[2J";
+    const std::vector<std::string> out = Lines(result.out);
+    ASSERT_EQ(out.size(), 4u) << result.out;
+    EXPECT_EQ(out[1], "Radio 1: programming " + shown + "...");
+    EXPECT_EQ(out[2].rfind("Radio 1: " + shown + ": OK (", 0), 0u) << out[2];
+
+    // Text to the spreadsheet, quoted as RFC 4180 wants; the file keeps the bytes.
+    const std::vector<std::string> rows = Lines(ReportText(report), "\r\n");
+    ASSERT_EQ(rows.size(), 2u) << ReportText(report);
+    EXPECT_EQ(rows[1].find("," + bench.device + ",\"'=HYPERLINK(\"\"http://x\"\",\"\"SR-9\"\")\x1b[2J\",Vigilon,"),
+              20u)
+        << rows[1];
+}
+
 TEST(Cli, CalStatsPrintsEachColumnsFiguresOrTheFirstWrongLine)
 {
     TempFolder folder;
