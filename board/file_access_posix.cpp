@@ -2,16 +2,17 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 constexpr int TEMPORARY_NAME_TRIES = 16;
+constexpr int LINK_HOPS = 40; // as many as the system itself follows
 
 bool WriteAll(int fd, const uint8_t* bytes, size_t count)
 {
@@ -27,15 +28,6 @@ bool WriteAll(int fd, const uint8_t* bytes, size_t count)
     return true;
 }
 
-// The file a path finally names: a symbolic link is followed to its target.
-std::string FinalPath(const std::string& path)
-{
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != nullptr)
-        return resolved;
-    return path; // does not exist yet
-}
-
 std::string FolderOf(const std::string& path)
 {
     const size_t slash = path.find_last_of('/');
@@ -44,21 +36,59 @@ std::string FolderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Creates a new, empty temporary file beside the target; -1 on failure.
+// The file a path finally names: symbolic links are followed one by one, also to
+// a target that does not exist yet, so that a dangling link is written through
+// like a live one. False for a link that cannot be read or for a loop.
+bool FinalPath(const std::string& path, std::string& target)
+{
+    target = path;
+    for (int hop = 0; hop < LINK_HOPS; ++hop) {
+        struct stat info;
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return true; // a file, or nothing yet: the later steps decide
+        std::vector<char> link(PATH_MAX);
+        const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
+        if (length <= 0 || static_cast<size_t>(length) >= link.size())
+            return false;
+        const std::string next(link.data(), static_cast<size_t>(length));
+        target = next[0] == '/' ? next : FolderOf(target) + "/" + next;
+    }
+    return false;
+}
+
+// Creates a new, empty temporary file beside the target; -1 on failure. Its
+// name is short whatever the target's, so it fits where the target's name does.
 int CreateTemporary(const std::string& target, std::string& name)
 {
+    static const char LETTERS[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     const std::string folder = FolderOf(target);
-    const size_t slash = target.find_last_of('/');
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < TEMPORARY_NAME_TRIES; ++attempt) {
-        name = folder + "/." + base + "." + std::to_string(random() % 1000000) + ".tmp";
+        std::string unique(6, ' ');
+        for (char& c : unique)
+            c = LETTERS[random() % (sizeof(LETTERS) - 1)];
+        name = folder + "/.vgd-" + unique + ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
+}
+
+// Gives the new file the old one's owner and group. Only root may give a file
+// away; others may still keep its group when they belong to it. What may not be
+// kept (EPERM, or EINVAL for an id a user namespace cannot name) stays as the
+// new file has it, as with a copy made by the same user.
+bool KeepOwner(int fd, const struct stat& existing)
+{
+    if (::fchown(fd, existing.st_uid, existing.st_gid) == 0)
+        return true;
+    if (errno != EPERM && errno != EINVAL)
+        return false;
+    if (::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) == 0)
+        return true;
+    return errno == EPERM || errno == EINVAL;
 }
 
 } // namespace
@@ -95,7 +125,9 @@ long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity
 
 bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t count)
 {
-    const std::string target = FinalPath(path);
+    std::string target;
+    if (!FinalPath(path, target))
+        return false;
     struct stat existing;
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists) {
@@ -110,8 +142,9 @@ bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t c
     if (fd < 0)
         return false;
     bool ok = WriteAll(fd, bytes, count) && ::fsync(fd) == 0;
+    // The owner first: a change of owner clears the set-id permission bits.
     if (ok && exists)
-        ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+        ok = KeepOwner(fd, existing) && ::fchmod(fd, existing.st_mode & 07777) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok)
         ok = ::rename(temporary.c_str(), target.c_str()) == 0;

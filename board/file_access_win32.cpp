@@ -35,10 +35,15 @@ bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t c
         && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
         return false;
 
+    // A short temporary name in the target's folder: one built on the target's
+    // name would not fit where a long target name just does.
+    const size_t separator = path.find_last_of("\\/:");
+    const std::string folder = separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
     std::string temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (unsigned attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = path + "." + std::to_string(::GetCurrentProcessId()) + "." + std::to_string(attempt) + ".tmp";
+        temporary =
+            folder + ".vgd-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(attempt) + ".tmp";
         file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                              nullptr);
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)

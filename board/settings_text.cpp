@@ -1,6 +1,9 @@
 #include "board/settings_text.h"
 
+#include "board/codeplug_version.h"
+#include "board/option_board_data.h"
 #include "link/string_table.h"
+#include "link/visible_text.h"
 #include "resources/string_ids.h"
 
 #include <cerrno>
@@ -44,7 +47,8 @@ std::string Comment(const SettingRow& row)
     return comment;
 }
 
-// A whole number, as written: digits with an optional sign, nothing else.
+// A whole number, as written: digits with an optional sign, nothing else (an
+// embedded NUL would end the conversion early, so the whole text must be used).
 bool WholeNumber(const std::string& text, long& value)
 {
     if (text.empty())
@@ -52,7 +56,13 @@ bool WholeNumber(const std::string& text, long& value)
     errno = 0;
     char* end = nullptr;
     value = std::strtol(text.c_str(), &end, 10);
-    return *end == '\0' && errno == 0 && text.find_first_of(" \t+x.") == std::string::npos;
+    return end == text.c_str() + text.size() && errno == 0 && text.find_first_of(" \t+x.") == std::string::npos;
+}
+
+// What follows the '=' of a line: up to a comment, without the blanks around it.
+std::string ValueOf(const std::string& rest)
+{
+    return Trim(rest.substr(0, rest.find('#')));
 }
 
 bool Version(const std::string& text, int32_t& major, int32_t& minor)
@@ -101,24 +111,29 @@ bool SettingsFromText(const std::string& text, const std::string& name, Settings
             continue;
         const size_t equals = content.find('=');
         if (equals == std::string::npos)
-            return fail(number, FormatString(IDS_TEXT_NOT_A_SETTING, content.c_str()));
+            return fail(number, FormatString(IDS_TEXT_NOT_A_SETTING, VisibleText(content).c_str()));
         const std::string key = Trim(content.substr(0, equals));
-        const std::string value = Trim(content.substr(equals + 1));
+        const std::string value = ValueOf(content.substr(equals + 1));
         const SettingRow* row = FindSetting(key);
         if (!row && key != VERSION_KEY)
-            return fail(number, FormatString(IDS_TEXT_UNKNOWN_KEY, key.c_str()));
+            return fail(number, FormatString(IDS_TEXT_UNKNOWN_KEY, VisibleText(key).c_str()));
         const size_t slot = row ? static_cast<size_t>(row - SETTINGS) : SETTING_COUNT;
         if (seenOn[slot])
             return fail(number, FormatString(IDS_TEXT_REPEATED_KEY, key.c_str(), seenOn[slot]));
         seenOn[slot] = number;
         if (!row) {
             if (!Version(value, snapshot.major, snapshot.minor))
-                return fail(number, FormatString(IDS_TEXT_BAD_VERSION, value.c_str()));
+                return fail(number, FormatString(IDS_TEXT_BAD_VERSION, VisibleText(value).c_str()));
+            // Refused as the read and the write refuse a board with it: no board
+            // this program works with has such a version.
+            if (!IsSupportedBoardMajor(snapshot.major)) {
+                return fail(number, FormatString(IDS_TEXT_UNSUPPORTED_VERSION, value.c_str(), supportedCodeplugMajor));
+            }
             continue;
         }
         long parsed = 0;
         if (!WholeNumber(value, parsed))
-            return fail(number, FormatString(IDS_TEXT_NOT_A_NUMBER, value.c_str(), key.c_str()));
+            return fail(number, FormatString(IDS_TEXT_NOT_A_NUMBER, VisibleText(value).c_str(), key.c_str()));
         if (parsed < SettingMinimum(*row) || parsed > SettingMaximum(*row)) {
             return fail(number, FormatString(IDS_TEXT_OUT_OF_RANGE, value.c_str(), key.c_str(), SettingMinimum(*row),
                                              SettingMaximum(*row)));

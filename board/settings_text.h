@@ -1,6 +1,7 @@
 // The settings as text a person can read and edit: the codeplug version and one
 // "key = value" line per setting, each after a comment with its label, range and
-// unit. Blank lines and lines starting with '#' are comments.
+// unit. Blank lines and lines starting with '#' are comments; a '#' after a value
+// starts a comment too.
 #pragma once
 
 #include "board/settings_snapshot.h"
@@ -10,7 +11,8 @@
 std::string SettingsToText(const SettingsSnapshot& snapshot);
 
 // Reads the text into `snapshot`. Every setting and the version must be given
-// exactly once, as a whole number within the edit dialog's limits. On failure
+// exactly once, each setting as a whole number within the edit dialog's limits,
+// the version as one a board this program works with can have. On failure
 // `error` is "NAME:LINE: what is wrong" (NAME: the file's name, for messages).
 bool SettingsFromText(const std::string& text, const std::string& name, SettingsSnapshot& snapshot,
                       std::string& error);

@@ -4,6 +4,7 @@
 
 #include "link/status_message.h"
 #include "link/string_table.h"
+#include "link/visible_text.h"
 #include "resources/string_ids.h"
 
 #include <cctype>
@@ -66,8 +67,13 @@ MsgAnswer CliPresenter::Ask(const MessageBoxRequest& request)
     return (word == "y" || word == "yes") ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
-MsgAnswer CliPresenter::Present(const MessageBoxRequest& request)
+MsgAnswer CliPresenter::Present(const MessageBoxRequest& given)
 {
+    // A message may quote the radio, the board or a file: what reaches the
+    // terminal is shown, never acted on. Messages may be several lines.
+    MessageBoxRequest request = given;
+    request.text = VisibleText(given.text, true);
+    request.details = VisibleText(given.details, true);
     if (request.kind == MSG_ERROR) {
         std::fprintf(m_err, "Error: %s\n", request.text.c_str());
         if (!request.details.empty())

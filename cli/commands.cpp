@@ -9,6 +9,7 @@
 #include "frontend/backups.h"
 #include "link/port_probe.h"
 #include "link/string_table.h"
+#include "link/visible_text.h"
 #include "operations/calibration_file.h"
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
@@ -52,12 +53,19 @@ bool ReadBoard(const CliOptions& options)
 // A settings text is a few kilobytes; anything near this is not one.
 constexpr size_t TEXT_LIMIT = 1 << 20;
 
-bool ReadText(const std::string& path, std::string& text)
+// Reads a settings text; false with the message to show when it cannot be had.
+bool ReadText(const std::string& path, std::string& text, std::string& error)
 {
     std::vector<uint8_t> bytes(TEXT_LIMIT);
     const long count = ReadFileExclusive(path, bytes.data(), bytes.size());
-    if (count < 0 || static_cast<size_t>(count) >= TEXT_LIMIT)
+    if (count < 0) {
+        error = FormatString(IDS_CLI_CANNOT_READ, path.c_str());
         return false;
+    }
+    if (static_cast<size_t>(count) >= TEXT_LIMIT) {
+        error = FormatString(IDS_CLI_TOO_LARGE, path.c_str(), static_cast<int>(TEXT_LIMIT / 1024));
+        return false;
+    }
     text.assign(bytes.begin(), bytes.begin() + count);
     return true;
 }
@@ -100,9 +108,12 @@ int CommandInfo(const CliOptions& options)
         { IDS_LABEL_SOFTWARE_VERSION, info.software },
         { IDS_LABEL_CODEPLUG_VERSION, info.codeplug },
     };
+    // The board's texts are the board's to choose: shown, never acted on. Only
+    // the remarks are several lines.
     for (const auto& field : fields)
-        std::fprintf(stdout, "%s: %s\n", LoadString(field.labelId).c_str(), field.text.c_str());
-    std::fprintf(stdout, "%s\n%s\n", LoadString(IDS_LABEL_VENDOR_REMARKS).c_str(), info.remarks.c_str());
+        std::fprintf(stdout, "%s: %s\n", LoadString(field.labelId).c_str(), VisibleText(field.text).c_str());
+    std::fprintf(stdout, "%s\n%s\n", LoadString(IDS_LABEL_VENDOR_REMARKS).c_str(),
+                 VisibleText(info.remarks, true).c_str());
     return Done(stdout);
 }
 
@@ -214,14 +225,14 @@ int CommandToText(const CliOptions& options)
 int CommandFromText(const CliOptions& options)
 {
     std::string text;
-    if (!ReadText(options.files[0], text)) {
-        std::fprintf(stderr, "Error: %s\n", FormatString(IDS_CLI_CANNOT_READ, options.files[0].c_str()).c_str());
+    std::string error;
+    if (!ReadText(options.files[0], text, error)) {
+        std::fprintf(stderr, "Error: %s\n", VisibleText(error).c_str());
         return 1;
     }
     SettingsSnapshot snapshot;
-    std::string error;
     if (!SettingsFromText(text, options.files[0], snapshot, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+        std::fprintf(stderr, "%s\n", VisibleText(error).c_str());
         return 1;
     }
     ApplySnapshot(snapshot);

@@ -5,6 +5,7 @@
 #include "board/option_board_data.h"
 #include "link/status_message.h"
 #include "link/string_table.h"
+#include "link/visible_text.h"
 #include "operations/fleet_operation.h"
 #include "operations/fleet_report.h"
 #include "resources/string_ids.h"
@@ -31,16 +32,19 @@ int CommandFleet(const CliOptions& options)
     FleetOptions fleet;
     fleet.count = options.count;
     fleet.verify = options.verify;
+    // Each stage and row is one line: the radio's information, its own text,
+    // cannot break it or reach the terminal as control characters.
     fleet.onStage = [](FleetStage, int, const std::string& text) {
-        std::fprintf(stdout, "%s\n", text.c_str());
+        std::fprintf(stdout, "%s\n", VisibleText(text).c_str());
         std::fflush(stdout);
     };
     fleet.onRow = [&](const FleetRow& row) {
         std::string result = FleetRowField(row, 7);
         if (!row.ok)
             result += ": " + row.reason;
-        std::fprintf(stdout, "%s\n", FormatString(IDS_FLEET_LINE, ++radios, row.radioInfo.c_str(), result.c_str(),
-                                                  row.seconds).c_str());
+        const std::string line = FormatString(IDS_FLEET_LINE, ++radios, VisibleText(row.radioInfo).c_str(),
+                                              VisibleText(result, true).c_str(), row.seconds);
+        std::fprintf(stdout, "%s\n", line.c_str());
         std::fflush(stdout);
         if (!options.report.empty() && reported && !report.Append(row))
             reportFailed();

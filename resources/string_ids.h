@@ -72,6 +72,7 @@ enum : int {
     IDS_CLI_NO_BACKUPS = 23010,
     IDS_CLI_CANNOT_WRITE = 23011,
     IDS_CLI_CANNOT_READ = 23012,
+    IDS_CLI_TOO_LARGE = 23013, // %s the file, %d KiB
     // What to do about a port that did not open.
     IDS_HINT_NO_DEVICE = 23020,
     IDS_HINT_DENIED = 23021,
@@ -94,6 +95,7 @@ enum : int {
     IDS_TEXT_NOT_A_NUMBER = 23045,
     IDS_TEXT_OUT_OF_RANGE = 23046,
     IDS_TEXT_MISSING_KEY = 23047,
+    IDS_TEXT_UNSUPPORTED_VERSION = 23048, // %s the version, %d the highest major
     // Calibration data files read back: their checks and figures.
     IDS_CALFILE_NOT_A_PAIR = 23200,
     IDS_CALFILE_OUT_OF_RANGE = 23201,

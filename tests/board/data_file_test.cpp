@@ -192,6 +192,68 @@ TEST_F(DataFile, SavingReplacesTheFileKeepingItsPermissionsAndLinks)
     EXPECT_EQ(ReadBytes(real), DefaultFile());
 }
 
+TEST_F(DataFile, SavingThroughALinkWritesItsTargetAlsoOneNotThereYet)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> links; // link, what it points to
+        std::string target;
+    };
+    ::mkdir(folder.Path("links").c_str(), 0755);
+    const Case cases[] = {
+        { "dangling, absolute", { { "a.vgd", folder.Path("a-real.vgd") } }, "a-real.vgd" },
+        { "dangling, relative to the link's folder", { { "links/b.vgd", "../b-real.vgd" } }, "b-real.vgd" },
+        { "a chain ending dangling", { { "c.vgd", "links/c1.vgd" }, { "links/c1.vgd", "c2.vgd" } }, "links/c2.vgd" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& link : c.links)
+            ASSERT_EQ(::symlink(link.second.c_str(), folder.Path(link.first).c_str()), 0);
+        ASSERT_TRUE(theOptionBoardData.SaveToFile(folder.Path(c.links.front().first)));
+        for (const auto& link : c.links) {
+            struct stat info;
+            ASSERT_EQ(::lstat(folder.Path(link.first).c_str(), &info), 0);
+            EXPECT_TRUE(S_ISLNK(info.st_mode)) << link.first << " stays a link";
+        }
+        EXPECT_EQ(ReadBytes(folder.Path(c.target)), DefaultFile());
+    }
+
+    // A loop names no file: refused, the links left alone.
+    ASSERT_EQ(::symlink("loop2.vgd", folder.Path("loop1.vgd").c_str()), 0);
+    ASSERT_EQ(::symlink("loop1.vgd", folder.Path("loop2.vgd").c_str()), 0);
+    EXPECT_FALSE(theOptionBoardData.SaveToFile(folder.Path("loop1.vgd")));
+    EXPECT_EQ(messages.Texts(), Texts{ WRITE_FAILED });
+    struct stat info;
+    ASSERT_EQ(::lstat(folder.Path("loop1.vgd").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+TEST_F(DataFile, AFileNameAsLongAsTheSystemAllowsCanBeSaved)
+{
+    const std::string name = std::string(250, 'n') + ".vgd"; // 254 of the 255 a name may have
+    ASSERT_TRUE(theOptionBoardData.SaveToFile(folder.Path(name)));
+    ASSERT_TRUE(theOptionBoardData.SaveToFile(folder.Path(name))) << "and replaced";
+    EXPECT_EQ(ReadBytes(folder.Path(name)), DefaultFile());
+    EXPECT_EQ(folder.Entries(), Texts{ name });
+}
+
+TEST_F(DataFile, AReplacedFileKeepsItsOwnerAndGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another owner, as this test must to set it up";
+    const std::string path = folder.Path("theirs.vgd");
+    WriteBytes(path, ByteVector(26, 0x55));
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 02750), 0);
+    ASSERT_TRUE(theOptionBoardData.SaveToFile(path));
+    struct stat info;
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+    EXPECT_EQ(info.st_mode & 07777, 02750u) << "the set-group-id bit outlives the change of owner";
+    EXPECT_EQ(ReadBytes(path), DefaultFile());
+}
+
 // Saves that fail: each shows the message and leaves the old file as it was.
 
 TEST_F(DataFile, SaveOntoAWriteProtectedFileKeepsIt)

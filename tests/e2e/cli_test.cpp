@@ -292,6 +292,63 @@ TEST(Cli, TheTextFormRoundTripsAndRefusesMistakesByTheirLine)
     EXPECT_EQ(bench.Run({ "diff", file, bench.folder.Path("none.vgd") }).status, 2);
 }
 
+TEST(Cli, FromTextRefusesWhatNoBoardCanUseAndShowsTheControlsItQuotes)
+{
+    CliBench bench;
+    const std::string file = bench.folder.Path("board.vgd");
+    std::vector<uint8_t> bytes = { 0x01, 0x00 };
+    for (uint8_t byte : WithChecksum(DefaultImage()))
+        bytes.push_back(byte);
+    WriteBytes(file, bytes);
+    const std::string text = bench.folder.Path("board.txt");
+    ASSERT_EQ(bench.Run({ "to-text", file, text }).status, 0);
+    const std::vector<uint8_t> written = ReadBytes(text);
+    const std::string good(written.begin(), written.end());
+    const std::string out = bench.folder.Path("out.vgd");
+    const std::string wrong = bench.folder.Path("wrong.txt");
+    const auto run = [&](const std::string& body) {
+        WriteBytes(wrong, std::vector<uint8_t>(body.begin(), body.end()));
+        return bench.Run({ "from-text", wrong, out });
+    };
+    struct Case {
+        std::string line;
+        std::string becomes;
+        std::string error; // empty: accepted
+    };
+    const std::string unsupported = "' is not a supported codeplug version: the major version must be 01 to 01";
+    const Case cases[] = {
+        { "codeplugVersion = 01.00", "codeplugVersion = 99.99", "3: '99.99" + unsupported },
+        { "codeplugVersion = 01.00", "codeplugVersion = 02.00", "3: '02.00" + unsupported },
+        { "codeplugVersion = 01.00", "codeplugVersion = 00.05", "3: '00.05" + unsupported },
+        { "tiltPreAlertTime = 100", std::string("tiltPreAlertTime = 100") + '\0' + "junk",
+          "9: '100\\x00junk' is not a whole number (tiltPreAlertTime)" },
+        { "tiltAlarm = 1", "tilt\x1b[2JAlarm = 1", "6: unknown key 'tilt\\x1b[2JAlarm'" },
+        { "tiltPreAlertTime = 100", "tiltPreAlertTime = 100  # as a fresh board", "" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.becomes);
+        std::string body = good;
+        ASSERT_NE(body.find(c.line + "\n"), std::string::npos) << good;
+        body.replace(body.find(c.line + "\n"), c.line.size(), c.becomes);
+        const ProgramResult result = run(body);
+        if (c.error.empty()) {
+            EXPECT_EQ(result.status, 0) << result.err;
+            EXPECT_EQ(ReadBytes(out), bytes);
+            ::unlink(out.c_str());
+            continue;
+        }
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, wrong + ":" + c.error + "\n");
+        EXPECT_FALSE(std::ifstream(out).good());
+    }
+
+    // A text of a mebibyte is no settings text, and is said to be too large.
+    const ProgramResult large = run(good + std::string(1 << 20, '#'));
+    EXPECT_EQ(large.status, 1);
+    EXPECT_EQ(large.err, Errors({ wrong + " is too large to be a settings text (1024 KiB or more)." }));
+    EXPECT_FALSE(std::ifstream(out).good());
+}
+
 TEST(Cli, AFailedReadSaysWhyInOrderAndSavesNothing)
 {
     CliBench bench({ "--board-type", "Vigilant" });
@@ -352,6 +409,17 @@ TEST(Cli, InfoPrintsTheFiveFields)
     EXPECT_EQ(result.out, "Option Board Type: Vigilon\nHardware Revision: HW 2.1\nSoftware Version: FW 1.04.2\n"
                           "Codeplug Version: 01.00\nVendor Remarks:\nLine one\nLine two\n");
     EXPECT_EQ(bench.Requests().size(), 13u);
+}
+
+TEST(Cli, InfoShowsTheBoardsControlCharactersInsteadOfSendingThem)
+{
+    CliBench bench({ "--hardware", "HW\x1b]0;title\x07", "--software", "FW\x9b" "2J",
+                     "--remarks", "Line one\r\nLine\x1b[2J two\rover\n45\xc2\xb0" });
+    const ProgramResult result = bench.Run({ "info" });
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "Option Board Type: Vigilon\nHardware Revision: HW\\x1b]0;title\\x07\n"
+                          "Software Version: FW\\x9b2J\nCodeplug Version: 01.00\nVendor Remarks:\n"
+                          "Line one\r\nLine\\x1b[2J two\\x0dover\n45\xc2\xb0\n");
 }
 
 TEST(Cli, CalibrateNeedsLabModeAndGoesOnWithoutATerminal)
@@ -527,6 +595,28 @@ TEST(Cli, InterruptDuringAFleetRunResetsTheRadioAndCompletesTheReport)
     EXPECT_LE(requests.size(), 13u) << "nothing after the request in flight but the reset";
     EXPECT_EQ(requests.back(), "reset");
     EXPECT_EQ(std::count(requests.begin() + 8, requests.end(), "write 0x1000/24"), 0);
+}
+
+TEST(Cli, ARadiosInformationReachesNeitherTheTerminalNorTheSpreadsheetAsACommand)
+{
+    CliBench bench({ "--radio-info", "=HYPERLINK(\"http://x\",\"SR-9\")\x1b[2J" });
+    FleetSettings(bench, "fleet.vgd");
+    const std::string report = bench.folder.Path("report.csv");
+    const ProgramResult result =
+        bench.Run({ "--yes", "fleet", bench.folder.Path("fleet.vgd"), "--count", "1", "--report", report });
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string shown = "=HYPERLINK(\"http://x\",\"SR-9\")\\x1b[2J";
+    const std::vector<std::string> out = Lines(result.out);
+    ASSERT_EQ(out.size(), 4u) << result.out;
+    EXPECT_EQ(out[1], "Radio 1: programming " + shown + "...");
+    EXPECT_EQ(out[2].rfind("Radio 1: " + shown + ": OK (", 0), 0u) << out[2];
+
+    // Text to the spreadsheet, quoted as RFC 4180 wants; the file keeps the bytes.
+    const std::vector<std::string> rows = Lines(ReportText(report), "\r\n");
+    ASSERT_EQ(rows.size(), 2u) << ReportText(report);
+    EXPECT_EQ(rows[1].find("," + bench.device + ",\"'=HYPERLINK(\"\"http://x\"\",\"\"SR-9\"\")\x1b[2J\",Vigilon,"),
+              20u)
+        << rows[1];
 }
 
 TEST(Cli, CalStatsPrintsEachColumnsFiguresOrTheFirstWrongLine)
