@@ -1,5 +1,6 @@
 #include "frontend/settings.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QString>
 
@@ -48,7 +49,8 @@ std::string SettingsPortResolver::DeviceFor(const std::string& portName)
     const QString key = QStringLiteral("Ports/") + QString::fromStdString(portName);
     VIGILON_SETTINGS;
     const QString device = settings.value(key).toString();
+    // A device path is bytes to the system, whatever the settings file's text form.
     if (!device.isEmpty())
-        return device.toStdString();
+        return QFile::encodeName(device).toStdString();
     return DefaultDeviceFor(portName);
 }

@@ -7,6 +7,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,7 +56,7 @@ QValueAxis* Axis(int titleId, qreal low, qreal high)
 
 CCalibrationPlotWindow* CCalibrationPlotWindow::Open(QWidget* owner, const QString& path)
 {
-    const CalibrationFile file = LoadCalibrationFile(path.toStdString());
+    const CalibrationFile file = LoadCalibrationFile(QFile::encodeName(path).toStdString());
     if (!file.error.empty()) {
         ShowStatusText(MSG_ERROR, file.error);
         return nullptr;

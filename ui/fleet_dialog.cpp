@@ -1,5 +1,6 @@
 #include "ui/fleet_dialog.h"
 
+#include "board/output_target.h"
 #include "link/port_resolver.h"
 #include "link/status_message.h"
 #include "link/string_table.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -217,8 +219,15 @@ void CFleetDialog::Start()
         return;
     }
     FleetReport report;
-    const std::string reportPath = m_report->text().toStdString();
-    if (!reportPath.empty() && !report.Open(reportPath)) {
+    const std::string reportPath = QFile::encodeName(m_report->text()).toStdString();
+    if (!reportPath.empty() && RefusedAsBackup(m_report->text())) {
+        m_restore();
+        return;
+    }
+    // Checked before it is opened: a named pipe would hold the open for ever.
+    constexpr size_t REPORT_START = 4096;
+    if (!reportPath.empty()
+        && (CheckOutputTarget(reportPath, REPORT_START) != TargetProblem::None || !report.Open(reportPath))) {
         m_restore();
         ShowStatusText(MSG_ERROR, FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str()));
         return;

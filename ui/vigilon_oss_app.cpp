@@ -207,7 +207,7 @@ void CVigilonOssApp::OnFileCompare()
     if (!FileDialogs().OpenDataFile(m_frame.get(), path))
         return;
     SettingsSnapshot other;
-    if (!LoadSnapshotFromFile(path.toStdString(), other))
+    if (!LoadSnapshotFromFile(QFile::encodeName(path).toStdString(), other))
         return;
     const std::vector<std::string> lines = DescribeDifferences(TakeSnapshot(), other);
     const QString name = QDir::toNativeSeparators(path);
@@ -316,7 +316,7 @@ void CVigilonOssApp::OnBoardFleet()
         document = TakeSnapshot();
         swapped = true;
         SetModifiedSink(nullptr);
-        return theOptionBoardData.LoadFromFile(file.toStdString());
+        return theOptionBoardData.LoadFromFile(QFile::encodeName(file).toStdString());
     };
     const auto restore = [&] {
         if (!swapped)

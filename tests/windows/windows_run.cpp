@@ -144,7 +144,7 @@ void ShortReadout()
     RecordingPresenter messages;
     uint8_t data[BLOCKS * CAL_BLOCK_SIZE + 1] = {};
     {
-        OperationCourse course(PORT);
+        OperationCourse course(PORT, "read-out");
         Check(course.Begin() && course.IdentifyRadioAndBoard(), "radio and board identified");
         for (int k = 0; k < BLOCKS; ++k) {
             const int offset = k * CAL_BLOCK_SIZE;
