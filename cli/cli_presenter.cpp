@@ -75,6 +75,7 @@ MsgAnswer CliPresenter::Present(const MessageBoxRequest& given)
     request.text = VisibleText(given.text, true);
     request.details = VisibleText(given.details, true);
     if (request.kind == MSG_ERROR) {
+        ++m_errors;
         std::fprintf(m_err, "Error: %s\n", request.text.c_str());
         if (!request.details.empty())
             std::fprintf(m_err, "%s\n", FormatString(IDS_CLI_HINT, request.details.c_str()).c_str());

@@ -12,6 +12,8 @@ public:
     CliPresenter(bool assumeYes, std::FILE* in, std::FILE* out, std::FILE* err);
     ~CliPresenter() override;
     MsgAnswer Present(const MessageBoxRequest& request) override;
+    // How many errors were shown.
+    int Errors() const { return m_errors; }
 
 private:
     MsgAnswer Ask(const MessageBoxRequest& request);
@@ -19,4 +21,5 @@ private:
     std::FILE* m_in;
     std::FILE* m_out;
     std::FILE* m_err;
+    int m_errors = 0;
 };

@@ -114,7 +114,12 @@ int CommandInfo(const CliOptions& options)
         std::fprintf(stdout, "%s: %s\n", LoadString(field.labelId).c_str(), VisibleText(field.text).c_str());
     std::fprintf(stdout, "%s\n%s\n", LoadString(IDS_LABEL_VENDOR_REMARKS).c_str(),
                  VisibleText(info.remarks, true).c_str());
-    return Done(stdout);
+    Done(stdout);
+    if (!info.complete) {
+        std::fprintf(stderr, "Error: %s\n", LoadString(IDS_CLI_INFO_INCOMPLETE).c_str());
+        return 1;
+    }
+    return 0;
 }
 
 int CommandCalibrate(const CliOptions& options)

@@ -66,7 +66,8 @@ const char* const HELP =
     "  --help            this text\n"
     "  --version         the program's version\n"
     "\n"
-    "Exit status: 0 when the command succeeded, 1 when it failed, 2 for usage errors.\n"
+    "Exit status: 0 when the command did all it was asked and every check passed,\n"
+    "1 when it failed, 2 for usage errors.\n"
     "fleet: 0 when every radio was programmed, 1 otherwise.\n"
     "diff: 0 when equal, 1 when different, 2 on trouble.\n";
 
@@ -245,6 +246,11 @@ int main(int argc, char** argv)
     if (needsPort)
         InstallStopOnInterrupt();
     const int status = command->run(options);
+    // A success after error lines (an echo that came back wrong, say, before an
+    // answer that passed its checks) says so, so that nobody takes the lines for
+    // a failure or the status for a lie.
+    if (status == 0 && presenter.Errors() > 0)
+        std::fprintf(stderr, "%s\n", LoadString(IDS_CLI_ERRORS_OVERCOME).c_str());
     // A trace that lost lines is no trace for support: the command says so and fails.
     if (parser.isSet(traceOption) && !traceFile.Complete()) {
         std::fprintf(stderr, "Error: %s\n", FormatString(IDS_TRACE_WRITE_FAILED, tracePath.c_str()).c_str());

@@ -30,10 +30,15 @@ bool ResetAfterFieldFailure()
 
 // Reads one text field into the start of the buffer and ends it at its last
 // position, so a field without an end of its own loses its last character.
-bool ReadField(uint16_t address, int size, uint8_t* buffer, size_t bufferSize, std::string& text)
+// `whole` is cleared when the answer was shorter than asked.
+bool ReadField(uint16_t address, int size, uint8_t* buffer, size_t bufferSize, std::string& text, bool& whole)
 {
-    if (!theRadioLink.ReadBoard(address, size, buffer, bufferSize, nullptr))
+    int length = 0;
+    if (!theRadioLink.ReadBoard(address, size, buffer, bufferSize, &length)) {
+        whole = false;
         return false;
+    }
+    whole = whole && length >= size;
     buffer[size - 1] = 0;
     text = reinterpret_cast<const char*>(buffer);
     return true;
@@ -44,8 +49,9 @@ bool ReadField(uint16_t address, int size, uint8_t* buffer, size_t bufferSize, s
 bool ReadBoardRevisions(BoardInfo& info)
 {
     uint8_t buffer[VERSION_SIZE + 1] = {};
-    return ReadField(HARDWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.hardware)
-        && ReadField(SOFTWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.software);
+    bool whole = true;
+    return ReadField(HARDWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.hardware, whole)
+        && ReadField(SOFTWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.software, whole);
 }
 
 BoardInfo RunInfoOperation(const std::string& portName)
@@ -72,10 +78,12 @@ BoardInfo RunInfoOperation(const std::string& portName)
         { SOFTWARE_ADDRESS, VERSION_SIZE, &info.software },
         { CODEPLUG_ADDRESS, VERSION_SIZE, &info.codeplug },
     };
+    bool whole = true;
     for (const Field& field : fields) {
         if (course.StopBeforeNextRequest())
             return info;
-        if (!ReadField(field.address, field.size, buffer, sizeof(buffer), *field.text) && !ResetAfterFieldFailure())
+        if (!ReadField(field.address, field.size, buffer, sizeof(buffer), *field.text, whole)
+            && !ResetAfterFieldFailure())
             return info;
     }
 
@@ -84,13 +92,15 @@ BoardInfo RunInfoOperation(const std::string& portName)
         if (course.StopBeforeNextRequest())
             return info;
         const int size = std::min(REMARKS_BLOCK, REMARKS_SIZE - offset);
+        int length = 0;
         if (!theRadioLink.ReadBoard(static_cast<uint16_t>(REMARKS_ADDRESS + offset), size, buffer + offset,
-                                    sizeof(buffer) - static_cast<size_t>(offset), nullptr)) {
+                                    sizeof(buffer) - static_cast<size_t>(offset), &length)) {
             if (!ResetAfterFieldFailure())
                 return info;
             remarksRead = false;
             break;
         }
+        whole = whole && length >= size;
     }
     if (remarksRead) {
         buffer[REMARKS_SIZE - 1] = 0;
@@ -104,6 +114,7 @@ BoardInfo RunInfoOperation(const std::string& portName)
             return info;
     }
     info.show = true;
-    course.NoteResult("succeeded");
+    info.complete = whole && remarksRead;
+    course.NoteResult(info.complete ? "succeeded" : "shown with fields missing");
     return info;
 }

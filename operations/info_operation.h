@@ -10,6 +10,9 @@ struct BoardInfo {
     std::string software;
     std::string codeplug;
     std::string remarks;
+    // Every field came whole: none failed, none was answered with fewer bytes
+    // than asked (such a field is shown with what came, or empty).
+    bool complete = false;
 };
 
 BoardInfo RunInfoOperation(const std::string& portName);
