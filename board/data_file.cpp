@@ -4,6 +4,7 @@
 #include "board/file_access.h"
 #include "board/option_board_data.h"
 #include "link/status_message.h"
+#include "link/string_table.h"
 #include "resources/string_ids.h"
 
 #include <algorithm>
@@ -13,8 +14,11 @@ bool COptionBoardData::LoadFromFile(const std::string& path)
     uint8_t bytes[DATA_FILE_SIZE] = {};
     // A shorter file leaves the missing bytes zero; a longer one is read as its
     // first 26 bytes.
-    if (ReadFileExclusive(path, bytes, sizeof(bytes)) < 0) {
-        ShowStatusMessage(MSG_ERROR, IDS_FILE_OPEN_FAILED);
+    // The box's text is the same for every reason; beside it, which file and why,
+    // which a user cannot otherwise tell (diff names two files).
+    ReadProblem problem = ReadProblem::None;
+    if (ReadFileExclusive(path, bytes, sizeof(bytes), &problem) < 0) {
+        ShowStatusMessage(MSG_ERROR, IDS_FILE_OPEN_FAILED, ReadProblemText(path, problem));
         return false;
     }
     std::copy(bytes, bytes + DATA_FILE_HEADER_SIZE, fileHeader);
@@ -24,11 +28,12 @@ bool COptionBoardData::LoadFromFile(const std::string& path)
     codeplugMajor = fileHeader[0];
     codeplugMinor = fileHeader[1];
     if (codeplugMajor > supportedCodeplugMajor) {
-        ShowStatusText(MSG_ERROR, CodeplugVersionMessage(codeplugMajor, codeplugMinor));
+        ShowStatusText(MSG_ERROR, CodeplugVersionMessage(codeplugMajor, codeplugMinor),
+                       FormatString(IDS_FILE_NOT_USABLE, path.c_str()));
         return false;
     }
     if (!FromImage(fileImage)) {
-        ShowStatusMessage(MSG_ERROR, IDS_FILE_INVALID);
+        ShowStatusMessage(MSG_ERROR, IDS_FILE_INVALID, FormatString(IDS_FILE_NOT_USABLE, path.c_str()));
         return false;
     }
     return true;

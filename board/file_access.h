@@ -6,10 +6,19 @@
 #include <cstdint>
 #include <string>
 
+// Why a file could not be read, so that the message can say what to do about it.
+enum class ReadProblem { None, Missing, Denied, Folder, NotAFile, LinkLoop, InUse, Other };
+
 // Reads up to `capacity` bytes from the start of the file while holding it
-// exclusively (a file another program holds is refused). The number of bytes
-// read, or -1 when the file cannot be opened.
-long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity);
+// exclusively (a file another program holds is refused). Only regular files are
+// read: a folder, a device or a named pipe is refused without waiting. The number
+// of bytes read, or -1 when the file cannot be opened (with the reason in
+// `problem` when one is given).
+long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity, ReadProblem* problem = nullptr);
+
+// The sentence that names the file and says why it could not be read; empty for
+// None and for a reason the system did not give.
+std::string ReadProblemText(const std::string& path, ReadProblem problem);
 
 // Gives the file exactly these contents. They are written to a temporary file in
 // the same folder, flushed to disk, and only then put in place of the target, so

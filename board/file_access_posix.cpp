@@ -93,22 +93,45 @@ bool KeepOwner(int fd, const struct stat& existing)
 
 } // namespace
 
-long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity)
+long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity, ReadProblem* problem)
 {
+    const auto refuse = [&](ReadProblem why) {
+        if (problem)
+            *problem = why;
+        return -1L;
+    };
     // Opened without waiting: a named pipe or a device would otherwise hold the
     // open until something else writes to it, and the tool with it.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
+    if (fd < 0) {
+        switch (errno) {
+        case ENOENT:
+        case ENOTDIR: return refuse(ReadProblem::Missing);
+        case EACCES:
+        case EPERM: return refuse(ReadProblem::Denied);
+        case ELOOP: return refuse(ReadProblem::LinkLoop);
+        default: return refuse(ReadProblem::Other);
+        }
+    }
     struct stat info;
     // Only regular files are data files; a lock refused means another program
     // (another copy of this tool, say) is working with the file. The reads of a
     // regular file then go as usual.
+    ReadProblem why = ReadProblem::None;
     const int flags = ::fcntl(fd, F_GETFL);
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || flags < 0
-        || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    if (::fstat(fd, &info) != 0)
+        why = ReadProblem::Other;
+    else if (S_ISDIR(info.st_mode))
+        why = ReadProblem::Folder;
+    else if (!S_ISREG(info.st_mode))
+        why = ReadProblem::NotAFile;
+    else if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        why = errno == EWOULDBLOCK ? ReadProblem::InUse : ReadProblem::Other;
+    else if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        why = ReadProblem::Other;
+    if (why != ReadProblem::None) {
         ::close(fd);
-        return -1;
+        return refuse(why);
     }
     size_t done = 0;
     while (done < capacity) {
@@ -120,6 +143,8 @@ long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity
         done += static_cast<size_t>(n);
     }
     ::close(fd);
+    if (problem)
+        *problem = ReadProblem::None;
     return static_cast<long>(done);
 }
 

@@ -4,18 +4,35 @@
 
 #include <string>
 
-long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity)
+long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity, ReadProblem* problem)
 {
+    const auto refuse = [&](ReadProblem why) {
+        if (problem)
+            *problem = why;
+        return -1L;
+    };
+    // A folder cannot be opened as a file at all; say so rather than "denied".
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return refuse(ReadProblem::Folder);
     // Share mode 0: refused while another program has the file open.
     const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return -1;
+    if (file == INVALID_HANDLE_VALUE) {
+        switch (::GetLastError()) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND: return refuse(ReadProblem::Missing);
+        case ERROR_ACCESS_DENIED: return refuse(ReadProblem::Denied);
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION: return refuse(ReadProblem::InUse);
+        default: return refuse(ReadProblem::Other);
+        }
+    }
     // Only files on disk are data files: a read from a pipe, a console or a port
     // could wait for ever.
     if (::GetFileType(file) != FILE_TYPE_DISK) {
         ::CloseHandle(file);
-        return -1;
+        return refuse(ReadProblem::NotAFile);
     }
     size_t done = 0;
     while (done < capacity) {
@@ -25,6 +42,8 @@ long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity
         done += got;
     }
     ::CloseHandle(file);
+    if (problem)
+        *problem = ReadProblem::None;
     return static_cast<long>(done);
 }
 

@@ -57,9 +57,12 @@ constexpr size_t TEXT_LIMIT = 1 << 20;
 bool ReadText(const std::string& path, std::string& text, std::string& error)
 {
     std::vector<uint8_t> bytes(TEXT_LIMIT);
-    const long count = ReadFileExclusive(path, bytes.data(), bytes.size());
+    ReadProblem problem = ReadProblem::None;
+    const long count = ReadFileExclusive(path, bytes.data(), bytes.size(), &problem);
     if (count < 0) {
-        error = FormatString(IDS_CLI_CANNOT_READ, path.c_str());
+        error = ReadProblemText(path, problem);
+        if (error.empty())
+            error = FormatString(IDS_CLI_CANNOT_READ, path.c_str());
         return false;
     }
     if (static_cast<size_t>(count) >= TEXT_LIMIT) {

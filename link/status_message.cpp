@@ -8,12 +8,12 @@
 
 bool g_bLabMode = false;
 
-void ShowStatusMessage(int kind, int messageId)
+void ShowStatusMessage(int kind, int messageId, std::string details)
 {
-    ShowStatusText(kind, LoadString(messageId));
+    ShowStatusText(kind, LoadString(messageId), std::move(details));
 }
 
-void ShowStatusText(int kind, std::string text)
+void ShowStatusText(int kind, std::string text, std::string details)
 {
     MessageBoxRequest request;
     request.kind = kind;
@@ -31,6 +31,7 @@ void ShowStatusText(int kind, std::string text)
     request.buttons = MsgButtons::Ok;
     request.defaultButton = MsgAnswer::Ok;
     request.text = std::move(text);
+    request.details = std::move(details);
     PresentMessage(request);
 }
 

@@ -15,10 +15,11 @@ enum : int {
 extern bool g_bLabMode;
 
 // Shows the text with this id as a box of the given kind; returns when it is closed.
-void ShowStatusMessage(int kind, int messageId);
+// `details` (what the text alone cannot say, such as which file) goes beside it.
+void ShowStatusMessage(int kind, int messageId, std::string details = std::string());
 
 // The same with a ready text, for texts that need formatting first.
-void ShowStatusText(int kind, std::string text);
+void ShowStatusText(int kind, std::string text, std::string details = std::string());
 
 // A question or instruction in the application's standard message box: caption
 // the application title (also in lab mode), task-modal. Returns the answer.

@@ -118,10 +118,13 @@ std::string CalibrationColumnFigures(const CalibrationFile& file, int column)
 CalibrationFile LoadCalibrationFile(const std::string& path)
 {
     std::string text(READ_LIMIT, '\0');
-    const long count = ReadFileExclusive(path, reinterpret_cast<uint8_t*>(&text[0]), text.size());
+    ReadProblem problem = ReadProblem::None;
+    const long count = ReadFileExclusive(path, reinterpret_cast<uint8_t*>(&text[0]), text.size(), &problem);
     if (count < 0) {
         CalibrationFile file;
-        file.error = FormatString(IDS_CLI_CANNOT_READ, path.c_str());
+        file.error = ReadProblemText(path, problem);
+        if (file.error.empty())
+            file.error = FormatString(IDS_CLI_CANNOT_READ, path.c_str());
         return file;
     }
     text.resize(static_cast<size_t>(count));

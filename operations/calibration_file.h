@@ -20,7 +20,7 @@ struct CalibrationColumn {
 struct CalibrationFile {
     CalibrationColumn columns[2];
     // Empty when the file was read and is well formed; otherwise what is wrong,
-    // as "FILE:LINE: reason" (or "FILE could not be read.").
+    // as "FILE:LINE: reason", or why the file could not be read at all.
     std::string error;
     int badLine = 0; // the first line that is wrong, 0 when none is
 };

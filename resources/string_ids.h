@@ -228,6 +228,13 @@ enum : int {
     IDS_TRACE_OPERATIONS_DROPPED = 24412,
     IDS_CLI_INFO_INCOMPLETE = 24413,
     IDS_CLI_ERRORS_OVERCOME = 24414,
+    IDS_FILE_MISSING = 24500,       // %s the file
+    IDS_FILE_DENIED = 24501,        // %s the file
+    IDS_FILE_IS_FOLDER = 24502,     // %s the file
+    IDS_FILE_NOT_REGULAR = 24503,   // %s the file
+    IDS_FILE_LINK_LOOP = 24504,     // %s the file
+    IDS_FILE_IN_USE = 24505,        // %s the file
+    IDS_FILE_NOT_USABLE = 24506,    // %s the file
     IDS_FLEET_COL_LOCAL_TIME = 24214,
     IDS_FLEET_ROW_FAILED = 24215, // %s why
     IDS_PROMPT_FLEET = 33020,

@@ -397,7 +397,8 @@ TEST(Cli, WriteOfAFileThatDoesNotLoadNeverTouchesThePort)
     WriteBytes(file, std::vector<uint8_t>(26, 0));
     const ProgramResult result = bench.Run({ "--yes", "write", file });
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, Errors({ "Invalid checksum or no valid option board file !" }));
+    EXPECT_EQ(result.err, Errors({ "Invalid checksum or no valid option board file !" }) + "hint: " + file
+                              + " holds no settings this program can use.\n");
     EXPECT_TRUE(bench.Requests().empty());
 }
 
@@ -689,7 +690,8 @@ TEST(Cli, ShowOfANamedPipeIsRefusedAtOnce)
                    { { "XDG_CONFIG_HOME", folder.Path("config") } });
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, Errors({ "Could not open file !" }));
+    EXPECT_EQ(result.err, Errors({ "Could not open file !" }) + "hint: " + pipe
+                              + " is a device or a named pipe, not a file.\n");
 }
 
 TEST(Cli, PortsAndTheConfiguredPortComeFromTheSharedSettings)
