@@ -2,6 +2,7 @@
 
 #include "board/file_access.h"
 #include "board/option_board_data.h"
+#include "link/local_time.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,17 +18,6 @@ const BackupKind CALIBRATION_BACKUP = { ".txt", 28672u * 9u, CALIBRATION_BACKUPS
 namespace {
 
 constexpr size_t STAMP_SIZE = 17; // "2026-12-08_101502"
-
-std::tm LocalTime(std::time_t when)
-{
-    std::tm local = {};
-#ifdef _WIN32
-    localtime_s(&local, &when);
-#else
-    localtime_r(&when, &local);
-#endif
-    return local;
-}
 
 std::string PortPart(const std::string& portName)
 {

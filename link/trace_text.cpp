@@ -1,5 +1,7 @@
 #include "link/trace_text.h"
 
+#include "link/local_time.h"
+
 #include <cstdio>
 #include <ctime>
 
@@ -115,13 +117,7 @@ void CTextTrace::Message(int64_t ms, const std::string& text)
 
 std::string LocalTimeText()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local = {};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = LocalTime(std::time(nullptr));
     char text[64];
     std::strftime(text, sizeof(text), "%Y-%m-%d %H:%M:%S %z", &local);
     return text;
