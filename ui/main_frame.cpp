@@ -210,6 +210,10 @@ void CMainFrame::RemoveCommands(const int* ids, int count)
 
 void CMainFrame::SetRecentFiles(const QStringList& displayNames)
 {
+    // The menu is rebuilt only when the list changed.
+    if (displayNames == m_recentNames && m_recentActions.size() == displayNames.size())
+        return;
+    m_recentNames = displayNames;
     for (QAction* action : m_recentActions) {
         m_fileMenu->removeAction(action);
         m_actions.erase(ID_FILE_MRU_FIRST + m_recentActions.indexOf(action));

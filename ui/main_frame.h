@@ -54,6 +54,7 @@ private:
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentPlaceholder = nullptr;
     QList<QAction*> m_recentActions;
+    QStringList m_recentNames; // what the recent-file entries show
     QToolBar* m_toolBar = nullptr;
     CVigilonOssView* m_view = nullptr;
     std::map<int, QLabel*> m_indicators;

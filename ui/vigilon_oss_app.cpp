@@ -31,6 +31,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QTimer>
 #include <QFile>
 #include <QApplication>
 #include <QCommandLineParser>
@@ -100,7 +101,17 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     m_presenter.SetHost(&m_host);
     m_help = new HelpWindow(m_frame.get());
     CTemplateDialog::SetHelpHandler([this] { m_help->ShowContents(); });
-    m_doc->onStateChanged = [this] { UpdateCommandUI(); };
+    // A changed value marks the document at once; the window follows once per
+    // turn of the event loop, however many values a read or a load changed.
+    m_doc->onStateChanged = [this] {
+        if (m_commandUiPending)
+            return;
+        m_commandUiPending = true;
+        QTimer::singleShot(0, m_frame.get(), [this] {
+            if (m_commandUiPending)
+                UpdateCommandUI();
+        });
+    };
     SetTrace(m_trace.Trace());
 
     // A file named on the command line is loaded before there is a document to
@@ -149,8 +160,10 @@ bool CVigilonOssApp::CanClose()
 
 void CVigilonOssApp::UpdateCommandUI()
 {
+    m_commandUiPending = false;
     if (!m_frame)
         return;
+    ++m_commandUiUpdates;
     const bool loaded = m_doc->dataLoaded;
     for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE, ID_BOARD_EDIT, ID_FILE_COMPARE }) {
         if (QAction* action = m_frame->Action(id))

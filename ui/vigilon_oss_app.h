@@ -39,6 +39,8 @@ public:
     DocumentManager& Documents() const { return *m_documents; }
     HelpWindow* Help() const { return m_help; }
     bool Busy() const { return m_host.Busy(); }
+    // How often the window's commands and summary were brought up to date.
+    int CommandUiUpdates() const { return m_commandUiUpdates; }
 
     int m_nSerialPort = 0;    // 0..3 for COM1..COM4
     bool m_bVerifyAfterWrite = false;
@@ -60,6 +62,8 @@ private:
     std::unique_ptr<DocumentManager> m_documents;
     std::unique_ptr<CMainFrame> m_frame;
     HelpWindow* m_help = nullptr;
+    bool m_commandUiPending = false;
+    int m_commandUiUpdates = 0;
     GuiSerialTrace m_trace;
 };
 

@@ -6,6 +6,7 @@
 #include "tests/support/sim_config.h"
 #include "tests/ui/ui_bench.h"
 #include "board/backup_store.h"
+#include "board/settings_table.h"
 #include "frontend/backups.h"
 #include "operations/readout_operation.h"
 #include "tests/support/operation_bench.h"
@@ -294,6 +295,26 @@ private slots:
         const sim::BoardMemory::Image memory = m_radio->MemorySnapshot();
         QCOMPARE(file.readAll().toStdString(), FormatCalibrationExport(memory.data() + CAL_DATA_START, CAL_DATA_SIZE));
         QCOMPARE(Texts(), std::vector<std::string>{ "A copy of the calibration data is kept in " + kept[0].path + "." });
+    }
+
+    void aReadBringsTheWindowUpToDateAFewTimesNotOncePerValue()
+    {
+        // Every value differs from the board's, so the read changes all fifteen.
+        for (const SettingRow& row : SETTINGS) {
+            const int32_t other = row.kind == SettingKind::Flag ? !SettingValue(theOptionBoardData, row)
+                                                                : SettingValue(theOptionBoardData, row) == row.range.maximum
+                                                                      ? row.range.minimum
+                                                                      : row.range.maximum;
+            SetSettingValue(theOptionBoardData, row, other);
+        }
+        Doc().SetModifiedFlag(false);
+        QCoreApplication::processEvents();
+        const int before = m_app->CommandUiUpdates();
+        Read();
+        QCoreApplication::processEvents();
+        const int updates = m_app->CommandUiUpdates() - before;
+        QVERIFY2(updates <= 3, qPrintable(QString::number(updates)));
+        QCOMPARE(Summary()->ValueText("clockShift"), QStringLiteral("off"));
     }
 
     void inputMadeWhileTheRadioWorksIsNotActedOn()
