@@ -85,11 +85,11 @@ const T& Cycle(const T (&items)[N], int index)
 void Run(Operation operation, const std::string& port)
 {
     switch (operation) {
-    case Operation::Read: RunReadOperation(port, nullptr); break;
-    case Operation::Write: RunWriteOperation(port, nullptr); break;
-    case Operation::Info: RunInfoOperation(port); break;
-    case Operation::Calibration: RunCalibrationOperation(port); break;
-    case Operation::Readout: RunCalibrationReadout(port); break; // the export is declined
+    case Operation::Read: RunReadOperation(theRadioLink, port, ProgramRecord(), nullptr); break;
+    case Operation::Write: RunWriteOperation(theRadioLink, port, ImageOf(theOptionBoardData).data(), nullptr); break;
+    case Operation::Info: RunInfoOperation(theRadioLink, port); break;
+    case Operation::Calibration: RunCalibrationOperation(theRadioLink, port); break;
+    case Operation::Readout: RunCalibrationReadout(theRadioLink, port); break; // the export is declined
     }
 }
 

@@ -201,7 +201,7 @@ void MeasureFleet(bool verify)
         failed += row.ok ? 0 : 1;
     };
     const Clock::time_point start = Clock::now();
-    RunFleetOperation(radio.DevicePath(), options);
+    RunFleetOperation(theRadioLink, radio.DevicePath(), ImageOf(theOptionBoardData).data(), options);
     const double loop = Seconds(start) - (RADIOS - 1) * SWAP_MS / 1000.0;
     const char* name = verify ? "fleet.per_radio_ratio (verify)" : "fleet.per_radio_ratio";
     std::printf("%s: %d radios, %d failed, minimum %.2f s per radio; %.2f s with polling, swaps left out\n", name,
@@ -230,7 +230,7 @@ double MeasureCpuShare()
     // The product runs on this one thread; the simulator has its own.
     const double cpuBefore = ThreadCpuSeconds();
     const Clock::time_point start = Clock::now();
-    RunReadOperation(radio.DevicePath(), nullptr);
+    RunReadOperation(theRadioLink, radio.DevicePath(), ProgramRecord(), nullptr);
     CSerialPort port;
     port.Open(radio.DevicePath().c_str());
     theRadioLink.m_pPort = &port;
@@ -255,7 +255,7 @@ void MeasureReadout(bool quick, bool traced)
         ReadOutRequests(100);
         theRadioLink.m_pPort = nullptr;
     } else {
-        RunCalibrationReadout(radio.DevicePath()); // the default host cancels the save
+        RunCalibrationReadout(theRadioLink, radio.DevicePath()); // the default host cancels the save
     }
     const double wall = Seconds(start);
     const std::string name = std::string(traced ? "readout.ratio_traced" : "readout.ratio")
@@ -381,13 +381,13 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    MeasureRatio("link.read_ratio", [](const std::string& port) { RunReadOperation(port, nullptr); });
+    MeasureRatio("link.read_ratio", [](const std::string& port) { RunReadOperation(theRadioLink, port, ProgramRecord(), nullptr); });
     MeasureRatio("link.read_ratio_traced", [](const std::string& port) {
         TraceToFile trace;
-        RunReadOperation(port, nullptr);
+        RunReadOperation(theRadioLink, port, ProgramRecord(), nullptr);
     });
-    MeasureRatio("link.write_ratio", [](const std::string& port) { RunWriteOperation(port, nullptr); });
-    MeasureRatio("link.info_ratio", [](const std::string& port) { RunInfoOperation(port); });
+    MeasureRatio("link.write_ratio", [](const std::string& port) { RunWriteOperation(theRadioLink, port, ImageOf(theOptionBoardData).data(), nullptr); });
+    MeasureRatio("link.info_ratio", [](const std::string& port) { RunInfoOperation(theRadioLink, port); });
     MeasureFleet(false);
     MeasureFleet(true);
     ReportWorstOfRuns("link.cpu_share", "%", 1.0, MeasureCpuShare);

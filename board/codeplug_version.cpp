@@ -1,7 +1,6 @@
 #include "board/codeplug_version.h"
 
 #include "board/option_board_data.h"
-#include "link/radio_link.h"
 #include "link/string_table.h"
 #include "resources/string_ids.h"
 
@@ -9,7 +8,6 @@ namespace {
 
 constexpr int FIELD_WIDTH = 2;
 constexpr int MINOR_OFFSET = 3;
-constexpr int32_t FAILED_READ_MAJOR = 255;
 
 } // namespace
 
@@ -40,17 +38,6 @@ void ParseCodeplugVersion(const char* text, int32_t& major, int32_t& minor)
 bool IsSupportedBoardMajor(int32_t major)
 {
     return major <= supportedCodeplugMajor && major != 0;
-}
-
-bool ReadCodeplugVersion(int32_t& major, int32_t& minor)
-{
-    major = FAILED_READ_MAJOR;
-    minor = 0;
-    uint8_t text[CODEPLUG_VERSION_TEXT_SIZE + 1] = {};
-    if (!theRadioLink.ReadBoard(CODEPLUG_VERSION_ADDRESS, CODEPLUG_VERSION_TEXT_SIZE, text, sizeof(text), nullptr))
-        return false;
-    ParseCodeplugVersion(reinterpret_cast<const char*>(text), major, minor);
-    return IsSupportedBoardMajor(major);
 }
 
 std::string CodeplugVersionMessage(int32_t major, int32_t minor)

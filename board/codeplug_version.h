@@ -1,5 +1,5 @@
-// The codeplug version a board reports at 0x0050, and the check that both board
-// operations run before they touch the settings image.
+// The codeplug version a board reports at 0x0050: its text, and whether this
+// program handles it.
 #pragma once
 
 #include <cstdint>
@@ -17,11 +17,6 @@ void ParseCodeplugVersion(const char* text, int32_t& major, int32_t& minor);
 
 // Whether a board's major version is one this program can handle.
 bool IsSupportedBoardMajor(int32_t major);
-
-// Reads the board's version text over the attached link (the board already
-// identified). False with major 255, minor 0 when the read fails, false when the
-// version is not supported, true otherwise.
-bool ReadCodeplugVersion(int32_t& major, int32_t& minor);
 
 // The "not supported" message for a version, with the supported version beside it.
 std::string CodeplugVersionMessage(int32_t major, int32_t minor);

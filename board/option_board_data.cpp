@@ -27,3 +27,10 @@ void COptionBoardData::ResetAll()
             (this->*row.number).Reset();
     }
 }
+
+SettingsImage ImageOf(COptionBoardData& record)
+{
+    SettingsImage image;
+    record.ToImage(image.data());
+    return image;
+}

@@ -5,6 +5,7 @@
 
 #include "board/values.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -64,3 +65,20 @@ public:
 
 // The one record of the program.
 extern COptionBoardData theOptionBoardData;
+
+// A record's settings image, as a write sends it.
+using SettingsImage = std::array<uint8_t, SETTINGS_IMAGE_SIZE>;
+SettingsImage ImageOf(COptionBoardData& record);
+
+// A record with the codeplug version that goes with it: what a read fills.
+struct VersionedRecord {
+    COptionBoardData& record;
+    int32_t& major;
+    int32_t& minor;
+};
+
+// The program's record and codeplug version.
+inline VersionedRecord ProgramRecord()
+{
+    return VersionedRecord{ theOptionBoardData, codeplugMajor, codeplugMinor };
+}

@@ -6,6 +6,7 @@
 #include "resources/string_ids.h"
 
 #include <cstdio>
+#include <functional>
 
 SettingsSnapshot TakeSnapshot()
 {
@@ -25,23 +26,41 @@ void ApplySnapshot(const SettingsSnapshot& snapshot)
         SetSettingValue(theOptionBoardData, SETTINGS[i], snapshot.values[i]);
 }
 
-bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot)
+namespace {
+
+// Loads a data file into a record of its own while no document hears of it and
+// the program's codeplug version stays as it is; `take` sees the record and the
+// file's version.
+bool LoadQuietly(const std::string& path, const std::function<void(COptionBoardData&, int32_t, int32_t)>& take)
 {
-    // A record of its own, loaded while no document hears of it.
     IModifiedSink* const sink = CurrentModifiedSink();
     const int32_t major = codeplugMajor;
     const int32_t minor = codeplugMinor;
     SetModifiedSink(nullptr);
     COptionBoardData other;
     const bool loaded = other.LoadFromFile(path);
-    snapshot.major = codeplugMajor;
-    snapshot.minor = codeplugMinor;
-    for (size_t i = 0; i < SETTING_COUNT; ++i)
-        snapshot.values[i] = SettingValue(other, SETTINGS[i]);
+    take(other, codeplugMajor, codeplugMinor);
     codeplugMajor = major;
     codeplugMinor = minor;
     SetModifiedSink(sink);
     return loaded;
+}
+
+} // namespace
+
+bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot)
+{
+    return LoadQuietly(path, [&](COptionBoardData& other, int32_t major, int32_t minor) {
+        snapshot.major = major;
+        snapshot.minor = minor;
+        for (size_t i = 0; i < SETTING_COUNT; ++i)
+            snapshot.values[i] = SettingValue(other, SETTINGS[i]);
+    });
+}
+
+bool LoadImageFromFile(const std::string& path, uint8_t* image)
+{
+    return LoadQuietly(path, [&](COptionBoardData& other, int32_t, int32_t) { other.ToImage(image); });
 }
 
 std::string VersionText(int32_t major, int32_t minor)

@@ -24,6 +24,10 @@ void ApplySnapshot(const SettingsSnapshot& snapshot);
 // codeplug version. False when the file does not load.
 bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot);
 
+// The settings image of a data file, loaded the same way; false when the file
+// does not load.
+bool LoadImageFromFile(const std::string& path, uint8_t* image);
+
 // One line per difference, in table order: the codeplug versions first when they
 // differ, then "label: value in a -> value in b" for each setting that differs.
 std::vector<std::string> DescribeDifferences(const SettingsSnapshot& a, const SettingsSnapshot& b);

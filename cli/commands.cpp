@@ -42,7 +42,7 @@ int Done(std::FILE* out)
 // Reads the board's settings into the record, with a backup unless told not to.
 bool ReadBoard(const CliOptions& options)
 {
-    const ReadOutcome outcome = RunReadOperation(options.portName, nullptr);
+    const ReadOutcome outcome = RunReadOperation(theRadioLink, options.portName, ProgramRecord(), nullptr);
     if (!outcome.loaded)
         return false;
     if (!options.noBackup)
@@ -94,12 +94,12 @@ int CommandWrite(const CliOptions& options)
             return !KeepBackup(options.portName, major, minor, image).empty();
         };
     }
-    return RunWriteOperation(options.portName, nullptr, write).written ? 0 : Failed();
+    return RunWriteOperation(theRadioLink, options.portName, ImageOf(theOptionBoardData).data(), nullptr, write).written ? 0 : Failed();
 }
 
 int CommandInfo(const CliOptions& options)
 {
-    const BoardInfo info = RunInfoOperation(options.portName);
+    const BoardInfo info = RunInfoOperation(theRadioLink, options.portName);
     if (!info.show)
         return Failed();
     const struct {
@@ -127,12 +127,12 @@ int CommandInfo(const CliOptions& options)
 
 int CommandCalibrate(const CliOptions& options)
 {
-    return RunCalibrationOperation(options.portName) ? 0 : Failed();
+    return RunCalibrationOperation(theRadioLink, options.portName) ? 0 : Failed();
 }
 
 int CommandReadCalibration(const CliOptions& options)
 {
-    const ReadoutOutcome outcome = RunCalibrationReadout(options.portName, [&](const std::string& text) {
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, options.portName, [&](const std::string& text) {
         return KeepCalibrationBackup(options.portName, text);
     });
     if (outcome.result == ReadoutResult::Exported) {

@@ -49,7 +49,7 @@ int CommandFleet(const CliOptions& options)
         if (!options.report.empty() && reported && !report.Append(row))
             reportFailed();
     };
-    const FleetOutcome outcome = RunFleetOperation(options.portName, fleet);
+    const FleetOutcome outcome = RunFleetOperation(theRadioLink, options.portName, ImageOf(theOptionBoardData).data(), fleet);
     std::fprintf(stdout, "%s\n", FormatString(IDS_FLEET_SUMMARY, outcome.programmed, outcome.failed).c_str());
     std::fflush(stdout);
     const bool allDone = options.count <= 0 || outcome.programmed == options.count;

@@ -5,21 +5,21 @@
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
 
-bool RunCalibrationOperation(const std::string& portName)
+bool RunCalibrationOperation(CRadioLink& link, const std::string& portName)
 {
     if (AskQuestion(IDS_CONFIRM_CALIBRATE, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return false;
-    OperationCourse course(portName, "calibration");
+    OperationCourse course(link, portName, "calibration");
     if (!course.Begin())
         return false;
     if (!course.IdentifyRadioAndBoard()) {
-        theRadioLink.ResetRadio();
+        link.ResetRadio();
         return false;
     }
     if (course.StopBeforeNextRequest())
         return false;
-    if (!theRadioLink.StartCalibration()) {
-        theRadioLink.ResetRadio();
+    if (!link.StartCalibration()) {
+        link.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_CALIBRATE_FAILED);
         return false;
     }
@@ -27,12 +27,12 @@ bool RunCalibrationOperation(const std::string& portName)
     AskQuestion(IDS_CALIBRATE_TURN, MsgButtons::Ok, MsgAnswer::Ok);
     if (course.StopBeforeNextRequest())
         return false;
-    if (!theRadioLink.CheckCalibration()) {
-        theRadioLink.ResetRadio();
+    if (!link.CheckCalibration()) {
+        link.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_CALIBRATE_FAILED);
         return false;
     }
-    if (!theRadioLink.ResetRadio())
+    if (!link.ResetRadio())
         return false;
     course.NoteResult("succeeded");
     ShowStatusMessage(MSG_INFO, IDS_CALIBRATE_OK);

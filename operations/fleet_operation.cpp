@@ -50,7 +50,7 @@ enum class Line { Answered, Silent, NoPort };
 
 // One quiet radio information request on a port opened for it alone. When the
 // port does not open, `hint` says what to do about it.
-Line Poll(const std::string& portName, std::string& radioInfo, std::string& hint)
+Line Poll(CRadioLink& link, const std::string& portName, std::string& radioInfo, std::string& hint)
 {
     CSerialPort port;
     if (!port.Open(portName.c_str())) {
@@ -58,12 +58,12 @@ Line Poll(const std::string& portName, std::string& radioInfo, std::string& hint
         hint = PortOpenHint(portName, port.Device(), port.LastOpenFailure());
         return Line::NoPort;
     }
-    theRadioLink.m_pPort = &port;
+    link.m_pPort = &port;
     char text[RADIO_INFO_TEXT_SIZE] = {};
     int length = 0;
-    const bool answered = theRadioLink.ReadRadioInfo(text, 0, length, true);
-    theRadioLink.m_nStatus = LINK_OK;
-    theRadioLink.m_pPort = nullptr;
+    const bool answered = link.ReadRadioInfo(text, 0, length, true);
+    link.m_nStatus = LINK_OK;
+    link.m_pPort = nullptr;
     port.Close();
     radioInfo.assign(text, static_cast<size_t>(std::max(0, length)));
     return answered ? Line::Answered : Line::Silent;
@@ -84,7 +84,7 @@ bool WaitUntilOrStop(int64_t deadlineMs)
 
 // Polls about once a second until the line is as wanted (a radio answers, or
 // nothing does); false on a stop request.
-bool PollUntil(const std::string& portName, bool wantAnswer, std::string& radioInfo, ReasonKeeper& keeper,
+bool PollUntil(CRadioLink& link, const std::string& portName, bool wantAnswer, std::string& radioInfo, ReasonKeeper& keeper,
                bool& portReported)
 {
     for (;;) {
@@ -92,7 +92,7 @@ bool PollUntil(const std::string& portName, bool wantAnswer, std::string& radioI
             return false;
         const int64_t started = ClockNowMs();
         std::string hint;
-        const Line line = Poll(portName, radioInfo, hint);
+        const Line line = Poll(link, portName, radioInfo, hint);
         if (line == Line::NoPort && !portReported) {
             portReported = true;
             keeper.PassOn([&] { ShowPortOpenFailed(portName, hint); });
@@ -119,7 +119,7 @@ std::string UtcNow()
 
 } // namespace
 
-FleetOutcome RunFleetOperation(const std::string& portName, const FleetOptions& options)
+FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, const uint8_t* image, const FleetOptions& options)
 {
     FleetOutcome outcome;
     ReasonKeeper keeper;
@@ -132,7 +132,7 @@ FleetOutcome RunFleetOperation(const std::string& portName, const FleetOptions& 
         stage(FleetStage::WaitingForRadio, radio, FormatString(IDS_FLEET_WAITING, radio, portName.c_str()));
         FleetRow row;
         row.port = portName;
-        if (!PollUntil(portName, true, row.radioInfo, keeper, portReported))
+        if (!PollUntil(link, portName, true, row.radioInfo, keeper, portReported))
             break;
         const int64_t found = ClockNowMs();
         row.time = UtcNow();
@@ -143,7 +143,7 @@ FleetOutcome RunFleetOperation(const std::string& portName, const FleetOptions& 
         write.ask = false;
         write.verify = options.verify;
         write.identity = &row.board;
-        row.ok = RunWriteOperation(portName, nullptr, write).written;
+        row.ok = RunWriteOperation(link, portName, image, nullptr, write).written;
         if (!row.ok)
             row.reason = StopRequested() ? LoadString(IDS_STOPPED) : keeper.reason;
         row.seconds = static_cast<double>(ClockNowMs() - found) / 1000.0;
@@ -155,7 +155,7 @@ FleetOutcome RunFleetOperation(const std::string& portName, const FleetOptions& 
             break;
         stage(FleetStage::ConnectNext, radio, LoadString(IDS_FLEET_CONNECT_NEXT));
         std::string ignored;
-        if (!PollUntil(portName, false, ignored, keeper, portReported))
+        if (!PollUntil(link, portName, false, ignored, keeper, portReported))
             break;
     }
     outcome.stopped = StopRequested();

@@ -3,6 +3,8 @@
 // unplugged, and so on until enough radios are done or a stop is requested.
 #pragma once
 
+#include "link/radio_link.h"
+
 #include "operations/info_operation.h"
 
 #include <functional>
@@ -38,7 +40,8 @@ struct FleetOutcome {
 // Runs the loop on the named port with the settings record's image. Polls
 // quietly (no message per poll); a port that does not open is reported once
 // per outage and tried again. Nothing is asked: the caller confirms the run.
-FleetOutcome RunFleetOperation(const std::string& portName, const FleetOptions& options);
+FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, const uint8_t* image,
+                               const FleetOptions& options);
 
 // The wait between two polls of the line, from the start of one to the next.
 constexpr int FLEET_POLL_MS = 1000;

@@ -20,21 +20,21 @@ constexpr int REMARKS_BLOCK = 48;
 
 // After a failed field read the radio is reset; only if it acknowledged does the
 // dialog go on (with that field empty).
-bool ResetAfterFieldFailure()
+bool ResetAfterFieldFailure(CRadioLink& link)
 {
-    theRadioLink.ResetRadio();
-    const int status = theRadioLink.m_nStatus;
-    theRadioLink.m_nStatus = LINK_OK;
+    link.ResetRadio();
+    const int status = link.m_nStatus;
+    link.m_nStatus = LINK_OK;
     return status == LINK_OK;
 }
 
 // Reads one text field into the start of the buffer and ends it at its last
 // position, so a field without an end of its own loses its last character.
 // `whole` is cleared when the answer was shorter than asked.
-bool ReadField(uint16_t address, int size, uint8_t* buffer, size_t bufferSize, std::string& text, bool& whole)
+bool ReadField(CRadioLink& link, uint16_t address, int size, uint8_t* buffer, size_t bufferSize, std::string& text, bool& whole)
 {
     int length = 0;
-    if (!theRadioLink.ReadBoard(address, size, buffer, bufferSize, &length)) {
+    if (!link.ReadBoard(address, size, buffer, bufferSize, &length)) {
         whole = false;
         return false;
     }
@@ -46,22 +46,22 @@ bool ReadField(uint16_t address, int size, uint8_t* buffer, size_t bufferSize, s
 
 } // namespace
 
-bool ReadBoardRevisions(BoardInfo& info)
+bool ReadBoardRevisions(CRadioLink& link, BoardInfo& info)
 {
     uint8_t buffer[VERSION_SIZE + 1] = {};
     bool whole = true;
-    return ReadField(HARDWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.hardware, whole)
-        && ReadField(SOFTWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.software, whole);
+    return ReadField(link, HARDWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.hardware, whole)
+        && ReadField(link, SOFTWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.software, whole);
 }
 
-BoardInfo RunInfoOperation(const std::string& portName)
+BoardInfo RunInfoOperation(CRadioLink& link, const std::string& portName)
 {
     BoardInfo info;
-    OperationCourse course(portName, "information");
+    OperationCourse course(link, portName, "information");
     if (!course.Begin())
         return info;
     if (!course.IdentifyRadioAndBoard()) {
-        theRadioLink.ResetRadio();
+        link.ResetRadio();
         return info;
     }
 
@@ -82,8 +82,8 @@ BoardInfo RunInfoOperation(const std::string& portName)
     for (const Field& field : fields) {
         if (course.StopBeforeNextRequest())
             return info;
-        if (!ReadField(field.address, field.size, buffer, sizeof(buffer), *field.text, whole)
-            && !ResetAfterFieldFailure())
+        if (!ReadField(link, field.address, field.size, buffer, sizeof(buffer), *field.text, whole)
+            && !ResetAfterFieldFailure(link))
             return info;
     }
 
@@ -93,9 +93,9 @@ BoardInfo RunInfoOperation(const std::string& portName)
             return info;
         const int size = std::min(REMARKS_BLOCK, REMARKS_SIZE - offset);
         int length = 0;
-        if (!theRadioLink.ReadBoard(static_cast<uint16_t>(REMARKS_ADDRESS + offset), size, buffer + offset,
+        if (!link.ReadBoard(static_cast<uint16_t>(REMARKS_ADDRESS + offset), size, buffer + offset,
                                     sizeof(buffer) - static_cast<size_t>(offset), &length)) {
-            if (!ResetAfterFieldFailure())
+            if (!ResetAfterFieldFailure(link))
                 return info;
             remarksRead = false;
             break;
@@ -107,9 +107,9 @@ BoardInfo RunInfoOperation(const std::string& portName)
         info.remarks = reinterpret_cast<const char*>(buffer);
     }
 
-    if (!theRadioLink.ResetRadio()) {
-        const int status = theRadioLink.m_nStatus;
-        theRadioLink.m_nStatus = LINK_OK;
+    if (!link.ResetRadio()) {
+        const int status = link.m_nStatus;
+        link.m_nStatus = LINK_OK;
         if (status != LINK_OK)
             return info;
     }

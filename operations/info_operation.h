@@ -1,6 +1,8 @@
 // Option Board Information: the board's five identity texts, read fresh each time.
 #pragma once
 
+#include "link/radio_link.h"
+
 #include <string>
 
 struct BoardInfo {
@@ -15,9 +17,9 @@ struct BoardInfo {
     bool complete = false;
 };
 
-BoardInfo RunInfoOperation(const std::string& portName);
+BoardInfo RunInfoOperation(CRadioLink& link, const std::string& portName);
 
 // Reads the hardware revision and software version texts of the board attached
 // to the link (no course of its own); false when a read failed (its message has
 // been shown).
-bool ReadBoardRevisions(BoardInfo& info);
+bool ReadBoardRevisions(CRadioLink& link, BoardInfo& info);

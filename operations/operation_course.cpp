@@ -19,8 +19,8 @@ std::string PortNameForIndex(int index)
     return name;
 }
 
-OperationCourse::OperationCourse(std::string portName, const char* operation)
-    : m_portName(std::move(portName)), m_operation(operation)
+OperationCourse::OperationCourse(CRadioLink& link, std::string portName, const char* operation)
+    : m_link(link), m_portName(std::move(portName)), m_operation(operation)
 {
 }
 
@@ -41,7 +41,7 @@ bool OperationCourse::Begin()
         return false;
     }
     OperationHost().BeginWaitCursor();
-    theRadioLink.m_pPort = &m_port;
+    m_link.m_pPort = &m_port;
     m_begun = true;
     return true;
 }
@@ -50,15 +50,15 @@ bool OperationCourse::IdentifyRadioAndBoard()
 {
     char radioInfo[RADIO_INFO_TEXT_SIZE];
     int length = 0;
-    return theRadioLink.ReadRadioInfo(radioInfo, 0, length, false) && theRadioLink.IdentifyBoard(BOARD_TYPE_TEXT);
+    return m_link.ReadRadioInfo(radioInfo, 0, length, false) && m_link.IdentifyBoard(BOARD_TYPE_TEXT);
 }
 
 bool OperationCourse::StopBeforeNextRequest()
 {
     if (!StopRequested())
         return false;
-    theRadioLink.ResetRadio();
-    theRadioLink.m_nStatus = LINK_OK;
+    m_link.ResetRadio();
+    m_link.m_nStatus = LINK_OK;
     return true;
 }
 
@@ -67,7 +67,7 @@ void OperationCourse::End()
     if (!m_begun)
         return;
     m_begun = false;
-    theRadioLink.m_pPort = nullptr;
+    m_link.m_pPort = nullptr;
     m_port.Close();
     if (ITrace* trace = ActiveTrace())
         trace->OperationEnds(ClockNowMs(), m_result ? m_result : StopRequested() ? "stopped" : "failed");

@@ -4,6 +4,7 @@
 // port and take the wait cursor off, whatever happened in between.
 #pragma once
 
+#include "link/radio_link.h"
 #include "link/serial_port.h"
 
 #include <string>
@@ -13,8 +14,9 @@ std::string PortNameForIndex(int index);
 
 class OperationCourse {
 public:
-    // `operation` names it in the serial trace: "read", "write", ...
-    OperationCourse(std::string portName, const char* operation);
+    // The course runs on `link` over the named port; `operation` names it in
+    // the serial trace: "read", "write", ...
+    OperationCourse(CRadioLink& link, std::string portName, const char* operation);
     ~OperationCourse();
     OperationCourse(const OperationCourse&) = delete;
     OperationCourse& operator=(const OperationCourse&) = delete;
@@ -35,8 +37,10 @@ public:
     void End();
 
     const std::string& PortName() const { return m_portName; }
+    CRadioLink& Link() const { return m_link; }
 
 private:
+    CRadioLink& m_link;
     std::string m_portName;
     CSerialPort m_port;
     const char* m_operation;

@@ -1,6 +1,7 @@
 #include "operations/read_operation.h"
 
 #include "board/codeplug_version.h"
+#include "operations/codeplug_read.h"
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
 #include "link/status_message.h"
@@ -9,40 +10,40 @@
 
 #include <algorithm>
 
-ReadOutcome RunReadOperation(const std::string& portName, const std::function<void()>& onLoaded)
+ReadOutcome RunReadOperation(CRadioLink& link, const std::string& portName, const VersionedRecord& into, const std::function<void()>& onLoaded)
 {
     ReadOutcome outcome;
-    OperationCourse course(portName, "read");
+    OperationCourse course(link, portName, "read");
     if (!course.Begin())
         return outcome;
 
     if (!course.IdentifyRadioAndBoard()) {
-        theRadioLink.ResetRadio();
+        link.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_READ_FAILED);
         return outcome;
     }
     if (course.StopBeforeNextRequest())
         return outcome;
-    // The board's version goes straight into the program-wide codeplug version.
-    if (!ReadCodeplugVersion(codeplugMajor, codeplugMinor)) {
-        theRadioLink.ResetRadio();
-        ShowStatusText(MSG_ERROR, CodeplugVersionMessage(codeplugMajor, codeplugMinor));
+    // The board's version goes straight into the record's codeplug version.
+    if (!ReadCodeplugVersion(link, into.major, into.minor)) {
+        link.ResetRadio();
+        ShowStatusText(MSG_ERROR, CodeplugVersionMessage(into.major, into.minor));
         return outcome;
     }
     if (course.StopBeforeNextRequest())
         return outcome;
     uint8_t image[SETTINGS_IMAGE_SIZE + 1] = {};
-    if (!theRadioLink.ReadBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, image, sizeof(image), nullptr)) {
-        theRadioLink.ResetRadio();
+    if (!link.ReadBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, image, sizeof(image), nullptr)) {
+        link.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_READ_FAILED);
         return outcome;
     }
-    if (!theOptionBoardData.FromImage(image)) {
-        theRadioLink.ResetRadio();
+    if (!into.record.FromImage(image)) {
+        link.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_BOARD_DATA_CHECKSUM);
         return outcome;
     }
-    if (!theRadioLink.ResetRadio())
+    if (!link.ResetRadio())
         return outcome;
 
     outcome.loaded = true;

@@ -1,5 +1,7 @@
-// Read Option Board: the board's settings image becomes the record's values.
+// Read Option Board: the board's settings image becomes a record's values.
 #pragma once
+
+#include "link/radio_link.h"
 
 #include <functional>
 #include <string>
@@ -17,4 +19,4 @@ struct ReadOutcome {
 // the radio released, just before "Option board successfully read." is shown:
 // the caller marks its document loaded and modified there and names the port in
 // its caption.
-ReadOutcome RunReadOperation(const std::string& portName, const std::function<void()>& onLoaded);
+ReadOutcome RunReadOperation(CRadioLink& link, const std::string& portName, const VersionedRecord& into, const std::function<void()>& onLoaded);

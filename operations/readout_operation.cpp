@@ -25,15 +25,15 @@ std::string FormatCalibrationExport(const uint8_t* data, size_t size)
     return text;
 }
 
-ReadoutOutcome RunCalibrationReadout(const std::string& portName, const KeepReadout& keep)
+ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portName, const KeepReadout& keep)
 {
     ReadoutOutcome outcome;
-    OperationCourse course(portName, "read-out");
+    OperationCourse course(link, portName, "read-out");
     if (!course.Begin())
         return outcome;
     outcome.result = ReadoutResult::Failed;
     if (!course.IdentifyRadioAndBoard()) {
-        theRadioLink.ResetRadio();
+        link.ResetRadio();
         return outcome;
     }
 
@@ -54,7 +54,7 @@ ReadoutOutcome RunCalibrationReadout(const std::string& portName, const KeepRead
         host.SetProgress(offset, FormatString(IDS_PROGRESS_BYTES, offset, CAL_DATA_SIZE));
         const uint16_t address = static_cast<uint16_t>(CAL_DATA_START + offset);
         int received = -1;
-        if (!theRadioLink.ReadBoardWhole(address, size, buffer.data() + offset,
+        if (!link.ReadBoardWhole(address, size, buffer.data() + offset,
                                          buffer.size() - static_cast<size_t>(offset), received)) {
             // Missing bytes would pass for data in the export: the read-out fails.
             if (received >= 0 && received < size)
@@ -67,8 +67,8 @@ ReadoutOutcome RunCalibrationReadout(const std::string& portName, const KeepRead
     host.EndProgress();
 
     if (stopped || failed) {
-        theRadioLink.ResetRadio();
-        theRadioLink.m_nStatus = LINK_OK;
+        link.ResetRadio();
+        link.m_nStatus = LINK_OK;
         if (stopped)
             outcome.result = ReadoutResult::Stopped;
         return outcome;
@@ -78,7 +78,7 @@ ReadoutOutcome RunCalibrationReadout(const std::string& portName, const KeepRead
     const std::string text = FormatCalibrationExport(buffer.data(), CAL_DATA_SIZE);
     if (keep)
         outcome.keptPath = keep(text);
-    if (!theRadioLink.ResetRadio())
+    if (!link.ResetRadio())
         return outcome;
     if (StopRequested()) {
         outcome.result = ReadoutResult::Stopped;

@@ -2,6 +2,8 @@
 // in blocks of 48 and exported as a two-column text file.
 #pragma once
 
+#include "link/radio_link.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -28,7 +30,7 @@ using KeepReadout = std::function<std::string(const std::string& exportText)>;
 // operation host, hands the complete export to `keep`, asks the host for the
 // export file and writes the export. A board answer with fewer bytes than asked
 // fails the read-out.
-ReadoutOutcome RunCalibrationReadout(const std::string& portName, const KeepReadout& keep = KeepReadout());
+ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portName, const KeepReadout& keep = KeepReadout());
 
 // The export text: one line "%3d\t%3d" per byte pair, each ended by CR LF.
 std::string FormatCalibrationExport(const uint8_t* data, size_t size);

@@ -1,6 +1,7 @@
 #include "operations/write_operation.h"
 
 #include "board/codeplug_version.h"
+#include "operations/codeplug_read.h"
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
 #include "link/status_message.h"
@@ -14,11 +15,11 @@ namespace {
 
 // Reads the settings image at the settings address; false when the read failed
 // (its message has been shown).
-bool ReadSettingsImage(uint8_t* image)
+bool ReadSettingsImage(CRadioLink& link, uint8_t* image)
 {
     uint8_t buffer[SETTINGS_IMAGE_SIZE + 1] = {};
     int length = 0;
-    if (!theRadioLink.ReadBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, buffer, sizeof(buffer), &length))
+    if (!link.ReadBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, buffer, sizeof(buffer), &length))
         return false;
     std::memcpy(image, buffer, SETTINGS_IMAGE_SIZE);
     return length == static_cast<int>(SETTINGS_IMAGE_SIZE);
@@ -26,7 +27,7 @@ bool ReadSettingsImage(uint8_t* image)
 
 } // namespace
 
-WriteOutcome RunWriteOperation(const std::string& portName, const std::function<void()>& onWritten,
+WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, const uint8_t* image, const std::function<void()>& onWritten,
                                const WriteOptions& options)
 {
     WriteOutcome outcome;
@@ -34,19 +35,19 @@ WriteOutcome RunWriteOperation(const std::string& portName, const std::function<
         return outcome;
     outcome.asked = true;
 
-    OperationCourse course(portName, "write");
+    OperationCourse course(link, portName, "write");
     if (!course.Begin())
         return outcome;
     if (!course.IdentifyRadioAndBoard()) {
-        theRadioLink.ResetRadio();
+        link.ResetRadio();
         return outcome;
     }
     if (course.StopBeforeNextRequest())
         return outcome;
     if (options.identity) {
         options.identity->type = BOARD_TYPE_TEXT;
-        if (!ReadBoardRevisions(*options.identity)) {
-            theRadioLink.ResetRadio();
+        if (!ReadBoardRevisions(link, *options.identity)) {
+            link.ResetRadio();
             ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
             return outcome;
         }
@@ -56,14 +57,14 @@ WriteOutcome RunWriteOperation(const std::string& portName, const std::function<
     // The board's version is checked but never becomes the program's version.
     int32_t boardMajor = 0;
     int32_t boardMinor = 0;
-    const bool versionSupported = ReadCodeplugVersion(boardMajor, boardMinor);
+    const bool versionSupported = ReadCodeplugVersion(link, boardMajor, boardMinor);
     if (options.identity && versionSupported) {
         char version[16];
         std::snprintf(version, sizeof(version), "%02d.%02d", static_cast<int>(boardMajor), static_cast<int>(boardMinor));
         options.identity->codeplug = version;
     }
     if (!versionSupported) {
-        theRadioLink.ResetRadio();
+        link.ResetRadio();
         ShowStatusText(MSG_ERROR, CodeplugVersionMessage(boardMajor, boardMinor));
         return outcome;
     }
@@ -73,37 +74,35 @@ WriteOutcome RunWriteOperation(const std::string& portName, const std::function<
     // nothing is written.
     if (options.backupFirst) {
         uint8_t current[SETTINGS_IMAGE_SIZE] = {};
-        if (!ReadSettingsImage(current) || !options.backupFirst(boardMajor, boardMinor, current)) {
-            theRadioLink.ResetRadio();
+        if (!ReadSettingsImage(link, current) || !options.backupFirst(boardMajor, boardMinor, current)) {
+            link.ResetRadio();
             ShowStatusMessage(MSG_ERROR, IDS_BACKUP_FIRST_FAILED);
             return outcome;
         }
         if (course.StopBeforeNextRequest())
             return outcome;
     }
-    uint8_t image[SETTINGS_IMAGE_SIZE];
-    theOptionBoardData.ToImage(image);
-    if (!theRadioLink.WriteBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, image)) {
-        theRadioLink.ResetRadio();
+    if (!link.WriteBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, image)) {
+        link.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
         return outcome;
     }
     // The board's confirmation is taken at its word only when not verifying.
     if (options.verify) {
         uint8_t readBack[SETTINGS_IMAGE_SIZE] = {};
-        const bool read = ReadSettingsImage(readBack);
+        const bool read = ReadSettingsImage(link, readBack);
         const bool same = read && std::memcmp(readBack, image, SETTINGS_IMAGE_SIZE) == 0;
         if (!same) {
             if (read)
                 ShowStatusMessage(MSG_ERROR, IDS_VERIFY_MISMATCH);
-            theRadioLink.ResetRadio();
+            link.ResetRadio();
             if (!read)
                 ShowStatusMessage(MSG_ERROR, IDS_VERIFY_UNREAD);
             ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
             return outcome;
         }
     }
-    if (!theRadioLink.ResetRadio())
+    if (!link.ResetRadio())
         return outcome;
 
     outcome.written = true;

@@ -1,5 +1,7 @@
-// Write Option Board: the record's settings image is programmed into the board.
+// Write Option Board: a settings image (the record's) is programmed into the board.
 #pragma once
+
+#include "link/radio_link.h"
 
 #include "operations/info_operation.h"
 
@@ -31,5 +33,6 @@ struct WriteOptions {
 // Asks for confirmation, then writes over the named port. `onWritten` runs just
 // before "Option board successfully programmed." is shown: the caller clears
 // its document's modified flag there.
-WriteOutcome RunWriteOperation(const std::string& portName, const std::function<void()>& onWritten,
+WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, const uint8_t* image,
+                               const std::function<void()>& onWritten,
                                const WriteOptions& options = WriteOptions());

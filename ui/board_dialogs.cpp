@@ -35,7 +35,7 @@ CBoardInfoDialog::CBoardInfoDialog(QWidget* parent, int portIndex)
 
 void CBoardInfoDialog::OnInitDialog()
 {
-    const BoardInfo info = RunInfoOperation(PortNameForIndex(m_portIndex));
+    const BoardInfo info = RunInfoOperation(theRadioLink, PortNameForIndex(m_portIndex));
     if (!info.show) {
         EndDialog(Rejected);
         return;
@@ -64,7 +64,7 @@ void CCalibrateDialog::OnOK()
     // The dialog goes away first; the questions and the link work follow.
     EndDialog(Accepted);
     hide();
-    RunCalibrationOperation(PortNameForIndex(m_portIndex));
+    RunCalibrationOperation(theRadioLink, PortNameForIndex(m_portIndex));
 }
 
 CReadCalDataDialog::CReadCalDataDialog(QWidget* parent, int portIndex)
@@ -77,7 +77,7 @@ void CReadCalDataDialog::OnOK()
     EndDialog(Accepted);
     hide();
     const std::string port = PortNameForIndex(m_portIndex);
-    const ReadoutOutcome outcome = RunCalibrationReadout(
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, 
         port, [&port](const std::string& text) { return KeepCalibrationBackup(port, text); });
     // Whatever ended it after the last byte, the data are not lost: say where they are.
     if (outcome.result != ReadoutResult::Exported && !outcome.keptPath.empty())

@@ -1,5 +1,6 @@
 #include "ui/fleet_dialog.h"
 
+#include "board/option_board_data.h"
 #include "board/output_target.h"
 #include "link/port_resolver.h"
 #include "link/status_message.h"
@@ -79,10 +80,9 @@ QWidget* WithBrowse(QLineEdit* edit, const std::function<void()>& browse, QWidge
 
 } // namespace
 
-CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
-                           std::function<bool(const QString& file)> useSettings, std::function<void()> restore, bool verify)
-    : QDialog(parent), m_host(host), m_portName(std::move(portName)), m_useSettings(std::move(useSettings)),
-      m_restore(std::move(restore))
+CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName, SettingsSource settingsImage,
+                           bool verify)
+    : QDialog(parent), m_host(host), m_portName(std::move(portName)), m_settingsImage(std::move(settingsImage))
 {
     setWindowTitle(UiText(IDS_FLEET_TITLE));
     m_file = new QLineEdit(this);
@@ -214,21 +214,18 @@ void CFleetDialog::Start()
 {
     if (m_running)
         return;
-    if (!m_useSettings(m_file->text())) {
-        m_restore();
+    // The run has an image of its own: the document's record is never touched.
+    uint8_t image[SETTINGS_IMAGE_SIZE] = {};
+    if (!m_settingsImage(m_file->text(), image))
         return;
-    }
     FleetReport report;
     const std::string reportPath = QFile::encodeName(m_report->text()).toStdString();
-    if (!reportPath.empty() && RefusedAsBackup(m_report->text())) {
-        m_restore();
+    if (!reportPath.empty() && RefusedAsBackup(m_report->text()))
         return;
-    }
     // Checked before it is opened: a named pipe would hold the open for ever.
     constexpr size_t REPORT_START = 4096;
     if (!reportPath.empty()
         && (CheckOutputTarget(reportPath, REPORT_START) != TargetProblem::None || !report.Open(reportPath))) {
-        m_restore();
         ShowStatusText(MSG_ERROR, FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str()));
         return;
     }
@@ -264,9 +261,8 @@ void CFleetDialog::Start()
         FormatString(IDS_ACTIVITY_WRITE, m_portName.c_str(), ResolvePort(m_portName).c_str())));
     m_host.BeginWaitCursor();
     m_host.SetOpenWindow(this);
-    const FleetOutcome outcome = RunFleetOperation(m_portName, options);
+    const FleetOutcome outcome = RunFleetOperation(theRadioLink, m_portName, image, options);
     m_host.EndWaitCursor();
-    m_restore();
 
     ShowTally(outcome.programmed, outcome.failed);
     // The stages are over; a report that could not be written stays said.

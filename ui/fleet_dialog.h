@@ -21,12 +21,11 @@ class QTableWidget;
 
 class CFleetDialog : public QDialog {
 public:
-    // `useSettings` loads the chosen data file (empty: the document's settings)
-    // into the record for the run and says whether there are settings to write;
-    // `restore` puts the document's settings back afterwards. `verify` is the
-    // verify box's initial state (the application's Verify After Write).
-    CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
-                 std::function<bool(const QString& file)> useSettings, std::function<void()> restore, bool verify);
+    // `settingsImage` gives the image to program from the chosen data file (empty:
+    // the document's settings), or false when there are none (it has said why).
+    // `verify` is the verify box's initial state (the application's Verify After Write).
+    using SettingsSource = std::function<bool(const QString& file, uint8_t* image)>;
+    CFleetDialog(QWidget* parent, GuiHost& host, std::string portName, SettingsSource settingsImage, bool verify);
 
     // Runs the loop as Start does (for tests and scripts).
     void Start();
@@ -44,8 +43,7 @@ private:
 
     GuiHost& m_host;
     std::string m_portName;
-    std::function<bool(const QString&)> m_useSettings;
-    std::function<void()> m_restore;
+    SettingsSource m_settingsImage;
     bool m_running = false;
     QLineEdit* m_file;
     QSpinBox* m_count;

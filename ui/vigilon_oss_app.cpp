@@ -191,7 +191,9 @@ void CVigilonOssApp::UpdateCommandUI()
 void CVigilonOssApp::OnFileRead()
 {
     m_bReadRequested = 1;
+    m_doc->ReadOnNewDocument(PortNameForIndex(m_nSerialPort));
     m_documents->FileNew();
+    m_doc->ReadOnNewDocument(std::string());
     m_bReadRequested = 0;
 }
 
@@ -249,7 +251,9 @@ void CVigilonOssApp::OnCommand(int id)
     case ID_FILE_SAVE: m_documents->FileSave(); break;
     case ID_FILE_SAVE_AS: m_documents->FileSaveAs(); break;
     case ID_FILE_READ: OnFileRead(); break;
-    case ID_FILE_WRITE: m_doc->OnFileWrite(); break;
+    case ID_FILE_WRITE:
+        m_doc->OnFileWrite(PortNameForIndex(m_nSerialPort), m_bVerifyAfterWrite, m_bBackUpBeforeWrite);
+        break;
     case ID_APP_EXIT: m_frame->close(); break;
     case ID_WINDOW_640: m_frame->SetOuterSize(640, 480); break;
     case ID_WINDOW_800: m_frame->SetOuterSize(800, 600); break;
@@ -316,29 +320,18 @@ void CVigilonOssApp::OnCommand(int id)
 
 void CVigilonOssApp::OnBoardFleet()
 {
-    // A chosen data file stands in for the document's settings during a run;
-    // the document neither sees it nor counts it as a change.
-    SettingsSnapshot document;
-    bool swapped = false;
-    const auto useSettings = [&](const QString& file) {
-        if (file.isEmpty()) {
-            if (!m_doc->dataLoaded)
-                ShowStatusMessage(MSG_ERROR, IDS_FLEET_NO_SETTINGS);
-            return m_doc->dataLoaded;
+    // A chosen data file is loaded apart from the document, which neither sees it
+    // nor counts it as a change.
+    const auto settingsImage = [this](const QString& file, uint8_t* image) {
+        if (!file.isEmpty())
+            return LoadImageFromFile(QFile::encodeName(file).toStdString(), image);
+        if (!m_doc->dataLoaded) {
+            ShowStatusMessage(MSG_ERROR, IDS_FLEET_NO_SETTINGS);
+            return false;
         }
-        document = TakeSnapshot();
-        swapped = true;
-        SetModifiedSink(nullptr);
-        return theOptionBoardData.LoadFromFile(QFile::encodeName(file).toStdString());
+        theOptionBoardData.ToImage(image);
+        return true;
     };
-    const auto restore = [&] {
-        if (!swapped)
-            return;
-        ApplySnapshot(document);
-        SetModifiedSink(m_doc.get());
-        swapped = false;
-    };
-    CFleetDialog fleet(m_frame.get(), m_host, PortNameForIndex(m_nSerialPort), useSettings, restore,
-                       m_bVerifyAfterWrite);
+    CFleetDialog fleet(m_frame.get(), m_host, PortNameForIndex(m_nSerialPort), settingsImage, m_bVerifyAfterWrite);
     fleet.exec();
 }

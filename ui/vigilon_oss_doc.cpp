@@ -98,10 +98,10 @@ bool CVigilonOssDoc::OnNewDocument()
     DeleteContents();
     m_pathName.clear();
     SetModifiedFlag(false);
-    if (!m_app.m_bReadRequested)
+    if (m_readPort.empty())
         return true;
-    const std::string port = PortNameForIndex(m_app.m_nSerialPort);
-    const ReadOutcome outcome = RunReadOperation(port, [&] {
+    const std::string port = m_readPort;
+    const ReadOutcome outcome = RunReadOperation(theRadioLink, port, ProgramRecord(), [&] {
         dataLoaded = true;
         NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_BOARD, QString::fromStdString(port),
                                 QString::fromStdString(ResolvePort(port))),
@@ -157,17 +157,16 @@ bool CVigilonOssDoc::OnSaveDocument(const QString& path)
     return true;
 }
 
-void CVigilonOssDoc::OnFileWrite()
+void CVigilonOssDoc::OnFileWrite(const std::string& port, bool verify, bool backUpFirst)
 {
     if (!dataLoaded)
         return;
-    const std::string port = PortNameForIndex(m_app.m_nSerialPort);
     WriteOptions options;
-    options.verify = m_app.m_bVerifyAfterWrite;
-    if (m_app.m_bBackUpBeforeWrite) {
+    options.verify = verify;
+    if (backUpFirst) {
         options.backupFirst = [&port](int32_t major, int32_t minor, const uint8_t* image) {
             return !KeepBackup(port, major, minor, image).empty();
         };
     }
-    RunWriteOperation(port, [&] { SetModifiedFlag(false); }, options);
+    RunWriteOperation(theRadioLink, port, ImageOf(theOptionBoardData).data(), [&] { SetModifiedFlag(false); }, options);
 }

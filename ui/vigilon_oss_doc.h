@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class CVigilonOssApp;
@@ -30,8 +31,10 @@ public:
     void SetTitle(const QString& title) { m_title = title; }
 
     void DeleteContents();
-    // A new document; runs the read when the application asked for one.
+    // A new document; runs the read on the port ReadOnNewDocument named.
     bool OnNewDocument();
+    // The next new document is read from the board on `port`; empty: no read.
+    void ReadOnNewDocument(const std::string& port) { m_readPort = port; }
     bool OnOpenDocument(const QString& path);
     bool OnSaveDocument(const QString& path);
     // The main window's caption: the title, then " - " and the name's last part.
@@ -53,8 +56,8 @@ public:
     // the port and the time, in a form the backups folder does not use.
     QString BackupCopyName() const;
 
-    // Write Option Board.
-    void OnFileWrite();
+    // Write Option Board on `port`, verifying and backing up first as asked.
+    void OnFileWrite(const std::string& port, bool verify, bool backUpFirst);
 
     // Called whenever the modified flag changes (the main frame updates commands).
     std::function<void()> onStateChanged;
@@ -67,6 +70,7 @@ private:
     QString m_source;
     bool m_fromBoard = false;
     bool m_backupCopy = false;
+    std::string m_readPort;
     QString m_loadedPath; // the file they came from, when they came from one
     std::vector<int32_t> m_loadedValues; // the settings as they came
     void NoteLoaded(const QString& source, bool fromBoard);

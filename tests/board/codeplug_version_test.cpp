@@ -1,6 +1,7 @@
 // The codeplug version a board reports: the text conversion, and the check over
 // the link against the simulated board.
 #include "board/codeplug_version.h"
+#include "operations/codeplug_read.h"
 #include "tests/support/sim_link.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ TEST(CodeplugVersion, IsReadFromTheBoard)
         SimLink bench(config);
         int32_t major = 0;
         int32_t minor = 0;
-        const bool supported = ReadCodeplugVersion(major, minor);
+        const bool supported = ReadCodeplugVersion(theRadioLink, major, minor);
         EXPECT_EQ(supported, text[1] == '1');
         EXPECT_EQ(major, text[1] - '0');
         EXPECT_EQ(minor, text[1] == '1' ? 7 : 0);
@@ -56,7 +57,7 @@ TEST(CodeplugVersion, AFailedReadReportsVersion255)
     SimLink bench(SimLink::WithFaults({ "silent-board@read:0x50" }));
     int32_t major = 0;
     int32_t minor = 9;
-    EXPECT_FALSE(ReadCodeplugVersion(major, minor));
+    EXPECT_FALSE(ReadCodeplugVersion(theRadioLink, major, minor));
     EXPECT_EQ(major, 255);
     EXPECT_EQ(minor, 0);
     ASSERT_EQ(bench.messages.shown.size(), 1u);

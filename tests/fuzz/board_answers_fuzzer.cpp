@@ -3,6 +3,7 @@
 // acknowledgement, answer). Outcomes are link statuses and documented messages;
 // no buffer is overrun, however long the answers claim to be.
 #include "board/codeplug_version.h"
+#include "operations/codeplug_read.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
 #include "tests/fuzz/fuzz_support.h"
@@ -85,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     case 8: {
         int32_t major = 0;
         int32_t minor = 0;
-        if (!ReadCodeplugVersion(major, minor) && major == 1)
+        if (!ReadCodeplugVersion(theRadioLink, major, minor) && major == 1)
             std::abort(); // version 1 is supported
         break;
     }

@@ -2,6 +2,7 @@
 // frames: the forms chosen for each opcode and length, the echo, and the receive
 // state machine with its limits and deadlines.
 #include "board/codeplug_version.h"
+#include "operations/codeplug_read.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
 #include "resources/string_ids.h"
@@ -129,7 +130,7 @@ TEST_F(Framing, BoardRequestsGoOutInTheExtendedFormByteForByte)
     const Case cases[] = {
         { "identification", [] { theRadioLink.IdentifyBoard(BOARD_TYPE_TEXT); },
           { 0xFF, 0x2F, 0x00, 0x06, 0x45, 0x00, 0x00, 0x00, 0xBB, 0xCB } },
-        { "codeplug version", [&] { ReadCodeplugVersion(major, minor); },
+        { "codeplug version", [&] { ReadCodeplugVersion(theRadioLink, major, minor); },
           { 0xFF, 0x2F, 0x00, 0x06, 0x45, 0x00, 0x50, 0x10, 0x5B, 0xCB } },
         { "settings", [&] { theRadioLink.ReadBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, buffer, sizeof(buffer), nullptr); },
           { 0xFF, 0x2F, 0x00, 0x06, 0x45, 0x10, 0x00, 0x18, 0x93, 0xCB } },

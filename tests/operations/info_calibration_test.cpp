@@ -36,7 +36,7 @@ TEST(InfoOperation, ShowsTheFiveFieldsExactlyAsTheBoardHoldsThem)
     config.identity.codeplug = "01.00";
     config.identity.remarks = std::string(200, 'r') + "\r\nend";
     OperationBench bench(config);
-    const BoardInfo info = RunInfoOperation(bench.Port());
+    const BoardInfo info = RunInfoOperation(theRadioLink, bench.Port());
     ASSERT_TRUE(info.show);
     EXPECT_EQ(info.type, "Vigilon");
     EXPECT_EQ(info.hardware, " HW 3 ");
@@ -56,7 +56,7 @@ TEST(InfoOperation, FieldsWithoutAnEndOfTheirOwnLoseTheirLastCharacter)
     bench.radio.PokeMemory(0x0000, type);
     bench.radio.PokeMemory(0x0040, sim::Bytes(16, 'S'));
     bench.radio.PokeMemory(0x0100, sim::Bytes(256, 0)); // empty remarks
-    const BoardInfo info = RunInfoOperation(bench.Port());
+    const BoardInfo info = RunInfoOperation(theRadioLink, bench.Port());
     ASSERT_TRUE(info.show);
     EXPECT_EQ(info.type, std::string(47, 'T'));
     EXPECT_EQ(info.software, std::string(15, 'S'));
@@ -67,7 +67,7 @@ TEST(InfoOperation, AShortRemarksAnswerEndsTheRemarksThere)
 {
     OperationBench bench(OperationBench::WithFaults({ "reply-count=10@read:0x0100" }));
     bench.radio.PokeMemory(0x0100, sim::Bytes(256, 'x'));
-    const BoardInfo info = RunInfoOperation(bench.Port());
+    const BoardInfo info = RunInfoOperation(theRadioLink, bench.Port());
     ASSERT_TRUE(info.show);
     EXPECT_EQ(info.remarks, std::string(10, 'x'));
 }
@@ -75,7 +75,7 @@ TEST(InfoOperation, AShortRemarksAnswerEndsTheRemarksThere)
 TEST(InfoOperation, AFailingFieldIsLeftEmptyWhenTheRadioTakesTheReset)
 {
     OperationBench bench(OperationBench::WithFaults({ "silent-board@read:0x0030" }));
-    const BoardInfo info = RunInfoOperation(bench.Port());
+    const BoardInfo info = RunInfoOperation(theRadioLink, bench.Port());
     ASSERT_TRUE(info.show);
     EXPECT_EQ(info.type, "Vigilon");
     EXPECT_EQ(info.hardware, "");
@@ -91,7 +91,7 @@ TEST(InfoOperation, AFailingFieldIsLeftEmptyWhenTheRadioTakesTheReset)
 TEST(InfoOperation, AFailingRemarksRequestLeavesTheRemarksEmpty)
 {
     OperationBench bench(OperationBench::WithFaults({ "silent-board@read:0x0160" }));
-    const BoardInfo info = RunInfoOperation(bench.Port());
+    const BoardInfo info = RunInfoOperation(theRadioLink, bench.Port());
     ASSERT_TRUE(info.show);
     EXPECT_EQ(info.remarks, "");
     EXPECT_EQ(info.codeplug, "01.00");
@@ -121,7 +121,7 @@ TEST(InfoOperation, FailuresThatKeepTheDialogAway)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         OperationBench bench(c.config);
-        EXPECT_FALSE(RunInfoOperation(bench.Port()).show);
+        EXPECT_FALSE(RunInfoOperation(theRadioLink, bench.Port()).show);
         EXPECT_EQ(bench.messages.Texts(), c.messages);
         EXPECT_EQ(bench.Requests().back(), "reset");
         ExpectPortReleased(bench);
@@ -133,7 +133,7 @@ TEST(CalibrationOperation, AsksStartsWaitsChecksAndReports)
     OperationBench bench;
     bench.messages.answers.push_back(MsgAnswer::Yes);
     g_bLabMode = true;
-    EXPECT_TRUE(RunCalibrationOperation(bench.Port()));
+    EXPECT_TRUE(RunCalibrationOperation(theRadioLink, bench.Port()));
     g_bLabMode = false;
     EXPECT_EQ(bench.messages.Texts(), (Texts{ CONFIRM_CALIBRATE, CALIBRATE_TURN, CALIBRATE_OK }));
     const MessageBoxRequest& confirm = bench.messages.shown[0];
@@ -152,12 +152,12 @@ TEST(CalibrationOperation, OnlyAYesStartsIt)
 {
     OperationBench bench;
     bench.messages.answers.push_back(MsgAnswer::No);
-    EXPECT_FALSE(RunCalibrationOperation(bench.Port()));
+    EXPECT_FALSE(RunCalibrationOperation(theRadioLink, bench.Port()));
     EXPECT_EQ(bench.messages.Texts(), Texts{ CONFIRM_CALIBRATE });
     EXPECT_TRUE(bench.Requests().empty());
     // The default answer of the question is No.
     bench.messages.Clear();
-    EXPECT_FALSE(RunCalibrationOperation(bench.Port()));
+    EXPECT_FALSE(RunCalibrationOperation(theRadioLink, bench.Port()));
     EXPECT_TRUE(bench.Requests().empty());
 }
 
@@ -184,7 +184,7 @@ TEST(CalibrationOperation, EveryFailureIsReportedAfterTheRadioIsReset)
         SCOPED_TRACE(c.what);
         OperationBench bench(c.config);
         bench.messages.answers.push_back(MsgAnswer::Yes);
-        EXPECT_FALSE(RunCalibrationOperation(bench.Port()));
+        EXPECT_FALSE(RunCalibrationOperation(theRadioLink, bench.Port()));
         Texts expected = { CONFIRM_CALIBRATE };
         expected.insert(expected.end(), c.messages.begin(), c.messages.end());
         EXPECT_EQ(bench.messages.Texts(), expected);

@@ -47,7 +47,7 @@ TEST(ReadOperation, ReadsTheBoardIntoTheRecord)
     bench.radio.PokeMemory(0x1000, WithChecksum(image));
     int loadedCalls = 0;
     Texts shownBeforeLoaded;
-    const ReadOutcome outcome = RunReadOperation(bench.Port(), [&] {
+    const ReadOutcome outcome = RunReadOperation(theRadioLink, bench.Port(), ProgramRecord(), [&] {
         ++loadedCalls;
         shownBeforeLoaded = bench.messages.Texts();
     });
@@ -107,7 +107,7 @@ TEST(ReadOperation, EveryFailureIsReportedAfterTheRadioIsReset)
         SetDistinctRecord();
         const std::vector<int32_t> before = Values(theOptionBoardData);
         bool loadedCalled = false;
-        EXPECT_FALSE(RunReadOperation(bench.Port(), [&] { loadedCalled = true; }).loaded);
+        EXPECT_FALSE(RunReadOperation(theRadioLink, bench.Port(), ProgramRecord(), [&] { loadedCalled = true; }).loaded);
         EXPECT_FALSE(loadedCalled);
         EXPECT_EQ(bench.messages.Texts(), c.messages);
         EXPECT_EQ(bench.Requests(), c.requests);
@@ -122,13 +122,13 @@ TEST(ReadOperation, APortThatDoesNotOpenIsNamedAndNothingIsSent)
     OperationBench bench;
     CSerialPort holder;
     ASSERT_TRUE(holder.Open(bench.Port().c_str())); // another program has the port
-    EXPECT_FALSE(RunReadOperation(bench.Port(), nullptr).loaded);
+    EXPECT_FALSE(RunReadOperation(theRadioLink, bench.Port(), ProgramRecord(), nullptr).loaded);
     EXPECT_EQ(bench.messages.Texts(), Texts{ PortFailed(bench.Port()) });
     EXPECT_EQ(bench.messages.shown[0].caption, "Error");
     EXPECT_TRUE(bench.Requests().empty());
     EXPECT_TRUE(bench.host.events.empty()) << "no wait cursor without a port";
 
-    EXPECT_FALSE(RunReadOperation("COM4", nullptr).loaded);
+    EXPECT_FALSE(RunReadOperation(theRadioLink, "COM4", ProgramRecord(), nullptr).loaded);
     EXPECT_EQ(bench.messages.Texts().back(), PortFailed("COM4"));
 }
 
@@ -139,7 +139,7 @@ TEST(WriteOperation, WritesTheDefaultRecordAsTheKnownImage)
     codeplugMajor = 0; // a file's version is not compared with the board's
     codeplugMinor = 4;
     int writtenCalls = 0;
-    const WriteOutcome outcome = RunWriteOperation(bench.Port(), [&] {
+    const WriteOutcome outcome = RunWriteOperation(theRadioLink, bench.Port(), ImageOf(theOptionBoardData).data(), [&] {
         ++writtenCalls;
         EXPECT_EQ(bench.messages.Texts(), Texts{ CONFIRM_WRITE });
     });
@@ -164,7 +164,7 @@ TEST(WriteOperation, OutOfRangeValuesGoOutInTheirFieldWidths)
     OperationBench bench;
     theOptionBoardData.tiltPreAlertTime.Set(700);
     theOptionBoardData.activationAngle.Set(5);
-    ASSERT_TRUE(RunWriteOperation(bench.Port(), nullptr).written);
+    ASSERT_TRUE(RunWriteOperation(theRadioLink, bench.Port(), ImageOf(theOptionBoardData).data(), nullptr).written);
     const sim::BoardMemory::Image memory = bench.radio.MemorySnapshot();
     EXPECT_EQ(memory[0x1003], 0x02);
     EXPECT_EQ(memory[0x1004], 0xBC);
@@ -175,7 +175,7 @@ TEST(WriteOperation, AnsweringNoTouchesNothing)
 {
     OperationBench bench;
     bench.messages.answers.push_back(MsgAnswer::No);
-    const WriteOutcome outcome = RunWriteOperation(bench.Port(), nullptr);
+    const WriteOutcome outcome = RunWriteOperation(theRadioLink, bench.Port(), ImageOf(theOptionBoardData).data(), nullptr);
     EXPECT_FALSE(outcome.asked);
     EXPECT_FALSE(outcome.written);
     EXPECT_EQ(bench.messages.Texts(), Texts{ CONFIRM_WRITE });
@@ -209,7 +209,7 @@ TEST(WriteOperation, EveryFailureIsReportedAfterTheRadioIsReset)
         SCOPED_TRACE(c.what);
         OperationBench bench(c.config);
         bool writtenCalled = false;
-        EXPECT_FALSE(RunWriteOperation(bench.Port(), [&] { writtenCalled = true; }).written);
+        EXPECT_FALSE(RunWriteOperation(theRadioLink, bench.Port(), ImageOf(theOptionBoardData).data(), [&] { writtenCalled = true; }).written);
         EXPECT_FALSE(writtenCalled);
         Texts expected = { CONFIRM_WRITE };
         expected.insert(expected.end(), c.messages.begin(), c.messages.end());

@@ -32,7 +32,7 @@ TEST(CalibrationReadout, ReadsAllBlocksWithProgressAndExportsThem)
     OperationBench bench;
     TempFolder folder;
     bench.host.exportPath = folder.Path("cal.txt");
-    const ReadoutOutcome outcome = RunCalibrationReadout(bench.Port());
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, bench.Port());
     ASSERT_EQ(outcome.result, ReadoutResult::Exported);
     EXPECT_EQ(outcome.path, bench.host.exportPath);
     EXPECT_TRUE(bench.messages.shown.empty());
@@ -67,7 +67,7 @@ TEST(CalibrationReadout, LongAnswersAreOverwrittenByLaterBlocks)
     OperationBench bench(OperationBench::WithFaults({ "reply-count=200@read:0x2030" }));
     TempFolder folder;
     bench.host.exportPath = folder.Path("cal.txt");
-    ASSERT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Exported);
+    ASSERT_EQ(RunCalibrationReadout(theRadioLink, bench.Port()).result, ReadoutResult::Exported);
     const std::vector<uint8_t> file = ReadBytes(bench.host.exportPath);
     EXPECT_EQ(std::string(file.begin(), file.end()), ExportOf(bench.radio.MemorySnapshot()));
 }
@@ -79,7 +79,7 @@ TEST(CalibrationReadout, AShortAnswerFailsTheReadOutAndNamesItsAddress)
     TempFolder folder;
     bench.host.exportPath = folder.Path("cal.txt");
     bool kept = false;
-    const ReadoutOutcome outcome = RunCalibrationReadout(bench.Port(), [&](const std::string&) {
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, bench.Port(), [&](const std::string&) {
         kept = true;
         return std::string("kept");
     });
@@ -101,7 +101,7 @@ TEST(CalibrationReadout, CablePulledHalfWayEndsTheReadOutWithNothingSaved)
     OperationBench bench(config);
     TempFolder folder;
     bench.host.exportPath = folder.Path("cal.txt");
-    const ReadoutOutcome outcome = RunCalibrationReadout(bench.Port());
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, bench.Port());
     EXPECT_EQ(outcome.result, ReadoutResult::Failed);
     EXPECT_EQ(bench.messages.Texts(), (Texts{ NO_RESPONSE, NO_RESPONSE }));
     EXPECT_EQ(bench.host.progressSteps, 301);
@@ -116,7 +116,7 @@ TEST(CalibrationReadout, TheCompleteDataAreKeptBeforeTheSaveIsAskedFor)
     FastForwardClock clock;
     OperationBench bench;
     std::string keptText;
-    const ReadoutOutcome outcome = RunCalibrationReadout(bench.Port(), [&](const std::string& text) {
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, bench.Port(), [&](const std::string& text) {
         keptText = text;
         EXPECT_EQ(bench.Requests().back(), "read 0xFFE0/32") << "kept before the reset";
         return std::string("kept.txt");
@@ -134,7 +134,7 @@ TEST(CalibrationReadout, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
     OperationBench bench;
     TempFolder folder;
     bench.host.exportPath = folder.Path("missing-folder/cal.txt");
-    EXPECT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Failed);
+    EXPECT_EQ(RunCalibrationReadout(theRadioLink, bench.Port()).result, ReadoutResult::Failed);
     EXPECT_EQ(bench.messages.Texts(), Texts{ CALFILE_FAILED });
     EXPECT_TRUE(folder.Entries().empty());
 }
@@ -148,7 +148,7 @@ TEST(CalibrationReadout, AFullDiskLeavesNoTruncatedExport)
         GTEST_SKIP() << mount.SkipReason();
     bench.host.exportPath = mount.Path("cal.txt");
     ASSERT_TRUE(mount.Prepare([] {}));
-    EXPECT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Failed);
+    EXPECT_EQ(RunCalibrationReadout(theRadioLink, bench.Port()).result, ReadoutResult::Failed);
     EXPECT_EQ(bench.messages.Texts(), Texts{ CALFILE_FAILED });
     EXPECT_EQ(mount.Entries(), Texts{ "filler" });
 }
@@ -159,7 +159,7 @@ TEST(CalibrationReadout, ResetFailingAfterTheReadOutSavesNothing)
     OperationBench bench(OperationBench::WithFaults({ "nak@reset" }));
     TempFolder folder;
     bench.host.exportPath = folder.Path("cal.txt");
-    EXPECT_EQ(RunCalibrationReadout(bench.Port()).result, ReadoutResult::Failed);
+    EXPECT_EQ(RunCalibrationReadout(theRadioLink, bench.Port()).result, ReadoutResult::Failed);
     EXPECT_EQ(bench.messages.Texts(), Texts{ NAK });
     EXPECT_EQ(bench.host.events, (Texts{ "wait on", "progress 0..57344", "progress end", "wait off" }));
     EXPECT_TRUE(folder.Entries().empty());

@@ -605,7 +605,7 @@ private slots:
         QCOMPARE(bench.messages.shown.back().kind, MSG_INFO);
         QVERIFY(QString::fromStdString(bench.messages.Texts().back()).startsWith(QStringLiteral("The read-out was stopped after ")));
         // The stop was for that read-out alone: the next operation runs to its end.
-        QVERIFY(RunReadOperation("COM1", nullptr).loaded);
+        QVERIFY(RunReadOperation(theRadioLink, "COM1", ProgramRecord(), nullptr).loaded);
     }
 
     void aboutShowsTheProgramAndItsVersion()

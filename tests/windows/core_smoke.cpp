@@ -6,7 +6,7 @@
 
 int main()
 {
-    if (!RunReadOperation("COM1", nullptr).loaded)
+    if (!RunReadOperation(theRadioLink, "COM1", ProgramRecord(), nullptr).loaded)
         return 1;
     return theOptionBoardData.SaveToFile("board.vgd") ? 0 : 1;
 }

@@ -102,7 +102,7 @@ void Read()
 {
     RecordingPresenter messages;
     theOptionBoardData.tiltAlertTime.Set(7); // the board's value must replace it
-    Check(RunReadOperation(PORT, nullptr).loaded, "the read loads the record");
+    Check(RunReadOperation(theRadioLink, PORT, ProgramRecord(), nullptr).loaded, "the read loads the record");
     CheckTexts(messages, { READ_OK });
     Check(theOptionBoardData.SaveToFile("board.vgd"), "a new data file is saved");
     Check(FileBytes("board.vgd") == DEFAULT_FILE, "the saved file holds the board's settings");
@@ -112,17 +112,17 @@ void Write()
 {
     RecordingPresenter messages;
     theOptionBoardData.tiltAlertTime.Set(42);
-    Check(RunWriteOperation(PORT, nullptr).written, "the write is confirmed");
+    Check(RunWriteOperation(theRadioLink, PORT, ImageOf(theOptionBoardData).data(), nullptr).written, "the write is confirmed");
     CheckTexts(messages, { CONFIRM_WRITE, WRITE_OK });
     theOptionBoardData.ResetAll();
-    Check(RunReadOperation(PORT, nullptr).loaded && theOptionBoardData.tiltAlertTime.Get() == 42,
+    Check(RunReadOperation(theRadioLink, PORT, ProgramRecord(), nullptr).loaded && theOptionBoardData.tiltAlertTime.Get() == 42,
           "the value written is read back");
 }
 
 void Info()
 {
     RecordingPresenter messages;
-    const BoardInfo info = RunInfoOperation(PORT);
+    const BoardInfo info = RunInfoOperation(theRadioLink, PORT);
     Check(info.show, "the information is shown");
     Check(info.type == BOARD_TYPE_TEXT, "board type: " + info.type);
     Check(info.codeplug == "01.00", "codeplug version: " + info.codeplug);
@@ -133,7 +133,7 @@ void Calibrate()
 {
     RecordingPresenter messages;
     messages.answers = { MsgAnswer::Yes, MsgAnswer::Ok };
-    Check(RunCalibrationOperation(PORT), "the calibration succeeds");
+    Check(RunCalibrationOperation(theRadioLink, PORT), "the calibration succeeds");
     CheckTexts(messages, { CONFIRM_CALIBRATE, CALIBRATE_TURN, CALIBRATE_OK });
 }
 
@@ -144,7 +144,7 @@ void ShortReadout()
     RecordingPresenter messages;
     uint8_t data[BLOCKS * CAL_BLOCK_SIZE + 1] = {};
     {
-        OperationCourse course(PORT, "read-out");
+        OperationCourse course(theRadioLink, PORT, "read-out");
         Check(course.Begin() && course.IdentifyRadioAndBoard(), "radio and board identified");
         for (int k = 0; k < BLOCKS; ++k) {
             const int offset = k * CAL_BLOCK_SIZE;
@@ -222,7 +222,7 @@ void CablePulled()
 void FrameCutShort()
 {
     RecordingPresenter messages;
-    Check(!RunReadOperation(PORT, nullptr).loaded, "nothing is loaded");
+    Check(!RunReadOperation(theRadioLink, PORT, ProgramRecord(), nullptr).loaded, "nothing is loaded");
     CheckTexts(messages, { INCOMPLETE, READ_FAILED });
 }
 
@@ -245,7 +245,7 @@ void SecondOpenRefused()
         Check(!second.Open(PORT) && !second.IsOpen(), "the second open is refused");
         Check(second.LastOpenFailure() == PortOpenFailure::Busy, "the refusal says busy");
         Check(second.Device() == "\\\\.\\COM1", "device: " + second.Device());
-        Check(!RunReadOperation(PORT, nullptr).loaded, "a read on the held port does nothing");
+        Check(!RunReadOperation(theRadioLink, PORT, ProgramRecord(), nullptr).loaded, "a read on the held port does nothing");
         CheckTexts(messages, { PortFailed(PORT) });
     }
     first.Close();
