@@ -1,6 +1,5 @@
 #include "bench/soak.h"
 
-#include "link/clock.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
 #include "operations/calibration_operation.h"
@@ -8,6 +7,7 @@
 #include "operations/read_operation.h"
 #include "operations/readout_operation.h"
 #include "operations/write_operation.h"
+#include "seams/clock.h"
 #include "sim/faults.h"
 #include "sim/simulated_radio.h"
 

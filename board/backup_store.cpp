@@ -2,7 +2,7 @@
 
 #include "board/file_access.h"
 #include "board/option_board_data.h"
-#include "link/local_time.h"
+#include "seams/local_time.h"
 
 #include <algorithm>
 #include <cctype>

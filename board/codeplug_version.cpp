@@ -1,8 +1,8 @@
 #include "board/codeplug_version.h"
 
 #include "board/option_board_data.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include "board/codeplug_version.h"
 #include "board/file_access.h"
 #include "board/option_board_data.h"
-#include "link/status_message.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/string_table.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // (the data file, a settings text, a calibration export) and both platforms.
 #include "board/file_access.h"
 
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
 
 std::string ReadProblemText(const std::string& path, ReadProblem problem)
 {

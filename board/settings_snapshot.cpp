@@ -2,8 +2,8 @@
 
 #include "board/modified_sink.h"
 #include "board/option_board_data.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
 
 #include <cstdio>
 #include <functional>

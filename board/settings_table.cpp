@@ -1,9 +1,9 @@
 #include "board/settings_table.h"
 
 #include "board/option_board_data.h"
-#include "link/string_table.h"
 #include "resources/control_ids.h"
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
 
 namespace {
 

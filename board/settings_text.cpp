@@ -2,9 +2,9 @@
 
 #include "board/codeplug_version.h"
 #include "board/option_board_data.h"
-#include "link/string_table.h"
-#include "link/visible_text.h"
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
+#include "seams/visible_text.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // terminal, and the export file named on the command line.
 #pragma once
 
-#include "link/operation_host.h"
+#include "seams/operation_host.h"
 
 #include <cstdio>
 #include <string>

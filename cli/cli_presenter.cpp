@@ -2,10 +2,10 @@
 
 #include "cli/terminal.h"
 
-#include "link/status_message.h"
-#include "link/string_table.h"
-#include "link/visible_text.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/string_table.h"
+#include "seams/visible_text.h"
 
 #include <cctype>
 #include <string>

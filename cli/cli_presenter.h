@@ -3,7 +3,7 @@
 // or by the user at the terminal.
 #pragma once
 
-#include "link/message_presenter.h"
+#include "seams/message_presenter.h"
 
 #include <cstdio>
 

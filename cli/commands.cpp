@@ -8,16 +8,16 @@
 #include "board/settings_text.h"
 #include "frontend/backups.h"
 #include "link/port_probe.h"
-#include "link/string_table.h"
-#include "link/visible_text.h"
 #include "operations/calibration_file.h"
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
 #include "operations/read_operation.h"
 #include "operations/readout_operation.h"
-#include "operations/stop_request.h"
 #include "operations/write_operation.h"
 #include "resources/string_ids.h"
+#include "seams/stop_request.h"
+#include "seams/string_table.h"
+#include "seams/visible_text.h"
 
 #include <vector>
 

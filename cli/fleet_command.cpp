@@ -3,12 +3,12 @@
 #include "cli/commands.h"
 
 #include "board/option_board_data.h"
-#include "link/status_message.h"
-#include "link/string_table.h"
-#include "link/visible_text.h"
 #include "operations/fleet_operation.h"
 #include "operations/fleet_report.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/string_table.h"
+#include "seams/visible_text.h"
 
 int CommandFleet(const CliOptions& options)
 {

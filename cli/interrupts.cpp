@@ -1,6 +1,6 @@
 #include "cli/interrupts.h"
 
-#include "operations/stop_request.h"
+#include "seams/stop_request.h"
 
 #include <csignal>
 

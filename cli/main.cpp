@@ -1,5 +1,7 @@
 // vigilon-oss-cli: the service tool's board operations from a terminal, for
 // scripts and for servicing a fleet of radios.
+#include "board/backup_store.h"
+#include "board/option_board_data.h"
 #include "cli/arguments.h"
 #include "cli/cli_host.h"
 #include "cli/cli_presenter.h"
@@ -7,14 +9,13 @@
 #include "cli/interrupts.h"
 #include "cli/targets.h"
 #include "cli/terminal.h"
-#include "board/backup_store.h"
-#include "board/option_board_data.h"
 #include "frontend/settings.h"
-#include "link/status_message.h"
-#include "link/string_table.h"
-#include "link/trace_file.h"
+#include "link/port_name.h"
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/string_table.h"
+#include "seams/trace_file.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -106,12 +107,6 @@ const CommandRow COMMANDS[] = {
     { "cal-stats", 1, 1, false, false, &CommandCalibrationStats },
 };
 
-bool ValidPortName(const QString& name)
-{
-    return name.size() == 4 && name.startsWith(QStringLiteral("COM")) && name[3] >= QLatin1Char('1')
-        && name[3] <= QLatin1Char('4');
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -172,7 +167,7 @@ int main(int argc, char** argv)
         return UsageError(name + " is a lab-mode command: add --lab");
     if (parser.isSet(portOption) && parser.isSet(deviceOption))
         return UsageError("give --port or --device, not both");
-    if (parser.isSet(portOption) && !ValidPortName(parser.value(portOption)))
+    if (parser.isSet(portOption) && PortIndexOf(parser.value(portOption).toStdString()) < 0)
         return UsageError("--port takes COM1, COM2, COM3 or COM4");
     if (parser.isSet(deviceOption) && parser.value(deviceOption).isEmpty())
         return UsageError("--device needs a path");

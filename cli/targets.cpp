@@ -2,8 +2,8 @@
 
 #include "board/output_target.h"
 #include "frontend/backups.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "board/backup_store.h"
 #include "frontend/settings.h"
-#include "link/status_message.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/string_table.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>

@@ -1,7 +1,9 @@
 #include "link/port_hint.h"
 
-#include "link/string_table.h"
+#include "link/port_name.h"
+
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
 
 #ifndef _WIN32
 #include <grp.h>
@@ -18,7 +20,7 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
     std::string cause;
     switch (failure) {
     case PortOpenFailure::NoSuchDevice: {
-        const bool named = portName.compare(0, 3, "COM") == 0;
+        const bool named = PortIndexOf(portName) >= 0;
         cause = FormatString(IDS_HINT_NO_DEVICE, named ? portName.c_str() : "COMn");
         break;
     }

@@ -12,7 +12,6 @@
 #include <unistd.h>
 #endif
 
-#include <cstdio>
 
 bool PortExists(const std::string& portName)
 {
@@ -43,9 +42,8 @@ bool PortExists(const std::string& portName)
 std::vector<ProbedPort> ProbePorts()
 {
     std::vector<ProbedPort> ports;
-    for (int index = 0; index < PROBED_PORT_COUNT; ++index) {
-        char name[8];
-        std::snprintf(name, sizeof(name), "COM%1d", index + 1);
+    for (int index = 0; index < PORT_COUNT; ++index) {
+        const std::string name = PortNameForIndex(index);
         if (PortExists(name))
             ports.push_back({ index, name, ResolvePort(name) });
     }

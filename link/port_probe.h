@@ -2,6 +2,8 @@
 // left out; one that exists but is busy or forbidden counts as present.
 #pragma once
 
+#include "link/port_name.h"
+
 #include <string>
 #include <vector>
 
@@ -10,8 +12,6 @@ struct ProbedPort {
     std::string name;   // "COM1".."COM4"
     std::string device; // what the port resolver makes of the name
 };
-
-constexpr int PROBED_PORT_COUNT = 4;
 
 // Whether the device behind a port name exists (free, busy or forbidden alike).
 bool PortExists(const std::string& portName);

@@ -1,5 +1,7 @@
 #include "link/port_resolver.h"
 
+#include "link/port_name.h"
+
 #include <sys/stat.h>
 
 namespace {
@@ -11,14 +13,6 @@ bool DeviceExists(const std::string& path)
     return ::stat(path.c_str(), &info) == 0;
 }
 
-// COM1..COM4 as 1..4; 0 for any other name.
-int ComNumber(const std::string& portName)
-{
-    if (portName.size() != 4 || portName.compare(0, 3, "COM") != 0)
-        return 0;
-    const char digit = portName[3];
-    return (digit >= '1' && digit <= '4') ? digit - '0' : 0;
-}
 #endif
 
 class DefaultResolver : public IPortResolver {
@@ -38,21 +32,21 @@ std::string DefaultDeviceFor(const std::string& portName)
 #ifdef _WIN32
     return "\\\\.\\" + portName;
 #else
-    switch (ComNumber(portName)) {
-    case 1:
-    case 2: {
+    const int index = PortIndexOf(portName);
+    switch (index) {
+    case 0:
+    case 1: {
         // One USB programming cable shows up as ttyUSB0 (serial converters) or
         // ttyACM0 (modem-class cables); either becomes COM1 without any setting.
-        const std::string index(1, static_cast<char>('0' + ComNumber(portName) - 1));
-        const std::string usb = "/dev/ttyUSB" + index;
-        const std::string acm = "/dev/ttyACM" + index;
+        const std::string usb = "/dev/ttyUSB" + std::to_string(index);
+        const std::string acm = "/dev/ttyACM" + std::to_string(index);
         if (!DeviceExists(usb) && DeviceExists(acm))
             return acm;
         return usb;
     }
-    case 3:
+    case 2:
         return "/dev/ttyS0";
-    case 4:
+    case 3:
         return "/dev/ttyS1";
     default:
         return "/dev/" + portName;

@@ -2,9 +2,9 @@
 // acknowledgement and the answer, shows its own failures and returns success.
 #include "link/radio_link.h"
 
-#include "link/clock.h"
-#include "link/status_message.h"
 #include "resources/string_ids.h"
+#include "seams/clock.h"
+#include "seams/status_message.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,11 +2,11 @@
 // state machine with its deadlines.
 #include "link/radio_link.h"
 
-#include "link/clock.h"
 #include "link/serial_port.h"
-#include "link/status_message.h"
-#include "link/trace.h"
 #include "resources/string_ids.h"
+#include "seams/clock.h"
+#include "seams/status_message.h"
+#include "seams/trace.h"
 
 #include <algorithm>
 #include <cstring>

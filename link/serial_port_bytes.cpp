@@ -1,8 +1,8 @@
 // The byte-wise reads and writes the framing layer uses, the same on every platform.
 #include "link/serial_port.h"
 
-#include "link/clock.h"
-#include "link/trace.h"
+#include "seams/clock.h"
+#include "seams/trace.h"
 
 #include <algorithm>
 

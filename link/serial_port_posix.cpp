@@ -2,8 +2,8 @@
 // time-outs, TIOCEXCL plus flock() for exclusive use.
 #include "link/serial_port.h"
 
-#include "link/clock.h"
 #include "link/port_resolver.h"
+#include "seams/clock.h"
 
 #include <algorithm>
 #include <cerrno>

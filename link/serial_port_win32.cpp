@@ -2,8 +2,8 @@
 // read time-outs doing the waiting.
 #include "link/serial_port.h"
 
-#include "link/clock.h"
 #include "link/port_resolver.h"
+#include "seams/clock.h"
 
 #include <windows.h>
 

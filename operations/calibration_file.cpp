@@ -1,8 +1,8 @@
 #include "operations/calibration_file.h"
 
 #include "board/file_access.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "operations/calibration_operation.h"
 
 #include "link/radio_link.h"
-#include "link/status_message.h"
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
 
 bool RunCalibrationOperation(CRadioLink& link, const std::string& portName)
 {

@@ -1,15 +1,15 @@
 #include "operations/fleet_operation.h"
 
-#include "link/clock.h"
-#include "link/message_presenter.h"
 #include "link/port_hint.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
-#include "link/status_message.h"
-#include "link/string_table.h"
-#include "operations/stop_request.h"
 #include "operations/write_operation.h"
 #include "resources/string_ids.h"
+#include "seams/clock.h"
+#include "seams/message_presenter.h"
+#include "seams/status_message.h"
+#include "seams/stop_request.h"
+#include "seams/string_table.h"
 
 #include <algorithm>
 #include <ctime>

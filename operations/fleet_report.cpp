@@ -1,7 +1,7 @@
 #include "operations/fleet_report.h"
 
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
 
 namespace {
 

@@ -1,23 +1,15 @@
 #include "operations/operation_course.h"
 
-#include "link/operation_host.h"
 #include "link/port_hint.h"
 #include "link/port_resolver.h"
 #include "link/radio_link.h"
-#include "link/status_message.h"
-#include "link/clock.h"
-#include "link/trace.h"
-#include "operations/stop_request.h"
+#include "seams/clock.h"
+#include "seams/operation_host.h"
+#include "seams/status_message.h"
+#include "seams/stop_request.h"
+#include "seams/trace.h"
 
-#include <cstdio>
 #include <utility>
-
-std::string PortNameForIndex(int index)
-{
-    char name[16];
-    std::snprintf(name, sizeof(name), "COM%1d", index + 1);
-    return name;
-}
 
 OperationCourse::OperationCourse(CRadioLink& link, std::string portName, const char* operation)
     : m_link(link), m_portName(std::move(portName)), m_operation(operation)

@@ -4,13 +4,11 @@
 // port and take the wait cursor off, whatever happened in between.
 #pragma once
 
+#include "link/port_name.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
 
 #include <string>
-
-// "COM1".."COM4" for the port indexes 0..3.
-std::string PortNameForIndex(int index);
 
 class OperationCourse {
 public:

@@ -1,12 +1,12 @@
 #include "operations/read_operation.h"
 
 #include "board/codeplug_version.h"
-#include "operations/codeplug_read.h"
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
-#include "link/status_message.h"
+#include "operations/codeplug_read.h"
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
 
 #include <algorithm>
 

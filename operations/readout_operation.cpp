@@ -1,13 +1,13 @@
 #include "operations/readout_operation.h"
 
 #include "board/file_access.h"
-#include "link/operation_host.h"
 #include "link/radio_link.h"
-#include "link/status_message.h"
-#include "link/string_table.h"
 #include "operations/operation_course.h"
-#include "operations/stop_request.h"
 #include "resources/string_ids.h"
+#include "seams/operation_host.h"
+#include "seams/status_message.h"
+#include "seams/stop_request.h"
+#include "seams/string_table.h"
 
 #include <cstdio>
 #include <vector>

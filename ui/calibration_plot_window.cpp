@@ -1,8 +1,8 @@
 #include "ui/calibration_plot_window.h"
 
-#include "link/status_message.h"
 #include "operations/calibration_file.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
 #include "ui/ui_text.h"
 
 #include <QChart>

@@ -16,8 +16,8 @@ void CConfigurationDialog::OnInitDialog()
     QComboBox* list = static_cast<QComboBox*>(Item(IDC_SERIAL_PORT));
     int selection = -1;
     QStringList devices;
-    for (int n = 1; n <= PROBED_PORT_COUNT; ++n) {
-        const QString name = QStringLiteral("COM%1").arg(n);
+    for (int index = 0; index < PORT_COUNT; ++index) {
+        const QString name = QString::fromStdString(PortNameForIndex(index));
         const bool present = PortExists(name.toStdString());
         devices.append(QStringLiteral("%1: %2 (%3)")
                            .arg(name, QString::fromStdString(ResolvePort(name.toStdString())),
@@ -25,7 +25,7 @@ void CConfigurationDialog::OnInitDialog()
         if (!present)
             continue;
         list->addItem(name);
-        if (n - 1 == m_nPortIndex)
+        if (index == m_nPortIndex)
             selection = list->count() - 1;
     }
     list->setCurrentIndex(selection);
@@ -35,11 +35,10 @@ void CConfigurationDialog::OnInitDialog()
 void CConfigurationDialog::OnOK()
 {
     QComboBox* list = static_cast<QComboBox*>(Item(IDC_SERIAL_PORT));
-    // The fourth character is the port's digit: COM1..COM4 give 0..3.
     if (list->currentIndex() != -1) {
-        const QString text = list->currentText();
-        if (text.size() >= 4)
-            m_nPortIndex = text[3].unicode() - QLatin1Char('1').unicode();
+        const int index = PortIndexOf(list->currentText().toStdString());
+        if (index >= 0)
+            m_nPortIndex = index;
     }
     EndDialog(Accepted);
 }

@@ -1,10 +1,10 @@
 #include "ui/document_manager.h"
 
 #include "frontend/backups.h"
-#include "link/status_message.h"
-#include "ui/ui_text.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
 #include "ui/file_dialogs.h"
+#include "ui/ui_text.h"
 #include "ui/vigilon_oss_doc.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "ui/file_dialogs.h"
 
-#include "ui/ui_text.h"
 #include "frontend/backups.h"
-#include "ui/backup_dialog.h"
 #include "resources/string_ids.h"
+#include "ui/backup_dialog.h"
+#include "ui/ui_text.h"
 
-#include "link/status_message.h"
+#include "seams/status_message.h"
 
 #include <QDir>
 #include <QFile>

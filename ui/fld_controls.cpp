@@ -1,12 +1,12 @@
 #include "ui/fld_controls.h"
 
 #include "board/values.h"
-#include "link/message_presenter.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/message_presenter.h"
+#include "seams/string_table.h"
 #include "ui/template_dialog.h"
-#include "ui/up_down_control.h"
 #include "ui/ui_text.h"
+#include "ui/up_down_control.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "ui/gui_host.h"
 
-#include "link/string_table.h"
-#include "operations/stop_request.h"
 #include "resources/string_ids.h"
+#include "seams/stop_request.h"
+#include "seams/string_table.h"
 #include "ui/board_dialogs.h"
 #include "ui/file_dialogs.h"
 #include "ui/input_gate.h"

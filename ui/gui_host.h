@@ -4,7 +4,7 @@
 // painted while the link waits (user input is dropped until the operation ends).
 #pragma once
 
-#include "link/operation_host.h"
+#include "seams/operation_host.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>

@@ -2,7 +2,7 @@
 // the main window.
 #pragma once
 
-#include "link/message_presenter.h"
+#include "seams/message_presenter.h"
 
 #include <QPointer>
 #include <QWidget>

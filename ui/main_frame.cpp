@@ -1,13 +1,13 @@
 #include "ui/main_frame.h"
 
-#include "link/string_table.h"
 #include "resources/command_ids.h"
 #include "resources/command_table.h"
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
 #include "ui/key_state.h"
+#include "ui/ui_text.h"
 #include "ui/vigilon_oss_view.h"
 #include "ui/window_place.h"
-#include "ui/ui_text.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 #include "ui/serial_trace.h"
 
 #include "board/file_access.h"
-#include "link/status_message.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/string_table.h"
 #include "ui/file_dialogs.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // A text of the string table as Qt shows it.
 #pragma once
 
-#include "link/string_table.h"
+#include "seams/string_table.h"
 
 #include <QString>
 

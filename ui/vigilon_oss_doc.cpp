@@ -4,15 +4,15 @@
 #include "board/settings_table.h"
 #include "frontend/backups.h"
 #include "link/port_resolver.h"
-#include "link/status_message.h"
-#include "link/string_table.h"
 #include "operations/operation_course.h"
 #include "operations/read_operation.h"
 #include "operations/write_operation.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/string_table.h"
 #include "ui/main_frame.h"
-#include "ui/vigilon_oss_app.h"
 #include "ui/ui_text.h"
+#include "ui/vigilon_oss_app.h"
 
 #include <QDir>
 #include <QFile>

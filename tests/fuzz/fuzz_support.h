@@ -2,10 +2,10 @@
 // sleeps, and a presenter that accepts only the texts this program may show.
 #pragma once
 
-#include "link/clock.h"
-#include "link/message_presenter.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/clock.h"
+#include "seams/message_presenter.h"
+#include "seams/string_table.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // a silent read moves the fuzz clock on by the read time-out instead.
 #include "link/serial_port.h"
 
-#include "link/clock.h"
+#include "seams/clock.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace fuzz {

@@ -1,12 +1,12 @@
 // Radio and option board commands against the simulated radio over a real
 // pseudo-terminal: every outcome with the messages the user sees, in order, and
 // the link status left behind.
-#include "link/clock.h"
-#include "link/operation_host.h"
 #include "link/radio_link.h"
-#include "link/status_message.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/clock.h"
+#include "seams/operation_host.h"
+#include "seams/status_message.h"
+#include "seams/string_table.h"
 #include "tests/support/cpu_time.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/sim_link.h"

@@ -2,11 +2,11 @@
 // frames: the forms chosen for each opcode and length, the echo, and the receive
 // state machine with its limits and deadlines.
 #include "board/codeplug_version.h"
-#include "operations/codeplug_read.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
+#include "operations/codeplug_read.h"
 #include "resources/string_ids.h"
-#include "link/string_table.h"
+#include "seams/string_table.h"
 #include "tests/support/board_fixture.h"
 #include "tests/support/pty_peer.h"
 #include "tests/support/recording_presenter.h"

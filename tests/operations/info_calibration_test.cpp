@@ -2,9 +2,9 @@
 // holds them, the field failure rule, and the calibration's questions and
 // outcomes.
 #include "link/serial_port.h"
-#include "link/status_message.h"
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
+#include "seams/status_message.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/operation_bench.h"
 

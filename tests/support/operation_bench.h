@@ -6,13 +6,13 @@
 
 #include "board/modified_sink.h"
 #include "board/option_board_data.h"
-#include "link/clock.h"
-#include "link/operation_host.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
+#include "seams/clock.h"
+#include "seams/operation_host.h"
 #include "sim/simulated_radio.h"
-#include "tests/support/sim_config.h"
 #include "tests/support/recording_presenter.h"
+#include "tests/support/sim_config.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // A message presenter for tests: keeps every box shown, answers from a script.
 #pragma once
 
-#include "link/message_presenter.h"
+#include "seams/message_presenter.h"
 
 #include <deque>
 #include <string>

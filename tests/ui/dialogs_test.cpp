@@ -2,9 +2,10 @@
 // procedure, Configuration with the port probe, Information against the
 // simulated radio, the calibration and read-out dialogs; and a picture of each.
 #include "board/modified_sink.h"
-#include "link/clock.h"
 #include "link/port_resolver.h"
 #include "link/serial_port.h"
+#include "operations/read_operation.h"
+#include "seams/clock.h"
 #include "sim/simulated_radio.h"
 #include "tests/support/board_fixture.h"
 #include "tests/support/map_resolver.h"
@@ -12,7 +13,6 @@
 #include "tests/support/operation_bench.h"
 #include "tests/support/pty_peer.h"
 #include "tests/ui/ui_bench.h"
-#include "operations/read_operation.h"
 #include "ui/board_dialogs.h"
 #include "ui/configuration_dialog.h"
 #include "ui/edit_data_dialog.h"

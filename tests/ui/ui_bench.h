@@ -5,8 +5,8 @@
 
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
-#include "link/status_message.h"
 #include "resources/command_ids.h"
+#include "seams/status_message.h"
 #include "tests/support/recording_presenter.h"
 #include "ui/document_manager.h"
 #include "ui/file_dialogs.h"

@@ -1,7 +1,7 @@
-#include "link/clock.h"
+#include "seams/clock.h"
 
-#include "link/operation_host.h"
-#include "link/trace.h"
+#include "seams/operation_host.h"
+#include "seams/trace.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "link/trace.h"
+#include "seams/trace.h"
 
 ITrace* trace_detail::g_trace = nullptr;
 

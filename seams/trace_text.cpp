@@ -1,6 +1,6 @@
-#include "link/trace_text.h"
+#include "seams/trace_text.h"
 
-#include "link/local_time.h"
+#include "seams/local_time.h"
 
 #include <cstdio>
 #include <ctime>

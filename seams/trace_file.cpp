@@ -1,4 +1,4 @@
-#include "link/trace_file.h"
+#include "seams/trace_file.h"
 
 CTraceFile::~CTraceFile()
 {

@@ -1,4 +1,4 @@
-#include "link/string_table.h"
+#include "seams/string_table.h"
 
 #include "resources/string_ids.h"
 

@@ -4,7 +4,7 @@
 // a day of 20-minute read-outs costs a few megabytes at most.
 #pragma once
 
-#include "link/trace_text.h"
+#include "seams/trace_text.h"
 
 #include <cstddef>
 #include <deque>

@@ -10,7 +10,7 @@
 // or the line falls silent for a moment.
 #pragma once
 
-#include "link/trace.h"
+#include "seams/trace.h"
 
 #include <string>
 #include <vector>

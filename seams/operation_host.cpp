@@ -1,4 +1,4 @@
-#include "link/operation_host.h"
+#include "seams/operation_host.h"
 
 namespace {
 

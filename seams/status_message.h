@@ -1,7 +1,7 @@
 // Error and information boxes of the radio link and the operations.
 #pragma once
 
-#include "link/message_presenter.h"
+#include "seams/message_presenter.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "link/visible_text.h"
+#include "seams/visible_text.h"
 
 namespace {
 

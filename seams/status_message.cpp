@@ -1,8 +1,8 @@
-#include "link/status_message.h"
+#include "seams/status_message.h"
 
-#include "link/message_presenter.h"
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/message_presenter.h"
+#include "seams/string_table.h"
 
 #include <utility>
 

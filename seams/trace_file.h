@@ -2,7 +2,7 @@
 // holds everything up to the moment a program or a radio stopped answering.
 #pragma once
 
-#include "link/trace_text.h"
+#include "seams/trace_text.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "operations/stop_request.h"
+#include "seams/stop_request.h"
 
 #include <atomic>
 

@@ -1,7 +1,7 @@
-#include "link/trace_buffer.h"
+#include "seams/trace_buffer.h"
 
-#include "link/string_table.h"
 #include "resources/string_ids.h"
+#include "seams/string_table.h"
 
 void CTraceBuffer::Restart()
 {

@@ -1,7 +1,7 @@
-#include "link/message_presenter.h"
+#include "seams/message_presenter.h"
 
-#include "link/clock.h"
-#include "link/trace.h"
+#include "seams/clock.h"
+#include "seams/trace.h"
 
 #include <cstdio>
 

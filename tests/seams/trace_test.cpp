@@ -1,5 +1,5 @@
 // The in-memory trace keeps the last operation only, within its bound.
-#include "link/trace_buffer.h"
+#include "seams/trace_buffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Texts from outside shown on a terminal: controls become \xNN, UTF-8 stays.
-#include "link/visible_text.h"
+#include "seams/visible_text.h"
 
 #include <gtest/gtest.h>
 
