@@ -7,8 +7,12 @@
 #include <vector>
 
 // What the command line says besides the command's name.
+class ITraceLines;
+
 struct CliOptions {
     std::string portName;           // the port or device to use
+    std::vector<std::string> ports; // fleet: every port or device given, in order (portName first)
+    ITraceLines* traceLines = nullptr; // fleet on several ports: the trace file's lines, for a trace per port
     std::vector<std::string> files; // the command's arguments
     bool noBackup = false;          // read: keep no backup
     bool verify = false;            // write: read the settings back and compare

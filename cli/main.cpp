@@ -11,6 +11,7 @@
 #include "cli/terminal.h"
 #include "frontend/settings.h"
 #include "link/port_name.h"
+#include "operations/fleet_on_ports.h"
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
@@ -49,11 +50,13 @@ const char* const HELP =
     "  to-text FILE [OUT]    write the data file's settings as text (to OUT or the terminal)\n"
     "  from-text TEXT OUT    make the data file OUT from a text made by to-text\n"
     "  fleet FILE        program radio after radio with the settings of FILE: waits for\n"
-    "                    each radio, writes it, reports it, waits until it is unplugged\n"
+    "                    each radio, writes it, reports it, waits until it is unplugged;\n"
+    "                    with several --port (or --device) options, on all at once\n"
     "\n"
     "options:\n"
     "  --port COMn       the serial port (default: the port configured in the GUI)\n"
     "  --device PATH     a serial device to use directly instead of a port\n"
+    "                    (fleet: repeat --port or --device for up to 8 ports)\n"
     "  --yes             answer yes to the confirmation questions\n"
     "  --lab             lab mode: allows calibrate and read-cal\n"
     "  --verify          write: read the settings back and compare them\n"
@@ -63,7 +66,8 @@ const char* const HELP =
     "  --count N         fleet: stop after N radios (default: until Ctrl+C)\n"
     "  --report CSV      fleet: append one row per radio to the CSV file\n"
     "  --trace FILE      write every byte sent and received, the frames, pauses and\n"
-    "                    messages to FILE as they happen, for support\n"
+    "                    messages to FILE as they happen, for support (several\n"
+    "                    ports: each line starts with its port in brackets)\n"
     "  --help            this text\n"
     "  --version         the program's version\n"
     "\n"
@@ -167,10 +171,28 @@ int main(int argc, char** argv)
         return UsageError(name + " is a lab-mode command: add --lab");
     if (parser.isSet(portOption) && parser.isSet(deviceOption))
         return UsageError("give --port or --device, not both");
-    if (parser.isSet(portOption) && PortIndexOf(parser.value(portOption).toStdString()) < 0)
-        return UsageError("--port takes COM1, COM2, COM3 or COM4");
-    if (parser.isSet(deviceOption) && parser.value(deviceOption).isEmpty())
-        return UsageError("--device needs a path");
+    // fleet takes several ports (or devices), one loop on each; every other command one.
+    std::vector<std::string> ports;
+    for (const QString& port : parser.values(portOption)) {
+        if (PortIndexOf(port.toStdString()) < 0)
+            return UsageError("--port takes COM1, COM2, COM3 or COM4");
+        ports.push_back(port.toStdString());
+    }
+    for (const QString& device : parser.values(deviceOption)) {
+        if (device.isEmpty())
+            return UsageError("--device needs a path");
+        ports.push_back(ArgumentBytes(device));
+    }
+    if (ports.size() > 1 && name != "fleet")
+        return UsageError("only fleet takes more than one --port or --device");
+    if (ports.size() > static_cast<size_t>(FLEET_MAX_PORTS))
+        return UsageError("fleet takes at most " + std::to_string(FLEET_MAX_PORTS) + " ports");
+    for (size_t i = 0; i < ports.size(); ++i) {
+        for (size_t j = 0; j < i; ++j) {
+            if (ports[i] == ports[j])
+                return UsageError(ports[i] + " is given twice");
+        }
+    }
     if ((parser.isSet(countOption) || parser.isSet(reportOption)) && name != "fleet")
         return UsageError("--count and --report belong to fleet");
     bool countValid = true;
@@ -220,12 +242,13 @@ int main(int argc, char** argv)
     const bool needsPort = command->needsPort || board;
     SettingsPortResolver resolver;
     CliOptions options;
-    if (parser.isSet(deviceOption))
-        options.portName = ArgumentBytes(parser.value(deviceOption));
-    else if (parser.isSet(portOption))
-        options.portName = parser.value(portOption).toStdString();
+    if (!ports.empty())
+        options.portName = ports.front();
     else if (needsPort)
         options.portName = PortNameForIndex(StoredSerialPortIndex());
+    options.ports = ports.empty() ? std::vector<std::string>{ options.portName } : ports;
+    if (parser.isSet(traceOption))
+        options.traceLines = &traceFile;
     g_bLabMode = parser.isSet(labOption);
     options.files = files;
     options.noBackup = parser.isSet(noBackupOption);

@@ -21,8 +21,7 @@ namespace {
 // that would hold the line up.
 class ReasonKeeper : public IMessagePresenter {
 public:
-    ReasonKeeper() : m_previous(CurrentMessagePresenter()) { SetMessagePresenter(this); }
-    ~ReasonKeeper() override { SetMessagePresenter(m_previous); }
+    ReasonKeeper() : m_previous(CurrentMessagePresenter()), m_standIn(this) {}
     ReasonKeeper(const ReasonKeeper&) = delete;
     ReasonKeeper& operator=(const ReasonKeeper&) = delete;
 
@@ -35,15 +34,15 @@ public:
     // Shows a message through the front end's presenter after all.
     void PassOn(const std::function<void()>& show)
     {
-        SetMessagePresenter(m_previous);
+        const ThreadMessagePresenter previous(m_previous);
         show();
-        SetMessagePresenter(this);
     }
 
     std::string reason;
 
 private:
     IMessagePresenter* m_previous;
+    ThreadMessagePresenter m_standIn;
 };
 
 enum class Line { Answered, Silent, NoPort };
@@ -108,12 +107,17 @@ bool PollUntil(CRadioLink& link, const std::string& portName, bool wantAnswer, s
 
 std::string UtcNow()
 {
-    // The loop runs on one thread, so the library's shared result is safe here.
+    // Loops on several ports run at once: the calendar is this call's own.
     const std::time_t now = std::time(nullptr);
-    const std::tm* utc = std::gmtime(&now);
+    std::tm utc{};
+#ifdef _WIN32
+    const bool known = gmtime_s(&utc, &now) == 0;
+#else
+    const bool known = gmtime_r(&now, &utc) != nullptr;
+#endif
     char text[32] = {};
-    if (utc)
-        std::strftime(text, sizeof(text), "%Y-%m-%dT%H:%M:%SZ", utc);
+    if (known)
+        std::strftime(text, sizeof(text), "%Y-%m-%dT%H:%M:%SZ", &utc);
     return text;
 }
 

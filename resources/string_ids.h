@@ -237,6 +237,12 @@ enum : int {
     IDS_FILE_NOT_USABLE = 24506,    // %s the file
     IDS_FLEET_COL_LOCAL_TIME = 24214,
     IDS_FLEET_ROW_FAILED = 24215, // %s why
+    IDS_FLEET_ON_PORT = 24600,     // %s the port, %s its line
+    IDS_FLEET_ALL_PORTS = 24601,   // %d programmed, %d failed, %d ports
+    IDS_FLEET_PORTS_LABEL = 24602,
+    IDS_FLEET_NO_PORT = 24603,
+    IDS_FLEET_PORT_IDLE = 24604,   // %s the port
+    IDS_FLEET_PORT_ENDED = 24605,  // %s the port, %d programmed, %d failed
     IDS_PROMPT_FLEET = 33020,
     IDS_SAVE_CHANGES = 61699,
     IDS_APP_TITLE = 57344,

@@ -14,7 +14,8 @@ using SteadyClock = std::chrono::steady_clock;
 
 const SteadyClock::time_point g_programStart = SteadyClock::now();
 
-int64_t g_lastIdleMs = std::numeric_limits<int64_t>::min() / 2;
+// Each thread keeps its own idle slices: only the GUI thread's host paints.
+thread_local int64_t t_lastIdleMs = std::numeric_limits<int64_t>::min() / 2;
 
 class SystemClock : public IClock {
 public:
@@ -69,8 +70,8 @@ void IdleWhenDue()
 {
     const int64_t now = ClockNowMs();
     // A clock installed since the last idle call may stand behind it: due then too.
-    if (now - g_lastIdleMs >= IDLE_SLICE_MS || now < g_lastIdleMs) {
-        g_lastIdleMs = now;
+    if (now - t_lastIdleMs >= IDLE_SLICE_MS || now < t_lastIdleMs) {
+        t_lastIdleMs = now;
         OperationHost().Idle();
     }
 }
@@ -80,7 +81,7 @@ int64_t SleepBeforeIdleMs(int64_t leftMs)
     if (!OperationHost().WantsIdle())
         return leftMs;
     const int64_t now = ClockNowMs();
-    if (now < g_lastIdleMs)
+    if (now < t_lastIdleMs)
         return 0;
-    return std::max<int64_t>(0, std::min(leftMs, g_lastIdleMs + IDLE_SLICE_MS - now));
+    return std::max<int64_t>(0, std::min(leftMs, t_lastIdleMs + IDLE_SLICE_MS - now));
 }

@@ -18,6 +18,7 @@ public:
 
 StderrPresenter g_stderrPresenter;
 IMessagePresenter* g_presenter = &g_stderrPresenter;
+thread_local IMessagePresenter* t_presenter = nullptr;
 
 } // namespace
 
@@ -28,12 +29,22 @@ void SetMessagePresenter(IMessagePresenter* presenter)
 
 IMessagePresenter* CurrentMessagePresenter()
 {
-    return g_presenter;
+    return t_presenter ? t_presenter : g_presenter;
+}
+
+ThreadMessagePresenter::ThreadMessagePresenter(IMessagePresenter* presenter) : m_previous(t_presenter)
+{
+    t_presenter = presenter;
+}
+
+ThreadMessagePresenter::~ThreadMessagePresenter()
+{
+    t_presenter = m_previous;
 }
 
 MsgAnswer PresentMessage(const MessageBoxRequest& request)
 {
     if (ITrace* trace = ActiveTrace())
         trace->Message(ClockNowMs(), request.details.empty() ? request.text : request.text + " " + request.details);
-    return g_presenter->Present(request);
+    return CurrentMessagePresenter()->Present(request);
 }

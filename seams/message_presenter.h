@@ -30,7 +30,21 @@ public:
 // writes the caption and text to standard error and answers with the default button.
 void SetMessagePresenter(IMessagePresenter* presenter);
 
-// The presenter installed now, so that one may stand in for it for a while.
+// The presenter in use on this thread now, so that one may stand in for it for a while.
 IMessagePresenter* CurrentMessagePresenter();
+
+// Stands in for the program's presenter on this thread alone while it lives, so
+// that a loop of its own on another thread (a fleet on a second port) says its
+// messages its own way. Scopes nest; nullptr leaves the thread to the program's.
+class ThreadMessagePresenter {
+public:
+    explicit ThreadMessagePresenter(IMessagePresenter* presenter);
+    ~ThreadMessagePresenter();
+    ThreadMessagePresenter(const ThreadMessagePresenter&) = delete;
+    ThreadMessagePresenter& operator=(const ThreadMessagePresenter&) = delete;
+
+private:
+    IMessagePresenter* m_previous;
+};
 
 MsgAnswer PresentMessage(const MessageBoxRequest& request);

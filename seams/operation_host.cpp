@@ -9,6 +9,7 @@ public:
 
 QuietHost g_quietHost;
 IOperationHost* g_host = &g_quietHost;
+thread_local IOperationHost* t_host = nullptr;
 
 } // namespace
 
@@ -19,5 +20,15 @@ void SetOperationHost(IOperationHost* host)
 
 IOperationHost& OperationHost()
 {
-    return *g_host;
+    return t_host ? *t_host : *g_host;
+}
+
+ThreadOperationHost::ThreadOperationHost(IOperationHost* host) : m_previous(t_host)
+{
+    t_host = host;
+}
+
+ThreadOperationHost::~ThreadOperationHost()
+{
+    t_host = m_previous;
 }

@@ -35,4 +35,18 @@ public:
 
 // Installs the host used from now on; nullptr restores the default, which does nothing.
 void SetOperationHost(IOperationHost* host);
+// The host in use on this thread now.
 IOperationHost& OperationHost();
+
+// Stands in for the program's host on this thread alone while it lives (a loop
+// on a thread of its own must not paint the GUI's window). Scopes nest.
+class ThreadOperationHost {
+public:
+    explicit ThreadOperationHost(IOperationHost* host);
+    ~ThreadOperationHost();
+    ThreadOperationHost(const ThreadOperationHost&) = delete;
+    ThreadOperationHost& operator=(const ThreadOperationHost&) = delete;
+
+private:
+    IOperationHost* m_previous;
+};

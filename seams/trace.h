@@ -36,6 +36,12 @@ public:
 
 namespace trace_detail {
 extern ITrace* g_trace;
+// This thread's own trace while a ThreadTrace lives; `set` tells "off" from "the program's".
+struct ThreadTrace {
+    bool set = false;
+    ITrace* trace = nullptr;
+};
+extern thread_local ThreadTrace t_trace;
 }
 
 // Installs the trace used from now on; nullptr switches tracing off.
@@ -45,5 +51,18 @@ void SetTrace(ITrace* trace);
 //     if (ITrace* trace = ActiveTrace()) trace->Byte(ClockNowMs(), ...);
 inline ITrace* ActiveTrace()
 {
-    return trace_detail::g_trace;
+    return trace_detail::t_trace.set ? trace_detail::t_trace.trace : trace_detail::g_trace;
 }
+
+// Gives this thread its own trace (nullptr: none) while it lives, so that loops
+// on several ports never write into one trace at once. Scopes nest.
+class ThreadTrace {
+public:
+    explicit ThreadTrace(ITrace* trace);
+    ~ThreadTrace();
+    ThreadTrace(const ThreadTrace&) = delete;
+    ThreadTrace& operator=(const ThreadTrace&) = delete;
+
+private:
+    trace_detail::ThreadTrace m_previous;
+};

@@ -1,0 +1,72 @@
+#include "operations/fleet_on_ports.h"
+
+#include "link/radio_link.h"
+#include "seams/message_presenter.h"
+#include "seams/operation_host.h"
+#include "seams/trace.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// A loop on a thread of its own has nothing to paint and nobody to ask.
+class QuietPresenter : public IMessagePresenter {
+public:
+    MsgAnswer Present(const MessageBoxRequest& request) override { return request.defaultButton; }
+};
+
+class QuietHost : public IOperationHost {
+public:
+    bool WantsIdle() const override { return false; }
+};
+
+constexpr auto WAITING_SLICE = std::chrono::milliseconds(20);
+
+} // namespace
+
+std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, const uint8_t* image,
+                                          const std::function<void()>& waiting)
+{
+    std::vector<FleetOutcome> outcomes(ports.size());
+    std::mutex mutex;
+    std::condition_variable ended;
+    size_t running = ports.size();
+
+    std::vector<std::thread> threads;
+    threads.reserve(ports.size());
+    for (size_t i = 0; i < ports.size(); ++i) {
+        threads.emplace_back([&, i] {
+            const FleetPort& port = ports[i];
+            QuietPresenter quietPresenter;
+            QuietHost quietHost;
+            const ThreadMessagePresenter presenter(port.presenter ? port.presenter : &quietPresenter);
+            const ThreadOperationHost host(&quietHost);
+            const ThreadTrace trace(port.trace);
+            CRadioLink link;
+            const FleetOutcome outcome = RunFleetOperation(link, port.portName, image, port.options);
+            const std::lock_guard<std::mutex> lock(mutex);
+            outcomes[i] = outcome;
+            --running;
+            ended.notify_all();
+        });
+    }
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        while (running > 0) {
+            if (!waiting) {
+                ended.wait(lock);
+                continue;
+            }
+            ended.wait_for(lock, WAITING_SLICE);
+            lock.unlock();
+            waiting();
+            lock.lock();
+        }
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    return outcomes;
+}
