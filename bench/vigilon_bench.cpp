@@ -21,7 +21,7 @@
 #include "seams/trace.h"
 #include "seams/trace_file.h"
 #include "sim/simulated_radio.h"
-#include "ui/gui_host.h"
+#include "ui/host/gui_host.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

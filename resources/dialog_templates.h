@@ -1,6 +1,6 @@
 // Dialog templates: each dialog's controls with their ids, kinds, texts, positions
 // and sizes in dialog units, in template order (which is the tab order). One
-// builder lays them out (ui/template_dialog).
+// builder lays them out (ui/controls/template_dialog).
 #pragma once
 
 #include "resources/control_ids.h"

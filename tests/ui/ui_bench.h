@@ -8,11 +8,11 @@
 #include "resources/command_ids.h"
 #include "seams/status_message.h"
 #include "tests/support/recording_presenter.h"
-#include "ui/document_manager.h"
-#include "ui/file_dialogs.h"
-#include "ui/main_frame.h"
-#include "ui/vigilon_oss_app.h"
-#include "ui/vigilon_oss_doc.h"
+#include "ui/host/file_dialogs.h"
+#include "ui/shell/document_manager.h"
+#include "ui/shell/main_frame.h"
+#include "ui/shell/vigilon_oss_app.h"
+#include "ui/shell/vigilon_oss_doc.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,0 +1,483 @@
+// The document's flows in the GUI: open, save, save as, the save question before
+// new, read, open and exit, the recent-file list, and reading and writing a
+// board on the simulated radio.
+#include "board/backup_store.h"
+#include "board/settings_table.h"
+#include "frontend/backups.h"
+#include "operations/readout_operation.h"
+#include "sim/simulated_radio.h"
+#include "tests/support/message_texts.h"
+#include "tests/support/operation_bench.h"
+#include "tests/support/sim_config.h"
+#include "tests/ui/ui_bench.h"
+#include "ui/dialogs/board_dialogs.h"
+#include "ui/dialogs/fleet_dialog.h"
+#include "ui/shell/vigilon_oss_view.h"
+#include "ui/windows/settings_summary.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScratchSettings m_settings;
+    std::unique_ptr<QTemporaryDir> m_files;
+    std::unique_ptr<sim::SimulatedRadio> m_radio;
+    std::unique_ptr<CVigilonOssApp> m_app;
+    std::unique_ptr<RecordingPresenter> m_messages;
+    std::unique_ptr<ScriptedFileDialogs> m_dialogs;
+
+    CMainFrame* Frame() { return m_app->MainFrame(); }
+    CVigilonOssDoc& Doc() { return m_app->Document(); }
+    SettingsSummary* Summary() { return Frame()->View()->Summary(); }
+    QString File(const QString& name) { return m_files->filePath(name); }
+    std::vector<std::string> Texts() { return m_messages->Texts(); }
+
+    // A data file whose clock shift is on (so it differs from the defaults).
+    QString ClockShiftFile(const QString& name)
+    {
+        QByteArray bytes = DefaultDataFile();
+        bytes[25] = 1;
+        bytes[3] = char(0xFF);
+        WriteFile(File(name), bytes);
+        return File(name);
+    }
+
+    bool Open(const QString& path)
+    {
+        m_dialogs->answers.push_back(path);
+        m_app->OnCommand(ID_FILE_OPEN);
+        return Doc().dataLoaded;
+    }
+
+    void Read()
+    {
+        m_app->OnCommand(ID_FILE_READ);
+    }
+
+    int RadioRequests() { return static_cast<int>(m_radio->History().size()); }
+
+    int RadioRequests(sim::RequestKind kind)
+    {
+        int count = 0;
+        for (const sim::Request& request : m_radio->History())
+            count += request.kind == kind;
+        return count;
+    }
+
+    // A radio of another make-up on COM1 from now on.
+    void ReplaceRadio(sim::SimConfig config)
+    {
+        m_radio.reset(new sim::SimulatedRadio(std::move(config)));
+        std::string error;
+        QVERIFY(m_radio->Start(error));
+        m_settings.Set(QStringLiteral("Ports/COM1"), QString::fromStdString(m_radio->DevicePath()));
+    }
+
+private slots:
+    void init()
+    {
+        m_settings.Clear();
+        ResetProgramState();
+        m_files.reset(new QTemporaryDir);
+        m_radio.reset(new sim::SimulatedRadio);
+        std::string error;
+        QVERIFY(m_radio->Start(error));
+        m_settings.Set(QStringLiteral("Ports/COM1"), QString::fromStdString(m_radio->DevicePath()));
+        m_app.reset(new CVigilonOssApp);
+        m_messages.reset(new RecordingPresenter);
+        m_dialogs.reset(new ScriptedFileDialogs);
+        QVERIFY(m_app->InitInstance({ QStringLiteral("vigilon-oss") }));
+    }
+
+    void cleanup()
+    {
+        m_dialogs.reset();
+        m_messages.reset();
+        m_app.reset();
+        m_radio.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    void openingAGoodFileLoadsItAndListsIt()
+    {
+        const QString path = ClockShiftFile(QStringLiteral("R&D board1.vgd"));
+        QVERIFY(Open(path));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - R&D board1.vgd"));
+        QCOMPARE(theOptionBoardData.clockShift.Get(), uint8_t(1));
+        QVERIFY2(!Doc().IsModified(), "what a file holds is no change, though it differs from the record");
+        for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE })
+            QVERIFY(Frame()->Action(id)->isEnabled());
+        QCOMPARE(m_app->Documents().RecentFiles().Count(), 1);
+        // The '&' of the name is shown as it is, not taken as a mnemonic.
+        QVERIFY(MenuTexts(Frame()->FileMenu())
+                    .contains(QStringLiteral("&1 ") + RecentFileList::Abbreviate(path).replace("&", "&&")));
+        QVERIFY(Texts().empty());
+        QCOMPARE(Summary()->ValueText("clockShift"), QStringLiteral("on"));
+        QVERIFY(Summary()->HeaderText().contains(path));
+    }
+
+    void aFailedOpenEmptiesTheDocumentAndTheSameFileCanBeOpenedAgain()
+    {
+        const QString good = ClockShiftFile(QStringLiteral("good.vgd"));
+        QVERIFY(Open(good));
+        m_messages->answers.push_back(MsgAnswer::No); // do not save the changes
+        const QString bad = File(QStringLiteral("bad.vgd"));
+        WriteFile(bad, QByteArray(3, '\x01'));
+        QVERIFY(!Open(bad));
+        QCOMPARE(Texts().back(), std::string("Invalid checksum or no valid option board file !"));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS"));
+        QVERIFY(!Frame()->Action(ID_FILE_SAVE)->isEnabled());
+        QVERIFY(!Frame()->Action(ID_FILE_WRITE)->isEnabled());
+        QCOMPARE(theOptionBoardData.clockShift.Get(), uint8_t(1)); // members untouched by the refusal
+        // The previously open file is loaded again, not silently skipped.
+        QVERIFY(Open(good));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - good.vgd"));
+    }
+
+    void aRecentFileThatNoLongerOpensLeavesTheList()
+    {
+        const QString first = ClockShiftFile(QStringLiteral("first.vgd"));
+        QVERIFY(Open(first));
+        Doc().SetModifiedFlag(false);
+        QVERIFY(Open(ClockShiftFile(QStringLiteral("second.vgd"))));
+        Doc().SetModifiedFlag(false);
+        QCOMPARE(m_app->Documents().RecentFiles().Count(), 2);
+        WriteFile(first, QByteArray(26, '\0'));
+        m_app->OnCommand(ID_FILE_MRU_FIRST + 1); // "first.vgd", now spoilt
+        QCOMPARE(m_app->Documents().RecentFiles().Count(), 1);
+        QCOMPARE(QFileInfo(m_app->Documents().RecentFiles().Path(0)).fileName(), QStringLiteral("second.vgd"));
+        m_app->ExitInstance();
+        QCOMPARE(m_settings.Get(QStringLiteral("Recent File List/File1")).toString(), QFileInfo(File("second.vgd")).absoluteFilePath());
+        QVERIFY(!m_settings.Get(QStringLiteral("Recent File List/File2")).isValid());
+    }
+
+    void readingTheBoardMakesAModifiedDocumentNamedAfterThePort()
+    {
+        QVERIFY2(!Frame()->Action(ID_HELP_SAVE_TRACE)->isEnabled(), "no serial trace before the radio was used");
+        Read();
+        QCOMPARE(Texts(), std::vector<std::string>{ text::READ_OK });
+        QCOMPARE(m_messages->shown[0].caption, std::string("Vigilon OSS"));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - Option Board at COM1"));
+        QVERIFY(Doc().dataLoaded);
+        QVERIFY2(Doc().IsModified(), "a read leaves the document modified even with equal values");
+        QVERIFY(Frame()->Action(ID_FILE_WRITE)->isEnabled());
+
+        // The read's serial trace was kept and is saved on request.
+        QVERIFY(Frame()->Action(ID_HELP_SAVE_TRACE)->isEnabled());
+        m_dialogs->answers.push_back(File(QStringLiteral("trace.txt")));
+        m_app->OnCommand(ID_HELP_SAVE_TRACE);
+        QFile trace(File(QStringLiteral("trace.txt")));
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        const QByteArray text = trace.readAll();
+        QVERIFY2(text.contains(" > FF 2F 00 06 45 00 00 00 BB CB\n"), text.constData());
+        QVERIFY2(text.contains("   message: Option board successfully read.\n"), text.constData());
+
+        // The shot of the main window after a read, for the README.
+        const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");
+        if (!folder.isEmpty()) {
+            QDir().mkpath(QString::fromLocal8Bit(folder));
+            Frame()->resize(640, 400);
+            QVERIFY(Frame()->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/main-window.png")));
+        }
+    }
+
+    void aFailedReadAfterAnOpenLeavesNothingThatCouldOverwriteTheFile()
+    {
+        const QString path = ClockShiftFile(QStringLiteral("kept.vgd"));
+        QVERIFY(Open(path));
+        m_messages->answers.push_back(MsgAnswer::No); // do not save the opened file's changes
+        sim::SimConfig faulty;
+        std::string error;
+        faulty.radio.faults.push_back(*sim::ParseFault("nak@read:0x1000", error));
+        ReplaceRadio(faulty);
+        Read();
+        QCOMPARE(Texts().back(), std::string("Failed to read the option board !"));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS"));
+        for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE, ID_BOARD_EDIT })
+            QVERIFY(!Frame()->Action(id)->isEnabled());
+        QVERIFY(!Doc().IsModified());
+        QVERIFY(Doc().GetPathName().isEmpty());
+        QCOMPARE(Summary()->ValueText("clockShift"), QString()); // nothing shown as loaded
+        QVERIFY(Summary()->HeaderText().startsWith(QStringLiteral("No settings loaded.")));
+
+        // A good read afterwards is a new document: Save asks where, never the opened file.
+        ReplaceRadio(sim::SimConfig());
+        Read();
+        QVERIFY(Doc().dataLoaded);
+        QVERIFY(Summary()->HeaderText().contains(QStringLiteral("option board on COM1")));
+        m_app->OnCommand(ID_FILE_SAVE); // the save dialog is cancelled
+        QCOMPARE(m_dialogs->proposals, QStringList{ QStringLiteral("NoName.vgd") });
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll().at(25), char(1));
+    }
+
+    void everyReadIsKeptAndOpensAgainFromTheBackups()
+    {
+        Read();
+        const std::vector<BackupEntry> backups = ListBackups(BackupFolder());
+        QVERIFY(!backups.empty());
+        QCOMPARE(backups.front().port, std::string("COM1"));
+        const QString backup = QString::fromStdString(backups.front().path);
+        const QByteArray asRead = [&] {
+            QFile file(backup);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        m_dialogs->answers.push_back(backup);
+        m_messages->answers.push_back(MsgAnswer::No); // the read's settings need no saving
+        m_app->OnCommand(ID_FILE_OPEN_BACKUP);
+        QVERIFY(Doc().dataLoaded);
+        QVERIFY(!Doc().IsModified());
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - ") + QString::fromStdString(backups.front().name)
+                                             + QStringLiteral(" (backup, opened as a copy)"));
+
+        // An edit and Ctrl+S: Save asks where, proposing a name outside the backups.
+        theOptionBoardData.alertRepeatTime.Set(33);
+        m_dialogs->answers.push_back(backup); // the backup itself is refused...
+        m_app->OnCommand(ID_FILE_SAVE);
+        QCOMPARE(m_dialogs->proposals.size(), 1);
+        const QString stamp = QString::fromStdString(backups.front().name).left(17);
+        QCOMPARE(m_dialogs->proposals[0], QDir(QDir::homePath()).filePath(QStringLiteral("COM1_") + stamp + ".vgd"));
+        QCOMPARE(Texts().back().rfind(QDir::toNativeSeparators(backup).toStdString() + " is in the backups folder", 0), 0u);
+        QFile file(backup);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), asRead);
+        QVERIFY(Doc().IsModified());
+        m_dialogs->answers.push_back(File(QStringLiteral("copy.vgd"))); // ...another file is not
+        m_app->OnCommand(ID_FILE_SAVE);
+        QVERIFY(!Doc().IsModified());
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - copy.vgd"));
+
+        // Verify After Write is remembered and reads the settings back.
+        m_app->OnCommand(ID_OPTIONS_VERIFY);
+        m_messages->answers.push_back(MsgAnswer::Yes);
+        const int reads = RadioRequests(sim::RequestKind::BoardRead);
+        m_app->OnCommand(ID_FILE_WRITE);
+        QCOMPARE(Texts().back(), text::WRITE_OK);
+        QCOMPARE(RadioRequests(sim::RequestKind::BoardRead), reads + 2); // the version, then the read-back
+        m_app->ExitInstance();
+        QCOMPARE(m_settings.Get(QStringLiteral("Options/VerifyAfterWrite")).toBool(), true);
+    }
+
+    void openingAFileChangesNothingSoTheNextOpenAsksNothing()
+    {
+        const QString first = ClockShiftFile(QStringLiteral("first.vgd"));
+        WriteFile(File(QStringLiteral("second.vgd")), DefaultDataFile());
+        QVERIFY(Open(first));
+        QVERIFY(Open(File(QStringLiteral("second.vgd"))));
+        QVERIFY(Texts().empty());
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - second.vgd"));
+        QVERIFY(!Doc().IsModified());
+    }
+
+    void aCancelledSaveAfterTheReadOutKeepsTheDataInTheBackups()
+    {
+        FastForwardClock clock;
+        QDir(QString::fromStdString(CalibrationBackupFolder())).removeRecursively();
+        struct ReadCal : public CReadCalDataDialog {
+            using CReadCalDataDialog::CReadCalDataDialog;
+            using CReadCalDataDialog::OnOK;
+        } dialog(Frame(), 0);
+        dialog.OnOK(); // no file is chosen: the save is cancelled
+        const std::vector<BackupEntry> kept = ListBackups(CalibrationBackupFolder(), CALIBRATION_BACKUP);
+        QCOMPARE(kept.size(), size_t(1));
+        QFile file(QString::fromStdString(kept[0].path));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const sim::BoardMemory::Image memory = m_radio->MemorySnapshot();
+        QCOMPARE(file.readAll().toStdString(), FormatCalibrationExport(memory.data() + CAL_DATA_START, CAL_DATA_SIZE));
+        QCOMPARE(Texts(), std::vector<std::string>{ "A copy of the calibration data is kept in " + kept[0].path + "." });
+    }
+
+    void aReadBringsTheWindowUpToDateAFewTimesNotOncePerValue()
+    {
+        // Every value differs from the board's, so the read changes all fifteen.
+        for (const SettingRow& row : SETTINGS) {
+            const int32_t other = row.kind == SettingKind::Flag ? !SettingValue(theOptionBoardData, row)
+                                                                : SettingValue(theOptionBoardData, row) == row.range.maximum
+                                                                      ? row.range.minimum
+                                                                      : row.range.maximum;
+            SetSettingValue(theOptionBoardData, row, other);
+        }
+        Doc().SetModifiedFlag(false);
+        QCoreApplication::processEvents();
+        const int before = m_app->CommandUiUpdates();
+        Read();
+        QCoreApplication::processEvents();
+        const int updates = m_app->CommandUiUpdates() - before;
+        QVERIFY2(updates <= 3, qPrintable(QString::number(updates)));
+        QCOMPARE(Summary()->ValueText("clockShift"), QStringLiteral("off"));
+    }
+
+    void inputMadeWhileTheRadioWorksIsNotActedOn()
+    {
+        m_dialogs->answers.push_back(ClockShiftFile(QStringLiteral("never.vgd")));
+        QTimer::singleShot(150, Frame(), [this] {
+            QTest::keyClick(Frame(), Qt::Key_R, Qt::ControlModifier);
+            QTest::mouseClick(Frame()->ToolBar()->widgetForAction(Frame()->Action(ID_FILE_OPEN)), Qt::LeftButton);
+        });
+        Read();
+        QCoreApplication::processEvents();
+        QCOMPARE(RadioRequests(sim::RequestKind::Identify), 1);
+        QCOMPARE(m_dialogs->answers.size(), size_t(1)); // Open never asked for a file
+        QCOMPARE(Texts(), std::vector<std::string>{ text::READ_OK });
+    }
+
+    void saveAsProposesNoNameAfterAReadAndKeepsTheCaption()
+    {
+        Read();
+        const QString path = File(QStringLiteral("saved.vgd"));
+        m_dialogs->answers.push_back(path);
+        m_app->OnCommand(ID_FILE_SAVE); // no file yet: Save acts as Save As
+        QCOMPARE(m_dialogs->proposals, QStringList{ QStringLiteral("NoName.vgd") });
+        QVERIFY(!Doc().IsModified());
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - Option Board at COM1"));
+        QCOMPARE(Doc().GetTitle(), QStringLiteral("saved.vgd"));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), DefaultDataFile());
+
+        // Ctrl+S now saves to that file without asking.
+        theOptionBoardData.alertRepeatTime.Set(33);
+        QVERIFY(Doc().IsModified());
+        Frame()->activateWindow();
+        QTest::keyClick(Frame(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!Doc().IsModified());
+        QCOMPARE(m_dialogs->proposals.size(), 1);
+    }
+
+    void theSaveQuestionComesBeforeReadOpenAndExit_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("answer");
+        for (int command : { ID_FILE_READ, ID_FILE_OPEN, ID_APP_EXIT }) {
+            const char* name = command == ID_FILE_READ ? "read" : command == ID_FILE_OPEN ? "open" : "exit";
+            QTest::newRow(qPrintable(QStringLiteral("%1, cancel").arg(QLatin1String(name)))) << command << int(MsgAnswer::Cancel);
+            QTest::newRow(qPrintable(QStringLiteral("%1, no").arg(QLatin1String(name)))) << command << int(MsgAnswer::No);
+            QTest::newRow(qPrintable(QStringLiteral("%1, yes").arg(QLatin1String(name)))) << command << int(MsgAnswer::Yes);
+        }
+    }
+    void theSaveQuestionComesBeforeReadOpenAndExit()
+    {
+        QFETCH(int, command);
+        QFETCH(int, answer);
+        const QString path = ClockShiftFile(QStringLiteral("edited.vgd"));
+        QVERIFY(Open(path));
+        theOptionBoardData.tiltAlertTime.Set(42); // an edit
+        m_messages->Clear();
+        const int requestsBefore = RadioRequests();
+        m_messages->answers.push_back(MsgAnswer(answer));
+        const QString other = ClockShiftFile(QStringLiteral("other.vgd"));
+        if (command == ID_FILE_OPEN)
+            m_dialogs->answers.push_back(other);
+        m_app->OnCommand(command);
+
+        QVERIFY(!m_messages->shown.empty());
+        QCOMPARE(m_messages->shown[0].text, std::string("Save changes to edited.vgd?"));
+        QVERIFY(m_messages->shown[0].buttons == MsgButtons::YesNoCancel);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const bool saved = file.readAll() != [this] {
+            QByteArray bytes = DefaultDataFile();
+            bytes[25] = 1;
+            bytes[3] = char(0xFF);
+            return bytes;
+        }();
+        QCOMPARE(saved, answer == int(MsgAnswer::Yes));
+        if (answer == int(MsgAnswer::Cancel)) {
+            QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - edited.vgd"));
+            QVERIFY(Doc().IsModified());
+            QCOMPARE(RadioRequests(), requestsBefore);
+            QVERIFY(Frame()->isVisible());
+            return;
+        }
+        if (command == ID_FILE_READ)
+            QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - Option Board at COM1"));
+        if (command == ID_FILE_OPEN)
+            QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - other.vgd"));
+        if (command == ID_APP_EXIT)
+            QVERIFY(!Frame()->isVisible());
+    }
+
+    void writingAsksFirstAndASuccessClearsTheModifiedFlag()
+    {
+        Read();
+        const int afterRead = RadioRequests();
+        m_messages->Clear();
+        m_messages->answers.push_back(MsgAnswer::No);
+        m_app->OnCommand(ID_FILE_WRITE);
+        QCOMPARE(Texts(), std::vector<std::string>{ text::CONFIRM_WRITE });
+        QCOMPARE(RadioRequests(), afterRead);
+        QVERIFY(Doc().IsModified());
+
+        m_messages->Clear();
+        m_messages->answers.push_back(MsgAnswer::Yes);
+        m_app->OnCommand(ID_FILE_WRITE);
+        QCOMPARE(Texts(), (std::vector<std::string>{ text::CONFIRM_WRITE, text::WRITE_OK }));
+        QVERIFY(!Doc().IsModified());
+        // Nothing to save any more: exit asks nothing.
+        m_messages->Clear();
+        QVERIFY(Frame()->close());
+        QVERIFY(m_messages->shown.empty());
+    }
+
+    void fleetStartsWithVerifyAfterWriteAndShowsOnlyTheRunUnderWay()
+    {
+        ReplaceRadio(SimConfigWithFaults({ "write-refused@board#5" })); // the first run's write
+        QVERIFY(Open(ClockShiftFile(QStringLiteral("fleet.vgd"))));
+        m_app->OnCommand(ID_OPTIONS_VERIFY);
+        struct Run {
+            int rows = 0;
+            QString result, accessible, tally, time;
+            bool icon = false;
+        } first, second;
+        bool verify = false;
+        QTimer::singleShot(0, Frame(), [&] {
+            CFleetDialog* fleet = dynamic_cast<CFleetDialog*>(QApplication::activeModalWidget());
+            if (!fleet) {
+                if (QWidget* other = QApplication::activeModalWidget())
+                    other->close();
+                return;
+            }
+            verify = fleet->VerifyBox()->isChecked();
+            fleet->findChild<QSpinBox*>()->setValue(1);
+            const auto take = [fleet](Run& run) {
+                fleet->Start();
+                QTableWidget* table = fleet->Table();
+                run.rows = table->rowCount();
+                run.result = table->item(0, 7)->text();
+                run.accessible = table->item(0, 7)->data(Qt::AccessibleTextRole).toString();
+                run.icon = !table->item(0, 7)->icon().isNull();
+                run.time = table->item(0, 0)->text();
+                run.tally = fleet->Tally()->text();
+            };
+            take(first);
+            take(second);
+            fleet->close();
+        });
+        m_app->OnCommand(ID_BOARD_FLEET);
+        QVERIFY2(verify, "the verify box does not follow Options > Verify After Write");
+        QCOMPARE(first.rows, 1);
+        QCOMPARE(first.result, QStringLiteral("Failed"));
+        QCOMPARE(first.accessible, QStringLiteral("Failed: ") + QString::fromStdString(text::WRITE_FAILED));
+        QVERIFY(first.icon);
+        QCOMPARE(first.tally, QStringLiteral("0 radios programmed, 1 failed."));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(first.time).hasMatch(), qPrintable(first.time));
+        // A new run starts from an empty table and counts from nought.
+        QCOMPARE(second.rows, 1);
+        QCOMPARE(second.result, QStringLiteral("OK"));
+        QVERIFY(second.accessible.isEmpty() && !second.icon);
+        QCOMPARE(second.tally, QStringLiteral("1 radios programmed, 0 failed."));
+    }
+};
+
+QTEST_MAIN(DocumentTest)
+#include "document_test.moc"

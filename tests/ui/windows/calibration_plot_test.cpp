@@ -1,0 +1,59 @@
+// The calibration data plot window opens on an export as a read-out of the
+// simulated board makes it, with both columns plotted and their figures shown;
+// and a picture of it.
+#include "operations/readout_operation.h"
+#include "sim/board_memory.h"
+#include "ui/windows/calibration_plot_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QLabel>
+#include <QLineSeries>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class CalibrationPlotTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensOnAnExportWithBothColumnsAndTheirFigures()
+    {
+        std::vector<uint8_t> data;
+        for (size_t address = CAL_DATA_START; address < CAL_DATA_START + size_t(CAL_DATA_SIZE); ++address)
+            data.push_back(sim::BoardMemory::CalibrationPattern(address));
+        const std::string text = FormatCalibrationExport(data.data(), data.size());
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("cal.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        file.close();
+
+        std::unique_ptr<CCalibrationPlotWindow> window(CCalibrationPlotWindow::Open(nullptr, path));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Calibration Data - cal.txt"));
+        const QList<QAbstractSeries*> series = window->ChartView()->chart()->series();
+        QCOMPARE(series.size(), 2);
+        for (int column = 0; column < 2; ++column) {
+            const QLineSeries* line = static_cast<QLineSeries*>(series[column]);
+            QCOMPARE(line->count(), 28672);
+            // The last line holds the bytes at 0xFFFE and 0xFFFF.
+            QCOMPARE(line->at(28671), QPointF(28672, data[size_t(CAL_DATA_SIZE) - 2 + size_t(column)]));
+        }
+        // The board's two triangle waves each sweep 0 to 255 evenly.
+        QCOMPARE(window->Figures(0)->text(), QStringLiteral("Column 1: minimum 0, maximum 255, mean 127.50"));
+        QCOMPARE(window->Figures(1)->text(), QStringLiteral("Column 2: minimum 0, maximum 255, mean 127.50"));
+        QVERIFY(window->Figures(1)->isVisible());
+
+        const QByteArray screenshots = qgetenv("VIGILON_SCREENSHOTS");
+        if (!screenshots.isEmpty()) {
+            QDir().mkpath(QString::fromLocal8Bit(screenshots));
+            window->grab().save(QString::fromLocal8Bit(screenshots) + QStringLiteral("/calibration-plot.png"));
+        }
+    }
+};
+
+QTEST_MAIN(CalibrationPlotTest)
+#include "calibration_plot_test.moc"

@@ -1,0 +1,196 @@
+#include "ui/controls/template_dialog.h"
+
+#include "ui/controls/up_down_control.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+const char* const CONTROL_ID = "controlId";
+std::function<void()> g_helpHandler;
+
+} // namespace
+
+void CTemplateDialog::SetHelpHandler(std::function<void()> handler)
+{
+    g_helpHandler = std::move(handler);
+}
+
+CTemplateDialog::CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent) : QDialog(parent)
+{
+    QFont font = QApplication::font();
+    font.setPointSize(dialogTemplate.fontPoints);
+    setFont(font);
+    // Dialog base units: the average width of the letters and the line height.
+    const QFontMetricsF metrics(font);
+    m_baseX = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
+    m_baseY = metrics.height();
+    if (dialogTemplate.caption)
+        setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    else
+        setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    const QRect size = MapDialogRect(0, 0, dialogTemplate.w, dialogTemplate.h);
+    setFixedSize(size.size());
+    Build(dialogTemplate);
+}
+
+QRect CTemplateDialog::MapDialogRect(int x, int y, int w, int h) const
+{
+    return QRect(qRound(x * m_baseX / 4), qRound(y * m_baseY / 8), qRound(w * m_baseX / 4), qRound(h * m_baseY / 8));
+}
+
+void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
+{
+    QWidget* previous = nullptr;
+    QLineEdit* lastEdit = nullptr;
+    QList<QWidget*> frames;
+    for (int i = 0; i < dialogTemplate.count; ++i) {
+        const ControlTemplate& control = dialogTemplate.controls[i];
+        const QString text = control.text ? QString::fromUtf8(control.text) : QString();
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::Label:
+        case ControlKind::CentredLabel: {
+            QLabel* label = new QLabel(text, this);
+            label->setAlignment(control.kind == ControlKind::CentredLabel ? Qt::AlignHCenter | Qt::AlignTop
+                                                                         : Qt::AlignLeft | Qt::AlignTop);
+            widget = label;
+            break;
+        }
+        case ControlKind::Edit: {
+            QLineEdit* edit = new QLineEdit(text, this);
+            lastEdit = edit;
+            widget = edit;
+            break;
+        }
+        case ControlKind::MultiLineEdit: {
+            QPlainTextEdit* edit = new QPlainTextEdit(text, this);
+            edit->setReadOnly(control.style & CS_READONLY);
+            edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+            edit->setHorizontalScrollBarPolicy(control.style & CS_HSCROLL ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+            edit->setVerticalScrollBarPolicy(control.style & CS_VSCROLL ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+            widget = edit;
+            break;
+        }
+        case ControlKind::UpDown: {
+            // Its buddy is the edit just before it in the template.
+            UpDownControl* upDown = new UpDownControl(this, control.style & CS_WRAP);
+            upDown->SetBuddy(lastEdit);
+            widget = upDown;
+            break;
+        }
+        case ControlKind::DropDownList:
+            widget = new QComboBox(this);
+            break;
+        case ControlKind::CheckBox:
+            widget = new QCheckBox(text, this);
+            break;
+        case ControlKind::Button:
+        case ControlKind::DefaultButton: {
+            QPushButton* button = new QPushButton(text, this);
+            button->setAutoDefault(true);
+            button->setDefault(control.kind == ControlKind::DefaultButton);
+            const int id = control.id;
+            connect(button, &QPushButton::clicked, this, [this, id] {
+                if (id == IDC_OK)
+                    OnOK();
+                else if (id == IDC_CANCEL)
+                    OnCancel();
+                else if (id == IDC_HELP && g_helpHandler)
+                    g_helpHandler();
+            });
+            widget = button;
+            break;
+        }
+        case ControlKind::GroupBox:
+            widget = new QGroupBox(text, this);
+            frames.append(widget);
+            break;
+        case ControlKind::ProgressBar: {
+            QProgressBar* bar = new QProgressBar(this);
+            bar->setTextVisible(false);
+            widget = bar;
+            break;
+        }
+        }
+        QRect place = MapDialogRect(control.x, control.y, control.w, control.h);
+        // Texts measured for another font may be a little wider here: a label
+        // steps its font down (to 6 points at the least) until its lines fit.
+        if (QLabel* label = qobject_cast<QLabel*>(widget)) {
+            QFont fitted = font();
+            const QStringList lines = text.split(QLatin1Char('\n'));
+            const auto widest = [&lines](const QFont& f) {
+                int widest = 0;
+                for (const QString& line : lines)
+                    widest = std::max(widest, QFontMetrics(f).horizontalAdvance(line));
+                return widest;
+            };
+            while (widest(fitted) > place.width() && fitted.pointSizeF() > 6.0)
+                fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+            if (fitted != font())
+                label->setFont(fitted);
+        }
+        // A drop-down list's template height includes its open list.
+        if (control.kind == ControlKind::DropDownList)
+            place.setHeight(MapDialogRect(0, 0, 0, 14).height());
+        widget->setGeometry(place);
+        widget->setProperty(CONTROL_ID, control.id);
+        if (control.style & CS_DISABLED)
+            widget->setEnabled(false);
+        if (control.id != -1)
+            m_items[control.id] = widget;
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            if (previous)
+                setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
+    // Frames stay behind the controls they surround.
+    for (QWidget* frame : frames)
+        frame->lower();
+}
+
+QWidget* CTemplateDialog::Item(int id) const
+{
+    const auto found = m_items.find(id);
+    return found == m_items.end() ? nullptr : found->second;
+}
+
+int CTemplateDialog::ControlId(const QWidget* widget)
+{
+    if (!widget)
+        return -1;
+    const QVariant id = widget->property(CONTROL_ID);
+    return id.isValid() ? id.toInt() : -1;
+}
+
+int CTemplateDialog::DoModal()
+{
+    m_ended = false;
+    OnInitDialog();
+    if (m_ended)
+        return m_result;
+    m_running = true;
+    const int result = exec();
+    m_running = false;
+    return result;
+}
+
+void CTemplateDialog::EndDialog(int result)
+{
+    m_ended = true;
+    m_result = result;
+    if (m_running)
+        done(result);
+}

@@ -1,0 +1,52 @@
+#include "ui/dialogs/backup_dialog.h"
+
+#include "resources/string_ids.h"
+#include "ui/host/ui_text.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+BackupDialog::BackupDialog(QWidget* parent, const std::vector<BackupEntry>& backups, const QString& folder)
+    : QDialog(parent)
+{
+    setWindowTitle(UiText(IDS_BACKUP_DIALOG_TITLE));
+    QVBoxLayout* layout = new QVBoxLayout(this);
+    QLabel* where = new QLabel(FormatUiText(IDS_BACKUP_DIALOG_FOLDER, QDir::toNativeSeparators(folder)));
+    where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(where);
+
+    m_list = new QTreeWidget;
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderLabels({ UiText(IDS_BACKUP_COLUMN_TIME), UiText(IDS_BACKUP_COLUMN_PORT),
+                              UiText(IDS_BACKUP_COLUMN_FILE) });
+    for (const BackupEntry& backup : backups) {
+        QTreeWidgetItem* item = new QTreeWidgetItem(
+            { QString::fromStdString(backup.when), QString::fromStdString(backup.port), QString::fromStdString(backup.name) });
+        item->setData(0, Qt::UserRole, QFile::decodeName(backup.path.c_str()));
+        m_list->addTopLevelItem(item);
+    }
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (m_list->topLevelItemCount() > 0)
+        m_list->setCurrentItem(m_list->topLevelItem(0));
+    layout->addWidget(m_list);
+
+    QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Open)->setEnabled(!backups.empty());
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+    layout->addWidget(buttons);
+    resize(520, 360);
+}
+
+QString BackupDialog::ChosenPath() const
+{
+    const QTreeWidgetItem* item = m_list->currentItem();
+    return item ? item->data(0, Qt::UserRole).toString() : QString();
+}

@@ -1,0 +1,135 @@
+#include "ui/dialogs/board_dialogs.h"
+#include "frontend/backups.h"
+
+#include "operations/calibration_operation.h"
+#include "operations/info_operation.h"
+#include "operations/operation_course.h"
+#include "operations/readout_operation.h"
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/stop_request.h"
+#include "seams/string_table.h"
+#include "ui/host/ui_text.h"
+#include "ui/windows/calibration_plot_window.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+
+namespace {
+
+QString FromBoard(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+
+} // namespace
+
+CBoardInfoDialog::CBoardInfoDialog(QWidget* parent, int portIndex)
+    : CTemplateDialog(DLG_BOARD_INFO, parent), m_portIndex(portIndex)
+{
+}
+
+void CBoardInfoDialog::OnInitDialog()
+{
+    const BoardInfo info = RunInfoOperation(theRadioLink, PortNameForIndex(m_portIndex));
+    if (!info.show) {
+        EndDialog(Rejected);
+        return;
+    }
+    static_cast<QLineEdit*>(Item(IDC_INFO_TYPE))->setText(FromBoard(info.type));
+    static_cast<QLineEdit*>(Item(IDC_INFO_HARDWARE))->setText(FromBoard(info.hardware));
+    static_cast<QLineEdit*>(Item(IDC_INFO_SOFTWARE))->setText(FromBoard(info.software));
+    static_cast<QLineEdit*>(Item(IDC_INFO_CODEPLUG))->setText(FromBoard(info.codeplug));
+    // CR LF pairs are the board's line breaks.
+    QString remarks = FromBoard(info.remarks);
+    remarks.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    static_cast<QPlainTextEdit*>(Item(IDC_INFO_REMARKS))->setPlainText(remarks);
+    for (int id : { IDC_INFO_TYPE, IDC_INFO_HARDWARE, IDC_INFO_SOFTWARE, IDC_INFO_CODEPLUG })
+        static_cast<QLineEdit*>(Item(id))->setCursorPosition(0);
+    if (QWidget* ok = Item(IDC_OK))
+        ok->setFocus();
+}
+
+CCalibrateDialog::CCalibrateDialog(QWidget* parent, int portIndex)
+    : CTemplateDialog(DLG_CALIBRATE, parent), m_portIndex(portIndex)
+{
+}
+
+void CCalibrateDialog::OnOK()
+{
+    // The dialog goes away first; the questions and the link work follow.
+    EndDialog(Accepted);
+    hide();
+    RunCalibrationOperation(theRadioLink, PortNameForIndex(m_portIndex));
+}
+
+CReadCalDataDialog::CReadCalDataDialog(QWidget* parent, int portIndex)
+    : CTemplateDialog(DLG_READ_CAL, parent), m_portIndex(portIndex)
+{
+}
+
+void CReadCalDataDialog::OnOK()
+{
+    EndDialog(Accepted);
+    hide();
+    const std::string port = PortNameForIndex(m_portIndex);
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, 
+        port, [&port](const std::string& text) { return KeepCalibrationBackup(port, text); });
+    // Whatever ended it after the last byte, the data are not lost: say where they are.
+    if (outcome.result != ReadoutResult::Exported && !outcome.keptPath.empty())
+        ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_KEPT,
+                                              QDir::toNativeSeparators(QString::fromStdString(outcome.keptPath))
+                                                  .toStdString()
+                                                  .c_str()));
+    else if (outcome.result == ReadoutResult::Stopped)
+        ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE));
+    // The export just saved is plotted at once, with its figures.
+    if (outcome.result == ReadoutResult::Exported)
+        CCalibrationPlotWindow::Open(parentWidget(), QString::fromStdString(outcome.path));
+}
+
+CReadCalProgressDialog::CReadCalProgressDialog(QWidget* parent) : CTemplateDialog(DLG_READ_CAL_PROGRESS, parent)
+{
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setModal(false);
+    static_cast<QLabel*>(Item(IDC_PROGRESS_TEXT))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    static_cast<QLabel*>(Item(IDC_PROGRESS_TIME))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void CReadCalProgressDialog::SetTime(const QString& text)
+{
+    QLabel* label = static_cast<QLabel*>(Item(IDC_PROGRESS_TIME));
+    label->setText(text);
+    label->repaint();
+}
+
+void CReadCalProgressDialog::OnCancel()
+{
+    RequestStop();
+    if (QWidget* stop = Item(IDC_CANCEL))
+        stop->setEnabled(false);
+    SetTime(UiText(IDS_STOPPING));
+}
+
+void CReadCalProgressDialog::SetRange(int maximum)
+{
+    static_cast<QProgressBar*>(Item(IDC_PROGRESS_BAR))->setRange(0, maximum);
+}
+
+void CReadCalProgressDialog::SetPosition(int position)
+{
+    QProgressBar* bar = static_cast<QProgressBar*>(Item(IDC_PROGRESS_BAR));
+    bar->setValue(position);
+    bar->repaint(); // painted now, not when the read-out lets events through
+}
+
+void CReadCalProgressDialog::SetText(const QString& text)
+{
+    QLabel* label = static_cast<QLabel*>(Item(IDC_PROGRESS_TEXT));
+    label->setText(text);
+    label->repaint();
+}

@@ -1,0 +1,57 @@
+// The dialogs of the board commands: Option Board Information, Option Board
+// Calibration, and the calibration data read-out with its progress.
+#pragma once
+
+#include "ui/controls/template_dialog.h"
+
+class CVigilonOssApp;
+
+// Reads the board's identity while initialising; never shown when that fails.
+class CBoardInfoDialog : public CTemplateDialog {
+public:
+    CBoardInfoDialog(QWidget* parent, int portIndex);
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    int m_portIndex;
+};
+
+// The warning and the steps; OK runs the calibration.
+class CCalibrateDialog : public CTemplateDialog {
+public:
+    CCalibrateDialog(QWidget* parent, int portIndex);
+
+protected:
+    void OnOK() override;
+
+private:
+    int m_portIndex;
+};
+
+// "Are you sure?" before the 20-minute read-out; OK runs it.
+class CReadCalDataDialog : public CTemplateDialog {
+public:
+    CReadCalDataDialog(QWidget* parent, int portIndex);
+
+protected:
+    void OnOK() override;
+
+private:
+    int m_portIndex;
+};
+
+// Modeless, without caption, on top: the read-out's bar and text.
+class CReadCalProgressDialog : public CTemplateDialog {
+public:
+    explicit CReadCalProgressDialog(QWidget* parent);
+    void SetRange(int maximum);
+    void SetPosition(int position);
+    void SetText(const QString& text);
+    void SetTime(const QString& text);
+
+protected:
+    // Stop, or Esc: the read-out ends after the request in flight.
+    void OnCancel() override;
+};

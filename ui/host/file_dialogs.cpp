@@ -1,0 +1,120 @@
+#include "ui/host/file_dialogs.h"
+
+#include "frontend/backups.h"
+#include "resources/string_ids.h"
+#include "ui/dialogs/backup_dialog.h"
+#include "ui/host/ui_text.h"
+
+#include "seams/status_message.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+
+namespace {
+
+// "All files (*.*)" means every file; outside Windows not every name has a dot.
+QString AllFilesFilter(int id)
+{
+    QString filter = UiText(id);
+#ifndef Q_OS_WIN
+    filter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+#endif
+    return filter;
+}
+
+class PlatformFileDialogs : public IFileDialogs {
+public:
+    bool OpenDataFile(QWidget* parent, QString& path) override
+    {
+        QFileDialog dialog(parent, QString(), QStringLiteral("."));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setNameFilters({ UiText(IDS_DOC_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
+        dialog.setDefaultSuffix(QStringLiteral("vgd"));
+        return Run(dialog, path);
+    }
+
+    bool SaveDataFileAs(QWidget* parent, const QString& proposed, QString& path) override
+    {
+        QFileDialog dialog(parent, UiText(IDS_SAVE_AS_CAPTION));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({ UiText(IDS_DOC_FILTER), AllFilesFilter(IDS_ALL_FILES_SAVE) });
+        dialog.setDefaultSuffix(QStringLiteral("vgd"));
+        dialog.selectFile(proposed);
+        return Run(dialog, path);
+    }
+
+    bool SaveCalibrationFile(QWidget* parent, QString& path) override
+    {
+        QFileDialog dialog(parent, QString(), QStringLiteral("."));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({ UiText(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        return Run(dialog, path);
+    }
+
+    bool SaveTraceFile(QWidget* parent, QString& path) override
+    {
+        QFileDialog dialog(parent, QString(), QStringLiteral("."));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({ UiText(IDS_TRACE_FILTER), AllFilesFilter(IDS_ALL_FILES_SAVE) });
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        return Run(dialog, path);
+    }
+
+private:
+    static bool Run(QFileDialog& dialog, QString& path)
+    {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        path = dialog.selectedFiles().first();
+        return true;
+    }
+};
+
+PlatformFileDialogs g_platformDialogs;
+IFileDialogs* g_dialogs = &g_platformDialogs;
+
+} // namespace
+
+bool IFileDialogs::ChooseBackup(QWidget* parent, QString& path)
+{
+    const std::string folder = BackupFolder();
+    BackupDialog dialog(parent, AllBackups(), QFile::decodeName(folder.c_str()));
+    if (dialog.exec() != QDialog::Accepted || dialog.ChosenPath().isEmpty())
+        return false;
+    path = dialog.ChosenPath();
+    return true;
+}
+
+bool IFileDialogs::OpenCalibrationFile(QWidget* parent, QString& path)
+{
+    QFileDialog dialog(parent, QString(), QStringLiteral("."));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters({ UiText(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().first();
+    return true;
+}
+
+bool RefusedAsBackup(const QString& path)
+{
+    if (!IsBackupPath(QFile::encodeName(path).toStdString()))
+        return false;
+    const QString folder = QDir::toNativeSeparators(QString::fromStdString(BackupFolder()));
+    ShowStatusText(MSG_ERROR, FormatUiText(IDS_TARGET_IS_BACKUP, QDir::toNativeSeparators(path), folder).toStdString());
+    return true;
+}
+
+void SetFileDialogs(IFileDialogs* dialogs)
+{
+    g_dialogs = dialogs ? dialogs : &g_platformDialogs;
+}
+
+IFileDialogs& FileDialogs()
+{
+    return *g_dialogs;
+}

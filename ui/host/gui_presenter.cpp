@@ -1,0 +1,72 @@
+#include "ui/host/gui_presenter.h"
+
+#include "ui/host/gui_host.h"
+
+#include <QMessageBox>
+
+GuiPresenter::GuiPresenter()
+{
+    SetMessagePresenter(this);
+}
+
+GuiPresenter::~GuiPresenter()
+{
+    SetMessagePresenter(nullptr);
+}
+
+namespace {
+
+QMessageBox::Icon IconFor(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Stop: return QMessageBox::Critical;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton ButtonFor(MsgAnswer answer)
+{
+    switch (answer) {
+    case MsgAnswer::Ok: return QMessageBox::Ok;
+    case MsgAnswer::Yes: return QMessageBox::Yes;
+    case MsgAnswer::No: return QMessageBox::No;
+    case MsgAnswer::Cancel: return QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+MsgAnswer GuiPresenter::Present(const MessageBoxRequest& request)
+{
+    GuiHost::UserTurn turn(m_host);
+    QWidget* owner = m_host && m_host->Busy() ? turn.Above() : m_owner.data();
+    QMessageBox box(IconFor(request.icon), QString::fromStdString(request.caption),
+                    QString::fromStdString(request.text), QMessageBox::NoButton, owner);
+    if (turn.AboveThePanel())
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    switch (request.buttons) {
+    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    box.setDefaultButton(ButtonFor(request.defaultButton));
+    if (!request.details.empty())
+        box.setInformativeText(QString::fromStdString(request.details));
+    box.setWindowModality(request.taskModal || owner ? Qt::ApplicationModal : Qt::NonModal);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    default: break;
+    }
+    // Closing a question box without choosing is Cancel where it has one, else No.
+    if (request.buttons == MsgButtons::YesNoCancel)
+        return MsgAnswer::Cancel;
+    return request.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+}

@@ -1,0 +1,71 @@
+// The application: start-up and exit, the serial port setting, and the
+// commands of the main window.
+#pragma once
+
+#include "frontend/settings.h"
+#include "ui/host/gui_host.h"
+#include "ui/host/gui_presenter.h"
+#include "ui/host/serial_trace.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CVigilonOssDoc;
+class DocumentManager;
+class HelpWindow;
+
+class CVigilonOssApp {
+public:
+    CVigilonOssApp();
+    ~CVigilonOssApp();
+    CVigilonOssApp(const CVigilonOssApp&) = delete;
+    CVigilonOssApp& operator=(const CVigilonOssApp&) = delete;
+
+    // Start-up. `arguments` as the program got them: "--lab" keeps the lab-mode
+    // commands, a file name opens that data file. False when start-up fails (a
+    // data file that does not load); the program then ends.
+    bool InitInstance(const QStringList& arguments);
+    // Exit: the serial port setting and the recent-file list go to the settings.
+    int ExitInstance();
+
+    void OnCommand(int id);
+    // Enables the commands by the document's state; refreshes the recent files.
+    void UpdateCommandUI();
+
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CVigilonOssDoc& Document() const { return *m_doc; }
+    DocumentManager& Documents() const { return *m_documents; }
+    HelpWindow* Help() const { return m_help; }
+    bool Busy() const { return m_host.Busy(); }
+    // How often the window's commands and summary were brought up to date.
+    int CommandUiUpdates() const { return m_commandUiUpdates; }
+
+    int m_nSerialPort = 0;    // 0..3 for COM1..COM4
+    bool m_bVerifyAfterWrite = false;
+    bool m_bBackUpBeforeWrite = false;
+    int m_bReadRequested = 0; // 1 while Read Option Board runs
+
+private:
+    bool CanClose();
+    void OnFileRead();
+    void OnFileOpen();
+    void OnFileOpenBackup();
+    void OnFileCompare();
+    void OnBoardFleet();
+
+    GuiPresenter m_presenter;
+    GuiHost m_host;
+    SettingsPortResolver m_resolver;
+    std::unique_ptr<CVigilonOssDoc> m_doc;
+    std::unique_ptr<DocumentManager> m_documents;
+    std::unique_ptr<CMainFrame> m_frame;
+    HelpWindow* m_help = nullptr;
+    bool m_commandUiPending = false;
+    int m_commandUiUpdates = 0;
+    GuiSerialTrace m_trace;
+};
+
+// The one application object while it exists.
+extern CVigilonOssApp* theApp;

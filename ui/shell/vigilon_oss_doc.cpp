@@ -1,0 +1,172 @@
+#include "ui/shell/vigilon_oss_doc.h"
+
+#include "board/option_board_data.h"
+#include "board/settings_table.h"
+#include "frontend/backups.h"
+#include "link/port_resolver.h"
+#include "operations/operation_course.h"
+#include "operations/read_operation.h"
+#include "operations/write_operation.h"
+#include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/string_table.h"
+#include "ui/host/ui_text.h"
+#include "ui/shell/main_frame.h"
+#include "ui/shell/vigilon_oss_app.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+// The application installs the document as the modified sink once start-up has
+// loaded what the command line named.
+CVigilonOssDoc::CVigilonOssDoc(CVigilonOssApp& app) : m_app(app) {}
+
+CVigilonOssDoc::~CVigilonOssDoc()
+{
+    SetModifiedSink(nullptr);
+}
+
+void CVigilonOssDoc::SetModifiedFlag(bool modified)
+{
+    m_modified = modified;
+    if (onStateChanged)
+        onStateChanged();
+}
+
+void CVigilonOssDoc::SetPathName(const QString& path)
+{
+    m_pathName = path;
+    m_title = QFileInfo(path).fileName();
+}
+
+void CVigilonOssDoc::NoteLoaded(const QString& source, bool fromBoard)
+{
+    m_source = source;
+    m_fromBoard = fromBoard;
+    m_loadedValues.clear();
+    for (const SettingRow& row : SETTINGS)
+        m_loadedValues.push_back(SettingValue(theOptionBoardData, row));
+}
+
+QString CVigilonOssDoc::SavedAs() const
+{
+    if (m_pathName.isEmpty() || m_pathName == m_loadedPath || !dataLoaded)
+        return QString();
+    return QDir::toNativeSeparators(m_pathName);
+}
+
+bool CVigilonOssDoc::ChangedSinceLoaded() const
+{
+    if (m_loadedValues.size() != SETTING_COUNT)
+        return false;
+    for (size_t i = 0; i < SETTING_COUNT; ++i) {
+        if (SettingValue(theOptionBoardData, SETTINGS[i]) != m_loadedValues[i])
+            return true;
+    }
+    return false;
+}
+
+void CVigilonOssDoc::DeleteContents()
+{
+    dataLoaded = false;
+    m_source.clear();
+    m_loadedPath.clear();
+    m_loadedValues.clear();
+    m_backupCopy = false;
+    UpdateCaption();
+}
+
+void CVigilonOssDoc::UpdateCaption(const QString& name)
+{
+    g_bLabMode = false;
+    QString caption = UiText(IDS_APP_TITLE);
+    if (!name.isEmpty()) {
+        // Both separators count as the end of a folder, so a Windows path shows
+        // its file name here too.
+        const int cut = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
+        caption += QStringLiteral(" - ") + name.mid(cut + 1);
+    }
+    if (CMainFrame* frame = m_app.MainFrame())
+        frame->setWindowTitle(caption);
+}
+
+bool CVigilonOssDoc::OnNewDocument()
+{
+    DeleteContents();
+    m_pathName.clear();
+    SetModifiedFlag(false);
+    if (m_readPort.empty())
+        return true;
+    const std::string port = m_readPort;
+    const ReadOutcome outcome = RunReadOperation(theRadioLink, port, ProgramRecord(), [&] {
+        dataLoaded = true;
+        NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_BOARD, QString::fromStdString(port),
+                                QString::fromStdString(ResolvePort(port))),
+                   true);
+        UpdateCaption(QString::fromStdString(FormatString(IDS_TITLE_BOARD_AT_PORT, port.c_str())));
+        SetModifiedFlag(true);
+    });
+    // Every read is kept; a backup that cannot be made is a warning after the success.
+    if (outcome.loaded)
+        KeepBackup(port, codeplugMajor, codeplugMinor, outcome.image);
+    if (onStateChanged)
+        onStateChanged();
+    return true;
+}
+
+bool CVigilonOssDoc::OnOpenDocument(const QString& path)
+{
+    DeleteContents();
+    const std::string file = QFile::encodeName(path).toStdString();
+    if (!theOptionBoardData.LoadFromFile(file))
+        return false;
+    dataLoaded = true;
+    m_backupCopy = IsBackupPath(file);
+    NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_FILE, QDir::toNativeSeparators(path)), false);
+    m_loadedPath = path;
+    UpdateCaption(m_backupCopy ? FormatUiText(IDS_TITLE_BACKUP, QFileInfo(path).fileName()) : path);
+    return true;
+}
+
+void CVigilonOssDoc::NoteSavedElsewhere(const QString& path)
+{
+    if (!m_backupCopy)
+        return;
+    m_backupCopy = false;
+    UpdateCaption(path);
+}
+
+QString CVigilonOssDoc::BackupCopyName() const
+{
+    // The store names its backups STAMP_PORT.vgd, the stamp 17 characters long.
+    constexpr int STAMP = 17;
+    const QString name = QFileInfo(m_loadedPath).completeBaseName();
+    if (name.size() <= STAMP + 1)
+        return name + UiText(IDS_DOC_EXTENSION);
+    return name.mid(STAMP + 1) + QLatin1Char('_') + name.left(STAMP) + UiText(IDS_DOC_EXTENSION);
+}
+
+bool CVigilonOssDoc::OnSaveDocument(const QString& path)
+{
+    if (!theOptionBoardData.SaveToFile(QFile::encodeName(path).toStdString()))
+        return false;
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CVigilonOssDoc::OnFileWrite(const std::string& port, bool verify, bool backUpFirst)
+{
+    if (!dataLoaded)
+        return;
+    WriteOptions options;
+    options.verify = verify;
+    if (backUpFirst) {
+        options.backupFirst = [&port](int32_t major, int32_t minor, const uint8_t* image) {
+            return !KeepBackup(port, major, minor, image).empty();
+        };
+    }
+    RunWriteOperation(theRadioLink, port, ImageOf(theOptionBoardData).data(), [&] { SetModifiedFlag(false); }, options);
+}

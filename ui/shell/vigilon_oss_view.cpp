@@ -1,0 +1,43 @@
+#include "ui/shell/vigilon_oss_view.h"
+
+#include "ui/windows/settings_summary.h"
+
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+CVigilonOssView::CVigilonOssView(QWidget* parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    QVBoxLayout* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_scroll = new QScrollArea;
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_summary = new SettingsSummary;
+    m_summary->setAutoFillBackground(false);
+    m_scroll->setWidget(m_summary);
+    m_scroll->viewport()->setBackgroundRole(QPalette::Base);
+    layout->addWidget(m_scroll);
+}
+
+void CVigilonOssView::ShowSummary(bool show)
+{
+    m_scroll->setVisible(show);
+}
+
+bool CVigilonOssView::SummaryShown() const
+{
+    return m_scroll->isVisibleTo(this);
+}
+
+void CVigilonOssView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (SummaryShown() && onDoubleClick) {
+        onDoubleClick();
+        event->accept();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}

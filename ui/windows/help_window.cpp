@@ -1,0 +1,139 @@
+#include "ui/windows/help_window.h"
+
+#include "resources/string_ids.h"
+#include "ui/host/ui_text.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const HELP_FOLDER = ":/help/";
+const char* const CONTENTS_PAGE = "index.html";
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(parent)
+{
+    setWindowTitle(UiText(IDS_HELP_CAPTION));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vigilon-oss-48.png")));
+    resize(760, 520);
+
+    // The index page first, then the topics in the order its contents list them.
+    QFile index(QString::fromLatin1(HELP_FOLDER) + QString::fromLatin1(CONTENTS_PAGE));
+    index.open(QIODevice::ReadOnly);
+    const QString indexHtml = QString::fromUtf8(index.readAll());
+    QStringList files{ QString::fromLatin1(CONTENTS_PAGE) };
+    const QRegularExpression link(QStringLiteral("href=\"([^\"]+\\.html)\""));
+    for (auto it = link.globalMatch(indexHtml); it.hasNext();)
+        files.append(it.next().captured(1));
+    for (const QString& file : files) {
+        QFile page(QString::fromLatin1(HELP_FOLDER) + file);
+        if (!page.open(QIODevice::ReadOnly))
+            continue;
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(page.readAll()));
+        const QString title = document.metaInformation(QTextDocument::DocumentTitle);
+        m_all.append({ file, title.isEmpty() ? file : title, document.toPlainText() });
+    }
+
+    m_search = new QLineEdit(this);
+    m_search->setClearButtonEnabled(true);
+    m_topics = new QListWidget(this);
+    m_page = new QTextBrowser(this);
+    m_page->setSearchPaths({ QString::fromLatin1(HELP_FOLDER) });
+
+    QWidget* side = new QWidget(this);
+    QVBoxLayout* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(new QLabel(UiText(IDS_HELP_SEARCH), side));
+    sideLayout->addWidget(m_search);
+    sideLayout->addWidget(new QLabel(UiText(IDS_HELP_CONTENTS), side));
+    sideLayout->addWidget(m_topics, 1);
+
+    QSplitter* splitter = new QSplitter(this);
+    splitter->addWidget(side);
+    splitter->addWidget(m_page);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({ 220, 540 });
+    QHBoxLayout* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+
+    connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::Search);
+    connect(m_topics, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            ShowTopic(m_topics->item(row)->data(Qt::UserRole).toString());
+    });
+    Search(QString());
+}
+
+void HelpWindow::Search(const QString& text)
+{
+    const QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    m_topics->clear();
+    for (const Topic& topic : m_all) {
+        bool all = true;
+        for (const QString& word : words)
+            all = all && topic.text.contains(word, Qt::CaseInsensitive);
+        if (!all)
+            continue;
+        QListWidgetItem* item = new QListWidgetItem(topic.title, m_topics);
+        item->setData(Qt::UserRole, topic.file);
+    }
+    if (m_topics->count() == 0) {
+        QListWidgetItem* none = new QListWidgetItem(UiText(IDS_HELP_NO_MATCH), m_topics);
+        none->setFlags(Qt::NoItemFlags);
+    }
+}
+
+void HelpWindow::ShowTopic(const QString& file)
+{
+    m_page->setSource(QUrl(QStringLiteral("qrc") + QString::fromLatin1(HELP_FOLDER) + file));
+}
+
+void HelpWindow::MoveTo(QWidget* owner)
+{
+    if (parentWidget() == owner)
+        return;
+    const bool visible = isVisible();
+    const QRect place = geometry();
+    setParent(owner, Qt::Window);
+    setGeometry(place);
+    if (visible)
+        show();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The dialog that asked for help goes away: the help returns to the main window.
+    if (watched == parentWidget() && watched != m_home && event->type() == QEvent::Hide) {
+        watched->removeEventFilter(this);
+        MoveTo(m_home);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::ShowContents()
+{
+    // Asked from a modal dialog, the help belongs to that dialog for a while, so
+    // the dialog does not block it.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        MoveTo(modal);
+        modal->installEventFilter(this);
+    }
+    m_search->clear();
+    ShowTopic(QString::fromLatin1(CONTENTS_PAGE));
+    show();
+    raise();
+    activateWindow();
+}
