@@ -3,8 +3,10 @@
 #include "board/option_board_data.h"
 #include "board/output_target.h"
 #include "link/port_resolver.h"
+#include "operations/fleet_on_ports.h"
 #include "operations/fleet_report.h"
 #include "resources/string_ids.h"
+#include "seams/message_presenter.h"
 #include "seams/status_message.h"
 #include "seams/stop_request.h"
 #include "seams/string_table.h"
@@ -13,6 +15,7 @@
 #include "ui/host/ui_text.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -22,6 +25,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -31,6 +35,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 #include <cstdlib>
 #include <utility>
 
@@ -78,11 +83,35 @@ QWidget* WithBrowse(QLineEdit* edit, const std::function<void()>& browse, QWidge
     return row;
 }
 
+// Sets a label's text from any thread: the change is made on the label's own.
+void SetLineText(QLabel* line, const QString& text)
+{
+    QMetaObject::invokeMethod(line, [line, text] { line->setText(text); }, Qt::QueuedConnection);
+}
+
+// A port's messages (a port that does not open, say) go to its status line:
+// a box per port and outage would stop the other ports' technicians.
+class PortLinePresenter : public IMessagePresenter {
+public:
+    PortLinePresenter(QLabel* line, std::string port) : m_line(line), m_port(std::move(port)) {}
+    MsgAnswer Present(const MessageBoxRequest& request) override
+    {
+        std::string text = request.text;
+        if (!request.details.empty())
+            text += " " + request.details;
+        SetLineText(m_line, QString::fromStdString(FormatString(IDS_FLEET_ON_PORT, m_port.c_str(), text.c_str())));
+        return request.defaultButton;
+    }
+
+private:
+    QLabel* m_line;
+    std::string m_port;
+};
+
 } // namespace
 
-CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName, SettingsSource settingsImage,
-                           bool verify)
-    : QDialog(parent), m_host(host), m_portName(std::move(portName)), m_settingsImage(std::move(settingsImage))
+CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, SettingsSource settingsImage, bool verify)
+    : QDialog(parent), m_host(host), m_settingsImage(std::move(settingsImage))
 {
     setWindowTitle(UiText(IDS_FLEET_TITLE));
     m_file = new QLineEdit(this);
@@ -101,6 +130,19 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
                      if (FileDialogs().OpenDataFile(this, path))
                          m_file->setText(path);
                  }, this));
+    QWidget* ports = new QWidget(this);
+    QHBoxLayout* portRow = new QHBoxLayout(ports);
+    portRow->setContentsMargins(0, 0, 0, 0);
+    for (int index = 0; index < PORT_COUNT; ++index) {
+        const QString name = QString::fromStdString(PortNameForIndex(index));
+        m_ports[index] = new QCheckBox(name, ports);
+        m_ports[index]->setChecked(index == portIndex);
+        portRow->addWidget(m_ports[index]);
+        m_portLines[index] = new QLabel(this);
+        m_portLines[index]->setVisible(false);
+    }
+    portRow->addStretch(1);
+    form->addRow(UiText(IDS_FLEET_PORTS_LABEL), ports);
     form->addRow(UiText(IDS_FLEET_COUNT_LABEL), m_count);
     form->addRow(QString(), m_verify);
     form->addRow(UiText(IDS_FLEET_REPORT_LABEL), WithBrowse(m_report, [this] {
@@ -138,6 +180,8 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, std::string portName,
     QVBoxLayout* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_tally);
+    for (QLabel* line : m_portLines)
+        layout->addWidget(line);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_stage);
     layout->addWidget(buttons);
@@ -216,6 +260,15 @@ void CFleetDialog::Start()
         return;
     // The run has an image of its own: the document's record is never touched.
     uint8_t image[SETTINGS_IMAGE_SIZE] = {};
+    std::vector<int> ports;
+    for (int index = 0; index < PORT_COUNT; ++index) {
+        if (m_ports[index]->isChecked())
+            ports.push_back(index);
+    }
+    if (ports.empty()) {
+        ShowStatusText(MSG_ERROR, LoadString(IDS_FLEET_NO_PORT));
+        return;
+    }
     if (!m_settingsImage(m_file->text(), image))
         return;
     FleetReport report;
@@ -238,14 +291,18 @@ void CFleetDialog::Start()
     bool reportFailed = false;
 
     m_running = true;
-    for (QWidget* input : std::initializer_list<QWidget*>{ m_file, m_count, m_verify, m_report, m_start, m_close })
-        input->setEnabled(false);
-    m_stop->setEnabled(true);
+    SetInputsEnabled(false);
+    // Several ports: a line for each above the table; the lines stay for the last run.
+    for (int index = 0; index < PORT_COUNT; ++index) {
+        const bool inRun = ports.size() > 1 && m_ports[index]->isChecked();
+        m_portLines[index]->setVisible(inRun);
+        m_portLines[index]->clear();
+    }
     FleetOptions options;
     options.count = m_count->value();
     options.verify = m_verify->isChecked();
     options.onStage = [this](FleetStage, int, const std::string& text) { m_stage->setText(QString::fromStdString(text)); };
-    options.onRow = [&](const FleetRow& row) {
+    const auto addRow = [&](const FleetRow& row) {
         AddRow(row);
         ++(row.ok ? programmed : failed);
         ShowTally(programmed, failed);
@@ -254,14 +311,22 @@ void CFleetDialog::Start()
             m_stage->setText(QString::fromStdString(FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str())));
         }
     };
+    options.onRow = addRow;
 
     // One operation for the whole run: the window takes no commands, but this
     // dialog keeps its Stop button.
-    m_host.SetActivity(QString::fromStdString(
-        FormatString(IDS_ACTIVITY_WRITE, m_portName.c_str(), ResolvePort(m_portName).c_str())));
+    std::string names, devices;
+    for (int index : ports) {
+        const std::string name = PortNameForIndex(index);
+        names += (names.empty() ? "" : ", ") + name;
+        devices += (devices.empty() ? "" : ", ") + ResolvePort(name);
+    }
+    m_host.SetActivity(QString::fromStdString(FormatString(IDS_ACTIVITY_WRITE, names.c_str(), devices.c_str())));
     m_host.BeginWaitCursor();
     m_host.SetOpenWindow(this);
-    const FleetOutcome outcome = RunFleetOperation(theRadioLink, m_portName, image, options);
+    const FleetOutcome outcome = ports.size() == 1
+                                   ? RunFleetOperation(theRadioLink, PortNameForIndex(ports.front()), image, options)
+                                   : RunOnPorts(ports, image, options, addRow);
     m_host.EndWaitCursor();
 
     ShowTally(outcome.programmed, outcome.failed);
@@ -269,7 +334,55 @@ void CFleetDialog::Start()
     m_stage->setText(reportFailed ? QString::fromStdString(FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str()))
                                   : QString());
     m_running = false;
+    SetInputsEnabled(true);
+}
+
+void CFleetDialog::SetInputsEnabled(bool enabled)
+{
     for (QWidget* input : std::initializer_list<QWidget*>{ m_file, m_count, m_verify, m_report, m_start, m_close })
-        input->setEnabled(true);
-    m_stop->setEnabled(false);
+        input->setEnabled(enabled);
+    for (QCheckBox* port : m_ports)
+        port->setEnabled(enabled);
+    m_stop->setEnabled(!enabled);
+}
+
+FleetOutcome CFleetDialog::RunOnPorts(const std::vector<int>& ports, const uint8_t* image, const FleetOptions& options,
+                                      const std::function<void(const FleetRow&)>& addRow)
+{
+    std::vector<std::unique_ptr<PortLinePresenter>> presenters;
+    std::vector<FleetPort> fleet;
+    for (int index : ports) {
+        QLabel* line = m_portLines[index];
+        const std::string name = PortNameForIndex(index);
+        FleetPort port;
+        port.portName = name;
+        port.options.count = options.count;
+        port.options.verify = options.verify;
+        port.options.onStage = [line, name](FleetStage, int, const std::string& text) {
+            SetLineText(line, QString::fromStdString(FormatString(IDS_FLEET_ON_PORT, name.c_str(), text.c_str())));
+        };
+        // The row is copied into the event: the loop goes on meanwhile.
+        port.options.onRow = [this, &addRow](const FleetRow& row) {
+            QMetaObject::invokeMethod(this, [&addRow, row] { addRow(row); }, Qt::QueuedConnection);
+        };
+        presenters.push_back(std::make_unique<PortLinePresenter>(line, name));
+        port.presenter = presenters.back().get();
+        fleet.push_back(std::move(port));
+    }
+    const std::vector<FleetOutcome> outcomes = RunFleetOnPorts(fleet, image, [this] { m_host.Idle(); });
+    // The last rows and lines are still in the queue: they reach the table
+    // before the run's tally is shown.
+    QCoreApplication::sendPostedEvents(this);
+    for (QLabel* line : m_portLines)
+        QCoreApplication::sendPostedEvents(line);
+    FleetOutcome total;
+    for (size_t i = 0; i < outcomes.size(); ++i) {
+        total.programmed += outcomes[i].programmed;
+        total.failed += outcomes[i].failed;
+        total.stopped = total.stopped || outcomes[i].stopped;
+        const std::string name = PortNameForIndex(ports[i]);
+        m_portLines[ports[i]]->setText(QString::fromStdString(
+            FormatString(IDS_FLEET_PORT_ENDED, name.c_str(), outcomes[i].programmed, outcomes[i].failed)));
+    }
+    return total;
 }

@@ -1,15 +1,19 @@
 // Option Board > Program Several Radios...: the fleet loop with its settings
 // (the document's or a data file's), the number of radios, verify, the report,
-// and a table of the radios done in this run that grows while the loop runs,
-// with the run's tally above it. The window stays usable for Stop while the
-// loop holds the radio.
+// the ports to run on, and a table of the radios done in this run that grows
+// while the loops run, with the run's tally and one status line per port above
+// it. On one port the loop runs here; on several, one loop per port runs on a
+// thread of its own. The window stays usable for Stop while the loops hold the
+// radios.
 #pragma once
 
+#include "link/port_name.h"
 #include "operations/fleet_operation.h"
 
 #include <QColor>
 #include <QDialog>
 #include <functional>
+#include <vector>
 
 class GuiHost;
 class QCheckBox;
@@ -25,13 +29,16 @@ public:
     // the document's settings), or false when there are none (it has said why).
     // `verify` is the verify box's initial state (the application's Verify After Write).
     using SettingsSource = std::function<bool(const QString& file, uint8_t* image)>;
-    CFleetDialog(QWidget* parent, GuiHost& host, std::string portName, SettingsSource settingsImage, bool verify);
+    // `portIndex` is the port ticked at first (the configured one).
+    CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, SettingsSource settingsImage, bool verify);
 
     // Runs the loop as Start does (for tests and scripts).
     void Start();
     QTableWidget* Table() const { return m_table; }
     QCheckBox* VerifyBox() const { return m_verify; }
     QLabel* Tally() const { return m_tally; }
+    QCheckBox* PortBox(int index) const { return m_ports[index]; }
+    QLabel* PortLine(int index) const { return m_portLines[index]; }
 
 protected:
     void reject() override;
@@ -39,16 +46,22 @@ protected:
 private:
     void AddRow(const FleetRow& row);
     void ShowTally(int programmed, int failed);
+    void SetInputsEnabled(bool enabled);
+    // The loops on the ticked ports, each on its own thread; rows and lines come
+    // back to this thread through its event queue.
+    FleetOutcome RunOnPorts(const std::vector<int>& ports, const uint8_t* image, const FleetOptions& options,
+                            const std::function<void(const FleetRow&)>& addRow);
     QColor FailedTint() const;
 
     GuiHost& m_host;
-    std::string m_portName;
     SettingsSource m_settingsImage;
     bool m_running = false;
     QLineEdit* m_file;
     QSpinBox* m_count;
     QCheckBox* m_verify;
     QLineEdit* m_report;
+    QCheckBox* m_ports[PORT_COUNT];
+    QLabel* m_portLines[PORT_COUNT];
     QLabel* m_tally;
     QTableWidget* m_table;
     QLabel* m_stage;

@@ -332,6 +332,6 @@ void CVigilonOssApp::OnBoardFleet()
         theOptionBoardData.ToImage(image);
         return true;
     };
-    CFleetDialog fleet(m_frame.get(), m_host, PortNameForIndex(m_nSerialPort), settingsImage, m_bVerifyAfterWrite);
+    CFleetDialog fleet(m_frame.get(), m_host, m_nSerialPort, settingsImage, m_bVerifyAfterWrite);
     fleet.exec();
 }

@@ -477,6 +477,51 @@ private slots:
         QVERIFY(second.accessible.isEmpty() && !second.icon);
         QCOMPARE(second.tally, QStringLiteral("1 radios programmed, 0 failed."));
     }
+
+    void fleetOnTwoPortsRunsBothIntoOneTableWithALinePerPort()
+    {
+        sim::SimulatedRadio second;
+        std::string error;
+        QVERIFY(second.Start(error));
+        m_settings.Set(QStringLiteral("Ports/COM2"), QString::fromStdString(second.DevicePath()));
+        QVERIFY(Open(ClockShiftFile(QStringLiteral("fleet.vgd"))));
+        QStringList ports, lines;
+        QString tally;
+        bool hiddenLine = false;
+        QTimer::singleShot(0, Frame(), [&] {
+            CFleetDialog* fleet = dynamic_cast<CFleetDialog*>(QApplication::activeModalWidget());
+            if (!fleet) {
+                if (QWidget* other = QApplication::activeModalWidget())
+                    other->close();
+                return;
+            }
+            fleet->findChild<QSpinBox*>()->setValue(1);
+            fleet->PortBox(1)->setChecked(true);
+            fleet->Start();
+            for (int row = 0; row < fleet->Table()->rowCount(); ++row)
+                ports.append(fleet->Table()->item(row, 1)->text());
+            lines = { fleet->PortLine(0)->text(), fleet->PortLine(1)->text() };
+            hiddenLine = fleet->PortLine(2)->isHidden();
+            tally = fleet->Tally()->text();
+            const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");
+            if (!folder.isEmpty()) {
+                QDir().mkpath(QString::fromLocal8Bit(folder));
+                fleet->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/fleet-two-ports.png"));
+            }
+            fleet->close();
+        });
+        m_app->OnCommand(ID_BOARD_FLEET);
+        ports.sort();
+        QCOMPARE(ports, (QStringList{ QStringLiteral("COM1"), QStringLiteral("COM2") }));
+        QCOMPARE(lines, (QStringList{ QStringLiteral("COM1: ended, 1 radios programmed, 0 failed."),
+                                      QStringLiteral("COM2: ended, 1 radios programmed, 0 failed.") }));
+        QVERIFY(hiddenLine);
+        QCOMPARE(tally, QStringLiteral("2 radios programmed, 0 failed."));
+        QCOMPARE(RadioRequests(sim::RequestKind::BoardWrite), 1);
+        const std::vector<sim::Request> secondRequests = second.History();
+        QCOMPARE(std::count_if(secondRequests.begin(), secondRequests.end(),
+                               [](const sim::Request& r) { return r.kind == sim::RequestKind::BoardWrite; }), 1);
+    }
 };
 
 QTEST_MAIN(DocumentTest)
