@@ -121,9 +121,15 @@ private:
     std::string m_tag;
 };
 
+// A run until Ctrl+C is done when no radio failed, unless its port never opened:
+// a port that programmed nothing because its cable was missing did not do its part.
 bool AllDone(const CliOptions& options, const FleetOutcome& outcome)
 {
-    return outcome.failed == 0 && (options.count <= 0 || outcome.programmed == options.count);
+    if (outcome.failed > 0)
+        return false;
+    if (options.count > 0)
+        return outcome.programmed == options.count;
+    return outcome.programmed > 0 || outcome.portOutages == 0;
 }
 
 int FleetOnOnePort(const CliOptions& options, FleetOutput& output)

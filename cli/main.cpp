@@ -73,7 +73,8 @@ const char* const HELP =
     "\n"
     "Exit status: 0 when the command did all it was asked and every check passed,\n"
     "1 when it failed, 2 for usage errors.\n"
-    "fleet: 0 when every radio was programmed, 1 otherwise.\n"
+    "fleet: 0 when every radio was programmed, 1 otherwise (also when a port never\n"
+    "opened in a run until Ctrl+C).\n"
     "diff: 0 when equal, 1 when different, 2 on trouble.\n";
 
 int UsageError(const std::string& reason)

@@ -84,7 +84,7 @@ bool WaitUntilOrStop(int64_t deadlineMs)
 // Polls about once a second until the line is as wanted (a radio answers, or
 // nothing does); false on a stop request.
 bool PollUntil(CRadioLink& link, const std::string& portName, bool wantAnswer, std::string& radioInfo, ReasonKeeper& keeper,
-               bool& portReported)
+               bool& portReported, int& outages)
 {
     for (;;) {
         if (StopRequested())
@@ -94,6 +94,7 @@ bool PollUntil(CRadioLink& link, const std::string& portName, bool wantAnswer, s
         const Line line = Poll(link, portName, radioInfo, hint);
         if (line == Line::NoPort && !portReported) {
             portReported = true;
+            ++outages;
             keeper.PassOn([&] { ShowPortOpenFailed(portName, hint); });
         }
         if (line != Line::NoPort)
@@ -136,7 +137,7 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
         stage(FleetStage::WaitingForRadio, radio, FormatString(IDS_FLEET_WAITING, radio, portName.c_str()));
         FleetRow row;
         row.port = portName;
-        if (!PollUntil(link, portName, true, row.radioInfo, keeper, portReported))
+        if (!PollUntil(link, portName, true, row.radioInfo, keeper, portReported, outcome.portOutages))
             break;
         const int64_t found = ClockNowMs();
         row.time = UtcNow();
@@ -159,7 +160,7 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
             break;
         stage(FleetStage::ConnectNext, radio, LoadString(IDS_FLEET_CONNECT_NEXT));
         std::string ignored;
-        if (!PollUntil(link, portName, false, ignored, keeper, portReported))
+        if (!PollUntil(link, portName, false, ignored, keeper, portReported, outcome.portOutages))
             break;
     }
     outcome.stopped = StopRequested();

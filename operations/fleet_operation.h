@@ -35,6 +35,7 @@ struct FleetOutcome {
     int programmed = 0;
     int failed = 0;
     bool stopped = false;
+    int portOutages = 0; // times the port did not open (each outage reported once)
 };
 
 // Runs the loop on the named port with the settings record's image. Polls

@@ -18,7 +18,6 @@ public:
 
 StderrPresenter g_stderrPresenter;
 IMessagePresenter* g_presenter = &g_stderrPresenter;
-thread_local IMessagePresenter* t_presenter = nullptr;
 
 } // namespace
 
@@ -29,17 +28,8 @@ void SetMessagePresenter(IMessagePresenter* presenter)
 
 IMessagePresenter* CurrentMessagePresenter()
 {
-    return t_presenter ? t_presenter : g_presenter;
-}
-
-ThreadMessagePresenter::ThreadMessagePresenter(IMessagePresenter* presenter) : m_previous(t_presenter)
-{
-    t_presenter = presenter;
-}
-
-ThreadMessagePresenter::~ThreadMessagePresenter()
-{
-    t_presenter = m_previous;
+    IMessagePresenter* standIn = ThreadMessagePresenter::Current();
+    return standIn ? standIn : g_presenter;
 }
 
 MsgAnswer PresentMessage(const MessageBoxRequest& request)

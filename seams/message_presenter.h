@@ -2,6 +2,8 @@
 // The GUI shows a real box, the CLI prints, tests record and answer from a script.
 #pragma once
 
+#include "seams/thread_stand_in.h"
+
 #include <string>
 
 enum class MsgIcon { Stop, Information, Question, Exclamation };
@@ -35,16 +37,7 @@ IMessagePresenter* CurrentMessagePresenter();
 
 // Stands in for the program's presenter on this thread alone while it lives, so
 // that a loop of its own on another thread (a fleet on a second port) says its
-// messages its own way. Scopes nest; nullptr leaves the thread to the program's.
-class ThreadMessagePresenter {
-public:
-    explicit ThreadMessagePresenter(IMessagePresenter* presenter);
-    ~ThreadMessagePresenter();
-    ThreadMessagePresenter(const ThreadMessagePresenter&) = delete;
-    ThreadMessagePresenter& operator=(const ThreadMessagePresenter&) = delete;
-
-private:
-    IMessagePresenter* m_previous;
-};
+// messages its own way; nullptr leaves the thread to the program's.
+using ThreadMessagePresenter = ThreadStandIn<IMessagePresenter>;
 
 MsgAnswer PresentMessage(const MessageBoxRequest& request);

@@ -9,7 +9,6 @@ public:
 
 QuietHost g_quietHost;
 IOperationHost* g_host = &g_quietHost;
-thread_local IOperationHost* t_host = nullptr;
 
 } // namespace
 
@@ -20,15 +19,6 @@ void SetOperationHost(IOperationHost* host)
 
 IOperationHost& OperationHost()
 {
-    return t_host ? *t_host : *g_host;
-}
-
-ThreadOperationHost::ThreadOperationHost(IOperationHost* host) : m_previous(t_host)
-{
-    t_host = host;
-}
-
-ThreadOperationHost::~ThreadOperationHost()
-{
-    t_host = m_previous;
+    IOperationHost* standIn = ThreadOperationHost::Current();
+    return standIn ? *standIn : *g_host;
 }

@@ -2,6 +2,8 @@
 // The link calls Idle() while it waits for the radio, so a GUI can keep painting.
 #pragma once
 
+#include "seams/thread_stand_in.h"
+
 #include <string>
 
 class IOperationHost {
@@ -39,14 +41,5 @@ void SetOperationHost(IOperationHost* host);
 IOperationHost& OperationHost();
 
 // Stands in for the program's host on this thread alone while it lives (a loop
-// on a thread of its own must not paint the GUI's window). Scopes nest.
-class ThreadOperationHost {
-public:
-    explicit ThreadOperationHost(IOperationHost* host);
-    ~ThreadOperationHost();
-    ThreadOperationHost(const ThreadOperationHost&) = delete;
-    ThreadOperationHost& operator=(const ThreadOperationHost&) = delete;
-
-private:
-    IOperationHost* m_previous;
-};
+// on a thread of its own must not paint the GUI's window).
+using ThreadOperationHost = ThreadStandIn<IOperationHost>;

@@ -72,17 +72,6 @@ struct FourRadios {
     std::string settings;
 };
 
-std::vector<std::string> Split(const std::string& text, const std::string& end)
-{
-    std::vector<std::string> lines;
-    for (size_t at = 0; at < text.size();) {
-        const size_t next = text.find(end, at);
-        lines.push_back(text.substr(at, next - at));
-        at = next == std::string::npos ? text.size() : next + end.size();
-    }
-    return lines;
-}
-
 // Each port's lines without their port in front; lines of no port go to `rest`.
 std::map<std::string, std::vector<std::string>> LinesByPort(const std::vector<std::string>& lines,
                                                             const std::vector<std::string>& devices, std::string& rest)
@@ -117,7 +106,7 @@ TEST(CliFleetPorts, FourPortsRunAtOnceAndOnePortsFailingRadioHoldsUpNoOther)
     EXPECT_LT(seconds, 14.0);
 
     std::string rest;
-    const auto byPort = LinesByPort(Split(result.out, "\n"), radios.devices, rest);
+    const auto byPort = LinesByPort(Lines(result.out, "\n"), radios.devices, rest);
     EXPECT_EQ(rest, "11 radios programmed, 1 failed, on 4 ports.\n") << result.out;
     for (int port = 0; port < PORTS; ++port) {
         const std::string& device = radios.devices[static_cast<size_t>(port)];
@@ -131,11 +120,11 @@ TEST(CliFleetPorts, FourPortsRunAtOnceAndOnePortsFailingRadioHoldsUpNoOther)
     }
 
     // Rows whole, three per port, each with its own port.
-    const std::vector<std::string> rows = Split(FourRadios::Text(report), "\r\n");
+    const std::vector<std::string> rows = Lines(FourRadios::Text(report), "\r\n");
     ASSERT_EQ(rows.size(), 13u) << FourRadios::Text(report);
     std::map<std::string, int> rowsPerPort;
     for (size_t i = 1; i < rows.size(); ++i) {
-        const std::vector<std::string> fields = Split(rows[i], ",");
+        const std::vector<std::string> fields = Lines(rows[i], ",");
         ASSERT_EQ(fields.size(), 10u) << rows[i];
         EXPECT_EQ(fields[0].size(), 20u) << rows[i];
         ++rowsPerPort[fields[1]];
@@ -158,7 +147,7 @@ TEST(CliFleetPorts, OneInterruptStopsEveryPortAndResetsEveryRadio)
     });
     EXPECT_EQ(result.status, 1);
     std::string rest;
-    const auto byPort = LinesByPort(Split(result.out, "\n"), radios.devices, rest);
+    const auto byPort = LinesByPort(Lines(result.out, "\n"), radios.devices, rest);
     EXPECT_NE(rest.find(", on 4 ports.\n"), std::string::npos) << result.out;
     for (int port = 0; port < PORTS; ++port) {
         const std::string& device = radios.devices[static_cast<size_t>(port)];
@@ -168,4 +157,21 @@ TEST(CliFleetPorts, OneInterruptStopsEveryPortAndResetsEveryRadio)
         ASSERT_FALSE(requests.empty());
         EXPECT_NE(requests.back().find("reset"), std::string::npos) << device << ": " << requests.back();
     }
+}
+
+TEST(CliFleetPorts, APortThatNeverOpenedFailsTheRunAndIsReportedOnce)
+{
+    FourRadios radios;
+    radios.devices.resize(1);
+    radios.devices.push_back(radios.folder.Path("no-such-cable"));
+    const ProgramResult result = radios.Fleet({ "--yes", "fleet", radios.settings }, [&] {
+        const std::vector<std::string> requests = radios.Requests(0);
+        return !requests.empty() && requests.back().find("reset") != std::string::npos;
+    });
+    EXPECT_EQ(result.status, 1) << result.out;
+    const std::string missing = "Error: " + radios.devices[1] + ": The serial port " + radios.devices[1];
+    EXPECT_EQ(result.err.find(missing), 0u) << result.err;
+    EXPECT_EQ(result.err.find(missing, 1), std::string::npos) << "one report per outage: " << result.err;
+    EXPECT_NE(result.out.find(radios.devices[0] + ": 1 radios programmed, 0 failed.\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find(radios.devices[1] + ": 0 radios programmed, 0 failed.\n"), std::string::npos) << result.out;
 }

@@ -502,17 +502,6 @@ std::vector<uint8_t> FleetSettings(CliBench& bench, const std::string& file)
     return bytes;
 }
 
-std::vector<std::string> Lines(const std::string& text, const std::string& end = "\n")
-{
-    std::vector<std::string> lines;
-    for (size_t at = 0; at < text.size();) {
-        const size_t next = text.find(end, at);
-        lines.push_back(text.substr(at, next - at));
-        at = next == std::string::npos ? text.size() : next + end.size();
-    }
-    return lines;
-}
-
 std::string ReportText(const std::string& path)
 {
     const std::vector<uint8_t> bytes = ReadBytes(path);

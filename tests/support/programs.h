@@ -73,6 +73,18 @@ private:
     std::FILE* m_out = nullptr;
 };
 
+// A program's output cut into its lines (without their ends).
+inline std::vector<std::string> Lines(const std::string& text, const std::string& end = "\n")
+{
+    std::vector<std::string> lines;
+    for (size_t at = 0; at < text.size();) {
+        const size_t next = text.find(end, at);
+        lines.push_back(text.substr(at, next - at));
+        at = next == std::string::npos ? text.size() : next + end.size();
+    }
+    return lines;
+}
+
 struct ProgramResult {
     int status = -1;
     std::string out;
