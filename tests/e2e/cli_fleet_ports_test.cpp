@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -137,8 +138,9 @@ TEST(CliFleetPorts, FourPortsRunAtOnceAndOnePortsFailingRadioHoldsUpNoOther)
 TEST(CliFleetPorts, OneInterruptStopsEveryPortAndResetsEveryRadio)
 {
     FourRadios radios;
+    const std::string report = radios.folder.Path("report.csv");
     // Stopped once every port's first radio is being identified.
-    const ProgramResult result = radios.Fleet({ "--yes", "fleet", radios.settings }, [&] {
+    const ProgramResult result = radios.Fleet({ "--yes", "fleet", radios.settings, "--report", report }, [&] {
         for (int port = 0; port < PORTS; ++port) {
             if (radios.Requests(port).size() < 3)
                 return false;
@@ -157,6 +159,16 @@ TEST(CliFleetPorts, OneInterruptStopsEveryPortAndResetsEveryRadio)
         ASSERT_FALSE(requests.empty());
         EXPECT_NE(requests.back().find("reset"), std::string::npos) << device << ": " << requests.back();
     }
+    // The report holds every port's radio, each row whole.
+    const std::vector<std::string> rows = Lines(FourRadios::Text(report), "\r\n");
+    ASSERT_EQ(rows.size(), 1u + PORTS) << FourRadios::Text(report);
+    std::set<std::string> ports;
+    for (size_t i = 1; i < rows.size(); ++i) {
+        const std::vector<std::string> fields = Lines(rows[i], ",");
+        ASSERT_EQ(fields.size(), 10u) << rows[i];
+        ports.insert(fields[1]);
+    }
+    EXPECT_EQ(ports, std::set<std::string>(radios.devices.begin(), radios.devices.end()));
 }
 
 TEST(CliFleetPorts, APortThatNeverOpenedFailsTheRunAndIsReportedOnce)
