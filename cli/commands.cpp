@@ -7,7 +7,11 @@
 #include "board/settings_table.h"
 #include "board/settings_text.h"
 #include "frontend/backups.h"
+#include "frontend/settings.h"
+#include "link/port_name.h"
 #include "link/port_probe.h"
+#include "link/port_resolver.h"
+#include "link/serial_devices.h"
 #include "operations/calibration_file.h"
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
@@ -165,8 +169,39 @@ int CommandShow(const CliOptions& options)
     return Done(stdout);
 }
 
-int CommandPorts(const CliOptions&)
+namespace {
+
+// ports --all: one line per serial device, tab-separated for scripts: the
+// device, its stable path ("-": none), the ports that stand for it ("-": none),
+// its kind (cable, usb, serial) and what it says about itself.
+int ListAllDevices()
 {
+    const std::vector<SerialDevice> devices = ListSerialDevices(StoredCableIds());
+    if (devices.empty())
+        std::fprintf(stdout, "%s\n", LoadString(IDS_CLI_NO_DEVICES).c_str());
+    for (const SerialDevice& device : devices) {
+        std::string ports;
+        for (int index = 0; index < PORT_COUNT; ++index) {
+            const std::string name = PortNameForIndex(index);
+            const std::string resolved = ResolvePort(name);
+            if (resolved == device.path || (!device.stablePath.empty() && resolved == device.stablePath))
+                ports += (ports.empty() ? "" : ",") + name;
+        }
+        const int kind = device.knownCable ? IDS_DEVICE_KIND_CABLE : device.usb ? IDS_DEVICE_KIND_USB : IDS_DEVICE_KIND_SERIAL;
+        std::fprintf(stdout, "%s\t%s\t%s\t%s\t%s\n", VisibleText(device.path).c_str(),
+                     device.stablePath.empty() ? "-" : VisibleText(device.stablePath).c_str(),
+                     ports.empty() ? "-" : ports.c_str(), LoadString(kind).c_str(),
+                     VisibleText(DeviceDescription(device)).c_str());
+    }
+    return Done(stdout);
+}
+
+} // namespace
+
+int CommandPorts(const CliOptions& options)
+{
+    if (options.all)
+        return ListAllDevices();
     const std::vector<ProbedPort> ports = ProbePorts();
     if (ports.empty())
         std::fprintf(stdout, "%s\n", LoadString(IDS_CLI_NO_PORTS).c_str());

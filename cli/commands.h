@@ -18,6 +18,7 @@ struct CliOptions {
     bool verify = false;            // write: read the settings back and compare
     bool backupFirst = false;       // write: back up the board's settings first
     bool board = false;             // diff: compare with the board instead of a second file
+    bool all = false;               // ports: every serial device, with its details
     int count = 0;                  // fleet: radios to program; 0 until stopped
     std::string report;             // fleet: the CSV report's path; empty for none
 };

@@ -44,6 +44,8 @@ const char* const HELP =
     "                    minimum, maximum and mean\n"
     "  show FILE         show the settings kept in the data file FILE\n"
     "  ports             list the serial ports COM1..COM4 present, with their devices\n"
+    "  ports --all       list every serial device: path, stable path, the ports that\n"
+    "                    stand for it, kind (cable, usb, serial) and description\n"
     "  backups           list the backups of board settings, newest first\n"
     "  diff A B          show the settings that differ between data files A and B\n"
     "  diff A --board    show the settings that differ between data file A and the board\n"
@@ -132,11 +134,12 @@ int main(int argc, char** argv)
     const QCommandLineOption backupFirstOption(QStringLiteral("backup-first"));
     const QCommandLineOption noBackupOption(QStringLiteral("no-backup"));
     const QCommandLineOption boardOption(QStringLiteral("board"));
+    const QCommandLineOption allOption(QStringLiteral("all"));
     const QCommandLineOption countOption(QStringLiteral("count"), QString(), QStringLiteral("N"));
     const QCommandLineOption reportOption(QStringLiteral("report"), QString(), QStringLiteral("CSV"));
     const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
     parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption, verifyOption,
-                        backupFirstOption, noBackupOption, boardOption, countOption, reportOption, traceOption });
+                        backupFirstOption, noBackupOption, boardOption, allOption, countOption, reportOption, traceOption });
     if (!parser.parse(DecodeArguments(argc, argv)))
         return UsageError(parser.errorText().toStdString());
     if (parser.isSet(helpOption)) {
@@ -163,6 +166,8 @@ int main(int argc, char** argv)
     const bool board = parser.isSet(boardOption);
     if (board && name != "diff")
         return UsageError("--board belongs to diff");
+    if (parser.isSet(allOption) && name != "ports")
+        return UsageError("--all belongs to ports");
     const int wanted = board ? 1 : command->minArguments;
     if (arguments < wanted)
         return UsageError(name + " needs " + (wanted > 1 ? "two FILE arguments" : "a FILE argument"));
@@ -256,6 +261,7 @@ int main(int argc, char** argv)
     options.verify = parser.isSet(verifyOption);
     options.backupFirst = parser.isSet(backupFirstOption);
     options.board = board;
+    options.all = parser.isSet(allOption);
     options.count = count;
     options.report = reportPath;
 

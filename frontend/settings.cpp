@@ -16,6 +16,14 @@ int StoredSerialPortIndex()
     return index > 3 ? 0 : index;
 }
 
+std::vector<CableId> StoredCableIds()
+{
+    VIGILON_SETTINGS;
+    std::vector<CableId> ids;
+    ParseCableIds(settings.value(QStringLiteral("Ports/CableIds")).toString().toStdString(), ids);
+    return ids;
+}
+
 void StoreSerialPortIndex(int index)
 {
     VIGILON_SETTINGS;

@@ -4,6 +4,9 @@
 #pragma once
 
 #include "link/port_resolver.h"
+#include "link/serial_devices.h"
+
+#include <vector>
 
 #include <string>
 
@@ -19,6 +22,10 @@ void StoreSerialPortIndex(int index);
 // An on/off option under "Options" ("VerifyAfterWrite", "BackUpBeforeWrite").
 bool StoredOption(const char* name, bool fallback);
 void StoreOption(const char* name, bool value);
+
+// USB ids of programming cables beyond the built-in ones, "Ports/CableIds"
+// ("0403:6015, 1a86"); an unreadable setting adds none.
+std::vector<CableId> StoredCableIds();
 
 // Resolves COM1..COM4 through "Ports/COMn" when set, else the built-in mapping.
 class SettingsPortResolver : public IPortResolver {

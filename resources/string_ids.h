@@ -237,6 +237,10 @@ enum : int {
     IDS_FILE_NOT_USABLE = 24506,    // %s the file
     IDS_FLEET_COL_LOCAL_TIME = 24214,
     IDS_FLEET_ROW_FAILED = 24215, // %s why
+    IDS_CLI_NO_DEVICES = 24700,
+    IDS_DEVICE_KIND_CABLE = 24701,
+    IDS_DEVICE_KIND_USB = 24702,
+    IDS_DEVICE_KIND_SERIAL = 24703,
     IDS_FLEET_ON_PORT = 24600,     // %s the port, %s its line
     IDS_FLEET_ALL_PORTS = 24601,   // %d programmed, %d failed, %d ports
     IDS_FLEET_PORTS_LABEL = 24602,

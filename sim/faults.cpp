@@ -30,6 +30,9 @@ const Named kFaultNames[] = {
     { "reply-count", static_cast<int>(FaultKind::ReplyCount) },
     { "cal-start-refused", static_cast<int>(FaultKind::CalStartRefused) },
     { "cal-check-fails", static_cast<int>(FaultKind::CalCheckFails) },
+    { "no-echo", static_cast<int>(FaultKind::SilentRadio) }, // a cable to nothing: bytes vanish
+    { "radio-off", static_cast<int>(FaultKind::RadioOff) },
+    { "no-board", static_cast<int>(FaultKind::NoBoard) },
 };
 
 const Named kTargetNames[] = {

@@ -39,6 +39,8 @@ enum class FaultKind {
     ReplyCount,       // the board answers a read with `value` data bytes
     CalStartRefused,  // calibration start answered with 0
     CalCheckFails,    // calibration check answered with 2
+    RadioOff,         // the echo comes back (the cable is in the radio), nothing else
+    NoBoard,          // the radio answers its own requests; board requests get their acknowledgement only
 };
 
 enum class TargetKind { Any, Reset, Info, Board, Read, Write, Identify, CalStart, CalCheck, ReadAt, FrameNo, BoardNo };

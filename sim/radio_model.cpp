@@ -93,6 +93,9 @@ RadioResponse RadioModel::OnFrame(const WireFrame& frame)
     response.echoBytes = frame.raw;
     if (Has(faults, FaultKind::BadEcho) && response.echoBytes.size() > 1)
         response.echoBytes.back() = static_cast<uint8_t>(response.echoBytes.back() ^ 0x01);
+    // A radio switched off still loops the cable's bytes back.
+    if (Has(faults, FaultKind::RadioOff))
+        return response;
 
     // A frame that does not add up is refused without being looked at.
     if (!frame.checksumOk) {
@@ -122,7 +125,7 @@ RadioResponse RadioModel::OnFrame(const WireFrame& frame)
     }
 
     Bytes answer;
-    if (Has(faults, FaultKind::SilentBoard)) {
+    if (Has(faults, FaultKind::SilentBoard) || (Has(faults, FaultKind::NoBoard) && request.boardNumber > 0)) {
         return response;
     } else if (Has(faults, FaultKind::NakAnswer)) {
         answer = ShortFrame(RADIO_OP_NAK);

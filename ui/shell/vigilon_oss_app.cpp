@@ -4,7 +4,6 @@
 #include "board/modified_sink.h"
 #include "board/option_board_data.h"
 #include "board/settings_snapshot.h"
-#include "board/settings_snapshot.h"
 #include "frontend/backups.h"
 #include "link/port_resolver.h"
 #include "operations/operation_course.h"

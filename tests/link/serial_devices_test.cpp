@@ -1,0 +1,91 @@
+// The serial device listing read from a tree built like Linux's sysfs and
+// /dev/serial/by-id: a USB adapter with its ids, texts and stable link, a
+// modem-class cable, an adapter of an unknown make, on-board UARTs fitted and not.
+#include "link/serial_devices.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void Write(const fs::path& file, const std::string& text)
+{
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << text << "\n";
+}
+
+void Link(const fs::path& link, const fs::path& target)
+{
+    fs::create_directories(link.parent_path());
+    fs::create_symlink(target, link);
+}
+
+// A USB device with one interface and its tty, as the kernel lays them out.
+void UsbTty(const fs::path& root, const std::string& usb, const std::string& tty, const std::string& ids,
+            const std::string& product, const std::string& driver, bool ttyBelowInterface)
+{
+    const fs::path device = root / "sys/devices/pci0000:00/usb1" / usb;
+    Write(device / "idVendor", ids.substr(0, 4));
+    Write(device / "idProduct", ids.substr(5, 4));
+    Write(device / "product", product);
+    const fs::path interface = device / (usb + ":1.0");
+    const fs::path ttyDevice = ttyBelowInterface ? interface / tty : interface;
+    fs::create_directories(ttyDevice);
+    fs::create_directories(root / "sys/bus/usb/drivers" / driver);
+    Link(ttyDevice / "driver", root / "sys/bus/usb/drivers" / driver);
+    Link(root / "sys/class/tty" / tty / "device", ttyDevice);
+}
+
+} // namespace
+
+TEST(SerialDevices, ListsCablesFirstWithTheirIdsTextsAndStablePaths)
+{
+    TempFolder folder;
+    const fs::path root = folder.Path("root");
+    UsbTty(root, "1-2", "ttyUSB0", "0403:6001", "FT232R USB UART", "ftdi_sio", true);
+    Write(root / "sys/devices/pci0000:00/usb1/1-2/manufacturer", "FTDI");
+    Write(root / "sys/devices/pci0000:00/usb1/1-2/serial", "A1B2C3D4");
+    Link(root / "dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3D4-if00-port0", "../../ttyUSB0");
+    UsbTty(root, "1-3", "ttyACM0", "1fc9:0083", "Radio programmer", "cdc_acm", false);
+    UsbTty(root, "1-4", "ttyUSB1", "1234:5678", "Modem", "option", true);
+    for (const char* uart : { "ttyS0", "ttyS1" }) {
+        fs::create_directories(root / "sys/devices/platform/serial8250");
+        Link(root / "sys/class/tty" / uart / "device", root / "sys/devices/platform/serial8250");
+    }
+    Write(root / "sys/class/tty/ttyS0/type", "4");
+    Write(root / "sys/class/tty/ttyS1/type", "0"); // no UART fitted
+    fs::create_directories(root / "sys/class/tty/tty0");  // a console: no device
+
+    std::vector<SerialDevice> devices = ListSerialDevicesUnder(root.string());
+    std::vector<std::string> names;
+    for (const SerialDevice& device : devices)
+        names.push_back(device.name);
+    ASSERT_EQ(names, (std::vector<std::string>{ "ttyACM0", "ttyUSB0", "ttyUSB1", "ttyS0" }));
+    const SerialDevice& ftdi = devices[1];
+    EXPECT_EQ(ftdi.path, "/dev/ttyUSB0");
+    EXPECT_EQ(ftdi.stablePath, "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3D4-if00-port0");
+    EXPECT_EQ(ftdi.PathToKeep(), ftdi.stablePath);
+    EXPECT_TRUE(ftdi.knownCable);
+    EXPECT_EQ(ftdi.driver, "ftdi_sio");
+    EXPECT_EQ(DeviceDescription(ftdi), "FTDI FT232R USB UART (0403:6001, serial A1B2C3D4)");
+    EXPECT_TRUE(devices[0].knownCable) << "a modem-class cable of any make";
+    EXPECT_FALSE(devices[2].knownCable);
+    EXPECT_TRUE(devices[2].usb);
+    EXPECT_FALSE(devices[3].usb);
+    EXPECT_EQ(devices[3].PathToKeep(), "/dev/ttyS0");
+    EXPECT_EQ(DeviceDescription(devices[3]), "serial port");
+
+    // Ids from the settings make an adapter of another make a cable.
+    std::vector<CableId> extra;
+    ASSERT_TRUE(ParseCableIds(" 1234:5678, 1a2b", extra));
+    devices = ListSerialDevicesUnder(root.string(), extra);
+    EXPECT_EQ(devices[2].name, "ttyUSB1");
+    EXPECT_TRUE(devices[2].knownCable);
+    EXPECT_FALSE(ParseCableIds("1234:zz", extra));
+    EXPECT_EQ(extra.size(), 2u) << "a bad list takes nothing";
+}
