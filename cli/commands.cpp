@@ -14,6 +14,7 @@
 #include "link/serial_devices.h"
 #include "operations/calibration_file.h"
 #include "operations/calibration_operation.h"
+#include "operations/check_operation.h"
 #include "operations/info_operation.h"
 #include "operations/read_operation.h"
 #include "operations/readout_operation.h"
@@ -167,6 +168,17 @@ int CommandShow(const CliOptions& options)
                      SettingValueText(row, SettingValue(r, row), false).c_str());
     }
     return Done(stdout);
+}
+
+int CommandCheck(const CliOptions& options)
+{
+    // One line per stage as it is known, the stage's mark first.
+    const CheckOutcome outcome = RunCheckOperation(theRadioLink, options.portName, [](const CheckLine& line) {
+        std::fprintf(stdout, "%s %s\n", LoadString(line.passed ? IDS_CHECK_PASSED_MARK : IDS_CHECK_FAILED_MARK).c_str(),
+                     VisibleText(line.text).c_str());
+        std::fflush(stdout);
+    });
+    return outcome.passed ? Done(stdout) : 1;
 }
 
 namespace {

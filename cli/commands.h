@@ -26,6 +26,7 @@ struct CliOptions {
 int CommandRead(const CliOptions& options);
 int CommandWrite(const CliOptions& options);
 int CommandInfo(const CliOptions& options);
+int CommandCheck(const CliOptions& options);
 int CommandCalibrate(const CliOptions& options);
 int CommandReadCalibration(const CliOptions& options);
 int CommandShow(const CliOptions& options);

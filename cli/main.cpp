@@ -38,6 +38,8 @@ const char* const HELP =
     "                    (and a backup of them; --no-backup skips it)\n"
     "  write FILE        program the board with the settings of the data file FILE\n"
     "  info              show the board's type, revisions, codeplug version and remarks\n"
+    "  check             check the connection link by link: port, cable, radio, board,\n"
+    "                    codeplug version; one line per stage, stops at the first failure\n"
     "  calibrate         calibrate the accelerometer (needs --lab)\n"
     "  read-cal FILE     export the board's calibration data to FILE (needs --lab)\n"
     "  cal-stats FILE    check an exported calibration data file, print each column's\n"
@@ -102,6 +104,7 @@ const CommandRow COMMANDS[] = {
     { "read", 1, 1, false, true, &CommandRead, 0, DATA_FILE_SIZE },
     { "write", 1, 1, false, true, &CommandWrite },
     { "info", 0, 0, false, true, &CommandInfo },
+    { "check", 0, 0, false, true, &CommandCheck },
     { "calibrate", 0, 0, true, true, &CommandCalibrate },
     { "read-cal", 1, 1, true, true, &CommandReadCalibration, 0, CALIBRATION_BACKUP.size },
     { "show", 1, 1, false, false, &CommandShow },

@@ -98,6 +98,9 @@ public:
     uint8_t m_rxBuffer[RX_FRAME_MAX];
     uint8_t m_rxData[RX_DATA_SIZE];
     int m_nRxDataLength; // data bytes of the last frame received into m_rxData
+    // How far the last request got: its echo came back; the radio acknowledged it.
+    bool m_bEchoed = false;
+    bool m_bAcknowledged = false;
 
 private:
     enum class Outcome { Answer, Failed, NoEcho, NotSupported };

@@ -73,12 +73,14 @@ bool CRadioLink::RunCommand(const LinkExchange& exchange, const uint8_t* request
 // the expected answer frame's data is in m_rxData (m_nRxDataLength bytes).
 CRadioLink::Outcome CRadioLink::RunExchange(const LinkExchange& exchange, const uint8_t* request, int count)
 {
+    m_bEchoed = m_bAcknowledged = false;
     if (exchange.boardMessage)
         SendExtendedFrame(exchange.opcode, request, count);
     else
         SendFrame(exchange.opcode, request, count);
     if (m_nStatus == LINK_NO_RESPONSE || m_nStatus == LINK_NO_PORT)
         return Outcome::NoEcho;
+    m_bEchoed = true;
     // Any other echo failure has been shown; the radio's answer may still come.
 
     uint8_t ackOpcode = 0;
@@ -88,6 +90,7 @@ CRadioLink::Outcome CRadioLink::RunExchange(const LinkExchange& exchange, const 
         ReportRefusal(ackOpcode, exchange.refusalSetsStatus);
         return Outcome::Failed;
     }
+    m_bAcknowledged = true;
 
     uint8_t answerOpcode = 0;
     if (ReceiveReply(answerOpcode, exchange.boardMessage ? IDS_NO_RESPONSE_BOARD : IDS_NO_RESPONSE_RADIO) != LINK_OK)
