@@ -25,6 +25,7 @@ const MenuRow MAIN_MENU[] = {
     { MenuRowKind::Item, ID_BOARD_EDIT, "&Edit Data..." },
     { MenuRowKind::Separator, 0, nullptr },
     { MenuRowKind::Item, ID_BOARD_INFO, "&Info..." },
+    { MenuRowKind::Item, ID_BOARD_CHECK, "C&heck Connection..." },
     { MenuRowKind::Item, ID_BOARD_FLEET, "Program &Several Radios..." },
     { MenuRowKind::Item, ID_BOARD_CALIBRATE, "&Calibrate..." },
     { MenuRowKind::EndPopup, 0, nullptr },

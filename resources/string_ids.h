@@ -252,6 +252,9 @@ enum : int {
     IDS_CHECK_RESET_FAILED = 24721,
     IDS_CHECK_PASSED_MARK = 24722,
     IDS_CHECK_DEVICE = 24724,       // %s the device
+    IDS_CHECK_TITLE = 24725,
+    IDS_CHECK_AGAIN = 24726,
+    IDS_ACTIVITY_CHECK = 24727,     // %s the port, %s its device
     IDS_CHECK_FAILED_MARK = 24723,
     IDS_DEVICE_KIND_CABLE = 24701,
     IDS_DEVICE_KIND_USB = 24702,
@@ -263,6 +266,7 @@ enum : int {
     IDS_FLEET_PORT_IDLE = 24604,   // %s the port
     IDS_FLEET_PORT_ENDED = 24605,  // %s the port, %d programmed, %d failed
     IDS_PROMPT_FLEET = 33020,
+    IDS_PROMPT_CHECK = 33040,
     IDS_SAVE_CHANGES = 61699,
     IDS_APP_TITLE = 57344,
     IDS_APP_TITLE_LAB = 57347,

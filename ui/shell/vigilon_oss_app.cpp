@@ -14,6 +14,7 @@
 #include "seams/string_table.h"
 #include "seams/trace.h"
 #include "ui/dialogs/board_dialogs.h"
+#include "ui/dialogs/check_dialog.h"
 #include "ui/dialogs/configuration_dialog.h"
 #include "ui/dialogs/edit_data_dialog.h"
 #include "ui/dialogs/fleet_dialog.h"
@@ -54,6 +55,7 @@ QString ActivityText(int command, int portIndex)
     case ID_FILE_READ: id = IDS_ACTIVITY_READ; break;
     case ID_FILE_WRITE: id = IDS_ACTIVITY_WRITE; break;
     case ID_BOARD_INFO: id = IDS_ACTIVITY_INFO; break;
+    case ID_BOARD_CHECK: id = IDS_ACTIVITY_CHECK; break;
     case ID_BOARD_CALIBRATE: id = IDS_ACTIVITY_CALIBRATE; break;
     case ID_FILE_READ_CAL: id = IDS_ACTIVITY_READ_CAL; break;
     default: return QString();
@@ -290,6 +292,11 @@ void CVigilonOssApp::OnCommand(int id)
         break;
     }
     case ID_BOARD_FLEET: OnBoardFleet(); break;
+    case ID_BOARD_CHECK: {
+        CCheckDialog check(m_frame.get(), PortNameForIndex(m_nSerialPort));
+        check.exec();
+        break;
+    }
     case ID_BOARD_CALIBRATE: {
         CCalibrateDialog calibrate(m_frame.get(), m_nSerialPort);
         calibrate.DoModal();

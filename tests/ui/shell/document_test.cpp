@@ -11,6 +11,7 @@
 #include "tests/support/sim_config.h"
 #include "tests/ui/ui_bench.h"
 #include "ui/dialogs/board_dialogs.h"
+#include "ui/dialogs/check_dialog.h"
 #include "ui/dialogs/fleet_dialog.h"
 #include "ui/shell/vigilon_oss_view.h"
 #include "ui/windows/settings_summary.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -476,6 +478,35 @@ private slots:
         QCOMPARE(second.result, QStringLiteral("OK"));
         QVERIFY(second.accessible.isEmpty() && !second.icon);
         QCOMPARE(second.tally, QStringLiteral("1 radios programmed, 0 failed."));
+    }
+
+    void checkConnectionShowsEachStageAndStopsAtTheRadioThatIsOff()
+    {
+        ReplaceRadio(SimConfigWithFaults({ "radio-off" }));
+        QStringList lines;
+        QTimer::singleShot(0, Frame(), [&] {
+            CCheckDialog* check = dynamic_cast<CCheckDialog*>(QApplication::activeModalWidget());
+            if (!check) {
+                if (QWidget* other = QApplication::activeModalWidget())
+                    other->close();
+                return;
+            }
+            check->Run();
+            for (int row = 0; row < check->Lines()->count(); ++row)
+                lines.append(check->Lines()->item(row)->text());
+            const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");
+            if (!folder.isEmpty()) {
+                QDir().mkpath(QString::fromLocal8Bit(folder));
+                check->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/check-connection.png"));
+            }
+            check->close();
+        });
+        m_app->OnCommand(ID_BOARD_CHECK);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[1].startsWith(QStringLiteral("\u2713 What is sent comes back")), qPrintable(lines[1]));
+        QCOMPARE(lines[2], QStringLiteral("\u2717 The radio does not answer: switch it on, and check that it is in "
+                                          "programming mode."));
+        QVERIFY(Texts().empty()); // the stages say it all: no box
     }
 
     void fleetOnTwoPortsRunsBothIntoOneTableWithALinePerPort()
