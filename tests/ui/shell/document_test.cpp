@@ -75,6 +75,28 @@ private:
         return count;
     }
 
+    // The modal dialog of type D now open; nullptr (the other one closed) when another is.
+    template <typename D>
+    static D* OpenDialog()
+    {
+        D* dialog = dynamic_cast<D*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (QWidget* other = QApplication::activeModalWidget())
+                other->close();
+        }
+        return dialog;
+    }
+
+    // A picture of `widget` for the README when VIGILON_SCREENSHOTS names a folder.
+    static void SaveShot(QWidget* widget, const QString& name)
+    {
+        const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");
+        if (folder.isEmpty())
+            return;
+        QDir().mkpath(QString::fromLocal8Bit(folder));
+        widget->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + name);
+    }
+
     // A radio of another make-up on COM1 from now on.
     void ReplaceRadio(sim::SimConfig config)
     {
@@ -443,12 +465,9 @@ private slots:
         } first, second;
         bool verify = false;
         QTimer::singleShot(0, Frame(), [&] {
-            CFleetDialog* fleet = dynamic_cast<CFleetDialog*>(QApplication::activeModalWidget());
-            if (!fleet) {
-                if (QWidget* other = QApplication::activeModalWidget())
-                    other->close();
+            CFleetDialog* fleet = OpenDialog<CFleetDialog>();
+            if (!fleet)
                 return;
-            }
             verify = fleet->VerifyBox()->isChecked();
             fleet->findChild<QSpinBox*>()->setValue(1);
             const auto take = [fleet](Run& run) {
@@ -485,20 +504,13 @@ private slots:
         ReplaceRadio(SimConfigWithFaults({ "radio-off" }));
         QStringList lines;
         QTimer::singleShot(0, Frame(), [&] {
-            CCheckDialog* check = dynamic_cast<CCheckDialog*>(QApplication::activeModalWidget());
-            if (!check) {
-                if (QWidget* other = QApplication::activeModalWidget())
-                    other->close();
+            CCheckDialog* check = OpenDialog<CCheckDialog>();
+            if (!check)
                 return;
-            }
             check->Run();
             for (int row = 0; row < check->Lines()->count(); ++row)
                 lines.append(check->Lines()->item(row)->text());
-            const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");
-            if (!folder.isEmpty()) {
-                QDir().mkpath(QString::fromLocal8Bit(folder));
-                check->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/check-connection.png"));
-            }
+            SaveShot(check, QStringLiteral("check-connection.png"));
             check->close();
         });
         m_app->OnCommand(ID_BOARD_CHECK);
@@ -520,12 +532,9 @@ private slots:
         QString tally;
         bool hiddenLine = false;
         QTimer::singleShot(0, Frame(), [&] {
-            CFleetDialog* fleet = dynamic_cast<CFleetDialog*>(QApplication::activeModalWidget());
-            if (!fleet) {
-                if (QWidget* other = QApplication::activeModalWidget())
-                    other->close();
+            CFleetDialog* fleet = OpenDialog<CFleetDialog>();
+            if (!fleet)
                 return;
-            }
             fleet->findChild<QSpinBox*>()->setValue(1);
             fleet->PortBox(1)->setChecked(true);
             fleet->Start();
@@ -534,11 +543,7 @@ private slots:
             lines = { fleet->PortLine(0)->text(), fleet->PortLine(1)->text() };
             hiddenLine = fleet->PortLine(2)->isHidden();
             tally = fleet->Tally()->text();
-            const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");
-            if (!folder.isEmpty()) {
-                QDir().mkpath(QString::fromLocal8Bit(folder));
-                fleet->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/fleet-two-ports.png"));
-            }
+            SaveShot(fleet, QStringLiteral("fleet-two-ports.png"));
             fleet->close();
         });
         m_app->OnCommand(ID_BOARD_FLEET);
