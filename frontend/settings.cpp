@@ -52,13 +52,26 @@ SettingsPortResolver::~SettingsPortResolver()
     SetPortResolver(nullptr);
 }
 
+// A device path is bytes to the system, whatever the settings file's text form.
+std::string StoredPortDevice(const std::string& portName)
+{
+    VIGILON_SETTINGS;
+    return QFile::encodeName(settings.value(QStringLiteral("Ports/") + QString::fromStdString(portName)).toString())
+        .toStdString();
+}
+
+void StorePortDevice(const std::string& portName, const std::string& device)
+{
+    VIGILON_SETTINGS;
+    const QString key = QStringLiteral("Ports/") + QString::fromStdString(portName);
+    if (device.empty())
+        settings.remove(key);
+    else
+        settings.setValue(key, QFile::decodeName(device.c_str()));
+}
+
 std::string SettingsPortResolver::DeviceFor(const std::string& portName)
 {
-    const QString key = QStringLiteral("Ports/") + QString::fromStdString(portName);
-    VIGILON_SETTINGS;
-    const QString device = settings.value(key).toString();
-    // A device path is bytes to the system, whatever the settings file's text form.
-    if (!device.isEmpty())
-        return QFile::encodeName(device).toStdString();
-    return DefaultDeviceFor(portName);
+    const std::string device = StoredPortDevice(portName);
+    return device.empty() ? DefaultDeviceFor(portName) : device;
 }

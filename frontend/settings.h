@@ -27,6 +27,11 @@ void StoreOption(const char* name, bool value);
 // ("0403:6015, 1a86"); an unreadable setting adds none.
 std::vector<CableId> StoredCableIds();
 
+// The device "Ports/COMn" names for a port, empty when the built-in mapping
+// holds; storing an empty path goes back to the built-in mapping.
+std::string StoredPortDevice(const std::string& portName);
+void StorePortDevice(const std::string& portName, const std::string& device);
+
 // Resolves COM1..COM4 through "Ports/COMn" when set, else the built-in mapping.
 class SettingsPortResolver : public IPortResolver {
 public:

@@ -15,7 +15,11 @@
 
 bool PortExists(const std::string& portName)
 {
-    const std::string device = ResolvePort(portName);
+    return DeviceExists(ResolvePort(portName));
+}
+
+bool DeviceExists(const std::string& device)
+{
 #ifdef _WIN32
     const HANDLE handle = ::CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                         FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL, nullptr);

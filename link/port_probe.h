@@ -15,6 +15,8 @@ struct ProbedPort {
 
 // Whether the device behind a port name exists (free, busy or forbidden alike).
 bool PortExists(const std::string& portName);
+// The same for a device path.
+bool DeviceExists(const std::string& device);
 
 // The ports that exist, in the order COM1..COM4.
 std::vector<ProbedPort> ProbePorts();

@@ -702,8 +702,8 @@ TEST(Cli, PortsAndTheConfiguredPortComeFromTheSharedSettings)
     EXPECT_EQ(absent.status, 1);
     EXPECT_EQ(absent.err, Errors({ PortFailed("COM3") })
                               + "hint: COM3 stands for /nonexistent/tty3. There is no such device: connect the "
-                                "programming cable, or choose another port under Options > Configuration, or set "
-                                "Ports/COM3 in the settings to the cable's device.\n");
+                                "programming cable, or under Options > Configuration choose another port, or the "
+                                "cable's device for COM3 (the command line also takes --device PATH).\n");
 }
 
 TEST(Cli, APortInUseIsReportedAndNothingIsSent)

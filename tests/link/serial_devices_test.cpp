@@ -1,6 +1,7 @@
 // The serial device listing read from a tree built like Linux's sysfs and
 // /dev/serial/by-id: a USB adapter with its ids, texts and stable link, a
 // modem-class cable, an adapter of an unknown make, on-board UARTs fitted and not.
+#include "link/cable_finder.h"
 #include "link/serial_devices.h"
 #include "tests/support/temp_folder.h"
 
@@ -88,4 +89,36 @@ TEST(SerialDevices, ListsCablesFirstWithTheirIdsTextsAndStablePaths)
     EXPECT_TRUE(devices[2].knownCable);
     EXPECT_FALSE(ParseCableIds("1234:zz", extra));
     EXPECT_EQ(extra.size(), 2u) << "a bad list takes nothing";
+}
+
+TEST(CableFinder, TheDeviceThatWentAndCameIsTheCable)
+{
+    auto device = [](const char* name, const char* stable) {
+        SerialDevice made;
+        made.name = name;
+        made.path = std::string("/dev/") + name;
+        made.stablePath = stable;
+        return made;
+    };
+    const SerialDevice uart = device("ttyS0", "");
+    const SerialDevice cable = device("ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1-if00-port0");
+    const SerialDevice modem = device("ttyUSB1", "/dev/serial/by-id/usb-Modem_B2-if00-port0");
+
+    CableFinder finder({ uart, modem, cable });
+    EXPECT_EQ(finder.Feed({ uart, modem, cable }), CableFinder::Stage::WaitingForUnplug);
+    EXPECT_EQ(finder.Feed({ uart, modem }), CableFinder::Stage::WaitingForPlug);
+    EXPECT_EQ(finder.Unplugged().path, "/dev/ttyUSB0");
+    // Back under another name, with a hub's second adapter at the same moment:
+    // the one with the stable path that went is the cable.
+    SerialDevice back = cable;
+    back.name = "ttyUSB3";
+    back.path = "/dev/ttyUSB3";
+    EXPECT_EQ(finder.Feed({ uart, modem, device("ttyUSB2", ""), back }), CableFinder::Stage::Found);
+    EXPECT_EQ(finder.Cable().path, "/dev/ttyUSB3");
+    EXPECT_EQ(finder.Cable().PathToKeep(), cable.stablePath);
+
+    // A cable that was not plugged in at the start is found when it comes.
+    CableFinder fresh({ uart });
+    EXPECT_EQ(fresh.Feed({ uart, cable }), CableFinder::Stage::Found);
+    EXPECT_EQ(fresh.Cable().path, "/dev/ttyUSB0");
 }

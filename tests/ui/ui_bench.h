@@ -40,6 +40,7 @@ public:
     bool SaveCalibrationFile(QWidget*, QString& path) override { return Answer(path); }
     bool ChooseBackup(QWidget*, QString& path) override { return Answer(path); }
     bool SaveTraceFile(QWidget*, QString& path) override { return Answer(path); }
+    bool ChooseDevice(QWidget*, const QString&, QString& path) override { return Answer(path); }
 
     std::deque<QString> answers;
     QStringList proposals;

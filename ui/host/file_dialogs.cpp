@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 
@@ -94,6 +95,27 @@ bool IFileDialogs::OpenCalibrationFile(QWidget* parent, QString& path)
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters({ UiText(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().first();
+    return true;
+}
+
+bool IFileDialogs::ChooseDevice(QWidget* parent, const QString& current, QString& path)
+{
+    // Device files are not regular files: the platform's own dialog hides them.
+    const QString byId = QStringLiteral("/dev/serial/by-id");
+    const QString folder = !current.isEmpty() ? QFileInfo(current).absolutePath()
+                           : QDir(byId).exists() ? byId
+                                                 : QStringLiteral("/dev");
+    QFileDialog dialog(parent, UiText(IDS_CONFIG_CHOOSE_DEVICE), folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFilter(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    dialog.setOption(QFileDialog::DontResolveSymlinks);
+    if (!current.isEmpty())
+        dialog.selectFile(current);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = dialog.selectedFiles().first();

@@ -21,6 +21,9 @@ public:
     // An exported calibration data file to look at; false when cancelled. The
     // platform's dialog unless overridden.
     virtual bool OpenCalibrationFile(QWidget* parent, QString& path);
+    // A device a port is to stand for, `current` shown first; false when
+    // cancelled. The platform's dialog (device files shown) unless overridden.
+    virtual bool ChooseDevice(QWidget* parent, const QString& current, QString& path);
     // Where to save the serial trace; asks before overwriting. False when cancelled
     // (the default, for dialogs that never save one).
     virtual bool SaveTraceFile(QWidget* parent, QString& path)

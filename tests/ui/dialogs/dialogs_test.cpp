@@ -15,9 +15,12 @@
 #include "tests/ui/ui_bench.h"
 #include "ui/controls/up_down_control.h"
 #include "ui/dialogs/board_dialogs.h"
+#include "resources/string_ids.h"
 #include "ui/dialogs/configuration_dialog.h"
+#include "ui/host/ui_text.h"
 #include "ui/dialogs/edit_data_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QClipboard>
@@ -29,6 +32,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -79,6 +84,7 @@ class DialogsTest : public QObject {
 
 private:
     std::unique_ptr<RecordingPresenter> m_messages;
+    ScratchSettings m_settings;
 
     template <typename Dialog>
     bool AllEnabled(Opened<Dialog>& dialog, const std::vector<int>& ids, bool enabled)
@@ -96,6 +102,7 @@ private slots:
     void init()
     {
         ResetProgramState();
+        m_settings.Clear();
         SetModifiedSink(nullptr);
         m_messages.reset(new RecordingPresenter);
         g_beeps = 0;
@@ -432,6 +439,105 @@ private slots:
         QCOMPARE(absent.List(1000)->currentIndex(), -1);
         absent.PressOk();
         QCOMPARE(absent.m_nPortIndex, 0);
+    }
+
+    void configurationKeepsACableByItsStablePath()
+    {
+        // A machine of the test's own: a UART and a USB cable that comes back
+        // under another name after Find Cable's unplug and plug.
+        SerialDevice uart;
+        uart.name = "ttyS0";
+        uart.path = "/dev/ttyS0";
+        SerialDevice cable;
+        cable.name = "ttyUSB0";
+        cable.path = "/dev/ttyUSB0";
+        cable.stablePath = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3D4-if00-port0";
+        cable.usb = cable.knownCable = true;
+        cable.vendorId = 0x0403;
+        cable.productId = 0x6001;
+        cable.manufacturer = "FTDI";
+        cable.product = "FT232R USB UART";
+        cable.serialNumber = "A1B2C3D4";
+        auto machine = std::make_shared<std::vector<SerialDevice>>(std::vector<SerialDevice>{ cable, uart });
+        struct OnMachine : public CConfigurationDialog {
+            explicit OnMachine(std::shared_ptr<std::vector<SerialDevice>> devices) : CConfigurationDialog(nullptr)
+            {
+                m_nPortIndex = 1;
+                m_listDevices = [devices] { return *devices; };
+                m_deviceExists = [devices](const std::string& path) {
+                    for (const SerialDevice& device : *devices) {
+                        if (device.path == path || device.stablePath == path)
+                            return true;
+                    }
+                    return false;
+                };
+            }
+        };
+        auto buddyOf = [](QWidget* dialog, const QString& label) {
+            for (QLabel* found : dialog->findChildren<QLabel*>()) {
+                if (found->text() == label)
+                    return found->buddy();
+            }
+            return static_cast<QWidget*>(nullptr);
+        };
+        auto button = [](QWidget* dialog, int text) {
+            for (QPushButton* found : dialog->findChildren<QPushButton*>()) {
+                if (found->text() == UiText(text))
+                    return found;
+            }
+            return static_cast<QPushButton*>(nullptr);
+        };
+
+        ScriptedFileDialogs files;
+        files.answers.push_back(QStringLiteral("/dev/ttyUSB0"));
+        Opened<OnMachine> dialog(machine);
+        QComboBox* mapPort = qobject_cast<QComboBox*>(buddyOf(&dialog, UiText(IDS_CONFIG_MAP_PORT)));
+        QLineEdit* device = qobject_cast<QLineEdit*>(buddyOf(&dialog, UiText(IDS_CONFIG_DEVICE)));
+        QComboBox* found = qobject_cast<QComboBox*>(buddyOf(&dialog, UiText(IDS_CONFIG_FOUND)));
+        QVERIFY(mapPort && device && found);
+        // The built-in mapping finds COM1 and COM3; COM2, the configured port, is absent.
+        QCOMPARE(dialog.List(1000)->count(), 2);
+        QCOMPARE(dialog.List(1000)->currentIndex(), -1);
+        QCOMPARE(mapPort->currentText(), QStringLiteral("COM2"));
+        QCOMPARE(found->itemText(1), QStringLiteral("FTDI FT232R USB UART (0403:6001, serial A1B2C3D4): /dev/ttyUSB0"));
+
+        // COM1 browsed to the cable's present name: its stable path is kept.
+        mapPort->setCurrentIndex(0);
+        button(&dialog, IDS_CONFIG_BROWSE)->click();
+        QCOMPARE(device->text(), QString::fromStdString(cable.stablePath));
+        QCOMPARE(found->currentIndex(), 1);
+        dialog.List(1000)->setCurrentIndex(0);
+        QCOMPARE(dialog.List(1000)->currentText(), QStringLiteral("COM1"));
+        Screenshot(&dialog, QStringLiteral("configuration-cable"));
+
+        // COM2 found by unplugging and plugging: back as ttyUSB1, kept by its stable path.
+        mapPort->setCurrentIndex(1);
+        QTimer::singleShot(300, [machine] { machine->erase(machine->begin()); });
+        QTimer::singleShot(650, [] { Screenshot(QApplication::activeModalWidget(), QStringLiteral("find-cable")); });
+        QTimer::singleShot(800, [machine, cable] {
+            SerialDevice back = cable;
+            back.name = "ttyUSB1";
+            back.path = "/dev/ttyUSB1";
+            machine->push_back(back);
+        });
+        QTimer::singleShot(5000, [] {
+            if (QWidget* finder = QApplication::activeModalWidget())
+                finder->close(); // never found: the test fails below instead of hanging
+        });
+        button(&dialog, IDS_CONFIG_FIND_CABLE)->click();
+        QCOMPARE(device->text(), QString::fromStdString(cable.stablePath));
+        // The list's choice follows the port whose device was set; typing a path
+        // of nothing listed leaves the drop-down on neither.
+        mapPort->setCurrentIndex(2);
+        device->setText(QStringLiteral("/dev/ttyXR7"));
+        QTest::keyClick(device, Qt::Key_Backspace);
+        QCOMPARE(found->currentIndex(), -1);
+        dialog.PressOk();
+        QCOMPARE(m_settings.Get(QStringLiteral("Ports/COM1")).toString(), QString::fromStdString(cable.stablePath));
+        QCOMPARE(m_settings.Get(QStringLiteral("Ports/COM2")).toString(), QString::fromStdString(cable.stablePath));
+        QCOMPARE(m_settings.Get(QStringLiteral("Ports/COM3")).toString(), QStringLiteral("/dev/ttyXR"));
+        QVERIFY(!m_settings.Get(QStringLiteral("Ports/COM4")).isValid());
+        QCOMPARE(dialog.m_nPortIndex, 0);
     }
 
     // --- Information, against the simulated radio ---

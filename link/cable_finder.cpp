@@ -1,0 +1,50 @@
+#include "link/cable_finder.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+bool Listed(const std::vector<SerialDevice>& devices, const SerialDevice& device)
+{
+    return std::any_of(devices.begin(), devices.end(),
+                       [&](const SerialDevice& other) { return other.path == device.path; });
+}
+
+} // namespace
+
+CableFinder::CableFinder(std::vector<SerialDevice> atStart) : m_last(std::move(atStart)) {}
+
+CableFinder::Stage CableFinder::Feed(const std::vector<SerialDevice>& now)
+{
+    if (m_stage == Stage::Found)
+        return m_stage;
+    // A device that came: the cable, whether or not one went first. When
+    // several come at once (a hub plugged in), the one that went is preferred,
+    // known by its stable path since its name may change.
+    const SerialDevice* came = nullptr;
+    for (const SerialDevice& device : now) {
+        if (Listed(m_last, device))
+            continue;
+        const bool sameAsGone = m_stage == Stage::WaitingForPlug && !m_unplugged.stablePath.empty()
+                                && device.stablePath == m_unplugged.stablePath;
+        if (!came || sameAsGone)
+            came = &device;
+    }
+    if (came) {
+        m_cable = *came;
+        m_stage = Stage::Found;
+        return m_stage;
+    }
+    if (m_stage == Stage::WaitingForUnplug) {
+        for (const SerialDevice& device : m_last) {
+            if (!Listed(now, device)) {
+                m_unplugged = device;
+                m_stage = Stage::WaitingForPlug;
+                break;
+            }
+        }
+    }
+    m_last = now;
+    return m_stage;
+}
