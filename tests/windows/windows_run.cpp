@@ -6,7 +6,9 @@
 #include "board/file_access.h"
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
+#include "link/serial_devices.h"
 #include "link/serial_port.h"
+#include "operations/check_operation.h"
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
 #include "operations/operation_course.h"
@@ -188,6 +190,33 @@ void SilentRadio()
     std::printf("silent line: ReadByte gave up after %.0f ms, the command after %.0f ms\n", readMs, sendMs);
 }
 
+// The serial devices as the registry names them: COM1, the radio's line, among them.
+void SerialDevices()
+{
+    const std::vector<SerialDevice> devices = ListSerialDevices();
+    bool com1 = false;
+    for (const SerialDevice& device : devices) {
+        std::printf("device: %s %s (%s)\n", device.name.c_str(), device.path.c_str(), DeviceDescription(device).c_str());
+        if (device.name == "COM1")
+            com1 = device.path == "\\\\.\\COM1" && device.PathToKeep() == device.path;
+    }
+    Check(com1, "COM1 is listed as \\\\.\\COM1");
+}
+
+// Check Connection on a radio that answers: every stage passes, in order.
+void CheckConnection()
+{
+    RecordingPresenter messages;
+    const CheckOutcome outcome = RunCheckOperation(theRadioLink, PORT);
+    std::string stages;
+    for (const CheckLine& line : outcome.lines) {
+        std::printf("%s %s\n", line.passed ? "passed:" : "failed:", line.text.c_str());
+        stages += line.passed ? '+' : '-';
+    }
+    Check(outcome.passed && stages == "+++++++", "every stage passes: " + stages);
+    CheckTexts(messages, {});
+}
+
 double ProcessCpuMs()
 {
     FILETIME created, exited, kernel, user;
@@ -355,6 +384,8 @@ int main(int argc, char** argv)
         { "ReadOnlyFileKept", ReadOnlyFileKept },
         { "AtomicReplace", AtomicReplace },
         { "VersionBlock", VersionBlock },
+        { "SerialDevices", SerialDevices },
+        { "CheckConnection", CheckConnection },
     };
     const auto found = argc == 2 ? cases.find(argv[1]) : cases.end();
     if (found == cases.end()) {
