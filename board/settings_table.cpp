@@ -110,10 +110,11 @@ std::string SettingValueText(const SettingRow& row, int32_t value, bool withUnit
     return text;
 }
 
-std::string SettingFullLabel(const SettingRow& row)
+std::string SettingFullLabel(const SettingRow& row, bool english)
 {
-    std::string label = LoadString(row.labelId);
+    const auto load = english ? LoadEnglishString : LoadString;
+    std::string label = load(row.labelId);
     if (row.owner >= 0)
-        label = LoadString(SETTINGS[row.owner].labelId) + ": " + label;
+        label = load(SETTINGS[row.owner].labelId) + ": " + label;
     return label;
 }

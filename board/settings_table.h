@@ -54,4 +54,4 @@ int32_t SettingMaximum(const SettingRow& row);
 std::string SettingValueText(const SettingRow& row, int32_t value, bool withUnit = true);
 // The label, after its switch's label where it belongs to one ("Man Down Alarm:
 // Pre Alert Time (s)"), so that it names one setting alone.
-std::string SettingFullLabel(const SettingRow& row);
+std::string SettingFullLabel(const SettingRow& row, bool english = false);

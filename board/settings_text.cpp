@@ -26,22 +26,22 @@ std::string Trim(const std::string& text)
 // What the comment above a setting says: its label, then its choices or range.
 std::string Comment(const SettingRow& row)
 {
-    std::string comment = "# " + SettingFullLabel(row) + ": ";
+    std::string comment = "# " + SettingFullLabel(row, true) + ": ";
     switch (row.kind) {
     case SettingKind::Flag:
-        comment += "0 = " + LoadString(IDS_CLI_OFF) + ", 1 = " + LoadString(IDS_CLI_ON);
+        comment += "0 = " + LoadEnglishString(IDS_CLI_OFF) + ", 1 = " + LoadEnglishString(IDS_CLI_ON);
         break;
     case SettingKind::Index:
         for (int32_t choice = row.range.minimum; choice <= row.range.maximum; ++choice) {
             if (choice > row.range.minimum)
                 comment += ", ";
-            comment += std::to_string(choice) + " = " + LoadString(row.firstChoiceId + choice - row.range.minimum);
+            comment += std::to_string(choice) + " = " + LoadEnglishString(row.firstChoiceId + choice - row.range.minimum);
         }
         break;
     case SettingKind::Word:
         comment += std::to_string(row.range.minimum) + " to " + std::to_string(row.range.maximum);
         if (row.unitId)
-            comment += " " + LoadString(row.unitId);
+            comment += " " + LoadEnglishString(row.unitId);
         break;
     }
     return comment;
@@ -82,8 +82,8 @@ bool Version(const std::string& text, int32_t& major, int32_t& minor)
 
 std::string SettingsToText(const SettingsSnapshot& snapshot)
 {
-    std::string text = "# " + LoadString(IDS_TEXT_FORM_TITLE) + "\n";
-    text += "# " + LoadString(IDS_LABEL_CODEPLUG_VERSION) + ": major.minor\n";
+    std::string text = "# " + LoadEnglishString(IDS_TEXT_FORM_TITLE) + "\n";
+    text += "# " + LoadEnglishString(IDS_LABEL_CODEPLUG_VERSION) + ": major.minor\n";
     text += std::string(VERSION_KEY) + " = " + VersionText(snapshot.major, snapshot.minor) + "\n";
     for (size_t i = 0; i < SETTING_COUNT; ++i) {
         const SettingRow& row = SETTINGS[i];

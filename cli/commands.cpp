@@ -202,7 +202,7 @@ int ListAllDevices()
         const int kind = device.knownCable ? IDS_DEVICE_KIND_CABLE : device.usb ? IDS_DEVICE_KIND_USB : IDS_DEVICE_KIND_SERIAL;
         std::fprintf(stdout, "%s\t%s\t%s\t%s\t%s\n", VisibleText(device.path).c_str(),
                      device.stablePath.empty() ? "-" : VisibleText(device.stablePath).c_str(),
-                     ports.empty() ? "-" : ports.c_str(), LoadString(kind).c_str(),
+                     ports.empty() ? "-" : ports.c_str(), LoadEnglishString(kind).c_str(),
                      VisibleText(DeviceDescription(device)).c_str());
     }
     return Done(stdout);

@@ -36,17 +36,19 @@ std::string CsvField(const std::string& given)
     return quoted + '"';
 }
 
-std::string FleetColumnTitle(int column)
+std::string FleetColumnTitle(int column, bool english)
 {
     static const int TITLES[FLEET_COLUMNS] = {
         IDS_FLEET_COL_TIME,          IDS_FLEET_COL_PORT,          IDS_FLEET_COL_RADIO_INFO, IDS_LABEL_BOARD_TYPE,
         IDS_LABEL_HARDWARE_REVISION, IDS_LABEL_SOFTWARE_VERSION,  IDS_LABEL_CODEPLUG_VERSION,
         IDS_FLEET_COL_RESULT,        IDS_FLEET_COL_REASON,        IDS_FLEET_COL_SECONDS,
     };
-    return column >= 0 && column < FLEET_COLUMNS ? LoadString(TITLES[column]) : std::string();
+    if (column < 0 || column >= FLEET_COLUMNS)
+        return std::string();
+    return english ? LoadEnglishString(TITLES[column]) : LoadString(TITLES[column]);
 }
 
-std::string FleetRowField(const FleetRow& row, int column)
+std::string FleetRowField(const FleetRow& row, int column, bool english)
 {
     char seconds[32];
     switch (column) {
@@ -57,7 +59,10 @@ std::string FleetRowField(const FleetRow& row, int column)
     case 4: return row.board.hardware;
     case 5: return row.board.software;
     case 6: return row.board.codeplug;
-    case 7: return LoadString(row.ok ? IDS_FLEET_RESULT_OK : IDS_FLEET_RESULT_FAILED);
+    case 7: {
+        const int result = row.ok ? IDS_FLEET_RESULT_OK : IDS_FLEET_RESULT_FAILED;
+        return english ? LoadEnglishString(result) : LoadString(result);
+    }
     case 8: return row.reason;
     case 9: std::snprintf(seconds, sizeof(seconds), "%.1f", row.seconds); return seconds;
     default: return std::string();
@@ -68,7 +73,7 @@ std::string FleetCsvHeader()
 {
     std::string fields[FLEET_COLUMNS];
     for (int i = 0; i < FLEET_COLUMNS; ++i)
-        fields[i] = FleetColumnTitle(i);
+        fields[i] = FleetColumnTitle(i, true);
     return Line(fields, FLEET_COLUMNS);
 }
 
@@ -76,7 +81,7 @@ std::string FleetCsvLine(const FleetRow& row)
 {
     std::string fields[FLEET_COLUMNS];
     for (int i = 0; i < FLEET_COLUMNS; ++i)
-        fields[i] = FleetRowField(row, i);
+        fields[i] = FleetRowField(row, i, true);
     return Line(fields, FLEET_COLUMNS);
 }
 

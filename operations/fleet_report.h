@@ -15,11 +15,12 @@ std::string CsvField(const std::string& text);
 // The header line and a row's line, each ended by CR LF.
 std::string FleetCsvHeader();
 std::string FleetCsvLine(const FleetRow& row);
-// The ten column titles, in the report's order (also the GUI table's).
+// The ten column titles, in the report's order (also the GUI table's); the
+// report's are English whatever the user's language, as programs read them.
 constexpr int FLEET_COLUMNS = 10;
-std::string FleetColumnTitle(int column);
-// A row's field in a column, as the report and the GUI table show it.
-std::string FleetRowField(const FleetRow& row, int column);
+std::string FleetColumnTitle(int column, bool english = false);
+// A row's field in a column, as the report (`english`) and the GUI table show it.
+std::string FleetRowField(const FleetRow& row, int column, bool english = false);
 
 class FleetReport {
 public:

@@ -34,6 +34,7 @@ const MenuRow MAIN_MENU[] = {
     { MenuRowKind::Item, ID_OPTIONS_CONFIGURATION, "&Configuration..." },
     { MenuRowKind::Item, ID_OPTIONS_VERIFY, "&Verify After Write" },
     { MenuRowKind::Item, ID_OPTIONS_BACKUP_FIRST, "&Back Up Before Write" },
+    { MenuRowKind::Item, ID_OPTIONS_LANGUAGE, "&Language..." },
     { MenuRowKind::Popup, IDS_MENU_WINDOW_SIZE, nullptr },
     { MenuRowKind::Item, ID_WINDOW_640, "640x480" },
     { MenuRowKind::Item, ID_WINDOW_800, "800x600" },

@@ -281,6 +281,11 @@ enum : int {
     IDS_FLEET_PORT_ENDED = 24605,  // %s the port, %d programmed, %d failed
     IDS_PROMPT_FLEET = 33020,
     IDS_PROMPT_CHECK = 33040,
+    IDS_PROMPT_LANGUAGE = 33050,
+    IDS_LANGUAGE_TITLE = 24750,
+    IDS_LANGUAGE_PROMPT = 24751,
+    IDS_LANGUAGE_SYSTEM = 24752,   // %s the language the system's settings give
+    IDS_LANGUAGE_RESTART = 24753,
     IDS_SAVE_CHANGES = 61699,
     IDS_APP_TITLE = 57344,
     IDS_APP_TITLE_LAB = 57347,

@@ -45,9 +45,9 @@ std::string CTraceBuffer::Text() const
         text += line + '\n';
     const unsigned long kib = static_cast<unsigned long>(m_bound / 1024);
     if (m_droppedOperations > 0)
-        text += FormatString(IDS_TRACE_OPERATIONS_DROPPED, static_cast<unsigned long>(m_droppedOperations), kib) + '\n';
+        text += FormatEnglishString(IDS_TRACE_OPERATIONS_DROPPED, static_cast<unsigned long>(m_droppedOperations), kib) + '\n';
     if (m_droppedLines > 0)
-        text += FormatString(IDS_TRACE_LINES_DROPPED, static_cast<unsigned long>(m_droppedLines), kib) + '\n';
+        text += FormatEnglishString(IDS_TRACE_LINES_DROPPED, static_cast<unsigned long>(m_droppedLines), kib) + '\n';
     for (const std::deque<std::string>& operation : m_operations) {
         for (const std::string& line : operation)
             text += line + '\n';

@@ -1,4 +1,5 @@
 // vigilon-oss: the service tool's main window.
+#include "frontend/language.h"
 #include "ui/shell/vigilon_oss_app.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ardentec"));
     QApplication::setApplicationName(QStringLiteral("Vigilon OSS"));
+    InstallLanguage(ChooseLanguage(QString()));
     CVigilonOssApp app;
     if (!app.InitInstance(QApplication::arguments()))
         return 1;

@@ -2,6 +2,7 @@
 
 #include "ui/controls/up_down_control.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QCheckBox>
@@ -37,7 +38,7 @@ CTemplateDialog::CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* 
     m_baseX = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
     m_baseY = metrics.height();
     if (dialogTemplate.caption)
-        setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+        setWindowTitle(QCoreApplication::translate("DialogTemplates", dialogTemplate.caption));
     else
         setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     const QRect size = MapDialogRect(0, 0, dialogTemplate.w, dialogTemplate.h);
@@ -57,7 +58,7 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
     QList<QWidget*> frames;
     for (int i = 0; i < dialogTemplate.count; ++i) {
         const ControlTemplate& control = dialogTemplate.controls[i];
-        const QString text = control.text ? QString::fromUtf8(control.text) : QString();
+        const QString text = control.text ? QCoreApplication::translate("DialogTemplates", control.text) : QString();
         QWidget* widget = nullptr;
         switch (control.kind) {
         case ControlKind::Label:

@@ -10,6 +10,7 @@
 #include "ui/shell/window_place.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -114,12 +115,12 @@ void CMainFrame::BuildMenu()
             open.back()->addSeparator();
             break;
         case MenuRowKind::RecentFiles:
-            m_recentPlaceholder = new QAction(QString::fromLatin1(row.text), this);
+            m_recentPlaceholder = new QAction(QCoreApplication::translate("CommandTable", row.text), this);
             m_recentPlaceholder->setEnabled(false);
             open.back()->addAction(m_recentPlaceholder);
             break;
         case MenuRowKind::Item: {
-            const QString text = QString::fromLatin1(row.text).section(QLatin1Char('\t'), 0, 0);
+            const QString text = QCoreApplication::translate("CommandTable", row.text).section(QLatin1Char('\t'), 0, 0);
             QAction* action = MakeAction(row.id, text);
             const QString keys = Shortcut(row.id);
             if (!keys.isEmpty())

@@ -16,6 +16,7 @@
 #include "ui/dialogs/board_dialogs.h"
 #include "ui/dialogs/check_dialog.h"
 #include "ui/dialogs/configuration_dialog.h"
+#include "ui/dialogs/language_dialog.h"
 #include "ui/dialogs/edit_data_dialog.h"
 #include "ui/dialogs/fleet_dialog.h"
 #include "ui/host/file_dialogs.h"
@@ -249,6 +250,7 @@ void CVigilonOssApp::OnCommand(int id)
     case ID_FILE_COMPARE: OnFileCompare(); break;
     case ID_OPTIONS_VERIFY: m_bVerifyAfterWrite = !m_bVerifyAfterWrite; break;
     case ID_OPTIONS_BACKUP_FIRST: m_bBackUpBeforeWrite = !m_bBackUpBeforeWrite; break;
+    case ID_OPTIONS_LANGUAGE: ChooseProgramLanguage(m_frame.get()); break;
     case ID_FILE_SAVE: m_documents->FileSave(); break;
     case ID_FILE_SAVE_AS: m_documents->FileSaveAs(); break;
     case ID_FILE_READ: OnFileRead(); break;

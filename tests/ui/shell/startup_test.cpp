@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(frame->Action(ID_BOARD_CALIBRATE), nullptr);
         QCOMPARE(frame->Action(ID_FILE_READ_CAL), nullptr);
         QCOMPARE(MenuTexts(TopMenu(frame, 2)), (QStringList{ "&Configuration...", "&Verify After Write",
-                                                             "&Back Up Before Write", "Window Size" }));
+                                                             "&Back Up Before Write", "&Language...", "Window Size" }));
         QCOMPARE(MenuTexts(TopMenu(frame, 3)), (QStringList{ "&Toolbar", "&Status Bar", "Settings S&ummary" }));
         QCOMPARE(MenuTexts(TopMenu(frame, 4)), (QStringList{ "&Help Topics\tF1", "Save Serial &Trace...", "-", "&About Vigilon OSS..." }));
         // Nothing loaded: the commands that need data are off.
