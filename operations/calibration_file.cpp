@@ -106,11 +106,11 @@ CalibrationFile ParseCalibrationFile(const std::string& text, const std::string&
     return file;
 }
 
-std::string CalibrationColumnFigures(const CalibrationFile& file, int column)
+std::string CalibrationColumnFigures(const CalibrationFile& file, int column, const std::string& decimalPoint)
 {
     const CalibrationColumn& c = file.columns[column];
     const long hundredths = std::lround(c.mean * 100.0);
-    const std::string mean = std::to_string(hundredths / 100) + "." + (hundredths % 100 < 10 ? "0" : "")
+    const std::string mean = std::to_string(hundredths / 100) + decimalPoint + (hundredths % 100 < 10 ? "0" : "")
         + std::to_string(hundredths % 100);
     return FormatString(IDS_CALFILE_COLUMN_FIGURES, column + 1, c.minimum, c.maximum, mean.c_str());
 }

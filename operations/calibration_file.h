@@ -32,8 +32,9 @@ struct CalibrationFile {
 CalibrationFile ParseCalibrationFile(const std::string& text, const std::string& name);
 
 // "Column 1: minimum 0, maximum 255, mean 127.50" for column 0; the mean has two
-// decimals and a point whatever the locale, so scripts can read it.
-std::string CalibrationColumnFigures(const CalibrationFile& file, int column);
+// decimals and a point whatever the locale, so scripts can read it, unless the
+// front end asks for its reader's decimal point.
+std::string CalibrationColumnFigures(const CalibrationFile& file, int column, const std::string& decimalPoint = ".");
 
 // Reads and checks the file; a named pipe or a device is refused, never waited on.
 CalibrationFile LoadCalibrationFile(const std::string& path);

@@ -1,6 +1,7 @@
 #include "ui/dialogs/backup_dialog.h"
 
 #include "resources/string_ids.h"
+#include "ui/host/locale_text.h"
 #include "ui/host/ui_text.h"
 
 #include <QDialogButtonBox>
@@ -26,8 +27,13 @@ BackupDialog::BackupDialog(QWidget* parent, const std::vector<BackupEntry>& back
     m_list->setHeaderLabels({ UiText(IDS_BACKUP_COLUMN_TIME), UiText(IDS_BACKUP_COLUMN_PORT),
                               UiText(IDS_BACKUP_COLUMN_FILE) });
     for (const BackupEntry& backup : backups) {
+        // The local time the name holds, in the reader's form of a date and time.
+        const QString when = QString::fromStdString(backup.when);
+        const QDateTime made = QDateTime::fromString(when, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         QTreeWidgetItem* item = new QTreeWidgetItem(
-            { QString::fromStdString(backup.when), QString::fromStdString(backup.port), QString::fromStdString(backup.name) });
+            { made.isValid() ? LocaleDateTimeText(made) : when, QString::fromStdString(backup.port),
+              QString::fromStdString(backup.name) });
+        item->setToolTip(0, when);
         item->setData(0, Qt::UserRole, QFile::decodeName(backup.path.c_str()));
         m_list->addTopLevelItem(item);
     }

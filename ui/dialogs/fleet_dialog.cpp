@@ -12,11 +12,13 @@
 #include "seams/string_table.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/host/gui_host.h"
+#include "ui/host/locale_text.h"
 #include "ui/host/ui_text.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLocale>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -44,6 +46,7 @@ namespace {
 constexpr int TIME_COLUMN = 0;
 constexpr int RESULT_COLUMN = 7;
 constexpr int REASON_COLUMN = 8;
+constexpr int SECONDS_COLUMN = 9;
 // Room the reason column keeps beside the others at the default size; longer
 // reasons wrap, and the item's tooltip holds the whole text.
 constexpr int REASON_WIDTH = 160;
@@ -67,7 +70,9 @@ QString OnTwoLines(QString title)
 QString LocalTimeOfDay(const std::string& utc)
 {
     const QDateTime time = QDateTime::fromString(QString::fromStdString(utc), Qt::ISODate);
-    return time.isValid() ? time.toLocalTime().toString(QStringLiteral("hh:mm:ss")) : QString::fromStdString(utc);
+    if (!time.isValid())
+        return QString::fromStdString(utc);
+    return LocaleTimeText(time.toLocalTime().time());
 }
 
 // A line edit with a Browse button beside it.
@@ -222,6 +227,8 @@ void CFleetDialog::AddRow(const FleetRow& row)
         }
         if (column == REASON_COLUMN)
             item->setToolTip(item->text());
+        if (column == SECONDS_COLUMN)
+            item->setText(QLocale().toString(row.seconds, 'f', 1));
         if (!row.ok) {
             // Seen at a glance, and read out by a screen reader on the result.
             item->setBackground(FailedTint());

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QValueAxis>
@@ -95,7 +96,8 @@ CCalibrationPlotWindow::CCalibrationPlotWindow(QWidget* owner, const QString& pa
 
     QVBoxLayout* figures = new QVBoxLayout;
     for (int column = 0; column < 2; ++column) {
-        m_figures[column] = new QLabel(QString::fromStdString(CalibrationColumnFigures(file, column)));
+        m_figures[column] = new QLabel(QString::fromStdString(
+            CalibrationColumnFigures(file, column, QLocale().decimalPoint().toStdString())));
         m_figures[column]->setTextInteractionFlags(Qt::TextSelectableByMouse);
         figures->addWidget(m_figures[column]);
     }

@@ -46,6 +46,11 @@ private slots:
         QCOMPARE(window->Figures(0)->text(), QStringLiteral("Column 1: minimum 0, maximum 255, mean 127.50"));
         QCOMPARE(window->Figures(1)->text(), QStringLiteral("Column 2: minimum 0, maximum 255, mean 127.50"));
         QVERIFY(window->Figures(1)->isVisible());
+        // A reader with a comma for the decimal point reads the mean with one.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        std::unique_ptr<CCalibrationPlotWindow> german(CCalibrationPlotWindow::Open(nullptr, path));
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(german->Figures(0)->text(), QStringLiteral("Column 1: minimum 0, maximum 255, mean 127,50"));
 
         const QByteArray screenshots = qgetenv("VIGILON_SCREENSHOTS");
         if (!screenshots.isEmpty()) {
