@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +21,20 @@ namespace {
 
 const char* const HELP_FOLDER = ":/help/";
 const char* const CONTENTS_PAGE = "index.html";
+
+// The pages' titles, for the translators' tools: a page's own <title> is the
+// English, looked up in context "HelpPages" when the list is made.
+[[maybe_unused]] const char* const PAGE_TITLES[] = {
+    QT_TRANSLATE_NOOP("HelpPages", "Vigilon OSS"),
+    QT_TRANSLATE_NOOP("HelpPages", "Reading an option board"),
+    QT_TRANSLATE_NOOP("HelpPages", "Programming an option board"),
+    QT_TRANSLATE_NOOP("HelpPages", "Editing the settings"),
+    QT_TRANSLATE_NOOP("HelpPages", "Option board data files"),
+    QT_TRANSLATE_NOOP("HelpPages", "Option board information"),
+    QT_TRANSLATE_NOOP("HelpPages", "Choosing the serial port"),
+    QT_TRANSLATE_NOOP("HelpPages", "Calibration (lab mode)"),
+    QT_TRANSLATE_NOOP("HelpPages", "When something goes wrong"),
+};
 
 } // namespace
 
@@ -43,7 +58,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(pa
             continue;
         QTextDocument document;
         document.setHtml(QString::fromUtf8(page.readAll()));
-        const QString title = document.metaInformation(QTextDocument::DocumentTitle);
+        const QString title = QCoreApplication::translate(
+            "HelpPages", document.metaInformation(QTextDocument::DocumentTitle).toUtf8().constData());
         m_all.append({ file, title.isEmpty() ? file : title, document.toPlainText() });
     }
 
