@@ -5,1128 +5,1169 @@
     <name>StringTable</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>The serial port %s could not be opened.
 It may be in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die serielle Schnittstelle %s konnte nicht geöffnet werden.
+Sie wird möglicherweise von einem anderen Programm verwendet.</translation>
     </message>
     <message>
         <source>Could not open file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geöffnet werden!</translation>
     </message>
     <message>
         <source>Invalid checksum or no valid option board file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Prüfsumme oder keine gültige Datendatei der Optionsplatine!</translation>
     </message>
     <message>
         <source>Option board file is write protected or disk is full !</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei der Optionsplatine ist schreibgeschützt oder der Datenträger ist voll!</translation>
     </message>
     <message>
         <source>Option board data checksum error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsummenfehler in den Daten der Optionsplatine!</translation>
     </message>
     <message>
         <source>Unknown option board detected.
 Make sure the correct option board is installed in the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Optionsplatine erkannt.
+Stellen Sie sicher, dass die richtige Optionsplatine im Funkgerät eingebaut ist.</translation>
     </message>
     <message>
         <source>Option Board at %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionsplatine an %s</translation>
     </message>
     <message>
         <source>No serial port assigned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine serielle Schnittstelle zugewiesen.</translation>
     </message>
     <message>
         <source>Checksum error in received message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsummenfehler in der empfangenen Nachricht.</translation>
     </message>
     <message>
         <source>Received message too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Nachricht ist zu lang.</translation>
     </message>
     <message>
         <source>Received message incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Nachricht ist unvollständig.</translation>
     </message>
     <message>
         <source>No response from radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort vom Funkgerät.</translation>
     </message>
     <message>
         <source>NAK received from radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>NAK vom Funkgerät empfangen.</translation>
     </message>
     <message>
         <source>Unexpected response from radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartete Antwort vom Funkgerät.</translation>
     </message>
     <message>
         <source>Operation not supported by this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Vorgang wird von diesem Funkgerät nicht unterstützt.</translation>
     </message>
     <message>
         <source>No response from option board.
 Make sure the correct option board is installed in the radio
 and the radio&apos;s codeplug is programmed for this option board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort von der Optionsplatine.
+Stellen Sie sicher, dass die richtige Optionsplatine im Funkgerät eingebaut ist
+und der Codeplug des Funkgeräts für diese Optionsplatine programmiert ist.</translation>
     </message>
     <message>
         <source>Failed to read the option board !</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionsplatine konnte nicht ausgelesen werden!</translation>
     </message>
     <message>
         <source>Option board successfully read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionsplatine erfolgreich ausgelesen.</translation>
     </message>
     <message>
         <source>Failed to program the option board !</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionsplatine konnte nicht programmiert werden!</translation>
     </message>
     <message>
         <source>Option board successfully programmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionsplatine erfolgreich programmiert.</translation>
     </message>
     <message>
         <source>Are you sure you wish to program the option board ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Optionsplatine wirklich programmieren?</translation>
     </message>
     <message>
         <source>Failed to calibrate the accelerometer !</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beschleunigungssensor konnte nicht kalibriert werden!</translation>
     </message>
     <message>
         <source>Accelerometer successfully calibrated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschleunigungssensor erfolgreich kalibriert.</translation>
     </message>
     <message>
         <source>Are you really sure you wish to calibrate the accelerometer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie den Beschleunigungssensor wirklich kalibrieren?</translation>
     </message>
     <message>
         <source>Turn the radio very slowly for at least 360 degrees.
  Press the OK button when done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen Sie das Funkgerät sehr langsam um mindestens 360 Grad.
+ Klicken Sie danach auf OK.</translation>
     </message>
     <message>
         <source>Unexpected response from the option board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartete Antwort von der Optionsplatine.</translation>
     </message>
     <message>
         <source>Processed %d bytes of %d bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d von %d Bytes verarbeitet.</translation>
     </message>
     <message>
         <source>Calibration data file is write protected or disk is full !</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalibrierdatendatei ist schreibgeschützt oder der Datenträger ist voll!</translation>
     </message>
     <message>
         <source>Codeplug version not supported by this OSS.
 Radio/File codeplug version: %02d . %02d
 OSS codeplug version: %02d . %02d</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Codeplug-Version wird von dieser OSS nicht unterstützt.
+Codeplug-Version Funkgerät/Datei: %02d . %02d
+Codeplug-Version OSS: %02d . %02d</translation>
     </message>
     <message>
         <source>The data is not valid.
 Please enter an integer number between %d and %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabe ist ungültig.
+Bitte geben Sie eine ganze Zahl zwischen %d und %d ein.</translation>
     </message>
     <message>
         <source>30°</source>
-        <translation type="unfinished"></translation>
+        <translation>30°</translation>
     </message>
     <message>
         <source>45°</source>
-        <translation type="unfinished"></translation>
+        <translation>45°</translation>
     </message>
     <message>
         <source>60°</source>
-        <translation type="unfinished"></translation>
+        <translation>60°</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished"></translation>
+        <translation>niedrig</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>mittel</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished"></translation>
+        <translation>hoch</translation>
     </message>
     <message>
         <source>Man Down Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagealarm</translation>
     </message>
     <message>
         <source>Pre Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voralarmzeit (s)</translation>
     </message>
     <message>
         <source>Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmzeit (s)</translation>
     </message>
     <message>
         <source>Activation Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslösewinkel</translation>
     </message>
     <message>
         <source>Anti-Movement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhealarm</translation>
     </message>
     <message>
         <source>Movement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegungsalarm</translation>
     </message>
     <message>
         <source>Alert Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm aktivieren</translation>
     </message>
     <message>
         <source>Alert Repeat Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmwiederholung aktivieren</translation>
     </message>
     <message>
         <source>Alert Repeat Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmwiederholzeit (s)</translation>
     </message>
     <message>
         <source>Sensor Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensorempfindlichkeit</translation>
     </message>
     <message>
         <source>Clock Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Taktverschiebung</translation>
     </message>
     <message>
         <source>Option Board Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionsplatinentyp</translation>
     </message>
     <message>
         <source>Hardware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Revision</translation>
     </message>
     <message>
         <source>Software Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplug-Version</translation>
     </message>
     <message>
         <source>Vendor Remarks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellerhinweise:</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>ein</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>Checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsumme</translation>
     </message>
     <message>
         <source>%d (outside %d to %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>%d (außerhalb von %d bis %d)</translation>
     </message>
     <message>
         <source>Calibration data saved to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierdaten in %s gespeichert.</translation>
     </message>
     <message>
         <source>No serial port found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine serielle Schnittstelle gefunden.</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Stopped before the operation was complete; the radio has been reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor Abschluss des Vorgangs angehalten; das Funkgerät wurde zurückgesetzt.</translation>
     </message>
     <message>
         <source>hint: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: %s</translation>
     </message>
     <message>
         <source>No backups in %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sicherungen in %s.</translation>
     </message>
     <message>
         <source>%s could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>%s could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%s is too large to be a settings text (%d KiB or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ist zu groß für einen Einstellungstext (%d KiB oder mehr).</translation>
     </message>
     <message>
         <source>%s stands for %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s steht für %s.</translation>
     </message>
     <message>
         <source>There is no such device: connect the programming cable, or under Options &gt; Configuration choose another port, or the cable&apos;s device for %s (the command line also takes --device PATH).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Gerät gibt es nicht: Schließen Sie das Programmierkabel an, oder wählen Sie unter Optionen &gt; Konfiguration eine andere Schnittstelle oder das Gerät des Kabels für %s (die Befehlszeile akzeptiert auch --device PATH).</translation>
     </message>
     <message>
         <source>You may not use %s: ask for read and write access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie dürfen %s nicht verwenden: Fordern Sie Lese- und Schreibzugriff darauf an.</translation>
     </message>
     <message>
         <source>You may not use %s: it belongs to the group %s. Add yourself to that group (sudo adduser $USER %s), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie dürfen %s nicht verwenden: Es gehört zur Gruppe %s. Fügen Sie sich dieser Gruppe hinzu (sudo adduser $USER %s), und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>Another program holds it: close that program (a second copy of this tool counts) and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm belegt das Gerät: Schließen Sie dieses Programm (auch eine zweite Instanz dieses Programms zählt) und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>vorhanden</translation>
     </message>
     <message>
         <source>not present</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht vorhanden</translation>
     </message>
     <message>
         <source>The option board holds other settings than were written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionsplatine enthält andere Einstellungen als die geschriebenen.</translation>
     </message>
     <message>
         <source>The settings could not be read back: the option board may hold other settings than were written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht zurückgelesen werden: Die Optionsplatine enthält möglicherweise andere Einstellungen als die geschriebenen.</translation>
     </message>
     <message>
         <source>The option board&apos;s current settings could not be backed up, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuellen Einstellungen der Optionsplatine konnten nicht gesichert werden; daher wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Vigilon option board settings. Lines starting with # are comments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Vigilon-Optionsplatine. Zeilen, die mit # beginnen, sind Kommentare.</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a setting: write key = value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%s“ ist keine Einstellung: Schreiben Sie Schlüssel = Wert</translation>
     </message>
     <message>
         <source>unknown key &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel „%s“</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is given a second time (first on line %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%s“ ist ein zweites Mal angegeben (zuerst in Zeile %d)</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a codeplug version: write it as major.minor, for example 01.00</source>
-        <translation type="unfinished"></translation>
+        <translation>„%s“ ist keine Codeplug-Version: Schreiben Sie sie als Hauptversion.Nebenversion, zum Beispiel 01.00</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a whole number (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%s“ ist keine ganze Zahl (%s)</translation>
     </message>
     <message>
         <source>%s is outside the limits of %s, %d to %d</source>
-        <translation type="unfinished"></translation>
+        <translation>%s liegt außerhalb der Grenzen für %s, %d bis %d</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>„%s“ fehlt</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a supported codeplug version: the major version must be 01 to %02d</source>
-        <translation type="unfinished"></translation>
+        <translation>„%s“ ist keine unterstützte Codeplug-Version: Die Hauptversion muss zwischen 01 und %02d liegen</translation>
     </message>
     <message>
         <source>The settings were read, but no backup of them could be kept:
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen wurden ausgelesen, aber es konnte keine Sicherung davon abgelegt werden:
+%s</translation>
     </message>
     <message>
         <source>The read-out was stopped after %d of %d bytes.
 The radio has been reset; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Auslesen wurde nach %d von %d Bytes angehalten.
+Das Funkgerät wurde zurückgesetzt; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>not two numbers from 0 to 255 separated by a tab</source>
-        <translation type="unfinished"></translation>
+        <translation>keine zwei durch einen Tabulator getrennten Zahlen von 0 bis 255</translation>
     </message>
     <message>
         <source>%d is outside 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>%d liegt außerhalb von 0 bis 255</translation>
     </message>
     <message>
         <source>the file ends here; calibration data has %d lines</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet hier; Kalibrierdaten haben %d Zeilen</translation>
     </message>
     <message>
         <source>one line more than the %d lines of calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeile mehr als die %d Zeilen der Kalibrierdaten</translation>
     </message>
     <message>
         <source>Column %d: minimum %d, maximum %d, mean %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %d: Minimum %d, Maximum %d, Mittelwert %s</translation>
     </message>
     <message>
         <source>NoName</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Vigilon Data Files (*.vgd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilon-Datendateien (*.vgd)</translation>
     </message>
     <message>
         <source>.vgd</source>
-        <translation type="unfinished"></translation>
+        <translation>.vgd</translation>
     </message>
     <message>
         <source>Vigilon Calibration Data (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilon-Kalibrierdaten (*.txt)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendete Dateien</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Option &amp;Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Options&amp;platine</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Window Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenstergröße</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Vigilon OSS Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Vigilon OSS</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen:</translation>
     </message>
     <message>
         <source>No topic contains these words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Thema enthält diese Wörter.</translation>
     </message>
     <message>
         <source>The program cannot be closed while it works with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm kann nicht beendet werden, solange es mit dem Funkgerät kommuniziert.</translation>
     </message>
     <message>
         <source>Elapsed %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergangen: %s</translation>
     </message>
     <message>
         <source>Elapsed %s, about %s to go</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergangen: %s, noch etwa %s</translation>
     </message>
     <message>
         <source>Stopping after the current request...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird nach der aktuellen Anfrage angehalten...</translation>
     </message>
     <message>
         <source>Reading the option board on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionsplatine an %s (%s) wird ausgelesen...</translation>
     </message>
     <message>
         <source>Programming the option board on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionsplatine an %s (%s) wird programmiert...</translation>
     </message>
     <message>
         <source>Reading the option board information on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen der Optionsplatine an %s (%s) werden gelesen...</translation>
     </message>
     <message>
         <source>Calibrating the accelerometer on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschleunigungssensor an %s (%s) wird kalibriert...</translation>
     </message>
     <message>
         <source>Reading the calibration data on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierdaten an %s (%s) werden ausgelesen...</translation>
     </message>
     <message>
         <source>No settings loaded.
 Read the option board (Ctrl+R) or open a data file (Ctrl+O).</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Einstellungen geladen.
+Lesen Sie die Optionsplatine aus (Ctrl+R) oder öffnen Sie eine Datendatei (Ctrl+O).</translation>
     </message>
     <message>
         <source>Settings read from the option board on %s (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen, ausgelesen aus der Optionsplatine an %s (%s)</translation>
     </message>
     <message>
         <source>Settings from the file %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen aus der Datei %s</translation>
     </message>
     <message>
         <source>Changed since then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitdem geändert.</translation>
     </message>
     <message>
         <source>Unchanged since then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitdem unverändert.</translation>
     </message>
     <message>
         <source>Not saved to a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in einer Datei gespeichert.</translation>
     </message>
     <message>
         <source>Saved as %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert als %s.</translation>
     </message>
     <message>
         <source>Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung öffnen</translation>
     </message>
     <message>
         <source>Backups of the settings read from boards and of calibration read-outs, newest first, kept in %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen der aus Optionsplatinen ausgelesenen Einstellungen und Kalibrierdaten, neueste zuerst, abgelegt in %s</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>The settings are the same as in %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen stimmen mit denen in %s überein.</translation>
     </message>
     <message>
         <source>The settings differ from %s:
 
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen weichen von %s ab:
+
+%s</translation>
     </message>
     <message>
         <source>Calibration Data - %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierdaten – %s</translation>
     </message>
     <message>
         <source>Column %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %d</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Reset Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom zurücksetzen</translation>
     </message>
     <message>
         <source>Drag across the plot to zoom in, right-click to zoom out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Vergrößern mit der Maus über das Diagramm ziehen, zum Verkleinern mit der rechten Maustaste klicken.</translation>
     </message>
     <message>
         <source>(%lu earlier lines dropped: the trace keeps the last %lu KiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%lu frühere Zeilen verworfen: Der Mitschnitt behält die letzten %lu KiB)</translation>
     </message>
     <message>
         <source>Serial Trace (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serieller Mitschnitt (*.txt)</translation>
     </message>
     <message>
         <source>There is no serial trace yet. The trace of a command that talks to the radio can be saved once it has run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch keinen seriellen Mitschnitt. Der Mitschnitt eines Befehls, der mit dem Funkgerät kommuniziert, kann gespeichert werden, sobald der Befehl ausgeführt wurde.</translation>
     </message>
     <message>
         <source>The serial trace could not be saved to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der serielle Mitschnitt konnte nicht in %s gespeichert werden.</translation>
     </message>
     <message>
         <source>Change the Program Configuration
 Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmkonfiguration ändern
+Konfiguration</translation>
     </message>
     <message>
         <source>Open existing option board data file
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Datendatei der Optionsplatine öffnen
+Öffnen</translation>
     </message>
     <message>
         <source>Read data from option board
 Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten aus der Optionsplatine auslesen
+Auslesen</translation>
     </message>
     <message>
         <source>Write data to option board
 Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten in die Optionsplatine schreiben
+Schreiben</translation>
     </message>
     <message>
         <source>Show additional information about the option board
 Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusätzliche Informationen zur Optionsplatine anzeigen
+Info</translation>
     </message>
     <message>
         <source>Edit option board data
 Edit data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten der Optionsplatine bearbeiten
+Daten bearbeiten</translation>
     </message>
     <message>
         <source>Calibrate option board
 Calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionsplatine kalibrieren
+Kalibrieren</translation>
     </message>
     <message>
         <source>Save option board data to file
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten der Optionsplatine in einer Datei speichern
+Speichern</translation>
     </message>
     <message>
         <source>Save the active option board data file with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Datendatei der Optionsplatine unter einem neuen Namen speichern
+Speichern unter</translation>
     </message>
     <message>
         <source>Open this option board data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datendatei der Optionsplatine öffnen</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Über</translation>
     </message>
     <message>
         <source>Quit the Vigilon OSS
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilon OSS beenden
+Beenden</translation>
     </message>
     <message>
         <source>Display help for current task or command
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zur aktuellen Aufgabe oder zum aktuellen Befehl anzeigen
+Hilfe</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste ein- oder ausblenden
+Symbolleiste ein/aus</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste ein- oder ausblenden
+Statusleiste ein/aus</translation>
     </message>
     <message>
         <source>Open one of the backups of settings read from boards
 Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine der Sicherungen von aus Optionsplatinen ausgelesenen Einstellungen öffnen
+Sicherung öffnen</translation>
     </message>
     <message>
         <source>Show how the settings differ from those of a data file
 Compare With File</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen, wie die Einstellungen von denen einer Datendatei abweichen
+Mit Datei vergleichen</translation>
     </message>
     <message>
         <source>Read the settings back after writing them and compare
 Verify After Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nach dem Schreiben zurücklesen und vergleichen
+Nach dem Schreiben überprüfen</translation>
     </message>
     <message>
         <source>Back up the board&apos;s settings before writing new ones
 Back Up Before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Optionsplatine sichern, bevor neue geschrieben werden
+Vor dem Schreiben sichern</translation>
     </message>
     <message>
         <source>Show or hide the settings in the main window
 Settings Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen im Hauptfenster ein- oder ausblenden
+Einstellungsübersicht</translation>
     </message>
     <message>
         <source>Plot an exported calibration data file with its figures
 View Calibration Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportierte Kalibrierdatendatei als Diagramm mit ihren Kennzahlen anzeigen
+Kalibrierdaten anzeigen</translation>
     </message>
     <message>
         <source>Save what went over the serial line since the program started, for support
 Save Serial Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles, was seit dem Programmstart über die serielle Leitung übertragen wurde, für den Support speichern
+Seriellen Mitschnitt speichern</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>UF</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie F1, um Hilfe zu erhalten.</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Program every radio connected from now on with these settings, one after the other?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes ab jetzt angeschlossene Funkgerät nacheinander mit diesen Einstellungen programmieren?</translation>
     </message>
     <message>
         <source>Radio %d: waiting for a radio on %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät %d: Warten auf ein Funkgerät an %s...</translation>
     </message>
     <message>
         <source>Connect the next radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie das nächste Funkgerät an.</translation>
     </message>
     <message>
         <source>Radio %d: programming %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät %d: %s wird programmiert...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>Radio %d: %s: %s (%.1f s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät %d: %s: %s (%.1f s)</translation>
     </message>
     <message>
         <source>The report %s could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht %s konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>%d radios programmed, %d failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d Funkgeräte programmiert, %d fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (UTC)</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräteinformationen</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Program Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Funkgeräte programmieren</translation>
     </message>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen:</translation>
     </message>
     <message>
         <source>(the document&apos;s settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Einstellungen des Dokuments)</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>Radios:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräte:</translation>
     </message>
     <message>
         <source>Read the settings back after each write</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nach jedem Schreiben zurücklesen</translation>
     </message>
     <message>
         <source>Report:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>There are no settings to program: read or open them first, or choose a data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Einstellungen zum Programmieren vorhanden: Lesen Sie sie zuerst aus oder öffnen Sie sie, oder wählen Sie eine Datendatei.</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>bis zum Anhalten</translation>
     </message>
     <message>
         <source>(no report)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Bericht)</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>The calibration data were read, but no copy of them could be kept:
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalibrierdaten wurden ausgelesen, aber es konnte keine Kopie davon abgelegt werden:
+%s</translation>
     </message>
     <message>
         <source>%s is in the backups folder, where nothing is saved but the backups the program makes itself. Choose a file outside %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s liegt im Sicherungsordner, in dem nur die Sicherungen gespeichert werden, die das Programm selbst anlegt. Wählen Sie eine Datei außerhalb von %s.</translation>
     </message>
     <message>
         <source>%s (backup, opened as a copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s (Sicherung, als Kopie geöffnet)</translation>
     </message>
     <message>
         <source>A copy of the calibration data is kept in %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Kopie der Kalibrierdaten ist in %s abgelegt.</translation>
     </message>
     <message>
         <source>The option board answered the read at address 0x%04X with %d of %d bytes.
 The read-out has failed; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionsplatine hat die Leseanfrage an Adresse 0x%04X mit %d von %d Bytes beantwortet.
+Das Auslesen ist fehlgeschlagen; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>%s is not a file that can be written: it is a folder, a device, a named pipe or a loop of links.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ist keine beschreibbare Datei: Es handelt sich um einen Ordner, ein Gerät, eine benannte Pipe oder eine Schleife von Links.</translation>
     </message>
     <message>
         <source>%s is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>%s cannot be written: its folder does not exist or takes no new file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s kann nicht geschrieben werden: Der Ordner existiert nicht oder nimmt keine neue Datei auf.</translation>
     </message>
     <message>
         <source>%s cannot be written: the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s kann nicht geschrieben werden: Der Datenträger ist voll.</translation>
     </message>
     <message>
         <source>%s is also the command&apos;s input; choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ist zugleich die Eingabe des Befehls; wählen Sie eine andere Datei.</translation>
     </message>
     <message>
         <source>%s is named for two outputs; choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ist für zwei Ausgaben angegeben; wählen Sie eine andere Datei.</translation>
     </message>
     <message>
         <source>(%lu earlier operations dropped: the trace keeps the last %lu KiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%lu frühere Vorgänge verworfen: Der Mitschnitt behält die letzten %lu KiB)</translation>
     </message>
     <message>
         <source>Not all of the board&apos;s information could be read in full: the fields above may be empty or cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht alle Informationen der Optionsplatine konnten vollständig gelesen werden: Die Felder oben können leer oder abgeschnitten sein.</translation>
     </message>
     <message>
         <source>The errors above did not stop the command: the answers that followed them passed every check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die obigen Fehler haben den Befehl nicht abgebrochen: Die darauf folgenden Antworten haben alle Prüfungen bestanden.</translation>
     </message>
     <message>
         <source>%s does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s existiert nicht.</translation>
     </message>
     <message>
         <source>You may not read %s: ask for read access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie dürfen %s nicht lesen: Fordern Sie Lesezugriff darauf an.</translation>
     </message>
     <message>
         <source>%s is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>%s is a device or a named pipe, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ist ein Gerät oder eine benannte Pipe, keine Datei.</translation>
     </message>
     <message>
         <source>%s is a loop of symbolic links.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ist eine Schleife symbolischer Links.</translation>
     </message>
     <message>
         <source>Another program holds %s: close that program and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s wird von einem anderen Programm belegt: Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>%s holds no settings this program can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s enthält keine Einstellungen, die dieses Programm verwenden kann.</translation>
     </message>
     <message>
         <source>The serial trace %s could not be written completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der serielle Mitschnitt %s konnte nicht vollständig geschrieben werden.</translation>
     </message>
     <message>
         <source>Failed: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen: %s</translation>
     </message>
     <message>
         <source>No serial device found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein serielles Gerät gefunden.</translation>
     </message>
     <message>
         <source>The port %s (%s) opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnittstelle %s (%s) lässt sich öffnen.</translation>
     </message>
     <message>
         <source>The device %s opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät %s lässt sich öffnen.</translation>
     </message>
     <message>
         <source>Check Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung prüfen</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erneut prüfen</translation>
     </message>
     <message>
         <source>Checking the connection on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung an %s (%s) wird geprüft...</translation>
     </message>
     <message>
         <source>What is sent comes back: the cable is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendete Daten kommen zurück: Das Kabel ist angeschlossen.</translation>
     </message>
     <message>
         <source>Nothing came back: the cable is not plugged into the radio, or this is not the programming cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kommt nichts zurück: Das Kabel steckt nicht im Funkgerät, oder es ist nicht das Programmierkabel.</translation>
     </message>
     <message>
         <source>The radio acknowledges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät quittiert.</translation>
     </message>
     <message>
         <source>The radio does not answer: switch it on, and check that it is in programming mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät antwortet nicht: Schalten Sie es ein und prüfen Sie, ob es sich im Programmiermodus befindet.</translation>
     </message>
     <message>
         <source>The radio says: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät meldet: %s</translation>
     </message>
     <message>
         <source>The option board answers: %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionsplatine antwortet: %s.</translation>
     </message>
     <message>
         <source>No option board answers: is one fitted?</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Optionsplatine antwortet: Ist eine eingebaut?</translation>
     </message>
     <message>
         <source>The board&apos;s codeplug version %d.%02d is one this program can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Codeplug-Version %d.%02d der Optionsplatine wird von diesem Programm unterstützt.</translation>
     </message>
     <message>
         <source>The board&apos;s codeplug version %d.%02d is not one this program can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Codeplug-Version %d.%02d der Optionsplatine wird von diesem Programm nicht unterstützt.</translation>
     </message>
     <message>
         <source>The radio has been reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät wurde zurückgesetzt.</translation>
     </message>
     <message>
         <source>The radio did not acknowledge its reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät hat das Zurücksetzen nicht quittiert.</translation>
     </message>
     <message>
         <source>✓</source>
-        <translation type="unfinished"></translation>
+        <translation>✓</translation>
     </message>
     <message>
         <source>✗</source>
-        <translation type="unfinished"></translation>
+        <translation>✗</translation>
     </message>
     <message>
         <source>cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>The device a port stands for</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät hinter der Schnittstelle</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schnittstelle:</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerät:</translation>
     </message>
     <message>
         <source>%s (built in)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s (eingebaut)</translation>
     </message>
     <message>
         <source>Devices &amp;found:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ge&amp;fundene Geräte:</translation>
     </message>
     <message>
         <source>%s: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: %s</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>Find &amp;Cable...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kabel suchen...</translation>
     </message>
     <message>
         <source>Choose the Device of the Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät der Schnittstelle wählen</translation>
     </message>
     <message>
         <source>Another device (typed or browsed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Gerät (eingegeben oder ausgewählt)</translation>
     </message>
     <message>
         <source>Find Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabel suchen</translation>
     </message>
     <message>
         <source>Unplug the programming cable from this computer now.
 
 If it is not plugged in, plug it in: the device that comes is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie jetzt das Programmierkabel von diesem Computer ab.
+
+Falls es nicht eingesteckt ist, stecken Sie es ein: Das dabei neu erscheinende Gerät wird ausgewählt.</translation>
     </message>
     <message>
         <source>%s went away. Plug the cable in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ist verschwunden. Stecken Sie das Kabel wieder ein.</translation>
     </message>
     <message>
         <source>Serial devices now: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle serielle Geräte: %s</translation>
     </message>
     <message>
         <source>usb</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>serial</source>
-        <translation type="unfinished"></translation>
+        <translation>seriell</translation>
     </message>
     <message>
         <source>%d radios programmed, %d failed, on %d ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d Funkgeräte programmiert, %d fehlgeschlagen, an %d Schnittstellen.</translation>
     </message>
     <message>
         <source>Ports:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellen:</translation>
     </message>
     <message>
         <source>Tick at least one port to program radios on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie mindestens eine Schnittstelle aus, an der Funkgeräte programmiert werden sollen.</translation>
     </message>
     <message>
         <source>%s: not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: nicht in diesem Durchlauf.</translation>
     </message>
     <message>
         <source>%s: ended, %d radios programmed, %d failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: beendet, %d Funkgeräte programmiert, %d fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Check the way to the option board link by link: port, cable, radio, board
 Check Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Weg zur Optionsplatine Glied für Glied prüfen: Schnittstelle, Kabel, Funkgerät, Optionsplatine
+Verbindung prüfen</translation>
     </message>
     <message>
         <source>Program radio after radio with the same settings, with a report
 Program Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Funkgerät nach dem anderen mit denselben Einstellungen programmieren, mit Bericht
+Mehrere Funkgeräte programmieren</translation>
     </message>
     <message>
         <source>Vigilon OSS</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilon OSS</translation>
     </message>
     <message>
         <source>Vigilon OSS (Labtool)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilon OSS (Laborwerkzeug)</translation>
     </message>
     <message>
         <source>Choose the language of the program
 Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Programms wählen
+Sprache</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>&amp;Language of Vigilon OSS:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache von Vigilon OSS:</translation>
     </message>
     <message>
         <source>As the system&apos;s settings (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie in den Systemeinstellungen (%s)</translation>
     </message>
     <message>
         <source>The new language is used from the next start of Vigilon OSS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache wird ab dem nächsten Start von Vigilon OSS verwendet.</translation>
     </message>
 </context>
 </TS>

@@ -5,1128 +5,1169 @@
     <name>StringTable</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>The serial port %s could not be opened.
 It may be in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el puerto serie %s.
+Es posible que otro programa lo esté usando.</translation>
     </message>
     <message>
         <source>Could not open file !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se ha podido abrir el archivo!</translation>
     </message>
     <message>
         <source>Invalid checksum or no valid option board file !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Suma de comprobación no válida o archivo de placa opcional no válido!</translation>
     </message>
     <message>
         <source>Option board file is write protected or disk is full !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de placa opcional está protegido contra escritura o el disco está lleno!</translation>
     </message>
     <message>
         <source>Option board data checksum error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de suma de comprobación en los datos de la placa opcional!</translation>
     </message>
     <message>
         <source>Unknown option board detected.
 Make sure the correct option board is installed in the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha detectado una placa opcional desconocida.
+Asegúrese de que la placa opcional correcta está instalada en la radio.</translation>
     </message>
     <message>
         <source>Option Board at %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Placa opcional en %s</translation>
     </message>
     <message>
         <source>No serial port assigned.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún puerto serie asignado.</translation>
     </message>
     <message>
         <source>Checksum error in received message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de suma de comprobación en el mensaje recibido.</translation>
     </message>
     <message>
         <source>Received message too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje recibido demasiado largo.</translation>
     </message>
     <message>
         <source>Received message incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje recibido incompleto.</translation>
     </message>
     <message>
         <source>No response from radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta de la radio.</translation>
     </message>
     <message>
         <source>NAK received from radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha recibido un NAK de la radio.</translation>
     </message>
     <message>
         <source>Unexpected response from radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta inesperada de la radio.</translation>
     </message>
     <message>
         <source>Operation not supported by this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta radio no admite la operación.</translation>
     </message>
     <message>
         <source>No response from option board.
 Make sure the correct option board is installed in the radio
 and the radio&apos;s codeplug is programmed for this option board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta de la placa opcional.
+Asegúrese de que la placa opcional correcta está instalada en la radio
+y de que el codeplug de la radio está programado para esta placa opcional.</translation>
     </message>
     <message>
         <source>Failed to read the option board !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se ha podido leer la placa opcional!</translation>
     </message>
     <message>
         <source>Option board successfully read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placa opcional leída correctamente.</translation>
     </message>
     <message>
         <source>Failed to program the option board !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se ha podido programar la placa opcional!</translation>
     </message>
     <message>
         <source>Option board successfully programmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placa opcional programada correctamente.</translation>
     </message>
     <message>
         <source>Are you sure you wish to program the option board ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea programar la placa opcional?</translation>
     </message>
     <message>
         <source>Failed to calibrate the accelerometer !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se ha podido calibrar el acelerómetro!</translation>
     </message>
     <message>
         <source>Accelerometer successfully calibrated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acelerómetro calibrado correctamente.</translation>
     </message>
     <message>
         <source>Are you really sure you wish to calibrate the accelerometer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está realmente seguro de que desea calibrar el acelerómetro?</translation>
     </message>
     <message>
         <source>Turn the radio very slowly for at least 360 degrees.
  Press the OK button when done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire la radio muy lentamente al menos 360 grados.
+ Pulse el botón Aceptar cuando termine.</translation>
     </message>
     <message>
         <source>Unexpected response from the option board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta inesperada de la placa opcional.</translation>
     </message>
     <message>
         <source>Processed %d bytes of %d bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesados %d bytes de %d bytes.</translation>
     </message>
     <message>
         <source>Calibration data file is write protected or disk is full !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de datos de calibración está protegido contra escritura o el disco está lleno!</translation>
     </message>
     <message>
         <source>Codeplug version not supported by this OSS.
 Radio/File codeplug version: %02d . %02d
 OSS codeplug version: %02d . %02d</source>
-        <translation type="unfinished"></translation>
+        <translation>Este OSS no admite la versión de codeplug.
+Versión de codeplug de la radio/del archivo: %02d . %02d
+Versión de codeplug del OSS: %02d . %02d</translation>
     </message>
     <message>
         <source>The data is not valid.
 Please enter an integer number between %d and %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos no son válidos.
+Introduzca un número entero entre %d y %d.</translation>
     </message>
     <message>
         <source>30°</source>
-        <translation type="unfinished"></translation>
+        <translation>30°</translation>
     </message>
     <message>
         <source>45°</source>
-        <translation type="unfinished"></translation>
+        <translation>45°</translation>
     </message>
     <message>
         <source>60°</source>
-        <translation type="unfinished"></translation>
+        <translation>60°</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished"></translation>
+        <translation>baja</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>media</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished"></translation>
+        <translation>alta</translation>
     </message>
     <message>
         <source>Man Down Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma de hombre caído</translation>
     </message>
     <message>
         <source>Pre Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de prealerta (s)</translation>
     </message>
     <message>
         <source>Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de alerta (s)</translation>
     </message>
     <message>
         <source>Activation Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de activación</translation>
     </message>
     <message>
         <source>Anti-Movement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma de inmovilidad</translation>
     </message>
     <message>
         <source>Movement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma de movimiento</translation>
     </message>
     <message>
         <source>Alert Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Habilitar alerta</translation>
     </message>
     <message>
         <source>Alert Repeat Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Habilitar repetición de alerta</translation>
     </message>
     <message>
         <source>Alert Repeat Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de repetición de alerta (s)</translation>
     </message>
     <message>
         <source>Sensor Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilidad del sensor</translation>
     </message>
     <message>
         <source>Clock Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento de reloj</translation>
     </message>
     <message>
         <source>Option Board Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de placa opcional</translation>
     </message>
     <message>
         <source>Hardware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión de hardware</translation>
     </message>
     <message>
         <source>Software Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de software</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de codeplug</translation>
     </message>
     <message>
         <source>Vendor Remarks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Observaciones del fabricante:</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma de comprobación</translation>
     </message>
     <message>
         <source>%d (outside %d to %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>%d (fuera del rango de %d a %d)</translation>
     </message>
     <message>
         <source>Calibration data saved to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de calibración guardados en %s.</translation>
     </message>
     <message>
         <source>No serial port found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún puerto serie.</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Stopped before the operation was complete; the radio has been reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido antes de completar la operación; la radio se ha reiniciado.</translation>
     </message>
     <message>
         <source>hint: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>sugerencia: %s</translation>
     </message>
     <message>
         <source>No backups in %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay copias de seguridad en %s.</translation>
     </message>
     <message>
         <source>%s could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir %s.</translation>
     </message>
     <message>
         <source>%s could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer %s.</translation>
     </message>
     <message>
         <source>%s is too large to be a settings text (%d KiB or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>%s es demasiado grande para ser un texto de parámetros (%d KiB o más).</translation>
     </message>
     <message>
         <source>%s stands for %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s corresponde a %s.</translation>
     </message>
     <message>
         <source>There is no such device: connect the programming cable, or under Options &gt; Configuration choose another port, or the cable&apos;s device for %s (the command line also takes --device PATH).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese dispositivo no existe: conecte el cable de programación o, en Opciones &gt; Configuración, elija otro puerto o el dispositivo del cable para %s (la línea de comandos también admite --device PATH).</translation>
     </message>
     <message>
         <source>You may not use %s: ask for read and write access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene permiso para usar %s: solicite acceso de lectura y escritura.</translation>
     </message>
     <message>
         <source>You may not use %s: it belongs to the group %s. Add yourself to that group (sudo adduser $USER %s), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene permiso para usar %s: pertenece al grupo %s. Añádase a ese grupo (sudo adduser $USER %s) y, a continuación, cierre la sesión y vuelva a iniciarla.</translation>
     </message>
     <message>
         <source>Another program holds it: close that program (a second copy of this tool counts) and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa lo tiene abierto: cierre ese programa (una segunda instancia de esta herramienta también cuenta) y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>presente</translation>
     </message>
     <message>
         <source>not present</source>
-        <translation type="unfinished"></translation>
+        <translation>no presente</translation>
     </message>
     <message>
         <source>The option board holds other settings than were written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La placa opcional contiene parámetros distintos de los escritos.</translation>
     </message>
     <message>
         <source>The settings could not be read back: the option board may hold other settings than were written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido volver a leer los parámetros: es posible que la placa opcional contenga parámetros distintos de los escritos.</translation>
     </message>
     <message>
         <source>The option board&apos;s current settings could not be backed up, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido hacer una copia de seguridad de los parámetros actuales de la placa opcional, por lo que no se ha escrito nada.</translation>
     </message>
     <message>
         <source>Vigilon option board settings. Lines starting with # are comments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros de la placa opcional Vigilon. Las líneas que empiezan por # son comentarios.</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a setting: write key = value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» no es un parámetro: escriba clave = valor</translation>
     </message>
     <message>
         <source>unknown key &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>clave desconocida «%s»</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is given a second time (first on line %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» aparece por segunda vez (la primera, en la línea %d)</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a codeplug version: write it as major.minor, for example 01.00</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» no es una versión de codeplug: escríbala como mayor.menor, por ejemplo 01.00</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a whole number (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» no es un número entero (%s)</translation>
     </message>
     <message>
         <source>%s is outside the limits of %s, %d to %d</source>
-        <translation type="unfinished"></translation>
+        <translation>%s está fuera de los límites de %s, de %d a %d</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta «%s»</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a supported codeplug version: the major version must be 01 to %02d</source>
-        <translation type="unfinished"></translation>
+        <translation>«%s» no es una versión de codeplug admitida: la versión mayor debe estar entre 01 y %02d</translation>
     </message>
     <message>
         <source>The settings were read, but no backup of them could be kept:
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Los parámetros se han leído, pero no se ha podido guardar una copia de seguridad:
+%s</translation>
     </message>
     <message>
         <source>The read-out was stopped after %d of %d bytes.
 The radio has been reset; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lectura se ha detenido tras %d de %d bytes.
+La radio se ha reiniciado; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>not two numbers from 0 to 255 separated by a tab</source>
-        <translation type="unfinished"></translation>
+        <translation>no son dos números de 0 a 255 separados por un tabulador</translation>
     </message>
     <message>
         <source>%d is outside 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>%d está fuera del rango de 0 a 255</translation>
     </message>
     <message>
         <source>the file ends here; calibration data has %d lines</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina aquí; los datos de calibración tienen %d líneas</translation>
     </message>
     <message>
         <source>one line more than the %d lines of calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea más que las %d líneas de los datos de calibración</translation>
     </message>
     <message>
         <source>Column %d: minimum %d, maximum %d, mean %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %d: mínimo %d, máximo %d, media %s</translation>
     </message>
     <message>
         <source>NoName</source>
-        <translation type="unfinished"></translation>
+        <translation>SinNombre</translation>
     </message>
     <message>
         <source>Vigilon Data Files (*.vgd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de datos Vigilon (*.vgd)</translation>
     </message>
     <message>
         <source>.vgd</source>
-        <translation type="unfinished"></translation>
+        <translation>.vgd</translation>
     </message>
     <message>
         <source>Vigilon Calibration Data (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de calibración Vigilon (*.txt)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>Recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos recientes</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Option &amp;Board</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Placa opcional</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>Window Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de ventana</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Vigilon OSS Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Vigilon OSS</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar:</translation>
     </message>
     <message>
         <source>No topic contains these words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún tema contiene estas palabras.</translation>
     </message>
     <message>
         <source>The program cannot be closed while it works with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa no se puede cerrar mientras trabaja con la radio.</translation>
     </message>
     <message>
         <source>Elapsed %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Transcurrido: %s</translation>
     </message>
     <message>
         <source>Elapsed %s, about %s to go</source>
-        <translation type="unfinished"></translation>
+        <translation>Transcurrido: %s; quedan unos %s</translation>
     </message>
     <message>
         <source>Stopping after the current request...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo tras la petición en curso...</translation>
     </message>
     <message>
         <source>Reading the option board on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo la placa opcional en %s (%s)...</translation>
     </message>
     <message>
         <source>Programming the option board on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programando la placa opcional en %s (%s)...</translation>
     </message>
     <message>
         <source>Reading the option board information on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo la información de la placa opcional en %s (%s)...</translation>
     </message>
     <message>
         <source>Calibrating the accelerometer on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrando el acelerómetro en %s (%s)...</translation>
     </message>
     <message>
         <source>Reading the calibration data on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo los datos de calibración en %s (%s)...</translation>
     </message>
     <message>
         <source>No settings loaded.
 Read the option board (Ctrl+R) or open a data file (Ctrl+O).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay parámetros cargados.
+Lea la placa opcional (Ctrl+R) o abra un archivo de datos (Ctrl+O).</translation>
     </message>
     <message>
         <source>Settings read from the option board on %s (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros leídos de la placa opcional en %s (%s)</translation>
     </message>
     <message>
         <source>Settings from the file %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros del archivo %s</translation>
     </message>
     <message>
         <source>Changed since then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificados desde entonces.</translation>
     </message>
     <message>
         <source>Unchanged since then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cambios desde entonces.</translation>
     </message>
     <message>
         <source>Not saved to a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardados en un archivo.</translation>
     </message>
     <message>
         <source>Saved as %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardados como %s.</translation>
     </message>
     <message>
         <source>Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir copia de seguridad</translation>
     </message>
     <message>
         <source>Backups of the settings read from boards and of calibration read-outs, newest first, kept in %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad de los parámetros leídos de placas y de las lecturas de calibración, las más recientes primero, guardadas en %s</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>The settings are the same as in %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los parámetros son los mismos que en %s.</translation>
     </message>
     <message>
         <source>The settings differ from %s:
 
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Los parámetros difieren de los de %s:
+
+%s</translation>
     </message>
     <message>
         <source>Calibration Data - %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de calibración - %s</translation>
     </message>
     <message>
         <source>Column %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %d</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Reset Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer zoom</translation>
     </message>
     <message>
         <source>Drag across the plot to zoom in, right-click to zoom out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre sobre el gráfico para ampliar; haga clic con el botón derecho para reducir.</translation>
     </message>
     <message>
         <source>(%lu earlier lines dropped: the trace keeps the last %lu KiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%lu líneas anteriores descartadas: la traza conserva los últimos %lu KiB)</translation>
     </message>
     <message>
         <source>Serial Trace (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Traza serie (*.txt)</translation>
     </message>
     <message>
         <source>There is no serial trace yet. The trace of a command that talks to the radio can be saved once it has run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay traza serie. La traza de un comando que se comunica con la radio se puede guardar una vez ejecutado.</translation>
     </message>
     <message>
         <source>The serial trace could not be saved to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la traza serie en %s.</translation>
     </message>
     <message>
         <source>Change the Program Configuration
 Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la configuración del programa
+Configuración</translation>
     </message>
     <message>
         <source>Open existing option board data file
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo de datos de placa opcional existente
+Abrir</translation>
     </message>
     <message>
         <source>Read data from option board
 Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer los datos de la placa opcional
+Leer</translation>
     </message>
     <message>
         <source>Write data to option board
 Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir los datos en la placa opcional
+Escribir</translation>
     </message>
     <message>
         <source>Show additional information about the option board
 Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar información adicional sobre la placa opcional
+Información</translation>
     </message>
     <message>
         <source>Edit option board data
 Edit data</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar los datos de la placa opcional
+Editar datos</translation>
     </message>
     <message>
         <source>Calibrate option board
 Calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar la placa opcional
+Calibrar</translation>
     </message>
     <message>
         <source>Save option board data to file
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los datos de la placa opcional en un archivo
+Guardar</translation>
     </message>
     <message>
         <source>Save the active option board data file with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el archivo de datos de placa opcional activo con otro nombre
+Guardar como</translation>
     </message>
     <message>
         <source>Open this option board data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir este archivo de datos de placa opcional</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar información del programa, número de versión y copyright
+Acerca de</translation>
     </message>
     <message>
         <source>Quit the Vigilon OSS
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Vigilon OSS
+Salir</translation>
     </message>
     <message>
         <source>Display help for current task or command
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ayuda de la tarea o el comando actual
+Ayuda</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de herramientas
+Mostrar/ocultar barra de herramientas</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de estado
+Mostrar/ocultar barra de estado</translation>
     </message>
     <message>
         <source>Open one of the backups of settings read from boards
 Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una de las copias de seguridad de los parámetros leídos de placas
+Abrir copia de seguridad</translation>
     </message>
     <message>
         <source>Show how the settings differ from those of a data file
 Compare With File</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en qué difieren los parámetros de los de un archivo de datos
+Comparar con archivo</translation>
     </message>
     <message>
         <source>Read the settings back after writing them and compare
 Verify After Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer los parámetros después de escribirlos y compararlos
+Verificar tras escribir</translation>
     </message>
     <message>
         <source>Back up the board&apos;s settings before writing new ones
 Back Up Before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer una copia de seguridad de los parámetros de la placa antes de escribir otros nuevos
+Copia de seguridad antes de escribir</translation>
     </message>
     <message>
         <source>Show or hide the settings in the main window
 Settings Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar los parámetros en la ventana principal
+Resumen de parámetros</translation>
     </message>
     <message>
         <source>Plot an exported calibration data file with its figures
 View Calibration Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Representar gráficamente un archivo de datos de calibración exportado, con sus valores estadísticos
+Ver datos de calibración</translation>
     </message>
     <message>
         <source>Save what went over the serial line since the program started, for support
 Save Serial Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lo transmitido por la línea serie desde el inicio del programa, para el servicio de asistencia
+Guardar traza serie</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DESPL</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Para obtener ayuda, pulse F1</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>Program every radio connected from now on with these settings, one after the other?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Programar con estos parámetros, una tras otra, todas las radios que se conecten a partir de ahora?</translation>
     </message>
     <message>
         <source>Radio %d: waiting for a radio on %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %d: esperando una radio en %s...</translation>
     </message>
     <message>
         <source>Connect the next radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte la siguiente radio.</translation>
     </message>
     <message>
         <source>Radio %d: programming %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %d: programando %s...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallido</translation>
     </message>
     <message>
         <source>Radio %d: %s: %s (%.1f s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %d: %s: %s (%.1f s)</translation>
     </message>
     <message>
         <source>The report %s could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el informe %s.</translation>
     </message>
     <message>
         <source>%d radios programmed, %d failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d radios programadas, %d fallidas.</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora (UTC)</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de la radio</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <source>Program Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar varias radios</translation>
     </message>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros:</translation>
     </message>
     <message>
         <source>(the document&apos;s settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(los parámetros del documento)</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>Radios:</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios:</translation>
     </message>
     <message>
         <source>Read the settings back after each write</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer los parámetros después de cada escritura</translation>
     </message>
     <message>
         <source>Report:</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>There are no settings to program: read or open them first, or choose a data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay parámetros que programar: primero léalos o ábralos, o elija un archivo de datos.</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>hasta que se detenga</translation>
     </message>
     <message>
         <source>(no report)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin informe)</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>The calibration data were read, but no copy of them could be kept:
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de calibración se han leído, pero no se ha podido guardar una copia:
+%s</translation>
     </message>
     <message>
         <source>%s is in the backups folder, where nothing is saved but the backups the program makes itself. Choose a file outside %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s está en la carpeta de copias de seguridad, donde solo se guardan las copias de seguridad que hace el propio programa. Elija un archivo fuera de %s.</translation>
     </message>
     <message>
         <source>%s (backup, opened as a copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s (copia de seguridad, abierta como copia)</translation>
     </message>
     <message>
         <source>A copy of the calibration data is kept in %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado una copia de los datos de calibración en %s.</translation>
     </message>
     <message>
         <source>The option board answered the read at address 0x%04X with %d of %d bytes.
 The read-out has failed; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La placa opcional ha respondido a la lectura en la dirección 0x%04X con %d de %d bytes.
+La lectura ha fallado; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>%s is not a file that can be written: it is a folder, a device, a named pipe or a loop of links.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s no es un archivo en el que se pueda escribir: es una carpeta, un dispositivo, una tubería con nombre o un bucle de enlaces.</translation>
     </message>
     <message>
         <source>%s is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s está protegido contra escritura.</translation>
     </message>
     <message>
         <source>%s cannot be written: its folder does not exist or takes no new file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %s: su carpeta no existe o no admite archivos nuevos.</translation>
     </message>
     <message>
         <source>%s cannot be written: the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %s: el disco está lleno.</translation>
     </message>
     <message>
         <source>%s is also the command&apos;s input; choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s es también la entrada del comando; elija otro archivo.</translation>
     </message>
     <message>
         <source>%s is named for two outputs; choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s se ha indicado para dos salidas; elija otro archivo.</translation>
     </message>
     <message>
         <source>(%lu earlier operations dropped: the trace keeps the last %lu KiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%lu operaciones anteriores descartadas: la traza conserva los últimos %lu KiB)</translation>
     </message>
     <message>
         <source>Not all of the board&apos;s information could be read in full: the fields above may be empty or cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer completa toda la información de la placa: los campos anteriores pueden estar vacíos o incompletos.</translation>
     </message>
     <message>
         <source>The errors above did not stop the command: the answers that followed them passed every check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los errores anteriores no han detenido el comando: las respuestas posteriores han superado todas las comprobaciones.</translation>
     </message>
     <message>
         <source>%s does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s no existe.</translation>
     </message>
     <message>
         <source>You may not read %s: ask for read access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene permiso para leer %s: solicite acceso de lectura.</translation>
     </message>
     <message>
         <source>%s is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>%s is a device or a named pipe, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s es un dispositivo o una tubería con nombre, no un archivo.</translation>
     </message>
     <message>
         <source>%s is a loop of symbolic links.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s es un bucle de enlaces simbólicos.</translation>
     </message>
     <message>
         <source>Another program holds %s: close that program and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa tiene abierto %s: cierre ese programa y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>%s holds no settings this program can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s no contiene parámetros que este programa pueda usar.</translation>
     </message>
     <message>
         <source>The serial trace %s could not be written completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir completa la traza serie %s.</translation>
     </message>
     <message>
         <source>Failed: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallido: %s</translation>
     </message>
     <message>
         <source>No serial device found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo serie.</translation>
     </message>
     <message>
         <source>The port %s (%s) opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto %s (%s) se abre correctamente.</translation>
     </message>
     <message>
         <source>The device %s opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo %s se abre correctamente.</translation>
     </message>
     <message>
         <source>Check Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar conexión</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar de &amp;nuevo</translation>
     </message>
     <message>
         <source>Checking the connection on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando la conexión en %s (%s)...</translation>
     </message>
     <message>
         <source>What is sent comes back: the cable is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que se envía vuelve: el cable está conectado.</translation>
     </message>
     <message>
         <source>Nothing came back: the cable is not plugged into the radio, or this is not the programming cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha vuelto nada: el cable no está conectado a la radio o no es el cable de programación.</translation>
     </message>
     <message>
         <source>The radio acknowledges.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio responde con acuse de recibo.</translation>
     </message>
     <message>
         <source>The radio does not answer: switch it on, and check that it is in programming mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio no responde: enciéndala y compruebe que está en modo de programación.</translation>
     </message>
     <message>
         <source>The radio says: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio indica: %s</translation>
     </message>
     <message>
         <source>The option board answers: %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>La placa opcional responde: %s.</translation>
     </message>
     <message>
         <source>No option board answers: is one fitted?</source>
-        <translation type="unfinished"></translation>
+        <translation>No responde ninguna placa opcional: ¿hay una instalada?</translation>
     </message>
     <message>
         <source>The board&apos;s codeplug version %d.%02d is one this program can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión de codeplug %d.%02d de la placa es compatible con este programa.</translation>
     </message>
     <message>
         <source>The board&apos;s codeplug version %d.%02d is not one this program can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión de codeplug %d.%02d de la placa no es compatible con este programa.</translation>
     </message>
     <message>
         <source>The radio has been reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio se ha reiniciado.</translation>
     </message>
     <message>
         <source>The radio did not acknowledge its reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio no ha confirmado su reinicio.</translation>
     </message>
     <message>
         <source>✓</source>
-        <translation type="unfinished"></translation>
+        <translation>✓</translation>
     </message>
     <message>
         <source>✗</source>
-        <translation type="unfinished"></translation>
+        <translation>✗</translation>
     </message>
     <message>
         <source>cable</source>
-        <translation type="unfinished"></translation>
+        <translation>cable</translation>
     </message>
     <message>
         <source>The device a port stands for</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo al que corresponde un puerto</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto:</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dispositivo:</translation>
     </message>
     <message>
         <source>%s (built in)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s (predefinido)</translation>
     </message>
     <message>
         <source>Devices &amp;found:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos &amp;encontrados:</translation>
     </message>
     <message>
         <source>%s: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: %s</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xaminar...</translation>
     </message>
     <message>
         <source>Find &amp;Cable...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;cable...</translation>
     </message>
     <message>
         <source>Choose the Device of the Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el dispositivo del puerto</translation>
     </message>
     <message>
         <source>Another device (typed or browsed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro dispositivo (escrito o seleccionado)</translation>
     </message>
     <message>
         <source>Find Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cable</translation>
     </message>
     <message>
         <source>Unplug the programming cable from this computer now.
 
 If it is not plugged in, plug it in: the device that comes is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconecte ahora el cable de programación de este ordenador.
+
+Si no está conectado, conéctelo: se elegirá el dispositivo que aparezca.</translation>
     </message>
     <message>
         <source>%s went away. Plug the cable in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ha desaparecido. Vuelva a conectar el cable.</translation>
     </message>
     <message>
         <source>Serial devices now: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos serie actuales: %s</translation>
     </message>
     <message>
         <source>usb</source>
-        <translation type="unfinished"></translation>
+        <translation>usb</translation>
     </message>
     <message>
         <source>serial</source>
-        <translation type="unfinished"></translation>
+        <translation>serie</translation>
     </message>
     <message>
         <source>%d radios programmed, %d failed, on %d ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d radios programadas, %d fallidas, en %d puertos.</translation>
     </message>
     <message>
         <source>Ports:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puertos:</translation>
     </message>
     <message>
         <source>Tick at least one port to program radios on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque al menos un puerto en el que programar radios.</translation>
     </message>
     <message>
         <source>%s: not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: no incluido en esta ejecución.</translation>
     </message>
     <message>
         <source>%s: ended, %d radios programmed, %d failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: finalizado, %d radios programadas, %d fallidas.</translation>
     </message>
     <message>
         <source>Check the way to the option board link by link: port, cable, radio, board
 Check Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar el camino hasta la placa opcional eslabón a eslabón: puerto, cable, radio, placa
+Comprobar conexión</translation>
     </message>
     <message>
         <source>Program radio after radio with the same settings, with a report
 Program Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar una radio tras otra con los mismos parámetros, con un informe
+Programar varias radios</translation>
     </message>
     <message>
         <source>Vigilon OSS</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilon OSS</translation>
     </message>
     <message>
         <source>Vigilon OSS (Labtool)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilon OSS (Labtool)</translation>
     </message>
     <message>
         <source>Choose the language of the program
 Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el idioma del programa
+Idioma</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>&amp;Language of Vigilon OSS:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma de Vigilon OSS:</translation>
     </message>
     <message>
         <source>As the system&apos;s settings (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Según la configuración del sistema (%s)</translation>
     </message>
     <message>
         <source>The new language is used from the next start of Vigilon OSS.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo idioma se usará a partir del próximo inicio de Vigilon OSS.</translation>
     </message>
 </context>
 </TS>

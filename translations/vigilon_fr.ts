@@ -5,1128 +5,1169 @@
     <name>StringTable</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>The serial port %s could not be opened.
 It may be in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port série %s.
+Il est peut-être utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>Could not open file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier !</translation>
     </message>
     <message>
         <source>Invalid checksum or no valid option board file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme de contrôle incorrecte ou fichier de carte option non valide !</translation>
     </message>
     <message>
         <source>Option board file is write protected or disk is full !</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de carte option est protégé en écriture ou le disque est plein !</translation>
     </message>
     <message>
         <source>Option board data checksum error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de somme de contrôle dans les données de la carte option !</translation>
     </message>
     <message>
         <source>Unknown option board detected.
 Make sure the correct option board is installed in the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte option inconnue détectée.
+Vérifiez que la bonne carte option est installée dans la radio.</translation>
     </message>
     <message>
         <source>Option Board at %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte option sur %s</translation>
     </message>
     <message>
         <source>No serial port assigned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port série n&apos;est attribué.</translation>
     </message>
     <message>
         <source>Checksum error in received message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de somme de contrôle dans le message reçu.</translation>
     </message>
     <message>
         <source>Received message too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Message reçu trop long.</translation>
     </message>
     <message>
         <source>Received message incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Message reçu incomplet.</translation>
     </message>
     <message>
         <source>No response from radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de réponse de la radio.</translation>
     </message>
     <message>
         <source>NAK received from radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>NAK reçu de la radio.</translation>
     </message>
     <message>
         <source>Unexpected response from radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse inattendue de la radio.</translation>
     </message>
     <message>
         <source>Operation not supported by this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération non prise en charge par cette radio.</translation>
     </message>
     <message>
         <source>No response from option board.
 Make sure the correct option board is installed in the radio
 and the radio&apos;s codeplug is programmed for this option board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de réponse de la carte option.
+Vérifiez que la bonne carte option est installée dans la radio
+et que le codeplug de la radio est programmé pour cette carte option.</translation>
     </message>
     <message>
         <source>Failed to read the option board !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la lecture de la carte option !</translation>
     </message>
     <message>
         <source>Option board successfully read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte option lue avec succès.</translation>
     </message>
     <message>
         <source>Failed to program the option board !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la programmation de la carte option !</translation>
     </message>
     <message>
         <source>Option board successfully programmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte option programmée avec succès.</translation>
     </message>
     <message>
         <source>Are you sure you wish to program the option board ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment programmer la carte option ?</translation>
     </message>
     <message>
         <source>Failed to calibrate the accelerometer !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;étalonnage de l&apos;accéléromètre !</translation>
     </message>
     <message>
         <source>Accelerometer successfully calibrated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accéléromètre étalonné avec succès.</translation>
     </message>
     <message>
         <source>Are you really sure you wish to calibrate the accelerometer ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Êtes-vous vraiment sûr de vouloir étalonner l&apos;accéléromètre ?</translation>
     </message>
     <message>
         <source>Turn the radio very slowly for at least 360 degrees.
  Press the OK button when done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournez la radio très lentement sur au moins 360 degrés.
+ Appuyez sur le bouton OK lorsque vous avez terminé.</translation>
     </message>
     <message>
         <source>Unexpected response from the option board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse inattendue de la carte option.</translation>
     </message>
     <message>
         <source>Processed %d bytes of %d bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d octets traités sur %d.</translation>
     </message>
     <message>
         <source>Calibration data file is write protected or disk is full !</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de données d&apos;étalonnage est protégé en écriture ou le disque est plein !</translation>
     </message>
     <message>
         <source>Codeplug version not supported by this OSS.
 Radio/File codeplug version: %02d . %02d
 OSS codeplug version: %02d . %02d</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de codeplug non prise en charge par cet OSS.
+Version de codeplug de la radio ou du fichier : %02d . %02d
+Version de codeplug de l&apos;OSS : %02d . %02d</translation>
     </message>
     <message>
         <source>The data is not valid.
 Please enter an integer number between %d and %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données ne sont pas valides.
+Veuillez entrer un nombre entier compris entre %d et %d.</translation>
     </message>
     <message>
         <source>30°</source>
-        <translation type="unfinished"></translation>
+        <translation>30°</translation>
     </message>
     <message>
         <source>45°</source>
-        <translation type="unfinished"></translation>
+        <translation>45°</translation>
     </message>
     <message>
         <source>60°</source>
-        <translation type="unfinished"></translation>
+        <translation>60°</translation>
     </message>
     <message>
         <source>low</source>
-        <translation type="unfinished"></translation>
+        <translation>faible</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>moyenne</translation>
     </message>
     <message>
         <source>high</source>
-        <translation type="unfinished"></translation>
+        <translation>élevée</translation>
     </message>
     <message>
         <source>Man Down Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme homme à terre</translation>
     </message>
     <message>
         <source>Pre Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de pré-alerte (s)</translation>
     </message>
     <message>
         <source>Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;alerte (s)</translation>
     </message>
     <message>
         <source>Activation Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de déclenchement</translation>
     </message>
     <message>
         <source>Anti-Movement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme d&apos;absence de mouvement</translation>
     </message>
     <message>
         <source>Movement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme de mouvement</translation>
     </message>
     <message>
         <source>Alert Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activation de l&apos;alerte</translation>
     </message>
     <message>
         <source>Alert Repeat Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activation de la répétition d&apos;alerte</translation>
     </message>
     <message>
         <source>Alert Repeat Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de répétition d&apos;alerte (s)</translation>
     </message>
     <message>
         <source>Sensor Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilité du capteur</translation>
     </message>
     <message>
         <source>Clock Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage d&apos;horloge</translation>
     </message>
     <message>
         <source>Option Board Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de carte option</translation>
     </message>
     <message>
         <source>Hardware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Révision matérielle</translation>
     </message>
     <message>
         <source>Software Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version logicielle</translation>
     </message>
     <message>
         <source>Codeplug Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du codeplug</translation>
     </message>
     <message>
         <source>Vendor Remarks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques du fournisseur :</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>Checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme de contrôle</translation>
     </message>
     <message>
         <source>%d (outside %d to %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>%d (hors de la plage %d à %d)</translation>
     </message>
     <message>
         <source>Calibration data saved to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;étalonnage enregistrées dans %s.</translation>
     </message>
     <message>
         <source>No serial port found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port série trouvé.</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Stopped before the operation was complete; the radio has been reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération arrêtée avant la fin ; la radio a été réinitialisée.</translation>
     </message>
     <message>
         <source>hint: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>conseil : %s</translation>
     </message>
     <message>
         <source>No backups in %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde dans %s.</translation>
     </message>
     <message>
         <source>%s could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %s.</translation>
     </message>
     <message>
         <source>%s could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %s.</translation>
     </message>
     <message>
         <source>%s is too large to be a settings text (%d KiB or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>%s est trop volumineux pour être un texte de paramètres (%d Kio ou plus).</translation>
     </message>
     <message>
         <source>%s stands for %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s désigne %s.</translation>
     </message>
     <message>
         <source>There is no such device: connect the programming cable, or under Options &gt; Configuration choose another port, or the cable&apos;s device for %s (the command line also takes --device PATH).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce périphérique n&apos;existe pas : branchez le câble de programmation, ou choisissez dans Options &gt; Configuration un autre port ou le périphérique du câble pour %s (la ligne de commande accepte aussi --device PATH).</translation>
     </message>
     <message>
         <source>You may not use %s: ask for read and write access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;êtes pas autorisé à utiliser %s : demandez-en l&apos;accès en lecture et en écriture.</translation>
     </message>
     <message>
         <source>You may not use %s: it belongs to the group %s. Add yourself to that group (sudo adduser $USER %s), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;êtes pas autorisé à utiliser %s : il appartient au groupe %s. Ajoutez-vous à ce groupe (sudo adduser $USER %s), puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Another program holds it: close that program (a second copy of this tool counts) and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme l&apos;utilise : fermez ce programme (une deuxième instance de cet outil compte aussi) et réessayez.</translation>
     </message>
     <message>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>présent</translation>
     </message>
     <message>
         <source>not present</source>
-        <translation type="unfinished"></translation>
+        <translation>absent</translation>
     </message>
     <message>
         <source>The option board holds other settings than were written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte option contient d&apos;autres paramètres que ceux qui ont été écrits.</translation>
     </message>
     <message>
         <source>The settings could not be read back: the option board may hold other settings than were written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de relire les paramètres : la carte option contient peut-être d&apos;autres paramètres que ceux qui ont été écrits.</translation>
     </message>
     <message>
         <source>The option board&apos;s current settings could not be backed up, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres actuels de la carte option n&apos;ont pas pu être sauvegardés ; rien n&apos;a donc été écrit.</translation>
     </message>
     <message>
         <source>Vigilon option board settings. Lines starting with # are comments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de carte option Vigilon. Les lignes commençant par # sont des commentaires.</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a setting: write key = value</source>
-        <translation type="unfinished"></translation>
+        <translation>« %s » n&apos;est pas un paramètre : écrivez clé = valeur</translation>
     </message>
     <message>
         <source>unknown key &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>clé inconnue « %s »</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is given a second time (first on line %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>« %s » est indiqué une deuxième fois (la première fois à la ligne %d)</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a codeplug version: write it as major.minor, for example 01.00</source>
-        <translation type="unfinished"></translation>
+        <translation>« %s » n&apos;est pas une version de codeplug : écrivez-la sous la forme majeure.mineure, par exemple 01.00</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a whole number (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>« %s » n&apos;est pas un nombre entier (%s)</translation>
     </message>
     <message>
         <source>%s is outside the limits of %s, %d to %d</source>
-        <translation type="unfinished"></translation>
+        <translation>%s est en dehors des limites de %s, de %d à %d</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>« %s » est manquant</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is not a supported codeplug version: the major version must be 01 to %02d</source>
-        <translation type="unfinished"></translation>
+        <translation>« %s » n&apos;est pas une version de codeplug prise en charge : la version majeure doit être comprise entre 01 et %02d</translation>
     </message>
     <message>
         <source>The settings were read, but no backup of them could be kept:
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres ont été lus, mais aucune sauvegarde n&apos;a pu en être conservée :
+%s</translation>
     </message>
     <message>
         <source>The read-out was stopped after %d of %d bytes.
 The radio has been reset; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture a été arrêtée après %d octets sur %d.
+La radio a été réinitialisée ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>not two numbers from 0 to 255 separated by a tab</source>
-        <translation type="unfinished"></translation>
+        <translation>ne contient pas deux nombres de 0 à 255 séparés par une tabulation</translation>
     </message>
     <message>
         <source>%d is outside 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>%d est hors de la plage 0 à 255</translation>
     </message>
     <message>
         <source>the file ends here; calibration data has %d lines</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine ici ; les données d&apos;étalonnage comptent %d lignes</translation>
     </message>
     <message>
         <source>one line more than the %d lines of calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne de plus que les %d lignes des données d&apos;étalonnage</translation>
     </message>
     <message>
         <source>Column %d: minimum %d, maximum %d, mean %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %d : minimum %d, maximum %d, moyenne %s</translation>
     </message>
     <message>
         <source>NoName</source>
-        <translation type="unfinished"></translation>
+        <translation>SansNom</translation>
     </message>
     <message>
         <source>Vigilon Data Files (*.vgd)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de données Vigilon (*.vgd)</translation>
     </message>
     <message>
         <source>.vgd</source>
-        <translation type="unfinished"></translation>
+        <translation>.vgd</translation>
     </message>
     <message>
         <source>Vigilon Calibration Data (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;étalonnage Vigilon (*.txt)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers récents</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Option &amp;Board</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carte option</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Window Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la fenêtre</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>Vigilon OSS Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Vigilon OSS</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher :</translation>
     </message>
     <message>
         <source>No topic contains these words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune rubrique ne contient ces mots.</translation>
     </message>
     <message>
         <source>The program cannot be closed while it works with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de fermer le programme pendant qu&apos;il communique avec la radio.</translation>
     </message>
     <message>
         <source>Elapsed %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoulé : %s</translation>
     </message>
     <message>
         <source>Elapsed %s, about %s to go</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoulé : %s, reste environ %s</translation>
     </message>
     <message>
         <source>Stopping after the current request...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt après la requête en cours...</translation>
     </message>
     <message>
         <source>Reading the option board on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la carte option sur %s (%s)...</translation>
     </message>
     <message>
         <source>Programming the option board on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmation de la carte option sur %s (%s)...</translation>
     </message>
     <message>
         <source>Reading the option board information on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des informations de la carte option sur %s (%s)...</translation>
     </message>
     <message>
         <source>Calibrating the accelerometer on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage de l&apos;accéléromètre sur %s (%s)...</translation>
     </message>
     <message>
         <source>Reading the calibration data on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des données d&apos;étalonnage sur %s (%s)...</translation>
     </message>
     <message>
         <source>No settings loaded.
 Read the option board (Ctrl+R) or open a data file (Ctrl+O).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun paramètre chargé.
+Lisez la carte option (Ctrl+R) ou ouvrez un fichier de données (Ctrl+O).</translation>
     </message>
     <message>
         <source>Settings read from the option board on %s (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres lus dans la carte option sur %s (%s)</translation>
     </message>
     <message>
         <source>Settings from the file %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du fichier %s</translation>
     </message>
     <message>
         <source>Changed since then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiés depuis.</translation>
     </message>
     <message>
         <source>Unchanged since then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inchangés depuis.</translation>
     </message>
     <message>
         <source>Not saved to a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistrés dans un fichier.</translation>
     </message>
     <message>
         <source>Saved as %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrés sous %s.</translation>
     </message>
     <message>
         <source>Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une sauvegarde</translation>
     </message>
     <message>
         <source>Backups of the settings read from boards and of calibration read-outs, newest first, kept in %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes des paramètres lus dans les cartes option et des lectures d&apos;étalonnage, les plus récentes en premier, conservées dans %s</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>The settings are the same as in %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres sont identiques à ceux de %s.</translation>
     </message>
     <message>
         <source>The settings differ from %s:
 
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres diffèrent de ceux de %s :
+
+%s</translation>
     </message>
     <message>
         <source>Calibration Data - %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;étalonnage - %s</translation>
     </message>
     <message>
         <source>Column %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %d</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Reset Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser le zoom</translation>
     </message>
     <message>
         <source>Drag across the plot to zoom in, right-click to zoom out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser la souris sur le graphique pour zoomer, cliquez avec le bouton droit pour dézoomer.</translation>
     </message>
     <message>
         <source>(%lu earlier lines dropped: the trace keeps the last %lu KiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%lu lignes antérieures supprimées : la trace conserve les derniers %lu Kio)</translation>
     </message>
     <message>
         <source>Serial Trace (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace série (*.txt)</translation>
     </message>
     <message>
         <source>There is no serial trace yet. The trace of a command that talks to the radio can be saved once it has run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas encore de trace série. La trace d&apos;une commande qui communique avec la radio peut être enregistrée une fois la commande exécutée.</translation>
     </message>
     <message>
         <source>The serial trace could not be saved to %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la trace série dans %s.</translation>
     </message>
     <message>
         <source>Change the Program Configuration
 Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la configuration du programme
+Configuration</translation>
     </message>
     <message>
         <source>Open existing option board data file
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier de données de carte option existant
+Ouvrir</translation>
     </message>
     <message>
         <source>Read data from option board
 Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les données de la carte option
+Lire</translation>
     </message>
     <message>
         <source>Write data to option board
 Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les données dans la carte option
+Écrire</translation>
     </message>
     <message>
         <source>Show additional information about the option board
 Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher des informations supplémentaires sur la carte option
+Infos</translation>
     </message>
     <message>
         <source>Edit option board data
 Edit data</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les données de la carte option
+Modifier les données</translation>
     </message>
     <message>
         <source>Calibrate option board
 Calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonner la carte option
+Étalonner</translation>
     </message>
     <message>
         <source>Save option board data to file
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les données de la carte option dans un fichier
+Enregistrer</translation>
     </message>
     <message>
         <source>Save the active option board data file with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de données de carte option actif sous un nouveau nom
+Enregistrer sous</translation>
     </message>
     <message>
         <source>Open this option board data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir ce fichier de données de carte option</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright
+À propos</translation>
     </message>
     <message>
         <source>Quit the Vigilon OSS
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Vigilon OSS
+Quitter</translation>
     </message>
     <message>
         <source>Display help for current task or command
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;aide sur la tâche ou la commande en cours
+Aide</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;outils
+Afficher/masquer la barre d&apos;outils</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;état
+Afficher/masquer la barre d&apos;état</translation>
     </message>
     <message>
         <source>Open one of the backups of settings read from boards
 Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l&apos;une des sauvegardes des paramètres lus dans les cartes option
+Ouvrir une sauvegarde</translation>
     </message>
     <message>
         <source>Show how the settings differ from those of a data file
 Compare With File</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer en quoi les paramètres diffèrent de ceux d&apos;un fichier de données
+Comparer avec un fichier</translation>
     </message>
     <message>
         <source>Read the settings back after writing them and compare
 Verify After Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire les paramètres après leur écriture et les comparer
+Vérifier après écriture</translation>
     </message>
     <message>
         <source>Back up the board&apos;s settings before writing new ones
 Back Up Before Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder les paramètres de la carte option avant d&apos;en écrire de nouveaux
+Sauvegarder avant écriture</translation>
     </message>
     <message>
         <source>Show or hide the settings in the main window
 Settings Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer les paramètres dans la fenêtre principale
+Résumé des paramètres</translation>
     </message>
     <message>
         <source>Plot an exported calibration data file with its figures
 View Calibration Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer un fichier de données d&apos;étalonnage exporté, avec ses valeurs caractéristiques
+Afficher les données d&apos;étalonnage</translation>
     </message>
     <message>
         <source>Save what went over the serial line since the program started, for support
 Save Serial Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer, pour l&apos;assistance technique, tout ce qui a transité sur la liaison série depuis le démarrage du programme
+Enregistrer la trace série</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJ</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DEF</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour obtenir de l&apos;aide, appuyez sur F1</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>Program every radio connected from now on with these settings, one after the other?</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer avec ces paramètres, l&apos;une après l&apos;autre, chaque radio connectée à partir de maintenant ?</translation>
     </message>
     <message>
         <source>Radio %d: waiting for a radio on %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %d : attente d&apos;une radio sur %s...</translation>
     </message>
     <message>
         <source>Connect the next radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez la radio suivante.</translation>
     </message>
     <message>
         <source>Radio %d: programming %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %d : programmation de %s...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec</translation>
     </message>
     <message>
         <source>Radio %d: %s: %s (%.1f s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %d : %s : %s (%.1f s)</translation>
     </message>
     <message>
         <source>The report %s could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le rapport %s.</translation>
     </message>
     <message>
         <source>%d radios programmed, %d failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d radios programmées, %d en échec.</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure (UTC)</translation>
     </message>
     <message>
         <source>Radio Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations radio</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes</translation>
     </message>
     <message>
         <source>Program Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer plusieurs radios</translation>
     </message>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres :</translation>
     </message>
     <message>
         <source>(the document&apos;s settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(paramètres du document)</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Radios:</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios :</translation>
     </message>
     <message>
         <source>Read the settings back after each write</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire les paramètres après chaque écriture</translation>
     </message>
     <message>
         <source>Report:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport :</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>There are no settings to program: read or open them first, or choose a data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun paramètre à programmer : lisez-les ou ouvrez-les d&apos;abord, ou choisissez un fichier de données.</translation>
     </message>
     <message>
         <source>until stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à l&apos;arrêt</translation>
     </message>
     <message>
         <source>(no report)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun rapport)</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>The calibration data were read, but no copy of them could be kept:
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données d&apos;étalonnage ont été lues, mais aucune copie n&apos;a pu en être conservée :
+%s</translation>
     </message>
     <message>
         <source>%s is in the backups folder, where nothing is saved but the backups the program makes itself. Choose a file outside %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s se trouve dans le dossier des sauvegardes, où rien n&apos;est enregistré hormis les sauvegardes que le programme effectue lui-même. Choisissez un fichier en dehors de %s.</translation>
     </message>
     <message>
         <source>%s (backup, opened as a copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s (sauvegarde, ouverte en tant que copie)</translation>
     </message>
     <message>
         <source>A copy of the calibration data is kept in %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une copie des données d&apos;étalonnage est conservée dans %s.</translation>
     </message>
     <message>
         <source>The option board answered the read at address 0x%04X with %d of %d bytes.
 The read-out has failed; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte option a répondu à la lecture à l&apos;adresse 0x%04X avec %d octets sur %d.
+La lecture a échoué ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>%s is not a file that can be written: it is a folder, a device, a named pipe or a loop of links.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s n&apos;est pas un fichier accessible en écriture : c&apos;est un dossier, un périphérique, un tube nommé ou une boucle de liens.</translation>
     </message>
     <message>
         <source>%s is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s est protégé en écriture.</translation>
     </message>
     <message>
         <source>%s cannot be written: its folder does not exist or takes no new file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %s : son dossier n&apos;existe pas ou n&apos;accepte pas de nouveau fichier.</translation>
     </message>
     <message>
         <source>%s cannot be written: the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %s : le disque est plein.</translation>
     </message>
     <message>
         <source>%s is also the command&apos;s input; choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s est aussi l&apos;entrée de la commande ; choisissez un autre fichier.</translation>
     </message>
     <message>
         <source>%s is named for two outputs; choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s est indiqué pour deux sorties ; choisissez un autre fichier.</translation>
     </message>
     <message>
         <source>(%lu earlier operations dropped: the trace keeps the last %lu KiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%lu opérations antérieures supprimées : la trace conserve les derniers %lu Kio)</translation>
     </message>
     <message>
         <source>Not all of the board&apos;s information could be read in full: the fields above may be empty or cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations de la carte option n&apos;ont pas toutes pu être lues en entier : les champs ci-dessus peuvent être vides ou tronqués.</translation>
     </message>
     <message>
         <source>The errors above did not stop the command: the answers that followed them passed every check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les erreurs ci-dessus n&apos;ont pas interrompu la commande : les réponses qui les ont suivies ont passé tous les contrôles.</translation>
     </message>
     <message>
         <source>%s does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s n&apos;existe pas.</translation>
     </message>
     <message>
         <source>You may not read %s: ask for read access to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;êtes pas autorisé à lire %s : demandez-en l&apos;accès en lecture.</translation>
     </message>
     <message>
         <source>%s is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>%s is a device or a named pipe, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s est un périphérique ou un tube nommé, pas un fichier.</translation>
     </message>
     <message>
         <source>%s is a loop of symbolic links.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s est une boucle de liens symboliques.</translation>
     </message>
     <message>
         <source>Another program holds %s: close that program and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s est utilisé par un autre programme : fermez ce programme et réessayez.</translation>
     </message>
     <message>
         <source>%s holds no settings this program can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ne contient aucun paramètre utilisable par ce programme.</translation>
     </message>
     <message>
         <source>The serial trace %s could not be written completely.</source>
-        <translation type="unfinished"></translation>
+        <translation>La trace série %s n&apos;a pas pu être écrite entièrement.</translation>
     </message>
     <message>
         <source>Failed: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec : %s</translation>
     </message>
     <message>
         <source>No serial device found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique série trouvé.</translation>
     </message>
     <message>
         <source>The port %s (%s) opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %s (%s) s&apos;ouvre.</translation>
     </message>
     <message>
         <source>The device %s opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique %s s&apos;ouvre.</translation>
     </message>
     <message>
         <source>Check Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier la connexion</translation>
     </message>
     <message>
         <source>Check &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier de &amp;nouveau</translation>
     </message>
     <message>
         <source>Checking the connection on %s (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de la connexion sur %s (%s)...</translation>
     </message>
     <message>
         <source>What is sent comes back: the cable is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui est envoyé revient : le câble est branché.</translation>
     </message>
     <message>
         <source>Nothing came back: the cable is not plugged into the radio, or this is not the programming cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;est revenu : le câble n&apos;est pas branché sur la radio, ou ce n&apos;est pas le câble de programmation.</translation>
     </message>
     <message>
         <source>The radio acknowledges.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio accuse réception.</translation>
     </message>
     <message>
         <source>The radio does not answer: switch it on, and check that it is in programming mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio ne répond pas : allumez-la et vérifiez qu&apos;elle est en mode programmation.</translation>
     </message>
     <message>
         <source>The radio says: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio indique : %s</translation>
     </message>
     <message>
         <source>The option board answers: %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte option répond : %s.</translation>
     </message>
     <message>
         <source>No option board answers: is one fitted?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune carte option ne répond : une carte option est-elle installée ?</translation>
     </message>
     <message>
         <source>The board&apos;s codeplug version %d.%02d is one this program can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version de codeplug %d.%02d de la carte option est utilisable par ce programme.</translation>
     </message>
     <message>
         <source>The board&apos;s codeplug version %d.%02d is not one this program can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version de codeplug %d.%02d de la carte option n&apos;est pas utilisable par ce programme.</translation>
     </message>
     <message>
         <source>The radio has been reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio a été réinitialisée.</translation>
     </message>
     <message>
         <source>The radio did not acknowledge its reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio n&apos;a pas accusé réception de sa réinitialisation.</translation>
     </message>
     <message>
         <source>✓</source>
-        <translation type="unfinished"></translation>
+        <translation>✓</translation>
     </message>
     <message>
         <source>✗</source>
-        <translation type="unfinished"></translation>
+        <translation>✗</translation>
     </message>
     <message>
         <source>cable</source>
-        <translation type="unfinished"></translation>
+        <translation>câble</translation>
     </message>
     <message>
         <source>The device a port stands for</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique désigné par un port</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port :</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pér&amp;iphérique :</translation>
     </message>
     <message>
         <source>%s (built in)</source>
-        <translation type="unfinished"></translation>
+        <translation>%s (intégré)</translation>
     </message>
     <message>
         <source>Devices &amp;found:</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphériques &amp;détectés :</translation>
     </message>
     <message>
         <source>%s: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s : %s</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir...</translation>
     </message>
     <message>
         <source>Find &amp;Cable...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le &amp;câble...</translation>
     </message>
     <message>
         <source>Choose the Device of the Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le périphérique du port</translation>
     </message>
     <message>
         <source>Another device (typed or browsed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre périphérique (saisi ou choisi en parcourant)</translation>
     </message>
     <message>
         <source>Find Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le câble</translation>
     </message>
     <message>
         <source>Unplug the programming cable from this computer now.
 
 If it is not plugged in, plug it in: the device that comes is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Débranchez maintenant le câble de programmation de cet ordinateur.
+
+S&apos;il n&apos;est pas branché, branchez-le : le périphérique qui apparaît est choisi.</translation>
     </message>
     <message>
         <source>%s went away. Plug the cable in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s a disparu. Rebranchez le câble.</translation>
     </message>
     <message>
         <source>Serial devices now: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphériques série actuels : %s</translation>
     </message>
     <message>
         <source>usb</source>
-        <translation type="unfinished"></translation>
+        <translation>usb</translation>
     </message>
     <message>
         <source>serial</source>
-        <translation type="unfinished"></translation>
+        <translation>série</translation>
     </message>
     <message>
         <source>%d radios programmed, %d failed, on %d ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>%d radios programmées, %d en échec, sur %d ports.</translation>
     </message>
     <message>
         <source>Ports:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports :</translation>
     </message>
     <message>
         <source>Tick at least one port to program radios on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez au moins un port sur lequel programmer des radios.</translation>
     </message>
     <message>
         <source>%s: not in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s : non utilisé dans cette session.</translation>
     </message>
     <message>
         <source>%s: ended, %d radios programmed, %d failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s : terminé, %d radios programmées, %d en échec.</translation>
     </message>
     <message>
         <source>Check the way to the option board link by link: port, cable, radio, board
 Check Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier maillon par maillon le chemin jusqu&apos;à la carte option : port, câble, radio, carte
+Vérifier la connexion</translation>
     </message>
     <message>
         <source>Program radio after radio with the same settings, with a report
 Program Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer les radios l&apos;une après l&apos;autre avec les mêmes paramètres, avec un rapport
+Programmer plusieurs radios</translation>
     </message>
     <message>
         <source>Vigilon OSS</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilon OSS</translation>
     </message>
     <message>
         <source>Vigilon OSS (Labtool)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilon OSS (Labtool)</translation>
     </message>
     <message>
         <source>Choose the language of the program
 Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la langue du programme
+Langue</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>&amp;Language of Vigilon OSS:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue de Vigilon OSS :</translation>
     </message>
     <message>
         <source>As the system&apos;s settings (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon les paramètres du système (%s)</translation>
     </message>
     <message>
         <source>The new language is used from the next start of Vigilon OSS.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue sera utilisée au prochain démarrage de Vigilon OSS.</translation>
     </message>
 </context>
 </TS>

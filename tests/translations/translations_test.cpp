@@ -1,0 +1,135 @@
+// The translations: every file complete, each text's fields kept, and the
+// program speaking the language chosen, never with a translation's wrong fields.
+#include "frontend/language.h"
+#include "resources/string_ids.h"
+#include "seams/string_table.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+struct Message {
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // "unfinished", "obsolete", "vanished" or empty
+};
+
+std::vector<Message> ReadTs(const QString& path)
+{
+    std::vector<Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message message;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            message = Message{ context, {}, {}, {} };
+        else if (xml.name() == QLatin1String("source"))
+            message.source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            message.type = xml.attributes().value(QLatin1String("type")).toString();
+            message.translation = xml.readElementText();
+            messages.push_back(message);
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return messages;
+}
+
+// The fields a text is filled with: printf's in order, Qt's %1.. as a set.
+QStringList Fields(const QString& text)
+{
+    static const QRegularExpression printf(QStringLiteral("%[-+ #0]*\\d*(?:\\.\\d+)?(?:ll|l|h|z)?[diouxXfFeEgGcsp]"));
+    static const QRegularExpression qt(QStringLiteral("%\\d+"));
+    QStringList fields;
+    const QString plain = QString(text).replace(QStringLiteral("%%"), QString());
+    for (const QRegularExpressionMatch& match : printf.globalMatch(plain))
+        fields.append(match.captured());
+    QStringList numbered;
+    for (const QRegularExpressionMatch& match : qt.globalMatch(plain))
+        numbered.append(match.captured());
+    numbered.sort();
+    return fields + numbered;
+}
+
+bool HasMnemonic(const QString& text)
+{
+    return QString(text).remove(QStringLiteral("&&")).contains(QLatin1Char('&'));
+}
+
+class Translations : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "translations_test";
+        static char* argv[] = { name, nullptr };
+        static QCoreApplication application(argc, argv);
+    }
+};
+
+TEST_F(Translations, EveryFileIsCompleteAndKeepsEachTextsFields)
+{
+    QSet<QString> tableTexts;
+    for (int id : StringTableIds())
+        tableTexts.insert(QString::fromStdString(LoadEnglishString(id)));
+    for (const QString& path : QStringLiteral(VIGILON_TS_FILES).split(QLatin1Char(','))) {
+        const std::vector<Message> messages = ReadTs(path);
+        ASSERT_FALSE(messages.empty()) << path.toStdString();
+        QSet<QString> translated;
+        for (const Message& m : messages) {
+            const std::string where = path.toStdString() + ": \"" + m.source.toStdString() + "\"";
+            EXPECT_TRUE(m.type.isEmpty()) << where << " is " << m.type.toStdString();
+            EXPECT_FALSE(m.translation.trimmed().isEmpty()) << where << " has no translation";
+            EXPECT_EQ(Fields(m.translation), Fields(m.source)) << where << " -> " << m.translation.toStdString();
+            EXPECT_EQ(m.translation.count(QLatin1Char('\t')), m.source.count(QLatin1Char('\t'))) << where;
+            EXPECT_EQ(HasMnemonic(m.translation), HasMnemonic(m.source)) << where;
+            if (m.context == QLatin1String("StringTable"))
+                translated.insert(m.source);
+        }
+        for (const QString& text : tableTexts)
+            EXPECT_TRUE(translated.contains(text)) << path.toStdString() << " lacks \"" << text.toStdString() << "\"";
+    }
+}
+
+TEST_F(Translations, TheLanguageChosenIsSpokenAndAWrongTranslationIsNotUsed)
+{
+    EXPECT_EQ(LanguageFor(QStringLiteral("de_DE.UTF-8")), QStringLiteral("de"));
+    EXPECT_EQ(LanguageFor(QStringLiteral("pt_BR:fr:en")), QStringLiteral("fr"));
+    EXPECT_EQ(LanguageFor(QStringLiteral("pt")), QString());
+
+    const std::string english = FormatString(IDS_PORT_OPEN_FAILED, "COM2");
+    InstallLanguage(QStringLiteral("de"));
+    EXPECT_EQ(InstalledLanguage(), QStringLiteral("de"));
+    const std::string german = FormatString(IDS_PORT_OPEN_FAILED, "COM2");
+    EXPECT_NE(german, english);
+    EXPECT_NE(german.find("COM2"), std::string::npos) << german;
+    EXPECT_EQ(FormatEnglishString(IDS_PORT_OPEN_FAILED, "COM2"), english);
+
+    // A translation that asks for other fields than the English would read
+    // arguments that are not there.
+    SetStringTranslator([](const char*) { return std::string("%d %s %s %s"); });
+    EXPECT_EQ(FormatString(IDS_PORT_OPEN_FAILED, "COM2"), english);
+    SetStringTranslator(nullptr);
+    EXPECT_EQ(FormatString(IDS_PORT_OPEN_FAILED, "COM2"), english);
+}
+
+} // namespace
