@@ -2,6 +2,329 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;Open	Ctrl+O</source>
+        <translation>Ö&amp;ffnen	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Speichern	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>Sic&amp;herung öffnen...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With File...</source>
+        <translation>Mit Datei &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>&amp;Read Option Board	Ctrl+R</source>
+        <translation>Optionsplatine &amp;auslesen	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Write Option Board	Ctrl+W</source>
+        <translation>Optionsplatine &amp;programmieren	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Read &amp;Calibration Data</source>
+        <translation>&amp;Kalibrierdaten auslesen</translation>
+    </message>
+    <message>
+        <source>&amp;View Calibration Data...</source>
+        <translation>Kalibrierdaten an&amp;zeigen...</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Zuletzt verwendete Dateien</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Data...</source>
+        <translation>&amp;Daten bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Info...</source>
+        <translation>&amp;Info...</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Connection...</source>
+        <translation>&amp;Verbindung prüfen...</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>&amp;Mehrere Funkgeräte programmieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Calibrate...</source>
+        <translation>&amp;Kalibrieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration...</source>
+        <translation>&amp;Konfiguration...</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Nach dem Schreiben überprüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Before Write</source>
+        <translation>&amp;Vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Sprache...</translation>
+    </message>
+    <message>
+        <source>640x480</source>
+        <translation>640x480</translation>
+    </message>
+    <message>
+        <source>800x600</source>
+        <translation>800x600</translation>
+    </message>
+    <message>
+        <source>1024x768</source>
+        <translation>1024x768</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>S&amp;tatusleiste</translation>
+    </message>
+    <message>
+        <source>Settings S&amp;ummary</source>
+        <translation>&amp;Einstellungsübersicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>Save Serial &amp;Trace...</source>
+        <translation>Seriellen &amp;Mitschnitt speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;About Vigilon OSS...</source>
+        <translation>&amp;Info über Vigilon OSS...</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplates</name>
+    <message>
+        <source>Vigilon OSS</source>
+        <translation>Vigilon OSS</translation>
+    </message>
+    <message>
+        <source>Version:  R01.01.01,  11.Jan.2001</source>
+        <translation>Version:  R01.01.01,  11.Jan.2001</translation>
+    </message>
+    <message>
+        <source>Copyright (C) Ardentec. All rights reserved.</source>
+        <translation>Copyright (C) Ardentec. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Serial Port:</source>
+        <translation>Schnittstelle:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Man Down Alarm</source>
+        <translation>Lagealarm</translation>
+    </message>
+    <message>
+        <source>Pre Alert Time (s)</source>
+        <translation>Voralarmzeit (s)</translation>
+    </message>
+    <message>
+        <source>Alert Time (s)</source>
+        <translation>Alarmzeit (s)</translation>
+    </message>
+    <message>
+        <source>Activation Angle</source>
+        <translation>Auslösewinkel</translation>
+    </message>
+    <message>
+        <source>Anti-Movement Alarm</source>
+        <translation>Ruhealarm</translation>
+    </message>
+    <message>
+        <source>Sensor Sensitivity</source>
+        <translation>Sensorempfindlichkeit</translation>
+    </message>
+    <message>
+        <source>Movement Alarm</source>
+        <translation>Bewegungsalarm</translation>
+    </message>
+    <message>
+        <source>Alert Enable</source>
+        <translation>Alarm aktivieren</translation>
+    </message>
+    <message>
+        <source>Alert Repeat Enable</source>
+        <translation>Alarmwiederholung aktivieren</translation>
+    </message>
+    <message>
+        <source>Alert Repeat Time (s)</source>
+        <translation>Alarmwiederholzeit (s)</translation>
+    </message>
+    <message>
+        <source>Clock Shift</source>
+        <translation>Taktverschiebung</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Option Board Type</source>
+        <translation>Optionsplatinentyp</translation>
+    </message>
+    <message>
+        <source>Hardware Revision</source>
+        <translation>Hardware-Revision</translation>
+    </message>
+    <message>
+        <source>Software Version</source>
+        <translation>Softwareversion</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Codeplug-Version</translation>
+    </message>
+    <message>
+        <source>Vendor Remarks:</source>
+        <translation>Herstellerhinweise:</translation>
+    </message>
+    <message>
+        <source>WARNING !
+The accelerometer sensor is already calibrated in the factory.
+An initial calibration is not needed.
+If you really want to calibrate the accelerometer, follow the instructions below:</source>
+        <translation>WARNUNG!
+Der Beschleunigungssensor ist bereits ab Werk kalibriert.
+Eine Erstkalibrierung ist nicht erforderlich.
+Wenn Sie den Sensor wirklich kalibrieren möchten, gehen Sie wie folgt vor:</translation>
+    </message>
+    <message>
+        <source>4. When you are prompted turn the radio very slowly for at least 360 degrees.</source>
+        <translation>4. Drehen Sie das Funkgerät nach Aufforderung sehr langsam um mindestens 360 Grad.</translation>
+    </message>
+    <message>
+        <source>1. Place the radio in the vertical positon.</source>
+        <translation>1. Stellen Sie das Funkgerät senkrecht auf.</translation>
+    </message>
+    <message>
+        <source>2. Make sure that the radio with the connected programming cable can now be
+    turned arround for at least 360 degrees.</source>
+        <translation>2. Stellen Sie sicher, dass sich das Funkgerät mit angeschlossenem
+    Programmierkabel jetzt um mindestens 360 Grad drehen lässt.</translation>
+    </message>
+    <message>
+        <source>3. Press the OK button.</source>
+        <translation>3. Klicken Sie auf OK.</translation>
+    </message>
+    <message>
+        <source>Reading the accelerometer calibration data will take about 20 minutes.</source>
+        <translation>Das Auslesen der Kalibrierdaten des Sensors dauert etwa 20 Minuten.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to do this ?</source>
+        <translation>Möchten Sie dies wirklich tun?</translation>
+    </message>
+    <message>
+        <source>Reading the accelerometer Calibration data ...
+Unplug the connection to the radio to abort.</source>
+        <translation>Kalibrierdaten des Sensors werden ausgelesen...
+Trennen Sie zum Abbrechen die Verbindung zum Funkgerät.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>About Vigilon OSS</source>
+        <translation>Info über Vigilon OSS</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Edit Option Board Data</source>
+        <translation>Daten der Optionsplatine bearbeiten</translation>
+    </message>
+    <message>
+        <source>Option Board Information</source>
+        <translation>Informationen zur Optionsplatine</translation>
+    </message>
+    <message>
+        <source>Option Board Calibration</source>
+        <translation>Kalibrierung der Optionsplatine</translation>
+    </message>
+    <message>
+        <source>Read the Accelerometer Calibration Data</source>
+        <translation>Kalibrierdaten des Beschleunigungssensors auslesen</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPages</name>
+    <message>
+        <source>Vigilon OSS</source>
+        <translation>Vigilon OSS</translation>
+    </message>
+    <message>
+        <source>Reading an option board</source>
+        <translation>Optionsplatine auslesen</translation>
+    </message>
+    <message>
+        <source>Programming an option board</source>
+        <translation>Optionsplatine programmieren</translation>
+    </message>
+    <message>
+        <source>Editing the settings</source>
+        <translation>Einstellungen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Option board data files</source>
+        <translation>Datendateien der Optionsplatine</translation>
+    </message>
+    <message>
+        <source>Option board information</source>
+        <translation>Informationen zur Optionsplatine</translation>
+    </message>
+    <message>
+        <source>Choosing the serial port</source>
+        <translation>Serielle Schnittstelle wählen</translation>
+    </message>
+    <message>
+        <source>Calibration (lab mode)</source>
+        <translation>Kalibrierung (Labormodus)</translation>
+    </message>
+    <message>
+        <source>When something goes wrong</source>
+        <translation>Bei Problemen</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Error</source>

@@ -2,6 +2,329 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;Open	Ctrl+O</source>
+        <translation>&amp;Abrir	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Guardar	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Guardar &amp;como</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>Abrir co&amp;pia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With File...</source>
+        <translation>Co&amp;mparar con archivo...</translation>
+    </message>
+    <message>
+        <source>&amp;Read Option Board	Ctrl+R</source>
+        <translation>&amp;Leer placa opcional	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Write Option Board	Ctrl+W</source>
+        <translation>&amp;Escribir placa opcional	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Read &amp;Calibration Data</source>
+        <translation>Leer &amp;datos de calibración</translation>
+    </message>
+    <message>
+        <source>&amp;View Calibration Data...</source>
+        <translation>&amp;Ver datos de calibración...</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Data...</source>
+        <translation>&amp;Editar datos...</translation>
+    </message>
+    <message>
+        <source>&amp;Info...</source>
+        <translation>&amp;Información...</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Connection...</source>
+        <translation>Comprobar co&amp;nexión...</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programar &amp;varias radios...</translation>
+    </message>
+    <message>
+        <source>&amp;Calibrate...</source>
+        <translation>&amp;Calibrar...</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration...</source>
+        <translation>&amp;Configuración...</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Verificar tras escribir</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Before Write</source>
+        <translation>Co&amp;pia de seguridad antes de escribir</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>640x480</source>
+        <translation>640x480</translation>
+    </message>
+    <message>
+        <source>800x600</source>
+        <translation>800x600</translation>
+    </message>
+    <message>
+        <source>1024x768</source>
+        <translation>1024x768</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>Settings S&amp;ummary</source>
+        <translation>&amp;Resumen de parámetros</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Save Serial &amp;Trace...</source>
+        <translation>&amp;Guardar traza serie...</translation>
+    </message>
+    <message>
+        <source>&amp;About Vigilon OSS...</source>
+        <translation>&amp;Acerca de Vigilon OSS...</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplates</name>
+    <message>
+        <source>Vigilon OSS</source>
+        <translation>Vigilon OSS</translation>
+    </message>
+    <message>
+        <source>Version:  R01.01.01,  11.Jan.2001</source>
+        <translation>Versión:  R01.01.01,  11.Jan.2001</translation>
+    </message>
+    <message>
+        <source>Copyright (C) Ardentec. All rights reserved.</source>
+        <translation>Copyright (C) Ardentec. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Serial Port:</source>
+        <translation>Puerto serie:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Man Down Alarm</source>
+        <translation>Alarma de hombre caído</translation>
+    </message>
+    <message>
+        <source>Pre Alert Time (s)</source>
+        <translation>Tiempo de prealerta (s)</translation>
+    </message>
+    <message>
+        <source>Alert Time (s)</source>
+        <translation>Tiempo de alerta (s)</translation>
+    </message>
+    <message>
+        <source>Activation Angle</source>
+        <translation>Ángulo de activación</translation>
+    </message>
+    <message>
+        <source>Anti-Movement Alarm</source>
+        <translation>Alarma de inmovilidad</translation>
+    </message>
+    <message>
+        <source>Sensor Sensitivity</source>
+        <translation>Sensibilidad del sensor</translation>
+    </message>
+    <message>
+        <source>Movement Alarm</source>
+        <translation>Alarma de movimiento</translation>
+    </message>
+    <message>
+        <source>Alert Enable</source>
+        <translation>Habilitar alerta</translation>
+    </message>
+    <message>
+        <source>Alert Repeat Enable</source>
+        <translation>Habilitar repetición de alerta</translation>
+    </message>
+    <message>
+        <source>Alert Repeat Time (s)</source>
+        <translation>Tiempo de repetición de alerta (s)</translation>
+    </message>
+    <message>
+        <source>Clock Shift</source>
+        <translation>Desplazamiento de reloj</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Option Board Type</source>
+        <translation>Tipo de placa opcional</translation>
+    </message>
+    <message>
+        <source>Hardware Revision</source>
+        <translation>Revisión de hardware</translation>
+    </message>
+    <message>
+        <source>Software Version</source>
+        <translation>Versión de software</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Versión de codeplug</translation>
+    </message>
+    <message>
+        <source>Vendor Remarks:</source>
+        <translation>Observaciones del fabricante:</translation>
+    </message>
+    <message>
+        <source>WARNING !
+The accelerometer sensor is already calibrated in the factory.
+An initial calibration is not needed.
+If you really want to calibrate the accelerometer, follow the instructions below:</source>
+        <translation>¡ADVERTENCIA!
+El acelerómetro ya viene calibrado de fábrica.
+No es necesaria una calibración inicial.
+Si realmente desea calibrar el acelerómetro, siga estas instrucciones:</translation>
+    </message>
+    <message>
+        <source>4. When you are prompted turn the radio very slowly for at least 360 degrees.</source>
+        <translation>4. Cuando se le indique, gire la radio muy lentamente al menos 360 grados.</translation>
+    </message>
+    <message>
+        <source>1. Place the radio in the vertical positon.</source>
+        <translation>1. Coloque la radio en posición vertical.</translation>
+    </message>
+    <message>
+        <source>2. Make sure that the radio with the connected programming cable can now be
+    turned arround for at least 360 degrees.</source>
+        <translation>2. Asegúrese de que la radio, con el cable de programación conectado, puede
+    girar ahora al menos 360 grados.</translation>
+    </message>
+    <message>
+        <source>3. Press the OK button.</source>
+        <translation>3. Pulse el botón Aceptar.</translation>
+    </message>
+    <message>
+        <source>Reading the accelerometer calibration data will take about 20 minutes.</source>
+        <translation>Leer los datos de calibración del acelerómetro tardará unos 20 minutos.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to do this ?</source>
+        <translation>¿Seguro que desea hacerlo?</translation>
+    </message>
+    <message>
+        <source>Reading the accelerometer Calibration data ...
+Unplug the connection to the radio to abort.</source>
+        <translation>Leyendo los datos de calibración del acelerómetro...
+Para cancelar, desconecte el cable de la radio.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>About Vigilon OSS</source>
+        <translation>Acerca de Vigilon OSS</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Edit Option Board Data</source>
+        <translation>Editar datos de la placa opcional</translation>
+    </message>
+    <message>
+        <source>Option Board Information</source>
+        <translation>Información de la placa opcional</translation>
+    </message>
+    <message>
+        <source>Option Board Calibration</source>
+        <translation>Calibración de la placa opcional</translation>
+    </message>
+    <message>
+        <source>Read the Accelerometer Calibration Data</source>
+        <translation>Leer los datos de calibración del acelerómetro</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPages</name>
+    <message>
+        <source>Vigilon OSS</source>
+        <translation>Vigilon OSS</translation>
+    </message>
+    <message>
+        <source>Reading an option board</source>
+        <translation>Lectura de una placa opcional</translation>
+    </message>
+    <message>
+        <source>Programming an option board</source>
+        <translation>Programación de una placa opcional</translation>
+    </message>
+    <message>
+        <source>Editing the settings</source>
+        <translation>Edición de los parámetros</translation>
+    </message>
+    <message>
+        <source>Option board data files</source>
+        <translation>Archivos de datos de placa opcional</translation>
+    </message>
+    <message>
+        <source>Option board information</source>
+        <translation>Información de la placa opcional</translation>
+    </message>
+    <message>
+        <source>Choosing the serial port</source>
+        <translation>Elección del puerto serie</translation>
+    </message>
+    <message>
+        <source>Calibration (lab mode)</source>
+        <translation>Calibración (modo de laboratorio)</translation>
+    </message>
+    <message>
+        <source>When something goes wrong</source>
+        <translation>Cuando algo sale mal</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Error</source>

@@ -2,6 +2,329 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;Open	Ctrl+O</source>
+        <translation>&amp;Ouvrir	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Enregistrer	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Enregistrer &amp;sous</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>Ouvrir une sau&amp;vegarde...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With File...</source>
+        <translation>Co&amp;mparer avec un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Read Option Board	Ctrl+R</source>
+        <translation>&amp;Lire la carte option	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Write Option Board	Ctrl+W</source>
+        <translation>Éc&amp;rire dans la carte option	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Read &amp;Calibration Data</source>
+        <translation>Lire les &amp;données d&apos;étalonnage</translation>
+    </message>
+    <message>
+        <source>&amp;View Calibration Data...</source>
+        <translation>&amp;Afficher les données d&apos;étalonnage...</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Data...</source>
+        <translation>&amp;Modifier les données...</translation>
+    </message>
+    <message>
+        <source>&amp;Info...</source>
+        <translation>&amp;Informations...</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Connection...</source>
+        <translation>&amp;Vérifier la connexion...</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>&amp;Programmer plusieurs radios...</translation>
+    </message>
+    <message>
+        <source>&amp;Calibrate...</source>
+        <translation>É&amp;talonner...</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration...</source>
+        <translation>&amp;Configuration...</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Write</source>
+        <translation>&amp;Vérifier après écriture</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Before Write</source>
+        <translation>&amp;Sauvegarder avant écriture</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Langue...</translation>
+    </message>
+    <message>
+        <source>640x480</source>
+        <translation>640x480</translation>
+    </message>
+    <message>
+        <source>800x600</source>
+        <translation>800x600</translation>
+    </message>
+    <message>
+        <source>1024x768</source>
+        <translation>1024x768</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d&apos;é&amp;tat</translation>
+    </message>
+    <message>
+        <source>Settings S&amp;ummary</source>
+        <translation>&amp;Résumé des paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Save Serial &amp;Trace...</source>
+        <translation>Enregistrer la &amp;trace série...</translation>
+    </message>
+    <message>
+        <source>&amp;About Vigilon OSS...</source>
+        <translation>À &amp;propos de Vigilon OSS...</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplates</name>
+    <message>
+        <source>Vigilon OSS</source>
+        <translation>Vigilon OSS</translation>
+    </message>
+    <message>
+        <source>Version:  R01.01.01,  11.Jan.2001</source>
+        <translation>Version :  R01.01.01,  11.Jan.2001</translation>
+    </message>
+    <message>
+        <source>Copyright (C) Ardentec. All rights reserved.</source>
+        <translation>Copyright (C) Ardentec. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Serial Port:</source>
+        <translation>Port série :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Man Down Alarm</source>
+        <translation>Alarme homme à terre</translation>
+    </message>
+    <message>
+        <source>Pre Alert Time (s)</source>
+        <translation>Temps de pré-alerte (s)</translation>
+    </message>
+    <message>
+        <source>Alert Time (s)</source>
+        <translation>Temps d&apos;alerte (s)</translation>
+    </message>
+    <message>
+        <source>Activation Angle</source>
+        <translation>Angle de déclenchement</translation>
+    </message>
+    <message>
+        <source>Anti-Movement Alarm</source>
+        <translation>Alarme d&apos;absence de mouvement</translation>
+    </message>
+    <message>
+        <source>Sensor Sensitivity</source>
+        <translation>Sensibilité du capteur</translation>
+    </message>
+    <message>
+        <source>Movement Alarm</source>
+        <translation>Alarme de mouvement</translation>
+    </message>
+    <message>
+        <source>Alert Enable</source>
+        <translation>Activation de l&apos;alerte</translation>
+    </message>
+    <message>
+        <source>Alert Repeat Enable</source>
+        <translation>Activation de la répétition d&apos;alerte</translation>
+    </message>
+    <message>
+        <source>Alert Repeat Time (s)</source>
+        <translation>Temps de répétition d&apos;alerte (s)</translation>
+    </message>
+    <message>
+        <source>Clock Shift</source>
+        <translation>Décalage d&apos;horloge</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Option Board Type</source>
+        <translation>Type de carte option</translation>
+    </message>
+    <message>
+        <source>Hardware Revision</source>
+        <translation>Révision matérielle</translation>
+    </message>
+    <message>
+        <source>Software Version</source>
+        <translation>Version logicielle</translation>
+    </message>
+    <message>
+        <source>Codeplug Version</source>
+        <translation>Version du codeplug</translation>
+    </message>
+    <message>
+        <source>Vendor Remarks:</source>
+        <translation>Remarques du fournisseur :</translation>
+    </message>
+    <message>
+        <source>WARNING !
+The accelerometer sensor is already calibrated in the factory.
+An initial calibration is not needed.
+If you really want to calibrate the accelerometer, follow the instructions below:</source>
+        <translation>ATTENTION !
+L&apos;accéléromètre est déjà étalonné en usine.
+Un étalonnage initial n&apos;est pas nécessaire.
+Si vous voulez vraiment étalonner l&apos;accéléromètre, suivez les instructions ci-dessous :</translation>
+    </message>
+    <message>
+        <source>4. When you are prompted turn the radio very slowly for at least 360 degrees.</source>
+        <translation>4. Lorsque vous y êtes invité, tournez la radio très lentement sur au moins 360 degrés.</translation>
+    </message>
+    <message>
+        <source>1. Place the radio in the vertical positon.</source>
+        <translation>1. Placez la radio en position verticale.</translation>
+    </message>
+    <message>
+        <source>2. Make sure that the radio with the connected programming cable can now be
+    turned arround for at least 360 degrees.</source>
+        <translation>2. Vérifiez que la radio, câble de programmation branché, peut maintenant
+    être tournée sur au moins 360 degrés.</translation>
+    </message>
+    <message>
+        <source>3. Press the OK button.</source>
+        <translation>3. Appuyez sur le bouton OK.</translation>
+    </message>
+    <message>
+        <source>Reading the accelerometer calibration data will take about 20 minutes.</source>
+        <translation>La lecture des données d&apos;étalonnage de l&apos;accéléromètre prendra environ 20 minutes.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to do this ?</source>
+        <translation>Voulez-vous vraiment continuer ?</translation>
+    </message>
+    <message>
+        <source>Reading the accelerometer Calibration data ...
+Unplug the connection to the radio to abort.</source>
+        <translation>Lecture des données d&apos;étalonnage de l&apos;accéléromètre...
+Débranchez le câble de la radio pour interrompre.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>About Vigilon OSS</source>
+        <translation>À propos de Vigilon OSS</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Edit Option Board Data</source>
+        <translation>Modifier les données de la carte option</translation>
+    </message>
+    <message>
+        <source>Option Board Information</source>
+        <translation>Informations sur la carte option</translation>
+    </message>
+    <message>
+        <source>Option Board Calibration</source>
+        <translation>Étalonnage de la carte option</translation>
+    </message>
+    <message>
+        <source>Read the Accelerometer Calibration Data</source>
+        <translation>Lire les données d&apos;étalonnage de l&apos;accéléromètre</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPages</name>
+    <message>
+        <source>Vigilon OSS</source>
+        <translation>Vigilon OSS</translation>
+    </message>
+    <message>
+        <source>Reading an option board</source>
+        <translation>Lecture d&apos;une carte option</translation>
+    </message>
+    <message>
+        <source>Programming an option board</source>
+        <translation>Programmation d&apos;une carte option</translation>
+    </message>
+    <message>
+        <source>Editing the settings</source>
+        <translation>Modification des paramètres</translation>
+    </message>
+    <message>
+        <source>Option board data files</source>
+        <translation>Fichiers de données de carte option</translation>
+    </message>
+    <message>
+        <source>Option board information</source>
+        <translation>Informations sur la carte option</translation>
+    </message>
+    <message>
+        <source>Choosing the serial port</source>
+        <translation>Choix du port série</translation>
+    </message>
+    <message>
+        <source>Calibration (lab mode)</source>
+        <translation>Étalonnage (mode laboratoire)</translation>
+    </message>
+    <message>
+        <source>When something goes wrong</source>
+        <translation>En cas de problème</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Error</source>

@@ -1,10 +1,13 @@
 // The translations: every file complete, each text's fields kept, and the
 // program speaking the language chosen, never with a translation's wrong fields.
 #include "frontend/language.h"
+#include "resources/command_table.h"
+#include "resources/dialog_templates.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -86,11 +89,38 @@ protected:
     }
 };
 
+// Every text the program translates, as "context|text".
+QSet<QString> ProgramTexts()
+{
+    QSet<QString> texts;
+    for (int id : StringTableIds())
+        texts.insert(QStringLiteral("StringTable|") + QString::fromStdString(LoadEnglishString(id)));
+    for (int row = 0; row < MAIN_MENU_ROWS; ++row) {
+        if (MAIN_MENU[row].text)
+            texts.insert(QStringLiteral("CommandTable|") + QString::fromUtf8(MAIN_MENU[row].text));
+    }
+    for (const DialogTemplate* dialog : { &DLG_ABOUT, &DLG_CONFIGURATION, &DLG_EDIT_DATA, &DLG_BOARD_INFO, &DLG_CALIBRATE,
+                                          &DLG_READ_CAL, &DLG_READ_CAL_PROGRESS }) {
+        if (dialog->caption)
+            texts.insert(QStringLiteral("DialogTemplates|") + QString::fromUtf8(dialog->caption));
+        for (int control = 0; control < dialog->count; ++control) {
+            if (dialog->controls[control].text)
+                texts.insert(QStringLiteral("DialogTemplates|") + QString::fromUtf8(dialog->controls[control].text));
+        }
+    }
+    const QDir help(QStringLiteral(VIGILON_HELP_FOLDER));
+    static const QRegularExpression title(QStringLiteral("<title>([^<]*)</title>"));
+    for (const QString& page : help.entryList({ QStringLiteral("*.html") })) {
+        QFile file(help.filePath(page));
+        if (file.open(QIODevice::ReadOnly))
+            texts.insert(QStringLiteral("HelpPages|") + title.match(QString::fromUtf8(file.readAll())).captured(1));
+    }
+    return texts;
+}
+
 TEST_F(Translations, EveryFileIsCompleteAndKeepsEachTextsFields)
 {
-    QSet<QString> tableTexts;
-    for (int id : StringTableIds())
-        tableTexts.insert(QString::fromStdString(LoadEnglishString(id)));
+    const QSet<QString> programTexts = ProgramTexts();
     for (const QString& path : QStringLiteral(VIGILON_TS_FILES).split(QLatin1Char(','))) {
         const std::vector<Message> messages = ReadTs(path);
         ASSERT_FALSE(messages.empty()) << path.toStdString();
@@ -102,10 +132,9 @@ TEST_F(Translations, EveryFileIsCompleteAndKeepsEachTextsFields)
             EXPECT_EQ(Fields(m.translation), Fields(m.source)) << where << " -> " << m.translation.toStdString();
             EXPECT_EQ(m.translation.count(QLatin1Char('\t')), m.source.count(QLatin1Char('\t'))) << where;
             EXPECT_EQ(HasMnemonic(m.translation), HasMnemonic(m.source)) << where;
-            if (m.context == QLatin1String("StringTable"))
-                translated.insert(m.source);
+            translated.insert(m.context + QLatin1Char('|') + m.source);
         }
-        for (const QString& text : tableTexts)
+        for (const QString& text : programTexts)
             EXPECT_TRUE(translated.contains(text)) << path.toStdString() << " lacks \"" << text.toStdString() << "\"";
     }
 }

@@ -1,0 +1,67 @@
+// The GUI in another language: Options > Language... remembers the choice, and
+// the next start speaks it in the menus, the dialogs and Qt's own buttons.
+#include "frontend/language.h"
+#include "tests/ui/ui_bench.h"
+#include "ui/dialogs/language_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScratchSettings m_settings;
+    QTemporaryDir m_files;
+
+private slots:
+    void theChosenLanguageIsRememberedAndSpokenFromTheNextStart()
+    {
+        m_settings.Clear();
+        ResetProgramState();
+        const QString path = m_files.filePath(QStringLiteral("site7.vgd"));
+        WriteFile(path, DefaultDataFile());
+        {
+            std::unique_ptr<CVigilonOssApp> app(new CVigilonOssApp);
+            QVERIFY(app->InitInstance({ QStringLiteral("vigilon-oss"), path }));
+            RecordingPresenter messages;
+            QTimer::singleShot(0, [] {
+                auto* dialog = dynamic_cast<CLanguageDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QListWidget* list = dialog->findChild<QListWidget*>();
+                const QList<QListWidgetItem*> german = list->findItems(QStringLiteral("Deutsch"), Qt::MatchExactly);
+                QCOMPARE(german.size(), 1);
+                list->setCurrentItem(german.first());
+                dialog->accept();
+            });
+            app->OnCommand(ID_OPTIONS_LANGUAGE);
+            QCOMPARE(m_settings.Get(QStringLiteral("Options/Language")).toString(), QStringLiteral("de"));
+            QCOMPARE(messages.Texts(),
+                     std::vector<std::string>{ "The new language is used from the next start of Vigilon OSS." });
+            app->ExitInstance();
+        }
+
+        InstallLanguage(ChooseLanguage(QString()));
+        QCOMPARE(InstalledLanguage(), QStringLiteral("de"));
+        std::unique_ptr<CVigilonOssApp> app(new CVigilonOssApp);
+        QVERIFY(app->InitInstance({ QStringLiteral("vigilon-oss"), path }));
+        CMainFrame* frame = app->MainFrame();
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QCOMPARE(TopMenu(frame, 0)->title(), QStringLiteral("&Datei"));
+        QCOMPARE(TopMenu(frame, 0)->actions().first()->text(), QStringLiteral("Ö&ffnen"));
+        // Qt's own buttons come from Qt's translations.
+        CLanguageDialog dialog(frame);
+        QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(),
+                 QStringLiteral("Abbrechen"));
+        const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");
+        if (!folder.isEmpty())
+            frame->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/main-window-de.png"));
+        app->ExitInstance();
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
