@@ -1,6 +1,7 @@
 #include "ui/dialogs/backup_dialog.h"
 
 #include "resources/string_ids.h"
+#include "ui/host/screen_fit.h"
 #include "ui/host/locale_text.h"
 #include "ui/host/ui_text.h"
 
@@ -49,6 +50,7 @@ BackupDialog::BackupDialog(QWidget* parent, const std::vector<BackupEntry>& back
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     layout->addWidget(buttons);
     resize(520, 360);
+    KeepOnScreen(this);
 }
 
 QString BackupDialog::ChosenPath() const

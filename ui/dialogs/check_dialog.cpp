@@ -2,6 +2,7 @@
 
 #include "operations/check_operation.h"
 #include "resources/string_ids.h"
+#include "ui/host/screen_fit.h"
 #include "ui/host/ui_text.h"
 
 #include <QDialogButtonBox>
@@ -27,6 +28,7 @@ CCheckDialog::CCheckDialog(QWidget* parent, std::string portName) : QDialog(pare
     layout->addWidget(m_lines, 1);
     layout->addWidget(buttons);
     resize(560, 260);
+    KeepOnScreen(this);
 }
 
 void CCheckDialog::showEvent(QShowEvent* event)

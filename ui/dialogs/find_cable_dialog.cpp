@@ -1,6 +1,7 @@
 #include "ui/dialogs/find_cable_dialog.h"
 
 #include "resources/string_ids.h"
+#include "ui/host/screen_fit.h"
 #include "ui/host/ui_text.h"
 
 #include <QDialogButtonBox>
@@ -36,6 +37,7 @@ CFindCableDialog::CFindCableDialog(QWidget* parent, Lister list)
     layout->addStretch(1);
     layout->addWidget(buttons);
     setMinimumWidth(420);
+    KeepOnScreen(this);
     Poll();
     connect(&m_timer, &QTimer::timeout, this, &CFindCableDialog::Poll);
     m_timer.start(250);

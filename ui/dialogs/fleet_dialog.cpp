@@ -10,6 +10,7 @@
 #include "seams/status_message.h"
 #include "seams/stop_request.h"
 #include "seams/string_table.h"
+#include "ui/host/screen_fit.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/host/gui_host.h"
 #include "ui/host/locale_text.h"
@@ -204,6 +205,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     if (const QScreen* screen = this->screen())
         size = size.boundedTo(screen->availableSize());
     resize(size);
+    KeepOnScreen(this);
 }
 
 void CFleetDialog::reject()

@@ -3,6 +3,7 @@
 #include "frontend/language.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
+#include "ui/host/screen_fit.h"
 #include "ui/host/ui_text.h"
 
 #include <QDialogButtonBox>
@@ -50,6 +51,7 @@ CLanguageDialog::CLanguageDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(prompt);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
+    KeepOnScreen(this);
 }
 
 QString CLanguageDialog::Chosen() const

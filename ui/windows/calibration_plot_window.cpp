@@ -3,6 +3,7 @@
 #include "operations/calibration_file.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
+#include "ui/host/screen_fit.h"
 #include "ui/host/ui_text.h"
 
 #include <QChart>
@@ -112,4 +113,5 @@ CCalibrationPlotWindow::CCalibrationPlotWindow(QWidget* owner, const QString& pa
     layout->addWidget(m_view, 1);
     layout->addLayout(below);
     resize(900, 560);
+    KeepOnScreen(this);
 }

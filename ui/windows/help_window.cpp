@@ -1,6 +1,7 @@
 #include "ui/windows/help_window.h"
 
 #include "resources/string_ids.h"
+#include "ui/host/screen_fit.h"
 #include "ui/host/ui_text.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(pa
     setWindowTitle(UiText(IDS_HELP_CAPTION));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vigilon-oss-48.png")));
     resize(760, 520);
+    KeepOnScreen(this);
 
     // The index page first, then the topics in the order its contents list them.
     QFile index(QString::fromLatin1(HELP_FOLDER) + QString::fromLatin1(CONTENTS_PAGE));
