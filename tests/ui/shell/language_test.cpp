@@ -56,9 +56,21 @@ private slots:
         CLanguageDialog dialog(frame);
         QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(),
                  QStringLiteral("Abbrechen"));
-        const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");
+        const QString folder = QString::fromLocal8Bit(qgetenv("VIGILON_SCREENSHOTS"));
         if (!folder.isEmpty())
-            frame->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/main-window-de.png"));
+            frame->grab().save(folder + QStringLiteral("/main-window-de.png"));
+        // The dialogs built from templates speak it too.
+        QString caption;
+        QTimer::singleShot(0, [&caption, folder] {
+            QWidget* edit = QApplication::activeModalWidget();
+            QVERIFY(edit);
+            caption = edit->windowTitle();
+            if (!folder.isEmpty())
+                edit->grab().save(folder + QStringLiteral("/edit-data-de.png"));
+            edit->close();
+        });
+        app->OnCommand(ID_BOARD_EDIT);
+        QVERIFY(!caption.isEmpty() && caption != QStringLiteral("Edit Option Board Data"));
         app->ExitInstance();
     }
 };
