@@ -149,6 +149,15 @@ enum : int {
     IDS_CALPLOT_VALUE_AXIS = 24253,
     IDS_CALPLOT_RESET_ZOOM = 24254,
     IDS_CALPLOT_ZOOM_HINT = 24255,
+    // Screen reader names and descriptions, and texts with their mnemonic ('&').
+    IDS_NUMBER_INCREASE = 24900,     // %s the field's label
+    IDS_NUMBER_DECREASE = 24901,     // %s the field's label
+    IDS_NUMBER_RANGE = 24902,        // %d lowest, %d highest, %s the unit in words
+    IDS_UNIT_SECONDS_SPOKEN = 24903,
+    IDS_TOOLBAR_MORE = 24904,
+    IDS_FLEET_TABLE_NAME = 24928,
+    IDS_BACKUP_LIST_NAME = 24930,
+    IDS_CALPLOT_NAME = 24940,
     IDS_TRACE_LINES_DROPPED = 23100, // %lu lines, %lu KiB
     IDS_TRACE_FILTER = 23101,
     IDS_TRACE_NONE = 23102,

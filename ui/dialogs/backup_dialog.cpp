@@ -22,6 +22,8 @@ BackupDialog::BackupDialog(QWidget* parent, const std::vector<BackupEntry>& back
     layout->addWidget(where);
 
     m_list = new QTreeWidget;
+    m_list->setAccessibleName(UiText(IDS_BACKUP_LIST_NAME));
+    m_list->setAccessibleDescription(where->text());
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({ UiText(IDS_BACKUP_COLUMN_TIME), UiText(IDS_BACKUP_COLUMN_PORT),
                               UiText(IDS_BACKUP_COLUMN_FILE) });

@@ -10,6 +10,7 @@
 #include "seams/status_message.h"
 #include "seams/stop_request.h"
 #include "seams/string_table.h"
+#include "ui/controls/label_buddy.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/host/gui_host.h"
 #include "ui/host/ui_text.h"
@@ -70,16 +71,15 @@ QString LocalTimeOfDay(const std::string& utc)
     return time.isValid() ? time.toLocalTime().toString(QStringLiteral("hh:mm:ss")) : QString::fromStdString(utc);
 }
 
-// A line edit with a Browse button beside it.
-QWidget* WithBrowse(QLineEdit* edit, const std::function<void()>& browse, QWidget* parent)
+// A line edit with a Browse button beside it; both stay children of the dialog,
+// beside the label that names the edit.
+QHBoxLayout* WithBrowse(QLineEdit* edit, const std::function<void()>& browse, QWidget* parent)
 {
-    QWidget* row = new QWidget(parent);
-    QHBoxLayout* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(edit, 1);
-    QPushButton* button = new QPushButton(UiText(IDS_FLEET_BROWSE), row);
+    QHBoxLayout* row = new QHBoxLayout;
+    row->addWidget(edit, 1);
+    QPushButton* button = new QPushButton(UiText(IDS_FLEET_BROWSE), parent);
     QObject::connect(button, &QPushButton::clicked, browse);
-    layout->addWidget(button);
+    row->addWidget(button);
     return row;
 }
 
@@ -124,8 +124,12 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     m_report = new QLineEdit(this);
     m_report->setPlaceholderText(UiText(IDS_FLEET_NO_REPORT));
 
+    QLabel* fileLabel = new QLabel(UiText(IDS_FLEET_FILE_LABEL), this);
+    LabelFor(fileLabel, m_file);
+    QLabel* reportLabel = new QLabel(UiText(IDS_FLEET_REPORT_LABEL), this);
+    LabelFor(reportLabel, m_report);
     QFormLayout* form = new QFormLayout;
-    form->addRow(UiText(IDS_FLEET_FILE_LABEL), WithBrowse(m_file, [this] {
+    form->addRow(fileLabel, WithBrowse(m_file, [this] {
                      QString path;
                      if (FileDialogs().OpenDataFile(this, path))
                          m_file->setText(path);
@@ -145,7 +149,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     form->addRow(UiText(IDS_FLEET_PORTS_LABEL), ports);
     form->addRow(UiText(IDS_FLEET_COUNT_LABEL), m_count);
     form->addRow(QString(), m_verify);
-    form->addRow(UiText(IDS_FLEET_REPORT_LABEL), WithBrowse(m_report, [this] {
+    form->addRow(reportLabel, WithBrowse(m_report, [this] {
                      const QString path = QFileDialog::getSaveFileName(this, UiText(IDS_FLEET_TITLE), m_report->text(),
                                                                        UiText(IDS_FLEET_FILE_FILTER), nullptr,
                                                                        QFileDialog::DontConfirmOverwrite);
@@ -160,6 +164,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
         titles.append(OnTwoLines(column == TIME_COLUMN ? UiText(IDS_FLEET_COL_LOCAL_TIME)
                                                        : QString::fromStdString(FleetColumnTitle(column))));
     m_table->setHorizontalHeaderLabels(titles);
+    m_table->setAccessibleName(UiText(IDS_FLEET_TABLE_NAME));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

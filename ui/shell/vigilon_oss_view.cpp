@@ -27,6 +27,11 @@ void CVigilonOssView::ShowSummary(bool show)
     m_scroll->setVisible(show);
 }
 
+void CVigilonOssView::NameSummary(const QString& name)
+{
+    m_scroll->setAccessibleName(name);
+}
+
 bool CVigilonOssView::SummaryShown() const
 {
     return m_scroll->isVisibleTo(this);

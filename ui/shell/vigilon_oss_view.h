@@ -15,6 +15,8 @@ public:
 
     SettingsSummary* Summary() const { return m_summary; }
     void ShowSummary(bool show);
+    // What a screen reader calls the summary, which holds the focus.
+    void NameSummary(const QString& name);
     bool SummaryShown() const;
     // Called on a double click while the summary shows.
     std::function<void()> onDoubleClick;

@@ -94,11 +94,16 @@ CCalibrationPlotWindow::CCalibrationPlotWindow(QWidget* owner, const QString& pa
     connect(reset, &QPushButton::clicked, chart, [chart] { chart->zoomReset(); });
 
     QVBoxLayout* figures = new QVBoxLayout;
+    QStringList described;
     for (int column = 0; column < 2; ++column) {
         m_figures[column] = new QLabel(QString::fromStdString(CalibrationColumnFigures(file, column)));
         m_figures[column]->setTextInteractionFlags(Qt::TextSelectableByMouse);
         figures->addWidget(m_figures[column]);
+        described.append(m_figures[column]->text());
     }
+    // The plot's text alternative: a screen reader says the figures it shows.
+    m_view->setAccessibleName(UiText(IDS_CALPLOT_NAME));
+    m_view->setAccessibleDescription(described.join(QLatin1Char('\n')));
     QLabel* hint = new QLabel(UiText(IDS_CALPLOT_ZOOM_HINT));
     hint->setEnabled(false);
     figures->addWidget(hint);

@@ -5,6 +5,7 @@
 #include "sim/board_memory.h"
 #include "ui/windows/calibration_plot_window.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
@@ -46,6 +47,9 @@ private slots:
         QCOMPARE(window->Figures(0)->text(), QStringLiteral("Column 1: minimum 0, maximum 255, mean 127.50"));
         QCOMPARE(window->Figures(1)->text(), QStringLiteral("Column 2: minimum 0, maximum 255, mean 127.50"));
         QVERIFY(window->Figures(1)->isVisible());
+        // What a screen reader says of the plot.
+        QCOMPARE(QAccessible::queryAccessibleInterface(window->ChartView())->text(QAccessible::Description),
+                 window->Figures(0)->text() + QLatin1Char('\n') + window->Figures(1)->text());
 
         const QByteArray screenshots = qgetenv("VIGILON_SCREENSHOTS");
         if (!screenshots.isEmpty()) {
