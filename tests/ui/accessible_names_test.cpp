@@ -1,6 +1,8 @@
 // What a screen reader finds: the accessible tree of the main window and of
 // every dialog and window, walked child by child; each interactive element
-// (button, check box, list, edit, spin box, menu item, ...) must have a name.
+// (button, check box, list, edit, spin box, menu item, ...) must have a name,
+// and no two may share a key: a mnemonic within a window or menu, a shortcut
+// within a window.
 // A drop-down list whose name is only its current value counts as unnamed:
 // that is what Qt says of a list that has no label of its own. The offscreen
 // platform has no screen reader bridge (QAccessible stays inactive there), but
@@ -22,7 +24,8 @@
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
 
 namespace {
 
@@ -85,31 +88,69 @@ bool Unnamed(QAccessibleInterface* node)
     return list && !list->isEditable() && name == list->currentText();
 }
 
-void Walk(QAccessibleInterface* node, int& interactive, QStringList& unnamed)
+struct Findings {
+    int interactive = 0;
+    QStringList unnamed;
+    QMap<QString, QString> keys; // "where|key" to the element that has it
+    QStringList clashes;
+
+    void Key(const void* where, const QKeySequence& key, QAccessibleInterface* node)
+    {
+        // Lists and tables answer with their name: no key at all.
+        if (key.isEmpty() || key.toString().isEmpty())
+            return;
+        const QString taken = QStringLiteral("%1|%2").arg(quintptr(where)).arg(key.toString());
+        if (keys.contains(taken))
+            clashes.append(key.toString() + QStringLiteral(": ") + keys[taken] + QStringLiteral(" and ") + Describe(node));
+        else
+            keys[taken] = Describe(node);
+    }
+};
+
+// A menu item's mnemonic counts within its menu (the menu bar's within the
+// window), its shortcut within the window; any other element's key within the window.
+void TakeKeys(QAccessibleInterface* node, const QWidget* window, Findings& found)
+{
+    if (const QAction* action = qobject_cast<QAction*>(node->object())) {
+        const QObject* menu = node->parent() ? node->parent()->object() : nullptr;
+        found.Key(qobject_cast<const QMenuBar*>(menu) ? window : menu, QKeySequence::mnemonic(action->text()), node);
+        found.Key(window, action->shortcut(), node);
+        return;
+    }
+    // A toolbar button's shortcut is its menu item's.
+    if (const QToolButton* button = qobject_cast<QToolButton*>(node->object()); button && button->defaultAction())
+        return;
+    found.Key(window, QKeySequence(node->text(QAccessible::Accelerator)), node);
+}
+
+void Walk(QAccessibleInterface* node, const QWidget* window, Findings& found)
 {
     if (!node || !node->isValid() || !Shown(node))
         return;
     if (Interactive(node->role())) {
-        ++interactive;
+        ++found.interactive;
         if (Unnamed(node))
-            unnamed.append(Describe(node));
+            found.unnamed.append(Describe(node));
+        TakeKeys(node, window, found);
     }
     for (int i = 0; i < node->childCount(); ++i)
-        Walk(node->child(i), interactive, unnamed);
+        Walk(node->child(i), window, found);
 }
 
-// Walks the window's tree, says what it found and fails on the unnamed.
+// Walks the window's tree, says what it found and fails on the unnamed and the clashes.
 bool AllNamed(QWidget* window, const char* title)
 {
     window->show();
     QCoreApplication::processEvents();
-    int interactive = 0;
-    QStringList unnamed;
-    Walk(QAccessible::queryAccessibleInterface(window), interactive, unnamed);
-    qInfo("%s: %lld of %d interactive elements unnamed", title, static_cast<long long>(unnamed.size()), interactive);
-    for (const QString& element : unnamed)
+    Findings found;
+    Walk(QAccessible::queryAccessibleInterface(window), window, found);
+    qInfo("%s: %lld of %d interactive elements unnamed, %lld keys", title,
+          static_cast<long long>(found.unnamed.size()), found.interactive, static_cast<long long>(found.keys.size()));
+    for (const QString& element : found.unnamed)
         qWarning("  unnamed: %s", qPrintable(element));
-    return interactive > 0 && unnamed.isEmpty();
+    for (const QString& clash : found.clashes)
+        qWarning("  clash: %s", qPrintable(clash));
+    return found.interactive > 0 && found.unnamed.isEmpty() && found.clashes.isEmpty();
 }
 
 // Opens a template dialog as DoModal does, without its modal loop.

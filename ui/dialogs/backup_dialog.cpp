@@ -39,6 +39,9 @@ BackupDialog::BackupDialog(QWidget* parent, const std::vector<BackupEntry>& back
     layout->addWidget(m_list);
 
     QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    // The platform's texts of these buttons may have no mnemonic.
+    buttons->button(QDialogButtonBox::Open)->setText(UiText(IDS_KEYED_OPEN));
+    buttons->button(QDialogButtonBox::Cancel)->setText(UiText(IDS_KEYED_CANCEL));
     buttons->button(QDialogButtonBox::Open)->setEnabled(!backups.empty());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -62,6 +62,7 @@ CMainFrame::CMainFrame(std::function<void(int)> dispatch, std::function<bool()> 
     BuildToolBar();
     BuildStatusBar();
     m_view->NameSummary(PlainText(Action(ID_VIEW_SUMMARY)->text()));
+    m_view->setFocus(); // the window opens with its keys going to the summary
     // Accelerators without a menu item of their own take their keys and do nothing.
     for (int i = 0; i < ACCELERATOR_ROWS; ++i) {
         if (Action(ACCELERATORS[i].id))

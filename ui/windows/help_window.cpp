@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -128,6 +129,15 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
         MoveTo(m_home);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::ShowContents()
