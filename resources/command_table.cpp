@@ -63,7 +63,8 @@ const int MAIN_MENU_ROWS = sizeof(MAIN_MENU) / sizeof(MAIN_MENU[0]);
 const AcceleratorRow ACCELERATORS[] = {
     { "Ctrl+O", ID_FILE_OPEN },     { "Ctrl+R", ID_FILE_READ },     { "Ctrl+S", ID_FILE_SAVE },
     { "Ctrl+W", ID_FILE_WRITE },    { "F1", ID_HELP_FINDER },       { "Shift+F1", ID_CONTEXT_HELP },
-    { "F6", ID_NEXT_PANE },         { "Shift+F6", ID_PREV_PANE },
+    { "F6", ID_NEXT_PANE },         { "Shift+F6", ID_PREV_PANE },   { "Ctrl+E", ID_BOARD_EDIT },
+    { "Ctrl+I", ID_BOARD_INFO },    { "Ctrl+,", ID_OPTIONS_CONFIGURATION },
 };
 const int ACCELERATOR_ROWS = sizeof(ACCELERATORS) / sizeof(ACCELERATORS[0]);
 

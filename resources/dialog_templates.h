@@ -1,6 +1,7 @@
 // Dialog templates: each dialog's controls with their ids, kinds, texts, positions
 // and sizes in dialog units, in template order (which is the tab order). One
-// builder lays them out (ui/controls/template_dialog).
+// builder lays them out (ui/controls/template_dialog). A '&' in a text marks its
+// mnemonic; a label's mnemonic goes to the edit or list right after it.
 #pragma once
 
 #include "resources/control_ids.h"

@@ -135,66 +135,6 @@
         <translation>Copyright (C) Ardentec. Tous droits réservés.</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Serial Port:</source>
-        <translation>Port série :</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Man Down Alarm</source>
-        <translation>Alarme homme à terre</translation>
-    </message>
-    <message>
-        <source>Pre Alert Time (s)</source>
-        <translation>Temps de pré-alerte (s)</translation>
-    </message>
-    <message>
-        <source>Alert Time (s)</source>
-        <translation>Temps d&apos;alerte (s)</translation>
-    </message>
-    <message>
-        <source>Activation Angle</source>
-        <translation>Angle de déclenchement</translation>
-    </message>
-    <message>
-        <source>Anti-Movement Alarm</source>
-        <translation>Alarme d&apos;absence de mouvement</translation>
-    </message>
-    <message>
-        <source>Sensor Sensitivity</source>
-        <translation>Sensibilité du capteur</translation>
-    </message>
-    <message>
-        <source>Movement Alarm</source>
-        <translation>Alarme de mouvement</translation>
-    </message>
-    <message>
-        <source>Alert Enable</source>
-        <translation>Activation de l&apos;alerte</translation>
-    </message>
-    <message>
-        <source>Alert Repeat Enable</source>
-        <translation>Activation de la répétition d&apos;alerte</translation>
-    </message>
-    <message>
-        <source>Alert Repeat Time (s)</source>
-        <translation>Temps de répétition d&apos;alerte (s)</translation>
-    </message>
-    <message>
-        <source>Clock Shift</source>
-        <translation>Décalage d&apos;horloge</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
         <source>Option Board Type</source>
         <translation>Type de carte option</translation>
     </message>
@@ -209,10 +149,6 @@
     <message>
         <source>Codeplug Version</source>
         <translation>Version du codeplug</translation>
-    </message>
-    <message>
-        <source>Vendor Remarks:</source>
-        <translation>Remarques du fournisseur :</translation>
     </message>
     <message>
         <source>WARNING !
@@ -257,10 +193,6 @@ Unplug the connection to the radio to abort.</source>
 Débranchez le câble de la radio pour interrompre.</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
-    </message>
-    <message>
         <source>About Vigilon OSS</source>
         <translation>À propos de Vigilon OSS</translation>
     </message>
@@ -283,6 +215,94 @@ Débranchez le câble de la radio pour interrompre.</translation>
     <message>
         <source>Read the Accelerometer Calibration Data</source>
         <translation>Lire les données d&apos;étalonnage de l&apos;accéléromètre</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Serial Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Man &amp;Down Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pre Alert Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Alert Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activation An&amp;gle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anti-Mo&amp;vement Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;re Alert Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;lert Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sensor Sensitivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Movement Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pr&amp;e Alert Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert &amp;Time (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert E&amp;nable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert Repeat Ena&amp;ble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert Repeat T&amp;ime (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cloc&amp;k Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished">Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;Vendor Remarks:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1491,6 +1511,90 @@ Langue</translation>
     <message>
         <source>The new language is used from the next start of Vigilon OSS.</source>
         <translation>La nouvelle langue sera utilisée au prochain démarrage de Vigilon OSS.</translation>
+    </message>
+    <message>
+        <source>Increase %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decrease %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d to %d %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter edits the settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Settings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Br&amp;owse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Radios:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the settings back after each &amp;write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;eport:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radios of this run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot of the calibration data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys: + and - zoom in and out, the arrows move, Home shows the whole file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "ui/controls/template_dialog.h"
 
+#include "ui/controls/accessible_factory.h"
+#include "ui/controls/label_buddy.h"
 #include "ui/controls/up_down_control.h"
 
 #include <QCoreApplication>
@@ -30,6 +32,7 @@ void CTemplateDialog::SetHelpHandler(std::function<void()> handler)
 
 CTemplateDialog::CTemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent) : QDialog(parent)
 {
+    InstallAccessibleFactory();
     QFont font = QApplication::font();
     font.setPointSize(dialogTemplate.fontPoints);
     setFont(font);
@@ -55,6 +58,9 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
 {
     QWidget* previous = nullptr;
     QLineEdit* lastEdit = nullptr;
+    // A label names the edit or list right after it in the template.
+    QLabel* pendingLabel = nullptr;
+    QLabel* lastEditLabel = nullptr;
     QList<QWidget*> frames;
     for (int i = 0; i < dialogTemplate.count; ++i) {
         const ControlTemplate& control = dialogTemplate.controls[i];
@@ -88,6 +94,8 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
             // Its buddy is the edit just before it in the template.
             UpDownControl* upDown = new UpDownControl(this, control.style & CS_WRAP);
             upDown->SetBuddy(lastEdit);
+            if (lastEditLabel && lastEditLabel->buddy() == lastEdit)
+                upDown->SetLabel(PlainText(lastEditLabel->text()));
             widget = upDown;
             break;
         }
@@ -125,12 +133,19 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
             break;
         }
         }
+        if (pendingLabel && (control.kind == ControlKind::Edit || control.kind == ControlKind::MultiLineEdit
+                             || control.kind == ControlKind::DropDownList)) {
+            LabelFor(pendingLabel, widget);
+            if (control.kind == ControlKind::Edit)
+                lastEditLabel = pendingLabel;
+        }
+        pendingLabel = qobject_cast<QLabel*>(widget);
         QRect place = MapDialogRect(control.x, control.y, control.w, control.h);
         // Texts measured for another font may be a little wider here: a label
         // steps its font down (to 6 points at the least) until its lines fit.
         if (QLabel* label = qobject_cast<QLabel*>(widget)) {
             QFont fitted = font();
-            const QStringList lines = text.split(QLatin1Char('\n'));
+            const QStringList lines = PlainText(text).split(QLatin1Char('\n'));
             const auto widest = [&lines](const QFont& f) {
                 int widest = 0;
                 for (const QString& line : lines)

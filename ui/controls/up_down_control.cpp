@@ -1,5 +1,9 @@
 #include "ui/controls/up_down_control.h"
 
+#include "resources/string_ids.h"
+#include "ui/host/ui_text.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -34,6 +38,24 @@ void UpDownControl::SetBuddy(QLineEdit* buddy)
         m_buddy->installEventFilter(this);
 }
 
+UpDownControl* UpDownControl::ForBuddy(const QLineEdit* edit)
+{
+    if (!edit || !edit->parentWidget())
+        return nullptr;
+    for (QObject* sibling : edit->parentWidget()->children()) {
+        UpDownControl* arrows = dynamic_cast<UpDownControl*>(sibling);
+        if (arrows && arrows->m_buddy == edit)
+            return arrows;
+    }
+    return nullptr;
+}
+
+void UpDownControl::SetLabel(const QString& label)
+{
+    m_up->setAccessibleName(FormatUiText(IDS_NUMBER_INCREASE, label));
+    m_down->setAccessibleName(FormatUiText(IDS_NUMBER_DECREASE, label));
+}
+
 void UpDownControl::SetRange(int minimum, int maximum)
 {
     m_min = minimum;
@@ -43,8 +65,11 @@ void UpDownControl::SetRange(int minimum, int maximum)
 void UpDownControl::SetPos(int position)
 {
     m_pos = std::clamp(position, std::min(m_min, m_max), std::max(m_min, m_max));
-    if (m_buddy)
-        m_buddy->setText(QString::number(m_pos));
+    if (!m_buddy)
+        return;
+    m_buddy->setText(QString::number(m_pos));
+    QAccessibleValueChangeEvent changed(m_buddy, m_pos);
+    QAccessible::updateAccessibility(&changed);
 }
 
 std::pair<int, bool> UpDownControl::GetPos() const

@@ -24,6 +24,8 @@ BackupDialog::BackupDialog(QWidget* parent, const std::vector<BackupEntry>& back
     layout->addWidget(where);
 
     m_list = new QTreeWidget;
+    m_list->setAccessibleName(UiText(IDS_BACKUP_LIST_NAME));
+    m_list->setAccessibleDescription(where->text());
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({ UiText(IDS_BACKUP_COLUMN_TIME), UiText(IDS_BACKUP_COLUMN_PORT),
                               UiText(IDS_BACKUP_COLUMN_FILE) });
@@ -44,6 +46,9 @@ BackupDialog::BackupDialog(QWidget* parent, const std::vector<BackupEntry>& back
     layout->addWidget(m_list);
 
     QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    // The platform's texts of these buttons may have no mnemonic.
+    buttons->button(QDialogButtonBox::Open)->setText(UiText(IDS_KEYED_OPEN));
+    buttons->button(QDialogButtonBox::Cancel)->setText(UiText(IDS_KEYED_CANCEL));
     buttons->button(QDialogButtonBox::Open)->setEnabled(!backups.empty());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -21,7 +21,7 @@ CCheckDialog::CCheckDialog(QWidget* parent, std::string portName) : QDialog(pare
     m_lines->setAccessibleName(UiText(IDS_CHECK_TITLE));
     QDialogButtonBox* buttons = new QDialogButtonBox(this);
     m_again = buttons->addButton(UiText(IDS_CHECK_AGAIN), QDialogButtonBox::ActionRole);
-    m_close = buttons->addButton(UiText(IDS_FLEET_CLOSE), QDialogButtonBox::RejectRole);
+    m_close = buttons->addButton(UiText(IDS_KEYED_CLOSE), QDialogButtonBox::RejectRole);
     connect(m_again, &QPushButton::clicked, this, [this] { Run(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &CCheckDialog::reject);
     QVBoxLayout* layout = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 #include "link/port_probe.h"
 #include "link/port_resolver.h"
 #include "resources/string_ids.h"
+#include "ui/controls/label_buddy.h"
 #include "ui/dialogs/find_cable_dialog.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/host/ui_text.h"
@@ -62,7 +63,7 @@ void CConfigurationDialog::BuildDeviceGroup()
     for (int index = 0; index < PORT_COUNT; ++index)
         m_mapPort->addItem(PortText(index));
     m_mapPort->setCurrentIndex(m_mapIndex);
-    portLabel->setBuddy(m_mapPort);
+    LabelFor(portLabel, m_mapPort);
 
     QLabel* deviceLabel = new QLabel(UiText(IDS_CONFIG_DEVICE), group);
     m_device = new QLineEdit(group);
@@ -82,7 +83,7 @@ void CConfigurationDialog::BuildDeviceGroup()
                          QFile::decodeName(device.PathToKeep().c_str()));
     // The popup shows each device's whole name, wider than the field if need be.
     m_found->view()->setMinimumWidth(m_found->view()->sizeHintForColumn(0) + 24);
-    foundLabel->setBuddy(m_found);
+    LabelFor(foundLabel, m_found);
     QPushButton* find = new QPushButton(UiText(IDS_CONFIG_FIND_CABLE), group);
     find->setAutoDefault(false);
 

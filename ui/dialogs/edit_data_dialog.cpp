@@ -3,12 +3,23 @@
 #include "board/option_board_data.h"
 #include "board/settings_table.h"
 #include "resources/control_ids.h"
+#include "resources/string_ids.h"
+#include "ui/controls/up_down_control.h"
+#include "ui/host/ui_text.h"
 
 #include <QCheckBox>
 
 namespace {
 
 constexpr unsigned ALARM_RULE = 1;
+
+// A unit as a screen reader says it: "s" would be read as a letter.
+QString SpokenUnit(int unitId)
+{
+    if (unitId == 0)
+        return QString();
+    return UiText(unitId == IDS_UNIT_SECONDS ? IDS_UNIT_SECONDS_SPOKEN : unitId);
+}
 
 // A setting's control with what belongs to it in the template: its label, the
 // edit the arrows own, and the control itself, in template order.
@@ -78,6 +89,8 @@ void CEditDataDialog::OnInitDialog()
             m_controls.emplace_back(spin);
             spin->Bind(&(record.*row.number));
             spin->InitControl(this, row.controlId);
+            if (UpDownControl* arrows = dynamic_cast<UpDownControl*>(Item(row.controlId)))
+                arrows->SetSpokenUnit(SpokenUnit(row.unitId));
             m_stores.push_back([spin] { return spin->Store(); });
             break;
         }

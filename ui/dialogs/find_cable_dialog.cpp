@@ -6,6 +6,7 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -30,6 +31,7 @@ CFindCableDialog::CFindCableDialog(QWidget* parent, Lister list)
     m_devices = new QLabel(this);
     m_devices->setWordWrap(true);
     QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(UiText(IDS_KEYED_CANCEL));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     QVBoxLayout* layout = new QVBoxLayout(this);
     layout->addWidget(m_step);

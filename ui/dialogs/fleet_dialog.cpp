@@ -10,6 +10,7 @@
 #include "seams/status_message.h"
 #include "seams/stop_request.h"
 #include "seams/string_table.h"
+#include "ui/controls/label_buddy.h"
 #include "ui/host/screen_fit.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/host/gui_host.h"
@@ -76,17 +77,22 @@ QString LocalTimeOfDay(const std::string& utc)
     return LocaleTimeText(time.toLocalTime().time());
 }
 
-// A line edit with a Browse button beside it.
-QWidget* WithBrowse(QLineEdit* edit, const std::function<void()>& browse, QWidget* parent)
+// A line edit with its Browse button beside it; both stay children of the
+// dialog, beside the label that names the edit.
+QHBoxLayout* WithBrowse(QLineEdit* edit, QPushButton* browse)
 {
-    QWidget* row = new QWidget(parent);
-    QHBoxLayout* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(edit, 1);
-    QPushButton* button = new QPushButton(UiText(IDS_FLEET_BROWSE), row);
-    QObject::connect(button, &QPushButton::clicked, browse);
-    layout->addWidget(button);
+    QHBoxLayout* row = new QHBoxLayout;
+    row->addWidget(edit, 1);
+    row->addWidget(browse);
     return row;
+}
+
+// A port's name with its digit as the mnemonic of its box: "COM&1".
+QString PortBoxText(int index)
+{
+    QString name = QString::fromStdString(PortNameForIndex(index));
+    name.insert(name.size() - 1, QLatin1Char('&'));
+    return name;
 }
 
 // Sets a label's text from any thread: the change is made on the label's own.
@@ -125,23 +131,38 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     m_count = new QSpinBox(this);
     m_count->setRange(0, 9999);
     m_count->setSpecialValueText(UiText(IDS_FLEET_COUNT_ALL));
-    m_verify = new QCheckBox(UiText(IDS_FLEET_VERIFY), this);
+    m_verify = new QCheckBox(UiText(IDS_FLEET_VERIFY_KEYED), this);
     m_verify->setChecked(verify);
     m_report = new QLineEdit(this);
     m_report->setPlaceholderText(UiText(IDS_FLEET_NO_REPORT));
 
+    QLabel* fileLabel = new QLabel(UiText(IDS_FLEET_FILE_KEYED), this);
+    LabelFor(fileLabel, m_file);
+    QLabel* countLabel = new QLabel(UiText(IDS_FLEET_COUNT_KEYED), this);
+    LabelFor(countLabel, m_count);
+    QLabel* reportLabel = new QLabel(UiText(IDS_FLEET_REPORT_KEYED), this);
+    LabelFor(reportLabel, m_report);
+    QPushButton* browseFile = new QPushButton(UiText(IDS_FLEET_BROWSE_FILE), this);
+    connect(browseFile, &QPushButton::clicked, this, [this] {
+        QString path;
+        if (FileDialogs().OpenDataFile(this, path))
+            m_file->setText(path);
+    });
+    QPushButton* browseReport = new QPushButton(UiText(IDS_FLEET_BROWSE_REPORT), this);
+    connect(browseReport, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, UiText(IDS_FLEET_TITLE), m_report->text(),
+                                                          UiText(IDS_FLEET_FILE_FILTER), nullptr,
+                                                          QFileDialog::DontConfirmOverwrite);
+        if (!path.isEmpty())
+            m_report->setText(path);
+    });
     QFormLayout* form = new QFormLayout;
-    form->addRow(UiText(IDS_FLEET_FILE_LABEL), WithBrowse(m_file, [this] {
-                     QString path;
-                     if (FileDialogs().OpenDataFile(this, path))
-                         m_file->setText(path);
-                 }, this));
+    form->addRow(fileLabel, WithBrowse(m_file, browseFile));
     QWidget* ports = new QWidget(this);
     QHBoxLayout* portRow = new QHBoxLayout(ports);
     portRow->setContentsMargins(0, 0, 0, 0);
     for (int index = 0; index < PORT_COUNT; ++index) {
-        const QString name = QString::fromStdString(PortNameForIndex(index));
-        m_ports[index] = new QCheckBox(name, ports);
+        m_ports[index] = new QCheckBox(PortBoxText(index), ports);
         m_ports[index]->setChecked(index == portIndex);
         portRow->addWidget(m_ports[index]);
         m_portLines[index] = new QLabel(this);
@@ -149,15 +170,9 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     }
     portRow->addStretch(1);
     form->addRow(UiText(IDS_FLEET_PORTS_LABEL), ports);
-    form->addRow(UiText(IDS_FLEET_COUNT_LABEL), m_count);
+    form->addRow(countLabel, m_count);
     form->addRow(QString(), m_verify);
-    form->addRow(UiText(IDS_FLEET_REPORT_LABEL), WithBrowse(m_report, [this] {
-                     const QString path = QFileDialog::getSaveFileName(this, UiText(IDS_FLEET_TITLE), m_report->text(),
-                                                                       UiText(IDS_FLEET_FILE_FILTER), nullptr,
-                                                                       QFileDialog::DontConfirmOverwrite);
-                     if (!path.isEmpty())
-                         m_report->setText(path);
-                 }, this));
+    form->addRow(reportLabel, WithBrowse(m_report, browseReport));
 
     m_tally = new QLabel(this);
     m_table = new QTableWidget(0, FLEET_COLUMNS, this);
@@ -166,6 +181,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
         titles.append(OnTwoLines(column == TIME_COLUMN ? UiText(IDS_FLEET_COL_LOCAL_TIME)
                                                        : QString::fromStdString(FleetColumnTitle(column))));
     m_table->setHorizontalHeaderLabels(titles);
+    m_table->setAccessibleName(UiText(IDS_FLEET_TABLE_NAME));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -175,9 +191,9 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     m_stage = new QLabel(this);
 
     QDialogButtonBox* buttons = new QDialogButtonBox(this);
-    m_start = buttons->addButton(UiText(IDS_FLEET_START), QDialogButtonBox::ActionRole);
-    m_stop = buttons->addButton(UiText(IDS_FLEET_STOP), QDialogButtonBox::ActionRole);
-    m_close = buttons->addButton(UiText(IDS_FLEET_CLOSE), QDialogButtonBox::RejectRole);
+    m_start = buttons->addButton(UiText(IDS_FLEET_START_KEYED), QDialogButtonBox::ActionRole);
+    m_stop = buttons->addButton(UiText(IDS_FLEET_STOP_KEYED), QDialogButtonBox::ActionRole);
+    m_close = buttons->addButton(UiText(IDS_KEYED_CLOSE), QDialogButtonBox::RejectRole);
     m_stop->setEnabled(false);
     connect(m_start, &QPushButton::clicked, this, [this] { Start(); });
     connect(m_stop, &QPushButton::clicked, this, [] { RequestStop(); });
@@ -191,6 +207,14 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     layout->addWidget(m_table, 1);
     layout->addWidget(m_stage);
     layout->addWidget(buttons);
+
+    // Down the form, each Browse button right after its field, then the table and the buttons.
+    QList<QWidget*> order{ m_file, browseFile };
+    for (QCheckBox* port : m_ports)
+        order.append(port);
+    order += { m_count, m_verify, m_report, browseReport, m_table, m_start, m_stop, m_close };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     // Wide enough for every column's title with room for the reason, as far
     // as the screen allows.

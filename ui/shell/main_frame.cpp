@@ -4,6 +4,7 @@
 #include "resources/command_table.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
+#include "ui/controls/label_buddy.h"
 #include "ui/host/key_state.h"
 #include "ui/host/ui_text.h"
 #include "ui/shell/vigilon_oss_view.h"
@@ -19,6 +20,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <vector>
@@ -60,6 +62,8 @@ CMainFrame::CMainFrame(std::function<void(int)> dispatch, std::function<bool()> 
     BuildMenu();
     BuildToolBar();
     BuildStatusBar();
+    m_view->NameSummary(PlainText(Action(ID_VIEW_SUMMARY)->text()));
+    m_view->setFocus(); // the window opens with its keys going to the summary
     // Accelerators without a menu item of their own take their keys and do nothing.
     for (int i = 0; i < ACCELERATOR_ROWS; ++i) {
         if (Action(ACCELERATORS[i].id))
@@ -146,6 +150,9 @@ void CMainFrame::BuildToolBar()
         m_toolBar->addAction(action);
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+    // The button for the commands a short toolbar has no room for has no name of its own.
+    if (QToolButton* more = m_toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(UiText(IDS_TOOLBAR_MORE));
 
     QAction* toolbarToggle = Action(ID_VIEW_TOOLBAR);
     toolbarToggle->setCheckable(true);

@@ -124,7 +124,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     SetModifiedSink(m_doc.get());
 
     m_frame->RestorePlace(LoadWindowPlace());
-    m_frame->View()->onDoubleClick = [this] { OnCommand(ID_BOARD_EDIT); };
+    m_frame->View()->onEditRequest = [this] { OnCommand(ID_BOARD_EDIT); };
     m_frame->show();
     m_frame->repaint();
 

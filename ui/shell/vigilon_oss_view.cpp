@@ -1,7 +1,10 @@
 #include "ui/shell/vigilon_oss_view.h"
 
+#include "resources/string_ids.h"
+#include "ui/host/ui_text.h"
 #include "ui/windows/settings_summary.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -20,11 +23,20 @@ CVigilonOssView::CVigilonOssView(QWidget* parent) : QWidget(parent)
     m_scroll->setWidget(m_summary);
     m_scroll->viewport()->setBackgroundRole(QPalette::Base);
     layout->addWidget(m_scroll);
+    // The scroll area takes the focus for the view: its arrow keys scroll, Enter edits.
+    m_scroll->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_scroll);
+    m_scroll->setAccessibleDescription(UiText(IDS_SUMMARY_ENTER));
 }
 
 void CVigilonOssView::ShowSummary(bool show)
 {
     m_scroll->setVisible(show);
+}
+
+void CVigilonOssView::NameSummary(const QString& name)
+{
+    m_scroll->setAccessibleName(name);
 }
 
 bool CVigilonOssView::SummaryShown() const
@@ -34,10 +46,21 @@ bool CVigilonOssView::SummaryShown() const
 
 void CVigilonOssView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (SummaryShown() && onDoubleClick) {
-        onDoubleClick();
+    if (SummaryShown() && onEditRequest) {
+        onEditRequest();
         event->accept();
         return;
     }
     QWidget::mouseDoubleClickEvent(event);
+}
+
+void CVigilonOssView::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && SummaryShown() && onEditRequest) {
+        onEditRequest();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

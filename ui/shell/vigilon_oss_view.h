@@ -1,5 +1,5 @@
 // The main window's client area: the settings summary, or blank when the user
-// switched the summary off. A double click asks for the edit dialog.
+// switched the summary off. A double click, or Enter, asks for the edit dialog.
 #pragma once
 
 #include <QWidget>
@@ -15,12 +15,15 @@ public:
 
     SettingsSummary* Summary() const { return m_summary; }
     void ShowSummary(bool show);
+    // What a screen reader calls the summary, which holds the focus.
+    void NameSummary(const QString& name);
     bool SummaryShown() const;
-    // Called on a double click while the summary shows.
-    std::function<void()> onDoubleClick;
+    // Called on a double click or Enter while the summary shows.
+    std::function<void()> onEditRequest;
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QScrollArea* m_scroll = nullptr;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QLineSeries>
@@ -88,23 +89,33 @@ CCalibrationPlotWindow::CCalibrationPlotWindow(QWidget* owner, const QString& pa
     chart->legend()->setAlignment(Qt::AlignTop);
 
     // A dragged rectangle zooms in; the chart view's own right-click zooms
-    // out a step, Reset Zoom goes back to the whole file.
+    // out a step, Reset Zoom goes back to the whole file. The keys do the same
+    // (see eventFilter).
     m_view = new QChartView(chart);
     m_view->setRubberBand(QChartView::RectangleRubberBand);
     m_view->setRenderHint(QPainter::Antialiasing, false);
-    QPushButton* reset = new QPushButton(UiText(IDS_CALPLOT_RESET_ZOOM));
+    m_view->installEventFilter(this);
+    QPushButton* reset = new QPushButton(UiText(IDS_CALPLOT_RESET_KEYED));
     connect(reset, &QPushButton::clicked, chart, [chart] { chart->zoomReset(); });
 
     QVBoxLayout* figures = new QVBoxLayout;
+    QStringList described;
     for (int column = 0; column < 2; ++column) {
         m_figures[column] = new QLabel(QString::fromStdString(
             CalibrationColumnFigures(file, column, QLocale().decimalPoint().toStdString())));
         m_figures[column]->setTextInteractionFlags(Qt::TextSelectableByMouse);
         figures->addWidget(m_figures[column]);
+        described.append(m_figures[column]->text());
     }
+    // The plot's text alternative: a screen reader says the figures it shows.
+    m_view->setAccessibleName(UiText(IDS_CALPLOT_NAME));
+    m_view->setAccessibleDescription(described.join(QLatin1Char('\n')));
     QLabel* hint = new QLabel(UiText(IDS_CALPLOT_ZOOM_HINT));
     hint->setEnabled(false);
     figures->addWidget(hint);
+    QLabel* keys = new QLabel(UiText(IDS_CALPLOT_KEYS_HINT));
+    keys->setEnabled(false);
+    figures->addWidget(keys);
     QHBoxLayout* below = new QHBoxLayout;
     below->addLayout(figures, 1);
     below->addWidget(reset, 0, Qt::AlignBottom);
@@ -114,4 +125,25 @@ CCalibrationPlotWindow::CCalibrationPlotWindow(QWidget* owner, const QString& pa
     layout->addLayout(below);
     resize(900, 560);
     KeepOnScreen(this);
+}
+
+bool CCalibrationPlotWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_view || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    QChart* chart = m_view->chart();
+    // A tenth of the plot per arrow key, as a short drag would move it.
+    const qreal stepX = chart->plotArea().width() / 10;
+    const qreal stepY = chart->plotArea().height() / 10;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: chart->zoomIn(); return true;
+    case Qt::Key_Minus: chart->zoomOut(); return true;
+    case Qt::Key_Home: chart->zoomReset(); return true;
+    case Qt::Key_Left: chart->scroll(-stepX, 0); return true;
+    case Qt::Key_Right: chart->scroll(stepX, 0); return true;
+    case Qt::Key_Up: chart->scroll(0, stepY); return true;
+    case Qt::Key_Down: chart->scroll(0, -stepY); return true;
+    default: return QWidget::eventFilter(watched, event);
+    }
 }

@@ -19,6 +19,10 @@ public:
     // The figures line of column 0 or 1, as shown.
     QLabel* Figures(int column) const { return m_figures[column]; }
 
+protected:
+    // The plot by keyboard: + and - zoom in and out, the arrows move, Home shows the whole file.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     CCalibrationPlotWindow(QWidget* owner, const QString& path, const CalibrationFile& file);
 

@@ -1,6 +1,7 @@
 #include "ui/windows/help_window.h"
 
 #include "resources/string_ids.h"
+#include "ui/controls/label_buddy.h"
 #include "ui/host/screen_fit.h"
 #include "ui/host/ui_text.h"
 
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -74,9 +76,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(pa
     QWidget* side = new QWidget(this);
     QVBoxLayout* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(new QLabel(UiText(IDS_HELP_SEARCH), side));
+    QLabel* searchLabel = new QLabel(UiText(IDS_HELP_SEARCH), side);
+    LabelFor(searchLabel, m_search);
+    QLabel* topicsLabel = new QLabel(UiText(IDS_HELP_CONTENTS), side);
+    LabelFor(topicsLabel, m_topics);
+    sideLayout->addWidget(searchLabel);
     sideLayout->addWidget(m_search);
-    sideLayout->addWidget(new QLabel(UiText(IDS_HELP_CONTENTS), side));
+    sideLayout->addWidget(topicsLabel);
     sideLayout->addWidget(m_topics, 1);
 
     QSplitter* splitter = new QSplitter(this);
@@ -87,6 +93,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(pa
     QHBoxLayout* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
 
+    // The page is named by its title, as a screen reader says it on the way in.
+    connect(m_page, &QTextBrowser::sourceChanged, this, [this] { m_page->setAccessibleName(m_page->documentTitle()); });
     connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::Search);
     connect(m_topics, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
@@ -139,6 +147,15 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
         MoveTo(m_home);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::ShowContents()

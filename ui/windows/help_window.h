@@ -20,6 +20,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Esc closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void MoveTo(QWidget* owner);

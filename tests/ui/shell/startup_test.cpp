@@ -112,10 +112,10 @@ private slots:
                  (QStringList{ "&Open\tCtrl+O", "&Save\tCtrl+S", "Save &As", "Open &Backup...",
                                "Co&mpare With File...", "-", "&Read Option Board\tCtrl+R",
                                "&Write Option Board\tCtrl+W", "-", "Recent files", "-", "E&xit" }));
-        QCOMPARE(MenuTexts(TopMenu(frame, 1)), (QStringList{ "&Edit Data...", "-", "&Info...", "C&heck Connection...", "Program &Several Radios..." }));
+        QCOMPARE(MenuTexts(TopMenu(frame, 1)), (QStringList{ "&Edit Data...\tCtrl+E", "-", "&Info...\tCtrl+I", "C&heck Connection...", "Program &Several Radios..." }));
         QCOMPARE(frame->Action(ID_BOARD_CALIBRATE), nullptr);
         QCOMPARE(frame->Action(ID_FILE_READ_CAL), nullptr);
-        QCOMPARE(MenuTexts(TopMenu(frame, 2)), (QStringList{ "&Configuration...", "&Verify After Write",
+        QCOMPARE(MenuTexts(TopMenu(frame, 2)), (QStringList{ "&Configuration...	Ctrl+,", "&Verify After Write",
                                                              "&Back Up Before Write", "&Language...", "Window Size" }));
         QCOMPARE(MenuTexts(TopMenu(frame, 3)), (QStringList{ "&Toolbar", "&Status Bar", "Settings S&ummary" }));
         QCOMPARE(MenuTexts(TopMenu(frame, 4)), (QStringList{ "&Help Topics\tF1", "Save Serial &Trace...", "-", "&About Vigilon OSS..." }));
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(frame->windowTitle(), QStringLiteral("Vigilon OSS (Labtool)"));
         QVERIFY(g_bLabMode);
         QVERIFY(MenuTexts(TopMenu(frame, 0)).contains(QStringLiteral("Read &Calibration Data")));
-        QCOMPARE(MenuTexts(TopMenu(frame, 1)), (QStringList{ "&Edit Data...", "-", "&Info...", "C&heck Connection...", "Program &Several Radios...", "&Calibrate..." }));
+        QCOMPARE(MenuTexts(TopMenu(frame, 1)), (QStringList{ "&Edit Data...\tCtrl+E", "-", "&Info...\tCtrl+I", "C&heck Connection...", "Program &Several Radios...", "&Calibrate..." }));
         // The first caption update ends it.
         app->Document().UpdateCaption();
         QVERIFY(!g_bLabMode);

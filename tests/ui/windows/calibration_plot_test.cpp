@@ -1,16 +1,18 @@
 // The calibration data plot window opens on an export as a read-out of the
-// simulated board makes it, with both columns plotted and their figures shown;
-// and a picture of it.
+// simulated board makes it, with both columns plotted and their figures shown,
+// said to a screen reader and zoomed by keys; and a picture of it.
 #include "operations/readout_operation.h"
 #include "sim/board_memory.h"
 #include "ui/windows/calibration_plot_window.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
 #include <QLabel>
 #include <QLineSeries>
 #include <QTemporaryDir>
+#include <QValueAxis>
 #include <QtTest>
 
 class CalibrationPlotTest : public QObject {
@@ -51,6 +53,16 @@ private slots:
         std::unique_ptr<CCalibrationPlotWindow> german(CCalibrationPlotWindow::Open(nullptr, path));
         QLocale::setDefault(QLocale::c());
         QCOMPARE(german->Figures(0)->text(), QStringLiteral("Column 1: minimum 0, maximum 255, mean 127,50"));
+        // What a screen reader says of the plot.
+        QCOMPARE(QAccessible::queryAccessibleInterface(window->ChartView())->text(QAccessible::Description),
+                 window->Figures(0)->text() + QLatin1Char('\n') + window->Figures(1)->text());
+
+        // By keyboard: + zooms in, Home shows the whole file again.
+        const QValueAxis* lines = static_cast<QValueAxis*>(window->ChartView()->chart()->axes(Qt::Horizontal).first());
+        QTest::keyClick(window->ChartView(), Qt::Key_Plus);
+        QVERIFY(lines->max() - lines->min() < 28671);
+        QTest::keyClick(window->ChartView(), Qt::Key_Home);
+        QCOMPARE(lines->max() - lines->min(), 28671.0);
 
         const QByteArray screenshots = qgetenv("VIGILON_SCREENSHOTS");
         if (!screenshots.isEmpty()) {
