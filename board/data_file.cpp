@@ -28,7 +28,7 @@ bool COptionBoardData::LoadFromFile(const std::string& path)
     codeplugMajor = fileHeader[0];
     codeplugMinor = fileHeader[1];
     if (codeplugMajor > supportedCodeplugMajor) {
-        ShowStatusText(MSG_ERROR, CodeplugVersionMessage(codeplugMajor, codeplugMinor),
+        ShowStatusText(MSG_ERROR, IDS_CODEPLUG_VERSION, CodeplugVersionMessage(codeplugMajor, codeplugMinor),
                        FormatString(IDS_FILE_NOT_USABLE, path.c_str()));
         return false;
     }

@@ -19,6 +19,8 @@ long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity
 // The sentence that names the file and says why it could not be read; empty for
 // None and for a reason the system did not give.
 std::string ReadProblemText(const std::string& path, ReadProblem problem);
+// The string table's id of that sentence; 0 when there is none.
+int ReadProblemMessageId(ReadProblem problem);
 
 // Gives the file exactly these contents. They are written to a temporary file in
 // the same folder, flushed to disk, and only then put in place of the target, so

@@ -5,17 +5,23 @@
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
-std::string ReadProblemText(const std::string& path, ReadProblem problem)
+int ReadProblemMessageId(ReadProblem problem)
 {
     switch (problem) {
-    case ReadProblem::Missing: return FormatString(IDS_FILE_MISSING, path.c_str());
-    case ReadProblem::Denied: return FormatString(IDS_FILE_DENIED, path.c_str());
-    case ReadProblem::Folder: return FormatString(IDS_FILE_IS_FOLDER, path.c_str());
-    case ReadProblem::NotAFile: return FormatString(IDS_FILE_NOT_REGULAR, path.c_str());
-    case ReadProblem::LinkLoop: return FormatString(IDS_FILE_LINK_LOOP, path.c_str());
-    case ReadProblem::InUse: return FormatString(IDS_FILE_IN_USE, path.c_str());
+    case ReadProblem::Missing: return IDS_FILE_MISSING;
+    case ReadProblem::Denied: return IDS_FILE_DENIED;
+    case ReadProblem::Folder: return IDS_FILE_IS_FOLDER;
+    case ReadProblem::NotAFile: return IDS_FILE_NOT_REGULAR;
+    case ReadProblem::LinkLoop: return IDS_FILE_LINK_LOOP;
+    case ReadProblem::InUse: return IDS_FILE_IN_USE;
     case ReadProblem::None:
     case ReadProblem::Other: break;
     }
-    return std::string();
+    return 0;
+}
+
+std::string ReadProblemText(const std::string& path, ReadProblem problem)
+{
+    const int id = ReadProblemMessageId(problem);
+    return id ? FormatString(id, path.c_str()) : std::string();
 }

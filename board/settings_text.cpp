@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <sstream>
 
-namespace {
+const char* const TEXT_VERSION_KEY = "codeplugVersion";
 
-const char* const VERSION_KEY = "codeplugVersion";
+namespace {
 
 std::string Trim(const std::string& text)
 {
@@ -84,7 +84,7 @@ std::string SettingsToText(const SettingsSnapshot& snapshot)
 {
     std::string text = "# " + LoadEnglishString(IDS_TEXT_FORM_TITLE) + "\n";
     text += "# " + LoadEnglishString(IDS_LABEL_CODEPLUG_VERSION) + ": major.minor\n";
-    text += std::string(VERSION_KEY) + " = " + VersionText(snapshot.major, snapshot.minor) + "\n";
+    text += std::string(TEXT_VERSION_KEY) + " = " + VersionText(snapshot.major, snapshot.minor) + "\n";
     for (size_t i = 0; i < SETTING_COUNT; ++i) {
         const SettingRow& row = SETTINGS[i];
         text += "\n" + Comment(row) + "\n";
@@ -115,7 +115,7 @@ bool SettingsFromText(const std::string& text, const std::string& name, Settings
         const std::string key = Trim(content.substr(0, equals));
         const std::string value = ValueOf(content.substr(equals + 1));
         const SettingRow* row = FindSetting(key);
-        if (!row && key != VERSION_KEY)
+        if (!row && key != TEXT_VERSION_KEY)
             return fail(number, FormatString(IDS_TEXT_UNKNOWN_KEY, VisibleText(key).c_str()));
         const size_t slot = row ? static_cast<size_t>(row - SETTINGS) : SETTING_COUNT;
         if (seenOn[slot])
@@ -142,7 +142,7 @@ bool SettingsFromText(const std::string& text, const std::string& name, Settings
     }
     for (size_t slot = 0; slot <= SETTING_COUNT; ++slot) {
         if (!seenOn[slot])
-            return fail(number + 1, FormatString(IDS_TEXT_MISSING_KEY, slot < SETTING_COUNT ? SETTINGS[slot].key : VERSION_KEY));
+            return fail(number + 1, FormatString(IDS_TEXT_MISSING_KEY, slot < SETTING_COUNT ? SETTINGS[slot].key : TEXT_VERSION_KEY));
     }
     return true;
 }

@@ -8,6 +8,9 @@
 
 #include <string>
 
+// The key of the codeplug version's line; a setting's key is its row's `key`.
+extern const char* const TEXT_VERSION_KEY;
+
 std::string SettingsToText(const SettingsSnapshot& snapshot);
 
 // Reads the text into `snapshot`. Every setting and the version must be given

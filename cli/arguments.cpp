@@ -1,48 +1,11 @@
 #include "cli/arguments.h"
 
+#include "cli/utf8_bytes.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
 #include <cstring>
-
-namespace {
-
-// U+F780..U+F7FF stand for the bytes 0x80..0xFF that were not UTF-8.
-constexpr char32_t RAW_BYTE_BASE = 0xF700;
-
-// The length of the valid UTF-8 sequence at `s` (at most `left` bytes), or 0.
-size_t Utf8Sequence(const unsigned char* s, size_t left)
-{
-    size_t length = 0;
-    char32_t code = 0;
-    if (s[0] < 0x80)
-        return 1;
-    if ((s[0] & 0xE0) == 0xC0) {
-        length = 2;
-        code = s[0] & 0x1F;
-    } else if ((s[0] & 0xF0) == 0xE0) {
-        length = 3;
-        code = s[0] & 0x0F;
-    } else if ((s[0] & 0xF8) == 0xF0) {
-        length = 4;
-        code = s[0] & 0x07;
-    } else {
-        return 0;
-    }
-    if (length > left)
-        return 0;
-    for (size_t i = 1; i < length; ++i) {
-        if ((s[i] & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (s[i] & 0x3F);
-    }
-    const char32_t smallest[] = { 0, 0, 0x80, 0x800, 0x10000 };
-    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
-
-} // namespace
 
 QStringList DecodeArguments(int argc, char** argv)
 {
@@ -57,7 +20,7 @@ QStringList DecodeArguments(int argc, char** argv)
         const size_t size = std::strlen(argv[i]);
         QString argument;
         for (size_t at = 0; at < size;) {
-            const size_t length = Utf8Sequence(bytes + at, size - at);
+            const size_t length = Utf8SequenceLength(bytes + at, size - at);
             if (length == 0) {
                 argument += QString::fromUcs4(std::u32string(1, RAW_BYTE_BASE + bytes[at]).data(), 1);
                 ++at;

@@ -6,6 +6,9 @@
 #include "board/settings_snapshot.h"
 #include "board/settings_table.h"
 #include "board/settings_text.h"
+#include "cli/json_board.h"
+#include "cli/json_report.h"
+#include "cli/utc_time.h"
 #include "frontend/backups.h"
 #include "frontend/settings.h"
 #include "link/port_name.h"
@@ -34,6 +37,8 @@ int Failed()
     if (StopRequested()) {
         std::fprintf(stderr, "%s\n", LoadString(IDS_STOPPED).c_str());
         std::fflush(stderr);
+        if (JsonReport* json = ActiveJsonReport())
+            json->AddError(IDS_STOPPED, LoadString(IDS_STOPPED));
     }
     return 1;
 }
@@ -102,11 +107,10 @@ int CommandWrite(const CliOptions& options)
     return RunWriteOperation(theRadioLink, options.portName, ImageOf(theOptionBoardData).data(), nullptr, write).written ? 0 : Failed();
 }
 
-int CommandInfo(const CliOptions& options)
+namespace {
+
+void PrintInfo(const BoardInfo& info)
 {
-    const BoardInfo info = RunInfoOperation(theRadioLink, options.portName);
-    if (!info.show)
-        return Failed();
     const struct {
         int labelId;
         const std::string& text;
@@ -123,8 +127,23 @@ int CommandInfo(const CliOptions& options)
     std::fprintf(stdout, "%s\n%s\n", LoadString(IDS_LABEL_VENDOR_REMARKS).c_str(),
                  VisibleText(info.remarks, true).c_str());
     Done(stdout);
+}
+
+} // namespace
+
+int CommandInfo(const CliOptions& options)
+{
+    const BoardInfo info = RunInfoOperation(theRadioLink, options.portName);
+    if (!info.show)
+        return Failed();
+    if (JsonReport* json = ActiveJsonReport()) {
+        AddBoardIdentity(json->Result(), info);
+        json->Result().Set("vendorRemarks", info.remarks).Set("complete", info.complete);
+    } else {
+        PrintInfo(info);
+    }
     if (!info.complete) {
-        std::fprintf(stderr, "Error: %s\n", LoadString(IDS_CLI_INFO_INCOMPLETE).c_str());
+        PrintError(IDS_CLI_INFO_INCOMPLETE, LoadString(IDS_CLI_INFO_INCOMPLETE));
         return 1;
     }
     return 0;
@@ -161,6 +180,14 @@ int CommandShow(const CliOptions& options)
     if (!theOptionBoardData.LoadFromFile(options.files[0]))
         return 1;
     const COptionBoardData& r = theOptionBoardData;
+    if (JsonReport* json = ActiveJsonReport()) {
+        json->Result()
+            .Set("file", options.files[0])
+            .Set(TEXT_VERSION_KEY, VersionText(codeplugMajor, codeplugMinor))
+            .Set("checksum", r.checksum)
+            .Set("settings", SettingsJson(TakeSnapshot()));
+        return 0;
+    }
     std::fprintf(stdout, "%s: %02d.%02d\n", LoadString(IDS_LABEL_CODEPLUG_VERSION).c_str(), codeplugMajor, codeplugMinor);
     std::fprintf(stdout, "%s: %d (0x%04X)\n", LoadString(IDS_CLI_CHECKSUM).c_str(), r.checksum, r.checksum);
     for (const SettingRow& row : SETTINGS) {
@@ -186,20 +213,55 @@ namespace {
 // ports --all: one line per serial device, tab-separated for scripts: the
 // device, its stable path ("-": none), the ports that stand for it ("-": none),
 // its kind (cable, usb, serial) and what it says about itself.
+// The ports of COM1..COM4 that stand for the device.
+std::vector<std::string> PortsFor(const SerialDevice& device)
+{
+    std::vector<std::string> ports;
+    for (int index = 0; index < PORT_COUNT; ++index) {
+        const std::string name = PortNameForIndex(index);
+        const std::string resolved = ResolvePort(name);
+        if (resolved == device.path || (!device.stablePath.empty() && resolved == device.stablePath))
+            ports.push_back(name);
+    }
+    return ports;
+}
+
+int KindOf(const SerialDevice& device)
+{
+    return device.knownCable ? IDS_DEVICE_KIND_CABLE : device.usb ? IDS_DEVICE_KIND_USB : IDS_DEVICE_KIND_SERIAL;
+}
+
+void ListDevicesAsJson(JsonReport& json, const std::vector<SerialDevice>& devices)
+{
+    JsonValue list = JsonValue::Array();
+    for (const SerialDevice& device : devices) {
+        JsonValue ports = JsonValue::Array();
+        for (const std::string& port : PortsFor(device))
+            ports.Push(port);
+        list.Push(JsonValue::Object()
+                      .Set("path", device.path)
+                      .Set("stablePath", device.stablePath.empty() ? JsonValue() : JsonValue(device.stablePath))
+                      .Set("ports", ports)
+                      .Set("kind", LoadString(KindOf(device)))
+                      .Set("description", DeviceDescription(device)));
+    }
+    json.Result().Set("devices", list);
+}
+
 int ListAllDevices()
 {
     const std::vector<SerialDevice> devices = ListSerialDevices(StoredCableIds());
+    if (JsonReport* json = ActiveJsonReport()) {
+        ListDevicesAsJson(*json, devices);
+        return 0;
+    }
     if (devices.empty())
         std::fprintf(stdout, "%s\n", LoadString(IDS_CLI_NO_DEVICES).c_str());
     for (const SerialDevice& device : devices) {
         std::string ports;
-        for (int index = 0; index < PORT_COUNT; ++index) {
-            const std::string name = PortNameForIndex(index);
-            const std::string resolved = ResolvePort(name);
-            if (resolved == device.path || (!device.stablePath.empty() && resolved == device.stablePath))
-                ports += (ports.empty() ? "" : ",") + name;
-        }
-        const int kind = device.knownCable ? IDS_DEVICE_KIND_CABLE : device.usb ? IDS_DEVICE_KIND_USB : IDS_DEVICE_KIND_SERIAL;
+        for (const std::string& port : PortsFor(device))
+            ports += (ports.empty() ? "" : ",") + port;
+        const int kind = KindOf(device);
         std::fprintf(stdout, "%s\t%s\t%s\t%s\t%s\n", VisibleText(device.path).c_str(),
                      device.stablePath.empty() ? "-" : VisibleText(device.stablePath).c_str(),
                      ports.empty() ? "-" : ports.c_str(), LoadEnglishString(kind).c_str(),
@@ -215,6 +277,13 @@ int CommandPorts(const CliOptions& options)
     if (options.all)
         return ListAllDevices();
     const std::vector<ProbedPort> ports = ProbePorts();
+    if (JsonReport* json = ActiveJsonReport()) {
+        JsonValue list = JsonValue::Array();
+        for (const ProbedPort& port : ports)
+            list.Push(JsonValue::Object().Set("port", port.name).Set("device", port.device));
+        json->Result().Set("ports", list);
+        return 0;
+    }
     if (ports.empty())
         std::fprintf(stdout, "%s\n", LoadString(IDS_CLI_NO_PORTS).c_str());
     for (const ProbedPort& port : ports)
@@ -226,6 +295,18 @@ int CommandBackups(const CliOptions&)
 {
     const std::string folder = BackupFolder();
     const std::vector<BackupEntry> backups = AllBackups();
+    if (JsonReport* json = ActiveJsonReport()) {
+        JsonValue list = JsonValue::Array();
+        for (const BackupEntry& backup : backups) {
+            const std::string time = LocalTimeAsUtc(backup.when);
+            list.Push(JsonValue::Object()
+                          .Set("time", time.empty() ? JsonValue() : JsonValue(time))
+                          .Set("port", backup.port)
+                          .Set("path", backup.path));
+        }
+        json->Result().Set("folder", folder).Set("backups", list);
+        return 0;
+    }
     if (backups.empty())
         std::fprintf(stdout, "%s\n", FormatString(IDS_CLI_NO_BACKUPS, folder.c_str()).c_str());
     for (const BackupEntry& backup : backups)
@@ -250,6 +331,15 @@ int CommandDiff(const CliOptions& options)
         second = TakeSnapshot();
     } else if (!LoadSnapshotFromFile(options.files[1], second)) {
         return TROUBLE;
+    }
+    if (JsonReport* json = ActiveJsonReport()) {
+        const JsonValue differences = DifferencesJson(first, second);
+        json->Result()
+            .Set("a", JsonValue::Object().Set("file", options.files[0]))
+            .Set("b", JsonValue::Object().Set(options.board ? "port" : "file", otherName))
+            .Set("equal", differences.Empty())
+            .Set("differences", differences);
+        return differences.Empty() ? 0 : 1;
     }
     const std::vector<std::string> differences = DescribeDifferences(first, second);
     if (differences.empty())
@@ -297,9 +387,23 @@ int CommandFromText(const CliOptions& options)
 int CommandCalibrationStats(const CliOptions& options)
 {
     const CalibrationFile file = LoadCalibrationFile(options.files[0]);
+    JsonReport* json = ActiveJsonReport();
+    if (json)
+        json->Result().Set("file", options.files[0]);
     if (!file.error.empty()) {
-        std::fprintf(stderr, "Error: %s\n", file.error.c_str());
+        if (json && file.badLine > 0)
+            json->Result().Set("wrongLine", file.badLine);
+        PrintError(file.errorId, file.error);
         return 1;
+    }
+    if (json) {
+        JsonValue columns = JsonValue::Array();
+        for (const CalibrationColumn& column : file.columns) {
+            columns.Push(
+                JsonValue::Object().Set("minimum", column.minimum).Set("maximum", column.maximum).Set("mean", column.mean));
+        }
+        json->Result().Set("columns", columns);
+        return 0;
     }
     for (int column = 0; column < 2; ++column)
         std::fprintf(stdout, "%s\n", CalibrationColumnFigures(file, column).c_str());

@@ -1,9 +1,15 @@
 // vigilon-oss-cli fleet: one line per stage and per radio on standard output,
 // the rows also into the CSV report when one is named. On several ports the
 // loops run at once; each line then starts with its port and is written whole.
+// Under --json the lines go to standard error, for whoever watches the run, and
+// the rows and each port's summary make the document printed at the end: also
+// for a run until Ctrl+C, which ends as a run with a count does (a second Ctrl+C
+// ends the program without one; the report has every row as it was made).
 #include "cli/commands.h"
 
 #include "board/option_board_data.h"
+#include "cli/json_board.h"
+#include "cli/json_report.h"
 #include "operations/fleet_on_ports.h"
 #include "operations/fleet_operation.h"
 #include "operations/fleet_report.h"
@@ -20,10 +26,35 @@
 
 namespace {
 
+// A run until Ctrl+C is done when no radio failed, unless its port never opened:
+// a port that programmed nothing because its cable was missing did not do its part.
+bool AllDone(const CliOptions& options, const FleetOutcome& outcome)
+{
+    if (outcome.failed > 0)
+        return false;
+    if (options.count > 0)
+        return outcome.programmed == options.count;
+    return outcome.programmed > 0 || outcome.portOutages == 0;
+}
+
+// A radio's row in the document: the report's columns in the report's order.
+JsonValue RowJson(const FleetRow& row)
+{
+    JsonValue radio = JsonValue::Object();
+    radio.Set("time", row.time).Set("port", row.port).Set("radio", row.radioInfo);
+    AddBoardIdentity(radio, row.board);
+    return radio.Set("result", row.ok ? "ok" : "failed")
+        .Set("reason", row.ok ? JsonValue() : JsonValue(row.reason))
+        .Set("seconds", row.seconds);
+}
+
 // What the loops print and append: one lock keeps every line and row whole.
 class FleetOutput {
 public:
-    explicit FleetOutput(const CliOptions& options) : m_options(options) {}
+    explicit FleetOutput(const CliOptions& options)
+        : m_options(options), m_json(ActiveJsonReport()), m_lines(m_json ? stderr : stdout)
+    {
+    }
 
     bool OpenReport()
     {
@@ -51,29 +82,58 @@ public:
         Print(port, line);
         if (!m_options.report.empty() && m_reported && !m_report.Append(row))
             ReportFailed();
+        m_radiosJson.Push(RowJson(row));
     }
     void Summary(const std::string& port, const FleetOutcome& outcome)
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         Print(port, FormatString(IDS_FLEET_SUMMARY, outcome.programmed, outcome.failed));
+        m_runsJson.Push(JsonValue::Object()
+                            .Set("port", port.empty() ? m_options.portName : port)
+                            .Set("programmed", outcome.programmed)
+                            .Set("failed", outcome.failed)
+                            .Set("stopped", outcome.stopped)
+                            .Set("done", AllDone(m_options, outcome)));
+    }
+    // The line that counts all ports.
+    void Total(const std::string& line)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        Print({}, line);
+    }
+    // Once the loops have ended: the run into the document.
+    void Finish()
+    {
+        if (!m_json)
+            return;
+        m_json->Result()
+            .Set("file", m_options.files[0])
+            .Set("count", m_options.count > 0 ? JsonValue(m_options.count) : JsonValue())
+            .Set("verify", m_options.verify)
+            .Set("runs", m_runsJson)
+            .Set("radios", m_radiosJson);
     }
     std::mutex& Mutex() { return m_mutex; }
+    JsonReport* Json() const { return m_json; }
 
 private:
     void Print(const std::string& port, const std::string& text)
     {
         const std::string line = port.empty() ? text : FormatString(IDS_FLEET_ON_PORT, VisibleText(port).c_str(), text.c_str());
-        std::fprintf(stdout, "%s\n", line.c_str());
-        std::fflush(stdout);
+        std::fprintf(m_lines, "%s\n", line.c_str());
+        std::fflush(m_lines);
     }
     void ReportFailed()
     {
-        std::fprintf(stderr, "Error: %s\n", FormatString(IDS_FLEET_REPORT_FAILED, m_options.report.c_str()).c_str());
-        std::fflush(stderr);
+        PrintError(IDS_FLEET_REPORT_FAILED, FormatString(IDS_FLEET_REPORT_FAILED, m_options.report.c_str()));
         m_reported = false;
     }
 
     const CliOptions& m_options;
+    JsonReport* m_json;
+    std::FILE* m_lines; // the stages, rows and summaries as text
+    JsonValue m_runsJson = JsonValue::Array();
+    JsonValue m_radiosJson = JsonValue::Array();
     std::mutex m_mutex;
     FleetReport m_report;
     bool m_reported = true;
@@ -81,11 +141,11 @@ private:
 };
 
 // A port's messages through the terminal's presenter, under the output's lock
-// and with the port in front.
+// and with the port in front; under --json also into the document, the port apart.
 class PortPresenter : public IMessagePresenter {
 public:
-    PortPresenter(IMessagePresenter& terminal, std::mutex& mutex, std::string port)
-        : m_terminal(terminal), m_mutex(mutex), m_port(std::move(port))
+    PortPresenter(IMessagePresenter& terminal, JsonReport* json, std::mutex& mutex, std::string port)
+        : m_terminal(terminal), m_json(json), m_mutex(mutex), m_port(std::move(port))
     {
     }
     MsgAnswer Present(const MessageBoxRequest& request) override
@@ -93,11 +153,14 @@ public:
         MessageBoxRequest tagged = request;
         tagged.text = FormatString(IDS_FLEET_ON_PORT, VisibleText(m_port).c_str(), request.text.c_str());
         const std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_json)
+            m_json->Record(request, m_port);
         return m_terminal.Present(tagged);
     }
 
 private:
     IMessagePresenter& m_terminal;
+    JsonReport* m_json;
     std::mutex& m_mutex;
     std::string m_port;
 };
@@ -120,17 +183,6 @@ private:
     std::mutex& m_mutex;
     std::string m_tag;
 };
-
-// A run until Ctrl+C is done when no radio failed, unless its port never opened:
-// a port that programmed nothing because its cable was missing did not do its part.
-bool AllDone(const CliOptions& options, const FleetOutcome& outcome)
-{
-    if (outcome.failed > 0)
-        return false;
-    if (options.count > 0)
-        return outcome.programmed == options.count;
-    return outcome.programmed > 0 || outcome.portOutages == 0;
-}
 
 int FleetOnOnePort(const CliOptions& options, FleetOutput& output)
 {
@@ -160,7 +212,9 @@ int FleetOnPorts(const CliOptions& options, FleetOutput& output)
         port.options.verify = options.verify;
         port.options.onStage = [&output, name](FleetStage, int, const std::string& text) { output.Stage(name, text); };
         port.options.onRow = [&output, name](const FleetRow& row) { output.Row(name, row); };
-        presenters.push_back(std::make_unique<PortPresenter>(*CurrentMessagePresenter(), output.Mutex(), name));
+        // Under --json the document hears of each message once, with its port.
+        IMessagePresenter& terminal = output.Json() ? output.Json()->Terminal() : *CurrentMessagePresenter();
+        presenters.push_back(std::make_unique<PortPresenter>(terminal, output.Json(), output.Mutex(), name));
         port.presenter = presenters.back().get();
         if (options.traceLines) {
             traceLines.push_back(std::make_unique<PortTraceLines>(*options.traceLines, traceMutex, name));
@@ -178,9 +232,7 @@ int FleetOnPorts(const CliOptions& options, FleetOutput& output)
         total.failed += outcomes[i].failed;
         allDone = allDone && AllDone(options, outcomes[i]);
     }
-    std::fprintf(stdout, "%s\n",
-                 FormatString(IDS_FLEET_ALL_PORTS, total.programmed, total.failed, static_cast<int>(outcomes.size())).c_str());
-    std::fflush(stdout);
+    output.Total(FormatString(IDS_FLEET_ALL_PORTS, total.programmed, total.failed, static_cast<int>(outcomes.size())));
     return allDone && output.Reported() ? 0 : 1;
 }
 
@@ -190,10 +242,16 @@ int CommandFleet(const CliOptions& options)
 {
     if (!theOptionBoardData.LoadFromFile(options.files[0]))
         return 1;
-    if (AskQuestion(IDS_FLEET_CONFIRM, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+    if (AskQuestion(IDS_FLEET_CONFIRM, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes) {
+        // The terminal knows why nothing happened; a script reading the document would not.
+        if (JsonReport* json = ActiveJsonReport())
+            json->AddError(IDS_JSON_NOT_CONFIRMED, LoadString(IDS_JSON_NOT_CONFIRMED));
         return 1;
+    }
     FleetOutput output(options);
     if (!output.OpenReport())
         return 1;
-    return options.ports.size() > 1 ? FleetOnPorts(options, output) : FleetOnOnePort(options, output);
+    const int status = options.ports.size() > 1 ? FleetOnPorts(options, output) : FleetOnOnePort(options, output);
+    output.Finish();
+    return status;
 }

@@ -7,6 +7,7 @@
 #include "cli/cli_presenter.h"
 #include "cli/commands.h"
 #include "cli/interrupts.h"
+#include "cli/json_report.h"
 #include "cli/targets.h"
 #include "cli/terminal.h"
 #include "frontend/settings.h"
@@ -23,11 +24,12 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 const char* const USAGE =
-    "usage: vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] COMMAND [ARGS]\n";
+    "usage: vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] [--json] COMMAND [ARGS]\n";
 
 const char* const HELP =
     "Reads, writes and inspects the Vigilon man down option board through the radio\n"
@@ -72,6 +74,10 @@ const char* const HELP =
     "  --trace FILE      write every byte sent and received, the frames, pauses and\n"
     "                    messages to FILE as they happen, for support (several\n"
     "                    ports: each line starts with its port in brackets)\n"
+    "  --json            info, show, diff, ports, backups, cal-stats, fleet: print one\n"
+    "                    JSON document on standard output instead, with the errors\n"
+    "                    as {\"error\": {\"id\": N, \"text\": ...}}; fleet prints it when\n"
+    "                    the run ends, its lines go to standard error\n"
     "  --help            this text\n"
     "  --version         the program's version\n"
     "\n"
@@ -99,6 +105,18 @@ struct CommandRow {
 };
 
 constexpr size_t TEXT_SIZE = 4096; // a settings text, a report row, a trace's start
+
+// The commands that answer with one JSON document under --json.
+const char* const JSON_COMMANDS[] = { "info", "show", "diff", "ports", "backups", "cal-stats", "fleet" };
+
+bool AnswersInJson(const std::string& name)
+{
+    for (const char* command : JSON_COMMANDS) {
+        if (name == command)
+            return true;
+    }
+    return false;
+}
 
 const CommandRow COMMANDS[] = {
     { "read", 1, 1, false, true, &CommandRead, 0, DATA_FILE_SIZE },
@@ -141,8 +159,10 @@ int main(int argc, char** argv)
     const QCommandLineOption countOption(QStringLiteral("count"), QString(), QStringLiteral("N"));
     const QCommandLineOption reportOption(QStringLiteral("report"), QString(), QStringLiteral("CSV"));
     const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"));
     parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption, verifyOption,
-                        backupFirstOption, noBackupOption, boardOption, allOption, countOption, reportOption, traceOption });
+                        backupFirstOption, noBackupOption, boardOption, allOption, countOption, reportOption, traceOption,
+                        jsonOption });
     if (!parser.parse(DecodeArguments(argc, argv)))
         return UsageError(parser.errorText().toStdString());
     if (parser.isSet(helpOption)) {
@@ -171,6 +191,8 @@ int main(int argc, char** argv)
         return UsageError("--board belongs to diff");
     if (parser.isSet(allOption) && name != "ports")
         return UsageError("--all belongs to ports");
+    if (parser.isSet(jsonOption) && !AnswersInJson(name))
+        return UsageError("--json belongs to info, show, diff, ports, backups, cal-stats and fleet");
     const int wanted = board ? 1 : command->minArguments;
     if (arguments < wanted)
         return UsageError(name + " needs " + (wanted > 1 ? "two FILE arguments" : "a FILE argument"));
@@ -214,6 +236,21 @@ int main(int argc, char** argv)
     const std::string tracePath = ArgumentBytes(parser.value(traceOption));
     const std::string reportPath = ArgumentBytes(parser.value(reportOption));
 
+    // Under --json standard output carries the document and nothing else; usage
+    // errors (status 2, before the command starts) stay on standard error alone.
+    std::optional<JsonReport> json;
+    if (parser.isSet(jsonOption))
+        json.emplace();
+    // diff's status 1 says the files differ: an answer, not a failure.
+    const auto finish = [&](int status) {
+        if (json) {
+            const bool failed = status != 0 && !(name == "diff" && status == 1);
+            std::fprintf(stdout, "%s\n", json->Document(failed).c_str());
+            std::fflush(stdout);
+        }
+        return status;
+    };
+
     // Every file the command will write is checked before anything is sent.
     std::vector<OutputTarget> outputs;
     std::vector<std::string> inputs;
@@ -231,8 +268,8 @@ int main(int argc, char** argv)
     if (targets.status == 2)
         return UsageError(targets.message);
     if (targets.status != 0) {
-        std::fprintf(stderr, "Error: %s\n", targets.message.c_str());
-        return targets.status;
+        PrintError(targets.messageId, targets.message);
+        return finish(targets.status);
     }
 
     CTraceFile traceFile;
@@ -268,7 +305,11 @@ int main(int argc, char** argv)
     options.count = count;
     options.report = reportPath;
 
-    CliPresenter presenter(parser.isSet(yesOption), stdin, stdout, stderr);
+    // What would have gone to standard output besides the result (information,
+    // instructions) goes to standard error under --json.
+    CliPresenter presenter(parser.isSet(yesOption), stdin, json ? stderr : stdout, stderr);
+    if (json)
+        json->Listen(presenter);
     CliHost host(IsTerminal(stderr) ? stderr : nullptr,
                  name == "read-cal" ? options.files.front() : std::string());
     if (needsPort)
@@ -281,8 +322,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", LoadString(IDS_CLI_ERRORS_OVERCOME).c_str());
     // A trace that lost lines is no trace for support: the command says so and fails.
     if (parser.isSet(traceOption) && !traceFile.Complete()) {
-        std::fprintf(stderr, "Error: %s\n", FormatString(IDS_TRACE_WRITE_FAILED, tracePath.c_str()).c_str());
-        return status == 0 ? 1 : status;
+        PrintError(IDS_TRACE_WRITE_FAILED, FormatString(IDS_TRACE_WRITE_FAILED, tracePath.c_str()));
+        return finish(status == 0 ? 1 : status);
     }
-    return status;
+    return finish(status);
 }

@@ -7,9 +7,9 @@
 
 namespace {
 
-TargetCheck Refused(const OutputTarget& target, std::string message)
+TargetCheck Refused(const OutputTarget& target, int id, const char* path)
 {
-    return TargetCheck{ target.trace ? 2 : 1, std::move(message) };
+    return TargetCheck{ target.trace ? 2 : 1, FormatString(id, path), id };
 }
 
 } // namespace
@@ -21,21 +21,21 @@ TargetCheck CheckTargets(const std::vector<OutputTarget>& outputs, const std::ve
         const char* path = target.path.c_str();
         // A backup is refused as a failure, whichever output named it.
         if (IsBackupPath(target.path))
-            return TargetCheck{ 1, FormatString(IDS_TARGET_IS_BACKUP, path, BackupFolder().c_str()) };
+            return TargetCheck{ 1, FormatString(IDS_TARGET_IS_BACKUP, path, BackupFolder().c_str()), IDS_TARGET_IS_BACKUP };
         for (const std::string& input : inputs) {
             if (SameFile(target.path, input))
-                return Refused(target, FormatString(IDS_TARGET_IS_INPUT, path));
+                return Refused(target, IDS_TARGET_IS_INPUT, path);
         }
         for (size_t j = 0; j < i; ++j) {
             if (SameFile(target.path, outputs[j].path))
-                return Refused(target, FormatString(IDS_TARGET_TWICE, path));
+                return Refused(target, IDS_TARGET_TWICE, path);
         }
         switch (CheckOutputTarget(target.path, target.expectedSize)) {
         case TargetProblem::None: break;
-        case TargetProblem::NotAFile: return Refused(target, FormatString(IDS_TARGET_NOT_FILE, path));
-        case TargetProblem::WriteProtected: return Refused(target, FormatString(IDS_TARGET_PROTECTED, path));
-        case TargetProblem::NoFolder: return Refused(target, FormatString(IDS_TARGET_NO_FOLDER, path));
-        case TargetProblem::NoSpace: return Refused(target, FormatString(IDS_TARGET_NO_SPACE, path));
+        case TargetProblem::NotAFile: return Refused(target, IDS_TARGET_NOT_FILE, path);
+        case TargetProblem::WriteProtected: return Refused(target, IDS_TARGET_PROTECTED, path);
+        case TargetProblem::NoFolder: return Refused(target, IDS_TARGET_NO_FOLDER, path);
+        case TargetProblem::NoSpace: return Refused(target, IDS_TARGET_NO_SPACE, path);
         }
     }
     return TargetCheck{};

@@ -15,6 +15,7 @@ struct OutputTarget {
 struct TargetCheck {
     int status = 0;      // 0 all well, 1 refused, 2 a usage error
     std::string message; // what is wrong, when something is
+    int messageId = 0;   // its id in the string table
 };
 
 TargetCheck CheckTargets(const std::vector<OutputTarget>& outputs, const std::vector<std::string>& inputs);

@@ -35,7 +35,7 @@ std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor
     std::string path;
     std::string error;
     if (!WriteBackup(BackupFolder(), portName, std::time(nullptr), major, minor, image, path, error)) {
-        ShowStatusText(MSG_WARNING, FormatString(IDS_BACKUP_FAILED, error.c_str()));
+        ShowStatusText(MSG_WARNING, IDS_BACKUP_FAILED, FormatString(IDS_BACKUP_FAILED, error.c_str()));
         return std::string();
     }
     return path;
@@ -47,7 +47,7 @@ std::string KeepCalibrationBackup(const std::string& portName, const std::string
     std::string error;
     if (!WriteBackupFile(CalibrationBackupFolder(), CALIBRATION_BACKUP, portName, std::time(nullptr),
                          reinterpret_cast<const uint8_t*>(exportText.data()), exportText.size(), path, error)) {
-        ShowStatusText(MSG_WARNING, FormatString(IDS_CAL_BACKUP_FAILED, error.c_str()));
+        ShowStatusText(MSG_WARNING, IDS_CAL_BACKUP_FAILED, FormatString(IDS_CAL_BACKUP_FAILED, error.c_str()));
         return std::string();
     }
     return path;

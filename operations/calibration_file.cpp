@@ -33,18 +33,21 @@ int ParseField(const std::string& field)
     return value;
 }
 
-// What is wrong with one line's content (without its line end), or "".
-std::string CheckLine(const std::string& line, uint8_t& first, uint8_t& second)
+// What is wrong with one line's content (without its line end), or "", with the
+// id of its message in `id`.
+std::string CheckLine(const std::string& line, uint8_t& first, uint8_t& second, int& id)
 {
     const size_t tab = line.find('\t');
-    if (tab == std::string::npos)
-        return LoadString(IDS_CALFILE_NOT_A_PAIR);
-    const int a = ParseField(line.substr(0, tab));
-    const int b = ParseField(line.substr(tab + 1));
-    if (a < 0 || b < 0)
-        return LoadString(IDS_CALFILE_NOT_A_PAIR);
-    if (a > 255 || b > 255)
-        return FormatString(IDS_CALFILE_OUT_OF_RANGE, a > 255 ? a : b);
+    const int a = tab == std::string::npos ? -1 : ParseField(line.substr(0, tab));
+    const int b = tab == std::string::npos ? -1 : ParseField(line.substr(tab + 1));
+    if (a < 0 || b < 0) {
+        id = IDS_CALFILE_NOT_A_PAIR;
+        return LoadString(id);
+    }
+    if (a > 255 || b > 255) {
+        id = IDS_CALFILE_OUT_OF_RANGE;
+        return FormatString(id, a > 255 ? a : b);
+    }
     first = static_cast<uint8_t>(a);
     second = static_cast<uint8_t>(b);
     return std::string();
@@ -63,9 +66,10 @@ void Summarise(CalibrationColumn& column)
     column.mean = static_cast<double>(sum) / static_cast<double>(column.values.size());
 }
 
-CalibrationFile Refused(const std::string& name, int line, const std::string& reason)
+CalibrationFile Refused(const std::string& name, int line, int id, const std::string& reason)
 {
     CalibrationFile file;
+    file.errorId = id;
     file.badLine = line;
     file.error = name + ":" + std::to_string(line) + ": " + reason;
     return file;
@@ -83,7 +87,7 @@ CalibrationFile ParseCalibrationFile(const std::string& text, const std::string&
     while (start < text.size()) {
         ++number;
         if (number > CAL_FILE_LINES)
-            return Refused(name, number, FormatString(IDS_CALFILE_TOO_LONG, CAL_FILE_LINES));
+            return Refused(name, number, IDS_CALFILE_TOO_LONG, FormatString(IDS_CALFILE_TOO_LONG, CAL_FILE_LINES));
         size_t end = text.find('\n', start);
         const size_t next = end == std::string::npos ? text.size() : end + 1;
         if (end == std::string::npos)
@@ -92,15 +96,16 @@ CalibrationFile ParseCalibrationFile(const std::string& text, const std::string&
             --end;
         uint8_t first = 0;
         uint8_t second = 0;
-        const std::string wrong = CheckLine(text.substr(start, end - start), first, second);
+        int id = 0;
+        const std::string wrong = CheckLine(text.substr(start, end - start), first, second, id);
         if (!wrong.empty())
-            return Refused(name, number, wrong);
+            return Refused(name, number, id, wrong);
         file.columns[0].values.push_back(first);
         file.columns[1].values.push_back(second);
         start = next;
     }
     if (number < CAL_FILE_LINES)
-        return Refused(name, number + 1, FormatString(IDS_CALFILE_ENDS_EARLY, CAL_FILE_LINES));
+        return Refused(name, number + 1, IDS_CALFILE_ENDS_EARLY, FormatString(IDS_CALFILE_ENDS_EARLY, CAL_FILE_LINES));
     for (CalibrationColumn& column : file.columns)
         Summarise(column);
     return file;
@@ -122,9 +127,10 @@ CalibrationFile LoadCalibrationFile(const std::string& path)
     const long count = ReadFileExclusive(path, reinterpret_cast<uint8_t*>(&text[0]), text.size(), &problem);
     if (count < 0) {
         CalibrationFile file;
-        file.error = ReadProblemText(path, problem);
-        if (file.error.empty())
-            file.error = FormatString(IDS_CLI_CANNOT_READ, path.c_str());
+        file.errorId = ReadProblemMessageId(problem);
+        if (file.errorId == 0)
+            file.errorId = IDS_CLI_CANNOT_READ;
+        file.error = FormatString(file.errorId, path.c_str());
         return file;
     }
     text.resize(static_cast<size_t>(count));

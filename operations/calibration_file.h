@@ -22,6 +22,7 @@ struct CalibrationFile {
     // Empty when the file was read and is well formed; otherwise what is wrong,
     // as "FILE:LINE: reason", or why the file could not be read at all.
     std::string error;
+    int errorId = 0; // the string table's id of what is wrong, when something is
     int badLine = 0; // the first line that is wrong, 0 when none is
 };
 

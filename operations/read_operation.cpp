@@ -27,7 +27,7 @@ ReadOutcome RunReadOperation(CRadioLink& link, const std::string& portName, cons
     // The board's version goes straight into the record's codeplug version.
     if (!ReadCodeplugVersion(link, into.major, into.minor)) {
         link.ResetRadio();
-        ShowStatusText(MSG_ERROR, CodeplugVersionMessage(into.major, into.minor));
+        ShowStatusText(MSG_ERROR, IDS_CODEPLUG_VERSION, CodeplugVersionMessage(into.major, into.minor));
         return outcome;
     }
     if (course.StopBeforeNextRequest())

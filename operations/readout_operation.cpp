@@ -58,7 +58,7 @@ ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portNa
                                          buffer.size() - static_cast<size_t>(offset), received)) {
             // Missing bytes would pass for data in the export: the read-out fails.
             if (received >= 0 && received < size)
-                ShowStatusText(MSG_ERROR, FormatString(IDS_READOUT_SHORT, address, received, size));
+                ShowStatusText(MSG_ERROR, IDS_READOUT_SHORT, FormatString(IDS_READOUT_SHORT, address, received, size));
             failed = true;
             break;
         }

@@ -65,7 +65,7 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
     }
     if (!versionSupported) {
         link.ResetRadio();
-        ShowStatusText(MSG_ERROR, CodeplugVersionMessage(boardMajor, boardMinor));
+        ShowStatusText(MSG_ERROR, IDS_CODEPLUG_VERSION, CodeplugVersionMessage(boardMajor, boardMinor));
         return outcome;
     }
     if (course.StopBeforeNextRequest())

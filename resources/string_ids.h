@@ -302,6 +302,7 @@ enum : int {
     IDS_FLEET_NO_PORT = 24603,
     IDS_FLEET_PORT_IDLE = 24604,   // %s the port
     IDS_FLEET_PORT_ENDED = 24605,  // %s the port, %d programmed, %d failed
+    IDS_JSON_NOT_CONFIRMED = 24800,
     IDS_PROMPT_FLEET = 33020,
     IDS_PROMPT_CHECK = 33040,
     IDS_PROMPT_LANGUAGE = 33050,

@@ -12,6 +12,7 @@ enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 struct MessageBoxRequest {
     int kind = 0;              // MSG_ERROR, MSG_INFO, or 0 for questions and other boxes
+    int messageId = 0;         // the string table's id of the text (before formatting); 0: none
     std::string caption;
     MsgIcon icon = MsgIcon::Information;
     MsgButtons buttons = MsgButtons::Ok;

@@ -10,13 +10,19 @@ bool g_bLabMode = false;
 
 void ShowStatusMessage(int kind, int messageId, std::string details)
 {
-    ShowStatusText(kind, LoadString(messageId), std::move(details));
+    ShowStatusText(kind, messageId, LoadString(messageId), std::move(details));
 }
 
 void ShowStatusText(int kind, std::string text, std::string details)
 {
+    ShowStatusText(kind, 0, std::move(text), std::move(details));
+}
+
+void ShowStatusText(int kind, int messageId, std::string text, std::string details)
+{
     MessageBoxRequest request;
     request.kind = kind;
+    request.messageId = messageId;
     if (kind == MSG_ERROR) {
         request.caption = LoadString(IDS_ERROR_CAPTION);
         request.icon = MsgIcon::Stop;
@@ -44,6 +50,7 @@ MsgAnswer AskQuestion(int messageId, MsgButtons buttons, MsgAnswer defaultButton
     request.buttons = buttons;
     request.defaultButton = defaultButton;
     request.taskModal = true;
+    request.messageId = messageId;
     request.text = LoadString(messageId);
     return PresentMessage(request);
 }
@@ -54,6 +61,7 @@ void ShowPortOpenFailed(const std::string& portName, const std::string& details)
     request.kind = MSG_ERROR;
     request.caption = LoadString(IDS_ERROR_CAPTION);
     request.icon = MsgIcon::Stop;
+    request.messageId = IDS_PORT_OPEN_FAILED;
     request.text = FormatString(IDS_PORT_OPEN_FAILED, portName.c_str());
     request.details = details;
     PresentMessage(request);

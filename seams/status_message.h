@@ -18,7 +18,11 @@ extern bool g_bLabMode;
 // `details` (what the text alone cannot say, such as which file) goes beside it.
 void ShowStatusMessage(int kind, int messageId, std::string details = std::string());
 
-// The same with a ready text, for texts that need formatting first.
+// The same with a ready text, for texts that need formatting first: `text` made
+// from the message with this id, so that a program reading the messages can tell them apart.
+void ShowStatusText(int kind, int messageId, std::string text, std::string details = std::string());
+
+// A ready text that is no message of the string table.
 void ShowStatusText(int kind, std::string text, std::string details = std::string());
 
 // A question or instruction in the application's standard message box: caption

@@ -4,6 +4,7 @@
 #include "link/serial_port.h"
 #include "sim/board_memory.h"
 #include "tests/support/board_fixture.h"
+#include "tests/support/cli_bench.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_folder.h"
@@ -20,70 +21,6 @@
 using namespace text;
 
 namespace {
-
-// One simulated radio with its frame log and a settings folder of its own.
-class CliBench {
-public:
-    explicit CliBench(std::vector<std::string> simArgs = {})
-    {
-        log = folder.Path("frames.log");
-        simArgs.push_back("--log");
-        simArgs.push_back(log);
-        sim.reset(new BackgroundProgram(VIGILON_RADIO_SIM, simArgs));
-        device = sim->firstLine;
-        ::mkdir(folder.Path("config").c_str(), 0755);
-    }
-
-    // Runs the CLI on the simulator's device (unless the arguments name a port).
-    ProgramResult Run(std::vector<std::string> args, const std::string& input = std::string(),
-                      const std::function<bool()>& interruptWhen = nullptr)
-    {
-        bool namesPort = false;
-        for (const std::string& arg : args)
-            namesPort = namesPort || arg == "--port" || arg == "--device";
-        if (!namesPort) {
-            args.insert(args.begin(), device);
-            args.insert(args.begin(), "--device");
-        }
-        return RunProgram(VIGILON_OSS_CLI, args, input,
-                          { { "XDG_CONFIG_HOME", folder.Path("config") }, { "XDG_DATA_HOME", folder.Path("data") } },
-                          interruptWhen);
-    }
-
-    std::string Backups() { return folder.Path("data/Ardentec/Vigilon OSS/backups"); }
-
-    void WriteSettings(const std::string& text)
-    {
-        ::mkdir(folder.Path("config/Ardentec").c_str(), 0755);
-        std::ofstream(folder.Path("config/Ardentec/Vigilon OSS.conf")) << text;
-    }
-
-    // The requests the radio logged: "info", "identify", "read 0x1000/24", ...
-    std::vector<std::string> Requests()
-    {
-        std::vector<std::string> requests;
-        std::ifstream in(log);
-        std::string line;
-        while (std::getline(in, line)) {
-            std::istringstream words(line);
-            std::string time, number, kind, where;
-            words >> time >> number >> kind;
-            if (!kind.empty() && kind.back() == ':') {
-                kind.pop_back();
-            } else {
-                words >> where;
-                kind += " " + where.substr(0, where.size() - 1);
-            }
-            requests.push_back(kind);
-        }
-        return requests;
-    }
-
-    TempFolder folder;
-    std::unique_ptr<BackgroundProgram> sim;
-    std::string device;
-    std::string log;
-};
 
 std::string Errors(const Texts& texts)
 {
