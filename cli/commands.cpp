@@ -242,7 +242,7 @@ void ListDevicesAsJson(JsonReport& json, const std::vector<SerialDevice>& device
                       .Set("path", device.path)
                       .Set("stablePath", device.stablePath.empty() ? JsonValue() : JsonValue(device.stablePath))
                       .Set("ports", ports)
-                      .Set("kind", LoadString(KindOf(device)))
+                      .Set("kind", LoadEnglishString(KindOf(device)))
                       .Set("description", DeviceDescription(device)));
     }
     json.Result().Set("devices", list);

@@ -10,6 +10,7 @@
 #include "cli/json_report.h"
 #include "cli/targets.h"
 #include "cli/terminal.h"
+#include "frontend/language.h"
 #include "frontend/settings.h"
 #include "link/port_name.h"
 #include "operations/fleet_on_ports.h"
@@ -28,10 +29,10 @@
 
 namespace {
 
-const char* const USAGE =
-    "usage: vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] [--json] COMMAND [ARGS]\n";
+const char* const USAGE = QT_TRANSLATE_NOOP(
+    "Cli", "usage: vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] [--json] [--language LANG] COMMAND [ARGS]\n");
 
-const char* const HELP =
+const char* const HELP = QT_TRANSLATE_NOOP("Cli",
     "Reads, writes and inspects the Vigilon man down option board through the radio\n"
     "on a serial port.\n"
     "\n"
@@ -78,6 +79,8 @@ const char* const HELP =
     "                    JSON document on standard output instead, with the errors\n"
     "                    as {\"error\": {\"id\": N, \"text\": ...}}; fleet prints it when\n"
     "                    the run ends, its lines go to standard error\n"
+    "  --language LANG   the language of the messages: en, de, fr or es (default:\n"
+    "                    LANGUAGE, else the one chosen in the GUI, else the system's)\n"
     "  --help            this text\n"
     "  --version         the program's version\n"
     "\n"
@@ -85,11 +88,24 @@ const char* const HELP =
     "1 when it failed, 2 for usage errors.\n"
     "fleet: 0 when every radio was programmed, 1 otherwise (also when a port never\n"
     "opened in a run until Ctrl+C).\n"
-    "diff: 0 when equal, 1 when different, 2 on trouble.\n";
+    "diff: 0 when equal, 1 when different, 2 on trouble.\n");
+
+// A text of the command line's own in the user's language, %1, %2 filled in as
+// bytes (file names need not be UTF-8).
+std::string Tr(const char* english, const std::vector<std::string>& fields = {})
+{
+    std::string text = QCoreApplication::translate("Cli", english).toStdString();
+    for (size_t field = fields.size(); field-- > 0;) {
+        const std::string mark = "%" + std::to_string(field + 1);
+        for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + fields[field].size()))
+            text.replace(at, mark.size(), fields[field]);
+    }
+    return text;
+}
 
 int UsageError(const std::string& reason)
 {
-    std::fprintf(stderr, "vigilon-oss-cli: %s\n%s", reason.c_str(), USAGE);
+    std::fprintf(stderr, "vigilon-oss-cli: %s\n%s", reason.c_str(), Tr(USAGE).c_str());
     return 2;
 }
 
@@ -160,13 +176,22 @@ int main(int argc, char** argv)
     const QCommandLineOption reportOption(QStringLiteral("report"), QString(), QStringLiteral("CSV"));
     const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption jsonOption(QStringLiteral("json"));
+    const QCommandLineOption languageOption(QStringLiteral("language"), QString(), QStringLiteral("LANG"));
     parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption, verifyOption,
                         backupFirstOption, noBackupOption, boardOption, allOption, countOption, reportOption, traceOption,
-                        jsonOption });
-    if (!parser.parse(DecodeArguments(argc, argv)))
+                        jsonOption, languageOption });
+    // The language: --language, else LANGUAGE, else the one chosen in the GUI,
+    // else the system's.
+    const bool parsed = parser.parse(DecodeArguments(argc, argv));
+    const bool languageGiven = parsed && parser.isSet(languageOption);
+    const QString request = languageGiven ? parser.value(languageOption) : qEnvironmentVariable("LANGUAGE");
+    InstallLanguage(ChooseLanguage(languageGiven && LanguageFor(request).isEmpty() ? QString() : request));
+    if (!parsed)
         return UsageError(parser.errorText().toStdString());
+    if (languageGiven && LanguageFor(request).isEmpty())
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--language takes en, de, fr or es")));
     if (parser.isSet(helpOption)) {
-        std::printf("%s\n%s", USAGE, HELP);
+        std::printf("%s\n%s", Tr(USAGE).c_str(), Tr(HELP).c_str());
         return 0;
     }
     if (parser.isSet(versionOption)) {
@@ -176,7 +201,7 @@ int main(int argc, char** argv)
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return UsageError("no command given");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "no command given")));
     const std::string name = positional[0].toStdString();
     const CommandRow* command = nullptr;
     for (const CommandRow& row : COMMANDS) {
@@ -184,52 +209,53 @@ int main(int argc, char** argv)
             command = &row;
     }
     if (!command)
-        return UsageError("unknown command '" + name + "'");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "unknown command '%1'"), { name }));
     const int arguments = static_cast<int>(positional.size()) - 1;
     const bool board = parser.isSet(boardOption);
     if (board && name != "diff")
-        return UsageError("--board belongs to diff");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--board belongs to diff")));
     if (parser.isSet(allOption) && name != "ports")
-        return UsageError("--all belongs to ports");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--all belongs to ports")));
     if (parser.isSet(jsonOption) && !AnswersInJson(name))
-        return UsageError("--json belongs to info, show, diff, ports, backups, cal-stats and fleet");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--json belongs to info, show, diff, ports, backups, cal-stats and fleet")));
     const int wanted = board ? 1 : command->minArguments;
     if (arguments < wanted)
-        return UsageError(name + " needs " + (wanted > 1 ? "two FILE arguments" : "a FILE argument"));
+        return UsageError(wanted > 1 ? Tr(QT_TRANSLATE_NOOP("Cli", "%1 needs two FILE arguments"), { name })
+                                       : Tr(QT_TRANSLATE_NOOP("Cli", "%1 needs a FILE argument"), { name }));
     if (arguments > (board ? 1 : command->maxArguments))
-        return UsageError("too many arguments for " + name);
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "too many arguments for %1"), { name }));
     if (command->needsLab && !parser.isSet(labOption))
-        return UsageError(name + " is a lab-mode command: add --lab");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "%1 is a lab-mode command: add --lab"), { name }));
     if (parser.isSet(portOption) && parser.isSet(deviceOption))
-        return UsageError("give --port or --device, not both");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "give --port or --device, not both")));
     // fleet takes several ports (or devices), one loop on each; every other command one.
     std::vector<std::string> ports;
     for (const QString& port : parser.values(portOption)) {
         if (PortIndexOf(port.toStdString()) < 0)
-            return UsageError("--port takes COM1, COM2, COM3 or COM4");
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--port takes COM1, COM2, COM3 or COM4")));
         ports.push_back(port.toStdString());
     }
     for (const QString& device : parser.values(deviceOption)) {
         if (device.isEmpty())
-            return UsageError("--device needs a path");
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--device needs a path")));
         ports.push_back(ArgumentBytes(device));
     }
     if (ports.size() > 1 && name != "fleet")
-        return UsageError("only fleet takes more than one --port or --device");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "only fleet takes more than one --port or --device")));
     if (ports.size() > static_cast<size_t>(FLEET_MAX_PORTS))
-        return UsageError("fleet takes at most " + std::to_string(FLEET_MAX_PORTS) + " ports");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "fleet takes at most %1 ports"), { std::to_string(FLEET_MAX_PORTS) }));
     for (size_t i = 0; i < ports.size(); ++i) {
         for (size_t j = 0; j < i; ++j) {
             if (ports[i] == ports[j])
-                return UsageError(ports[i] + " is given twice");
+                return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "%1 is given twice"), { ports[i] }));
         }
     }
     if ((parser.isSet(countOption) || parser.isSet(reportOption)) && name != "fleet")
-        return UsageError("--count and --report belong to fleet");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--count and --report belong to fleet")));
     bool countValid = true;
     const int count = parser.isSet(countOption) ? parser.value(countOption).toInt(&countValid) : 0;
     if (!countValid || count < 0)
-        return UsageError("--count takes a number of radios");
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--count takes a number of radios")));
     std::vector<std::string> files;
     for (int i = 1; i < positional.size(); ++i)
         files.push_back(ArgumentBytes(positional[i]));
@@ -276,7 +302,7 @@ int main(int argc, char** argv)
     CTextTrace trace(traceFile);
     if (parser.isSet(traceOption)) {
         if (!traceFile.Open(tracePath))
-            return UsageError("cannot write the trace file '" + tracePath + "'");
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "cannot write the trace file '%1'"), { tracePath }));
         for (const std::string& line : TraceHeader("vigilon-oss-cli", VIGILON_VERSION))
             traceFile.Line(line);
         SetTrace(&trace);

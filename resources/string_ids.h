@@ -147,7 +147,6 @@ enum : int {
     IDS_CALPLOT_SERIES = 24251,
     IDS_CALPLOT_LINE_AXIS = 24252,
     IDS_CALPLOT_VALUE_AXIS = 24253,
-    IDS_CALPLOT_RESET_ZOOM = 24254,
     IDS_CALPLOT_ZOOM_HINT = 24255,
     // Screen reader names and descriptions, and texts with their mnemonic ('&').
     IDS_NUMBER_INCREASE = 24900,     // %s the field's label
@@ -223,15 +222,7 @@ enum : int {
     IDS_FLEET_COL_REASON = 23164,
     IDS_FLEET_COL_SECONDS = 23165,
     IDS_FLEET_TITLE = 24200,
-    IDS_FLEET_FILE_LABEL = 24201,
     IDS_FLEET_DOCUMENT = 24202,
-    IDS_FLEET_BROWSE = 24203,
-    IDS_FLEET_COUNT_LABEL = 24204,
-    IDS_FLEET_VERIFY = 24205,
-    IDS_FLEET_REPORT_LABEL = 24206,
-    IDS_FLEET_START = 24207,
-    IDS_FLEET_STOP = 24208,
-    IDS_FLEET_CLOSE = 24209,
     IDS_FLEET_NO_SETTINGS = 24210,
     IDS_FLEET_COUNT_ALL = 24211,
     IDS_FLEET_NO_REPORT = 24212,
@@ -300,7 +291,6 @@ enum : int {
     IDS_FLEET_ALL_PORTS = 24601,   // %d programmed, %d failed, %d ports
     IDS_FLEET_PORTS_LABEL = 24602,
     IDS_FLEET_NO_PORT = 24603,
-    IDS_FLEET_PORT_IDLE = 24604,   // %s the port
     IDS_FLEET_PORT_ENDED = 24605,  // %s the port, %d programmed, %d failed
     IDS_JSON_NOT_CONFIRMED = 24800,
     IDS_PROMPT_FLEET = 33020,
