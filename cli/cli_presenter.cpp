@@ -76,14 +76,14 @@ MsgAnswer CliPresenter::Present(const MessageBoxRequest& given)
     request.details = VisibleText(given.details, true);
     if (request.kind == MSG_ERROR) {
         ++m_errors;
-        std::fprintf(m_err, "Error: %s\n", request.text.c_str());
+        std::fprintf(m_err, "%s\n", FormatString(IDS_CLI_ERROR_LINE, request.text.c_str()).c_str());
         if (!request.details.empty())
             std::fprintf(m_err, "%s\n", FormatString(IDS_CLI_HINT, request.details.c_str()).c_str());
         std::fflush(m_err);
         return MsgAnswer::Ok;
     }
     if (request.kind == MSG_WARNING) {
-        std::fprintf(m_err, "Warning: %s\n", request.text.c_str());
+        std::fprintf(m_err, "%s\n", FormatString(IDS_CLI_WARNING_LINE, request.text.c_str()).c_str());
         std::fflush(m_err);
         return MsgAnswer::Ok;
     }

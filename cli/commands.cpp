@@ -361,7 +361,7 @@ int CommandToText(const CliOptions& options)
         return Done(stdout);
     }
     if (!ReplaceFileContents(options.files[1], reinterpret_cast<const uint8_t*>(text.data()), text.size())) {
-        std::fprintf(stderr, "Error: %s\n", FormatString(IDS_CLI_CANNOT_WRITE, options.files[1].c_str()).c_str());
+        std::fprintf(stderr, "%s\n", FormatString(IDS_CLI_ERROR_LINE, FormatString(IDS_CLI_CANNOT_WRITE, options.files[1].c_str()).c_str()).c_str());
         return 1;
     }
     return 0;
@@ -372,7 +372,7 @@ int CommandFromText(const CliOptions& options)
     std::string text;
     std::string error;
     if (!ReadText(options.files[0], text, error)) {
-        std::fprintf(stderr, "Error: %s\n", VisibleText(error).c_str());
+        std::fprintf(stderr, "%s\n", FormatString(IDS_CLI_ERROR_LINE, VisibleText(error).c_str()).c_str());
         return 1;
     }
     SettingsSnapshot snapshot;

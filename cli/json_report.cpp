@@ -1,6 +1,8 @@
 #include "cli/json_report.h"
 
+#include "resources/string_ids.h"
 #include "seams/status_message.h"
+#include "seams/string_table.h"
 
 #include <cstdio>
 
@@ -89,7 +91,7 @@ JsonReport* ActiveJsonReport()
 
 void PrintError(int messageId, const std::string& text)
 {
-    std::fprintf(stderr, "Error: %s\n", text.c_str());
+    std::fprintf(stderr, "%s\n", FormatString(IDS_CLI_ERROR_LINE, text.c_str()).c_str());
     std::fflush(stderr);
     if (g_report)
         g_report->AddError(messageId, text);

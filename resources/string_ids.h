@@ -271,6 +271,8 @@ enum : int {
     IDS_ACTIVITY_CHECK = 24727,     // %s the port, %s its device
     IDS_CHECK_FAILED_MARK = 24723,
     IDS_DEVICE_KIND_CABLE = 24701,
+    IDS_CLI_ERROR_LINE = 24760,    // %s the message
+    IDS_CLI_WARNING_LINE = 24761,  // %s the message
     IDS_CONFIG_DEVICE_GROUP = 24730,
     IDS_CONFIG_MAP_PORT = 24731,
     IDS_CONFIG_DEVICE = 24732,

@@ -2,6 +2,227 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>usage: vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] [--json] [--language LANG] COMMAND [ARGS]
+</source>
+        <translation>Aufruf: vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] [--json] [--language LANG] COMMAND [ARGS]
+</translation>
+    </message>
+    <message>
+        <source>Reads, writes and inspects the Vigilon man down option board through the radio
+on a serial port.
+
+commands:
+  read FILE         read the board&apos;s settings and save them to the data file FILE
+                    (and a backup of them; --no-backup skips it)
+  write FILE        program the board with the settings of the data file FILE
+  info              show the board&apos;s type, revisions, codeplug version and remarks
+  check             check the connection link by link: port, cable, radio, board,
+                    codeplug version; one line per stage, stops at the first failure
+  calibrate         calibrate the accelerometer (needs --lab)
+  read-cal FILE     export the board&apos;s calibration data to FILE (needs --lab)
+  cal-stats FILE    check an exported calibration data file, print each column&apos;s
+                    minimum, maximum and mean
+  show FILE         show the settings kept in the data file FILE
+  ports             list the serial ports COM1..COM4 present, with their devices
+  ports --all       list every serial device: path, stable path, the ports that
+                    stand for it, kind (cable, usb, serial) and description
+  backups           list the backups of board settings, newest first
+  diff A B          show the settings that differ between data files A and B
+  diff A --board    show the settings that differ between data file A and the board
+  to-text FILE [OUT]    write the data file&apos;s settings as text (to OUT or the terminal)
+  from-text TEXT OUT    make the data file OUT from a text made by to-text
+  fleet FILE        program radio after radio with the settings of FILE: waits for
+                    each radio, writes it, reports it, waits until it is unplugged;
+                    with several --port (or --device) options, on all at once
+
+options:
+  --port COMn       the serial port (default: the port configured in the GUI)
+  --device PATH     a serial device to use directly instead of a port
+                    (fleet: repeat --port or --device for up to 8 ports)
+  --yes             answer yes to the confirmation questions
+  --lab             lab mode: allows calibrate and read-cal
+  --verify          write: read the settings back and compare them
+  --backup-first    write: back up the board&apos;s settings before writing
+  --no-backup       read: keep no backup of the settings read
+  --board           diff: compare with the board&apos;s settings
+  --count N         fleet: stop after N radios (default: until Ctrl+C)
+  --report CSV      fleet: append one row per radio to the CSV file
+  --trace FILE      write every byte sent and received, the frames, pauses and
+                    messages to FILE as they happen, for support (several
+                    ports: each line starts with its port in brackets)
+  --json            info, show, diff, ports, backups, cal-stats, fleet: print one
+                    JSON document on standard output instead, with the errors
+                    as {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet prints it when
+                    the run ends, its lines go to standard error
+  --language LANG   the language of the messages: en, de, fr or es (default:
+                    LANGUAGE, else the one chosen in the GUI, else the system&apos;s)
+  --help            this text
+  --version         the program&apos;s version
+
+Exit status: 0 when the command did all it was asked and every check passed,
+1 when it failed, 2 for usage errors.
+fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
+opened in a run until Ctrl+C).
+diff: 0 when equal, 1 when different, 2 on trouble.
+</source>
+        <translation>Liest, schreibt und untersucht die Vigilon-Optionsplatine für den Lagealarm über
+das Funkgerät an einer seriellen Schnittstelle.
+
+Befehle:
+  read FILE         die Einstellungen der Optionsplatine auslesen und in der
+                    Datendatei FILE speichern (dazu eine Sicherung davon;
+                    --no-backup lässt sie weg)
+  write FILE        die Optionsplatine mit den Einstellungen der Datendatei
+                    FILE programmieren
+  info              Typ, Revisionen, Codeplug-Version und Herstellerhinweise
+                    der Optionsplatine anzeigen
+  check             die Verbindung Glied für Glied prüfen: Schnittstelle,
+                    Kabel, Funkgerät, Optionsplatine, Codeplug-Version; eine
+                    Zeile pro Stufe, bricht beim ersten Fehler ab
+  calibrate         den Beschleunigungssensor kalibrieren (erfordert --lab)
+  read-cal FILE     die Kalibrierdaten der Optionsplatine nach FILE exportieren
+                    (erfordert --lab)
+  cal-stats FILE    eine exportierte Kalibrierdatendatei prüfen, Minimum,
+                    Maximum und Mittelwert jeder Spalte ausgeben
+  show FILE         die Einstellungen in der Datendatei FILE anzeigen
+  ports             die vorhandenen seriellen Schnittstellen COM1..COM4 mit
+                    ihren Geräten auflisten
+  ports --all       alle seriellen Geräte auflisten: Pfad, stabiler Pfad, die
+                    Schnittstellen, die für das Gerät stehen, Art (Kabel, USB,
+                    seriell) und Beschreibung
+  backups           die Sicherungen der Einstellungen von Optionsplatinen
+                    auflisten, neueste zuerst
+  diff A B          die Einstellungen anzeigen, in denen sich die Datendateien
+                    A und B unterscheiden
+  diff A --board    die Einstellungen anzeigen, in denen sich die Datendatei A
+                    und die Optionsplatine unterscheiden
+  to-text FILE [OUT]    die Einstellungen der Datendatei als Text schreiben
+                        (nach OUT oder auf das Terminal)
+  from-text TEXT OUT    die Datendatei OUT aus einem mit to-text erstellten
+                        Text erzeugen
+  fleet FILE        ein Funkgerät nach dem anderen mit den Einstellungen von
+                    FILE programmieren: wartet auf jedes Funkgerät, schreibt
+                    es, meldet es, wartet, bis es abgezogen wird; mit mehreren
+                    Optionen --port (oder --device) auf allen gleichzeitig
+
+Optionen:
+  --port COMn       die serielle Schnittstelle (Standard: die in der GUI
+                    konfigurierte Schnittstelle)
+  --device PATH     ein serielles Gerät, das direkt statt einer Schnittstelle
+                    verwendet wird (fleet: --port oder --device für bis zu
+                    8 Schnittstellen wiederholen)
+  --yes             die Bestätigungsfragen mit Ja beantworten
+  --lab             Labormodus: erlaubt calibrate und read-cal
+  --verify          write: die Einstellungen zurücklesen und vergleichen
+  --backup-first    write: die Einstellungen der Optionsplatine vor dem
+                    Schreiben sichern
+  --no-backup       read: keine Sicherung der ausgelesenen Einstellungen anlegen
+  --board           diff: mit den Einstellungen der Optionsplatine vergleichen
+  --count N         fleet: nach N Funkgeräten anhalten (Standard: bis Ctrl+C)
+  --report CSV      fleet: pro Funkgerät eine Zeile an die CSV-Datei anhängen
+  --trace FILE      jedes gesendete und empfangene Byte, die Frames, Pausen und
+                    Meldungen laufend für den Support nach FILE schreiben
+                    (mehrere Schnittstellen: jede Zeile beginnt mit ihrer
+                    Schnittstelle in eckigen Klammern)
+  --json            info, show, diff, ports, backups, cal-stats, fleet:
+                    stattdessen ein JSON-Dokument auf der Standardausgabe
+                    ausgeben, mit den Fehlern als
+                    {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet gibt es am Ende
+                    des Durchlaufs aus, seine Zeilen gehen an die
+                    Standardfehlerausgabe
+  --language LANG   die Sprache der Meldungen: en, de, fr oder es (Standard:
+                    LANGUAGE, sonst die in der GUI gewählte, sonst die des
+                    Systems)
+  --help            dieser Text
+  --version         die Version des Programms
+
+Exit-Status: 0, wenn der Befehl alles Verlangte ausgeführt hat und jede Prüfung
+bestanden wurde, 1, wenn er fehlgeschlagen ist, 2 bei Aufruffehlern.
+fleet: 0, wenn jedes Funkgerät programmiert wurde, sonst 1 (auch wenn sich eine
+Schnittstelle in einem Durchlauf bis Ctrl+C nie öffnen ließ).
+diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
+</translation>
+    </message>
+    <message>
+        <source>--language takes en, de, fr or es</source>
+        <translation>--language erwartet en, de, fr oder es</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>--board belongs to diff</source>
+        <translation>--board gehört zu diff</translation>
+    </message>
+    <message>
+        <source>--all belongs to ports</source>
+        <translation>--all gehört zu ports</translation>
+    </message>
+    <message>
+        <source>--json belongs to info, show, diff, ports, backups, cal-stats and fleet</source>
+        <translation>--json gehört zu info, show, diff, ports, backups, cal-stats und fleet</translation>
+    </message>
+    <message>
+        <source>%1 needs two FILE arguments</source>
+        <translation>%1 benötigt zwei FILE-Argumente</translation>
+    </message>
+    <message>
+        <source>%1 needs a FILE argument</source>
+        <translation>%1 benötigt ein FILE-Argument</translation>
+    </message>
+    <message>
+        <source>too many arguments for %1</source>
+        <translation>zu viele Argumente für %1</translation>
+    </message>
+    <message>
+        <source>%1 is a lab-mode command: add --lab</source>
+        <translation>%1 ist ein Befehl des Labormodus: Geben Sie --lab an</translation>
+    </message>
+    <message>
+        <source>give --port or --device, not both</source>
+        <translation>--port oder --device angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4</source>
+        <translation>--port erwartet COM1, COM2, COM3 oder COM4</translation>
+    </message>
+    <message>
+        <source>--device needs a path</source>
+        <translation>--device benötigt einen Pfad</translation>
+    </message>
+    <message>
+        <source>only fleet takes more than one --port or --device</source>
+        <translation>nur fleet akzeptiert mehr als eine Option --port oder --device</translation>
+    </message>
+    <message>
+        <source>fleet takes at most %1 ports</source>
+        <translation>fleet akzeptiert höchstens %1 Schnittstellen</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>--count and --report belong to fleet</source>
+        <translation>--count und --report gehören zu fleet</translation>
+    </message>
+    <message>
+        <source>--count takes a number of radios</source>
+        <translation>--count erwartet eine Anzahl von Funkgeräten</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file &apos;%1&apos;</source>
+        <translation>die Mitschnittdatei „%1“ kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>&amp;Open	Ctrl+O</source>
@@ -218,91 +439,91 @@ Trennen Sie zum Abbrechen die Verbindung zum Funkgerät.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Serial Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;rielle Schnittstelle:</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Man &amp;Down Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lagealarm</translation>
     </message>
     <message>
         <source>&amp;Pre Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voralarmzeit (s)</translation>
     </message>
     <message>
         <source>&amp;Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm&amp;zeit (s)</translation>
     </message>
     <message>
         <source>Activation An&amp;gle</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöse&amp;winkel</translation>
     </message>
     <message>
         <source>Anti-Mo&amp;vement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;uhealarm</translation>
     </message>
     <message>
         <source>P&amp;re Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vo&amp;ralarmzeit (s)</translation>
     </message>
     <message>
         <source>A&amp;lert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alar&amp;mzeit (s)</translation>
     </message>
     <message>
         <source>&amp;Sensor Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sensorempfindlichkeit</translation>
     </message>
     <message>
         <source>&amp;Movement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bewegungsalarm</translation>
     </message>
     <message>
         <source>Pr&amp;e Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voralarmz&amp;eit (s)</translation>
     </message>
     <message>
         <source>Alert &amp;Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmze&amp;it (s)</translation>
     </message>
     <message>
         <source>Alert E&amp;nable</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm a&amp;ktivieren</translation>
     </message>
     <message>
         <source>Alert Repeat Ena&amp;ble</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmwiederholu&amp;ng aktivieren</translation>
     </message>
     <message>
         <source>Alert Repeat T&amp;ime (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmwie&amp;derholzeit (s)</translation>
     </message>
     <message>
         <source>Cloc&amp;k Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taktverschiebung</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">&amp;Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Vendor Remarks:</source>
-        <translation type="unfinished"></translation>
+        <translation>H&amp;erstellerhinweise:</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten</translation>
     </message>
 </context>
 <context>
@@ -913,10 +1134,6 @@ Lesen Sie die Optionsplatine aus (Ctrl+R) oder öffnen Sie eine Datendatei (Ctrl
         <translation>Wert</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Zoom zurücksetzen</translation>
-    </message>
-    <message>
         <source>Drag across the plot to zoom in, right-click to zoom out.</source>
         <translation>Zum Vergrößern mit der Maus über das Diagramm ziehen, zum Verkleinern mit der rechten Maustaste klicken.</translation>
     </message>
@@ -1155,40 +1372,8 @@ Seriellen Mitschnitt speichern</translation>
         <translation>Mehrere Funkgeräte programmieren</translation>
     </message>
     <message>
-        <source>Settings:</source>
-        <translation>Einstellungen:</translation>
-    </message>
-    <message>
         <source>(the document&apos;s settings)</source>
         <translation>(Einstellungen des Dokuments)</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Durchsuchen...</translation>
-    </message>
-    <message>
-        <source>Radios:</source>
-        <translation>Funkgeräte:</translation>
-    </message>
-    <message>
-        <source>Read the settings back after each write</source>
-        <translation>Einstellungen nach jedem Schreiben zurücklesen</translation>
-    </message>
-    <message>
-        <source>Report:</source>
-        <translation>Bericht:</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Starten</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Anhalten</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>There are no settings to program: read or open them first, or choose a data file.</source>
@@ -1463,10 +1648,6 @@ Falls es nicht eingesteckt ist, stecken Sie es ein: Das dabei neu erscheinende G
         <translation>Wählen Sie mindestens eine Schnittstelle aus, an der Funkgeräte programmiert werden sollen.</translation>
     </message>
     <message>
-        <source>%s: not in this run.</source>
-        <translation>%s: nicht in diesem Durchlauf.</translation>
-    </message>
-    <message>
         <source>%s: ended, %d radios programmed, %d failed.</source>
         <translation>%s: beendet, %d Funkgeräte programmiert, %d fehlgeschlagen.</translation>
     </message>
@@ -1514,87 +1695,99 @@ Sprache</translation>
     </message>
     <message>
         <source>Increase %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s erhöhen</translation>
     </message>
     <message>
         <source>Decrease %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%s verringern</translation>
     </message>
     <message>
         <source>%d to %d %s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d bis %d %s</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>More Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Befehle</translation>
     </message>
     <message>
         <source>Enter edits the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Eingabetaste bearbeiten Sie die Einstellungen.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen:</translation>
     </message>
     <message>
         <source>Br&amp;owse...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;urchsuchen...</translation>
     </message>
     <message>
         <source>&amp;Radios:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Funkgeräte:</translation>
     </message>
     <message>
         <source>Read the settings back after each &amp;write</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nach jedem Schreiben &amp;zurücklesen</translation>
     </message>
     <message>
         <source>R&amp;eport:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht:</translation>
     </message>
     <message>
         <source>S&amp;tart</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tarten</translation>
     </message>
     <message>
         <source>Sto&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten</translation>
     </message>
     <message>
         <source>Radios of this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräte dieses Durchlaufs</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen</translation>
     </message>
     <message>
         <source>Plot of the calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm der Kalibrierdaten</translation>
     </message>
     <message>
         <source>&amp;Reset Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;zurücksetzen</translation>
     </message>
     <message>
         <source>Keys: + and - zoom in and out, the arrows move, Home shows the whole file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten: + und - vergrößern und verkleinern, die Pfeiltasten verschieben, Pos1 zeigt die ganze Datei.</translation>
+    </message>
+    <message>
+        <source>The run was not confirmed: nothing was done.</source>
+        <translation>Der Durchlauf wurde nicht bestätigt: Es wurde nichts ausgeführt.</translation>
+    </message>
+    <message>
+        <source>Error: %s</source>
+        <translation>Fehler: %s</translation>
+    </message>
+    <message>
+        <source>Warning: %s</source>
+        <translation>Warnung: %s</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,230 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>usage: vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] [--json] [--language LANG] COMMAND [ARGS]
+</source>
+        <translation>uso: vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] [--json] [--language LANG] COMMAND [ARGS]
+</translation>
+    </message>
+    <message>
+        <source>Reads, writes and inspects the Vigilon man down option board through the radio
+on a serial port.
+
+commands:
+  read FILE         read the board&apos;s settings and save them to the data file FILE
+                    (and a backup of them; --no-backup skips it)
+  write FILE        program the board with the settings of the data file FILE
+  info              show the board&apos;s type, revisions, codeplug version and remarks
+  check             check the connection link by link: port, cable, radio, board,
+                    codeplug version; one line per stage, stops at the first failure
+  calibrate         calibrate the accelerometer (needs --lab)
+  read-cal FILE     export the board&apos;s calibration data to FILE (needs --lab)
+  cal-stats FILE    check an exported calibration data file, print each column&apos;s
+                    minimum, maximum and mean
+  show FILE         show the settings kept in the data file FILE
+  ports             list the serial ports COM1..COM4 present, with their devices
+  ports --all       list every serial device: path, stable path, the ports that
+                    stand for it, kind (cable, usb, serial) and description
+  backups           list the backups of board settings, newest first
+  diff A B          show the settings that differ between data files A and B
+  diff A --board    show the settings that differ between data file A and the board
+  to-text FILE [OUT]    write the data file&apos;s settings as text (to OUT or the terminal)
+  from-text TEXT OUT    make the data file OUT from a text made by to-text
+  fleet FILE        program radio after radio with the settings of FILE: waits for
+                    each radio, writes it, reports it, waits until it is unplugged;
+                    with several --port (or --device) options, on all at once
+
+options:
+  --port COMn       the serial port (default: the port configured in the GUI)
+  --device PATH     a serial device to use directly instead of a port
+                    (fleet: repeat --port or --device for up to 8 ports)
+  --yes             answer yes to the confirmation questions
+  --lab             lab mode: allows calibrate and read-cal
+  --verify          write: read the settings back and compare them
+  --backup-first    write: back up the board&apos;s settings before writing
+  --no-backup       read: keep no backup of the settings read
+  --board           diff: compare with the board&apos;s settings
+  --count N         fleet: stop after N radios (default: until Ctrl+C)
+  --report CSV      fleet: append one row per radio to the CSV file
+  --trace FILE      write every byte sent and received, the frames, pauses and
+                    messages to FILE as they happen, for support (several
+                    ports: each line starts with its port in brackets)
+  --json            info, show, diff, ports, backups, cal-stats, fleet: print one
+                    JSON document on standard output instead, with the errors
+                    as {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet prints it when
+                    the run ends, its lines go to standard error
+  --language LANG   the language of the messages: en, de, fr or es (default:
+                    LANGUAGE, else the one chosen in the GUI, else the system&apos;s)
+  --help            this text
+  --version         the program&apos;s version
+
+Exit status: 0 when the command did all it was asked and every check passed,
+1 when it failed, 2 for usage errors.
+fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
+opened in a run until Ctrl+C).
+diff: 0 when equal, 1 when different, 2 on trouble.
+</source>
+        <translation>Lee, escribe y examina la placa opcional de hombre caído Vigilon a través de la
+radio en un puerto serie.
+
+comandos:
+  read FILE         lee los parámetros de la placa y los guarda en el archivo de
+                    datos FILE (y una copia de seguridad; --no-backup la omite)
+  write FILE        programa la placa con los parámetros del archivo de datos
+                    FILE
+  info              muestra el tipo, las revisiones, la versión de codeplug y
+                    las observaciones de la placa
+  check             comprueba la conexión eslabón a eslabón: puerto, cable,
+                    radio, placa, versión de codeplug; una línea por etapa, se
+                    detiene en el primer fallo
+  calibrate         calibra el acelerómetro (requiere --lab)
+  read-cal FILE     exporta los datos de calibración de la placa a FILE
+                    (requiere --lab)
+  cal-stats FILE    comprueba un archivo de datos de calibración exportado y
+                    muestra el mínimo, el máximo y la media de cada columna
+  show FILE         muestra los parámetros guardados en el archivo de datos
+                    FILE
+  ports             lista los puertos serie COM1..COM4 presentes, con sus
+                    dispositivos
+  ports --all       lista todos los dispositivos serie: ruta, ruta estable, los
+                    puertos que le corresponden, tipo (cable, usb, serie) y
+                    descripción
+  backups           lista las copias de seguridad de los parámetros de placas,
+                    las más recientes primero
+  diff A B          muestra los parámetros que difieren entre los archivos de
+                    datos A y B
+  diff A --board    muestra los parámetros que difieren entre el archivo de
+                    datos A y la placa
+  to-text FILE [OUT]    escribe los parámetros del archivo de datos como texto
+                    (en OUT o en el terminal)
+  from-text TEXT OUT    crea el archivo de datos OUT a partir de un texto creado
+                    con to-text
+  fleet FILE        programa una radio tras otra con los parámetros de FILE:
+                    espera cada radio, la escribe, la anota en el informe y
+                    espera a que se desconecte; con varias opciones --port (o
+                    --device), en todos los puertos a la vez
+
+opciones:
+  --port COMn       el puerto serie (predeterminado: el puerto configurado en la
+                    interfaz gráfica)
+  --device PATH     un dispositivo serie que se usa directamente en lugar de un
+                    puerto (fleet: repita --port o --device para hasta 8
+                    puertos)
+  --yes             responde sí a las preguntas de confirmación
+  --lab             modo de laboratorio: permite calibrate y read-cal
+  --verify          write: vuelve a leer los parámetros y los compara
+  --backup-first    write: hace una copia de seguridad de los parámetros de la
+                    placa antes de escribir
+  --no-backup       read: no guarda ninguna copia de seguridad de los
+                    parámetros leídos
+  --board           diff: compara con los parámetros de la placa
+  --count N         fleet: se detiene tras N radios (predeterminado: hasta
+                    Ctrl+C)
+  --report CSV      fleet: añade una fila por radio al archivo CSV
+  --trace FILE      escribe en FILE cada byte enviado y recibido, las tramas,
+                    las pausas y los mensajes a medida que se producen, para el
+                    servicio de asistencia (varios puertos: cada línea empieza
+                    por su puerto entre corchetes)
+  --json            info, show, diff, ports, backups, cal-stats, fleet: en su
+                    lugar, imprime un único documento JSON en la salida
+                    estándar, con los errores como
+                    {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet lo imprime al
+                    terminar la ejecución y sus líneas van a la salida de
+                    error estándar
+  --language LANG   el idioma de los mensajes: en, de, fr o es (predeterminado:
+                    LANGUAGE; si no, el elegido en la interfaz gráfica; si no,
+                    el del sistema)
+  --help            este texto
+  --version         la versión del programa
+
+Estado de salida: 0 cuando el comando ha hecho todo lo que se le ha pedido y se
+han superado todas las comprobaciones, 1 cuando ha fallado, 2 para errores de
+uso.
+fleet: 0 cuando se han programado todas las radios, 1 en caso contrario
+(también cuando un puerto no llegó a abrirse en una ejecución hasta Ctrl+C).
+diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
+</translation>
+    </message>
+    <message>
+        <source>--language takes en, de, fr or es</source>
+        <translation>--language admite en, de, fr o es</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no se ha indicado ningún comando</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>comando desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>--board belongs to diff</source>
+        <translation>--board solo se usa con diff</translation>
+    </message>
+    <message>
+        <source>--all belongs to ports</source>
+        <translation>--all solo se usa con ports</translation>
+    </message>
+    <message>
+        <source>--json belongs to info, show, diff, ports, backups, cal-stats and fleet</source>
+        <translation>--json solo se usa con info, show, diff, ports, backups, cal-stats y fleet</translation>
+    </message>
+    <message>
+        <source>%1 needs two FILE arguments</source>
+        <translation>%1 necesita dos argumentos FILE</translation>
+    </message>
+    <message>
+        <source>%1 needs a FILE argument</source>
+        <translation>%1 necesita un argumento FILE</translation>
+    </message>
+    <message>
+        <source>too many arguments for %1</source>
+        <translation>demasiados argumentos para %1</translation>
+    </message>
+    <message>
+        <source>%1 is a lab-mode command: add --lab</source>
+        <translation>%1 es un comando del modo de laboratorio: añada --lab</translation>
+    </message>
+    <message>
+        <source>give --port or --device, not both</source>
+        <translation>indique --port o --device, no ambos</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4</source>
+        <translation>--port admite COM1, COM2, COM3 o COM4</translation>
+    </message>
+    <message>
+        <source>--device needs a path</source>
+        <translation>--device necesita una ruta</translation>
+    </message>
+    <message>
+        <source>only fleet takes more than one --port or --device</source>
+        <translation>solo fleet admite más de un --port o --device</translation>
+    </message>
+    <message>
+        <source>fleet takes at most %1 ports</source>
+        <translation>fleet admite como máximo %1 puertos</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 se ha indicado dos veces</translation>
+    </message>
+    <message>
+        <source>--count and --report belong to fleet</source>
+        <translation>--count y --report solo se usan con fleet</translation>
+    </message>
+    <message>
+        <source>--count takes a number of radios</source>
+        <translation>--count necesita un número de radios</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file &apos;%1&apos;</source>
+        <translation>no se puede escribir el archivo de traza «%1»</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>&amp;Open	Ctrl+O</source>
@@ -218,91 +442,91 @@ Para cancelar, desconecte el cable de la radio.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Serial Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto &amp;serie:</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;ncelar</translation>
     </message>
     <message>
         <source>Man &amp;Down Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma de hombre caí&amp;do</translation>
     </message>
     <message>
         <source>&amp;Pre Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de &amp;prealerta (s)</translation>
     </message>
     <message>
         <source>&amp;Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiemp&amp;o de alerta (s)</translation>
     </message>
     <message>
         <source>Activation An&amp;gle</source>
-        <translation type="unfinished"></translation>
+        <translation>Án&amp;gulo de activación</translation>
     </message>
     <message>
         <source>Anti-Mo&amp;vement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma de inmo&amp;vilidad</translation>
     </message>
     <message>
         <source>P&amp;re Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de p&amp;realerta (s)</translation>
     </message>
     <message>
         <source>A&amp;lert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de a&amp;lerta (s)</translation>
     </message>
     <message>
         <source>&amp;Sensor Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sensibilidad del sensor</translation>
     </message>
     <message>
         <source>&amp;Movement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma de &amp;movimiento</translation>
     </message>
     <message>
         <source>Pr&amp;e Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de pr&amp;ealerta (s)</translation>
     </message>
     <message>
         <source>Alert &amp;Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiempo de alerta (s)</translation>
     </message>
     <message>
         <source>Alert E&amp;nable</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Habilitar alerta</translation>
     </message>
     <message>
         <source>Alert Repeat Ena&amp;ble</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha&amp;bilitar repetición de alerta</translation>
     </message>
     <message>
         <source>Alert Repeat T&amp;ime (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;iempo de repetición de alerta (s)</translation>
     </message>
     <message>
         <source>Cloc&amp;k Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento de relo&amp;j</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">A&amp;yuda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Vendor Remarks:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Observaciones del fabricante:</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
 </context>
 <context>
@@ -913,10 +1137,6 @@ Lea la placa opcional (Ctrl+R) o abra un archivo de datos (Ctrl+O).</translation
         <translation>Valor</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Restablecer zoom</translation>
-    </message>
-    <message>
         <source>Drag across the plot to zoom in, right-click to zoom out.</source>
         <translation>Arrastre sobre el gráfico para ampliar; haga clic con el botón derecho para reducir.</translation>
     </message>
@@ -1155,40 +1375,8 @@ Guardar traza serie</translation>
         <translation>Programar varias radios</translation>
     </message>
     <message>
-        <source>Settings:</source>
-        <translation>Parámetros:</translation>
-    </message>
-    <message>
         <source>(the document&apos;s settings)</source>
         <translation>(los parámetros del documento)</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Examinar...</translation>
-    </message>
-    <message>
-        <source>Radios:</source>
-        <translation>Radios:</translation>
-    </message>
-    <message>
-        <source>Read the settings back after each write</source>
-        <translation>Volver a leer los parámetros después de cada escritura</translation>
-    </message>
-    <message>
-        <source>Report:</source>
-        <translation>Informe:</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Iniciar</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>There are no settings to program: read or open them first, or choose a data file.</source>
@@ -1463,10 +1651,6 @@ Si no está conectado, conéctelo: se elegirá el dispositivo que aparezca.</tra
         <translation>Marque al menos un puerto en el que programar radios.</translation>
     </message>
     <message>
-        <source>%s: not in this run.</source>
-        <translation>%s: no incluido en esta ejecución.</translation>
-    </message>
-    <message>
         <source>%s: ended, %d radios programmed, %d failed.</source>
         <translation>%s: finalizado, %d radios programadas, %d fallidas.</translation>
     </message>
@@ -1514,87 +1698,99 @@ Idioma</translation>
     </message>
     <message>
         <source>Increase %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar %s</translation>
     </message>
     <message>
         <source>Decrease %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Disminuir %s</translation>
     </message>
     <message>
         <source>%d to %d %s</source>
-        <translation type="unfinished"></translation>
+        <translation>de %d a %d %s</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>More Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Más comandos</translation>
     </message>
     <message>
         <source>Enter edits the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro edita los parámetros.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>&amp;Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parámetros:</translation>
     </message>
     <message>
         <source>Br&amp;owse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exa&amp;minar...</translation>
     </message>
     <message>
         <source>&amp;Radios:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Radios:</translation>
     </message>
     <message>
         <source>Read the settings back after each &amp;write</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer los parámetros después de cada &amp;escritura</translation>
     </message>
     <message>
         <source>R&amp;eport:</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;forme:</translation>
     </message>
     <message>
         <source>S&amp;tart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>Sto&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>Radios of this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios de esta ejecución</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad</translation>
     </message>
     <message>
         <source>Plot of the calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de los datos de calibración</translation>
     </message>
     <message>
         <source>&amp;Reset Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer zoom</translation>
     </message>
     <message>
         <source>Keys: + and - zoom in and out, the arrows move, Home shows the whole file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas: + y - amplían y reducen, las flechas desplazan la vista, Inicio muestra todo el archivo.</translation>
+    </message>
+    <message>
+        <source>The run was not confirmed: nothing was done.</source>
+        <translation>No se ha confirmado la ejecución: no se ha hecho nada.</translation>
+    </message>
+    <message>
+        <source>Error: %s</source>
+        <translation>Error: %s</translation>
+    </message>
+    <message>
+        <source>Warning: %s</source>
+        <translation>Advertencia: %s</translation>
     </message>
 </context>
 </TS>

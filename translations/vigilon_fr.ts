@@ -2,6 +2,230 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>usage: vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] [--json] [--language LANG] COMMAND [ARGS]
+</source>
+        <translation>usage : vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] [--json] [--language LANG] COMMAND [ARGS]
+</translation>
+    </message>
+    <message>
+        <source>Reads, writes and inspects the Vigilon man down option board through the radio
+on a serial port.
+
+commands:
+  read FILE         read the board&apos;s settings and save them to the data file FILE
+                    (and a backup of them; --no-backup skips it)
+  write FILE        program the board with the settings of the data file FILE
+  info              show the board&apos;s type, revisions, codeplug version and remarks
+  check             check the connection link by link: port, cable, radio, board,
+                    codeplug version; one line per stage, stops at the first failure
+  calibrate         calibrate the accelerometer (needs --lab)
+  read-cal FILE     export the board&apos;s calibration data to FILE (needs --lab)
+  cal-stats FILE    check an exported calibration data file, print each column&apos;s
+                    minimum, maximum and mean
+  show FILE         show the settings kept in the data file FILE
+  ports             list the serial ports COM1..COM4 present, with their devices
+  ports --all       list every serial device: path, stable path, the ports that
+                    stand for it, kind (cable, usb, serial) and description
+  backups           list the backups of board settings, newest first
+  diff A B          show the settings that differ between data files A and B
+  diff A --board    show the settings that differ between data file A and the board
+  to-text FILE [OUT]    write the data file&apos;s settings as text (to OUT or the terminal)
+  from-text TEXT OUT    make the data file OUT from a text made by to-text
+  fleet FILE        program radio after radio with the settings of FILE: waits for
+                    each radio, writes it, reports it, waits until it is unplugged;
+                    with several --port (or --device) options, on all at once
+
+options:
+  --port COMn       the serial port (default: the port configured in the GUI)
+  --device PATH     a serial device to use directly instead of a port
+                    (fleet: repeat --port or --device for up to 8 ports)
+  --yes             answer yes to the confirmation questions
+  --lab             lab mode: allows calibrate and read-cal
+  --verify          write: read the settings back and compare them
+  --backup-first    write: back up the board&apos;s settings before writing
+  --no-backup       read: keep no backup of the settings read
+  --board           diff: compare with the board&apos;s settings
+  --count N         fleet: stop after N radios (default: until Ctrl+C)
+  --report CSV      fleet: append one row per radio to the CSV file
+  --trace FILE      write every byte sent and received, the frames, pauses and
+                    messages to FILE as they happen, for support (several
+                    ports: each line starts with its port in brackets)
+  --json            info, show, diff, ports, backups, cal-stats, fleet: print one
+                    JSON document on standard output instead, with the errors
+                    as {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet prints it when
+                    the run ends, its lines go to standard error
+  --language LANG   the language of the messages: en, de, fr or es (default:
+                    LANGUAGE, else the one chosen in the GUI, else the system&apos;s)
+  --help            this text
+  --version         the program&apos;s version
+
+Exit status: 0 when the command did all it was asked and every check passed,
+1 when it failed, 2 for usage errors.
+fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
+opened in a run until Ctrl+C).
+diff: 0 when equal, 1 when different, 2 on trouble.
+</source>
+        <translation>Lit, écrit et examine la carte option homme à terre Vigilon par l&apos;intermédiaire
+de la radio, sur un port série.
+
+commandes :
+  read FILE         lire les paramètres de la carte option et les enregistrer
+                    dans le fichier de données FILE (avec une sauvegarde ;
+                    --no-backup l&apos;omet)
+  write FILE        programmer la carte option avec les paramètres du fichier
+                    de données FILE
+  info              afficher le type, les révisions, la version de codeplug et
+                    les remarques de la carte option
+  check             vérifier la connexion maillon par maillon : port, câble,
+                    radio, carte option, version de codeplug ; une ligne par
+                    étape, arrêt au premier échec
+  calibrate         étalonner l&apos;accéléromètre (nécessite --lab)
+  read-cal FILE     exporter les données d&apos;étalonnage de la carte option dans
+                    FILE (nécessite --lab)
+  cal-stats FILE    vérifier un fichier de données d&apos;étalonnage exporté,
+                    afficher le minimum, le maximum et la moyenne de chaque
+                    colonne
+  show FILE         afficher les paramètres contenus dans le fichier de données
+                    FILE
+  ports             lister les ports série COM1..COM4 présents, avec leurs
+                    périphériques
+  ports --all       lister tous les périphériques série : chemin, chemin stable,
+                    ports qui le désignent, type (câble, usb, série) et
+                    description
+  backups           lister les sauvegardes de paramètres de carte option, les
+                    plus récentes en premier
+  diff A B          afficher les paramètres qui diffèrent entre les fichiers de
+                    données A et B
+  diff A --board    afficher les paramètres qui diffèrent entre le fichier de
+                    données A et la carte option
+  to-text FILE [OUT]    écrire les paramètres du fichier de données en texte
+                    (dans OUT, sinon sur le terminal)
+  from-text TEXT OUT    créer le fichier de données OUT à partir d&apos;un texte
+                    produit par to-text
+  fleet FILE        programmer les radios l&apos;une après l&apos;autre avec les
+                    paramètres de FILE : attend chaque radio, la programme, en
+                    rend compte, attend qu&apos;elle soit débranchée ; avec plusieurs
+                    options --port (ou --device), sur tous ces ports à la fois
+
+options :
+  --port COMn       le port série (par défaut : le port configuré dans
+                    l&apos;interface graphique)
+  --device PATH     un périphérique série à utiliser directement au lieu d&apos;un
+                    port (fleet : répéter --port ou --device, 8 ports au plus)
+  --yes             répondre oui aux demandes de confirmation
+  --lab             mode laboratoire : autorise calibrate et read-cal
+  --verify          write : relire les paramètres et les comparer
+  --backup-first    write : sauvegarder les paramètres de la carte option avant
+                    l&apos;écriture
+  --no-backup       read : ne conserver aucune sauvegarde des paramètres lus
+  --board           diff : comparer avec les paramètres de la carte option
+  --count N         fleet : s&apos;arrêter après N radios (par défaut : jusqu&apos;à
+                    Ctrl+C)
+  --report CSV      fleet : ajouter une ligne par radio au fichier CSV
+  --trace FILE      écrire dans FILE, au fur et à mesure, chaque octet envoyé et
+                    reçu, les trames, les pauses et les messages, pour
+                    l&apos;assistance technique (plusieurs ports : chaque ligne
+                    commence par son port entre crochets)
+  --json            info, show, diff, ports, backups, cal-stats, fleet :
+                    afficher à la place un seul document JSON sur la sortie
+                    standard, avec les erreurs sous la forme
+                    {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}} ; fleet l&apos;affiche à la fin
+                    de la session, ses lignes vont sur la sortie d&apos;erreur
+                    standard
+  --language LANG   la langue des messages : en, de, fr ou es (par défaut :
+                    LANGUAGE, sinon celle choisie dans l&apos;interface graphique,
+                    sinon celle du système)
+  --help            ce texte
+  --version         la version du programme
+
+Code de sortie : 0 si la commande a fait tout ce qui lui était demandé et si
+tous les contrôles ont réussi, 1 en cas d&apos;échec, 2 pour les erreurs
+d&apos;utilisation.
+fleet : 0 si toutes les radios ont été programmées, 1 sinon (y compris
+lorsqu&apos;un port ne s&apos;est jamais ouvert lors d&apos;une session menée jusqu&apos;à Ctrl+C).
+diff : 0 si identiques, 1 si différents, 2 en cas de problème.
+</translation>
+    </message>
+    <message>
+        <source>--language takes en, de, fr or es</source>
+        <translation>--language accepte en, de, fr ou es</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande indiquée</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>--board belongs to diff</source>
+        <translation>--board ne s&apos;utilise qu&apos;avec diff</translation>
+    </message>
+    <message>
+        <source>--all belongs to ports</source>
+        <translation>--all ne s&apos;utilise qu&apos;avec ports</translation>
+    </message>
+    <message>
+        <source>--json belongs to info, show, diff, ports, backups, cal-stats and fleet</source>
+        <translation>--json ne s&apos;utilise qu&apos;avec info, show, diff, ports, backups, cal-stats et fleet</translation>
+    </message>
+    <message>
+        <source>%1 needs two FILE arguments</source>
+        <translation>%1 nécessite deux arguments FILE</translation>
+    </message>
+    <message>
+        <source>%1 needs a FILE argument</source>
+        <translation>%1 nécessite un argument FILE</translation>
+    </message>
+    <message>
+        <source>too many arguments for %1</source>
+        <translation>trop d&apos;arguments pour %1</translation>
+    </message>
+    <message>
+        <source>%1 is a lab-mode command: add --lab</source>
+        <translation>%1 est une commande du mode laboratoire : ajoutez --lab</translation>
+    </message>
+    <message>
+        <source>give --port or --device, not both</source>
+        <translation>indiquez --port ou --device, pas les deux</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4</source>
+        <translation>--port accepte COM1, COM2, COM3 ou COM4</translation>
+    </message>
+    <message>
+        <source>--device needs a path</source>
+        <translation>--device nécessite un chemin</translation>
+    </message>
+    <message>
+        <source>only fleet takes more than one --port or --device</source>
+        <translation>seule la commande fleet accepte plusieurs --port ou --device</translation>
+    </message>
+    <message>
+        <source>fleet takes at most %1 ports</source>
+        <translation>fleet accepte au plus %1 ports</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>--count and --report belong to fleet</source>
+        <translation>--count et --report ne s&apos;utilisent qu&apos;avec fleet</translation>
+    </message>
+    <message>
+        <source>--count takes a number of radios</source>
+        <translation>--count attend un nombre de radios</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file &apos;%1&apos;</source>
+        <translation>impossible d&apos;écrire le fichier de trace « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>&amp;Open	Ctrl+O</source>
@@ -218,91 +442,91 @@ Débranchez le câble de la radio pour interrompre.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Serial Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port &amp;série :</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Man &amp;Down Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme &amp;homme à terre</translation>
     </message>
     <message>
         <source>&amp;Pre Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de &amp;pré-alerte (s)</translation>
     </message>
     <message>
         <source>&amp;Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temps d&apos;alerte (s)</translation>
     </message>
     <message>
         <source>Activation An&amp;gle</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;gle de déclenchement</translation>
     </message>
     <message>
         <source>Anti-Mo&amp;vement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme d&apos;absence de mou&amp;vement</translation>
     </message>
     <message>
         <source>P&amp;re Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;emps de pré-alerte (s)</translation>
     </message>
     <message>
         <source>A&amp;lert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;a&amp;lerte (s)</translation>
     </message>
     <message>
         <source>&amp;Sensor Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensi&amp;bilité du capteur</translation>
     </message>
     <message>
         <source>&amp;Movement Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme de mo&amp;uvement</translation>
     </message>
     <message>
         <source>Pr&amp;e Alert Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;mps de pré-alerte (s)</translation>
     </message>
     <message>
         <source>Alert &amp;Time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp&amp;s d&apos;alerte (s)</translation>
     </message>
     <message>
         <source>Alert E&amp;nable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activatio&amp;n de l&apos;alerte</translation>
     </message>
     <message>
         <source>Alert Repeat Ena&amp;ble</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ctivation de la répétition d&apos;alerte</translation>
     </message>
     <message>
         <source>Alert Repeat T&amp;ime (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de répét&amp;ition d&apos;alerte (s)</translation>
     </message>
     <message>
         <source>Cloc&amp;k Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage d&apos;ho&amp;rloge</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">Ai&amp;de</translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>&amp;Vendor Remarks:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remarques du fournisseur :</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
 </context>
 <context>
@@ -913,10 +1137,6 @@ Lisez la carte option (Ctrl+R) ou ouvrez un fichier de données (Ctrl+O).</trans
         <translation>Valeur</translation>
     </message>
     <message>
-        <source>Reset Zoom</source>
-        <translation>Réinitialiser le zoom</translation>
-    </message>
-    <message>
         <source>Drag across the plot to zoom in, right-click to zoom out.</source>
         <translation>Faites glisser la souris sur le graphique pour zoomer, cliquez avec le bouton droit pour dézoomer.</translation>
     </message>
@@ -1155,40 +1375,8 @@ Enregistrer la trace série</translation>
         <translation>Programmer plusieurs radios</translation>
     </message>
     <message>
-        <source>Settings:</source>
-        <translation>Paramètres :</translation>
-    </message>
-    <message>
         <source>(the document&apos;s settings)</source>
         <translation>(paramètres du document)</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Parcourir...</translation>
-    </message>
-    <message>
-        <source>Radios:</source>
-        <translation>Radios :</translation>
-    </message>
-    <message>
-        <source>Read the settings back after each write</source>
-        <translation>Relire les paramètres après chaque écriture</translation>
-    </message>
-    <message>
-        <source>Report:</source>
-        <translation>Rapport :</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Démarrer</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>There are no settings to program: read or open them first, or choose a data file.</source>
@@ -1463,10 +1651,6 @@ S&apos;il n&apos;est pas branché, branchez-le : le périphérique qui apparaît
         <translation>Cochez au moins un port sur lequel programmer des radios.</translation>
     </message>
     <message>
-        <source>%s: not in this run.</source>
-        <translation>%s : non utilisé dans cette session.</translation>
-    </message>
-    <message>
         <source>%s: ended, %d radios programmed, %d failed.</source>
         <translation>%s : terminé, %d radios programmées, %d en échec.</translation>
     </message>
@@ -1514,87 +1698,99 @@ Langue</translation>
     </message>
     <message>
         <source>Increase %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter %s</translation>
     </message>
     <message>
         <source>Decrease %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuer %s</translation>
     </message>
     <message>
         <source>%d to %d %s</source>
-        <translation type="unfinished"></translation>
+        <translation>de %d à %d %s</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>More Commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres commandes</translation>
     </message>
     <message>
         <source>Enter edits the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Entrée pour modifier les paramètres.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres :</translation>
     </message>
     <message>
         <source>Br&amp;owse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parco&amp;urir...</translation>
     </message>
     <message>
         <source>&amp;Radios:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rad&amp;ios :</translation>
     </message>
     <message>
         <source>Read the settings back after each &amp;write</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire les paramètres après chaque é&amp;criture</translation>
     </message>
     <message>
         <source>R&amp;eport:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapp&amp;ort :</translation>
     </message>
     <message>
         <source>S&amp;tart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer</translation>
     </message>
     <message>
         <source>Sto&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>Radios of this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios de cette session</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes</translation>
     </message>
     <message>
         <source>Plot of the calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des données d&apos;étalonnage</translation>
     </message>
     <message>
         <source>&amp;Reset Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser le zoom</translation>
     </message>
     <message>
         <source>Keys: + and - zoom in and out, the arrows move, Home shows the whole file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches : + et - pour zoomer et dézoomer, les flèches pour se déplacer, Début pour afficher tout le fichier.</translation>
+    </message>
+    <message>
+        <source>The run was not confirmed: nothing was done.</source>
+        <translation>La session n&apos;a pas été confirmée : rien n&apos;a été fait.</translation>
+    </message>
+    <message>
+        <source>Error: %s</source>
+        <translation>Erreur : %s</translation>
+    </message>
+    <message>
+        <source>Warning: %s</source>
+        <translation>Avertissement : %s</translation>
     </message>
 </context>
 </TS>
