@@ -7,8 +7,6 @@
 // that is what Qt says of a list that has no label of its own. The offscreen
 // platform has no screen reader bridge (QAccessible stays inactive there), but
 // Qt builds the interfaces on each look-up all the same.
-#include "operations/readout_operation.h"
-#include "sim/board_memory.h"
 #include "tests/support/map_resolver.h"
 #include "tests/support/operation_bench.h"
 #include "tests/ui/ui_bench.h"
@@ -300,12 +298,8 @@ private slots:
 
     void calibrationPlot()
     {
-        std::vector<uint8_t> data;
-        for (size_t address = CAL_DATA_START; address < CAL_DATA_START + size_t(CAL_DATA_SIZE); ++address)
-            data.push_back(sim::BoardMemory::CalibrationPattern(address));
-        const std::string text = FormatCalibrationExport(data.data(), data.size());
         const QString path = m_files.filePath(QStringLiteral("cal.txt"));
-        WriteFile(path, QByteArray(text.data(), static_cast<int>(text.size())));
+        WriteCalibrationExport(path);
         std::unique_ptr<CCalibrationPlotWindow> window(CCalibrationPlotWindow::Open(nullptr, path));
         QVERIFY(window);
         QVERIFY(AllNamed(window.get(), "calibration plot"));

@@ -2,8 +2,6 @@
 // cut off. The test runs once per screen a technician may have (its size and
 // scale come from the environment: the offscreen platform's screen and
 // QT_SCALE_FACTOR), opening each window the way its command does.
-#include "operations/readout_operation.h"
-#include "sim/board_memory.h"
 #include "sim/simulated_radio.h"
 #include "tests/ui/ui_bench.h"
 #include "ui/dialogs/find_cable_dialog.h"
@@ -128,12 +126,8 @@ private slots:
                 m_problems += Problems(window, QStringLiteral("help"));
         }
 
-        std::vector<uint8_t> bytes;
-        for (size_t address = CAL_DATA_START; address < CAL_DATA_START + size_t(CAL_DATA_SIZE); ++address)
-            bytes.push_back(sim::BoardMemory::CalibrationPattern(address));
-        const std::string text = FormatCalibrationExport(bytes.data(), bytes.size());
         const QString exported = m_files.filePath(QStringLiteral("cal.txt"));
-        WriteFile(exported, QByteArray(text.data(), static_cast<int>(text.size())));
+        WriteCalibrationExport(exported);
         std::unique_ptr<CCalibrationPlotWindow> plot(CCalibrationPlotWindow::Open(frame, exported));
         QVERIFY(plot && QTest::qWaitForWindowExposed(plot.get()));
         m_problems += Problems(plot.get(), QStringLiteral("calibration-plot"));

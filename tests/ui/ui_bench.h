@@ -5,8 +5,10 @@
 
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
+#include "operations/readout_operation.h"
 #include "resources/command_ids.h"
 #include "seams/status_message.h"
+#include "sim/board_memory.h"
 #include "tests/support/recording_presenter.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/shell/document_manager.h"
@@ -128,4 +130,15 @@ inline void WriteFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(bytes);
+}
+
+// The export of a read-out of the board's calibration pattern, the file the
+// calibration plot opens.
+inline void WriteCalibrationExport(const QString& path)
+{
+    std::vector<uint8_t> data;
+    for (size_t address = CAL_DATA_START; address < CAL_DATA_START + size_t(CAL_DATA_SIZE); ++address)
+        data.push_back(sim::BoardMemory::CalibrationPattern(address));
+    const std::string text = FormatCalibrationExport(data.data(), data.size());
+    WriteFile(path, QByteArray(text.data(), static_cast<int>(text.size())));
 }

@@ -4,6 +4,7 @@
 #include "ui/controls/label_buddy.h"
 #include "ui/controls/up_down_control.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QApplication>
 #include <QFontMetrics>
@@ -19,6 +20,26 @@
 #include <algorithm>
 
 namespace {
+
+// Whether the widget's text fits `width` pixels in `font`: a label's widest
+// line, a check box's text beside its box, a button's text inside its frame.
+bool TextFits(QWidget* widget, const QFont& font, int width)
+{
+    const QFontMetrics metrics(font);
+    if (QLabel* label = qobject_cast<QLabel*>(widget)) {
+        int widest = 0;
+        for (const QString& line : PlainText(label->text()).split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return widest <= width;
+    }
+    QAbstractButton* button = static_cast<QAbstractButton*>(widget);
+    const QFont before = button->font();
+    button->setFont(font);
+    const int needed = qobject_cast<QCheckBox*>(button) ? button->sizeHint().width()
+                                                        : metrics.horizontalAdvance(PlainText(button->text())) + 4;
+    button->setFont(before);
+    return needed <= width;
+}
 
 const char* const CONTROL_ID = "controlId";
 std::function<void()> g_helpHandler;
@@ -141,21 +162,15 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
         }
         pendingLabel = qobject_cast<QLabel*>(widget);
         QRect place = MapDialogRect(control.x, control.y, control.w, control.h);
-        // Texts measured for another font may be a little wider here: a label
-        // steps its font down (to 6 points at the least) until its lines fit.
-        if (QLabel* label = qobject_cast<QLabel*>(widget)) {
+        // Texts measured for another font, or translated, may be wider here: a
+        // label, check box or button steps its font down (to 6 points at the
+        // least) until its text fits.
+        if (!text.isEmpty() && (qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget))) {
             QFont fitted = font();
-            const QStringList lines = PlainText(text).split(QLatin1Char('\n'));
-            const auto widest = [&lines](const QFont& f) {
-                int widest = 0;
-                for (const QString& line : lines)
-                    widest = std::max(widest, QFontMetrics(f).horizontalAdvance(line));
-                return widest;
-            };
-            while (widest(fitted) > place.width() && fitted.pointSizeF() > 6.0)
+            while (!TextFits(widget, fitted, place.width()) && fitted.pointSizeF() > 6.0)
                 fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
             if (fitted != font())
-                label->setFont(fitted);
+                widget->setFont(fitted);
         }
         // A drop-down list's template height includes its open list.
         if (control.kind == ControlKind::DropDownList)

@@ -2,9 +2,14 @@
 // the next start speaks it in the menus, the dialogs and Qt's own buttons.
 #include "frontend/language.h"
 #include "tests/ui/ui_bench.h"
+#include "ui/controls/label_buddy.h"
+#include "ui/controls/template_dialog.h"
 #include "ui/dialogs/language_dialog.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLabel>
+#include <QTranslator>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -72,6 +77,44 @@ private slots:
         app->OnCommand(ID_BOARD_EDIT);
         QVERIFY(!caption.isEmpty() && caption != QStringLiteral("Edit Option Board Data"));
         app->ExitInstance();
+    }
+
+    // The dialogs built from templates keep their size in every language: no
+    // translated text may reach beyond its control.
+    void everyTemplateTextFitsInEveryLanguage()
+    {
+        QStringList clipped;
+        for (const QString& code : { QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es") }) {
+            QTranslator translator;
+            QVERIFY(translator.load(QStringLiteral(":/i18n/vigilon_%1.qm").arg(code)));
+            QCoreApplication::installTranslator(&translator);
+            for (const DialogTemplate* form : { &DLG_ABOUT, &DLG_CONFIGURATION, &DLG_EDIT_DATA, &DLG_BOARD_INFO,
+                                                &DLG_CALIBRATE, &DLG_READ_CAL, &DLG_READ_CAL_PROGRESS }) {
+                CTemplateDialog dialog(*form, nullptr);
+                for (QWidget* control : dialog.findChildren<QWidget*>()) {
+                    int needed = 0;
+                    QString text;
+                    if (QLabel* label = qobject_cast<QLabel*>(control)) {
+                        text = PlainText(label->text());
+                        for (const QString& line : text.split(QLatin1Char('\n')))
+                            needed = std::max(needed, label->fontMetrics().horizontalAdvance(line));
+                    } else if (QCheckBox* box = qobject_cast<QCheckBox*>(control)) {
+                        text = PlainText(box->text());
+                        needed = box->sizeHint().width();
+                    } else if (QAbstractButton* button = qobject_cast<QAbstractButton*>(control)) {
+                        text = PlainText(button->text());
+                        needed = button->fontMetrics().horizontalAdvance(text);
+                    }
+                    if (needed > control->width())
+                        clipped.append(QStringLiteral("%1: \"%2\" needs %3 of %4 pixels")
+                                           .arg(code, text)
+                                           .arg(needed)
+                                           .arg(control->width()));
+                }
+            }
+            QCoreApplication::removeTranslator(&translator);
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }
 };
 
