@@ -78,9 +78,7 @@ void CConfigurationDialog::BuildDeviceGroup()
     m_found->setPlaceholderText(UiText(IDS_CONFIG_FOUND_OTHER));
     m_found->addItem(QString()); // the built-in device; its text follows the port
     for (const SerialDevice& device : m_devices)
-        m_found->addItem(FormatUiText(IDS_CONFIG_FOUND_ITEM, QString::fromStdString(DeviceDescription(device)),
-                                      QString::fromStdString(device.path)),
-                         QFile::decodeName(device.PathToKeep().c_str()));
+        m_found->addItem(DeviceItemText(device), QFile::decodeName(device.PathToKeep().c_str()));
     // The popup shows each device's whole name, wider than the field if need be.
     m_found->view()->setMinimumWidth(m_found->view()->sizeHintForColumn(0) + 24);
     LabelFor(foundLabel, m_found);
@@ -156,9 +154,7 @@ void CConfigurationDialog::FindCable()
     const QString keep = QFile::decodeName(cable.PathToKeep().c_str());
     if (m_found->findData(keep) < 0) {
         m_devices.push_back(cable);
-        m_found->addItem(FormatUiText(IDS_CONFIG_FOUND_ITEM, QString::fromStdString(DeviceDescription(cable)),
-                                      QString::fromStdString(cable.path)),
-                         keep);
+        m_found->addItem(DeviceItemText(cable), keep);
     }
     SetDevice(keep);
 }

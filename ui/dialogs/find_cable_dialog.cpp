@@ -12,15 +12,11 @@
 
 #include <utility>
 
-namespace {
-
-QString Named(const SerialDevice& device)
+QString DeviceItemText(const SerialDevice& device)
 {
     return FormatUiText(IDS_CONFIG_FOUND_ITEM, QString::fromStdString(DeviceDescription(device)),
                         QString::fromStdString(device.path));
 }
-
-} // namespace
 
 CFindCableDialog::CFindCableDialog(QWidget* parent, Lister list)
     : QDialog(parent), m_list(std::move(list)), m_finder(m_list())
@@ -56,7 +52,7 @@ void CFindCableDialog::Poll()
     switch (m_finder.Feed(now)) {
     case CableFinder::Stage::WaitingForUnplug: break;
     case CableFinder::Stage::WaitingForPlug:
-        m_step->setText(FormatUiText(IDS_FIND_CABLE_PLUG, Named(m_finder.Unplugged())));
+        m_step->setText(FormatUiText(IDS_FIND_CABLE_PLUG, DeviceItemText(m_finder.Unplugged())));
         break;
     case CableFinder::Stage::Found:
         m_timer.stop();

@@ -12,6 +12,9 @@
 
 class QLabel;
 
+// A device as lists show it: "FTDI FT232R USB UART (0403:6001, serial A1B2C3D4): /dev/ttyUSB0".
+QString DeviceItemText(const SerialDevice& device);
+
 class CFindCableDialog : public QDialog {
 public:
     using Lister = std::function<std::vector<SerialDevice>()>;
