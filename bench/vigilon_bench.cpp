@@ -5,7 +5,9 @@
 //   name: value unit (bound: B, ratio: R)      R = value / B; R <= 1 is within the bound
 // Runs against the simulated radio in its 9600-baud timing mode (the soak against
 // its immediate mode). --quick shortens the read-out and the soak; --soak runs
-// only the soak, in full; --fleet only the fleet loop.
+// only the soak, in full; --fleet only the fleet loop; --history only the
+// service history's figures.
+#include "bench/history_bench.h"
 #include "bench/soak.h"
 #include "bench/startup.h"
 #include "link/radio_link.h"
@@ -452,6 +454,18 @@ void MeasureSoak(int operations)
     std::fflush(stdout);
 }
 
+// The service history on the disk the data folder is on (the build folder's).
+void MeasureHistory()
+{
+    const HistoryFigures history = MeasureHistoryFigures(std::filesystem::current_path().string());
+    Report("history.insert_ms", history.insertMs, "ms", 5);
+    std::printf("history.insert_p95_ms: %.3g ms\n", history.insertP95Ms);
+    Report("history.query_ms", history.queryMs, "ms", 100);
+    std::printf("history.query_rows: %d entries of 100000\n", history.queryRows);
+    std::printf("history.kb_per_1000: %.1f kB\n", history.kbPer1000);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -459,7 +473,9 @@ int main(int argc, char** argv)
     bool quick = false;
     bool soakOnly = false;
     bool fleetOnly = false;
+    bool historyOnly = false;
     for (int i = 1; i < argc; ++i) {
+        historyOnly = historyOnly || std::strcmp(argv[i], "--history") == 0;
         fleetOnly = fleetOnly || std::strcmp(argv[i], "--fleet") == 0;
         quick = quick || std::strcmp(argv[i], "--quick") == 0;
         soakOnly = soakOnly || std::strcmp(argv[i], "--soak") == 0;
@@ -472,6 +488,10 @@ int main(int argc, char** argv)
         MeasureFleet(false);
         MeasureFleet(true);
         MeasureParallelFleet();
+        return 0;
+    }
+    if (historyOnly) {
+        MeasureHistory();
         return 0;
     }
     if (soakOnly) {
@@ -495,6 +515,7 @@ int main(int argc, char** argv)
     MeasureNoResponse(presenter);
     ReportWorstOfRuns("gui.max_stall_ms", "ms", 50.0, MeasureGuiStall);
     MeasureStartup();
+    MeasureHistory();
     MeasureSoak(quick ? QUICK_SOAK_OPERATIONS : SOAK_OPERATIONS);
     return 0;
 }

@@ -58,6 +58,20 @@ bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot)
     });
 }
 
+bool SnapshotFromDataFile(const uint8_t* bytes, SettingsSnapshot& snapshot)
+{
+    IModifiedSink* const sink = CurrentModifiedSink();
+    SetModifiedSink(nullptr);
+    COptionBoardData other;
+    const bool valid = other.FromImage(bytes + DATA_FILE_HEADER_SIZE);
+    SetModifiedSink(sink);
+    snapshot.major = bytes[0];
+    snapshot.minor = bytes[1];
+    for (size_t i = 0; i < SETTING_COUNT; ++i)
+        snapshot.values[i] = SettingValue(other, SETTINGS[i]);
+    return valid;
+}
+
 bool LoadImageFromFile(const std::string& path, uint8_t* image)
 {
     return LoadQuietly(path, [&](COptionBoardData& other, int32_t, int32_t) { other.ToImage(image); });

@@ -24,6 +24,10 @@ void ApplySnapshot(const SettingsSnapshot& snapshot);
 // codeplug version. False when the file does not load.
 bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot);
 
+// The settings of a data file's 26 bytes, quietly (no message, no document, the
+// program's codeplug version untouched); false when the image's checksum is wrong.
+bool SnapshotFromDataFile(const uint8_t* bytes, SettingsSnapshot& snapshot);
+
 // The settings image of a data file, loaded the same way; false when the file
 // does not load.
 bool LoadImageFromFile(const std::string& path, uint8_t* image);

@@ -10,6 +10,7 @@
 #include "cli/json_report.h"
 #include "cli/utc_time.h"
 #include "frontend/backups.h"
+#include "frontend/service_history.h"
 #include "frontend/settings.h"
 #include "link/port_name.h"
 #include "link/port_probe.h"
@@ -52,12 +53,13 @@ int Done(std::FILE* out)
 // Reads the board's settings into the record, with a backup unless told not to.
 bool ReadBoard(const CliOptions& options)
 {
+    HistoryRecorder recorder;
     const ReadOutcome outcome = RunReadOperation(theRadioLink, options.portName, ProgramRecord(), nullptr);
-    if (!outcome.loaded)
-        return false;
-    if (!options.noBackup)
-        KeepBackup(options.portName, codeplugMajor, codeplugMinor, outcome.image);
-    return true;
+    std::string backup;
+    if (outcome.loaded && !options.noBackup)
+        backup = KeepBackup(options.portName, codeplugMajor, codeplugMinor, outcome.image);
+    recorder.Record(outcome.record, backup);
+    return outcome.loaded;
 }
 
 // A settings text is a few kilobytes; anything near this is not one.
@@ -99,12 +101,17 @@ int CommandWrite(const CliOptions& options)
         return 1;
     WriteOptions write;
     write.verify = options.verify;
+    std::string backup;
     if (options.backupFirst) {
         write.backupFirst = [&](int32_t major, int32_t minor, const uint8_t* image) {
-            return !KeepBackup(options.portName, major, minor, image).empty();
+            backup = KeepBackup(options.portName, major, minor, image);
+            return !backup.empty();
         };
     }
-    return RunWriteOperation(theRadioLink, options.portName, ImageOf(theOptionBoardData).data(), nullptr, write).written ? 0 : Failed();
+    HistoryRecorder recorder;
+    const WriteOutcome outcome = RunWriteOperation(theRadioLink, options.portName, ImageOf(theOptionBoardData).data(), nullptr, write);
+    recorder.Record(outcome.record, backup);
+    return outcome.written ? 0 : Failed();
 }
 
 namespace {
@@ -133,7 +140,9 @@ void PrintInfo(const BoardInfo& info)
 
 int CommandInfo(const CliOptions& options)
 {
-    const BoardInfo info = RunInfoOperation(theRadioLink, options.portName);
+    HistoryRecorder recorder;
+    const InfoOutcome info = RunInfoOperation(theRadioLink, options.portName);
+    recorder.Record(info.record);
     if (!info.show)
         return Failed();
     if (JsonReport* json = ActiveJsonReport()) {
@@ -151,14 +160,19 @@ int CommandInfo(const CliOptions& options)
 
 int CommandCalibrate(const CliOptions& options)
 {
-    return RunCalibrationOperation(theRadioLink, options.portName) ? 0 : Failed();
+    HistoryRecorder recorder;
+    const CalibrationOutcome outcome = RunCalibrationOperation(theRadioLink, options.portName);
+    recorder.Record(outcome.record);
+    return outcome.calibrated ? 0 : Failed();
 }
 
 int CommandReadCalibration(const CliOptions& options)
 {
+    HistoryRecorder recorder;
     const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, options.portName, [&](const std::string& text) {
         return KeepCalibrationBackup(options.portName, text);
     });
+    recorder.Record(outcome.record);
     if (outcome.result == ReadoutResult::Exported) {
         std::fprintf(stdout, "%s\n", FormatString(IDS_CLI_EXPORTED, outcome.path.c_str()).c_str());
         return Done(stdout);
@@ -205,6 +219,7 @@ int CommandCheck(const CliOptions& options)
                      VisibleText(line.text).c_str());
         std::fflush(stdout);
     });
+    RecordOperation(outcome.record, CheckMessages(outcome));
     return outcome.passed ? Done(stdout) : 1;
 }
 

@@ -2,6 +2,8 @@
 // 1 failure (its messages have been printed); diff also 2 for trouble.
 #pragma once
 
+#include "frontend/history_store.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,6 +23,8 @@ struct CliOptions {
     bool all = false;               // ports: every serial device, with its details
     int count = 0;                  // fleet: radios to program; 0 until stopped
     std::string report;             // fleet: the CSV report's path; empty for none
+    HistoryFilter historyFilter;    // history: which entries to list
+    bool csv = false;               // history: the CSV form
 };
 
 int CommandRead(const CliOptions& options);
@@ -37,3 +41,4 @@ int CommandToText(const CliOptions& options);
 int CommandFromText(const CliOptions& options);
 int CommandFleet(const CliOptions& options);
 int CommandCalibrationStats(const CliOptions& options);
+int CommandHistory(const CliOptions& options);

@@ -10,6 +10,7 @@
 #include "board/option_board_data.h"
 #include "cli/json_board.h"
 #include "cli/json_report.h"
+#include "frontend/service_history.h"
 #include "operations/fleet_on_ports.h"
 #include "operations/fleet_operation.h"
 #include "operations/fleet_report.h"
@@ -95,6 +96,11 @@ public:
                             .Set("stopped", outcome.stopped)
                             .Set("done", AllDone(m_options, outcome)));
     }
+    // The radio's entry in the service history, outside the lock: the history
+    // says its own troubles at the end.
+    void Remember(const FleetRow& row) { m_history->Add(row); }
+    void BeginRun() { m_history = std::make_unique<FleetHistory>(m_options.files[0], m_options.ports, m_options.count); }
+    void EndRun() { m_history->End(); }
     // The line that counts all ports.
     void Total(const std::string& line)
     {
@@ -138,6 +144,7 @@ private:
     FleetReport m_report;
     bool m_reported = true;
     std::map<std::string, int> m_radios; // radios done per port, for the line's number
+    std::unique_ptr<FleetHistory> m_history;
 };
 
 // A port's messages through the terminal's presenter, under the output's lock
@@ -192,7 +199,10 @@ int FleetOnOnePort(const CliOptions& options, FleetOutput& output)
     // Each stage and row is one line: the radio's information, its own text,
     // cannot break it or reach the terminal as control characters.
     fleet.onStage = [&](FleetStage, int, const std::string& text) { output.Stage({}, text); };
-    fleet.onRow = [&](const FleetRow& row) { output.Row({}, row); };
+    fleet.onRow = [&](const FleetRow& row) {
+        output.Row({}, row);
+        output.Remember(row);
+    };
     const FleetOutcome outcome = RunFleetOperation(theRadioLink, options.portName, ImageOf(theOptionBoardData).data(), fleet);
     output.Summary({}, outcome);
     return AllDone(options, outcome) && output.Reported() ? 0 : 1;
@@ -211,7 +221,10 @@ int FleetOnPorts(const CliOptions& options, FleetOutput& output)
         port.options.count = options.count;
         port.options.verify = options.verify;
         port.options.onStage = [&output, name](FleetStage, int, const std::string& text) { output.Stage(name, text); };
-        port.options.onRow = [&output, name](const FleetRow& row) { output.Row(name, row); };
+        port.options.onRow = [&output, name](const FleetRow& row) {
+            output.Row(name, row);
+            output.Remember(row);
+        };
         // Under --json the document hears of each message once, with its port.
         IMessagePresenter& terminal = output.Json() ? output.Json()->Terminal() : *CurrentMessagePresenter();
         presenters.push_back(std::make_unique<PortPresenter>(terminal, output.Json(), output.Mutex(), name));
@@ -251,7 +264,9 @@ int CommandFleet(const CliOptions& options)
     FleetOutput output(options);
     if (!output.OpenReport())
         return 1;
+    output.BeginRun();
     const int status = options.ports.size() > 1 ? FleetOnPorts(options, output) : FleetOnOnePort(options, output);
+    output.EndRun();
     output.Finish();
     return status;
 }

@@ -10,7 +10,9 @@
 #include "cli/json_report.h"
 #include "cli/targets.h"
 #include "cli/terminal.h"
+#include "frontend/history_text.h"
 #include "frontend/language.h"
+#include "frontend/service_history.h"
 #include "frontend/settings.h"
 #include "link/port_name.h"
 #include "operations/fleet_on_ports.h"
@@ -59,6 +61,10 @@ const char* const HELP = QT_TRANSLATE_NOOP("Cli",
     "  fleet FILE        program radio after radio with the settings of FILE: waits for\n"
     "                    each radio, writes it, reports it, waits until it is unplugged;\n"
     "                    with several --port (or --device) options, on all at once\n"
+    "  history           list the service history, newest first: every operation on a\n"
+    "                    radio with its time, result, port, radio, board and user\n"
+    "  history show ID   one entry whole: its messages, the settings read and written\n"
+    "                    (in the text form) and what a write changed\n"
     "\n"
     "options:\n"
     "  --port COMn       the serial port (default: the port configured in the GUI)\n"
@@ -72,10 +78,21 @@ const char* const HELP = QT_TRANSLATE_NOOP("Cli",
     "  --board           diff: compare with the board's settings\n"
     "  --count N         fleet: stop after N radios (default: until Ctrl+C)\n"
     "  --report CSV      fleet: append one row per radio to the CSV file\n"
+    "  --radio TEXT      history: the entries of radios whose text starts with TEXT\n"
+    "  --board TEXT      history: the entries whose board type, revisions or codeplug\n"
+    "                    version contain TEXT\n"
+    "  --since DATE      history: the entries from DATE on (2026-12-09, or a local\n"
+    "                    time 2026-12-09T14:30, or a UTC time ending in Z)\n"
+    "  --until DATE      history: the entries up to DATE (a date: its whole day)\n"
+    "  --failed          history: only the entries that did not succeed\n"
+    "  --csv             history: the entries as CSV, oldest first, with their\n"
+    "                    settings and messages\n"
+    "  --no-history      add no entry to the service history (throw-away work)\n"
     "  --trace FILE      write every byte sent and received, the frames, pauses and\n"
     "                    messages to FILE as they happen, for support (several\n"
     "                    ports: each line starts with its port in brackets)\n"
-    "  --json            info, show, diff, ports, backups, cal-stats, fleet: print one\n"
+    "  --json            info, show, diff, ports, backups, cal-stats, fleet, history:\n"
+    "                    print one\n"
     "                    JSON document on standard output instead, with the errors\n"
     "                    as {\"error\": {\"id\": N, \"text\": ...}}; fleet prints it when\n"
     "                    the run ends, its lines go to standard error\n"
@@ -123,7 +140,7 @@ struct CommandRow {
 constexpr size_t TEXT_SIZE = 4096; // a settings text, a report row, a trace's start
 
 // The commands that answer with one JSON document under --json.
-const char* const JSON_COMMANDS[] = { "info", "show", "diff", "ports", "backups", "cal-stats", "fleet" };
+const char* const JSON_COMMANDS[] = { "info", "show", "diff", "ports", "backups", "cal-stats", "fleet", "history" };
 
 bool AnswersInJson(const std::string& name)
 {
@@ -149,7 +166,21 @@ const CommandRow COMMANDS[] = {
     { "from-text", 2, 2, false, false, &CommandFromText, 1, DATA_FILE_SIZE },
     { "fleet", 1, 1, false, true, &CommandFleet },
     { "cal-stats", 1, 1, false, false, &CommandCalibrationStats },
+    { "history", 0, 2, false, false, &CommandHistory },
 };
+
+// diff's --board is a switch; history's takes a text. Under history the
+// switch's name is read as the filter's.
+QStringList HistoryBoardFilter(QStringList arguments)
+{
+    for (QString& argument : arguments) {
+        if (argument == QLatin1String("--board"))
+            argument = QStringLiteral("--board-text");
+        else if (argument.startsWith(QLatin1String("--board=")))
+            argument = QStringLiteral("--board-text=") + argument.mid(8);
+    }
+    return arguments;
+}
 
 } // namespace
 
@@ -177,12 +208,24 @@ int main(int argc, char** argv)
     const QCommandLineOption traceOption(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption jsonOption(QStringLiteral("json"));
     const QCommandLineOption languageOption(QStringLiteral("language"), QString(), QStringLiteral("LANG"));
+    const QCommandLineOption radioOption(QStringLiteral("radio"), QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption boardTextOption(QStringLiteral("board-text"), QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption sinceOption(QStringLiteral("since"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption untilOption(QStringLiteral("until"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption failedOption(QStringLiteral("failed"));
+    const QCommandLineOption csvOption(QStringLiteral("csv"));
+    const QCommandLineOption noHistoryOption(QStringLiteral("no-history"));
     parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption, verifyOption,
                         backupFirstOption, noBackupOption, boardOption, allOption, countOption, reportOption, traceOption,
-                        jsonOption, languageOption });
+                        jsonOption, languageOption, radioOption, boardTextOption, sinceOption, untilOption, failedOption,
+                        csvOption, noHistoryOption });
     // The language: --language, else LANGUAGE, else the one chosen in the GUI,
     // else the system's.
-    const bool parsed = parser.parse(DecodeArguments(argc, argv));
+    const QStringList decoded = DecodeArguments(argc, argv);
+    bool parsed = parser.parse(decoded);
+    if (parsed && !parser.positionalArguments().isEmpty() && parser.positionalArguments()[0] == QLatin1String("history")
+        && parser.isSet(boardOption))
+        parsed = parser.parse(HistoryBoardFilter(decoded));
     const bool languageGiven = parsed && parser.isSet(languageOption);
     const QString request = languageGiven ? parser.value(languageOption) : qEnvironmentVariable("LANGUAGE");
     InstallLanguage(ChooseLanguage(languageGiven && LanguageFor(request).isEmpty() ? QString() : request));
@@ -217,7 +260,28 @@ int main(int argc, char** argv)
     if (parser.isSet(allOption) && name != "ports")
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--all belongs to ports")));
     if (parser.isSet(jsonOption) && !AnswersInJson(name))
-        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--json belongs to info, show, diff, ports, backups, cal-stats and fleet")));
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history")));
+    HistoryFilter historyFilter;
+    if (name == "history") {
+        if (arguments > 0 && (positional[1] != QLatin1String("show") || arguments != 2))
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "history takes no arguments, or show and an entry's number")));
+        if (parser.isSet(csvOption) && parser.isSet(jsonOption))
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "give --csv or --json, not both")));
+        historyFilter.radio = ArgumentBytes(parser.value(radioOption));
+        historyFilter.board = ArgumentBytes(parser.value(boardTextOption));
+        historyFilter.failedOnly = parser.isSet(failedOption);
+        if (parser.isSet(sinceOption)
+            && !HistoryTimeFromText(parser.value(sinceOption).toStdString(), false, historyFilter.since))
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)")));
+        if (parser.isSet(untilOption)
+            && !HistoryTimeFromText(parser.value(untilOption).toStdString(), true, historyFilter.until))
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)")));
+    } else {
+        for (const QCommandLineOption* option : { &radioOption, &boardTextOption, &sinceOption, &untilOption, &failedOption, &csvOption }) {
+            if (parser.isSet(*option))
+                return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--radio, --since, --until, --failed and --csv belong to history")));
+        }
+    }
     const int wanted = board ? 1 : command->minArguments;
     if (arguments < wanted)
         return UsageError(wanted > 1 ? Tr(QT_TRANSLATE_NOOP("Cli", "%1 needs two FILE arguments"), { name })
@@ -330,6 +394,9 @@ int main(int argc, char** argv)
     options.all = parser.isSet(allOption);
     options.count = count;
     options.report = reportPath;
+    options.historyFilter = historyFilter;
+    options.csv = parser.isSet(csvOption);
+    SetServiceHistoryRecording(!parser.isSet(noHistoryOption));
 
     // What would have gone to standard output besides the result (information,
     // instructions) goes to standard error under --json.

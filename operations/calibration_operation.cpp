@@ -5,36 +5,38 @@
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 
-bool RunCalibrationOperation(CRadioLink& link, const std::string& portName)
+CalibrationOutcome RunCalibrationOperation(CRadioLink& link, const std::string& portName)
 {
+    CalibrationOutcome outcome;
     if (AskQuestion(IDS_CONFIRM_CALIBRATE, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
-        return false;
-    OperationCourse course(link, portName, "calibration");
+        return outcome;
+    OperationCourse course(link, portName, "calibration", outcome.record);
     if (!course.Begin())
-        return false;
+        return outcome;
     if (!course.IdentifyRadioAndBoard()) {
         link.ResetRadio();
-        return false;
+        return outcome;
     }
     if (course.StopBeforeNextRequest())
-        return false;
+        return outcome;
     if (!link.StartCalibration()) {
         link.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_CALIBRATE_FAILED);
-        return false;
+        return outcome;
     }
     // The board measures while the radio turns; nothing is sent meanwhile.
     AskQuestion(IDS_CALIBRATE_TURN, MsgButtons::Ok, MsgAnswer::Ok);
     if (course.StopBeforeNextRequest())
-        return false;
+        return outcome;
     if (!link.CheckCalibration()) {
         link.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_CALIBRATE_FAILED);
-        return false;
+        return outcome;
     }
     if (!link.ResetRadio())
-        return false;
+        return outcome;
     course.NoteResult("succeeded");
+    outcome.calibrated = true;
     ShowStatusMessage(MSG_INFO, IDS_CALIBRATE_OK);
-    return true;
+    return outcome;
 }

@@ -3,9 +3,15 @@
 #pragma once
 
 #include "link/radio_link.h"
+#include "operations/operation_record.h"
 
 #include <string>
 
-// Asks for confirmation, then runs the calibration over the named port. True
-// when the board reported a successful calibration and the radio was released.
-bool RunCalibrationOperation(CRadioLink& link, const std::string& portName);
+struct CalibrationOutcome {
+    // The board reported a successful calibration and the radio was released.
+    bool calibrated = false;
+    OperationRecord record; // empty of radio facts when the user declined
+};
+
+// Asks for confirmation, then runs the calibration over the named port.
+CalibrationOutcome RunCalibrationOperation(CRadioLink& link, const std::string& portName);

@@ -48,7 +48,7 @@ CheckOutcome RunCheckOperation(CRadioLink& link, const std::string& portName,
         return passed;
     };
 
-    OperationCourse course(link, portName, "check");
+    OperationCourse course(link, portName, "check", outcome.record);
     if (!course.Begin()) {
         line(CheckStage::Port, false, keeper.Take());
         return outcome;
@@ -69,6 +69,8 @@ CheckOutcome RunCheckOperation(CRadioLink& link, const std::string& portName,
 
     bool chain = answered;
     const std::string info(radioInfo, static_cast<size_t>(std::max(0, std::min(length, RADIO_INFO_TEXT_SIZE - 1))));
+    if (answered)
+        outcome.record.radioInfo = info;
     if (!line(CheckStage::RadioInfo, answered, answered ? FormatString(IDS_CHECK_RADIO_INFO, info.c_str()) : keeper.Take()))
         chain = false;
     if (chain) {
@@ -78,10 +80,12 @@ CheckOutcome RunCheckOperation(CRadioLink& link, const std::string& portName,
         const std::string why = keeper.Take();
         const std::string failed = silent || why.empty() ? LoadString(IDS_CHECK_NO_BOARD) : why;
         chain = line(CheckStage::Board, identified, identified ? FormatString(IDS_CHECK_BOARD, BOARD_TYPE_TEXT) : failed);
+        if (identified)
+            outcome.record.boardType = BOARD_TYPE_TEXT;
     }
     if (chain) {
         int32_t major = 0, minor = 0;
-        const bool usable = ReadCodeplugVersion(link, major, minor);
+        const bool usable = ReadCodeplugVersion(link, major, minor, &outcome.record.boardCodeplug);
         const std::string why = keeper.Take();
         chain = line(CheckStage::Codeplug, usable,
                      usable ? FormatString(IDS_CHECK_CODEPLUG, major, minor)

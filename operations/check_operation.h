@@ -5,6 +5,7 @@
 #pragma once
 
 #include "link/radio_link.h"
+#include "operations/operation_record.h"
 
 #include <functional>
 #include <string>
@@ -21,6 +22,7 @@ struct CheckLine {
 struct CheckOutcome {
     std::vector<CheckLine> lines; // up to and including the first that failed
     bool passed = false;
+    OperationRecord record;
 };
 
 // `onLine` gets each stage's line as soon as it is known.

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <utility>
 
 namespace {
 
@@ -148,7 +149,9 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
         write.ask = false;
         write.verify = options.verify;
         write.identity = &row.board;
-        row.ok = RunWriteOperation(link, portName, image, nullptr, write).written;
+        WriteOutcome written = RunWriteOperation(link, portName, image, nullptr, write);
+        row.ok = written.written;
+        row.record = std::move(written.record);
         if (!row.ok)
             row.reason = StopRequested() ? LoadString(IDS_STOPPED) : keeper.reason;
         row.seconds = static_cast<double>(ClockNowMs() - found) / 1000.0;

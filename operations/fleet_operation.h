@@ -19,6 +19,7 @@ struct FleetRow {
     bool ok = false;
     std::string reason; // why it failed: the first error shown, or the stop
     double seconds = 0; // from finding the radio to its row
+    OperationRecord record; // the radio's write, as the service history keeps it
 };
 
 // What the loop does now, for the front end to say.

@@ -54,10 +54,10 @@ bool ReadBoardRevisions(CRadioLink& link, BoardInfo& info)
         && ReadField(link, SOFTWARE_ADDRESS, VERSION_SIZE, buffer, sizeof(buffer), info.software, whole);
 }
 
-BoardInfo RunInfoOperation(CRadioLink& link, const std::string& portName)
+InfoOutcome RunInfoOperation(CRadioLink& link, const std::string& portName)
 {
-    BoardInfo info;
-    OperationCourse course(link, portName, "information");
+    InfoOutcome info;
+    OperationCourse course(link, portName, "information", info.record);
     if (!course.Begin())
         return info;
     if (!course.IdentifyRadioAndBoard()) {
@@ -115,6 +115,10 @@ BoardInfo RunInfoOperation(CRadioLink& link, const std::string& portName)
     }
     info.show = true;
     info.complete = whole && remarksRead;
+    info.record.boardType = info.type;
+    info.record.boardHardware = info.hardware;
+    info.record.boardSoftware = info.software;
+    info.record.boardCodeplug = info.codeplug;
     course.NoteResult(info.complete ? "succeeded" : "shown with fields missing");
     return info;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "link/radio_link.h"
+#include "operations/operation_record.h"
 
 #include <string>
 
@@ -17,7 +18,12 @@ struct BoardInfo {
     bool complete = false;
 };
 
-BoardInfo RunInfoOperation(CRadioLink& link, const std::string& portName);
+// The information shown, and what the service history keeps of the operation.
+struct InfoOutcome : BoardInfo {
+    OperationRecord record;
+};
+
+InfoOutcome RunInfoOperation(CRadioLink& link, const std::string& portName);
 
 // Reads the hardware revision and software version texts of the board attached
 // to the link (no course of its own); false when a read failed (its message has

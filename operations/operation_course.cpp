@@ -9,11 +9,15 @@
 #include "seams/stop_request.h"
 #include "seams/trace.h"
 
+#include <algorithm>
 #include <utility>
 
-OperationCourse::OperationCourse(CRadioLink& link, std::string portName, const char* operation)
-    : m_link(link), m_portName(std::move(portName)), m_operation(operation)
+OperationCourse::OperationCourse(CRadioLink& link, std::string portName, const char* operation, OperationRecord& record)
+    : m_link(link), m_portName(std::move(portName)), m_operation(operation), m_record(record)
 {
+    m_record.operation = operation;
+    m_record.port = m_portName;
+    m_record.result = "failed";
 }
 
 OperationCourse::~OperationCourse()
@@ -23,8 +27,10 @@ OperationCourse::~OperationCourse()
 
 bool OperationCourse::Begin()
 {
+    m_record.begun = true;
+    m_record.device = ResolvePort(m_portName);
     if (ITrace* trace = ActiveTrace())
-        trace->OperationBegins(ClockNowMs(), m_operation, m_portName, ResolvePort(m_portName));
+        trace->OperationBegins(ClockNowMs(), m_operation, m_portName, m_record.device);
     if (!m_port.Open(m_portName.c_str())) {
         m_port.Close(); // opened but not configured counts as not opened
         if (ITrace* trace = ActiveTrace())
@@ -40,9 +46,15 @@ bool OperationCourse::Begin()
 
 bool OperationCourse::IdentifyRadioAndBoard()
 {
-    char radioInfo[RADIO_INFO_TEXT_SIZE];
+    char radioInfo[RADIO_INFO_TEXT_SIZE] = {};
     int length = 0;
-    return m_link.ReadRadioInfo(radioInfo, 0, length, false) && m_link.IdentifyBoard(BOARD_TYPE_TEXT);
+    if (!m_link.ReadRadioInfo(radioInfo, 0, length, false))
+        return false;
+    m_record.radioInfo.assign(radioInfo, static_cast<size_t>(std::clamp(length, 0, RADIO_INFO_TEXT_SIZE - 1)));
+    if (!m_link.IdentifyBoard(BOARD_TYPE_TEXT))
+        return false;
+    m_record.boardType = BOARD_TYPE_TEXT;
+    return true;
 }
 
 bool OperationCourse::StopBeforeNextRequest()
@@ -51,6 +63,7 @@ bool OperationCourse::StopBeforeNextRequest()
         return false;
     m_link.ResetRadio();
     m_link.m_nStatus = LINK_OK;
+    m_record.result = "stopped";
     return true;
 }
 
@@ -62,6 +75,6 @@ void OperationCourse::End()
     m_link.m_pPort = nullptr;
     m_port.Close();
     if (ITrace* trace = ActiveTrace())
-        trace->OperationEnds(ClockNowMs(), m_result ? m_result : StopRequested() ? "stopped" : "failed");
+        trace->OperationEnds(ClockNowMs(), m_record.result);
     OperationHost().EndWaitCursor();
 }

@@ -7,14 +7,16 @@
 #include "link/port_name.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
+#include "operations/operation_record.h"
 
 #include <string>
 
 class OperationCourse {
 public:
     // The course runs on `link` over the named port; `operation` names it in
-    // the serial trace: "read", "write", ...
-    OperationCourse(CRadioLink& link, std::string portName, const char* operation);
+    // the serial trace and the record: "read", "write", ... What the course
+    // learns and how it ends go into `record` as they happen.
+    OperationCourse(CRadioLink& link, std::string portName, const char* operation, OperationRecord& record);
     ~OperationCourse();
     OperationCourse(const OperationCourse&) = delete;
     OperationCourse& operator=(const OperationCourse&) = delete;
@@ -23,25 +25,27 @@ public:
     // the port does not open, says so and returns false (nothing else happens).
     bool Begin();
     // ReadRadioInfo (item 0, not quiet) then IdentifyBoard with the board type;
-    // false at the first that fails (it has shown its message).
+    // false at the first that fails (it has shown its message). The radio's
+    // text and the board's type go into the record.
     bool IdentifyRadioAndBoard();
-    // True when a stop was requested: the radio has then been reset and the
-    // operation ends without a message of its own.
+    // True when a stop was requested: the radio has then been reset, the record
+    // says "stopped" and the operation ends without a message of its own.
     bool StopBeforeNextRequest();
-    // How the operation ended, for the trace ("succeeded", "cancelled"); without
-    // it the operation failed, or was stopped.
-    void NoteResult(const char* result) { m_result = result; }
+    // How the operation ended, for the trace and the record ("succeeded",
+    // "stopped"); without it the operation failed.
+    void NoteResult(const char* result) { m_record.result = result; }
     // Detaches and closes the port and turns the wait cursor off (once).
     void End();
 
     const std::string& PortName() const { return m_portName; }
     CRadioLink& Link() const { return m_link; }
+    OperationRecord& Record() const { return m_record; }
 
 private:
     CRadioLink& m_link;
     std::string m_portName;
     CSerialPort m_port;
     const char* m_operation;
+    OperationRecord& m_record;
     bool m_begun = false;
-    const char* m_result = nullptr;
 };

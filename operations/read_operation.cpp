@@ -13,7 +13,7 @@
 ReadOutcome RunReadOperation(CRadioLink& link, const std::string& portName, const VersionedRecord& into, const std::function<void()>& onLoaded)
 {
     ReadOutcome outcome;
-    OperationCourse course(link, portName, "read");
+    OperationCourse course(link, portName, "read", outcome.record);
     if (!course.Begin())
         return outcome;
 
@@ -25,7 +25,7 @@ ReadOutcome RunReadOperation(CRadioLink& link, const std::string& portName, cons
     if (course.StopBeforeNextRequest())
         return outcome;
     // The board's version goes straight into the record's codeplug version.
-    if (!ReadCodeplugVersion(link, into.major, into.minor)) {
+    if (!ReadCodeplugVersion(link, into.major, into.minor, &outcome.record.boardCodeplug)) {
         link.ResetRadio();
         ShowStatusText(MSG_ERROR, IDS_CODEPLUG_VERSION, CodeplugVersionMessage(into.major, into.minor));
         return outcome;
@@ -38,6 +38,8 @@ ReadOutcome RunReadOperation(CRadioLink& link, const std::string& portName, cons
         ShowStatusMessage(MSG_ERROR, IDS_READ_FAILED);
         return outcome;
     }
+    // What came is kept even when its checksum is wrong: it is what the board holds.
+    outcome.record.settingsRead = DataFileForm(into.major, into.minor, image);
     if (!into.record.FromImage(image)) {
         link.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_BOARD_DATA_CHECKSUM);

@@ -7,12 +7,14 @@
 #include <string>
 
 #include "board/option_board_data.h"
+#include "operations/operation_record.h"
 
 #include <cstdint>
 
 struct ReadOutcome {
     bool loaded = false; // the record now holds the board's data
     uint8_t image[SETTINGS_IMAGE_SIZE] = {}; // the settings image as the board sent it, when loaded
+    OperationRecord record;
 };
 
 // Runs the read over the named port. `onLoaded` runs once the data are in and

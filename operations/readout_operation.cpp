@@ -28,7 +28,7 @@ std::string FormatCalibrationExport(const uint8_t* data, size_t size)
 ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portName, const KeepReadout& keep)
 {
     ReadoutOutcome outcome;
-    OperationCourse course(link, portName, "read-out");
+    OperationCourse course(link, portName, "read-out", outcome.record);
     if (!course.Begin())
         return outcome;
     outcome.result = ReadoutResult::Failed;
@@ -69,8 +69,10 @@ ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portNa
     if (stopped || failed) {
         link.ResetRadio();
         link.m_nStatus = LINK_OK;
-        if (stopped)
+        if (stopped) {
             outcome.result = ReadoutResult::Stopped;
+            course.NoteResult("stopped");
+        }
         return outcome;
     }
     // The data are kept before anything else can go wrong: the reset, the save
@@ -78,10 +80,12 @@ ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portNa
     const std::string text = FormatCalibrationExport(buffer.data(), CAL_DATA_SIZE);
     if (keep)
         outcome.keptPath = keep(text);
+    outcome.record.keptFile = outcome.keptPath;
     if (!link.ResetRadio())
         return outcome;
     if (StopRequested()) {
         outcome.result = ReadoutResult::Stopped;
+        course.NoteResult("stopped");
         return outcome;
     }
 

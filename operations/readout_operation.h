@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/radio_link.h"
+#include "operations/operation_record.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +21,7 @@ struct ReadoutOutcome {
     std::string path; // the export file, when exported
     int bytesRead = 0; // calibration bytes read before the read-out ended
     std::string keptPath; // the copy kept the moment the last byte was in, when one was
+    OperationRecord record;
 };
 
 // Keeps the export text of a complete read-out somewhere safe; the path, or an

@@ -8,7 +8,6 @@
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -35,7 +34,7 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
         return outcome;
     outcome.asked = true;
 
-    OperationCourse course(link, portName, "write");
+    OperationCourse course(link, portName, "write", outcome.record);
     if (!course.Begin())
         return outcome;
     if (!course.IdentifyRadioAndBoard()) {
@@ -51,18 +50,17 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
             ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
             return outcome;
         }
+        outcome.record.boardHardware = options.identity->hardware;
+        outcome.record.boardSoftware = options.identity->software;
         if (course.StopBeforeNextRequest())
             return outcome;
     }
     // The board's version is checked but never becomes the program's version.
     int32_t boardMajor = 0;
     int32_t boardMinor = 0;
-    const bool versionSupported = ReadCodeplugVersion(link, boardMajor, boardMinor);
-    if (options.identity && versionSupported) {
-        char version[16];
-        std::snprintf(version, sizeof(version), "%02d.%02d", static_cast<int>(boardMajor), static_cast<int>(boardMinor));
-        options.identity->codeplug = version;
-    }
+    const bool versionSupported = ReadCodeplugVersion(link, boardMajor, boardMinor, &outcome.record.boardCodeplug);
+    if (options.identity && versionSupported)
+        options.identity->codeplug = outcome.record.boardCodeplug;
     if (!versionSupported) {
         link.ResetRadio();
         ShowStatusText(MSG_ERROR, IDS_CODEPLUG_VERSION, CodeplugVersionMessage(boardMajor, boardMinor));
@@ -74,7 +72,10 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
     // nothing is written.
     if (options.backupFirst) {
         uint8_t current[SETTINGS_IMAGE_SIZE] = {};
-        if (!ReadSettingsImage(link, current) || !options.backupFirst(boardMajor, boardMinor, current)) {
+        const bool read = ReadSettingsImage(link, current);
+        if (read)
+            outcome.record.settingsRead = DataFileForm(boardMajor, boardMinor, current);
+        if (!read || !options.backupFirst(boardMajor, boardMinor, current)) {
             link.ResetRadio();
             ShowStatusMessage(MSG_ERROR, IDS_BACKUP_FIRST_FAILED);
             return outcome;
@@ -82,6 +83,7 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
         if (course.StopBeforeNextRequest())
             return outcome;
     }
+    outcome.record.settingsWritten = DataFileForm(boardMajor, boardMinor, image);
     if (!link.WriteBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, image)) {
         link.ResetRadio();
         ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
@@ -101,6 +103,7 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
             ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
             return outcome;
         }
+        outcome.record.verified = true;
     }
     if (!link.ResetRadio())
         return outcome;

@@ -4,6 +4,7 @@
 #include "link/radio_link.h"
 
 #include "operations/info_operation.h"
+#include "operations/operation_record.h"
 
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@
 struct WriteOutcome {
     bool asked = false;   // the user confirmed the write
     bool written = false; // the board confirmed it (and, verifying, holds it) and the radio was released
+    OperationRecord record; // empty of radio facts when the user declined
 };
 
 // What goes beyond the plain write; all off by default, so the wire sequence is

@@ -10,6 +10,78 @@
 </translation>
     </message>
     <message>
+        <source>--language takes en, de, fr or es</source>
+        <translation>--language erwartet en, de, fr oder es</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>--board belongs to diff</source>
+        <translation>--board gehört zu diff</translation>
+    </message>
+    <message>
+        <source>--all belongs to ports</source>
+        <translation>--all gehört zu ports</translation>
+    </message>
+    <message>
+        <source>%1 needs two FILE arguments</source>
+        <translation>%1 benötigt zwei FILE-Argumente</translation>
+    </message>
+    <message>
+        <source>%1 needs a FILE argument</source>
+        <translation>%1 benötigt ein FILE-Argument</translation>
+    </message>
+    <message>
+        <source>too many arguments for %1</source>
+        <translation>zu viele Argumente für %1</translation>
+    </message>
+    <message>
+        <source>%1 is a lab-mode command: add --lab</source>
+        <translation>%1 ist ein Befehl des Labormodus: Geben Sie --lab an</translation>
+    </message>
+    <message>
+        <source>give --port or --device, not both</source>
+        <translation>--port oder --device angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4</source>
+        <translation>--port erwartet COM1, COM2, COM3 oder COM4</translation>
+    </message>
+    <message>
+        <source>--device needs a path</source>
+        <translation>--device benötigt einen Pfad</translation>
+    </message>
+    <message>
+        <source>only fleet takes more than one --port or --device</source>
+        <translation>nur fleet akzeptiert mehr als eine Option --port oder --device</translation>
+    </message>
+    <message>
+        <source>fleet takes at most %1 ports</source>
+        <translation>fleet akzeptiert höchstens %1 Schnittstellen</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>--count and --report belong to fleet</source>
+        <translation>--count und --report gehören zu fleet</translation>
+    </message>
+    <message>
+        <source>--count takes a number of radios</source>
+        <translation>--count erwartet eine Anzahl von Funkgeräten</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file &apos;%1&apos;</source>
+        <translation>die Mitschnittdatei „%1“ kann nicht geschrieben werden</translation>
+    </message>
+    <message>
         <source>Reads, writes and inspects the Vigilon man down option board through the radio
 on a serial port.
 
@@ -36,6 +108,10 @@ commands:
   fleet FILE        program radio after radio with the settings of FILE: waits for
                     each radio, writes it, reports it, waits until it is unplugged;
                     with several --port (or --device) options, on all at once
+  history           list the service history, newest first: every operation on a
+                    radio with its time, result, port, radio, board and user
+  history show ID   one entry whole: its messages, the settings read and written
+                    (in the text form) and what a write changed
 
 options:
   --port COMn       the serial port (default: the port configured in the GUI)
@@ -49,10 +125,21 @@ options:
   --board           diff: compare with the board&apos;s settings
   --count N         fleet: stop after N radios (default: until Ctrl+C)
   --report CSV      fleet: append one row per radio to the CSV file
+  --radio TEXT      history: the entries of radios whose text starts with TEXT
+  --board TEXT      history: the entries whose board type, revisions or codeplug
+                    version contain TEXT
+  --since DATE      history: the entries from DATE on (2026-12-09, or a local
+                    time 2026-12-09T14:30, or a UTC time ending in Z)
+  --until DATE      history: the entries up to DATE (a date: its whole day)
+  --failed          history: only the entries that did not succeed
+  --csv             history: the entries as CSV, oldest first, with their
+                    settings and messages
+  --no-history      add no entry to the service history (throw-away work)
   --trace FILE      write every byte sent and received, the frames, pauses and
                     messages to FILE as they happen, for support (several
                     ports: each line starts with its port in brackets)
-  --json            info, show, diff, ports, backups, cal-stats, fleet: print one
+  --json            info, show, diff, ports, backups, cal-stats, fleet, history:
+                    print one
                     JSON document on standard output instead, with the errors
                     as {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet prints it when
                     the run ends, its lines go to standard error
@@ -106,6 +193,12 @@ Befehle:
                     FILE programmieren: wartet auf jedes Funkgerät, schreibt
                     es, meldet es, wartet, bis es abgezogen wird; mit mehreren
                     Optionen --port (oder --device) auf allen gleichzeitig
+  history           die Servicehistorie auflisten, neueste zuerst: jeden Vorgang
+                    an einem Funkgerät mit Zeit, Ergebnis, Schnittstelle,
+                    Funkgerät, Optionsplatine und Benutzer
+  history show ID   einen Eintrag vollständig anzeigen: seine Meldungen, die
+                    ausgelesenen und geschriebenen Einstellungen (in Textform)
+                    und was ein Schreibvorgang geändert hat
 
 Optionen:
   --port COMn       die serielle Schnittstelle (Standard: die in der GUI
@@ -122,11 +215,24 @@ Optionen:
   --board           diff: mit den Einstellungen der Optionsplatine vergleichen
   --count N         fleet: nach N Funkgeräten anhalten (Standard: bis Ctrl+C)
   --report CSV      fleet: pro Funkgerät eine Zeile an die CSV-Datei anhängen
+  --radio TEXT      history: die Einträge der Funkgeräte, deren Angaben mit TEXT
+                    beginnen
+  --board TEXT      history: die Einträge, deren Typ, Revisionen oder
+                    Codeplug-Version der Optionsplatine TEXT enthalten
+  --since DATE      history: die Einträge ab DATE (2026-12-09, eine Ortszeit
+                    2026-12-09T14:30 oder eine UTC-Zeit, die auf Z endet)
+  --until DATE      history: die Einträge bis DATE (bei einem Datum: der ganze
+                    Tag)
+  --failed          history: nur die Einträge, die nicht erfolgreich waren
+  --csv             history: die Einträge als CSV, älteste zuerst, mit ihren
+                    Einstellungen und Meldungen
+  --no-history      keinen Eintrag in der Servicehistorie anlegen (für Arbeiten,
+                    die nicht festgehalten werden sollen)
   --trace FILE      jedes gesendete und empfangene Byte, die Frames, Pausen und
                     Meldungen laufend für den Support nach FILE schreiben
                     (mehrere Schnittstellen: jede Zeile beginnt mit ihrer
                     Schnittstelle in eckigen Klammern)
-  --json            info, show, diff, ports, backups, cal-stats, fleet:
+  --json            info, show, diff, ports, backups, cal-stats, fleet, history:
                     stattdessen ein JSON-Dokument auf der Standardausgabe
                     ausgeben, mit den Fehlern als
                     {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet gibt es am Ende
@@ -146,80 +252,24 @@ diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
 </translation>
     </message>
     <message>
-        <source>--language takes en, de, fr or es</source>
-        <translation>--language erwartet en, de, fr oder es</translation>
+        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
+        <translation>--json gehört zu info, show, diff, ports, backups, cal-stats, fleet und history</translation>
     </message>
     <message>
-        <source>no command given</source>
-        <translation>kein Befehl angegeben</translation>
+        <source>history takes no arguments, or show and an entry&apos;s number</source>
+        <translation>history erwartet keine Argumente oder show und die Nummer eines Eintrags</translation>
     </message>
     <message>
-        <source>unknown command &apos;%1&apos;</source>
-        <translation>unbekannter Befehl „%1“</translation>
+        <source>give --csv or --json, not both</source>
+        <translation>--csv oder --json angeben, nicht beides</translation>
     </message>
     <message>
-        <source>--board belongs to diff</source>
-        <translation>--board gehört zu diff</translation>
+        <source>--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)</source>
+        <translation>--since und --until erwarten ein Datum (2026-12-09) oder einen Zeitpunkt (2026-12-09T14:30)</translation>
     </message>
     <message>
-        <source>--all belongs to ports</source>
-        <translation>--all gehört zu ports</translation>
-    </message>
-    <message>
-        <source>--json belongs to info, show, diff, ports, backups, cal-stats and fleet</source>
-        <translation>--json gehört zu info, show, diff, ports, backups, cal-stats und fleet</translation>
-    </message>
-    <message>
-        <source>%1 needs two FILE arguments</source>
-        <translation>%1 benötigt zwei FILE-Argumente</translation>
-    </message>
-    <message>
-        <source>%1 needs a FILE argument</source>
-        <translation>%1 benötigt ein FILE-Argument</translation>
-    </message>
-    <message>
-        <source>too many arguments for %1</source>
-        <translation>zu viele Argumente für %1</translation>
-    </message>
-    <message>
-        <source>%1 is a lab-mode command: add --lab</source>
-        <translation>%1 ist ein Befehl des Labormodus: Geben Sie --lab an</translation>
-    </message>
-    <message>
-        <source>give --port or --device, not both</source>
-        <translation>--port oder --device angeben, nicht beides</translation>
-    </message>
-    <message>
-        <source>--port takes COM1, COM2, COM3 or COM4</source>
-        <translation>--port erwartet COM1, COM2, COM3 oder COM4</translation>
-    </message>
-    <message>
-        <source>--device needs a path</source>
-        <translation>--device benötigt einen Pfad</translation>
-    </message>
-    <message>
-        <source>only fleet takes more than one --port or --device</source>
-        <translation>nur fleet akzeptiert mehr als eine Option --port oder --device</translation>
-    </message>
-    <message>
-        <source>fleet takes at most %1 ports</source>
-        <translation>fleet akzeptiert höchstens %1 Schnittstellen</translation>
-    </message>
-    <message>
-        <source>%1 is given twice</source>
-        <translation>%1 ist zweimal angegeben</translation>
-    </message>
-    <message>
-        <source>--count and --report belong to fleet</source>
-        <translation>--count und --report gehören zu fleet</translation>
-    </message>
-    <message>
-        <source>--count takes a number of radios</source>
-        <translation>--count erwartet eine Anzahl von Funkgeräten</translation>
-    </message>
-    <message>
-        <source>cannot write the trace file &apos;%1&apos;</source>
-        <translation>die Mitschnittdatei „%1“ kann nicht geschrieben werden</translation>
+        <source>--radio, --since, --until, --failed and --csv belong to history</source>
+        <translation>--radio, --since, --until, --failed und --csv gehören zu history</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1838,170 @@ Sprache</translation>
     <message>
         <source>Warning: %s</source>
         <translation>Warnung: %s</translation>
+    </message>
+    <message>
+        <source>The operation&apos;s own result stands, but it could not be added to the service history %s:
+%s</source>
+        <translation>Das Ergebnis des Vorgangs selbst bleibt gültig, aber der Vorgang konnte nicht in die Servicehistorie %s eingetragen werden:
+%s</translation>
+    </message>
+    <message>
+        <source>The service history could not be read. It was moved aside to
+%s
+and a new one was started.</source>
+        <translation>Die Servicehistorie konnte nicht gelesen werden. Sie wurde nach
+%s
+verschoben, und eine neue wurde angelegt.</translation>
+    </message>
+    <message>
+        <source>hardware %s</source>
+        <translation>Hardware %s</translation>
+    </message>
+    <message>
+        <source>software %s</source>
+        <translation>Software %s</translation>
+    </message>
+    <message>
+        <source>codeplug %s</source>
+        <translation>Codeplug %s</translation>
+    </message>
+    <message>
+        <source>%s, verified</source>
+        <translation>%s, überprüft</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>calibration data read-out</source>
+        <translation>Auslesen der Kalibrierdaten</translation>
+    </message>
+    <message>
+        <source>connection check</source>
+        <translation>Verbindungsprüfung</translation>
+    </message>
+    <message>
+        <source>fleet</source>
+        <translation>Mehrfachprogrammierung</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>erfolgreich</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>shown with fields missing</source>
+        <translation>mit fehlenden Feldern angezeigt</translation>
+    </message>
+    <message>
+        <source>read, but the export was cancelled</source>
+        <translation>ausgelesen, aber Export abgebrochen</translation>
+    </message>
+    <message>
+        <source>Entry %s</source>
+        <translation>Eintrag %s</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>%s on %s</source>
+        <translation>%s auf %s</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Optionsplatine</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Fleet run</source>
+        <translation>Programmierdurchlauf</translation>
+    </message>
+    <message>
+        <source>number %s: settings %s (SHA-256 %s), ports %s, from %s to %s</source>
+        <translation>Nummer %s: Einstellungen %s (SHA-256 %s), Schnittstellen %s, von %s bis %s</translation>
+    </message>
+    <message>
+        <source>(not ended)</source>
+        <translation>(nicht beendet)</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Meldungen</translation>
+    </message>
+    <message>
+        <source>Settings read</source>
+        <translation>Ausgelesene Einstellungen</translation>
+    </message>
+    <message>
+        <source>Settings written</source>
+        <translation>Geschriebene Einstellungen</translation>
+    </message>
+    <message>
+        <source>Changed from the settings the radio held before</source>
+        <translation>Geändert gegenüber den bisherigen Einstellungen des Funkgeräts</translation>
+    </message>
+    <message>
+        <source>No setting changed.</source>
+        <translation>Es wurde keine Einstellung geändert.</translation>
+    </message>
+    <message>
+        <source>The checksum of these settings is wrong.</source>
+        <translation>Die Prüfsumme dieser Einstellungen ist falsch.</translation>
+    </message>
+    <message>
+        <source>The service history %s holds no entries that match.</source>
+        <translation>Die Servicehistorie %s enthält keine passenden Einträge.</translation>
+    </message>
+    <message>
+        <source>The service history holds no entry %s.</source>
+        <translation>Die Servicehistorie enthält keinen Eintrag %s.</translation>
+    </message>
+    <message>
+        <source>The service history %s could not be read:
+%s</source>
+        <translation>Die Servicehistorie %s konnte nicht gelesen werden:
+%s</translation>
+    </message>
+    <message>
+        <source>No settings read from this radio before are known.</source>
+        <translation>Es sind keine zuvor aus diesem Funkgerät ausgelesenen Einstellungen bekannt.</translation>
     </message>
 </context>
 </TS>

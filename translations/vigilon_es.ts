@@ -10,6 +10,78 @@
 </translation>
     </message>
     <message>
+        <source>--language takes en, de, fr or es</source>
+        <translation>--language admite en, de, fr o es</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no se ha indicado ningún comando</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>comando desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>--board belongs to diff</source>
+        <translation>--board solo se usa con diff</translation>
+    </message>
+    <message>
+        <source>--all belongs to ports</source>
+        <translation>--all solo se usa con ports</translation>
+    </message>
+    <message>
+        <source>%1 needs two FILE arguments</source>
+        <translation>%1 necesita dos argumentos FILE</translation>
+    </message>
+    <message>
+        <source>%1 needs a FILE argument</source>
+        <translation>%1 necesita un argumento FILE</translation>
+    </message>
+    <message>
+        <source>too many arguments for %1</source>
+        <translation>demasiados argumentos para %1</translation>
+    </message>
+    <message>
+        <source>%1 is a lab-mode command: add --lab</source>
+        <translation>%1 es un comando del modo de laboratorio: añada --lab</translation>
+    </message>
+    <message>
+        <source>give --port or --device, not both</source>
+        <translation>indique --port o --device, no ambos</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4</source>
+        <translation>--port admite COM1, COM2, COM3 o COM4</translation>
+    </message>
+    <message>
+        <source>--device needs a path</source>
+        <translation>--device necesita una ruta</translation>
+    </message>
+    <message>
+        <source>only fleet takes more than one --port or --device</source>
+        <translation>solo fleet admite más de un --port o --device</translation>
+    </message>
+    <message>
+        <source>fleet takes at most %1 ports</source>
+        <translation>fleet admite como máximo %1 puertos</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 se ha indicado dos veces</translation>
+    </message>
+    <message>
+        <source>--count and --report belong to fleet</source>
+        <translation>--count y --report solo se usan con fleet</translation>
+    </message>
+    <message>
+        <source>--count takes a number of radios</source>
+        <translation>--count necesita un número de radios</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file &apos;%1&apos;</source>
+        <translation>no se puede escribir el archivo de traza «%1»</translation>
+    </message>
+    <message>
         <source>Reads, writes and inspects the Vigilon man down option board through the radio
 on a serial port.
 
@@ -36,6 +108,10 @@ commands:
   fleet FILE        program radio after radio with the settings of FILE: waits for
                     each radio, writes it, reports it, waits until it is unplugged;
                     with several --port (or --device) options, on all at once
+  history           list the service history, newest first: every operation on a
+                    radio with its time, result, port, radio, board and user
+  history show ID   one entry whole: its messages, the settings read and written
+                    (in the text form) and what a write changed
 
 options:
   --port COMn       the serial port (default: the port configured in the GUI)
@@ -49,10 +125,21 @@ options:
   --board           diff: compare with the board&apos;s settings
   --count N         fleet: stop after N radios (default: until Ctrl+C)
   --report CSV      fleet: append one row per radio to the CSV file
+  --radio TEXT      history: the entries of radios whose text starts with TEXT
+  --board TEXT      history: the entries whose board type, revisions or codeplug
+                    version contain TEXT
+  --since DATE      history: the entries from DATE on (2026-12-09, or a local
+                    time 2026-12-09T14:30, or a UTC time ending in Z)
+  --until DATE      history: the entries up to DATE (a date: its whole day)
+  --failed          history: only the entries that did not succeed
+  --csv             history: the entries as CSV, oldest first, with their
+                    settings and messages
+  --no-history      add no entry to the service history (throw-away work)
   --trace FILE      write every byte sent and received, the frames, pauses and
                     messages to FILE as they happen, for support (several
                     ports: each line starts with its port in brackets)
-  --json            info, show, diff, ports, backups, cal-stats, fleet: print one
+  --json            info, show, diff, ports, backups, cal-stats, fleet, history:
+                    print one
                     JSON document on standard output instead, with the errors
                     as {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet prints it when
                     the run ends, its lines go to standard error
@@ -106,6 +193,12 @@ comandos:
                     espera cada radio, la escribe, la anota en el informe y
                     espera a que se desconecte; con varias opciones --port (o
                     --device), en todos los puertos a la vez
+  history           lista el historial de servicio, lo más reciente primero:
+                    cada operación en una radio con su hora, resultado, puerto,
+                    radio, placa y usuario
+  history show ID   muestra una entrada completa: sus mensajes, los parámetros
+                    leídos y escritos (en forma de texto) y lo que cambió una
+                    escritura
 
 opciones:
   --port COMn       el puerto serie (predeterminado: el puerto configurado en la
@@ -124,12 +217,25 @@ opciones:
   --count N         fleet: se detiene tras N radios (predeterminado: hasta
                     Ctrl+C)
   --report CSV      fleet: añade una fila por radio al archivo CSV
+  --radio TEXT      history: las entradas de las radios cuyo texto empieza por
+                    TEXT
+  --board TEXT      history: las entradas cuyo tipo de placa, revisiones o
+                    versión de codeplug contienen TEXT
+  --since DATE      history: las entradas a partir de DATE (2026-12-09, o una
+                    hora local 2026-12-09T14:30, o una hora UTC terminada en Z)
+  --until DATE      history: las entradas hasta DATE (si es una fecha: todo ese
+                    día)
+  --failed          history: solo las entradas que no terminaron correctamente
+  --csv             history: las entradas como CSV, las más antiguas primero,
+                    con sus parámetros y mensajes
+  --no-history      no añade ninguna entrada al historial de servicio (trabajo
+                    de prueba)
   --trace FILE      escribe en FILE cada byte enviado y recibido, las tramas,
                     las pausas y los mensajes a medida que se producen, para el
                     servicio de asistencia (varios puertos: cada línea empieza
                     por su puerto entre corchetes)
-  --json            info, show, diff, ports, backups, cal-stats, fleet: en su
-                    lugar, imprime un único documento JSON en la salida
+  --json            info, show, diff, ports, backups, cal-stats, fleet, history:
+                    en su lugar, imprime un único documento JSON en la salida
                     estándar, con los errores como
                     {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet lo imprime al
                     terminar la ejecución y sus líneas van a la salida de
@@ -149,80 +255,24 @@ diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
 </translation>
     </message>
     <message>
-        <source>--language takes en, de, fr or es</source>
-        <translation>--language admite en, de, fr o es</translation>
+        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
+        <translation>--json solo se usa con info, show, diff, ports, backups, cal-stats, fleet y history</translation>
     </message>
     <message>
-        <source>no command given</source>
-        <translation>no se ha indicado ningún comando</translation>
+        <source>history takes no arguments, or show and an entry&apos;s number</source>
+        <translation>history no admite argumentos, o bien show y el número de una entrada</translation>
     </message>
     <message>
-        <source>unknown command &apos;%1&apos;</source>
-        <translation>comando desconocido «%1»</translation>
+        <source>give --csv or --json, not both</source>
+        <translation>indique --csv o --json, no ambos</translation>
     </message>
     <message>
-        <source>--board belongs to diff</source>
-        <translation>--board solo se usa con diff</translation>
+        <source>--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)</source>
+        <translation>--since y --until admiten una fecha (2026-12-09) o una fecha y hora (2026-12-09T14:30)</translation>
     </message>
     <message>
-        <source>--all belongs to ports</source>
-        <translation>--all solo se usa con ports</translation>
-    </message>
-    <message>
-        <source>--json belongs to info, show, diff, ports, backups, cal-stats and fleet</source>
-        <translation>--json solo se usa con info, show, diff, ports, backups, cal-stats y fleet</translation>
-    </message>
-    <message>
-        <source>%1 needs two FILE arguments</source>
-        <translation>%1 necesita dos argumentos FILE</translation>
-    </message>
-    <message>
-        <source>%1 needs a FILE argument</source>
-        <translation>%1 necesita un argumento FILE</translation>
-    </message>
-    <message>
-        <source>too many arguments for %1</source>
-        <translation>demasiados argumentos para %1</translation>
-    </message>
-    <message>
-        <source>%1 is a lab-mode command: add --lab</source>
-        <translation>%1 es un comando del modo de laboratorio: añada --lab</translation>
-    </message>
-    <message>
-        <source>give --port or --device, not both</source>
-        <translation>indique --port o --device, no ambos</translation>
-    </message>
-    <message>
-        <source>--port takes COM1, COM2, COM3 or COM4</source>
-        <translation>--port admite COM1, COM2, COM3 o COM4</translation>
-    </message>
-    <message>
-        <source>--device needs a path</source>
-        <translation>--device necesita una ruta</translation>
-    </message>
-    <message>
-        <source>only fleet takes more than one --port or --device</source>
-        <translation>solo fleet admite más de un --port o --device</translation>
-    </message>
-    <message>
-        <source>fleet takes at most %1 ports</source>
-        <translation>fleet admite como máximo %1 puertos</translation>
-    </message>
-    <message>
-        <source>%1 is given twice</source>
-        <translation>%1 se ha indicado dos veces</translation>
-    </message>
-    <message>
-        <source>--count and --report belong to fleet</source>
-        <translation>--count y --report solo se usan con fleet</translation>
-    </message>
-    <message>
-        <source>--count takes a number of radios</source>
-        <translation>--count necesita un número de radios</translation>
-    </message>
-    <message>
-        <source>cannot write the trace file &apos;%1&apos;</source>
-        <translation>no se puede escribir el archivo de traza «%1»</translation>
+        <source>--radio, --since, --until, --failed and --csv belong to history</source>
+        <translation>--radio, --since, --until, --failed y --csv solo se usan con history</translation>
     </message>
 </context>
 <context>
@@ -1791,6 +1841,170 @@ Idioma</translation>
     <message>
         <source>Warning: %s</source>
         <translation>Advertencia: %s</translation>
+    </message>
+    <message>
+        <source>The operation&apos;s own result stands, but it could not be added to the service history %s:
+%s</source>
+        <translation>El resultado de la operación sigue siendo válido, pero no se ha podido añadir al historial de servicio %s:
+%s</translation>
+    </message>
+    <message>
+        <source>The service history could not be read. It was moved aside to
+%s
+and a new one was started.</source>
+        <translation>No se ha podido leer el historial de servicio. Se ha apartado a
+%s
+y se ha iniciado uno nuevo.</translation>
+    </message>
+    <message>
+        <source>hardware %s</source>
+        <translation>hardware %s</translation>
+    </message>
+    <message>
+        <source>software %s</source>
+        <translation>software %s</translation>
+    </message>
+    <message>
+        <source>codeplug %s</source>
+        <translation>codeplug %s</translation>
+    </message>
+    <message>
+        <source>%s, verified</source>
+        <translation>%s, verificada</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lectura</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>escritura</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>información</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibración</translation>
+    </message>
+    <message>
+        <source>calibration data read-out</source>
+        <translation>lectura de datos de calibración</translation>
+    </message>
+    <message>
+        <source>connection check</source>
+        <translation>comprobación de conexión</translation>
+    </message>
+    <message>
+        <source>fleet</source>
+        <translation>programación de varias radios</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallida</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenida</translation>
+    </message>
+    <message>
+        <source>shown with fields missing</source>
+        <translation>mostrada con campos incompletos</translation>
+    </message>
+    <message>
+        <source>read, but the export was cancelled</source>
+        <translation>leída, pero se canceló la exportación</translation>
+    </message>
+    <message>
+        <source>Entry %s</source>
+        <translation>Entrada %s</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>%s on %s</source>
+        <translation>%s en %s</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Placa</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Fleet run</source>
+        <translation>Programación de varias radios</translation>
+    </message>
+    <message>
+        <source>number %s: settings %s (SHA-256 %s), ports %s, from %s to %s</source>
+        <translation>número %s: parámetros %s (SHA-256 %s), puertos %s, de %s a %s</translation>
+    </message>
+    <message>
+        <source>(not ended)</source>
+        <translation>(sin finalizar)</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Mensajes</translation>
+    </message>
+    <message>
+        <source>Settings read</source>
+        <translation>Parámetros leídos</translation>
+    </message>
+    <message>
+        <source>Settings written</source>
+        <translation>Parámetros escritos</translation>
+    </message>
+    <message>
+        <source>Changed from the settings the radio held before</source>
+        <translation>Cambios respecto a los parámetros que tenía antes la radio</translation>
+    </message>
+    <message>
+        <source>No setting changed.</source>
+        <translation>No ha cambiado ningún parámetro.</translation>
+    </message>
+    <message>
+        <source>The checksum of these settings is wrong.</source>
+        <translation>La suma de comprobación de estos parámetros es incorrecta.</translation>
+    </message>
+    <message>
+        <source>The service history %s holds no entries that match.</source>
+        <translation>El historial de servicio %s no contiene ninguna entrada que coincida.</translation>
+    </message>
+    <message>
+        <source>The service history holds no entry %s.</source>
+        <translation>El historial de servicio no contiene la entrada %s.</translation>
+    </message>
+    <message>
+        <source>The service history %s could not be read:
+%s</source>
+        <translation>No se ha podido leer el historial de servicio %s:
+%s</translation>
+    </message>
+    <message>
+        <source>No settings read from this radio before are known.</source>
+        <translation>No se conocen parámetros leídos anteriormente de esta radio.</translation>
     </message>
 </context>
 </TS>

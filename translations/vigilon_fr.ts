@@ -10,6 +10,78 @@
 </translation>
     </message>
     <message>
+        <source>--language takes en, de, fr or es</source>
+        <translation>--language accepte en, de, fr ou es</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande indiquée</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>--board belongs to diff</source>
+        <translation>--board ne s&apos;utilise qu&apos;avec diff</translation>
+    </message>
+    <message>
+        <source>--all belongs to ports</source>
+        <translation>--all ne s&apos;utilise qu&apos;avec ports</translation>
+    </message>
+    <message>
+        <source>%1 needs two FILE arguments</source>
+        <translation>%1 nécessite deux arguments FILE</translation>
+    </message>
+    <message>
+        <source>%1 needs a FILE argument</source>
+        <translation>%1 nécessite un argument FILE</translation>
+    </message>
+    <message>
+        <source>too many arguments for %1</source>
+        <translation>trop d&apos;arguments pour %1</translation>
+    </message>
+    <message>
+        <source>%1 is a lab-mode command: add --lab</source>
+        <translation>%1 est une commande du mode laboratoire : ajoutez --lab</translation>
+    </message>
+    <message>
+        <source>give --port or --device, not both</source>
+        <translation>indiquez --port ou --device, pas les deux</translation>
+    </message>
+    <message>
+        <source>--port takes COM1, COM2, COM3 or COM4</source>
+        <translation>--port accepte COM1, COM2, COM3 ou COM4</translation>
+    </message>
+    <message>
+        <source>--device needs a path</source>
+        <translation>--device nécessite un chemin</translation>
+    </message>
+    <message>
+        <source>only fleet takes more than one --port or --device</source>
+        <translation>seule la commande fleet accepte plusieurs --port ou --device</translation>
+    </message>
+    <message>
+        <source>fleet takes at most %1 ports</source>
+        <translation>fleet accepte au plus %1 ports</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>--count and --report belong to fleet</source>
+        <translation>--count et --report ne s&apos;utilisent qu&apos;avec fleet</translation>
+    </message>
+    <message>
+        <source>--count takes a number of radios</source>
+        <translation>--count attend un nombre de radios</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file &apos;%1&apos;</source>
+        <translation>impossible d&apos;écrire le fichier de trace « %1 »</translation>
+    </message>
+    <message>
         <source>Reads, writes and inspects the Vigilon man down option board through the radio
 on a serial port.
 
@@ -36,6 +108,10 @@ commands:
   fleet FILE        program radio after radio with the settings of FILE: waits for
                     each radio, writes it, reports it, waits until it is unplugged;
                     with several --port (or --device) options, on all at once
+  history           list the service history, newest first: every operation on a
+                    radio with its time, result, port, radio, board and user
+  history show ID   one entry whole: its messages, the settings read and written
+                    (in the text form) and what a write changed
 
 options:
   --port COMn       the serial port (default: the port configured in the GUI)
@@ -49,10 +125,21 @@ options:
   --board           diff: compare with the board&apos;s settings
   --count N         fleet: stop after N radios (default: until Ctrl+C)
   --report CSV      fleet: append one row per radio to the CSV file
+  --radio TEXT      history: the entries of radios whose text starts with TEXT
+  --board TEXT      history: the entries whose board type, revisions or codeplug
+                    version contain TEXT
+  --since DATE      history: the entries from DATE on (2026-12-09, or a local
+                    time 2026-12-09T14:30, or a UTC time ending in Z)
+  --until DATE      history: the entries up to DATE (a date: its whole day)
+  --failed          history: only the entries that did not succeed
+  --csv             history: the entries as CSV, oldest first, with their
+                    settings and messages
+  --no-history      add no entry to the service history (throw-away work)
   --trace FILE      write every byte sent and received, the frames, pauses and
                     messages to FILE as they happen, for support (several
                     ports: each line starts with its port in brackets)
-  --json            info, show, diff, ports, backups, cal-stats, fleet: print one
+  --json            info, show, diff, ports, backups, cal-stats, fleet, history:
+                    print one
                     JSON document on standard output instead, with the errors
                     as {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet prints it when
                     the run ends, its lines go to standard error
@@ -108,6 +195,12 @@ commandes :
                     paramètres de FILE : attend chaque radio, la programme, en
                     rend compte, attend qu&apos;elle soit débranchée ; avec plusieurs
                     options --port (ou --device), sur tous ces ports à la fois
+  history           lister l&apos;historique des interventions, les plus récentes en
+                    premier : chaque opération sur une radio, avec son heure,
+                    son résultat, le port, la radio, la carte option et
+                    l&apos;utilisateur
+  history show ID   une entrée en entier : ses messages, les paramètres lus et
+                    écrits (sous forme de texte) et ce qu&apos;une écriture a modifié
 
 options :
   --port COMn       le port série (par défaut : le port configuré dans
@@ -124,13 +217,27 @@ options :
   --count N         fleet : s&apos;arrêter après N radios (par défaut : jusqu&apos;à
                     Ctrl+C)
   --report CSV      fleet : ajouter une ligne par radio au fichier CSV
+  --radio TEXT      history : les entrées des radios dont le texte commence par
+                    TEXT
+  --board TEXT      history : les entrées dont le type, les révisions ou la
+                    version de codeplug de la carte option contiennent TEXT
+  --since DATE      history : les entrées à partir de DATE (2026-12-09, ou une
+                    heure locale 2026-12-09T14:30, ou une heure UTC se terminant
+                    par Z)
+  --until DATE      history : les entrées jusqu&apos;à DATE (pour une date : toute la
+                    journée)
+  --failed          history : seulement les entrées qui n&apos;ont pas réussi
+  --csv             history : les entrées au format CSV, les plus anciennes en
+                    premier, avec leurs paramètres et leurs messages
+  --no-history      n&apos;ajouter aucune entrée à l&apos;historique des interventions
+                    (travail sans suite)
   --trace FILE      écrire dans FILE, au fur et à mesure, chaque octet envoyé et
                     reçu, les trames, les pauses et les messages, pour
                     l&apos;assistance technique (plusieurs ports : chaque ligne
                     commence par son port entre crochets)
-  --json            info, show, diff, ports, backups, cal-stats, fleet :
-                    afficher à la place un seul document JSON sur la sortie
-                    standard, avec les erreurs sous la forme
+  --json            info, show, diff, ports, backups, cal-stats, fleet,
+                    history : afficher à la place un seul document JSON sur la
+                    sortie standard, avec les erreurs sous la forme
                     {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}} ; fleet l&apos;affiche à la fin
                     de la session, ses lignes vont sur la sortie d&apos;erreur
                     standard
@@ -149,80 +256,24 @@ diff : 0 si identiques, 1 si différents, 2 en cas de problème.
 </translation>
     </message>
     <message>
-        <source>--language takes en, de, fr or es</source>
-        <translation>--language accepte en, de, fr ou es</translation>
+        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
+        <translation>--json ne s&apos;utilise qu&apos;avec info, show, diff, ports, backups, cal-stats, fleet et history</translation>
     </message>
     <message>
-        <source>no command given</source>
-        <translation>aucune commande indiquée</translation>
+        <source>history takes no arguments, or show and an entry&apos;s number</source>
+        <translation>history n&apos;accepte aucun argument, ou bien show suivi du numéro d&apos;une entrée</translation>
     </message>
     <message>
-        <source>unknown command &apos;%1&apos;</source>
-        <translation>commande inconnue « %1 »</translation>
+        <source>give --csv or --json, not both</source>
+        <translation>indiquez --csv ou --json, pas les deux</translation>
     </message>
     <message>
-        <source>--board belongs to diff</source>
-        <translation>--board ne s&apos;utilise qu&apos;avec diff</translation>
+        <source>--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)</source>
+        <translation>--since et --until acceptent une date (2026-12-09) ou une date et une heure (2026-12-09T14:30)</translation>
     </message>
     <message>
-        <source>--all belongs to ports</source>
-        <translation>--all ne s&apos;utilise qu&apos;avec ports</translation>
-    </message>
-    <message>
-        <source>--json belongs to info, show, diff, ports, backups, cal-stats and fleet</source>
-        <translation>--json ne s&apos;utilise qu&apos;avec info, show, diff, ports, backups, cal-stats et fleet</translation>
-    </message>
-    <message>
-        <source>%1 needs two FILE arguments</source>
-        <translation>%1 nécessite deux arguments FILE</translation>
-    </message>
-    <message>
-        <source>%1 needs a FILE argument</source>
-        <translation>%1 nécessite un argument FILE</translation>
-    </message>
-    <message>
-        <source>too many arguments for %1</source>
-        <translation>trop d&apos;arguments pour %1</translation>
-    </message>
-    <message>
-        <source>%1 is a lab-mode command: add --lab</source>
-        <translation>%1 est une commande du mode laboratoire : ajoutez --lab</translation>
-    </message>
-    <message>
-        <source>give --port or --device, not both</source>
-        <translation>indiquez --port ou --device, pas les deux</translation>
-    </message>
-    <message>
-        <source>--port takes COM1, COM2, COM3 or COM4</source>
-        <translation>--port accepte COM1, COM2, COM3 ou COM4</translation>
-    </message>
-    <message>
-        <source>--device needs a path</source>
-        <translation>--device nécessite un chemin</translation>
-    </message>
-    <message>
-        <source>only fleet takes more than one --port or --device</source>
-        <translation>seule la commande fleet accepte plusieurs --port ou --device</translation>
-    </message>
-    <message>
-        <source>fleet takes at most %1 ports</source>
-        <translation>fleet accepte au plus %1 ports</translation>
-    </message>
-    <message>
-        <source>%1 is given twice</source>
-        <translation>%1 est indiqué deux fois</translation>
-    </message>
-    <message>
-        <source>--count and --report belong to fleet</source>
-        <translation>--count et --report ne s&apos;utilisent qu&apos;avec fleet</translation>
-    </message>
-    <message>
-        <source>--count takes a number of radios</source>
-        <translation>--count attend un nombre de radios</translation>
-    </message>
-    <message>
-        <source>cannot write the trace file &apos;%1&apos;</source>
-        <translation>impossible d&apos;écrire le fichier de trace « %1 »</translation>
+        <source>--radio, --since, --until, --failed and --csv belong to history</source>
+        <translation>--radio, --since, --until, --failed et --csv ne s&apos;utilisent qu&apos;avec history</translation>
     </message>
 </context>
 <context>
@@ -1791,6 +1842,170 @@ Langue</translation>
     <message>
         <source>Warning: %s</source>
         <translation>Avertissement : %s</translation>
+    </message>
+    <message>
+        <source>The operation&apos;s own result stands, but it could not be added to the service history %s:
+%s</source>
+        <translation>Le résultat de l&apos;opération elle-même reste valable, mais l&apos;opération n&apos;a pas pu être ajoutée à l&apos;historique des interventions %s :
+%s</translation>
+    </message>
+    <message>
+        <source>The service history could not be read. It was moved aside to
+%s
+and a new one was started.</source>
+        <translation>Impossible de lire l&apos;historique des interventions. Il a été mis de côté sous
+%s
+et un nouvel historique a été créé.</translation>
+    </message>
+    <message>
+        <source>hardware %s</source>
+        <translation>matériel %s</translation>
+    </message>
+    <message>
+        <source>software %s</source>
+        <translation>logiciel %s</translation>
+    </message>
+    <message>
+        <source>codeplug %s</source>
+        <translation>codeplug %s</translation>
+    </message>
+    <message>
+        <source>%s, verified</source>
+        <translation>%s, vérifié</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>informations</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>étalonnage</translation>
+    </message>
+    <message>
+        <source>calibration data read-out</source>
+        <translation>lecture des données d&apos;étalonnage</translation>
+    </message>
+    <message>
+        <source>connection check</source>
+        <translation>vérification de la connexion</translation>
+    </message>
+    <message>
+        <source>fleet</source>
+        <translation>programmation de plusieurs radios</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>shown with fields missing</source>
+        <translation>affiché avec des champs manquants</translation>
+    </message>
+    <message>
+        <source>read, but the export was cancelled</source>
+        <translation>lu, mais l&apos;exportation a été annulée</translation>
+    </message>
+    <message>
+        <source>Entry %s</source>
+        <translation>Entrée %s</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>%s on %s</source>
+        <translation>%s sur %s</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Carte option</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Fleet run</source>
+        <translation>Session de programmation de plusieurs radios</translation>
+    </message>
+    <message>
+        <source>number %s: settings %s (SHA-256 %s), ports %s, from %s to %s</source>
+        <translation>n° %s : paramètres %s (SHA-256 %s), ports %s, de %s à %s</translation>
+    </message>
+    <message>
+        <source>(not ended)</source>
+        <translation>(non terminée)</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Settings read</source>
+        <translation>Paramètres lus</translation>
+    </message>
+    <message>
+        <source>Settings written</source>
+        <translation>Paramètres écrits</translation>
+    </message>
+    <message>
+        <source>Changed from the settings the radio held before</source>
+        <translation>Modifications par rapport aux paramètres que la radio contenait auparavant</translation>
+    </message>
+    <message>
+        <source>No setting changed.</source>
+        <translation>Aucun paramètre n&apos;a changé.</translation>
+    </message>
+    <message>
+        <source>The checksum of these settings is wrong.</source>
+        <translation>La somme de contrôle de ces paramètres est incorrecte.</translation>
+    </message>
+    <message>
+        <source>The service history %s holds no entries that match.</source>
+        <translation>L&apos;historique des interventions %s ne contient aucune entrée correspondante.</translation>
+    </message>
+    <message>
+        <source>The service history holds no entry %s.</source>
+        <translation>L&apos;historique des interventions ne contient pas d&apos;entrée %s.</translation>
+    </message>
+    <message>
+        <source>The service history %s could not be read:
+%s</source>
+        <translation>Impossible de lire l&apos;historique des interventions %s :
+%s</translation>
+    </message>
+    <message>
+        <source>No settings read from this radio before are known.</source>
+        <translation>Aucun paramètre lu auparavant dans cette radio n&apos;est connu.</translation>
     </message>
 </context>
 </TS>

@@ -289,7 +289,7 @@ TEST_P(HostileFiles, AreRefusedAtOnceWithTheirNameAndLeaveNothingBehind)
         const std::string path = input.make(folder, good);
         const Expected expected = input.expect(path);
         std::vector<std::string> args = { "/usr/bin/timeout", "-s", "KILL", "10", "/usr/bin/prlimit", MEMORY_LIMIT,
-                                          VIGILON_OSS_CLI, "--device", device };
+                                          VIGILON_OSS_CLI, "--no-history", "--device", device };
         if (input.unprivileged)
             args.insert(args.begin(), { "/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups" });
         for (const std::string& arg : command.args(path, good, out))

@@ -669,7 +669,7 @@ TEST(Cli, APortTheUserMayNotUseNamesItsGroupAndTheWayIn)
     ASSERT_EQ(::chmod(bench.device.c_str(), 0660), 0);
     const ProgramResult result = RunProgram("/usr/bin/setpriv",
                                             { "--reuid=nobody", "--regid=nogroup", "--clear-groups", VIGILON_OSS_CLI,
-                                              "--device", bench.device, "info" });
+                                              "--no-history", "--device", bench.device, "info" });
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, Errors({ PortFailed(bench.device) }) + "hint: You may not use " + bench.device
                               + ": it belongs to the group dialout. Add yourself to that group (sudo adduser $USER dialout), "

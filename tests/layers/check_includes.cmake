@@ -1,5 +1,5 @@
 # Fails when a source includes from a layer it may not use: the arrows of the
-# house point down only (front ends -> operations -> board, link -> seams ->
+# house point down only (front ends -> frontend -> operations -> board, link -> seams ->
 # resources), and the simulator shares nothing with the product.
 # Run: cmake -DROOT=<source tree> -P check_includes.cmake
 
@@ -8,7 +8,7 @@ set(allowed_seams     seams resources)
 set(allowed_link      link seams resources)
 set(allowed_board     board seams resources)
 set(allowed_operations operations link board seams resources)
-set(allowed_frontend  frontend link board seams resources)
+set(allowed_frontend  frontend operations link board seams resources)
 set(allowed_cli       cli frontend operations link board seams resources)
 set(allowed_ui        ui frontend operations link board seams resources)
 set(allowed_sim       sim)

@@ -133,7 +133,7 @@ TEST(CalibrationOperation, AsksStartsWaitsChecksAndReports)
     OperationBench bench;
     bench.messages.answers.push_back(MsgAnswer::Yes);
     g_bLabMode = true;
-    EXPECT_TRUE(RunCalibrationOperation(theRadioLink, bench.Port()));
+    EXPECT_TRUE(RunCalibrationOperation(theRadioLink, bench.Port()).calibrated);
     g_bLabMode = false;
     EXPECT_EQ(bench.messages.Texts(), (Texts{ CONFIRM_CALIBRATE, CALIBRATE_TURN, CALIBRATE_OK }));
     const MessageBoxRequest& confirm = bench.messages.shown[0];
@@ -152,12 +152,12 @@ TEST(CalibrationOperation, OnlyAYesStartsIt)
 {
     OperationBench bench;
     bench.messages.answers.push_back(MsgAnswer::No);
-    EXPECT_FALSE(RunCalibrationOperation(theRadioLink, bench.Port()));
+    EXPECT_FALSE(RunCalibrationOperation(theRadioLink, bench.Port()).calibrated);
     EXPECT_EQ(bench.messages.Texts(), Texts{ CONFIRM_CALIBRATE });
     EXPECT_TRUE(bench.Requests().empty());
     // The default answer of the question is No.
     bench.messages.Clear();
-    EXPECT_FALSE(RunCalibrationOperation(theRadioLink, bench.Port()));
+    EXPECT_FALSE(RunCalibrationOperation(theRadioLink, bench.Port()).calibrated);
     EXPECT_TRUE(bench.Requests().empty());
 }
 
@@ -184,7 +184,7 @@ TEST(CalibrationOperation, EveryFailureIsReportedAfterTheRadioIsReset)
         SCOPED_TRACE(c.what);
         OperationBench bench(c.config);
         bench.messages.answers.push_back(MsgAnswer::Yes);
-        EXPECT_FALSE(RunCalibrationOperation(theRadioLink, bench.Port()));
+        EXPECT_FALSE(RunCalibrationOperation(theRadioLink, bench.Port()).calibrated);
         Texts expected = { CONFIRM_CALIBRATE };
         expected.insert(expected.end(), c.messages.begin(), c.messages.end());
         EXPECT_EQ(bench.messages.Texts(), expected);

@@ -135,7 +135,7 @@ void Calibrate()
 {
     RecordingPresenter messages;
     messages.answers = { MsgAnswer::Yes, MsgAnswer::Ok };
-    Check(RunCalibrationOperation(theRadioLink, PORT), "the calibration succeeds");
+    Check(RunCalibrationOperation(theRadioLink, PORT).calibrated, "the calibration succeeds");
     CheckTexts(messages, { CONFIRM_CALIBRATE, CALIBRATE_TURN, CALIBRATE_OK });
 }
 
@@ -146,7 +146,8 @@ void ShortReadout()
     RecordingPresenter messages;
     uint8_t data[BLOCKS * CAL_BLOCK_SIZE + 1] = {};
     {
-        OperationCourse course(theRadioLink, PORT, "read-out");
+        OperationRecord record;
+        OperationCourse course(theRadioLink, PORT, "read-out", record);
         Check(course.Begin() && course.IdentifyRadioAndBoard(), "radio and board identified");
         for (int k = 0; k < BLOCKS; ++k) {
             const int offset = k * CAL_BLOCK_SIZE;

@@ -1,5 +1,6 @@
 #include "ui/dialogs/board_dialogs.h"
 #include "frontend/backups.h"
+#include "frontend/service_history.h"
 
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
@@ -35,7 +36,9 @@ CBoardInfoDialog::CBoardInfoDialog(QWidget* parent, int portIndex)
 
 void CBoardInfoDialog::OnInitDialog()
 {
-    const BoardInfo info = RunInfoOperation(theRadioLink, PortNameForIndex(m_portIndex));
+    HistoryRecorder recorder;
+    const InfoOutcome info = RunInfoOperation(theRadioLink, PortNameForIndex(m_portIndex));
+    recorder.Record(info.record);
     if (!info.show) {
         EndDialog(Rejected);
         return;
@@ -64,7 +67,8 @@ void CCalibrateDialog::OnOK()
     // The dialog goes away first; the questions and the link work follow.
     EndDialog(Accepted);
     hide();
-    RunCalibrationOperation(theRadioLink, PortNameForIndex(m_portIndex));
+    HistoryRecorder recorder;
+    recorder.Record(RunCalibrationOperation(theRadioLink, PortNameForIndex(m_portIndex)).record);
 }
 
 CReadCalDataDialog::CReadCalDataDialog(QWidget* parent, int portIndex)
@@ -77,8 +81,10 @@ void CReadCalDataDialog::OnOK()
     EndDialog(Accepted);
     hide();
     const std::string port = PortNameForIndex(m_portIndex);
-    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, 
-        port, [&port](const std::string& text) { return KeepCalibrationBackup(port, text); });
+    HistoryRecorder recorder;
+    const ReadoutOutcome outcome = RunCalibrationReadout(
+        theRadioLink, port, [&port](const std::string& text) { return KeepCalibrationBackup(port, text); });
+    recorder.Record(outcome.record);
     // Whatever ended it after the last byte, the data are not lost: say where they are.
     if (outcome.result != ReadoutResult::Exported && !outcome.keptPath.empty())
         ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_KEPT,

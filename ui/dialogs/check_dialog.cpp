@@ -1,5 +1,6 @@
 #include "ui/dialogs/check_dialog.h"
 
+#include "frontend/service_history.h"
 #include "operations/check_operation.h"
 #include "resources/string_ids.h"
 #include "ui/host/screen_fit.h"
@@ -69,6 +70,7 @@ bool CCheckDialog::Run()
         m_lines->scrollToItem(item);
     });
     m_running = false;
+    RecordOperation(outcome.record, CheckMessages(outcome));
     m_again->setEnabled(true);
     m_close->setEnabled(true);
     m_close->setFocus();

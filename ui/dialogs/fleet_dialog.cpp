@@ -3,6 +3,7 @@
 #include "board/option_board_data.h"
 #include "board/output_target.h"
 #include "link/port_resolver.h"
+#include "frontend/service_history.h"
 #include "operations/fleet_on_ports.h"
 #include "operations/fleet_report.h"
 #include "resources/string_ids.h"
@@ -335,8 +336,13 @@ void CFleetDialog::Start()
     options.count = m_count->value();
     options.verify = m_verify->isChecked();
     options.onStage = [this](FleetStage, int, const std::string& text) { m_stage->setText(QString::fromStdString(text)); };
+    std::vector<std::string> names;
+    for (int index : ports)
+        names.push_back(PortNameForIndex(index));
+    FleetHistory history(QFile::encodeName(m_file->text()).toStdString(), names, options.count);
     const auto addRow = [&](const FleetRow& row) {
         AddRow(row);
+        history.Add(row);
         ++(row.ok ? programmed : failed);
         ShowTally(programmed, failed);
         if (!reportPath.empty() && !report.Append(row)) {
@@ -348,19 +354,19 @@ void CFleetDialog::Start()
 
     // One operation for the whole run: the window takes no commands, but this
     // dialog keeps its Stop button.
-    std::string names, devices;
-    for (int index : ports) {
-        const std::string name = PortNameForIndex(index);
-        names += (names.empty() ? "" : ", ") + name;
+    std::string named, devices;
+    for (const std::string& name : names) {
+        named += (named.empty() ? "" : ", ") + name;
         devices += (devices.empty() ? "" : ", ") + ResolvePort(name);
     }
-    m_host.SetActivity(QString::fromStdString(FormatString(IDS_ACTIVITY_WRITE, names.c_str(), devices.c_str())));
+    m_host.SetActivity(QString::fromStdString(FormatString(IDS_ACTIVITY_WRITE, named.c_str(), devices.c_str())));
     m_host.BeginWaitCursor();
     m_host.SetOpenWindow(this);
     const FleetOutcome outcome = ports.size() == 1
                                    ? RunFleetOperation(theRadioLink, PortNameForIndex(ports.front()), image, options)
                                    : RunOnPorts(ports, image, options, addRow);
     m_host.EndWaitCursor();
+    history.End();
 
     ShowTally(outcome.programmed, outcome.failed);
     // The stages are over; a report that could not be written stays said.

@@ -3,6 +3,7 @@
 #include "board/option_board_data.h"
 #include "board/settings_table.h"
 #include "frontend/backups.h"
+#include "frontend/service_history.h"
 #include "link/port_resolver.h"
 #include "operations/operation_course.h"
 #include "operations/read_operation.h"
@@ -101,6 +102,7 @@ bool CVigilonOssDoc::OnNewDocument()
     if (m_readPort.empty())
         return true;
     const std::string port = m_readPort;
+    HistoryRecorder recorder;
     const ReadOutcome outcome = RunReadOperation(theRadioLink, port, ProgramRecord(), [&] {
         dataLoaded = true;
         NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_BOARD, QString::fromStdString(port),
@@ -110,8 +112,10 @@ bool CVigilonOssDoc::OnNewDocument()
         SetModifiedFlag(true);
     });
     // Every read is kept; a backup that cannot be made is a warning after the success.
+    std::string backup;
     if (outcome.loaded)
-        KeepBackup(port, codeplugMajor, codeplugMinor, outcome.image);
+        backup = KeepBackup(port, codeplugMajor, codeplugMinor, outcome.image);
+    recorder.Record(outcome.record, backup);
     if (onStateChanged)
         onStateChanged();
     return true;
@@ -163,10 +167,15 @@ void CVigilonOssDoc::OnFileWrite(const std::string& port, bool verify, bool back
         return;
     WriteOptions options;
     options.verify = verify;
+    std::string backup;
     if (backUpFirst) {
-        options.backupFirst = [&port](int32_t major, int32_t minor, const uint8_t* image) {
-            return !KeepBackup(port, major, minor, image).empty();
+        options.backupFirst = [&port, &backup](int32_t major, int32_t minor, const uint8_t* image) {
+            backup = KeepBackup(port, major, minor, image);
+            return !backup.empty();
         };
     }
-    RunWriteOperation(theRadioLink, port, ImageOf(theOptionBoardData).data(), [&] { SetModifiedFlag(false); }, options);
+    HistoryRecorder recorder;
+    const WriteOutcome outcome
+        = RunWriteOperation(theRadioLink, port, ImageOf(theOptionBoardData).data(), [&] { SetModifiedFlag(false); }, options);
+    recorder.Record(outcome.record, backup);
 }

@@ -1,0 +1,17 @@
+// The service history's figures: how long one entry takes to add (each its own
+// transaction, synced to disk), how long a radio's entries take to find among
+// 100 000, and how much room 1000 entries take.
+#pragma once
+
+#include <string>
+
+struct HistoryFigures {
+    double insertMs = -1;      // median of one entry with two settings blobs
+    double insertP95Ms = -1;
+    double queryMs = -1;       // median of a --radio list over 100 000 entries
+    int queryRows = 0;         // the entries that list holds
+    double kbPer1000 = -1;     // the file's size per 1000 entries
+};
+
+// Works in a scratch folder below `folder` (on the disk the data folder is on).
+HistoryFigures MeasureHistoryFigures(const std::string& folder);

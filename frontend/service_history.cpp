@@ -1,0 +1,196 @@
+#include "frontend/service_history.h"
+
+#include "frontend/backups.h"
+#include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/string_table.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+
+#include <algorithm>
+#include <atomic>
+#include <utility>
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+std::atomic<bool> g_recording{ true };
+
+std::string UserName()
+{
+#ifndef _WIN32
+    // The account the program runs under, which the environment cannot change.
+    if (const passwd* account = getpwuid(geteuid()); account && account->pw_name)
+        return account->pw_name;
+    return qEnvironmentVariable("USER").toStdString();
+#else
+    return qEnvironmentVariable("USERNAME").toStdString();
+#endif
+}
+
+void WarnNotRecorded(const HistoryStore& store)
+{
+    ShowStatusText(MSG_WARNING, IDS_HISTORY_FAILED,
+                   FormatString(IDS_HISTORY_FAILED, store.Path().c_str(), store.Error().c_str()));
+}
+
+void WarnMovedAside(HistoryStore& store)
+{
+    const std::string aside = store.TakeMovedAside();
+    if (!aside.empty())
+        ShowStatusText(MSG_WARNING, IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
+}
+
+} // namespace
+
+std::string ServiceHistoryPath()
+{
+    const std::string backups = BackupFolder();
+    return QFile::encodeName(QFileInfo(QFile::decodeName(backups.c_str())).path()).toStdString() + "/history.sqlite";
+}
+
+void SetServiceHistoryRecording(bool on)
+{
+    g_recording = on;
+}
+
+bool ServiceHistoryRecording()
+{
+    return g_recording;
+}
+
+ShownMessages::ShownMessages() : m_previous(CurrentMessagePresenter()), m_standIn(this) {}
+
+MsgAnswer ShownMessages::Present(const MessageBoxRequest& request)
+{
+    m_texts.push_back(request.details.empty() ? request.text : request.text + "\n" + request.details);
+    return m_previous ? m_previous->Present(request) : request.defaultButton;
+}
+
+HistoryRecorder::HistoryRecorder() : m_shown(std::make_unique<ShownMessages>()) {}
+
+HistoryRecorder::~HistoryRecorder() = default;
+
+bool HistoryRecorder::Record(const OperationRecord& record, const std::string& backupFile)
+{
+    if (!m_shown)
+        return true;
+    const std::vector<std::string> messages = m_shown->Texts();
+    // The history's own warning is no message of the operation's.
+    m_shown.reset();
+    return RecordOperation(record, messages, backupFile);
+}
+
+HistoryEntry EntryOf(const OperationRecord& record, std::vector<std::string> messages, const std::string& backupFile)
+{
+    HistoryEntry entry;
+    entry.time = HistoryTimeNow();
+    entry.user = UserName();
+    entry.host = QSysInfo::machineHostName().toStdString();
+    entry.program = (QCoreApplication::applicationName() + QLatin1Char(' ') + QStringLiteral(VIGILON_VERSION)).toStdString();
+    entry.port = record.port;
+    entry.device = record.device;
+    entry.radioInfo = record.radioInfo;
+    entry.boardType = record.boardType;
+    entry.boardHardware = record.boardHardware;
+    entry.boardSoftware = record.boardSoftware;
+    entry.boardCodeplug = record.boardCodeplug;
+    entry.operation = record.operation;
+    entry.result = record.result;
+    entry.messages = std::move(messages);
+    entry.settingsRead = record.settingsRead;
+    entry.settingsWritten = record.settingsWritten;
+    entry.verified = record.verified;
+    entry.backupFile = backupFile.empty() ? record.keptFile : backupFile;
+    return entry;
+}
+
+bool RecordOperation(const OperationRecord& record, const std::vector<std::string>& messages, const std::string& backupFile)
+{
+    if (!record.begun)
+        return true;
+    return RecordEntry(EntryOf(record, messages, backupFile));
+}
+
+bool RecordEntry(HistoryEntry entry, HistoryTrouble* trouble)
+{
+    if (!g_recording)
+        return true;
+    HistoryStore store(ServiceHistoryPath());
+    const bool added = store.Add(entry);
+    if (trouble) {
+        const std::string aside = store.TakeMovedAside();
+        if (!aside.empty())
+            *trouble = { IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()) };
+        if (!added)
+            *trouble = { IDS_HISTORY_FAILED, FormatString(IDS_HISTORY_FAILED, store.Path().c_str(), store.Error().c_str()) };
+        return added;
+    }
+    WarnMovedAside(store);
+    if (!added)
+        WarnNotRecorded(store);
+    return added;
+}
+
+std::vector<std::string> CheckMessages(const CheckOutcome& outcome)
+{
+    std::vector<std::string> texts;
+    for (const CheckLine& line : outcome.lines)
+        texts.push_back(LoadString(line.passed ? IDS_CHECK_PASSED_MARK : IDS_CHECK_FAILED_MARK) + " " + line.text);
+    return texts;
+}
+
+FleetHistory::FleetHistory(const std::string& settingsFile, const std::vector<std::string>& ports, int count)
+{
+    if (!g_recording)
+        return;
+    HistoryRun run;
+    run.settingsFile = settingsFile;
+    QFile file(QFile::decodeName(settingsFile.c_str()));
+    if (file.open(QIODevice::ReadOnly))
+        run.settingsSha256 = QCryptographicHash::hash(file.read(1 << 20), QCryptographicHash::Sha256).toHex().toStdString();
+    for (const std::string& port : ports)
+        run.ports += (run.ports.empty() ? "" : ", ") + port;
+    run.count = count;
+    run.started = HistoryTimeNow();
+    HistoryStore store(ServiceHistoryPath());
+    m_run = store.BeginRun(run);
+    WarnMovedAside(store);
+    if (m_run == 0)
+        WarnNotRecorded(store);
+}
+
+void FleetHistory::Add(const FleetRow& row)
+{
+    HistoryEntry entry = EntryOf(row.record, row.ok ? std::vector<std::string>() : std::vector<std::string>{ row.reason });
+    entry.operation = "fleet";
+    entry.fleetRun = m_run;
+    HistoryTrouble trouble;
+    RecordEntry(std::move(entry), &trouble);
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    // A full disk is said once, not once per radio.
+    if (!trouble.text.empty() && std::none_of(m_troubles.begin(), m_troubles.end(), [&](const HistoryTrouble& said) {
+            return said.messageId == trouble.messageId;
+        }))
+        m_troubles.push_back(trouble);
+}
+
+void FleetHistory::End()
+{
+    if (m_run != 0) {
+        HistoryStore store(ServiceHistoryPath());
+        if (!store.EndRun(m_run, HistoryTimeNow()))
+            WarnNotRecorded(store);
+        m_run = 0;
+    }
+    for (const HistoryTrouble& trouble : std::exchange(m_troubles, {}))
+        ShowStatusText(MSG_WARNING, trouble.messageId, trouble.text);
+}

@@ -1,0 +1,100 @@
+// The program's service history: where it lives (beside the backups, shared by
+// the GUI and the command-line tool), and the entry each operation adds to it.
+// Keeping the history never costs an operation: an entry that cannot be added
+// is a warning after the operation's own result, as a failed backup is.
+#pragma once
+
+#include "frontend/history_store.h"
+#include "operations/check_operation.h"
+#include "operations/fleet_operation.h"
+#include "operations/operation_record.h"
+#include "seams/message_presenter.h"
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+// "<data folder>/history.sqlite"
+std::string ServiceHistoryPath();
+
+// Whether operations add entries (--no-history turns it off for throw-away work).
+void SetServiceHistoryRecording(bool on);
+bool ServiceHistoryRecording();
+
+// Keeps the texts of the boxes shown on this thread while it lives, passing
+// each on to the presenter that was in use: the messages an entry records.
+class ShownMessages : public IMessagePresenter {
+public:
+    ShownMessages();
+    ShownMessages(const ShownMessages&) = delete;
+    ShownMessages& operator=(const ShownMessages&) = delete;
+    MsgAnswer Present(const MessageBoxRequest& request) override;
+    const std::vector<std::string>& Texts() const { return m_texts; }
+
+private:
+    IMessagePresenter* m_previous;
+    std::vector<std::string> m_texts;
+    ThreadMessagePresenter m_standIn;
+};
+
+// Keeps the messages an operation shows from its start, then adds its entry:
+//     HistoryRecorder recorder;
+//     const ReadOutcome outcome = RunReadOperation(...);
+//     recorder.Record(outcome.record, KeepBackup(...));
+class HistoryRecorder {
+public:
+    HistoryRecorder();
+    ~HistoryRecorder();
+    HistoryRecorder(const HistoryRecorder&) = delete;
+    HistoryRecorder& operator=(const HistoryRecorder&) = delete;
+    // Stops keeping messages and adds the entry (RecordOperation); once.
+    bool Record(const OperationRecord& record, const std::string& backupFile = std::string());
+
+private:
+    std::unique_ptr<ShownMessages> m_shown;
+};
+
+// The entry of an operation: the record with the time, the user, the computer
+// and the program.
+HistoryEntry EntryOf(const OperationRecord& record, std::vector<std::string> messages,
+                     const std::string& backupFile = std::string());
+
+// Adds the entry of an operation that went beyond its question (a declined
+// one talked to no radio and adds none). False, with a warning, when it could
+// not be added; true also when recording is off.
+bool RecordOperation(const OperationRecord& record, const std::vector<std::string>& messages,
+                     const std::string& backupFile = std::string());
+// What went wrong with the history, for a warning shown later: the string
+// table's id of its text, and the text.
+struct HistoryTrouble {
+    int messageId = 0;
+    std::string text;
+};
+// `trouble`, when given, gets what went wrong instead of a warning being shown
+// (a loop whose messages are its rows' reasons shows it at its end).
+bool RecordEntry(HistoryEntry entry, HistoryTrouble* trouble = nullptr);
+
+// A check's lines as it showed them, each after its mark: its entry's messages.
+std::vector<std::string> CheckMessages(const CheckOutcome& outcome);
+
+// A fleet run in the service history: its row (settings file and that file's
+// SHA-256, ports, count, start and end) and one entry per radio. A loop's
+// messages are its rows' reasons, so what goes wrong with the history is said
+// once the run is over, each kind of trouble once.
+class FleetHistory {
+public:
+    // Adds the run's row; a warning at once when it cannot.
+    FleetHistory(const std::string& settingsFile, const std::vector<std::string>& ports, int count);
+    FleetHistory(const FleetHistory&) = delete;
+    FleetHistory& operator=(const FleetHistory&) = delete;
+    // The radio's entry; from any port's thread.
+    void Add(const FleetRow& row);
+    // Notes the run's end and warns of what went wrong meanwhile.
+    void End();
+
+private:
+    int64_t m_run = 0;
+    std::mutex m_mutex;
+    std::vector<HistoryTrouble> m_troubles;
+};

@@ -1,0 +1,109 @@
+// The service history as the command-line tool keeps it: one entry per
+// operation with the bytes that went each way, read back through `history`.
+#include "tests/support/board_fixture.h"
+#include "tests/support/cli_bench.h"
+#include "tests/support/programs.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+QJsonObject Document(const ProgramResult& result)
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
+}
+
+std::string Hex(const std::vector<uint8_t>& bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size())).toHex().toStdString();
+}
+
+std::string BytesOf(const QJsonObject& entry, const char* member)
+{
+    return entry[QLatin1String(member)].toObject()[QLatin1String("bytes")].toString().toStdString();
+}
+
+} // namespace
+
+TEST(CliHistory, AReadAVerifiedWriteAndAFailedWriteAreThreeEntriesWithTheirBytes)
+{
+    // Frames 1-5 are the read, 6-11 the verified write; the board refuses the
+    // third operation's write, its frame 15.
+    CliBench bench({ "--fault", "write-refused@#15" });
+    const std::string read = bench.folder.Path("read.vgd");
+    ASSERT_EQ(bench.Run({ "read", read }).status, 0);
+    std::vector<uint8_t> changed = { 0x01, 0x00 };
+    std::vector<uint8_t> image = DefaultImage();
+    image[23] = 1; // clock shift on
+    for (uint8_t byte : WithChecksum(image))
+        changed.push_back(byte);
+    const std::string file = bench.folder.Path("changed.vgd");
+    WriteBytes(file, changed);
+    ASSERT_EQ(bench.Run({ "--yes", "--verify", "write", file }).status, 0);
+    ASSERT_EQ(bench.Run({ "--yes", "write", file }).status, 1);
+
+    const ProgramResult listed = bench.Run({ "--json", "history" });
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    const QJsonArray entries = Document(listed)[QLatin1String("entries")].toArray();
+    ASSERT_EQ(entries.size(), 3);
+    // Newest first.
+    const QJsonObject failed = entries[0].toObject();
+    const QJsonObject verified = entries[1].toObject();
+    EXPECT_EQ(failed[QLatin1String("result")].toString(), QStringLiteral("failed"));
+    EXPECT_FALSE(failed[QLatin1String("verified")].toBool());
+    EXPECT_EQ(verified[QLatin1String("result")].toString(), QStringLiteral("succeeded"));
+    EXPECT_TRUE(verified[QLatin1String("verified")].toBool());
+    EXPECT_EQ(entries[2].toObject()[QLatin1String("operation")].toString(), QStringLiteral("read"));
+    EXPECT_EQ(verified[QLatin1String("radio")].toString(), QStringLiteral("SR-9 R02.10"));
+
+    const auto show = [&](const QJsonObject& entry) {
+        const ProgramResult shown
+            = bench.Run({ "--json", "history", "show", std::to_string(entry[QLatin1String("id")].toInt()) });
+        EXPECT_EQ(shown.status, 0) << shown.err;
+        return Document(shown)[QLatin1String("entry")].toObject();
+    };
+    EXPECT_EQ(BytesOf(show(entries[2].toObject()), "settingsRead"), Hex(ReadBytes(read)));
+    const QJsonObject write = show(verified);
+    EXPECT_EQ(BytesOf(write, "settingsWritten"), Hex(changed));
+    EXPECT_EQ(write[QLatin1String("differences")].toArray().size(), 1) << "clock shift, against the read before it";
+    const QJsonObject refused = show(failed);
+    EXPECT_EQ(BytesOf(refused, "settingsWritten"), Hex(changed)) << "what was sent, though the board refused it";
+    EXPECT_TRUE(refused[QLatin1String("settingsRead")].isNull());
+    EXPECT_FALSE(refused[QLatin1String("messages")].toArray().isEmpty());
+
+    EXPECT_EQ(bench.Run({ "--no-history", "info" }).status, 0);
+    EXPECT_EQ(Document(bench.Run({ "--json", "history", "--failed" }))[QLatin1String("entries")].toArray().size(), 1);
+    EXPECT_EQ(Document(bench.Run({ "--json", "history" }))[QLatin1String("entries")].toArray().size(), 3)
+        << "--no-history added an entry";
+}
+
+TEST(CliHistory, ADamagedHistoryIsMovedAsideAndTheOperationSucceedsWithAWarning)
+{
+    CliBench bench;
+    const std::string folder = bench.folder.Path("data/Ardentec/Vigilon OSS");
+    ASSERT_EQ(bench.Run({ "ports" }).status, 0);
+    ::mkdir(bench.folder.Path("data").c_str(), 0755);
+    ::mkdir(bench.folder.Path("data/Ardentec").c_str(), 0755);
+    ::mkdir(folder.c_str(), 0755);
+    const std::vector<uint8_t> garbage(4096, 0x5A);
+    WriteBytes(folder + "/history.sqlite", garbage);
+
+    const ProgramResult read = bench.Run({ "read", bench.folder.Path("a.vgd") });
+    EXPECT_EQ(read.status, 0);
+    EXPECT_NE(read.err.find("moved aside"), std::string::npos) << read.err;
+    std::string aside;
+    for (const std::string& name : ListFolder(folder)) {
+        if (name.find("history-damaged-") == 0)
+            aside = name;
+    }
+    ASSERT_FALSE(aside.empty()) << "the damaged file is kept";
+    EXPECT_NE(read.err.find(aside), std::string::npos) << "the warning says where it went";
+    EXPECT_EQ(ReadBytes(folder + "/" + aside), garbage);
+    EXPECT_EQ(Document(bench.Run({ "--json", "history" }))[QLatin1String("entries")].toArray().size(), 1);
+}
