@@ -215,17 +215,28 @@ int main(int argc, char** argv)
     const QCommandLineOption failedOption(QStringLiteral("failed"));
     const QCommandLineOption csvOption(QStringLiteral("csv"));
     const QCommandLineOption noHistoryOption(QStringLiteral("no-history"));
-    parser.addOptions({ portOption, deviceOption, yesOption, labOption, helpOption, versionOption, verifyOption,
-                        backupFirstOption, noBackupOption, boardOption, allOption, countOption, reportOption, traceOption,
-                        jsonOption, languageOption, radioOption, boardTextOption, sinceOption, untilOption, failedOption,
-                        csvOption, noHistoryOption });
+    const QList<QCommandLineOption> allOptions = { portOption, deviceOption, yesOption, labOption, helpOption,
+                                                   versionOption, verifyOption, backupFirstOption, noBackupOption,
+                                                   boardOption, allOption, countOption, reportOption, traceOption,
+                                                   jsonOption, languageOption, radioOption, boardTextOption, sinceOption,
+                                                   untilOption, failedOption, csvOption, noHistoryOption };
+    parser.addOptions(allOptions);
     // The language: --language, else LANGUAGE, else the one chosen in the GUI,
     // else the system's.
     const QStringList decoded = DecodeArguments(argc, argv);
     bool parsed = parser.parse(decoded);
-    if (parsed && !parser.positionalArguments().isEmpty() && parser.positionalArguments()[0] == QLatin1String("history")
-        && parser.isSet(boardOption))
-        parsed = parser.parse(HistoryBoardFilter(decoded));
+    const auto isHistory = [&] {
+        return !parser.positionalArguments().isEmpty() && parser.positionalArguments()[0] == QLatin1String("history");
+    };
+    // "--board=TEXT" does not parse as the switch; "--board TEXT" parses with TEXT as an argument.
+    if (!parsed || (isHistory() && parser.isSet(boardOption))) {
+        QCommandLineParser again;
+        again.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+        again.addOptions(allOptions);
+        if (again.parse(HistoryBoardFilter(decoded)) && !again.positionalArguments().isEmpty()
+            && again.positionalArguments()[0] == QLatin1String("history"))
+            parsed = parser.parse(HistoryBoardFilter(decoded));
+    }
     const bool languageGiven = parsed && parser.isSet(languageOption);
     const QString request = languageGiven ? parser.value(languageOption) : qEnvironmentVariable("LANGUAGE");
     InstallLanguage(ChooseLanguage(languageGiven && LanguageFor(request).isEmpty() ? QString() : request));
