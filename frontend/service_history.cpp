@@ -89,13 +89,23 @@ bool HistoryRecorder::Record(const OperationRecord& record, const std::string& b
     return RecordOperation(record, messages, backupFile);
 }
 
-HistoryEntry EntryOf(const OperationRecord& record, std::vector<std::string> messages, const std::string& backupFile)
+HistoryAuthor CurrentAuthor()
+{
+    HistoryAuthor author;
+    author.user = UserName();
+    author.host = QSysInfo::machineHostName().toStdString();
+    author.program = (QCoreApplication::applicationName() + QLatin1Char(' ') + QStringLiteral(VIGILON_VERSION)).toStdString();
+    return author;
+}
+
+HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author, std::vector<std::string> messages,
+                     const std::string& backupFile)
 {
     HistoryEntry entry;
     entry.time = HistoryTimeNow();
-    entry.user = UserName();
-    entry.host = QSysInfo::machineHostName().toStdString();
-    entry.program = (QCoreApplication::applicationName() + QLatin1Char(' ') + QStringLiteral(VIGILON_VERSION)).toStdString();
+    entry.user = author.user;
+    entry.host = author.host;
+    entry.program = author.program;
     entry.port = record.port;
     entry.device = record.device;
     entry.radioInfo = record.radioInfo;
@@ -113,31 +123,27 @@ HistoryEntry EntryOf(const OperationRecord& record, std::vector<std::string> mes
     return entry;
 }
 
-bool RecordOperation(const OperationRecord& record, const std::vector<std::string>& messages, const std::string& backupFile)
-{
-    if (!record.begun)
-        return true;
-    return RecordEntry(EntryOf(record, messages, backupFile));
-}
+namespace {
 
-bool RecordEntry(HistoryEntry entry, HistoryTrouble* trouble)
+bool RecordEntry(HistoryEntry entry)
 {
     if (!g_recording)
         return true;
     HistoryStore store(ServiceHistoryPath());
     const bool added = store.Add(entry);
-    if (trouble) {
-        const std::string aside = store.TakeMovedAside();
-        if (!aside.empty())
-            *trouble = { IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()) };
-        if (!added)
-            *trouble = { IDS_HISTORY_FAILED, FormatString(IDS_HISTORY_FAILED, store.Path().c_str(), store.Error().c_str()) };
-        return added;
-    }
     WarnMovedAside(store);
     if (!added)
         WarnNotRecorded(store);
     return added;
+}
+
+} // namespace
+
+bool RecordOperation(const OperationRecord& record, const std::vector<std::string>& messages, const std::string& backupFile)
+{
+    if (!record.begun)
+        return true;
+    return RecordEntry(EntryOf(record, CurrentAuthor(), messages, backupFile));
 }
 
 std::vector<std::string> CheckMessages(const CheckOutcome& outcome)
@@ -149,6 +155,7 @@ std::vector<std::string> CheckMessages(const CheckOutcome& outcome)
 }
 
 FleetHistory::FleetHistory(const std::string& settingsFile, const std::vector<std::string>& ports, int count)
+    : m_path(ServiceHistoryPath()), m_author(CurrentAuthor())
 {
     if (!g_recording)
         return;
@@ -161,7 +168,7 @@ FleetHistory::FleetHistory(const std::string& settingsFile, const std::vector<st
         run.ports += (run.ports.empty() ? "" : ", ") + port;
     run.count = count;
     run.started = HistoryTimeNow();
-    HistoryStore store(ServiceHistoryPath());
+    HistoryStore store(m_path);
     m_run = store.BeginRun(run);
     WarnMovedAside(store);
     if (m_run == 0)
@@ -170,14 +177,23 @@ FleetHistory::FleetHistory(const std::string& settingsFile, const std::vector<st
 
 void FleetHistory::Add(const FleetRow& row)
 {
-    HistoryEntry entry = EntryOf(row.record, row.ok ? std::vector<std::string>() : std::vector<std::string>{ row.reason });
+    if (!g_recording)
+        return;
+    HistoryEntry entry
+        = EntryOf(row.record, m_author, row.ok ? std::vector<std::string>() : std::vector<std::string>{ row.reason });
     entry.operation = "fleet";
     entry.fleetRun = m_run;
-    HistoryTrouble trouble;
-    RecordEntry(std::move(entry), &trouble);
+    // The loop's messages are its rows' reasons: what went wrong waits for the end.
+    HistoryStore store(m_path);
+    const bool added = store.Add(entry);
+    Trouble trouble;
+    if (const std::string aside = store.TakeMovedAside(); !aside.empty())
+        trouble = { IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()) };
+    if (!added)
+        trouble = { IDS_HISTORY_FAILED, FormatString(IDS_HISTORY_FAILED, store.Path().c_str(), store.Error().c_str()) };
     const std::lock_guard<std::mutex> lock(m_mutex);
     // A full disk is said once, not once per radio.
-    if (!trouble.text.empty() && std::none_of(m_troubles.begin(), m_troubles.end(), [&](const HistoryTrouble& said) {
+    if (!trouble.text.empty() && std::none_of(m_troubles.begin(), m_troubles.end(), [&](const Trouble& said) {
             return said.messageId == trouble.messageId;
         }))
         m_troubles.push_back(trouble);
@@ -186,11 +202,11 @@ void FleetHistory::Add(const FleetRow& row)
 void FleetHistory::End()
 {
     if (m_run != 0) {
-        HistoryStore store(ServiceHistoryPath());
+        HistoryStore store(m_path);
         if (!store.EndRun(m_run, HistoryTimeNow()))
             WarnNotRecorded(store);
         m_run = 0;
     }
-    for (const HistoryTrouble& trouble : std::exchange(m_troubles, {}))
+    for (const Trouble& trouble : std::exchange(m_troubles, {}))
         ShowStatusText(MSG_WARNING, trouble.messageId, trouble.text);
 }

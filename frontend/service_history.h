@@ -55,9 +55,18 @@ private:
     std::unique_ptr<ShownMessages> m_shown;
 };
 
-// The entry of an operation: the record with the time, the user, the computer
-// and the program.
-HistoryEntry EntryOf(const OperationRecord& record, std::vector<std::string> messages,
+// Who adds entries: the operating-system user, the computer and the program.
+// Asked on the main thread (the program's name and the account lookup are not
+// for other threads).
+struct HistoryAuthor {
+    std::string user;
+    std::string host;
+    std::string program; // "vigilon-oss-cli 0.1.0"
+};
+HistoryAuthor CurrentAuthor();
+
+// The entry of an operation: the record with the time and its author.
+HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author, std::vector<std::string> messages,
                      const std::string& backupFile = std::string());
 
 // Adds the entry of an operation that went beyond its question (a declined
@@ -65,15 +74,6 @@ HistoryEntry EntryOf(const OperationRecord& record, std::vector<std::string> mes
 // not be added; true also when recording is off.
 bool RecordOperation(const OperationRecord& record, const std::vector<std::string>& messages,
                      const std::string& backupFile = std::string());
-// What went wrong with the history, for a warning shown later: the string
-// table's id of its text, and the text.
-struct HistoryTrouble {
-    int messageId = 0;
-    std::string text;
-};
-// `trouble`, when given, gets what went wrong instead of a warning being shown
-// (a loop whose messages are its rows' reasons shows it at its end).
-bool RecordEntry(HistoryEntry entry, HistoryTrouble* trouble = nullptr);
 
 // A check's lines as it showed them, each after its mark: its entry's messages.
 std::vector<std::string> CheckMessages(const CheckOutcome& outcome);
@@ -94,7 +94,14 @@ public:
     void End();
 
 private:
+    // What went wrong with the history: the string table's id of its text, and the text.
+    struct Trouble {
+        int messageId = 0;
+        std::string text;
+    };
+    std::string m_path; // the history's file, named once on the main thread
+    HistoryAuthor m_author;
     int64_t m_run = 0;
     std::mutex m_mutex;
-    std::vector<HistoryTrouble> m_troubles;
+    std::vector<Trouble> m_troubles;
 };
