@@ -1,5 +1,8 @@
 #include "frontend/history_store.h"
 
+#include "resources/string_ids.h"
+#include "seams/string_table.h"
+
 #include <QAtomicInteger>
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -267,7 +270,13 @@ bool HistoryStore::Open()
     m_error.clear();
     if (m_connection)
         return true;
-    QDir().mkpath(QFileInfo(QFile::decodeName(m_path.c_str())).path());
+    const QFileInfo file(QFile::decodeName(m_path.c_str()));
+    QDir().mkpath(file.path());
+    // A pipe or a device under the history's name would hold SQLite's reads for ever.
+    if (file.exists() && !file.isFile()) {
+        m_error = LoadString(IDS_HISTORY_NOT_A_FILE);
+        return false;
+    }
     bool damaged = false;
     if (OpenOnce(damaged))
         return true;
@@ -281,7 +290,7 @@ bool HistoryStore::MoveAside()
     const QString path = QFile::decodeName(m_path.c_str());
     const QString aside = AsideName(path);
     if (!QFile::rename(path, aside)) {
-        m_error = "the damaged file could not be moved aside";
+        m_error = LoadString(IDS_HISTORY_NOT_MOVED);
         return false;
     }
     // Its journal belongs to it; the shared-memory index is rebuilt from nothing.
@@ -330,7 +339,7 @@ bool HistoryStore::OpenOnce(bool& damaged)
         query.finish();
         if (version > SCHEMA_VERSION) {
             run(QStringLiteral("ROLLBACK"));
-            m_error = "it was made by a newer version of this program";
+            m_error = LoadString(IDS_HISTORY_NEWER);
             return false;
         }
         if (version < 1) {

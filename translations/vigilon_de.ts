@@ -2003,5 +2003,17 @@ verschoben, und eine neue wurde angelegt.</translation>
         <source>No settings read from this radio before are known.</source>
         <translation>Es sind keine zuvor aus diesem Funkgerät ausgelesenen Einstellungen bekannt.</translation>
     </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>sie ist keine Datei</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of this program</source>
+        <translation>sie wurde von einer neueren Version dieses Programms angelegt</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>sie ist beschädigt und konnte nicht beiseitegelegt werden</translation>
+    </message>
 </context>
 </TS>

@@ -2006,5 +2006,17 @@ y se ha iniciado uno nuevo.</translation>
         <source>No settings read from this radio before are known.</source>
         <translation>No se conocen parámetros leídos anteriormente de esta radio.</translation>
     </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of this program</source>
+        <translation>fue creado por una versión más reciente de este programa</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>está dañado y no se pudo apartar</translation>
+    </message>
 </context>
 </TS>

@@ -2007,5 +2007,17 @@ et un nouvel historique a été créé.</translation>
         <source>No settings read from this radio before are known.</source>
         <translation>Aucun paramètre lu auparavant dans cette radio n&apos;est connu.</translation>
     </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of this program</source>
+        <translation>il a été créé par une version plus récente de ce programme</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>il est endommagé et n&apos;a pas pu être mis de côté</translation>
+    </message>
 </context>
 </TS>
