@@ -450,14 +450,19 @@ bool HistoryStore::EndRun(int64_t id, const std::string& ended)
 
 std::vector<HistoryEntry> HistoryStore::Find(const HistoryFilter& filter, int offset, int limit, bool withSettings)
 {
-    std::vector<HistoryEntry> entries;
     if (!Open())
-        return entries;
+        return {};
     QVariantList values;
     QString statement = QStringLiteral("SELECT ") + QLatin1String(LIST_COLUMNS)
         + (withSettings ? QLatin1String(SETTINGS_COLUMNS) : QLatin1String()) + QStringLiteral(" FROM entries")
         + Where(filter, values) + QStringLiteral(" ORDER BY time_utc DESC, id DESC LIMIT ? OFFSET ?");
     values << limit << offset;
+    return Select(statement, values, withSettings);
+}
+
+std::vector<HistoryEntry> HistoryStore::Select(const QString& statement, const QVariantList& values, bool withSettings)
+{
+    std::vector<HistoryEntry> entries;
     QSqlQuery query(m_connection->db);
     query.setForwardOnly(true);
     query.prepare(statement);
@@ -473,25 +478,15 @@ std::vector<HistoryEntry> HistoryStore::Find(const HistoryFilter& filter, int of
 
 std::vector<HistoryEntry> HistoryStore::FindAfter(const HistoryFilter& filter, int64_t afterId, int limit)
 {
-    std::vector<HistoryEntry> entries;
     if (!Open())
-        return entries;
+        return {};
     QVariantList values;
     QString where = Where(filter, values);
     where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + QStringLiteral("id > ?");
     values << static_cast<qlonglong>(afterId) << limit;
-    QSqlQuery query(m_connection->db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT ") + QLatin1String(LIST_COLUMNS) + QLatin1String(SETTINGS_COLUMNS)
-                  + QStringLiteral(" FROM entries") + where + QStringLiteral(" ORDER BY id LIMIT ?"));
-    Bind(query, values);
-    if (!query.exec()) {
-        Fail(query.lastError());
-        return entries;
-    }
-    while (query.next())
-        entries.push_back(EntryFrom(query, true));
-    return entries;
+    return Select(QStringLiteral("SELECT ") + QLatin1String(LIST_COLUMNS) + QLatin1String(SETTINGS_COLUMNS)
+                      + QStringLiteral(" FROM entries") + where + QStringLiteral(" ORDER BY id LIMIT ?"),
+                  values, true);
 }
 
 int HistoryStore::Count(const HistoryFilter& filter)

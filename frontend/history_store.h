@@ -7,6 +7,10 @@
 
 #include "operations/operation_record.h"
 
+#include <QList>
+#include <QString>
+#include <QVariant>
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -118,6 +122,7 @@ private:
     bool OpenOnce(bool& damaged);
     bool MoveAside();
     bool Insert(HistoryEntry& entry);
+    std::vector<HistoryEntry> Select(const QString& statement, const QList<QVariant>& values, bool withSettings);
     bool Fail(const QSqlError& error);
 
     std::string m_path;
