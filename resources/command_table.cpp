@@ -36,6 +36,7 @@ const MenuRow MAIN_MENU[] = {
     { MenuRowKind::Item, ID_OPTIONS_VERIFY, QT_TRANSLATE_NOOP("CommandTable", "&Verify After Write") },
     { MenuRowKind::Item, ID_OPTIONS_BACKUP_FIRST, QT_TRANSLATE_NOOP("CommandTable", "&Back Up Before Write") },
     { MenuRowKind::Item, ID_OPTIONS_LANGUAGE, QT_TRANSLATE_NOOP("CommandTable", "&Language...") },
+    { MenuRowKind::Item, ID_OPTIONS_HISTORY, QT_TRANSLATE_NOOP("CommandTable", "Service &History...") },
     { MenuRowKind::Popup, IDS_MENU_WINDOW_SIZE, nullptr },
     { MenuRowKind::Item, ID_WINDOW_640, QT_TRANSLATE_NOOP("CommandTable", "640x480") },
     { MenuRowKind::Item, ID_WINDOW_800, QT_TRANSLATE_NOOP("CommandTable", "800x600") },
@@ -47,6 +48,7 @@ const MenuRow MAIN_MENU[] = {
     { MenuRowKind::Item, ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CommandTable", "&Toolbar") },
     { MenuRowKind::Item, ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CommandTable", "&Status Bar") },
     { MenuRowKind::Item, ID_VIEW_SUMMARY, QT_TRANSLATE_NOOP("CommandTable", "Settings S&ummary") },
+    { MenuRowKind::Item, ID_VIEW_HISTORY, QT_TRANSLATE_NOOP("CommandTable", "Service &History...") },
     { MenuRowKind::EndPopup, 0, nullptr },
 
     { MenuRowKind::Popup, IDS_MENU_HELP, nullptr },

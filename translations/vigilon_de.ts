@@ -390,6 +390,10 @@ diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
         <source>&amp;About Vigilon OSS...</source>
         <translation>&amp;Info über Vigilon OSS...</translation>
     </message>
+    <message>
+        <source>Service &amp;History...</source>
+        <translation>Service&amp;historie...</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplates</name>
@@ -2014,6 +2018,172 @@ verschoben, und eine neue wurde angelegt.</translation>
     <message>
         <source>it is damaged and could not be moved aside</source>
         <translation>sie ist beschädigt und konnte nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>Show every operation on a radio: when, by whom, what was read and written, how it ended
+Service History</source>
+        <translation>Jeden Vorgang an einem Funkgerät anzeigen: wann, von wem, was ausgelesen und geschrieben wurde, wie er endete
+Servicehistorie</translation>
+    </message>
+    <message>
+        <source>Export the service history or remove its old entries
+Service History Options</source>
+        <translation>Servicehistorie exportieren oder alte Einträge daraus entfernen
+Optionen der Servicehistorie</translation>
+    </message>
+    <message>
+        <source>Service History</source>
+        <translation>Servicehistorie</translation>
+    </message>
+    <message>
+        <source>&amp;Radio starts with:</source>
+        <translation>&amp;Funkgerät beginnt mit:</translation>
+    </message>
+    <message>
+        <source>&amp;Board contains:</source>
+        <translation>&amp;Optionsplatine enthält:</translation>
+    </message>
+    <message>
+        <source>O&amp;peration:</source>
+        <translation>&amp;Vorgang:</translation>
+    </message>
+    <message>
+        <source>Res&amp;ult:</source>
+        <translation>E&amp;rgebnis:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>Vo&amp;n:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>All but succeeded</source>
+        <translation>Alle außer erfolgreichen</translation>
+    </message>
+    <message>
+        <source>E&amp;ntries, newest first:</source>
+        <translation>Ein&amp;träge, neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>In the history: %s</source>
+        <translation>In der Servicehistorie: %s</translation>
+    </message>
+    <message>
+        <source>Matching: %s of %s</source>
+        <translation>Passend: %s von %s</translation>
+    </message>
+    <message>
+        <source>&amp;Details:</source>
+        <translation>&amp;Details:</translation>
+    </message>
+    <message>
+        <source>Choose an entry to see its details.</source>
+        <translation>Wählen Sie einen Eintrag aus, um seine Details anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>&amp;Open These Settings</source>
+        <translation>&amp;Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With Document</source>
+        <translation>&amp;Mit Dokument vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>service history entry %s</source>
+        <translation>Eintrag %s der Servicehistorie</translation>
+    </message>
+    <message>
+        <source>%s (opened as a copy)</source>
+        <translation>%s (als Kopie geöffnet)</translation>
+    </message>
+    <message>
+        <source>Settings read from the radio on %s at %s (service history entry %s)</source>
+        <translation>Einstellungen, ausgelesen aus dem Funkgerät an %s am %s (Eintrag %s der Servicehistorie)</translation>
+    </message>
+    <message>
+        <source>Settings written to the radio on %s at %s (service history entry %s)</source>
+        <translation>Einstellungen, geschrieben in das Funkgerät an %s am %s (Eintrag %s der Servicehistorie)</translation>
+    </message>
+    <message>
+        <source>The settings of %s cannot be opened: their checksum is wrong.</source>
+        <translation>Die Einstellungen von %s können nicht geöffnet werden: Die Prüfsumme ist falsch.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the Service History</source>
+        <translation>Servicehistorie exportieren</translation>
+    </message>
+    <message>
+        <source>The entries were exported to %s.</source>
+        <translation>Die Einträge wurden nach %s exportiert.</translation>
+    </message>
+    <message>
+        <source>The service history could not be exported to %s:
+%s</source>
+        <translation>Die Servicehistorie konnte nicht nach %s exportiert werden:
+%s</translation>
+    </message>
+    <message>
+        <source>Service History Options</source>
+        <translation>Optionen der Servicehistorie</translation>
+    </message>
+    <message>
+        <source>The service history is kept in %s.</source>
+        <translation>Die Servicehistorie ist in %s abgelegt.</translation>
+    </message>
+    <message>
+        <source>Entries in it: %s</source>
+        <translation>Enthaltene Einträge: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Remove entries &amp;older than:</source>
+        <translation>Einträge entfernen &amp;vor dem:</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Entfernen...</translation>
+    </message>
+    <message>
+        <source>Entries older than %s: %s.
+Remove them from the service history? This cannot be undone.</source>
+        <translation>Einträge vor dem %s: %s.
+Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>No entry is older than %s.</source>
+        <translation>Es gibt keine Einträge vor dem %s.</translation>
+    </message>
+    <message>
+        <source>Entries removed: %s.</source>
+        <translation>Entfernte Einträge: %s.</translation>
+    </message>
+    <message>
+        <source>The entries could not be removed from the service history %s:
+%s</source>
+        <translation>Die Einträge konnten nicht aus der Servicehistorie %s entfernt werden:
+%s</translation>
+    </message>
+    <message>
+        <source>service-history.csv</source>
+        <translation>servicehistorie.csv</translation>
     </message>
 </context>
 </TS>

@@ -393,6 +393,10 @@ diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
         <source>&amp;About Vigilon OSS...</source>
         <translation>&amp;Acerca de Vigilon OSS...</translation>
     </message>
+    <message>
+        <source>Service &amp;History...</source>
+        <translation>&amp;Historial de servicio...</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplates</name>
@@ -2017,6 +2021,172 @@ y se ha iniciado uno nuevo.</translation>
     <message>
         <source>it is damaged and could not be moved aside</source>
         <translation>está dañado y no se pudo apartar</translation>
+    </message>
+    <message>
+        <source>Show every operation on a radio: when, by whom, what was read and written, how it ended
+Service History</source>
+        <translation>Mostrar cada operación realizada en una radio: cuándo, quién, qué se leyó y escribió, cómo terminó
+Historial de servicio</translation>
+    </message>
+    <message>
+        <source>Export the service history or remove its old entries
+Service History Options</source>
+        <translation>Exportar el historial de servicio o eliminar sus entradas antiguas
+Opciones del historial de servicio</translation>
+    </message>
+    <message>
+        <source>Service History</source>
+        <translation>Historial de servicio</translation>
+    </message>
+    <message>
+        <source>&amp;Radio starts with:</source>
+        <translation>&amp;Radio empieza por:</translation>
+    </message>
+    <message>
+        <source>&amp;Board contains:</source>
+        <translation>&amp;Placa contiene:</translation>
+    </message>
+    <message>
+        <source>O&amp;peration:</source>
+        <translation>&amp;Operación:</translation>
+    </message>
+    <message>
+        <source>Res&amp;ult:</source>
+        <translation>Res&amp;ultado:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+    <message>
+        <source>All but succeeded</source>
+        <translation>Todas salvo las correctas</translation>
+    </message>
+    <message>
+        <source>E&amp;ntries, newest first:</source>
+        <translation>E&amp;ntradas, las más recientes primero:</translation>
+    </message>
+    <message>
+        <source>In the history: %s</source>
+        <translation>En el historial: %s</translation>
+    </message>
+    <message>
+        <source>Matching: %s of %s</source>
+        <translation>Coinciden: %s de %s</translation>
+    </message>
+    <message>
+        <source>&amp;Details:</source>
+        <translation>De&amp;talles:</translation>
+    </message>
+    <message>
+        <source>Choose an entry to see its details.</source>
+        <translation>Elija una entrada para ver sus detalles.</translation>
+    </message>
+    <message>
+        <source>&amp;Open These Settings</source>
+        <translation>&amp;Abrir estos parámetros</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With Document</source>
+        <translation>Co&amp;mparar con el documento</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>service history entry %s</source>
+        <translation>entrada %s del historial de servicio</translation>
+    </message>
+    <message>
+        <source>%s (opened as a copy)</source>
+        <translation>%s (abierta como copia)</translation>
+    </message>
+    <message>
+        <source>Settings read from the radio on %s at %s (service history entry %s)</source>
+        <translation>Parámetros leídos de la radio en %s el %s (entrada %s del historial de servicio)</translation>
+    </message>
+    <message>
+        <source>Settings written to the radio on %s at %s (service history entry %s)</source>
+        <translation>Parámetros escritos en la radio en %s el %s (entrada %s del historial de servicio)</translation>
+    </message>
+    <message>
+        <source>The settings of %s cannot be opened: their checksum is wrong.</source>
+        <translation>No se pueden abrir los parámetros de la %s: su suma de comprobación es incorrecta.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the Service History</source>
+        <translation>Exportar el historial de servicio</translation>
+    </message>
+    <message>
+        <source>The entries were exported to %s.</source>
+        <translation>Las entradas se han exportado a %s.</translation>
+    </message>
+    <message>
+        <source>The service history could not be exported to %s:
+%s</source>
+        <translation>No se ha podido exportar el historial de servicio a %s:
+%s</translation>
+    </message>
+    <message>
+        <source>Service History Options</source>
+        <translation>Opciones del historial de servicio</translation>
+    </message>
+    <message>
+        <source>The service history is kept in %s.</source>
+        <translation>El historial de servicio se guarda en %s.</translation>
+    </message>
+    <message>
+        <source>Entries in it: %s</source>
+        <translation>Entradas que contiene: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>Remove entries &amp;older than:</source>
+        <translation>Eliminar entradas &amp;anteriores a:</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>E&amp;liminar...</translation>
+    </message>
+    <message>
+        <source>Entries older than %s: %s.
+Remove them from the service history? This cannot be undone.</source>
+        <translation>Entradas anteriores al %s: %s.
+¿Eliminarlas del historial de servicio? Esta acción no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>No entry is older than %s.</source>
+        <translation>No hay ninguna entrada anterior al %s.</translation>
+    </message>
+    <message>
+        <source>Entries removed: %s.</source>
+        <translation>Entradas eliminadas: %s.</translation>
+    </message>
+    <message>
+        <source>The entries could not be removed from the service history %s:
+%s</source>
+        <translation>No se han podido eliminar las entradas del historial de servicio %s:
+%s</translation>
+    </message>
+    <message>
+        <source>service-history.csv</source>
+        <translation>historial-de-servicio.csv</translation>
     </message>
 </context>
 </TS>

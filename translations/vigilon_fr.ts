@@ -394,6 +394,10 @@ diff : 0 si identiques, 1 si différents, 2 en cas de problème.
         <source>&amp;About Vigilon OSS...</source>
         <translation>À &amp;propos de Vigilon OSS...</translation>
     </message>
+    <message>
+        <source>Service &amp;History...</source>
+        <translation>&amp;Historique des interventions...</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplates</name>
@@ -2018,6 +2022,172 @@ et un nouvel historique a été créé.</translation>
     <message>
         <source>it is damaged and could not be moved aside</source>
         <translation>il est endommagé et n&apos;a pas pu être mis de côté</translation>
+    </message>
+    <message>
+        <source>Show every operation on a radio: when, by whom, what was read and written, how it ended
+Service History</source>
+        <translation>Afficher chaque opération effectuée sur une radio : quand, par qui, ce qui a été lu et écrit, comment elle s&apos;est terminée
+Historique des interventions</translation>
+    </message>
+    <message>
+        <source>Export the service history or remove its old entries
+Service History Options</source>
+        <translation>Exporter l&apos;historique des interventions ou en supprimer les anciennes entrées
+Options de l&apos;historique des interventions</translation>
+    </message>
+    <message>
+        <source>Service History</source>
+        <translation>Historique des interventions</translation>
+    </message>
+    <message>
+        <source>&amp;Radio starts with:</source>
+        <translation>&amp;Radio commençant par :</translation>
+    </message>
+    <message>
+        <source>&amp;Board contains:</source>
+        <translation>&amp;Carte option contenant :</translation>
+    </message>
+    <message>
+        <source>O&amp;peration:</source>
+        <translation>O&amp;pération :</translation>
+    </message>
+    <message>
+        <source>Res&amp;ult:</source>
+        <translation>Rés&amp;ultat :</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>All but succeeded</source>
+        <translation>Tout sauf réussi</translation>
+    </message>
+    <message>
+        <source>E&amp;ntries, newest first:</source>
+        <translation>E&amp;ntrées, les plus récentes en premier :</translation>
+    </message>
+    <message>
+        <source>In the history: %s</source>
+        <translation>Dans l&apos;historique : %s</translation>
+    </message>
+    <message>
+        <source>Matching: %s of %s</source>
+        <translation>Entrées correspondantes : %s sur %s</translation>
+    </message>
+    <message>
+        <source>&amp;Details:</source>
+        <translation>Dé&amp;tails :</translation>
+    </message>
+    <message>
+        <source>Choose an entry to see its details.</source>
+        <translation>Choisissez une entrée pour en afficher les détails.</translation>
+    </message>
+    <message>
+        <source>&amp;Open These Settings</source>
+        <translation>&amp;Ouvrir ces paramètres</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With Document</source>
+        <translation>Co&amp;mparer avec le document</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>service history entry %s</source>
+        <translation>l&apos;entrée %s de l&apos;historique des interventions</translation>
+    </message>
+    <message>
+        <source>%s (opened as a copy)</source>
+        <translation>%s (ouverte en tant que copie)</translation>
+    </message>
+    <message>
+        <source>Settings read from the radio on %s at %s (service history entry %s)</source>
+        <translation>Paramètres lus dans la radio sur %s le %s (entrée %s de l&apos;historique des interventions)</translation>
+    </message>
+    <message>
+        <source>Settings written to the radio on %s at %s (service history entry %s)</source>
+        <translation>Paramètres écrits dans la radio sur %s le %s (entrée %s de l&apos;historique des interventions)</translation>
+    </message>
+    <message>
+        <source>The settings of %s cannot be opened: their checksum is wrong.</source>
+        <translation>Impossible d&apos;ouvrir les paramètres de %s : leur somme de contrôle est incorrecte.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export the Service History</source>
+        <translation>Exporter l&apos;historique des interventions</translation>
+    </message>
+    <message>
+        <source>The entries were exported to %s.</source>
+        <translation>Les entrées ont été exportées dans %s.</translation>
+    </message>
+    <message>
+        <source>The service history could not be exported to %s:
+%s</source>
+        <translation>Impossible d&apos;exporter l&apos;historique des interventions dans %s :
+%s</translation>
+    </message>
+    <message>
+        <source>Service History Options</source>
+        <translation>Options de l&apos;historique des interventions</translation>
+    </message>
+    <message>
+        <source>The service history is kept in %s.</source>
+        <translation>L&apos;historique des interventions est conservé dans %s.</translation>
+    </message>
+    <message>
+        <source>Entries in it: %s</source>
+        <translation>Nombre d&apos;entrées : %s</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+        <source>Remove entries &amp;older than:</source>
+        <translation>Supprimer les entrées &amp;antérieures au :</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Supprimer...</translation>
+    </message>
+    <message>
+        <source>Entries older than %s: %s.
+Remove them from the service history? This cannot be undone.</source>
+        <translation>Entrées antérieures au %s : %s.
+Les supprimer de l&apos;historique des interventions ? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>No entry is older than %s.</source>
+        <translation>Aucune entrée n&apos;est antérieure au %s.</translation>
+    </message>
+    <message>
+        <source>Entries removed: %s.</source>
+        <translation>Entrées supprimées : %s.</translation>
+    </message>
+    <message>
+        <source>The entries could not be removed from the service history %s:
+%s</source>
+        <translation>Impossible de supprimer les entrées de l&apos;historique des interventions %s :
+%s</translation>
+    </message>
+    <message>
+        <source>service-history.csv</source>
+        <translation>historique-interventions.csv</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,8 @@
 // that is what Qt says of a list that has no label of its own. The offscreen
 // platform has no screen reader bridge (QAccessible stays inactive there), but
 // Qt builds the interfaces on each look-up all the same.
+#include "frontend/history_store.h"
+#include "frontend/service_history.h"
 #include "tests/support/map_resolver.h"
 #include "tests/support/operation_bench.h"
 #include "tests/ui/ui_bench.h"
@@ -17,8 +19,10 @@
 #include "ui/dialogs/edit_data_dialog.h"
 #include "ui/dialogs/find_cable_dialog.h"
 #include "ui/dialogs/fleet_dialog.h"
+#include "ui/dialogs/history_options_dialog.h"
 #include "ui/windows/calibration_plot_window.h"
 #include "ui/windows/help_window.h"
+#include "ui/windows/history_window.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -294,6 +298,39 @@ private slots:
     {
         CFindCableDialog dialog(nullptr, [] { return std::vector<SerialDevice>{}; });
         QVERIFY(AllNamed(&dialog, "Find Cable"));
+    }
+
+    void serviceHistory()
+    {
+        // A history of its own: a read and a write of one radio.
+        QTemporaryDir data;
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        HistoryStore store(ServiceHistoryPath());
+        DataFileBytes settings{};
+        const QByteArray bytes = DefaultDataFile();
+        std::copy(bytes.begin(), bytes.end(), settings.begin());
+        std::vector<HistoryEntry> entries(2);
+        for (HistoryEntry& entry : entries) {
+            entry.time = HistoryTimeNow();
+            entry.port = "COM1";
+            entry.radioInfo = "SR-9 R02.10";
+            entry.result = "succeeded";
+            entry.messages = { "Option board successfully read." };
+        }
+        entries[0].operation = "read";
+        entries[0].settingsRead = settings;
+        entries[1].operation = "write";
+        entries[1].settingsWritten = settings;
+        QVERIFY(store.AddAll(entries));
+        {
+            std::unique_ptr<HistoryWindow> window(HistoryWindow::Open(nullptr, {}));
+            QVERIFY(window);
+            QVERIFY(AllNamed(window.get(), "Service History"));
+            HistoryOptionsDialog options(nullptr);
+            QVERIFY(AllNamed(&options, "Service History Options"));
+        }
+        qputenv("XDG_DATA_HOME", dataHome);
     }
 
     void calibrationPlot()

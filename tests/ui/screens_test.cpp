@@ -112,6 +112,7 @@ private slots:
             { ID_BOARD_FLEET, "fleet" },          { ID_BOARD_CHECK, "check-connection" },
             { ID_OPTIONS_CONFIGURATION, "configuration" }, { ID_OPTIONS_LANGUAGE, "language" },
             { ID_APP_ABOUT, "about" },            { ID_FILE_OPEN_BACKUP, "backups" },
+            { ID_OPTIONS_HISTORY, "history-options" },
         };
         for (const auto& [id, name] : commands)
             InspectModal(QString::fromLatin1(name), [&app, id = id] { app.OnCommand(id); });
@@ -131,6 +132,10 @@ private slots:
         std::unique_ptr<CCalibrationPlotWindow> plot(CCalibrationPlotWindow::Open(frame, exported));
         QVERIFY(plot && QTest::qWaitForWindowExposed(plot.get()));
         m_problems += Problems(plot.get(), QStringLiteral("calibration-plot"));
+
+        app.OnCommand(ID_VIEW_HISTORY);
+        QVERIFY(app.History() && QTest::qWaitForWindowExposed(app.History()));
+        m_problems += Problems(app.History(), QStringLiteral("history"));
 
         app.ExitInstance();
         QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join(QLatin1Char('\n'))));

@@ -42,6 +42,11 @@ public:
     bool SaveCalibrationFile(QWidget*, QString& path) override { return Answer(path); }
     bool ChooseBackup(QWidget*, QString& path) override { return Answer(path); }
     bool SaveTraceFile(QWidget*, QString& path) override { return Answer(path); }
+    bool SaveHistoryFile(QWidget*, const QString& proposed, QString& path) override
+    {
+        proposals.append(proposed);
+        return Answer(path);
+    }
     bool ChooseDevice(QWidget*, const QString&, QString& path) override { return Answer(path); }
 
     std::deque<QString> answers;

@@ -101,6 +101,19 @@ bool IFileDialogs::OpenCalibrationFile(QWidget* parent, QString& path)
     return true;
 }
 
+bool IFileDialogs::SaveHistoryFile(QWidget* parent, const QString& proposed, QString& path)
+{
+    QFileDialog dialog(parent, UiText(IDS_HISTORY_EXPORT_CAPTION));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({ UiText(IDS_HISTORY_CSV_FILTER), AllFilesFilter(IDS_ALL_FILES_SAVE) });
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().first();
+    return true;
+}
+
 bool IFileDialogs::ChooseDevice(QWidget* parent, const QString& current, QString& path)
 {
     // Device files are not regular files: the platform's own dialog hides them.

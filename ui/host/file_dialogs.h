@@ -24,6 +24,9 @@ public:
     // A device a port is to stand for, `current` shown first; false when
     // cancelled. The platform's dialog (device files shown) unless overridden.
     virtual bool ChooseDevice(QWidget* parent, const QString& current, QString& path);
+    // Where to export the service history as CSV, `proposed` shown first; asks
+    // before overwriting. False when cancelled. The platform's dialog unless overridden.
+    virtual bool SaveHistoryFile(QWidget* parent, const QString& proposed, QString& path);
     // Where to save the serial trace; asks before overwriting. False when cancelled
     // (the default, for dialogs that never save one).
     virtual bool SaveTraceFile(QWidget* parent, QString& path)

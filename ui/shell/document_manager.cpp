@@ -5,6 +5,7 @@
 #include "seams/status_message.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/host/ui_text.h"
+#include "ui/shell/settings_copy.h"
 #include "ui/shell/vigilon_oss_doc.h"
 
 #include <QApplication>
@@ -77,6 +78,16 @@ bool DocumentManager::OpenDocumentFile(const QString& path, int recentIndex)
     m_recent.Add(path);
     if (!m_doc.IsBackupCopy())
         m_lastFolder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+bool DocumentManager::OpenCopy(const SettingsCopy& copy)
+{
+    if (!CVigilonOssDoc::IsUsableCopy(copy) || !SaveModified())
+        return false;
+    m_doc.OnOpenCopy(copy);
+    // Kept settings opened are no change, as a file opened is none.
+    m_doc.SetModifiedFlag(false);
     return true;
 }
 

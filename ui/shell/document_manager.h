@@ -8,6 +8,7 @@
 
 class CVigilonOssDoc;
 class QWidget;
+struct SettingsCopy;
 
 class DocumentManager {
 public:
@@ -19,6 +20,9 @@ public:
     // Opens a data file as the document. `recentIndex` is the entry of the
     // recent-file list it came from, or -1.
     bool OpenDocumentFile(const QString& path, int recentIndex = -1);
+    // Opens kept settings as an untitled copy (asking first when the document is
+    // modified). False when they are unusable or the user kept the old document.
+    bool OpenCopy(const SettingsCopy& copy);
     // File Save: the document's own file when it has a writable one, else Save As.
     bool FileSave();
     bool FileSaveAs();

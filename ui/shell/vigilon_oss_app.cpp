@@ -19,15 +19,18 @@
 #include "ui/dialogs/language_dialog.h"
 #include "ui/dialogs/edit_data_dialog.h"
 #include "ui/dialogs/fleet_dialog.h"
+#include "ui/dialogs/history_options_dialog.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/host/ui_text.h"
 #include "ui/shell/document_manager.h"
 #include "ui/shell/main_frame.h"
+#include "ui/shell/settings_copy.h"
 #include "ui/shell/vigilon_oss_doc.h"
 #include "ui/shell/vigilon_oss_view.h"
 #include "ui/shell/window_place.h"
 #include "ui/windows/calibration_plot_window.h"
 #include "ui/windows/help_window.h"
+#include "ui/windows/history_window.h"
 #include "ui/windows/settings_summary.h"
 
 #include <QAction>
@@ -157,6 +160,8 @@ bool CVigilonOssApp::CanClose()
     if (!m_documents->SaveModified())
         return false;
     m_help->close();
+    if (m_history)
+        m_history->close();
     return true;
 }
 
@@ -180,6 +185,8 @@ void CVigilonOssApp::UpdateCommandUI()
     m_frame->SetRecentFiles(names);
     m_frame->Action(ID_OPTIONS_VERIFY)->setChecked(m_bVerifyAfterWrite);
     m_frame->Action(ID_OPTIONS_BACKUP_FIRST)->setChecked(m_bBackUpBeforeWrite);
+    if (m_history)
+        m_history->SetDocumentLoaded(loaded);
 
     SummaryFacts facts;
     facts.loaded = loaded;
@@ -226,8 +233,14 @@ void CVigilonOssApp::OnFileCompare()
     SettingsSnapshot other;
     if (!LoadSnapshotFromFile(QFile::encodeName(path).toStdString(), other))
         return;
+    ShowComparison(other, QDir::toNativeSeparators(path));
+}
+
+void CVigilonOssApp::ShowComparison(const SettingsSnapshot& other, const QString& name)
+{
+    if (!m_doc->dataLoaded)
+        return;
     const std::vector<std::string> lines = DescribeDifferences(TakeSnapshot(), other);
-    const QString name = QDir::toNativeSeparators(path);
     if (lines.empty()) {
         ShowStatusText(MSG_INFO, FormatUiText(IDS_COMPARE_SAME, name).toStdString());
         return;
@@ -236,6 +249,30 @@ void CVigilonOssApp::OnFileCompare()
     for (const std::string& line : lines)
         text.append(QString::fromStdString(line));
     ShowStatusText(MSG_INFO, FormatUiText(IDS_COMPARE_DIFFERENT, name, text.join(QLatin1Char('\n'))).toStdString());
+}
+
+void CVigilonOssApp::OnViewHistory()
+{
+    if (m_history) {
+        m_history->showNormal();
+        m_history->raise();
+        m_history->activateWindow();
+        return;
+    }
+    HistoryWindow::DocumentActions actions;
+    actions.openCopy = [this](const SettingsCopy& copy) {
+        const bool opened = m_documents->OpenCopy(copy);
+        UpdateCommandUI();
+        if (opened) {
+            m_frame->raise();
+            m_frame->activateWindow();
+        }
+        return opened;
+    };
+    actions.compare = [this](const SettingsSnapshot& other, const QString& name) { ShowComparison(other, name); };
+    m_history = HistoryWindow::Open(m_frame.get(), std::move(actions));
+    if (m_history)
+        m_history->SetDocumentLoaded(m_doc->dataLoaded);
 }
 
 void CVigilonOssApp::OnCommand(int id)
@@ -251,6 +288,13 @@ void CVigilonOssApp::OnCommand(int id)
     case ID_OPTIONS_VERIFY: m_bVerifyAfterWrite = !m_bVerifyAfterWrite; break;
     case ID_OPTIONS_BACKUP_FIRST: m_bBackUpBeforeWrite = !m_bBackUpBeforeWrite; break;
     case ID_OPTIONS_LANGUAGE: ChooseProgramLanguage(m_frame.get()); break;
+    case ID_OPTIONS_HISTORY: {
+        HistoryOptionsDialog options(m_frame.get());
+        options.exec();
+        if (m_history)
+            m_history->Refresh();
+        break;
+    }
     case ID_FILE_SAVE: m_documents->FileSave(); break;
     case ID_FILE_SAVE_AS: m_documents->FileSaveAs(); break;
     case ID_FILE_READ: OnFileRead(); break;
@@ -269,6 +313,7 @@ void CVigilonOssApp::OnCommand(int id)
         break;
     }
     case ID_VIEW_SUMMARY: m_frame->ShowSummary(!m_frame->View()->SummaryShown()); break;
+    case ID_VIEW_HISTORY: OnViewHistory(); break;
     case ID_HELP_FINDER: m_help->ShowContents(); break;
     case ID_HELP_SAVE_TRACE: m_trace.Save(m_frame.get()); break;
     case ID_APP_ABOUT: {

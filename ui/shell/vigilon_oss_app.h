@@ -6,7 +6,9 @@
 #include "ui/host/gui_host.h"
 #include "ui/host/gui_presenter.h"
 #include "ui/host/serial_trace.h"
+#include "ui/windows/history_window.h"
 
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -15,6 +17,7 @@ class CMainFrame;
 class CVigilonOssDoc;
 class DocumentManager;
 class HelpWindow;
+struct SettingsSnapshot;
 
 class CVigilonOssApp {
 public:
@@ -38,6 +41,8 @@ public:
     CVigilonOssDoc& Document() const { return *m_doc; }
     DocumentManager& Documents() const { return *m_documents; }
     HelpWindow* Help() const { return m_help; }
+    // The service history's window while it is open.
+    HistoryWindow* History() const { return m_history; }
     bool Busy() const { return m_host.Busy(); }
     // How often the window's commands and summary were brought up to date.
     int CommandUiUpdates() const { return m_commandUiUpdates; }
@@ -53,6 +58,9 @@ private:
     void OnFileOpen();
     void OnFileOpenBackup();
     void OnFileCompare();
+    // The box of File > Compare: how the document's settings differ from `other`, named `name`.
+    void ShowComparison(const SettingsSnapshot& other, const QString& name);
+    void OnViewHistory();
     void OnBoardFleet();
 
     GuiPresenter m_presenter;
@@ -62,6 +70,7 @@ private:
     std::unique_ptr<DocumentManager> m_documents;
     std::unique_ptr<CMainFrame> m_frame;
     HelpWindow* m_help = nullptr;
+    QPointer<HistoryWindow> m_history;
     bool m_commandUiPending = false;
     int m_commandUiUpdates = 0;
     GuiSerialTrace m_trace;

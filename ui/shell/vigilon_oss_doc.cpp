@@ -1,6 +1,8 @@
 #include "ui/shell/vigilon_oss_doc.h"
 
+#include "board/codeplug_version.h"
 #include "board/option_board_data.h"
+#include "board/settings_snapshot.h"
 #include "board/settings_table.h"
 #include "frontend/backups.h"
 #include "frontend/service_history.h"
@@ -13,6 +15,7 @@
 #include "seams/string_table.h"
 #include "ui/host/ui_text.h"
 #include "ui/shell/main_frame.h"
+#include "ui/shell/settings_copy.h"
 #include "ui/shell/vigilon_oss_app.h"
 
 #include <QDir>
@@ -77,6 +80,7 @@ void CVigilonOssDoc::DeleteContents()
     m_loadedPath.clear();
     m_loadedValues.clear();
     m_backupCopy = false;
+    m_copyName.clear();
     UpdateCaption();
 }
 
@@ -135,6 +139,38 @@ bool CVigilonOssDoc::OnOpenDocument(const QString& path)
     return true;
 }
 
+bool CVigilonOssDoc::IsUsableCopy(const SettingsCopy& copy)
+{
+    // The checks of a data file that is opened, before anything is changed.
+    const uint8_t* bytes = copy.bytes.data();
+    if (bytes[0] > supportedCodeplugMajor) {
+        ShowStatusText(MSG_ERROR, IDS_CODEPLUG_VERSION, CodeplugVersionMessage(bytes[0], bytes[1]));
+        return false;
+    }
+    SettingsSnapshot settings;
+    if (!SnapshotFromDataFile(bytes, settings)) {
+        ShowStatusText(MSG_ERROR, IDS_HISTORY_SETTINGS_UNUSABLE,
+                       FormatString(IDS_HISTORY_SETTINGS_UNUSABLE, copy.title.toStdString().c_str()));
+        return false;
+    }
+    return true;
+}
+
+void CVigilonOssDoc::OnOpenCopy(const SettingsCopy& copy)
+{
+    DeleteContents();
+    codeplugMajor = copy.bytes[0];
+    codeplugMinor = copy.bytes[1];
+    theOptionBoardData.FromImage(copy.bytes.data() + DATA_FILE_HEADER_SIZE);
+    dataLoaded = true;
+    m_backupCopy = true;
+    m_copyName = copy.fileName;
+    m_pathName.clear();
+    m_title = copy.title;
+    NoteLoaded(copy.source, false);
+    UpdateCaption(copy.caption);
+}
+
 void CVigilonOssDoc::NoteSavedElsewhere(const QString& path)
 {
     if (!m_backupCopy)
@@ -147,6 +183,8 @@ QString CVigilonOssDoc::BackupCopyName() const
 {
     // The store names its backups STAMP_PORT.vgd, the stamp 17 characters long.
     constexpr int STAMP = 17;
+    if (!m_copyName.isEmpty())
+        return m_copyName;
     const QString name = QFileInfo(m_loadedPath).completeBaseName();
     if (name.size() <= STAMP + 1)
         return name + UiText(IDS_DOC_EXTENSION);

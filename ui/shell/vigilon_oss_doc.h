@@ -11,6 +11,7 @@
 #include <vector>
 
 class CVigilonOssApp;
+struct SettingsCopy;
 
 class CVigilonOssDoc : public IModifiedSink {
 public:
@@ -36,6 +37,10 @@ public:
     // The next new document is read from the board on `port`; empty: no read.
     void ReadOnNewDocument(const std::string& port) { m_readPort = port; }
     bool OnOpenDocument(const QString& path);
+    // Whether the copy's settings can be opened, after an error box when not.
+    static bool IsUsableCopy(const SettingsCopy& copy);
+    // Opens a usable copy as the document, without a file.
+    void OnOpenCopy(const SettingsCopy& copy);
     bool OnSaveDocument(const QString& path);
     // The main window's caption: the title, then " - " and the name's last part.
     void UpdateCaption(const QString& name = QString());
@@ -48,12 +53,14 @@ public:
     // The file the settings were last saved to, when they came from elsewhere.
     QString SavedAs() const;
 
-    // Whether the settings came from a backup: the backup itself is never
-    // saved over, so Save asks where, proposing BackupCopyName().
+    // Whether the settings came from a backup or another place kept apart (a
+    // service history entry): that place is never saved over, so Save asks
+    // where, proposing BackupCopyName().
     bool IsBackupCopy() const { return m_backupCopy; }
     void NoteSavedElsewhere(const QString& path);
     // "COM1_2026-12-08_152921.vgd" for the backup "2026-12-08_152921_COM1.vgd":
-    // the port and the time, in a form the backups folder does not use.
+    // the port and the time, in a form the backups folder does not use; the
+    // name the copy proposed for one that came from elsewhere.
     QString BackupCopyName() const;
 
     // Write Option Board on `port`, verifying and backing up first as asked.
@@ -70,6 +77,7 @@ private:
     QString m_source;
     bool m_fromBoard = false;
     bool m_backupCopy = false;
+    QString m_copyName; // the file name a copy from elsewhere proposes
     std::string m_readPort;
     QString m_loadedPath; // the file they came from, when they came from one
     std::vector<int32_t> m_loadedValues; // the settings as they came

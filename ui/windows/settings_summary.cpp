@@ -1,6 +1,6 @@
 #include "ui/windows/settings_summary.h"
 
-#include "board/option_board_data.h"
+#include "board/settings_snapshot.h"
 #include "board/settings_table.h"
 #include "resources/dialog_templates.h"
 #include "resources/string_ids.h"
@@ -61,6 +61,7 @@ SettingsSummary::SettingsSummary(QWidget* parent) : QWidget(parent)
     body->setContentsMargins(0, 0, 0, 0);
     m_source = new QLabel;
     m_source->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_source->setTextFormat(Qt::PlainText); // a file's name is shown as it is
     m_version = new QLabel;
     m_state = new QLabel;
     QFont strong = m_source->font();
@@ -128,20 +129,34 @@ void SettingsSummary::Refresh(const SummaryFacts& facts)
     m_body->setVisible(facts.loaded);
     if (!facts.loaded)
         return;
-    const COptionBoardData& record = theOptionBoardData;
     m_source->setText(facts.source);
-    m_version->setText(UiText(IDS_LABEL_CODEPLUG_VERSION) + QStringLiteral(": ")
-                       + QStringLiteral("%1.%2").arg(codeplugMajor, 2, 10, QLatin1Char('0')).arg(codeplugMinor, 2, 10, QLatin1Char('0')));
     QString state = UiText(facts.changed ? IDS_SUMMARY_CHANGED : IDS_SUMMARY_UNCHANGED);
     if (facts.modified)
         state += QStringLiteral(" ") + UiText(IDS_SUMMARY_NOT_SAVED);
     else if (!facts.savedAs.isEmpty())
         state += QStringLiteral(" ") + FormatUiText(IDS_SUMMARY_SAVED_AS, facts.savedAs);
     m_state->setText(state);
+    m_state->setVisible(true);
+    Fill(TakeSnapshot());
+}
+
+void SettingsSummary::ShowSettings(const QString& title, const SettingsSnapshot& settings)
+{
+    m_empty->setVisible(false);
+    m_body->setVisible(true);
+    m_source->setText(title);
+    m_state->setVisible(false);
+    Fill(settings);
+}
+
+void SettingsSummary::Fill(const SettingsSnapshot& settings)
+{
+    m_version->setText(UiText(IDS_LABEL_CODEPLUG_VERSION) + QStringLiteral(": ")
+                       + QString::fromStdString(VersionText(settings.major, settings.minor)));
     for (const Line& line : m_lines) {
-        const int32_t value = SettingValue(record, *line.row);
+        const int32_t value = settings.values[line.row - SETTINGS];
         line.value->setText(QString::fromStdString(SettingValueText(*line.row, value)));
-        const bool on = line.row->owner < 0 || SettingValue(record, SETTINGS[line.row->owner]) != 0;
+        const bool on = line.row->owner < 0 || settings.values[line.row->owner] != 0;
         line.label->setEnabled(on);
         line.value->setEnabled(on);
     }

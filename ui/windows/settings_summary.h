@@ -1,6 +1,7 @@
 // The board at a glance: the document's settings, read-only, grouped as the edit
 // dialog groups them (a setting greyed while its switch is off), with the
 // codeplug version, where the settings came from and whether they were changed.
+// The service history shows the settings of its entries the same way.
 #pragma once
 
 #include <QString>
@@ -10,6 +11,7 @@
 
 class QLabel;
 struct SettingRow;
+struct SettingsSnapshot;
 
 struct SummaryFacts {
     bool loaded = false;  // the document holds settings
@@ -24,6 +26,8 @@ public:
     explicit SettingsSummary(QWidget* parent = nullptr);
     // Shows the record's values as they are now.
     void Refresh(const SummaryFacts& facts);
+    // Shows other settings than the document's under `title`, without a state line.
+    void ShowSettings(const QString& title, const SettingsSnapshot& settings);
 
     // For tests: the value text and whether it is greyed, by setting key.
     QString ValueText(const char* key) const;
@@ -37,6 +41,7 @@ private:
         QLabel* value;
     };
     const Line* Find(const char* key) const;
+    void Fill(const SettingsSnapshot& settings);
 
     std::vector<Line> m_lines;
     QWidget* m_body = nullptr;

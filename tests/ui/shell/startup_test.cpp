@@ -116,8 +116,8 @@ private slots:
         QCOMPARE(frame->Action(ID_BOARD_CALIBRATE), nullptr);
         QCOMPARE(frame->Action(ID_FILE_READ_CAL), nullptr);
         QCOMPARE(MenuTexts(TopMenu(frame, 2)), (QStringList{ "&Configuration...	Ctrl+,", "&Verify After Write",
-                                                             "&Back Up Before Write", "&Language...", "Window Size" }));
-        QCOMPARE(MenuTexts(TopMenu(frame, 3)), (QStringList{ "&Toolbar", "&Status Bar", "Settings S&ummary" }));
+                                                             "&Back Up Before Write", "&Language...", "Service &History...", "Window Size" }));
+        QCOMPARE(MenuTexts(TopMenu(frame, 3)), (QStringList{ "&Toolbar", "&Status Bar", "Settings S&ummary", "Service &History..." }));
         QCOMPARE(MenuTexts(TopMenu(frame, 4)), (QStringList{ "&Help Topics\tF1", "Save Serial &Trace...", "-", "&About Vigilon OSS..." }));
         // Nothing loaded: the commands that need data are off.
         for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE })

@@ -1,0 +1,125 @@
+#include "ui/dialogs/history_options_dialog.h"
+
+#include "frontend/history_text.h"
+#include "frontend/service_history.h"
+#include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "ui/controls/label_buddy.h"
+#include "ui/host/screen_fit.h"
+#include "ui/host/ui_text.h"
+#include "ui/windows/history_export.h"
+
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+HistoryOptionsDialog::HistoryOptionsDialog(QWidget* parent)
+    : QDialog(parent), m_store(std::make_unique<HistoryStore>(ServiceHistoryPath()))
+{
+    setWindowTitle(UiText(IDS_HISTORY_OPTIONS_TITLE));
+    QVBoxLayout* layout = new QVBoxLayout(this);
+    QLabel* where = new QLabel(FormatUiText(IDS_HISTORY_OPTIONS_FILE,
+                                            QDir::toNativeSeparators(QFile::decodeName(m_store->Path().c_str()))));
+    where->setTextFormat(Qt::PlainText);
+    where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    where->setWordWrap(true);
+    layout->addWidget(where);
+    m_count = new QLabel;
+    m_count->setTextFormat(Qt::PlainText);
+    m_count->setWordWrap(true);
+    layout->addWidget(m_count);
+
+    m_export = new QPushButton(UiText(IDS_HISTORY_OPTIONS_EXPORT));
+    QHBoxLayout* exportRow = new QHBoxLayout;
+    exportRow->addWidget(m_export);
+    exportRow->addStretch(1);
+    layout->addLayout(exportRow);
+
+    QLabel* older = new QLabel(UiText(IDS_HISTORY_OPTIONS_OLDER));
+    m_olderThan = new QDateEdit(QDate::currentDate().addYears(-1));
+    m_olderThan->setCalendarPopup(true);
+    LabelFor(older, m_olderThan);
+    m_remove = new QPushButton(UiText(IDS_HISTORY_OPTIONS_REMOVE));
+    QHBoxLayout* removeRow = new QHBoxLayout;
+    removeRow->addWidget(older);
+    removeRow->addWidget(m_olderThan);
+    removeRow->addWidget(m_remove);
+    removeRow->addStretch(1);
+    layout->addLayout(removeRow);
+
+    QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    // The platform's text of this button may have no mnemonic.
+    buttons->button(QDialogButtonBox::Close)->setText(UiText(IDS_KEYED_CLOSE));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(m_export, &QPushButton::clicked, this, [this] { ExportHistoryCsv(this, *m_store, HistoryFilter()); });
+    connect(m_remove, &QPushButton::clicked, this, &HistoryOptionsDialog::RemoveOld);
+    ShowCount();
+    // Room for the file's path on a line or two.
+    const int width = std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 64);
+    resize(width, layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : sizeHint().height());
+    if (const std::string aside = m_store->TakeMovedAside(); !aside.empty())
+        ShowStatusText(MSG_WARNING, IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
+    KeepOnScreen(this);
+}
+
+HistoryOptionsDialog::~HistoryOptionsDialog() = default;
+
+void HistoryOptionsDialog::ShowCount()
+{
+    const int count = m_store->Count(HistoryFilter());
+    const bool readable = m_store->Error().empty();
+    m_count->setText(readable ? FormatUiText(IDS_HISTORY_OPTIONS_COUNT, QLocale().toString(count))
+                              : QString::fromStdString(FormatString(IDS_HISTORY_UNREADABLE, m_store->Path().c_str(),
+                                                                    m_store->Error().c_str())));
+    m_export->setEnabled(readable);
+    m_remove->setEnabled(readable);
+}
+
+void HistoryOptionsDialog::RemoveOld()
+{
+    const QDate day = m_olderThan->date();
+    const std::string dayShown = QLocale().toString(day, QLocale::ShortFormat).toStdString();
+    // Older than the day: up to the last millisecond of the day before, local time.
+    std::string start;
+    HistoryFilter older;
+    if (!HistoryTimeFromText(day.toString(Qt::ISODate).toStdString(), false, start)
+        || !HistoryTimeFromText(day.addDays(-1).toString(Qt::ISODate).toStdString(), true, older.until))
+        return;
+    const int count = m_store->Count(older);
+    if (!m_store->Error().empty()) {
+        ShowCount();
+        return;
+    }
+    if (count == 0) {
+        ShowStatusText(MSG_INFO, IDS_HISTORY_NONE_OLDER, FormatString(IDS_HISTORY_NONE_OLDER, dayShown.c_str()));
+        return;
+    }
+    MessageBoxRequest question;
+    question.caption = LoadString(IDS_APP_TITLE);
+    question.icon = MsgIcon::Question;
+    question.buttons = MsgButtons::YesNo;
+    question.defaultButton = MsgAnswer::No;
+    question.messageId = IDS_HISTORY_CONFIRM_REMOVE;
+    question.text = FormatString(IDS_HISTORY_CONFIRM_REMOVE, dayShown.c_str(), QLocale().toString(count).toStdString().c_str());
+    if (PresentMessage(question) != MsgAnswer::Yes)
+        return;
+    const int removed = m_store->RemoveOlderThan(start);
+    if (removed < 0) {
+        ShowStatusText(MSG_ERROR, IDS_HISTORY_REMOVE_FAILED,
+                       FormatString(IDS_HISTORY_REMOVE_FAILED, m_store->Path().c_str(), m_store->Error().c_str()));
+    } else {
+        ShowStatusText(MSG_INFO, IDS_HISTORY_REMOVED,
+                       FormatString(IDS_HISTORY_REMOVED, QLocale().toString(removed).toStdString().c_str()));
+    }
+    ShowCount();
+}

@@ -1,0 +1,49 @@
+#include "ui/windows/history_export.h"
+
+#include "frontend/history_text.h"
+#include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "ui/host/file_dialogs.h"
+#include "ui/host/ui_text.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+bool ExportHistoryCsv(QWidget* parent, HistoryStore& store, const HistoryFilter& filter)
+{
+    QString path;
+    const QString proposed = QDir::home().filePath(UiText(IDS_HISTORY_CSV_NAME));
+    if (!FileDialogs().SaveHistoryFile(parent, proposed, path) || RefusedAsBackup(path))
+        return false;
+    const std::string shown = QDir::toNativeSeparators(path).toStdString();
+    const auto failed = [&](const std::string& why) {
+        ShowStatusText(MSG_ERROR, IDS_HISTORY_EXPORT_FAILED,
+                       FormatString(IDS_HISTORY_EXPORT_FAILED, shown.c_str(), why.c_str()));
+        return false;
+    };
+    const QByteArray file = QFile::encodeName(path);
+    std::FILE* out = std::fopen(file.constData(), "wb");
+    if (!out)
+        return failed(std::strerror(errno));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    errno = 0;
+    const bool written = WriteHistoryCsv(store, filter, out);
+    const int writeError = errno;
+    const bool closed = std::fclose(out) == 0;
+    QApplication::restoreOverrideCursor();
+    if (!written || !closed) {
+        // A list cut short is no export of it.
+        std::remove(file.constData());
+        const std::string why = !store.Error().empty() ? store.Error()
+                                : writeError != 0      ? std::strerror(writeError)
+                                                       : std::strerror(errno);
+        return failed(why);
+    }
+    ShowStatusText(MSG_INFO, IDS_HISTORY_EXPORTED, FormatString(IDS_HISTORY_EXPORTED, shown.c_str()));
+    return true;
+}

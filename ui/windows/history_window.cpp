@@ -1,0 +1,410 @@
+#include "ui/windows/history_window.h"
+
+#include "board/settings_snapshot.h"
+#include "frontend/history_text.h"
+#include "frontend/service_history.h"
+#include "resources/string_ids.h"
+#include "seams/status_message.h"
+#include "seams/visible_text.h"
+#include "ui/controls/accessible_factory.h"
+#include "ui/controls/label_buddy.h"
+#include "ui/host/screen_fit.h"
+#include "ui/host/ui_text.h"
+#include "ui/shell/settings_copy.h"
+#include "ui/windows/history_details.h"
+#include "ui/windows/history_export.h"
+#include "ui/windows/history_model.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// How long typing in a text filter pauses before the list follows it.
+constexpr int TYPING_PAUSE_MS = 300;
+// The role of the result list's item that lets every result but "succeeded" through.
+constexpr int FAILED_ONLY_ROLE = Qt::UserRole + 1;
+
+// The settings an entry opens and compares: those it wrote, else those it read.
+const DataFileBytes* SettingsOf(const HistoryEntry& entry)
+{
+    if (entry.settingsWritten)
+        return &*entry.settingsWritten;
+    return entry.settingsRead ? &*entry.settingsRead : nullptr;
+}
+
+QString EntryName(const HistoryEntry& entry)
+{
+    return FormatUiText(IDS_HISTORY_COPY_TITLE, QString::number(entry.id));
+}
+
+// "COM1_2026-12-09_040501.vgd": the port and the local time, as a backup's copy is named.
+QString CopyFileName(const HistoryEntry& entry)
+{
+    QString port = QFileInfo(QString::fromStdString(entry.port)).fileName();
+    for (QChar& c : port) {
+        if (!c.isLetterOrNumber() && c != QLatin1Char('-'))
+            c = QLatin1Char('_');
+    }
+    const QDateTime utc = QDateTime::fromString(QString::fromStdString(entry.time), Qt::ISODateWithMs);
+    const QString when = utc.isValid() ? utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd_HHmmss"))
+                                       : QString::number(entry.id);
+    return (port.isEmpty() ? when : port + QLatin1Char('_') + when) + UiText(IDS_DOC_EXTENSION);
+}
+
+SettingsCopy CopyOf(const HistoryEntry& entry)
+{
+    SettingsCopy copy;
+    copy.bytes = *SettingsOf(entry);
+    copy.title = EntryName(entry);
+    copy.caption = FormatUiText(IDS_TITLE_HISTORY_COPY, copy.title);
+    copy.source = FormatUiText(entry.settingsWritten ? IDS_SUMMARY_FROM_HISTORY_WRITTEN : IDS_SUMMARY_FROM_HISTORY_READ,
+                               QString::fromStdString(VisibleText(entry.port)), HistoryLocaleTime(entry.time),
+                               QString::number(entry.id));
+    copy.fileName = CopyFileName(entry);
+    return copy;
+}
+
+bool IsEmpty(const HistoryFilter& filter)
+{
+    return filter.radio.empty() && filter.board.empty() && filter.operation.empty() && filter.result.empty()
+        && !filter.failedOnly && filter.since.empty() && filter.until.empty();
+}
+
+// A check box that switches a day's limit on, and the day.
+QDateEdit* DayLimit(QCheckBox* on, const QDate& day)
+{
+    QDateEdit* edit = new QDateEdit(day);
+    edit->setCalendarPopup(true);
+    edit->setEnabled(false);
+    edit->setAccessibleName(PlainText(on->text()));
+    QObject::connect(on, &QCheckBox::toggled, edit, &QWidget::setEnabled);
+    return edit;
+}
+
+} // namespace
+
+HistoryWindow* HistoryWindow::Open(QWidget* owner, DocumentActions actions)
+{
+    auto store = std::make_unique<HistoryStore>(ServiceHistoryPath());
+    if (!store->Open()) {
+        ShowStatusText(MSG_ERROR, IDS_HISTORY_UNREADABLE,
+                       FormatString(IDS_HISTORY_UNREADABLE, store->Path().c_str(), store->Error().c_str()));
+        return nullptr;
+    }
+    if (const std::string aside = store->TakeMovedAside(); !aside.empty())
+        ShowStatusText(MSG_WARNING, IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
+    HistoryWindow* window = new HistoryWindow(owner, std::move(store), std::move(actions));
+    window->show();
+    return window;
+}
+
+HistoryWindow::~HistoryWindow() = default;
+
+HistoryWindow::HistoryWindow(QWidget* owner, std::unique_ptr<HistoryStore> store, DocumentActions actions)
+    : QWidget(owner, Qt::Window), m_store(std::move(store)), m_actions(std::move(actions))
+{
+    // The drop-down lists are named by their labels.
+    InstallAccessibleFactory();
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(UiText(IDS_HISTORY_WINDOW_TITLE));
+    m_model = new HistoryModel(*m_store, this);
+    m_typing = new QTimer(this);
+    m_typing->setSingleShot(true);
+    m_typing->setInterval(TYPING_PAUSE_MS);
+    connect(m_typing, &QTimer::timeout, this, &HistoryWindow::ApplyFilter);
+
+    QVBoxLayout* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildFilters());
+
+    QWidget* list = new QWidget;
+    QVBoxLayout* listLayout = new QVBoxLayout(list);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    QHBoxLayout* listHeading = new QHBoxLayout;
+    QLabel* entries = new QLabel(UiText(IDS_HISTORY_ENTRIES_LABEL));
+    m_count = new QLabel;
+    listHeading->addWidget(entries);
+    listHeading->addStretch(1);
+    listHeading->addWidget(m_count);
+    listLayout->addLayout(listHeading);
+    m_table = new QTableView;
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false);
+    m_table->setWordWrap(false);
+    m_table->setAlternatingRowColors(true);
+    m_table->setCornerButtonEnabled(false);
+    // Rows of one height: the view never asks the rows it does not show for theirs.
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setHighlightSections(false);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    // Widths from the first rows alone, which are read anyway.
+    m_table->horizontalHeader()->setResizeContentsPrecision(HistoryModel::PAGE_ROWS / 4);
+    m_table->installEventFilter(this);
+    LabelFor(entries, m_table);
+    listLayout->addWidget(m_table, 1);
+
+    QWidget* shown = new QWidget;
+    QVBoxLayout* shownLayout = new QVBoxLayout(shown);
+    shownLayout->setContentsMargins(0, 0, 0, 0);
+    QLabel* details = new QLabel(UiText(IDS_HISTORY_DETAILS_LABEL));
+    m_details = new HistoryDetails;
+    LabelFor(details, m_details);
+    m_details->setAccessibleName(PlainText(details->text()));
+    shownLayout->addWidget(details);
+    shownLayout->addWidget(m_details, 1);
+
+    QSplitter* split = new QSplitter(Qt::Vertical);
+    split->setChildrenCollapsible(false);
+    split->addWidget(list);
+    split->addWidget(shown);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
+    layout->addWidget(split, 1);
+
+    QHBoxLayout* buttons = new QHBoxLayout;
+    m_open = new QPushButton(UiText(IDS_HISTORY_OPEN_SETTINGS));
+    m_compare = new QPushButton(UiText(IDS_HISTORY_COMPARE));
+    QPushButton* exportList = new QPushButton(UiText(IDS_HISTORY_EXPORT));
+    QPushButton* closeWindow = new QPushButton(UiText(IDS_KEYED_CLOSE));
+    for (QPushButton* button : { m_open, m_compare, exportList })
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(closeWindow);
+    layout->addLayout(buttons);
+    connect(m_open, &QPushButton::clicked, this, &HistoryWindow::OpenSettings);
+    connect(m_compare, &QPushButton::clicked, this, &HistoryWindow::CompareSettings);
+    connect(exportList, &QPushButton::clicked, this,
+            [this] { ExportHistoryCsv(this, *m_store, m_model->Filter()); });
+    connect(closeWindow, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { ShowEntry(current.row()); });
+
+    ApplyFilter();
+    m_table->setFocus();
+    resize(1000, 720);
+    KeepOnScreen(this);
+}
+
+QWidget* HistoryWindow::BuildFilters()
+{
+    QWidget* filters = new QWidget;
+    QGridLayout* grid = new QGridLayout(filters);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const auto labelled = [&](int textId, QWidget* control, int row, int column) {
+        QLabel* label = new QLabel(UiText(textId));
+        grid->addWidget(label, row, column);
+        grid->addWidget(control, row, column + 1);
+        LabelFor(label, control);
+    };
+    m_radio = new QLineEdit;
+    m_board = new QLineEdit;
+    for (QLineEdit* text : { m_radio, m_board }) {
+        text->setClearButtonEnabled(true);
+        connect(text, &QLineEdit::textChanged, m_typing, qOverload<>(&QTimer::start));
+    }
+    labelled(IDS_HISTORY_FILTER_RADIO, m_radio, 0, 0);
+    labelled(IDS_HISTORY_FILTER_BOARD, m_board, 0, 2);
+
+    m_operation = new QComboBox;
+    m_operation->addItem(UiText(IDS_HISTORY_FILTER_ALL), QString());
+    for (const std::string& operation : m_store->Operations())
+        m_operation->addItem(QString::fromStdString(HistoryWord(operation)), QString::fromStdString(operation));
+    labelled(IDS_HISTORY_FILTER_OPERATION, m_operation, 0, 4);
+
+    m_result = new QComboBox;
+    m_result->addItem(UiText(IDS_HISTORY_FILTER_ALL), QString());
+    m_result->addItem(UiText(IDS_HISTORY_FILTER_NOT_SUCCEEDED), QString());
+    m_result->setItemData(1, true, FAILED_ONLY_ROLE);
+    for (const std::string& result : m_store->Results())
+        m_result->addItem(QString::fromStdString(HistoryWord(result)), QString::fromStdString(result));
+    labelled(IDS_HISTORY_FILTER_RESULT, m_result, 1, 0);
+    for (QComboBox* list : { m_operation, m_result })
+        connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this, &HistoryWindow::ApplyFilter);
+
+    const QDate today = QDate::currentDate();
+    m_fromOn = new QCheckBox(UiText(IDS_HISTORY_FILTER_FROM));
+    m_from = DayLimit(m_fromOn, today.addMonths(-1));
+    m_toOn = new QCheckBox(UiText(IDS_HISTORY_FILTER_TO));
+    m_to = DayLimit(m_toOn, today);
+    grid->addWidget(m_fromOn, 1, 2);
+    grid->addWidget(m_from, 1, 3);
+    grid->addWidget(m_toOn, 1, 4);
+    grid->addWidget(m_to, 1, 5);
+    for (QCheckBox* on : { m_fromOn, m_toOn })
+        connect(on, &QCheckBox::toggled, this, &HistoryWindow::ApplyFilter);
+    for (QDateEdit* day : { m_from, m_to })
+        connect(day, &QDateEdit::dateChanged, this, &HistoryWindow::ApplyFilter);
+    for (int column : { 1, 3, 5 })
+        grid->setColumnStretch(column, 1);
+    return filters;
+}
+
+HistoryFilter HistoryWindow::CurrentFilter() const
+{
+    HistoryFilter filter;
+    filter.radio = m_radio->text().toStdString();
+    filter.board = m_board->text().toStdString();
+    filter.operation = m_operation->currentData().toString().toStdString();
+    filter.result = m_result->currentData().toString().toStdString();
+    filter.failedOnly = m_result->currentData(FAILED_ONLY_ROLE).toBool();
+    // A day from its first millisecond to its last, in local time.
+    if (m_fromOn->isChecked())
+        HistoryTimeFromText(m_from->date().toString(Qt::ISODate).toStdString(), false, filter.since);
+    if (m_toOn->isChecked())
+        HistoryTimeFromText(m_to->date().toString(Qt::ISODate).toStdString(), true, filter.until);
+    return filter;
+}
+
+void HistoryWindow::ApplyFilter()
+{
+    m_typing->stop();
+    m_model->SetFilter(CurrentFilter());
+    ShowCount();
+    FitColumns();
+    if (m_model->rowCount() > 0)
+        m_table->setCurrentIndex(m_model->index(0, 0));
+    else
+        ShowEntry(-1);
+}
+
+void HistoryWindow::ShowCount()
+{
+    const QLocale locale;
+    const int all = IsEmpty(m_model->Filter()) ? m_model->rowCount() : m_store->Count(HistoryFilter());
+    m_count->setText(IsEmpty(m_model->Filter())
+                         ? FormatUiText(IDS_HISTORY_COUNT_ALL, locale.toString(all))
+                         : FormatUiText(IDS_HISTORY_COUNT_FILTERED, locale.toString(m_model->rowCount()),
+                                        locale.toString(all)));
+}
+
+void HistoryWindow::FitColumns()
+{
+    // Once, to the first rows there are: columns that change width as the
+    // filter changes would move under the pointer.
+    if (m_columnsFitted || m_model->rowCount() == 0)
+        return;
+    m_table->resizeColumnsToContents();
+    m_columnsFitted = true;
+}
+
+void HistoryWindow::ShowEntry(int row)
+{
+    const HistoryEntry* listed = m_model->Entry(row);
+    std::optional<HistoryEntry> whole = listed ? m_store->Get(listed->id) : std::nullopt;
+    if (whole) {
+        m_entry = std::make_unique<HistoryEntry>(std::move(*whole));
+        m_details->Show(*m_store, *m_entry);
+    } else {
+        m_entry.reset();
+        const std::string none = m_model->rowCount() > 0
+                                     ? LoadString(IDS_HISTORY_NO_SELECTION)
+                                     : FormatString(IDS_HISTORY_NO_ENTRIES, m_store->Path().c_str());
+        m_details->ShowNone(QString::fromStdString(none));
+    }
+    UpdateButtons();
+}
+
+void HistoryWindow::UpdateButtons()
+{
+    const bool settings = m_entry && SettingsOf(*m_entry);
+    m_open->setEnabled(settings);
+    m_compare->setEnabled(settings && m_documentLoaded);
+}
+
+void HistoryWindow::SetDocumentLoaded(bool loaded)
+{
+    m_documentLoaded = loaded;
+    UpdateButtons();
+}
+
+void HistoryWindow::Refresh()
+{
+    if (m_model->IsCurrent())
+        return;
+    // The chosen entry stays chosen where it can be found again: new entries
+    // come before it, removed ones went after it.
+    const int before = m_model->rowCount();
+    const int row = m_table->currentIndex().row();
+    const int64_t chosen = m_entry ? m_entry->id : 0;
+    m_model->Reload();
+    ShowCount();
+    FitColumns();
+    int again = 0;
+    for (int candidate : { row + m_model->rowCount() - before, row }) {
+        const HistoryEntry* entry = m_model->Entry(candidate);
+        if (entry && entry->id == chosen) {
+            again = candidate;
+            break;
+        }
+    }
+    if (m_model->rowCount() > 0)
+        m_table->setCurrentIndex(m_model->index(again, 0));
+    else
+        ShowEntry(-1);
+}
+
+void HistoryWindow::OpenSettings()
+{
+    if (m_entry && SettingsOf(*m_entry) && m_actions.openCopy)
+        m_actions.openCopy(CopyOf(*m_entry));
+}
+
+void HistoryWindow::CompareSettings()
+{
+    const DataFileBytes* bytes = m_entry ? SettingsOf(*m_entry) : nullptr;
+    if (!bytes || !m_actions.compare)
+        return;
+    SettingsSnapshot settings;
+    HistorySettings(*bytes, settings);
+    m_actions.compare(settings, EntryName(*m_entry));
+}
+
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on a row goes on to its details.
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const QKeyEvent* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+            m_details->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HistoryWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void HistoryWindow::changeEvent(QEvent* event)
+{
+    // Coming back to the window shows what was added or removed meanwhile.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Refresh();
+    QWidget::changeEvent(event);
+}

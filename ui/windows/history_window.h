@@ -1,0 +1,92 @@
+// View > Service History: the history's entries newest first, narrowed by the
+// radio, the board, the operation, the result and a range of days, with the
+// chosen entry's details. Its settings open as a copy in the main window or are
+// compared with the document's, and the list as filtered is exported as CSV.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class HistoryDetails;
+class HistoryModel;
+class HistoryStore;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QTimer;
+struct HistoryEntry;
+struct HistoryFilter;
+struct SettingsCopy;
+struct SettingsSnapshot;
+
+class HistoryWindow : public QWidget {
+public:
+    // What the window asks of the main window.
+    struct DocumentActions {
+        // Opens the settings as the document; false when they were not opened.
+        std::function<bool(const SettingsCopy& copy)> openCopy;
+        // Shows how the document's settings differ from `settings`, which `name` names.
+        std::function<void(const SettingsSnapshot& settings, const QString& name)> compare;
+    };
+
+    // Opens the window over the program's history, above `owner`; nullptr,
+    // after an error box, when the history cannot be read.
+    static HistoryWindow* Open(QWidget* owner, DocumentActions actions);
+    ~HistoryWindow() override;
+
+    // Whether the document holds settings to compare with.
+    void SetDocumentLoaded(bool loaded);
+    // Lists the entries again when the history changed since they were counted.
+    void Refresh();
+
+    QTableView* Table() const { return m_table; }
+    HistoryModel* Model() const { return m_model; }
+    HistoryDetails* Details() const { return m_details; }
+    QLineEdit* RadioFilter() const { return m_radio; }
+    QPushButton* OpenButton() const { return m_open; }
+    QPushButton* CompareButton() const { return m_compare; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    HistoryWindow(QWidget* owner, std::unique_ptr<HistoryStore> store, DocumentActions actions);
+    QWidget* BuildFilters();
+    HistoryFilter CurrentFilter() const;
+    void ApplyFilter();
+    void ShowCount();
+    void FitColumns();
+    void ShowEntry(int row);
+    void UpdateButtons();
+    void OpenSettings();
+    void CompareSettings();
+
+    std::unique_ptr<HistoryStore> m_store;
+    DocumentActions m_actions;
+    HistoryModel* m_model = nullptr;
+    QLineEdit* m_radio = nullptr;
+    QLineEdit* m_board = nullptr;
+    QComboBox* m_operation = nullptr;
+    QComboBox* m_result = nullptr;
+    QCheckBox* m_fromOn = nullptr;
+    QDateEdit* m_from = nullptr;
+    QCheckBox* m_toOn = nullptr;
+    QDateEdit* m_to = nullptr;
+    QTimer* m_typing = nullptr;
+    QLabel* m_count = nullptr;
+    QTableView* m_table = nullptr;
+    HistoryDetails* m_details = nullptr;
+    QPushButton* m_open = nullptr;
+    QPushButton* m_compare = nullptr;
+    std::unique_ptr<HistoryEntry> m_entry; // the chosen entry, whole
+    bool m_documentLoaded = false;
+    bool m_columnsFitted = false;
+};
