@@ -6,12 +6,13 @@
 #include <string>
 
 struct HistoryFigures {
-    double insertMs = -1;      // median of one entry with two settings blobs
+    double insertMs = -1;      // median of one entry with two settings blobs, file opened and closed
     double insertP95Ms = -1;
     double queryMs = -1;       // median of a --radio list over 100 000 entries
     int queryRows = 0;         // the entries that list holds
     double kbPer1000 = -1;     // the file's size per 1000 entries
+    std::string error;         // why the figures could not be measured
 };
 
-// Works in a scratch folder below `folder` (on the disk the data folder is on).
+// Works in a scratch folder below `folder`, which it removes again.
 HistoryFigures MeasureHistoryFigures(const std::string& folder);

@@ -110,8 +110,9 @@ int CommandWrite(const CliOptions& options)
     }
     HistoryRecorder recorder;
     const WriteOutcome outcome = RunWriteOperation(theRadioLink, options.portName, ImageOf(theOptionBoardData).data(), nullptr, write);
+    const int status = outcome.written ? 0 : Failed();
     recorder.Record(outcome.record, backup);
-    return outcome.written ? 0 : Failed();
+    return status;
 }
 
 namespace {
@@ -136,13 +137,9 @@ void PrintInfo(const BoardInfo& info)
     Done(stdout);
 }
 
-} // namespace
-
-int CommandInfo(const CliOptions& options)
+// What the information says, and the command's status.
+int ShowInfo(const InfoOutcome& info)
 {
-    HistoryRecorder recorder;
-    const InfoOutcome info = RunInfoOperation(theRadioLink, options.portName);
-    recorder.Record(info.record);
     if (!info.show)
         return Failed();
     if (JsonReport* json = ActiveJsonReport()) {
@@ -158,21 +155,9 @@ int CommandInfo(const CliOptions& options)
     return 0;
 }
 
-int CommandCalibrate(const CliOptions& options)
+// What the end of a read-out says, and the command's status.
+int ShowReadout(const ReadoutOutcome& outcome)
 {
-    HistoryRecorder recorder;
-    const CalibrationOutcome outcome = RunCalibrationOperation(theRadioLink, options.portName);
-    recorder.Record(outcome.record);
-    return outcome.calibrated ? 0 : Failed();
-}
-
-int CommandReadCalibration(const CliOptions& options)
-{
-    HistoryRecorder recorder;
-    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, options.portName, [&](const std::string& text) {
-        return KeepCalibrationBackup(options.portName, text);
-    });
-    recorder.Record(outcome.record);
     if (outcome.result == ReadoutResult::Exported) {
         std::fprintf(stdout, "%s\n", FormatString(IDS_CLI_EXPORTED, outcome.path.c_str()).c_str());
         return Done(stdout);
@@ -187,6 +172,39 @@ int CommandReadCalibration(const CliOptions& options)
         return 1;
     }
     return Failed();
+}
+
+} // namespace
+
+// Each operation's entry goes into the history after all the command says of
+// it, so that a history that cannot keep it is a warning after the result.
+int CommandInfo(const CliOptions& options)
+{
+    HistoryRecorder recorder;
+    const InfoOutcome info = RunInfoOperation(theRadioLink, options.portName);
+    const int status = ShowInfo(info);
+    recorder.Record(info.record);
+    return status;
+}
+
+int CommandCalibrate(const CliOptions& options)
+{
+    HistoryRecorder recorder;
+    const CalibrationOutcome outcome = RunCalibrationOperation(theRadioLink, options.portName);
+    const int status = outcome.calibrated ? 0 : Failed();
+    recorder.Record(outcome.record);
+    return status;
+}
+
+int CommandReadCalibration(const CliOptions& options)
+{
+    HistoryRecorder recorder;
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, options.portName, [&](const std::string& text) {
+        return KeepCalibrationBackup(options.portName, text);
+    });
+    const int status = ShowReadout(outcome);
+    recorder.Record(outcome.record);
+    return status;
 }
 
 int CommandShow(const CliOptions& options)

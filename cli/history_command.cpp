@@ -10,6 +10,7 @@
 #include "frontend/history_text.h"
 #include "frontend/service_history.h"
 #include "resources/string_ids.h"
+#include "seams/status_message.h"
 #include "seams/string_table.h"
 #include "seams/visible_text.h"
 
@@ -185,11 +186,17 @@ int CommandHistory(const CliOptions& options)
         return Unreadable(store);
     // A damaged file found on the way is said, as an operation says it.
     if (const std::string aside = store.TakeMovedAside(); !aside.empty())
-        PrintError(IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
+        ShowStatusText(MSG_WARNING, IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
     if (!options.files.empty())
         return ShowEntry(store, options.files.at(1));
+    if (options.csv && !WriteHistoryCsv(store, options.historyFilter, stdout)) {
+        if (!store.Error().empty())
+            return Unreadable(store);
+        PrintError(IDS_CLI_CANNOT_WRITE, FormatString(IDS_CLI_CANNOT_WRITE, "stdout"));
+        return 1;
+    }
     if (options.csv)
-        return WriteHistoryCsv(store, options.historyFilter, stdout) ? 0 : Unreadable(store);
+        return 0;
 
     const std::vector<HistoryEntry> entries = store.Find(options.historyFilter);
     if (!store.Error().empty())

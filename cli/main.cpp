@@ -225,11 +225,9 @@ int main(int argc, char** argv)
     // else the system's.
     const QStringList decoded = DecodeArguments(argc, argv);
     bool parsed = parser.parse(decoded);
-    const auto isHistory = [&] {
-        return !parser.positionalArguments().isEmpty() && parser.positionalArguments()[0] == QLatin1String("history");
-    };
-    // "--board=TEXT" does not parse as the switch; "--board TEXT" parses with TEXT as an argument.
-    if (!parsed || (isHistory() && parser.isSet(boardOption))) {
+    // "--board=TEXT" does not parse as the switch; "--board TEXT" parses with
+    // TEXT as an argument, before the command's name or after it.
+    if (!parsed || parser.isSet(boardOption)) {
         QCommandLineParser again;
         again.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
         again.addOptions(allOptions);

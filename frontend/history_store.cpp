@@ -281,23 +281,34 @@ bool HistoryStore::Open()
     if (OpenOnce(damaged))
         return true;
     // A damaged file is kept for whoever wants to look at it, and the history goes on in a new one.
-    return damaged && MoveAside() && OpenOnce(damaged);
+    return damaged && MoveAside();
 }
 
 bool HistoryStore::MoveAside()
 {
     m_connection.reset();
+    // Another program (or thread) may have found the damage first and started
+    // a new file: that one is not moved aside again.
+    bool damaged = false;
+    if (OpenOnce(damaged))
+        return true;
+    if (!damaged)
+        return false;
     const QString path = QFile::decodeName(m_path.c_str());
     const QString aside = AsideName(path);
+    // The journal first: left beside a new file, SQLite would play it into that one.
+    const QString journal = path + QStringLiteral("-wal");
+    if (QFile::exists(journal) && !QFile::rename(journal, aside + QStringLiteral("-wal"))) {
+        m_error = LoadString(IDS_HISTORY_NOT_MOVED);
+        return false;
+    }
+    QFile::remove(path + QStringLiteral("-shm")); // rebuilt from nothing
     if (!QFile::rename(path, aside)) {
         m_error = LoadString(IDS_HISTORY_NOT_MOVED);
         return false;
     }
-    // Its journal belongs to it; the shared-memory index is rebuilt from nothing.
-    QFile::rename(path + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
-    QFile::remove(path + QStringLiteral("-shm"));
     m_movedAside = QFile::encodeName(aside).toStdString();
-    return true;
+    return OpenOnce(damaged);
 }
 
 bool HistoryStore::OpenOnce(bool& damaged)
@@ -546,10 +557,15 @@ std::optional<DataFileBytes> HistoryStore::SettingsBefore(const HistoryEntry& wr
         return write.settingsRead;
     if (!Open())
         return std::nullopt;
-    // Entries are numbered as they were added, whatever a computer's clock said then.
+    // What the radio last held: read from it, or written to it by a write that
+    // succeeded. Entries are numbered as they were added, whatever a computer's
+    // clock said then.
     QSqlQuery query(m_connection->db);
-    query.prepare(QStringLiteral("SELECT settings_read FROM entries WHERE radio_info = ? AND id < ?"
-                                 " AND settings_read IS NOT NULL ORDER BY id DESC LIMIT 1"));
+    query.prepare(QStringLiteral(
+        "SELECT CASE WHEN result = 'succeeded' AND settings_written IS NOT NULL THEN settings_written"
+        " ELSE settings_read END FROM entries WHERE radio_info = ? AND id < ?"
+        " AND (settings_read IS NOT NULL OR (result = 'succeeded' AND settings_written IS NOT NULL))"
+        " ORDER BY id DESC LIMIT 1"));
     Bind(query, { Text(write.radioInfo), static_cast<qlonglong>(write.id) });
     if (!query.exec() || !query.next())
         return std::nullopt;
@@ -566,7 +582,9 @@ int HistoryStore::RemoveOlderThan(const std::string& time)
         Bind(query, values);
         return query.exec() || Fail(query.lastError());
     };
-    if (!run(QStringLiteral("BEGIN IMMEDIATE"), {}))
+    // What is removed is gone from the file too, not left in its free pages:
+    // the entries hold user and host names.
+    if (!run(QStringLiteral("PRAGMA secure_delete=ON"), {}) || !run(QStringLiteral("BEGIN IMMEDIATE"), {}))
         return -1;
     if (!run(QStringLiteral("DELETE FROM entries WHERE time_utc < ?"), { Text(time) })) {
         QSqlQuery(m_connection->db).exec(QStringLiteral("ROLLBACK"));
@@ -580,6 +598,9 @@ int HistoryStore::RemoveOlderThan(const std::string& time)
         QSqlQuery(m_connection->db).exec(QStringLiteral("ROLLBACK"));
         return -1;
     }
+    // The journal's copies of the old pages go as well; another program still
+    // reading keeps them for a moment, which only delays this.
+    run(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"), {});
     return removed;
 }
 

@@ -107,8 +107,8 @@ public:
     std::optional<HistoryEntry> Get(int64_t id);
     std::optional<HistoryRun> Run(int64_t id);
     // The settings the radio of a write held before it: those the write read
-    // itself first, else those of the last entry before it that read the same
-    // radio.
+    // itself first, else the last the history knows of the same radio before
+    // it (read from it, or written by a write that succeeded).
     std::optional<DataFileBytes> SettingsBefore(const HistoryEntry& write);
     // Removes the entries older than `time` (and runs left without entries);
     // how many, or -1 with Error().

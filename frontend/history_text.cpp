@@ -5,6 +5,8 @@
 #include "seams/string_table.h"
 
 #include <QDateTime>
+
+#include <algorithm>
 #include <QString>
 #include <QTimeZone>
 
@@ -74,30 +76,69 @@ std::string HistoryBoardText(const HistoryEntry& entry)
     return Joined(parts, ", ");
 }
 
+namespace {
+
+struct Word {
+    const char* word;
+    int textId;
+};
+
+// What this program records, in the order the filters offer them.
+const Word OPERATIONS[] = {
+    { "read", IDS_HISTORY_OP_READ },
+    { "write", IDS_HISTORY_OP_WRITE },
+    { "information", IDS_HISTORY_OP_INFORMATION },
+    { "calibration", IDS_HISTORY_OP_CALIBRATION },
+    { "read-out", IDS_HISTORY_OP_READOUT },
+    { "check", IDS_HISTORY_OP_CHECK },
+    { "fleet", IDS_HISTORY_OP_FLEET },
+};
+const Word RESULTS[] = {
+    { "succeeded", IDS_HISTORY_SUCCEEDED },
+    { "failed", IDS_HISTORY_FAILED_RESULT },
+    { "stopped", IDS_HISTORY_STOPPED },
+    { "shown with fields missing", IDS_HISTORY_FIELDS_MISSING },
+    { "read; the save was cancelled", IDS_HISTORY_SAVE_CANCELLED },
+};
+
+// The known words, then those of `stored` that are none of them (written by
+// another version of the program).
+template <size_t N>
+std::vector<std::string> KnownAnd(const Word (&known)[N], const std::vector<std::string>& stored)
+{
+    std::vector<std::string> words;
+    for (const Word& word : known)
+        words.push_back(word.word);
+    for (const std::string& word : stored) {
+        if (std::find(words.begin(), words.end(), word) == words.end())
+            words.push_back(word);
+    }
+    return words;
+}
+
+} // namespace
+
 std::string HistoryWord(const std::string& word)
 {
-    static const struct {
-        const char* word;
-        int textId;
-    } words[] = {
-        { "read", IDS_HISTORY_OP_READ },
-        { "write", IDS_HISTORY_OP_WRITE },
-        { "information", IDS_HISTORY_OP_INFORMATION },
-        { "calibration", IDS_HISTORY_OP_CALIBRATION },
-        { "read-out", IDS_HISTORY_OP_READOUT },
-        { "check", IDS_HISTORY_OP_CHECK },
-        { "fleet", IDS_HISTORY_OP_FLEET },
-        { "succeeded", IDS_HISTORY_SUCCEEDED },
-        { "failed", IDS_HISTORY_FAILED_RESULT },
-        { "stopped", IDS_HISTORY_STOPPED },
-        { "shown with fields missing", IDS_HISTORY_FIELDS_MISSING },
-        { "read; the save was cancelled", IDS_HISTORY_SAVE_CANCELLED },
-    };
-    for (const auto& known : words) {
+    for (const Word& known : OPERATIONS) {
+        if (word == known.word)
+            return LoadString(known.textId);
+    }
+    for (const Word& known : RESULTS) {
         if (word == known.word)
             return LoadString(known.textId);
     }
     return word;
+}
+
+std::vector<std::string> HistoryOperationWords(HistoryStore& store)
+{
+    return KnownAnd(OPERATIONS, store.Operations());
+}
+
+std::vector<std::string> HistoryResultWords(HistoryStore& store)
+{
+    return KnownAnd(RESULTS, store.Results());
 }
 
 std::string HistoryResultText(const HistoryEntry& entry)

@@ -25,6 +25,10 @@ bool HistoryTimeFromText(const std::string& text, bool endOfDay, std::string& ti
 std::string HistoryBoardText(const HistoryEntry& entry);
 // An operation's or a result's stored word ("read", "stopped") in the user's language.
 std::string HistoryWord(const std::string& word);
+// Every operation and every result this program records, then any other the
+// history holds: what the filters offer, whether the history has them yet or not.
+std::vector<std::string> HistoryOperationWords(HistoryStore& store);
+std::vector<std::string> HistoryResultWords(HistoryStore& store);
 // "succeeded, verified", in the user's language
 std::string HistoryResultText(const HistoryEntry& entry);
 

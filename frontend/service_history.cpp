@@ -159,20 +159,31 @@ FleetHistory::FleetHistory(const std::string& settingsFile, const std::vector<st
 {
     if (!g_recording)
         return;
-    HistoryRun run;
-    run.settingsFile = settingsFile;
+    m_runRow.settingsFile = settingsFile;
     QFile file(QFile::decodeName(settingsFile.c_str()));
     if (file.open(QIODevice::ReadOnly))
-        run.settingsSha256 = QCryptographicHash::hash(file.read(1 << 20), QCryptographicHash::Sha256).toHex().toStdString();
+        m_runRow.settingsSha256
+            = QCryptographicHash::hash(file.read(1 << 20), QCryptographicHash::Sha256).toHex().toStdString();
     for (const std::string& port : ports)
-        run.ports += (run.ports.empty() ? "" : ", ") + port;
-    run.count = count;
-    run.started = HistoryTimeNow();
+        m_runRow.ports += (m_runRow.ports.empty() ? "" : ", ") + port;
+    m_runRow.count = count;
+    m_runRow.started = HistoryTimeNow();
     HistoryStore store(m_path);
-    m_run = store.BeginRun(run);
-    WarnMovedAside(store);
-    if (m_run == 0)
-        WarnNotRecorded(store);
+    m_run = store.BeginRun(m_runRow);
+    Note(store, m_run != 0 ? nullptr : &store.Error());
+}
+
+void FleetHistory::Note(HistoryStore& store, const std::string* failure)
+{
+    // A full disk is said once, not once per radio.
+    const auto keep = [this](int id, const std::string& text) {
+        if (std::none_of(m_troubles.begin(), m_troubles.end(), [&](const Trouble& said) { return said.messageId == id; }))
+            m_troubles.push_back({ id, text });
+    };
+    if (const std::string aside = store.TakeMovedAside(); !aside.empty())
+        keep(IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
+    if (failure)
+        keep(IDS_HISTORY_FAILED, FormatString(IDS_HISTORY_FAILED, store.Path().c_str(), failure->c_str()));
 }
 
 void FleetHistory::Add(const FleetRow& row)
@@ -182,29 +193,32 @@ void FleetHistory::Add(const FleetRow& row)
     HistoryEntry entry
         = EntryOf(row.record, m_author, row.ok ? std::vector<std::string>() : std::vector<std::string>{ row.reason });
     entry.operation = "fleet";
-    entry.fleetRun = m_run;
-    // The loop's messages are its rows' reasons: what went wrong waits for the end.
-    HistoryStore store(m_path);
-    const bool added = store.Add(entry);
-    Trouble trouble;
-    if (const std::string aside = store.TakeMovedAside(); !aside.empty())
-        trouble = { IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()) };
-    if (!added)
-        trouble = { IDS_HISTORY_FAILED, FormatString(IDS_HISTORY_FAILED, store.Path().c_str(), store.Error().c_str()) };
+    // One port at a time: the run's row may have to be made again.
     const std::lock_guard<std::mutex> lock(m_mutex);
-    // A full disk is said once, not once per radio.
-    if (!trouble.text.empty() && std::none_of(m_troubles.begin(), m_troubles.end(), [&](const Trouble& said) {
-            return said.messageId == trouble.messageId;
-        }))
-        m_troubles.push_back(trouble);
+    HistoryStore store(m_path);
+    // A history started anew meanwhile (the old one damaged, or moved away)
+    // has no row of this run yet: its entries would be refused without one.
+    if (m_run == 0 || !store.Run(m_run))
+        m_run = store.BeginRun(m_runRow);
+    entry.fleetRun = m_run;
+    if (store.Add(entry))
+        return Note(store, nullptr);
+    std::string why = store.Error();
+    // Damage found only by the entry: the new file needs the run's row too.
+    if (!store.Run(m_run) && (m_run = store.BeginRun(m_runRow)) != 0) {
+        entry.fleetRun = m_run;
+        if (store.Add(entry))
+            return Note(store, nullptr);
+        why = store.Error();
+    }
+    Note(store, &why);
 }
 
 void FleetHistory::End()
 {
     if (m_run != 0) {
         HistoryStore store(m_path);
-        if (!store.EndRun(m_run, HistoryTimeNow()))
-            WarnNotRecorded(store);
+        Note(store, store.EndRun(m_run, HistoryTimeNow()) ? nullptr : &store.Error());
         m_run = 0;
     }
     for (const Trouble& trouble : std::exchange(m_troubles, {}))

@@ -84,7 +84,7 @@ std::vector<std::string> CheckMessages(const CheckOutcome& outcome);
 // once the run is over, each kind of trouble once.
 class FleetHistory {
 public:
-    // Adds the run's row; a warning at once when it cannot.
+    // Adds the run's row (what goes wrong is said at the end too).
     FleetHistory(const std::string& settingsFile, const std::vector<std::string>& ports, int count);
     FleetHistory(const FleetHistory&) = delete;
     FleetHistory& operator=(const FleetHistory&) = delete;
@@ -99,8 +99,12 @@ private:
         int messageId = 0;
         std::string text;
     };
+    // Keeps what went wrong: a file moved aside, and why a call failed (`failure`).
+    void Note(HistoryStore& store, const std::string* failure);
+
     std::string m_path; // the history's file, named once on the main thread
     HistoryAuthor m_author;
+    HistoryRun m_runRow;
     int64_t m_run = 0;
     std::mutex m_mutex;
     std::vector<Trouble> m_troubles;

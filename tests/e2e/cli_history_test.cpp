@@ -75,6 +75,8 @@ TEST(CliHistory, AReadAVerifiedWriteAndAFailedWriteAreThreeEntriesWithTheirBytes
     const QJsonObject refused = show(failed);
     EXPECT_EQ(BytesOf(refused, "settingsWritten"), Hex(changed)) << "what was sent, though the board refused it";
     EXPECT_TRUE(refused[QLatin1String("settingsRead")].isNull());
+    EXPECT_EQ(refused[QLatin1String("differences")].toArray().size(), 0)
+        << "the board held what the verified write put there, not what the read found";
     EXPECT_FALSE(refused[QLatin1String("messages")].toArray().isEmpty());
 
     EXPECT_EQ(bench.Run({ "--no-history", "info" }).status, 0);

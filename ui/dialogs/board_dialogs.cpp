@@ -36,9 +36,8 @@ CBoardInfoDialog::CBoardInfoDialog(QWidget* parent, int portIndex)
 
 void CBoardInfoDialog::OnInitDialog()
 {
-    HistoryRecorder recorder;
     const InfoOutcome info = RunInfoOperation(theRadioLink, PortNameForIndex(m_portIndex));
-    recorder.Record(info.record);
+    m_record = info.record;
     if (!info.show) {
         EndDialog(Rejected);
         return;
@@ -84,7 +83,6 @@ void CReadCalDataDialog::OnOK()
     HistoryRecorder recorder;
     const ReadoutOutcome outcome = RunCalibrationReadout(
         theRadioLink, port, [&port](const std::string& text) { return KeepCalibrationBackup(port, text); });
-    recorder.Record(outcome.record);
     // Whatever ended it after the last byte, the data are not lost: say where they are.
     if (outcome.result != ReadoutResult::Exported && !outcome.keptPath.empty())
         ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_KEPT,
@@ -93,6 +91,9 @@ void CReadCalDataDialog::OnOK()
                                                   .c_str()));
     else if (outcome.result == ReadoutResult::Stopped)
         ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE));
+    // The entry follows what the read-out said of its end (a history that
+    // cannot keep it is a warning after that), the plot follows the entry.
+    recorder.Record(outcome.record);
     // The export just saved is plotted at once, with its figures.
     if (outcome.result == ReadoutResult::Exported)
         CCalibrationPlotWindow::Open(parentWidget(), QString::fromStdString(outcome.path));

@@ -2,6 +2,7 @@
 // Calibration, and the calibration data read-out with its progress.
 #pragma once
 
+#include "operations/operation_record.h"
 #include "ui/controls/template_dialog.h"
 
 class CVigilonOssApp;
@@ -10,12 +11,15 @@ class CVigilonOssApp;
 class CBoardInfoDialog : public CTemplateDialog {
 public:
     CBoardInfoDialog(QWidget* parent, int portIndex);
+    // What the read learnt, for the service history once the dialog is closed.
+    const OperationRecord& Record() const { return m_record; }
 
 protected:
     void OnInitDialog() override;
 
 private:
     int m_portIndex;
+    OperationRecord m_record;
 };
 
 // The warning and the steps; OK runs the calibration.

@@ -366,7 +366,6 @@ void CFleetDialog::Start()
                                    ? RunFleetOperation(theRadioLink, PortNameForIndex(ports.front()), image, options)
                                    : RunOnPorts(ports, image, options, addRow);
     m_host.EndWaitCursor();
-    history.End();
 
     ShowTally(outcome.programmed, outcome.failed);
     // The stages are over; a report that could not be written stays said.
@@ -374,6 +373,8 @@ void CFleetDialog::Start()
                                   : QString());
     m_running = false;
     SetInputsEnabled(true);
+    // After the run's own tally: what went wrong with the history, if anything.
+    history.End();
 }
 
 void CFleetDialog::SetInputsEnabled(bool enabled)

@@ -5,6 +5,7 @@
 #include "board/option_board_data.h"
 #include "board/settings_snapshot.h"
 #include "frontend/backups.h"
+#include "frontend/service_history.h"
 #include "link/port_resolver.h"
 #include "operations/operation_course.h"
 #include "resources/command_ids.h"
@@ -334,8 +335,11 @@ void CVigilonOssApp::OnCommand(int id)
         break;
     }
     case ID_BOARD_INFO: {
+        HistoryRecorder recorder;
         CBoardInfoDialog info(m_frame.get(), m_nSerialPort);
         info.DoModal();
+        // The entry follows the information: a history that cannot keep it warns after it.
+        recorder.Record(info.Record());
         break;
     }
     case ID_BOARD_FLEET: OnBoardFleet(); break;

@@ -1,5 +1,6 @@
 #include "ui/windows/history_export.h"
 
+#include "board/output_target.h"
 #include "frontend/history_text.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
@@ -27,7 +28,27 @@ bool ExportHistoryCsv(QWidget* parent, HistoryStore& store, const HistoryFilter&
         return false;
     };
     const QByteArray file = QFile::encodeName(path);
-    std::FILE* out = std::fopen(file.constData(), "wb");
+    // Checked before it is opened: a named pipe would hold the open for ever.
+    const struct {
+        TargetProblem problem;
+        int textId;
+    } problems[] = {
+        { TargetProblem::NotAFile, IDS_TARGET_NOT_FILE },
+        { TargetProblem::WriteProtected, IDS_TARGET_PROTECTED },
+        { TargetProblem::NoFolder, IDS_TARGET_NO_FOLDER },
+        { TargetProblem::NoSpace, IDS_TARGET_NO_SPACE },
+    };
+    const TargetProblem problem = CheckOutputTarget(file.toStdString(), 4096);
+    for (const auto& known : problems) {
+        if (problem == known.problem) {
+            ShowStatusText(MSG_ERROR, known.textId, FormatString(known.textId, shown.c_str()));
+            return false;
+        }
+    }
+    // Written beside the chosen name and moved into place only when whole, so
+    // that a failure leaves an earlier export of that name as it was.
+    const QByteArray part = file + ".part";
+    std::FILE* out = std::fopen(part.constData(), "wb");
     if (!out)
         return failed(std::strerror(errno));
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -36,9 +57,9 @@ bool ExportHistoryCsv(QWidget* parent, HistoryStore& store, const HistoryFilter&
     const int writeError = errno;
     const bool closed = std::fclose(out) == 0;
     QApplication::restoreOverrideCursor();
-    if (!written || !closed) {
+    if (!written || !closed || std::rename(part.constData(), file.constData()) != 0) {
         // A list cut short is no export of it.
-        std::remove(file.constData());
+        std::remove(part.constData());
         const std::string why = !store.Error().empty() ? store.Error()
                                 : writeError != 0      ? std::strerror(writeError)
                                                        : std::strerror(errno);

@@ -227,7 +227,7 @@ QWidget* HistoryWindow::BuildFilters()
 
     m_operation = new QComboBox;
     m_operation->addItem(UiText(IDS_HISTORY_FILTER_ALL), QString());
-    for (const std::string& operation : m_store->Operations())
+    for (const std::string& operation : HistoryOperationWords(*m_store))
         m_operation->addItem(QString::fromStdString(HistoryWord(operation)), QString::fromStdString(operation));
     labelled(IDS_HISTORY_FILTER_OPERATION, m_operation, 0, 4);
 
@@ -235,7 +235,7 @@ QWidget* HistoryWindow::BuildFilters()
     m_result->addItem(UiText(IDS_HISTORY_FILTER_ALL), QString());
     m_result->addItem(UiText(IDS_HISTORY_FILTER_NOT_SUCCEEDED), QString());
     m_result->setItemData(1, true, FAILED_ONLY_ROLE);
-    for (const std::string& result : m_store->Results())
+    for (const std::string& result : HistoryResultWords(*m_store))
         m_result->addItem(QString::fromStdString(HistoryWord(result)), QString::fromStdString(result));
     labelled(IDS_HISTORY_FILTER_RESULT, m_result, 1, 0);
     for (QComboBox* list : { m_operation, m_result })
