@@ -27,8 +27,10 @@ namespace {
 constexpr int SCHEMA_VERSION = 1;
 
 const char* const SCHEMA_1[] = {
+    // AUTOINCREMENT: a number once given is never given again, also after
+    // old entries were removed, so that an export's numbers stay unambiguous.
     "CREATE TABLE fleet_runs ("
-    " id INTEGER PRIMARY KEY,"
+    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
     " settings_file TEXT NOT NULL,"
     " settings_sha256 TEXT NOT NULL,"
     " ports TEXT NOT NULL,"
@@ -36,7 +38,7 @@ const char* const SCHEMA_1[] = {
     " started_utc TEXT NOT NULL,"
     " ended_utc TEXT)",
     "CREATE TABLE entries ("
-    " id INTEGER PRIMARY KEY,"
+    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
     " time_utc TEXT NOT NULL,"
     " user TEXT NOT NULL,"
     " host TEXT NOT NULL,"
@@ -56,8 +58,8 @@ const char* const SCHEMA_1[] = {
     " verified INTEGER NOT NULL,"
     " backup_file TEXT NOT NULL,"
     " fleet_run INTEGER REFERENCES fleet_runs(id) ON DELETE SET NULL)",
-    // A radio's entries newest first without reading the others.
-    "CREATE INDEX entries_by_radio ON entries(radio_info, time_utc)",
+    // A radio's entries without reading the others, its text in any case.
+    "CREATE INDEX entries_by_radio ON entries(radio_info COLLATE NOCASE, time_utc)",
     "CREATE INDEX entries_by_time ON entries(time_utc)",
     "CREATE INDEX entries_by_run ON entries(fleet_run)",
 };
@@ -163,13 +165,14 @@ QString Where(const HistoryFilter& filter, QVariantList& values)
 {
     QStringList parts;
     if (!filter.radio.empty()) {
-        // A range on the radio's text, so that its index finds the entries.
-        parts << QStringLiteral("radio_info >= ? AND radio_info < ?");
+        // A range on the radio's text, so that its index finds the entries;
+        // "sr-9" finds "SR-9 R02.10".
+        parts << QStringLiteral("radio_info >= ? COLLATE NOCASE AND radio_info < ? COLLATE NOCASE");
         values << Text(filter.radio) << Text(filter.radio) + QString::fromUcs4(U"\U0010FFFF", 1);
     }
     if (!filter.board.empty()) {
-        parts << QStringLiteral("(instr(board_type, ?) > 0 OR instr(board_hardware, ?) > 0"
-                                " OR instr(board_software, ?) > 0 OR instr(board_codeplug, ?) > 0)");
+        parts << QStringLiteral("(instr(lower(board_type), lower(?)) > 0 OR instr(lower(board_hardware), lower(?)) > 0"
+                                " OR instr(lower(board_software), lower(?)) > 0 OR instr(lower(board_codeplug), lower(?)) > 0)");
         for (int i = 0; i < 4; ++i)
             values << Text(filter.board);
     }

@@ -2,6 +2,7 @@
 
 #include "ui/host/gui_host.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 GuiPresenter::GuiPresenter()
@@ -43,7 +44,12 @@ QMessageBox::StandardButton ButtonFor(MsgAnswer answer)
 MsgAnswer GuiPresenter::Present(const MessageBoxRequest& request)
 {
     GuiHost::UserTurn turn(m_host);
-    QWidget* owner = m_host && m_host->Busy() ? turn.Above() : m_owner.data();
+    // A box a window of its own asks for (the service history's, the help's)
+    // stands over that window, and the keyboard goes back to it afterwards.
+    QWidget* active = QApplication::activeWindow();
+    QWidget* owner = m_host && m_host->Busy() ? turn.Above()
+                   : active && active != m_owner.data() && active->isVisible() ? active
+                                                                                : m_owner.data();
     QMessageBox box(IconFor(request.icon), QString::fromStdString(request.caption),
                     QString::fromStdString(request.text), QMessageBox::NoButton, owner);
     if (turn.AboveThePanel())
