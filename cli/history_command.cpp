@@ -185,8 +185,7 @@ int CommandHistory(const CliOptions& options)
     if (!store.Open())
         return Unreadable(store);
     // A damaged file found on the way is said, as an operation says it.
-    if (const std::string aside = store.TakeMovedAside(); !aside.empty())
-        ShowStatusText(MSG_WARNING, IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
+    WarnMovedAside(store);
     if (!options.files.empty())
         return ShowEntry(store, options.files.at(1));
     if (options.csv && !WriteHistoryCsv(store, options.historyFilter, stdout)) {

@@ -42,14 +42,14 @@ void WarnNotRecorded(const HistoryStore& store)
                    FormatString(IDS_HISTORY_FAILED, store.Path().c_str(), store.Error().c_str()));
 }
 
+} // namespace
+
 void WarnMovedAside(HistoryStore& store)
 {
     const std::string aside = store.TakeMovedAside();
     if (!aside.empty())
         ShowStatusText(MSG_WARNING, IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
 }
-
-} // namespace
 
 std::string ServiceHistoryPath()
 {

@@ -18,6 +18,9 @@
 // "<data folder>/history.sqlite"
 std::string ServiceHistoryPath();
 
+// Warns, once, that `store` found its file damaged and moved it aside, saying where.
+void WarnMovedAside(HistoryStore& store);
+
 // Whether operations add entries (--no-history turns it off for throw-away work).
 void SetServiceHistoryRecording(bool on);
 bool ServiceHistoryRecording();

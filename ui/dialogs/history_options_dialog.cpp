@@ -67,8 +67,7 @@ HistoryOptionsDialog::HistoryOptionsDialog(QWidget* parent)
     // Room for the file's path on a line or two.
     const int width = std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 64);
     resize(width, layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : sizeHint().height());
-    if (const std::string aside = m_store->TakeMovedAside(); !aside.empty())
-        ShowStatusText(MSG_WARNING, IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
+    WarnMovedAside(*m_store);
     KeepOnScreen(this);
 }
 

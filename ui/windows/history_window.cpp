@@ -107,8 +107,7 @@ HistoryWindow* HistoryWindow::Open(QWidget* owner, DocumentActions actions)
                        FormatString(IDS_HISTORY_UNREADABLE, store->Path().c_str(), store->Error().c_str()));
         return nullptr;
     }
-    if (const std::string aside = store->TakeMovedAside(); !aside.empty())
-        ShowStatusText(MSG_WARNING, IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
+    WarnMovedAside(*store);
     HistoryWindow* window = new HistoryWindow(owner, std::move(store), std::move(actions));
     window->show();
     return window;
