@@ -7,6 +7,7 @@
 // its immediate mode). --quick shortens the read-out and the soak; --soak runs
 // only the soak, in full; --fleet only the fleet loop; --history only the
 // service history's figures.
+#include "bench/held_history_bench.h"
 #include "bench/history_bench.h"
 #include "bench/soak.h"
 #include "bench/startup.h"
@@ -468,6 +469,15 @@ void MeasureHistory()
     Report("history.query_ms", history.queryMs, "ms", 100);
     std::printf("history.query_rows: %d entries of 100000\n", history.queryRows);
     std::printf("history.kb_per_1000: %.1f kB\n", history.kbPer1000);
+    std::fflush(stdout);
+    // Another program holding the history: the window and a fleet go on.
+    ReportWorstOfRuns("history.held_paint_gap_ms", "ms", 50.0, MeasureHeldHistoryPaintGap);
+    const HeldFleetFigures fleet = MeasureHeldHistoryFleet();
+    std::printf("history.held_fleet: 2 ports, %.1f radios per minute with the history free (%d of 6 entries),"
+                " %.1f held (%d of 6 entries once free)\n",
+                fleet.freePerMinute, fleet.entriesFree, fleet.heldPerMinute, fleet.entriesHeld);
+    ReportAtLeast("history.held_fleet_rate", fleet.freePerMinute > 0 ? fleet.heldPerMinute / fleet.freePerMinute : 0,
+                  "x", 0.95);
     std::fflush(stdout);
 }
 

@@ -1,7 +1,7 @@
 // The command line as bytes. File names are bytes on POSIX and need not be
 // UTF-8; the parser works on text, so each byte that is not part of a valid
 // UTF-8 sequence is carried through it as one code point of a private range
-// (cli/utf8_bytes.h) and turned back into that byte when the argument becomes a path.
+// (frontend/utf8_bytes.h) and turned back into that byte when the argument becomes a path.
 #pragma once
 
 #include <QString>

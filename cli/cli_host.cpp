@@ -1,5 +1,7 @@
 #include "cli/cli_host.h"
 
+#include "cli/standard_output.h"
+
 #include <utility>
 
 CliHost::CliHost(std::FILE* progressOut, std::string exportPath)
@@ -28,14 +30,14 @@ void CliHost::SetProgress(int, const std::string& text)
         line.append(m_lastWidth - line.size(), ' ');
     m_lastWidth = text.size();
     std::fprintf(m_progressOut, "\r%s", line.c_str());
-    std::fflush(m_progressOut);
+    FlushOutput(m_progressOut);
 }
 
 void CliHost::EndProgress()
 {
     if (m_progressOut && m_lastWidth > 0) {
         std::fprintf(m_progressOut, "\n");
-        std::fflush(m_progressOut);
+        FlushOutput(m_progressOut);
     }
     m_lastWidth = 0;
 }

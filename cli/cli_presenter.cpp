@@ -1,5 +1,6 @@
 #include "cli/cli_presenter.h"
 
+#include "cli/standard_output.h"
 #include "cli/terminal.h"
 
 #include "resources/string_ids.h"
@@ -39,7 +40,7 @@ MsgAnswer CliPresenter::Ask(const MessageBoxRequest& request)
     if (request.buttons == MsgButtons::Ok) {
         // An instruction: shown, then the user confirms at a terminal; a script goes on.
         std::fprintf(m_out, "%s\n", request.text.c_str());
-        std::fflush(m_out);
+        FlushOutput(m_out);
         if (IsTerminal(m_in)) {
             std::fprintf(m_err, "Press Enter when done. ");
             std::fflush(m_err);
@@ -89,7 +90,7 @@ MsgAnswer CliPresenter::Present(const MessageBoxRequest& given)
     }
     if (request.kind == MSG_INFO) {
         std::fprintf(m_out, "%s\n", request.text.c_str());
-        std::fflush(m_out);
+        FlushOutput(m_out);
         return MsgAnswer::Ok;
     }
     return Ask(request);

@@ -8,6 +8,7 @@
 #include "board/settings_text.h"
 #include "cli/json_board.h"
 #include "cli/json_report.h"
+#include "cli/standard_output.h"
 #include "cli/utc_time.h"
 #include "frontend/backups.h"
 #include "frontend/service_history.h"
@@ -46,7 +47,7 @@ int Failed()
 
 int Done(std::FILE* out)
 {
-    std::fflush(out);
+    FlushOutput(out);
     return 0;
 }
 
@@ -235,7 +236,7 @@ int CommandCheck(const CliOptions& options)
     const CheckOutcome outcome = RunCheckOperation(theRadioLink, options.portName, [](const CheckLine& line) {
         std::fprintf(stdout, "%s %s\n", LoadString(line.passed ? IDS_CHECK_PASSED_MARK : IDS_CHECK_FAILED_MARK).c_str(),
                      VisibleText(line.text).c_str());
-        std::fflush(stdout);
+        FlushOutput(stdout);
     });
     RecordOperation(outcome.record, CheckMessages(outcome));
     return outcome.passed ? Done(stdout) : 1;

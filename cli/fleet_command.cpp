@@ -10,6 +10,7 @@
 #include "board/option_board_data.h"
 #include "cli/json_board.h"
 #include "cli/json_report.h"
+#include "cli/standard_output.h"
 #include "frontend/service_history.h"
 #include "operations/fleet_on_ports.h"
 #include "operations/fleet_operation.h"
@@ -81,8 +82,11 @@ public:
         const std::string line = FormatString(IDS_FLEET_LINE, ++m_radios[port], VisibleText(row.radioInfo).c_str(),
                                               VisibleText(result, true).c_str(), row.seconds);
         Print(port, line);
-        if (!m_options.report.empty() && m_reported && !m_report.Append(row))
-            ReportFailed();
+        if (!m_options.report.empty() && m_reported) {
+            const ReportAppend appended = m_report.Append(row);
+            if (appended != ReportAppend::Written)
+                ReportFailed(appended);
+        }
         m_radiosJson.Push(RowJson(row));
     }
     void Summary(const std::string& port, const FleetOutcome& outcome)
@@ -127,11 +131,11 @@ private:
     {
         const std::string line = port.empty() ? text : FormatString(IDS_FLEET_ON_PORT, VisibleText(port).c_str(), text.c_str());
         std::fprintf(m_lines, "%s\n", line.c_str());
-        std::fflush(m_lines);
+        FlushOutput(m_lines);
     }
-    void ReportFailed()
+    void ReportFailed(ReportAppend problem = ReportAppend::Failed)
     {
-        PrintError(IDS_FLEET_REPORT_FAILED, FormatString(IDS_FLEET_REPORT_FAILED, m_options.report.c_str()));
+        PrintError(ReportProblemMessageId(problem), ReportProblemText(m_options.report, problem));
         m_reported = false;
     }
 

@@ -7,6 +7,7 @@
 #include "board/settings_text.h"
 #include "cli/json_board.h"
 #include "cli/json_report.h"
+#include "cli/standard_output.h"
 #include "frontend/history_text.h"
 #include "frontend/service_history.h"
 #include "resources/string_ids.h"
@@ -17,6 +18,8 @@
 #include <QByteArray>
 
 #include <cstdlib>
+
+#include <cerrno>
 
 namespace {
 
@@ -173,7 +176,7 @@ int ShowEntry(HistoryStore& store, const std::string& given)
                      : differences.empty() ? std::vector<std::string>{ LoadString(IDS_HISTORY_NO_DIFFERENCES) }
                                            : differences);
     }
-    std::fflush(stdout);
+    FlushOutput(stdout);
     return 0;
 }
 
@@ -189,9 +192,11 @@ int CommandHistory(const CliOptions& options)
     if (!options.files.empty())
         return ShowEntry(store, options.files.at(1));
     if (options.csv && !WriteHistoryCsv(store, options.historyFilter, stdout)) {
+        const int error = errno;
         if (!store.Error().empty())
             return Unreadable(store);
-        PrintError(IDS_CLI_CANNOT_WRITE, FormatString(IDS_CLI_CANNOT_WRITE, "stdout"));
+        // The program's end says that standard output failed, and why.
+        NoteOutputFailure(error);
         return 1;
     }
     if (options.csv)
@@ -216,6 +221,6 @@ int CommandHistory(const CliOptions& options)
                      VisibleText(entry.radioInfo).c_str(), VisibleText(HistoryBoardText(entry)).c_str(),
                      VisibleText(FormatString(IDS_HISTORY_USER_AT, entry.user.c_str(), entry.host.c_str())).c_str());
     }
-    std::fflush(stdout);
+    FlushOutput(stdout);
     return 0;
 }

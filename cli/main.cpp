@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/interrupts.h"
 #include "cli/json_report.h"
+#include "cli/standard_output.h"
 #include "cli/targets.h"
 #include "cli/terminal.h"
 #include "frontend/history_text.h"
@@ -184,9 +185,9 @@ QStringList HistoryBoardFilter(QStringList arguments)
 
 } // namespace
 
-int main(int argc, char** argv)
+// The command line's work; `commandName` is the command's name once known.
+int RunCommandLine(int argc, char** argv, std::string& commandName)
 {
-    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vigilon-oss-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIGILON_VERSION));
 
@@ -255,6 +256,7 @@ int main(int argc, char** argv)
     if (positional.isEmpty())
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "no command given")));
     const std::string name = positional[0].toStdString();
+    commandName = name;
     const CommandRow* command = nullptr;
     for (const CommandRow& row : COMMANDS) {
         if (name == row.name)
@@ -345,7 +347,7 @@ int main(int argc, char** argv)
         if (json) {
             const bool failed = status != 0 && !(name == "diff" && status == 1);
             std::fprintf(stdout, "%s\n", json->Document(failed).c_str());
-            std::fflush(stdout);
+            FlushOutput(stdout);
         }
         return status;
     };
@@ -428,4 +430,17 @@ int main(int argc, char** argv)
         return finish(status == 0 ? 1 : status);
     }
     return finish(status);
+}
+
+int main(int argc, char** argv)
+{
+    BufferStandardOutput();
+    QCoreApplication app(argc, argv);
+    std::string name;
+    const int status = RunCommandLine(argc, argv, name);
+    // What standard output did not take is a failure, whatever the command made
+    // of its work; for diff, whose 1 says "different", it is trouble.
+    if (!CloseStandardOutput())
+        return name == "diff" ? 2 : status == 0 ? 1 : status;
+    return status;
 }

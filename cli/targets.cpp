@@ -2,6 +2,7 @@
 
 #include "board/output_target.h"
 #include "frontend/backups.h"
+#include "frontend/service_history.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
@@ -22,6 +23,9 @@ TargetCheck CheckTargets(const std::vector<OutputTarget>& outputs, const std::ve
         // A backup is refused as a failure, whichever output named it.
         if (IsBackupPath(target.path))
             return TargetCheck{ 1, FormatString(IDS_TARGET_IS_BACKUP, path, BackupFolder().c_str()), IDS_TARGET_IS_BACKUP };
+        // So is the service history: a file saved over it would wipe the record.
+        if (IsServiceHistoryPath(target.path))
+            return TargetCheck{ 1, FormatString(IDS_TARGET_IS_HISTORY, path), IDS_TARGET_IS_HISTORY };
         for (const std::string& input : inputs) {
             if (SameFile(target.path, input))
                 return Refused(target, IDS_TARGET_IS_INPUT, path);

@@ -1,5 +1,6 @@
 #include "frontend/history_store.h"
 
+#include "frontend/utf8_bytes.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
@@ -18,6 +19,9 @@
 #include <QThread>
 #include <QVariant>
 
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -64,9 +68,6 @@ const char* const SCHEMA_1[] = {
     "CREATE INDEX entries_by_run ON entries(fleet_run)",
 };
 
-// How long a program waits for another that holds the file.
-constexpr int BUSY_TIMEOUT_MS = 10000;
-
 bool SaysBusy(const QSqlError& error)
 {
     const int code = error.nativeErrorCode().toInt() & 0xFF;
@@ -84,14 +85,16 @@ bool SaysDamaged(const QSqlError& error)
     return code == SQLITE_CORRUPT_CODE || code == SQLITE_NOTADB_CODE;
 }
 
+// Texts from the radio, the board and the system are bytes that need not be
+// UTF-8: kept with the private-use mapping, so that each byte comes back as it was.
 QString Text(const std::string& text)
 {
-    return QString::fromStdString(text);
+    return TextFromBytes(text);
 }
 
 std::string Text(const QVariant& value)
 {
-    return value.toString().toStdString();
+    return BytesFromText(value.toString());
 }
 
 QVariant Blob(const std::optional<DataFileBytes>& bytes)
@@ -123,7 +126,7 @@ std::vector<std::string> MessagesFrom(const QVariant& value)
 {
     std::vector<std::string> messages;
     for (const QJsonValue& message : QJsonDocument::fromJson(value.toString().toUtf8()).array())
-        messages.push_back(message.toString().toStdString());
+        messages.push_back(BytesFromText(message.toString()));
     return messages;
 }
 
@@ -235,7 +238,7 @@ struct HistoryStore::Connection {
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         // Another program adding an entry holds the file for milliseconds: wait for it.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BUSY_TIMEOUT_MS));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(HISTORY_PATIENCE_MS));
     }
     ~Connection()
     {
@@ -247,6 +250,34 @@ struct HistoryStore::Connection {
 };
 
 HistoryStore::HistoryStore(std::string path) : m_path(std::move(path)) {}
+
+// One call's wait for another program holding the file: however many statements
+// the call runs, together they wait at most the store's patience.
+struct HistoryStore::Call {
+    explicit Call(HistoryStore& store) : m_store(store), m_outer(!store.m_inCall)
+    {
+        if (m_outer) {
+            store.m_inCall = true;
+            store.m_deadline = QDeadlineTimer(store.m_patienceMs);
+        }
+    }
+    ~Call()
+    {
+        if (m_outer)
+            m_store.m_inCall = false;
+    }
+    Call(const Call&) = delete;
+    Call& operator=(const Call&) = delete;
+
+private:
+    HistoryStore& m_store;
+    bool m_outer;
+};
+
+void HistoryStore::KeepToDeadline(QSqlDatabase& db)
+{
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(std::max<qint64>(0, m_deadline.remainingTime())));
+}
 
 HistoryStore::~HistoryStore() = default;
 
@@ -262,15 +293,52 @@ std::string HistoryStore::TakeMovedAside()
 
 bool HistoryStore::Fail(const QSqlError& error)
 {
-    // The database's own words say what is wrong; the driver's only which call it was.
-    m_error = (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).toStdString();
+    m_error = Reason(error);
     m_damaged = SaysDamaged(error);
+    m_busy = SaysBusy(error);
     return false;
+}
+
+std::string HistoryStore::Reason(const QSqlError& error) const
+{
+    // SQLite names no file and knows no cause beyond "unable to open" or "disk
+    // I/O error": what the file and its folder say is worth more to the user.
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    constexpr int SQLITE_PERM_CODE = 3;
+    constexpr int SQLITE_READONLY_CODE = 8;
+    constexpr int SQLITE_IOERR_CODE = 10;
+    constexpr int SQLITE_FULL_CODE = 13;
+    constexpr int SQLITE_CANTOPEN_CODE = 14;
+    const QFileInfo file(QFile::decodeName(m_path.c_str()));
+    const QFileInfo folder(file.path());
+    const std::string folderName = QFile::encodeName(folder.filePath()).toStdString();
+    if (code == SQLITE_CANTOPEN_CODE || code == SQLITE_READONLY_CODE || code == SQLITE_PERM_CODE) {
+        if (!folder.isDir())
+            return FormatString(IDS_HISTORY_NO_FOLDER, folderName.c_str());
+        if (file.exists() && !file.isWritable())
+            return LoadString(IDS_HISTORY_FILE_PROTECTED);
+        if (!folder.isWritable())
+            return FormatString(IDS_HISTORY_FOLDER_PROTECTED, folderName.c_str());
+    }
+    if (SaysBusy(error))
+        return LoadString(IDS_HISTORY_HELD);
+    if (code == SQLITE_FULL_CODE || code == SQLITE_IOERR_CODE) {
+        // SQLite reports a full disk as an I/O error where it meets it in the journal's index.
+        constexpr uintmax_t NEARLY_FULL = 1 << 20;
+        std::error_code failed;
+        const std::filesystem::space_info space = std::filesystem::space(folderName, failed);
+        if (code == SQLITE_FULL_CODE || (!failed && space.available < NEARLY_FULL))
+            return LoadString(IDS_HISTORY_DISK_FULL);
+    }
+    // The database's own words say what is wrong; the driver's only which call it was.
+    return (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).toStdString();
 }
 
 bool HistoryStore::Open()
 {
+    const Call call(*this);
     m_error.clear();
+    m_busy = false;
     if (m_connection)
         return true;
     const QFileInfo file(QFile::decodeName(m_path.c_str()));
@@ -320,6 +388,7 @@ bool HistoryStore::OpenOnce(bool& damaged)
     auto connection = std::make_unique<Connection>(QFile::decodeName(m_path.c_str()));
     if (!connection->db.open())
         return Fail(connection->db.lastError());
+    KeepToDeadline(connection->db);
     QSqlQuery query(connection->db);
     const auto run = [&](const QString& statement) {
         if (query.exec(statement))
@@ -332,11 +401,14 @@ bool HistoryStore::OpenOnce(bool& damaged)
     // file as it was before its unfinished transaction. Turning a new file to
     // WAL needs it alone, and SQLite does not wait for that: another program
     // making the file at the same moment is waited for here.
-    const QDeadlineTimer patience(BUSY_TIMEOUT_MS);
     while (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
-        if (!SaysBusy(query.lastError()) || patience.hasExpired())
-            return run(QStringLiteral("PRAGMA journal_mode=WAL"));
+        if (!SaysBusy(query.lastError()) || m_deadline.hasExpired()) {
+            Fail(query.lastError());
+            damaged = m_damaged;
+            return false;
+        }
         QThread::msleep(10);
+        KeepToDeadline(connection->db);
     }
     if (!run(QStringLiteral("PRAGMA foreign_keys=ON")) || !run(QStringLiteral("PRAGMA synchronous=FULL")))
         return false;
@@ -354,6 +426,13 @@ bool HistoryStore::OpenOnce(bool& damaged)
         if (version > SCHEMA_VERSION) {
             run(QStringLiteral("ROLLBACK"));
             m_error = LoadString(IDS_HISTORY_NEWER);
+            return false;
+        }
+        // No version of this program writes a number below 0: the file was
+        // changed by hand or by another program, and is not made over.
+        if (version < 0) {
+            run(QStringLiteral("ROLLBACK"));
+            m_error = FormatString(IDS_HISTORY_UNKNOWN_VERSION, version);
             return false;
         }
         if (version < 1) {
@@ -400,6 +479,7 @@ bool HistoryStore::Insert(HistoryEntry& entry)
     };
     for (int i = 0; i < values.size(); ++i)
         insert.bindValue(i, values[i]);
+    KeepToDeadline(m_connection->db);
     const bool inserted = insert.exec();
     if (inserted)
         entry.id = insert.lastInsertId().toLongLong();
@@ -411,6 +491,7 @@ bool HistoryStore::Insert(HistoryEntry& entry)
 
 bool HistoryStore::Add(HistoryEntry& entry)
 {
+    const Call call(*this);
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!Open())
             return false;
@@ -425,8 +506,10 @@ bool HistoryStore::Add(HistoryEntry& entry)
 
 bool HistoryStore::AddAll(std::vector<HistoryEntry>& entries)
 {
+    const Call call(*this);
     if (!Open())
         return false;
+    KeepToDeadline(m_connection->db);
     QSqlQuery query(m_connection->db);
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return Fail(query.lastError());
@@ -441,8 +524,10 @@ bool HistoryStore::AddAll(std::vector<HistoryEntry>& entries)
 
 int64_t HistoryStore::BeginRun(const HistoryRun& run)
 {
+    const Call call(*this);
     if (!Open())
         return 0;
+    KeepToDeadline(m_connection->db);
     QSqlQuery query(m_connection->db);
     query.prepare(QStringLiteral("INSERT INTO fleet_runs (settings_file, settings_sha256, ports, count, started_utc)"
                                  " VALUES (?, ?, ?, ?, ?)"));
@@ -454,8 +539,10 @@ int64_t HistoryStore::BeginRun(const HistoryRun& run)
 
 bool HistoryStore::EndRun(int64_t id, const std::string& ended)
 {
+    const Call call(*this);
     if (!Open())
         return false;
+    KeepToDeadline(m_connection->db);
     QSqlQuery query(m_connection->db);
     query.prepare(QStringLiteral("UPDATE fleet_runs SET ended_utc = ? WHERE id = ?"));
     Bind(query, { Text(ended), static_cast<qlonglong>(id) });
@@ -577,8 +664,10 @@ std::optional<DataFileBytes> HistoryStore::SettingsBefore(const HistoryEntry& wr
 
 int HistoryStore::RemoveOlderThan(const std::string& time)
 {
+    const Call call(*this);
     if (!Open())
         return -1;
+    KeepToDeadline(m_connection->db);
     QSqlQuery query(m_connection->db);
     const auto run = [&](const QString& statement, const QVariantList& values) {
         query.prepare(statement);

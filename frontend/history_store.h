@@ -7,6 +7,7 @@
 
 #include "operations/operation_record.h"
 
+#include <QDeadlineTimer>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -17,7 +18,11 @@
 #include <string>
 #include <vector>
 
+class QSqlDatabase;
 class QSqlError;
+
+// How long an entry waits for another program that holds the history.
+constexpr int HISTORY_PATIENCE_MS = 10000;
 
 // The history's form of a time: UTC with milliseconds, "2026-12-09T03:05:01.123Z",
 // so that texts sort as times do.
@@ -82,8 +87,15 @@ public:
     bool Open();
     bool IsOpen() const;
     const std::string& Path() const { return m_path; }
-    // Why the last call failed, in the database's words.
+    // Why the last call failed: its cause where the file system shows it, else
+    // in the database's words.
     const std::string& Error() const { return m_error; }
+    // Whether the last call failed because another program held the file
+    // longer than this store's patience.
+    bool Busy() const { return m_busy; }
+    // How long one call waits, all its statements together, for another
+    // program holding the file; 10 s unless set.
+    void SetPatience(int milliseconds) { m_patienceMs = milliseconds; }
     // Where a damaged file went, when Open or Add moved one aside; cleared by TakeMovedAside.
     std::string TakeMovedAside();
 
@@ -119,15 +131,24 @@ public:
 
 private:
     struct Connection;
+    struct Call;
+    // Lets the next statement wait for the file only as long as the call has left.
+    void KeepToDeadline(QSqlDatabase& db);
     bool OpenOnce(bool& damaged);
     bool MoveAside();
     bool Insert(HistoryEntry& entry);
     std::vector<HistoryEntry> Select(const QString& statement, const QList<QVariant>& values, bool withSettings);
     bool Fail(const QSqlError& error);
+    // What the user is told of a failure: the cause where the file system shows it.
+    std::string Reason(const QSqlError& error) const;
 
     std::string m_path;
     std::string m_error;
     std::string m_movedAside;
     std::unique_ptr<Connection> m_connection;
     bool m_damaged = false; // the last failure says the file is damaged
+    bool m_busy = false;    // the last failure: another program held the file
+    int m_patienceMs = HISTORY_PATIENCE_MS;
+    bool m_inCall = false;  // a public call is under way: its deadline holds
+    QDeadlineTimer m_deadline;
 };

@@ -3,6 +3,7 @@
 #include "operations/fleet_report.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
+#include "seams/visible_text.h"
 
 #include <QDateTime>
 
@@ -175,11 +176,15 @@ std::string HistoryCsvHeader()
 
 std::string HistoryCsvLine(const HistoryEntry& entry)
 {
+    // Texts from the radio, the board or the system reach a terminal as the
+    // text listing shows them: a control character as \xNN, never acting.
+    const auto shown = [](const std::string& text) { return VisibleText(text); };
     const std::string fields[] = {
-        std::to_string(entry.id), entry.time, entry.user, entry.host, entry.program, entry.port, entry.device,
-        entry.radioInfo, entry.boardType, entry.boardHardware, entry.boardSoftware, entry.boardCodeplug,
-        entry.operation, entry.result, entry.verified ? "yes" : "no", Joined(entry.messages, "\n"),
-        Hex(entry.settingsRead), Hex(entry.settingsWritten), entry.backupFile,
+        std::to_string(entry.id), entry.time, shown(entry.user), shown(entry.host), shown(entry.program),
+        shown(entry.port), shown(entry.device), shown(entry.radioInfo), shown(entry.boardType),
+        shown(entry.boardHardware), shown(entry.boardSoftware), shown(entry.boardCodeplug), entry.operation,
+        entry.result, entry.verified ? "yes" : "no", VisibleText(Joined(entry.messages, "\n"), true),
+        Hex(entry.settingsRead), Hex(entry.settingsWritten), shown(entry.backupFile),
         entry.fleetRun > 0 ? std::to_string(entry.fleetRun) : std::string(),
     };
     std::string line;

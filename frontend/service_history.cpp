@@ -12,7 +12,9 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <filesystem>
 #include <atomic>
+#include <chrono>
 #include <utility>
 
 #ifndef _WIN32
@@ -55,6 +57,30 @@ std::string ServiceHistoryPath()
 {
     const std::string backups = BackupFolder();
     return QFile::encodeName(QFileInfo(QFile::decodeName(backups.c_str())).path()).toStdString() + "/history.sqlite";
+}
+
+bool IsServiceHistoryPath(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    const fs::path history(ServiceHistoryPath());
+    const auto ours = [](const fs::path& name) {
+        const std::string text = name.filename().string();
+        return text.rfind("history.sqlite", 0) == 0 || text.rfind("history-damaged-", 0) == 0;
+    };
+    std::error_code code;
+    const fs::path folder = fs::weakly_canonical(history.parent_path(), code);
+    if (code)
+        return false;
+    const fs::path target = fs::weakly_canonical(fs::absolute(path, code), code);
+    if (!code && target.parent_path() == folder && ours(target))
+        return true;
+    // A hard link elsewhere is the same file under another name.
+    for (fs::directory_iterator entry(folder, code), end; !code && entry != end; entry.increment(code)) {
+        std::error_code same;
+        if (ours(entry->path()) && fs::equivalent(entry->path(), path, same) && !same)
+            return true;
+    }
+    return false;
 }
 
 void SetServiceHistoryRecording(bool on)
@@ -125,10 +151,16 @@ HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author,
 
 namespace {
 
+HistoryQueue* g_queue = nullptr;
+
 bool RecordEntry(HistoryEntry entry)
 {
     if (!g_recording)
         return true;
+    if (g_queue) {
+        g_queue->Queue([entry](HistoryStore& store) mutable { return store.Add(entry); });
+        return true;
+    }
     HistoryStore store(ServiceHistoryPath());
     const bool added = store.Add(entry);
     WarnMovedAside(store);
@@ -138,6 +170,22 @@ bool RecordEntry(HistoryEntry entry)
 }
 
 } // namespace
+
+void SetHistoryQueue(HistoryQueue* queue)
+{
+    g_queue = queue;
+}
+
+std::vector<HistoryTrouble> TroublesOf(HistoryStore& store, bool givenUp)
+{
+    std::vector<HistoryTrouble> troubles;
+    if (const std::string aside = store.TakeMovedAside(); !aside.empty())
+        troubles.push_back({ IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()) });
+    if (givenUp)
+        troubles.push_back(
+            { IDS_HISTORY_FAILED, FormatString(IDS_HISTORY_FAILED, store.Path().c_str(), store.Error().c_str()) });
+    return troubles;
+}
 
 bool RecordOperation(const OperationRecord& record, const std::vector<std::string>& messages, const std::string& backupFile)
 {
@@ -154,6 +202,10 @@ std::vector<std::string> CheckMessages(const CheckOutcome& outcome)
     return texts;
 }
 
+// A fleet's entries wait for a held history only as long as one poll of the
+// line: the queue tries them again until the run ends.
+constexpr int FLEET_TRY_PATIENCE_MS = 250;
+
 FleetHistory::FleetHistory(const std::string& settingsFile, const std::vector<std::string>& ports, int count)
     : m_path(ServiceHistoryPath()), m_author(CurrentAuthor())
 {
@@ -168,59 +220,77 @@ FleetHistory::FleetHistory(const std::string& settingsFile, const std::vector<st
         m_runRow.ports += (m_runRow.ports.empty() ? "" : ", ") + port;
     m_runRow.count = count;
     m_runRow.started = HistoryTimeNow();
-    HistoryStore store(m_path);
-    m_run = store.BeginRun(m_runRow);
-    Note(store, m_run != 0 ? nullptr : &store.Error());
+    m_queue = std::make_unique<HistoryQueue>(m_path, FLEET_TRY_PATIENCE_MS, true,
+                                             [this](HistoryStore& store, bool givenUp) { Note(store, givenUp); });
+    m_queue->Queue([this](HistoryStore& store) { return RunIn(store) != 0; });
 }
 
-void FleetHistory::Note(HistoryStore& store, const std::string* failure)
+FleetHistory::~FleetHistory() = default;
+
+void FleetHistory::Note(HistoryStore& store, bool givenUp)
 {
+    if (!store.Error().empty())
+        m_lastError = store.Error();
     // A full disk is said once, not once per radio.
-    const auto keep = [this](int id, const std::string& text) {
-        if (std::none_of(m_troubles.begin(), m_troubles.end(), [&](const Trouble& said) { return said.messageId == id; }))
-            m_troubles.push_back({ id, text });
-    };
-    if (const std::string aside = store.TakeMovedAside(); !aside.empty())
-        keep(IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
-    if (failure)
-        keep(IDS_HISTORY_FAILED, FormatString(IDS_HISTORY_FAILED, store.Path().c_str(), failure->c_str()));
+    for (const HistoryTrouble& trouble : TroublesOf(store, givenUp)) {
+        if (std::none_of(m_troubles.begin(), m_troubles.end(),
+                         [&](const HistoryTrouble& said) { return said.messageId == trouble.messageId; }))
+            m_troubles.push_back(trouble);
+    }
 }
 
-void FleetHistory::Add(const FleetRow& row)
+int64_t FleetHistory::RunIn(HistoryStore& store)
 {
-    if (!g_recording)
-        return;
-    HistoryEntry entry
-        = EntryOf(row.record, m_author, row.ok ? std::vector<std::string>() : std::vector<std::string>{ row.reason });
-    entry.operation = "fleet";
-    // One port at a time: the run's row may have to be made again.
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    HistoryStore store(m_path);
     // A history started anew meanwhile (the old one damaged, or moved away)
     // has no row of this run yet: its entries would be refused without one.
     if (m_run == 0 || !store.Run(m_run))
         m_run = store.BeginRun(m_runRow);
-    entry.fleetRun = m_run;
-    if (store.Add(entry))
-        return Note(store, nullptr);
-    std::string why = store.Error();
-    // Damage found only by the entry: the new file needs the run's row too.
-    if (!store.Run(m_run) && (m_run = store.BeginRun(m_runRow)) != 0) {
-        entry.fleetRun = m_run;
-        if (store.Add(entry))
-            return Note(store, nullptr);
-        why = store.Error();
-    }
-    Note(store, &why);
+    return m_run;
 }
 
-void FleetHistory::End()
+void FleetHistory::Add(const FleetRow& row)
 {
-    if (m_run != 0) {
-        HistoryStore store(m_path);
-        Note(store, store.EndRun(m_run, HistoryTimeNow()) ? nullptr : &store.Error());
-        m_run = 0;
+    if (!m_queue)
+        return;
+    HistoryEntry entry
+        = EntryOf(row.record, m_author, row.ok ? std::vector<std::string>() : std::vector<std::string>{ row.reason });
+    entry.operation = "fleet";
+    ++m_queued;
+    m_queue->Queue([this, entry](HistoryStore& store) mutable {
+        if ((entry.fleetRun = RunIn(store)) == 0)
+            return false;
+        bool added = store.Add(entry);
+        // Damage found only by the entry: the new file needs the run's row too.
+        if (!added && !store.Busy() && !store.Run(m_run) && (entry.fleetRun = RunIn(store)) != 0)
+            added = store.Add(entry);
+        m_added += added ? 1 : 0;
+        return added;
+    });
+}
+
+void FleetHistory::End(const std::function<void()>& waiting)
+{
+    if (!m_queue)
+        return;
+    m_queue->Queue([this](HistoryStore& store) { return m_run == 0 || store.EndRun(m_run, HistoryTimeNow()); });
+    constexpr int WAITING_SLICE_MS = 20;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(HISTORY_PATIENCE_MS);
+    while (waiting && !m_queue->WaitUntilTried(WAITING_SLICE_MS) && std::chrono::steady_clock::now() < deadline)
+        waiting();
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    m_queue->Finish(static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, left.count())));
+    const int lost = m_queued - m_added;
+    if (lost > 0) {
+        // How many radios the history is missing says more than one failure's reason.
+        m_troubles.erase(std::remove_if(m_troubles.begin(), m_troubles.end(),
+                                        [](const HistoryTrouble& trouble) { return trouble.messageId == IDS_HISTORY_FAILED; }),
+                         m_troubles.end());
+        m_troubles.push_back({ IDS_HISTORY_ENTRIES_LOST,
+                               FormatString(IDS_HISTORY_ENTRIES_LOST, lost, m_path.c_str(),
+                                            m_lastError.empty() ? LoadString(IDS_HISTORY_HELD).c_str()
+                                                                : m_lastError.c_str()) });
     }
-    for (const Trouble& trouble : std::exchange(m_troubles, {}))
+    for (const HistoryTrouble& trouble : std::exchange(m_troubles, {}))
         ShowStatusText(MSG_WARNING, trouble.messageId, trouble.text);
+    m_queue.reset();
 }

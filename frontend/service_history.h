@@ -4,19 +4,27 @@
 // is a warning after the operation's own result, as a failed backup is.
 #pragma once
 
+#include "frontend/history_queue.h"
 #include "frontend/history_store.h"
 #include "operations/check_operation.h"
 #include "operations/fleet_operation.h"
 #include "operations/operation_record.h"
 #include "seams/message_presenter.h"
 
+#include <atomic>
+#include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
 // "<data folder>/history.sqlite"
 std::string ServiceHistoryPath();
+
+// Whether a path names the service history's file, one of the files SQLite
+// keeps beside it (-wal, -shm, -journal) or a damaged copy moved aside: the
+// record of every operation, which nothing the tool saves may replace. Links,
+// hard links included, are followed.
+bool IsServiceHistoryPath(const std::string& path);
 
 // Warns, once, that `store` found its file damaged and moved it aside, saying where.
 void WarnMovedAside(HistoryStore& store);
@@ -81,34 +89,53 @@ bool RecordOperation(const OperationRecord& record, const std::vector<std::strin
 // A check's lines as it showed them, each after its mark: its entry's messages.
 std::vector<std::string> CheckMessages(const CheckOutcome& outcome);
 
+// What went wrong with the history, said after the work it belongs to.
+struct HistoryTrouble {
+    int messageId = 0;
+    std::string text;
+};
+// What a try on `store` left to say: the file moved aside, and why a job was
+// given up (`givenUp`).
+std::vector<HistoryTrouble> TroublesOf(HistoryStore& store, bool givenUp);
+
+// Where the entries of single operations go instead of being added at once:
+// the GUI's queue, which adds them on its own thread and says what went wrong
+// when the wait is over. nullptr: each entry is added before RecordOperation
+// returns (the command line, which has nothing to paint meanwhile).
+void SetHistoryQueue(HistoryQueue* queue);
+
 // A fleet run in the service history: its row (settings file and that file's
-// SHA-256, ports, count, start and end) and one entry per radio. A loop's
-// messages are its rows' reasons, so what goes wrong with the history is said
-// once the run is over, each kind of trouble once.
+// SHA-256, ports, count, start and end) and one entry per radio. Entries are
+// handed to a queue that never delays the loops: a history another program
+// holds gets them once it is free, and what goes wrong is said once the run
+// is over, each kind of trouble once.
 class FleetHistory {
 public:
     // Adds the run's row (what goes wrong is said at the end too).
     FleetHistory(const std::string& settingsFile, const std::vector<std::string>& ports, int count);
+    ~FleetHistory();
     FleetHistory(const FleetHistory&) = delete;
     FleetHistory& operator=(const FleetHistory&) = delete;
-    // The radio's entry; from any port's thread.
+    // The radio's entry; from any port's thread, without waiting.
     void Add(const FleetRow& row);
-    // Notes the run's end and warns of what went wrong meanwhile.
-    void End();
+    // Notes the run's end, waits at most the history's patience for what is
+    // still queued, and warns of what went wrong meanwhile. `waiting`, when
+    // given, is called every few milliseconds meanwhile (a GUI paints there).
+    void End(const std::function<void()>& waiting = {});
 
 private:
-    // What went wrong with the history: the string table's id of its text, and the text.
-    struct Trouble {
-        int messageId = 0;
-        std::string text;
-    };
-    // Keeps what went wrong: a file moved aside, and why a call failed (`failure`).
-    void Note(HistoryStore& store, const std::string* failure);
+    // Keeps what a try on `store` left to say (on the queue's thread).
+    void Note(HistoryStore& store, bool givenUp);
+    // The run's row in the store's file, made when it has none yet; its id or 0.
+    int64_t RunIn(HistoryStore& store);
 
     std::string m_path; // the history's file, named once on the main thread
     HistoryAuthor m_author;
     HistoryRun m_runRow;
-    int64_t m_run = 0;
-    std::mutex m_mutex;
-    std::vector<Trouble> m_troubles;
+    int64_t m_run = 0; // on the queue's thread
+    std::atomic<int> m_queued{ 0 };
+    int m_added = 0;         // on the queue's thread
+    std::string m_lastError; // on the queue's thread
+    std::vector<HistoryTrouble> m_troubles;
+    std::unique_ptr<HistoryQueue> m_queue; // last: its thread ends before the rest goes
 };

@@ -3,6 +3,15 @@
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
+#include <cerrno>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 std::string Line(const std::string* fields, int count)
@@ -85,6 +94,37 @@ std::string FleetCsvLine(const FleetRow& row)
     return Line(fields, FLEET_COLUMNS);
 }
 
+namespace {
+
+// Cuts the file back to `size` bytes: what part of a row got in goes again.
+void TruncateTo(std::FILE* file, long size)
+{
+#ifdef _WIN32
+    _chsize_s(_fileno(file), size);
+#else
+    if (::ftruncate(fileno(file), size) != 0)
+        return; // nothing more to be done: the failure is said anyway
+#endif
+}
+
+} // namespace
+
+int ReportProblemMessageId(ReportAppend problem)
+{
+    switch (problem) {
+    case ReportAppend::DiskFull: return IDS_FLEET_REPORT_FULL;
+    case ReportAppend::Gone: return IDS_FLEET_REPORT_GONE;
+    case ReportAppend::Written:
+    case ReportAppend::Failed: break;
+    }
+    return IDS_FLEET_REPORT_FAILED;
+}
+
+std::string ReportProblemText(const std::string& path, ReportAppend problem)
+{
+    return FormatString(ReportProblemMessageId(problem), path.c_str());
+}
+
 FleetReport::~FleetReport()
 {
     if (m_file)
@@ -93,6 +133,8 @@ FleetReport::~FleetReport()
 
 bool FleetReport::Open(const std::string& path)
 {
+    m_path = path;
+    m_problem = ReportAppend::Written;
     m_file = std::fopen(path.c_str(), "ab");
     if (!m_file)
         return false;
@@ -103,10 +145,36 @@ bool FleetReport::Open(const std::string& path)
     return std::fwrite(header.data(), 1, header.size(), m_file) == header.size() && std::fflush(m_file) == 0;
 }
 
-bool FleetReport::Append(const FleetRow& row)
+bool FleetReport::StillNamed() const
+{
+#ifdef _WIN32
+    return true; // an open file cannot be removed or renamed over there
+#else
+    struct stat named;
+    struct stat opened;
+    return ::stat(m_path.c_str(), &named) == 0 && ::fstat(fileno(m_file), &opened) == 0
+        && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
+#endif
+}
+
+ReportAppend FleetReport::Append(const FleetRow& row)
 {
     if (!m_file)
-        return false;
+        return ReportAppend::Failed;
+    if (m_problem != ReportAppend::Written)
+        return m_problem;
+    // Rows written into a file nobody can find any more would be lost in silence.
+    if (!StillNamed())
+        return m_problem = ReportAppend::Gone;
     const std::string line = FleetCsvLine(row);
-    return std::fwrite(line.data(), 1, line.size(), m_file) == line.size() && std::fflush(m_file) == 0;
+    std::fseek(m_file, 0, SEEK_END);
+    const long before = std::ftell(m_file);
+    errno = 0;
+    if (std::fwrite(line.data(), 1, line.size(), m_file) == line.size() && std::fflush(m_file) == 0)
+        return ReportAppend::Written;
+    const int error = errno;
+    std::clearerr(m_file);
+    if (before >= 0)
+        TruncateTo(m_file, before);
+    return m_problem = error == ENOSPC ? ReportAppend::DiskFull : ReportAppend::Failed;
 }

@@ -22,6 +22,18 @@ std::string FleetColumnTitle(int column, bool english = false);
 // A row's field in a column, as the report (`english`) and the GUI table show it.
 std::string FleetRowField(const FleetRow& row, int column, bool english = false);
 
+// How appending a row went. A row is in the report whole or not at all.
+enum class ReportAppend {
+    Written,
+    Failed,   // the file refused it
+    DiskFull, // no room for it
+    Gone,     // the report was removed or replaced by another file meanwhile
+};
+
+// The sentence that says why rows no longer go into the report `path`.
+std::string ReportProblemText(const std::string& path, ReportAppend problem);
+int ReportProblemMessageId(ReportAppend problem);
+
 class FleetReport {
 public:
     FleetReport() = default;
@@ -32,9 +44,15 @@ public:
     // Opens the file for appending; the header goes first into an empty file.
     // False when the file cannot be written.
     bool Open(const std::string& path);
-    // Appends the row and flushes it; false when that failed.
-    bool Append(const FleetRow& row);
+    // Appends the row and flushes it. After a failure no later row is appended
+    // (the report would have a gap), and the first failure is returned again.
+    ReportAppend Append(const FleetRow& row);
 
 private:
+    // Whether the report's name still leads to the file opened.
+    bool StillNamed() const;
+
     std::FILE* m_file = nullptr;
+    std::string m_path;
+    ReportAppend m_problem = ReportAppend::Written;
 };

@@ -2185,5 +2185,55 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <source>service-history.csv</source>
         <translation>servicehistorie.csv</translation>
     </message>
+    <message>
+        <source>%s is part of the service history, the record of every operation on a radio, and is never written over. Choose another file.</source>
+        <translation>%s gehört zur Servicehistorie, dem Verzeichnis jedes Vorgangs an einem Funkgerät, und wird nie überschrieben. Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>could not write standard output: %s</source>
+        <translation>Die Standardausgabe konnte nicht geschrieben werden: %s</translation>
+    </message>
+    <message>
+        <source>could not write standard output.</source>
+        <translation>Die Standardausgabe konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The report %s could not be written: the disk is full. Its last row was left out whole.</source>
+        <translation>Der Bericht %s konnte nicht geschrieben werden: Der Datenträger ist voll. Seine letzte Zeile wurde ganz weggelassen.</translation>
+    </message>
+    <message>
+        <source>The report %s was removed or replaced during the run: no more rows go into it.</source>
+        <translation>Der Bericht %s wurde während des Durchlaufs entfernt oder ersetzt: Es werden keine weiteren Zeilen hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>The radios&apos; own results stand, but %d of this run&apos;s entries could not be added to the service history %s:
+%s</source>
+        <translation>Die Ergebnisse der Funkgeräte selbst bleiben gültig, aber %d Einträge dieses Durchlaufs konnten nicht in die Servicehistorie %s aufgenommen werden:
+%s</translation>
+    </message>
+    <message>
+        <source>its folder %s does not exist and could not be made</source>
+        <translation>sein Ordner %s existiert nicht und konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>its folder %s is write-protected</source>
+        <translation>sein Ordner %s ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>another program held it for longer than the program waits</source>
+        <translation>ein anderes Programm hielt es länger belegt, als das Programm wartet</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>it says it is of version %d, which this program does not know</source>
+        <translation>es gibt die Version %d an, die dieses Programm nicht kennt</translation>
+    </message>
 </context>
 </TS>

@@ -2188,5 +2188,55 @@ Remove them from the service history? This cannot be undone.</source>
         <source>service-history.csv</source>
         <translation>historial-de-servicio.csv</translation>
     </message>
+    <message>
+        <source>%s is part of the service history, the record of every operation on a radio, and is never written over. Choose another file.</source>
+        <translation>%s forma parte del historial de servicio, el registro de cada operación en una radio, y nunca se sobrescribe. Elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>could not write standard output: %s</source>
+        <translation>no se ha podido escribir en la salida estándar: %s</translation>
+    </message>
+    <message>
+        <source>could not write standard output.</source>
+        <translation>no se ha podido escribir en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>The report %s could not be written: the disk is full. Its last row was left out whole.</source>
+        <translation>No se ha podido escribir el informe %s: el disco está lleno. Su última fila se ha omitido entera.</translation>
+    </message>
+    <message>
+        <source>The report %s was removed or replaced during the run: no more rows go into it.</source>
+        <translation>El informe %s se eliminó o se sustituyó durante la serie: ya no se escriben más filas en él.</translation>
+    </message>
+    <message>
+        <source>The radios&apos; own results stand, but %d of this run&apos;s entries could not be added to the service history %s:
+%s</source>
+        <translation>Los resultados de las radios siguen siendo válidos, pero %d entradas de esta serie no se han podido añadir al historial de servicio %s:
+%s</translation>
+    </message>
+    <message>
+        <source>its folder %s does not exist and could not be made</source>
+        <translation>su carpeta %s no existe y no se ha podido crear</translation>
+    </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>el archivo está protegido contra escritura</translation>
+    </message>
+    <message>
+        <source>its folder %s is write-protected</source>
+        <translation>su carpeta %s está protegida contra escritura</translation>
+    </message>
+    <message>
+        <source>another program held it for longer than the program waits</source>
+        <translation>otro programa lo ocupó más tiempo del que espera el programa</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>it says it is of version %d, which this program does not know</source>
+        <translation>indica la versión %d, que este programa no conoce</translation>
+    </message>
 </context>
 </TS>

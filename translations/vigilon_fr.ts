@@ -2189,5 +2189,55 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <source>service-history.csv</source>
         <translation>historique-interventions.csv</translation>
     </message>
+    <message>
+        <source>%s is part of the service history, the record of every operation on a radio, and is never written over. Choose another file.</source>
+        <translation>%s fait partie de l&apos;historique des interventions, qui consigne chaque opération sur une radio, et n&apos;est jamais écrasé. Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>could not write standard output: %s</source>
+        <translation>impossible d&apos;écrire sur la sortie standard : %s</translation>
+    </message>
+    <message>
+        <source>could not write standard output.</source>
+        <translation>impossible d&apos;écrire sur la sortie standard.</translation>
+    </message>
+    <message>
+        <source>The report %s could not be written: the disk is full. Its last row was left out whole.</source>
+        <translation>Impossible d&apos;écrire le rapport %s : le disque est plein. Sa dernière ligne a été entièrement omise.</translation>
+    </message>
+    <message>
+        <source>The report %s was removed or replaced during the run: no more rows go into it.</source>
+        <translation>Le rapport %s a été supprimé ou remplacé pendant la série : plus aucune ligne n&apos;y est écrite.</translation>
+    </message>
+    <message>
+        <source>The radios&apos; own results stand, but %d of this run&apos;s entries could not be added to the service history %s:
+%s</source>
+        <translation>Les résultats des radios restent valables, mais %d entrées de cette série n&apos;ont pas pu être ajoutées à l&apos;historique des interventions %s :
+%s</translation>
+    </message>
+    <message>
+        <source>its folder %s does not exist and could not be made</source>
+        <translation>son dossier %s n&apos;existe pas et n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>le fichier est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>its folder %s is write-protected</source>
+        <translation>son dossier %s est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>another program held it for longer than the program waits</source>
+        <translation>un autre programme l&apos;a occupé plus longtemps que le programme n&apos;attend</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>it says it is of version %d, which this program does not know</source>
+        <translation>il indique la version %d, que ce programme ne connaît pas</translation>
+    </message>
 </context>
 </TS>

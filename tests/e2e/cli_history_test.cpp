@@ -12,6 +12,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <unistd.h>
+
 namespace {
 
 QJsonObject Document(const ProgramResult& result)
@@ -108,4 +110,40 @@ TEST(CliHistory, ADamagedHistoryIsMovedAsideAndTheOperationSucceedsWithAWarning)
     EXPECT_NE(read.err.find(aside), std::string::npos) << "the warning says where it went";
     EXPECT_EQ(ReadBytes(folder + "/" + aside), garbage);
     EXPECT_EQ(Document(bench.Run({ "--json", "history" }))[QLatin1String("entries")].toArray().size(), 1);
+}
+
+TEST(CliHistory, NoOutputOfAnyKindWritesOverTheHistoryOrItsOwnFiles)
+{
+    CliBench bench;
+    const std::string folder = bench.folder.Path("data/Ardentec/Vigilon OSS");
+    const std::string data = bench.folder.Path("a.vgd");
+    ASSERT_EQ(bench.Run({ "read", data }).status, 0);
+    const std::string history = folder + "/history.sqlite";
+    const std::string aside = folder + "/history-damaged-20261209-101500.sqlite";
+    WriteBytes(aside, std::vector<uint8_t>(64, 0x5A));
+    const std::string link = bench.folder.Path("innocent.vgd");
+    ASSERT_EQ(::symlink(history.c_str(), link.c_str()), 0);
+    const std::string text = bench.folder.Path("a.txt");
+    ASSERT_EQ(bench.Run({ "to-text", data, text }).status, 0);
+    const std::vector<uint8_t> before = ReadBytes(history);
+
+    const std::vector<std::vector<std::string>> commands = {
+        { "read", history },
+        { "read", link },
+        { "to-text", data, history + "-wal" },
+        { "from-text", text, history + "-journal" },
+        { "--trace", history + "-shm", "show", data },
+        { "--yes", "--report", history, "fleet", data },
+        { "--lab", "read-cal", aside },
+    };
+    for (const std::vector<std::string>& command : commands) {
+        const ProgramResult result = bench.Run(command);
+        EXPECT_EQ(result.status, 1) << command[0] << ' ' << command[1];
+        EXPECT_NE(result.err.find("is part of the service history"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(ReadBytes(history), before);
+    EXPECT_EQ(ReadBytes(aside), std::vector<uint8_t>(64, 0x5A));
+    EXPECT_NE(::access((history + "-journal").c_str(), F_OK), 0) << "nothing was written beside the history";
+    EXPECT_EQ(Document(bench.Run({ "--json", "history" }))[QLatin1String("entries")].toArray().size(), 1)
+        << "only the first read went to the radio";
 }

@@ -1,6 +1,11 @@
 // The service history's file under the worst a desktop gives it: a writer killed
-// in the middle of a transaction, and two programs adding at once.
+// in the middle of a transaction, two programs adding at once, another program
+// holding it locked, and texts that are not UTF-8.
 #include "frontend/history_store.h"
+#include "frontend/history_text.h"
+#include "frontend/service_history.h"
+#include "tests/support/held_history.h"
+#include "tests/support/recording_presenter.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +15,17 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <sys/wait.h>
+#include <condition_variable>
+#include <future>
+#include <mutex>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -156,4 +167,85 @@ TEST_F(HistoryFile, TwoProgramsAddingAtOnceLoseNoEntry)
     EXPECT_EQ(Inspect(path, "first").entries, 500);
     EXPECT_EQ(Inspect(path, "second").entries, 500);
     EXPECT_EQ(Inspect(path).integrity, "ok");
+}
+
+namespace {
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+TEST_F(HistoryFile, AHistoryHeldByAnotherProgramIsWaitedForOnlyThePatienceOfOneCall)
+{
+    ASSERT_TRUE(HistoryStore(path).Open());
+    HeldHistory held(path, true);
+    HistoryStore store(path);
+    store.SetPatience(1000);
+    HistoryEntry entry;
+    entry.operation = "read";
+    entry.result = "succeeded";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(store.Add(entry));
+    const double waited = SecondsSince(start);
+    EXPECT_TRUE(store.Busy());
+    EXPECT_GE(waited, 0.9);
+    EXPECT_LT(waited, 1.6) << "each statement waited the whole patience again";
+}
+
+TEST_F(HistoryFile, AFleetHandsItsEntriesOnAtOnceAndTheyLandOnceTheHistoryIsFree)
+{
+    // The history in the data folder, where the fleet looks for it.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.Path("data")));
+    const std::string history = ServiceHistoryPath();
+    ASSERT_TRUE(HistoryStore(history).Open());
+    RecordingPresenter messages;
+    HeldHistory held(history, false, 1500);
+    FleetHistory fleet(folder.Path("fleet.vgd"), { "COM1", "COM2" }, 6);
+    double slowest = 0;
+    for (int radio = 0; radio < 6; ++radio) {
+        FleetRow row;
+        row.ok = true;
+        row.record.begun = true;
+        row.record.operation = "write";
+        row.record.result = "succeeded";
+        row.record.radioInfo = "RADIO-" + std::to_string(radio);
+        const auto start = std::chrono::steady_clock::now();
+        fleet.Add(row);
+        slowest = std::max(slowest, SecondsSince(start));
+    }
+    EXPECT_LT(slowest, 0.05) << "a radio's entry held up the fleet's loop";
+    fleet.End();
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>()) << "every entry was to be added";
+    HistoryFilter filter;
+    filter.operation = "fleet";
+    HistoryStore store(history);
+    EXPECT_EQ(store.Count(filter), 6);
+    qunsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(HistoryFile, TextsFromTheRadioAreKeptByteForByteAndReachATerminalEscaped)
+{
+    HistoryStore store(path);
+    std::vector<HistoryEntry> entries(3);
+    const std::string radios[] = { "SR-9 \xE9", "SR-9 \xE8", "SR-9 \x1b[2J\a\r" };
+    for (size_t i = 0; i < entries.size(); ++i) {
+        entries[i].operation = "read";
+        entries[i].result = "succeeded";
+        entries[i].radioInfo = radios[i];
+        entries[i].device = "/dev/tty\xFF" + std::to_string(i);
+    }
+    ASSERT_TRUE(store.AddAll(entries)) << store.Error();
+    HistoryFilter filter;
+    filter.radio = "SR-9 \xE9";
+    const std::vector<HistoryEntry> found = store.Find(filter);
+    ASSERT_EQ(found.size(), 1u) << "a byte that is not UTF-8 matched another";
+    EXPECT_EQ(found[0].radioInfo, radios[0]);
+    EXPECT_EQ(store.Get(entries[1].id)->device, "/dev/tty\xFF" "1");
+    const std::string line = HistoryCsvLine(*store.Get(entries[2].id));
+    EXPECT_NE(line.find("SR-9 \\x1b[2J\\x07\\x0d"), std::string::npos) << line;
+    EXPECT_EQ(line.find_first_of("\x1b\a"), std::string::npos);
+    EXPECT_EQ(line.find('\r'), line.size() - 2) << "only the row's own end is a carriage return";
 }

@@ -307,7 +307,7 @@ void CFleetDialog::Start()
         return;
     FleetReport report;
     const std::string reportPath = QFile::encodeName(m_report->text()).toStdString();
-    if (!reportPath.empty() && RefusedAsBackup(m_report->text()))
+    if (!reportPath.empty() && RefusedAsKeptFile(m_report->text()))
         return;
     // Checked before it is opened: a named pipe would hold the open for ever.
     constexpr size_t REPORT_START = 4096;
@@ -323,6 +323,7 @@ void CFleetDialog::Start()
     int failed = 0;
     ShowTally(programmed, failed);
     bool reportFailed = false;
+    std::string reportProblem;
 
     m_running = true;
     SetInputsEnabled(false);
@@ -345,9 +346,13 @@ void CFleetDialog::Start()
         history.Add(row);
         ++(row.ok ? programmed : failed);
         ShowTally(programmed, failed);
-        if (!reportPath.empty() && !report.Append(row)) {
-            reportFailed = true;
-            m_stage->setText(QString::fromStdString(FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str())));
+        if (!reportPath.empty() && !reportFailed) {
+            const ReportAppend appended = report.Append(row);
+            if (appended != ReportAppend::Written) {
+                reportFailed = true;
+                reportProblem = ReportProblemText(reportPath, appended);
+                m_stage->setText(QString::fromStdString(reportProblem));
+            }
         }
     };
     options.onRow = addRow;
@@ -369,12 +374,13 @@ void CFleetDialog::Start()
 
     ShowTally(outcome.programmed, outcome.failed);
     // The stages are over; a report that could not be written stays said.
-    m_stage->setText(reportFailed ? QString::fromStdString(FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str()))
-                                  : QString());
+    m_stage->setText(QString::fromStdString(reportProblem));
     m_running = false;
     SetInputsEnabled(true);
     // After the run's own tally: what went wrong with the history, if anything.
-    history.End();
+    // Entries still waiting for a held history get their time with the window
+    // painted and taking no input.
+    history.End([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20); });
 }
 
 void CFleetDialog::SetInputsEnabled(bool enabled)

@@ -1,6 +1,7 @@
 #include "ui/host/file_dialogs.h"
 
 #include "frontend/backups.h"
+#include "frontend/service_history.h"
 #include "resources/string_ids.h"
 #include "ui/dialogs/backup_dialog.h"
 #include "ui/host/ui_text.h"
@@ -135,8 +136,12 @@ bool IFileDialogs::ChooseDevice(QWidget* parent, const QString& current, QString
     return true;
 }
 
-bool RefusedAsBackup(const QString& path)
+bool RefusedAsKeptFile(const QString& path)
 {
+    if (IsServiceHistoryPath(QFile::encodeName(path).toStdString())) {
+        ShowStatusText(MSG_ERROR, IDS_TARGET_IS_HISTORY, FormatUiText(IDS_TARGET_IS_HISTORY, QDir::toNativeSeparators(path)).toStdString());
+        return true;
+    }
     if (!IsBackupPath(QFile::encodeName(path).toStdString()))
         return false;
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(BackupFolder()));

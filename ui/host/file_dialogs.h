@@ -37,9 +37,10 @@ public:
     }
 };
 
-// True, after saying so, when a chosen target lies in the backups folder:
-// nothing but the backups themselves is written there.
-bool RefusedAsBackup(const QString& path);
+// True, after saying so, when a chosen target lies in the backups folder
+// (nothing but the backups themselves is written there) or is one of the
+// service history's files (the record of every operation is never saved over).
+bool RefusedAsKeptFile(const QString& path);
 
 // Installs the dialogs used from now on; nullptr restores the platform's.
 void SetFileDialogs(IFileDialogs* dialogs);

@@ -132,7 +132,7 @@ bool GuiHost::ChooseCalibrationExportFile(std::string& path)
     do {
         if (!FileDialogs().SaveCalibrationFile(turn.Above(), chosen))
             return false;
-    } while (RefusedAsBackup(chosen));
+    } while (RefusedAsKeptFile(chosen));
     path = QFile::encodeName(chosen).toStdString();
     return true;
 }

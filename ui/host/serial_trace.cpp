@@ -21,7 +21,7 @@ void GuiSerialTrace::Save(QWidget* parent)
         return;
     }
     QString path;
-    if (!FileDialogs().SaveTraceFile(parent, path) || RefusedAsBackup(path))
+    if (!FileDialogs().SaveTraceFile(parent, path) || RefusedAsKeptFile(path))
         return;
     const std::string text = m_buffer.Text();
     const std::string target = QFile::encodeName(path).toStdString();

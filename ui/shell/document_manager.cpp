@@ -129,7 +129,7 @@ bool DocumentManager::DoSave(const QString& path, bool replace)
         if (!FileDialogs().SaveDataFileAs(m_owner(), proposed, target))
             return false;
     }
-    if (RefusedAsBackup(target) || !m_doc.OnSaveDocument(target))
+    if (RefusedAsKeptFile(target) || !m_doc.OnSaveDocument(target))
         return false;
     if (replace) {
         m_doc.SetPathName(QFileInfo(target).absoluteFilePath());

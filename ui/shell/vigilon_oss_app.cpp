@@ -79,6 +79,8 @@ CVigilonOssApp::CVigilonOssApp()
 
 CVigilonOssApp::~CVigilonOssApp()
 {
+    SetHistoryQueue(nullptr);
+    m_historyQueue.reset();
     CTemplateDialog::SetHelpHandler(nullptr);
     SetModifiedSink(nullptr);
     SetTrace(nullptr);
@@ -119,6 +121,16 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
         });
     };
     SetTrace(m_trace.Trace());
+    // An entry waits for a history another program holds on the queue's thread;
+    // what went wrong comes back to be said here.
+    m_historyQueue = std::make_unique<HistoryQueue>(
+        ServiceHistoryPath(), HISTORY_PATIENCE_MS, false, [this](HistoryStore& store, bool givenUp) {
+            const std::vector<HistoryTrouble> troubles = TroublesOf(store, givenUp);
+            if (!troubles.empty())
+                QMetaObject::invokeMethod(
+                    m_frame.get(), [this, troubles] { ShowHistoryTroubles(troubles); }, Qt::QueuedConnection);
+        });
+    SetHistoryQueue(m_historyQueue.get());
 
     // A file named on the command line is loaded before there is a document to
     // mark modified; a file that does not load ends the program.
@@ -144,6 +156,10 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
 
 int CVigilonOssApp::ExitInstance()
 {
+    // Entries still waiting for the history get their usual time, no more.
+    SetHistoryQueue(nullptr);
+    if (m_historyQueue)
+        m_historyQueue->Finish(HISTORY_PATIENCE_MS);
     StoreSerialPortIndex(m_nSerialPort);
     StoreOption("VerifyAfterWrite", m_bVerifyAfterWrite);
     StoreOption("BackUpBeforeWrite", m_bBackUpBeforeWrite);
@@ -373,6 +389,18 @@ void CVigilonOssApp::OnCommand(int id)
         break; // context help and pane switching: taken, nothing to do
     }
     UpdateCommandUI();
+}
+
+void CVigilonOssApp::ShowHistoryTroubles(const std::vector<HistoryTrouble>& troubles)
+{
+    // A box in the middle of an operation would hold the radio up: it waits.
+    constexpr int RETRY_MS = 200;
+    if (Busy()) {
+        QTimer::singleShot(RETRY_MS, m_frame.get(), [this, troubles] { ShowHistoryTroubles(troubles); });
+        return;
+    }
+    for (const HistoryTrouble& trouble : troubles)
+        ShowStatusText(MSG_WARNING, trouble.messageId, trouble.text);
 }
 
 void CVigilonOssApp::OnBoardFleet()

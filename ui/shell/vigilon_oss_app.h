@@ -2,6 +2,7 @@
 // commands of the main window.
 #pragma once
 
+#include "frontend/service_history.h"
 #include "frontend/settings.h"
 #include "ui/host/gui_host.h"
 #include "ui/host/gui_presenter.h"
@@ -12,6 +13,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class CMainFrame;
 class CVigilonOssDoc;
@@ -62,6 +64,8 @@ private:
     void ShowComparison(const SettingsSnapshot& other, const QString& name);
     void OnViewHistory();
     void OnBoardFleet();
+    // Says what went wrong with the service history once no operation holds the radio.
+    void ShowHistoryTroubles(const std::vector<HistoryTrouble>& troubles);
 
     GuiPresenter m_presenter;
     GuiHost m_host;
@@ -74,6 +78,9 @@ private:
     bool m_commandUiPending = false;
     int m_commandUiUpdates = 0;
     GuiSerialTrace m_trace;
+    // Adds the operations' entries to the service history off the event loop;
+    // last, so that it ends before the windows it reports to.
+    std::unique_ptr<HistoryQueue> m_historyQueue;
 };
 
 // The one application object while it exists.

@@ -19,7 +19,7 @@ bool ExportHistoryCsv(QWidget* parent, HistoryStore& store, const HistoryFilter&
 {
     QString path;
     const QString proposed = QDir::home().filePath(UiText(IDS_HISTORY_CSV_NAME));
-    if (!FileDialogs().SaveHistoryFile(parent, proposed, path) || RefusedAsBackup(path))
+    if (!FileDialogs().SaveHistoryFile(parent, proposed, path) || RefusedAsKeptFile(path))
         return false;
     const std::string shown = QDir::toNativeSeparators(path).toStdString();
     const auto failed = [&](const std::string& why) {

@@ -4,8 +4,11 @@
 #include "board/backup_store.h"
 #include "board/settings_table.h"
 #include "frontend/backups.h"
+#include "frontend/history_store.h"
+#include "frontend/service_history.h"
 #include "operations/readout_operation.h"
 #include "sim/simulated_radio.h"
+#include "tests/support/held_history.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/operation_bench.h"
 #include "tests/support/sim_config.h"
@@ -17,6 +20,7 @@
 #include "ui/windows/settings_summary.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -352,6 +356,36 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(RadioRequests(sim::RequestKind::Identify), 1);
         QCOMPARE(m_dialogs->answers.size(), size_t(1)); // Open never asked for a file
+        QCOMPARE(Texts(), std::vector<std::string>{ text::READ_OK });
+    }
+
+    // Another program holds the history for four seconds, well past the read: the read's
+    // entry waits for it off the event loop, the window keeps painting, and
+    // the entry lands once the history is free, with no warning.
+    void aHistoryHeldByAnotherProgramNeverStopsTheWindow()
+    {
+        const std::string history = ServiceHistoryPath();
+        HistoryFilter reads;
+        reads.operation = "read";
+        const int readsBefore = HistoryStore(history).Count(reads);
+        HeldHistory held(history, false, 4000);
+        QElapsedTimer clock;
+        qint64 last = 0;
+        qint64 longest = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&] {
+            longest = std::max(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+        });
+        tick.start(5);
+        clock.start();
+        Read();
+        QTRY_VERIFY_WITH_TIMEOUT(HistoryStore(history).Count(reads) == readsBefore + 1, 12000);
+        QTest::qWait(20);
+        tick.stop();
+        longest = std::max(longest, clock.elapsed() - last);
+        QVERIFY2(longest < 300, qPrintable(QStringLiteral("the window stood still for %1 ms").arg(longest)));
+        QVERIFY(clock.elapsed() >= 3900); // the entry did wait for the history
         QCOMPARE(Texts(), std::vector<std::string>{ text::READ_OK });
     }
 

@@ -6,7 +6,10 @@
 // same bytes again.
 #pragma once
 
+#include <QString>
+
 #include <cstddef>
+#include <string>
 
 // U+F780..U+F7FF (private use) stand for the bytes 0x80..0xFF that were not UTF-8.
 constexpr char32_t RAW_BYTE_BASE = 0xF700;
@@ -15,3 +18,9 @@ constexpr char32_t RAW_BYTE_BASE = 0xF700;
 // or 0 when the byte there starts none: a stray continuation byte, an overlong
 // form, a surrogate or a sequence cut short.
 size_t Utf8SequenceLength(const unsigned char* s, size_t left);
+
+// The bytes as text: valid UTF-8 as it stands, every other byte as its code
+// point of the private range. A history or a settings file keeps such bytes so.
+QString TextFromBytes(const std::string& bytes);
+// The bytes that text came from (TextFromBytes's reverse).
+std::string BytesFromText(const QString& text);

@@ -1,0 +1,151 @@
+#include "bench/held_history_bench.h"
+
+#include "board/option_board_data.h"
+#include "frontend/history_queue.h"
+#include "frontend/service_history.h"
+#include "link/radio_link.h"
+#include "operations/fleet_on_ports.h"
+#include "operations/read_operation.h"
+#include "sim/simulated_radio.h"
+#include "tests/support/held_history.h"
+#include "ui/host/gui_host.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+namespace {
+
+constexpr int HOLD_MS = 3000;
+
+sim::SimConfig TimedRadio(int fleetSize = 0)
+{
+    sim::SimConfig config;
+    config.server.lineTiming = true;
+    config.server.answerDelayMs = 2;
+    if (fleetSize > 0) {
+        config.radio.fleetSize = fleetSize;
+        config.server.swapMs = 1500;
+    }
+    return config;
+}
+
+class GapWatch : public QWidget {
+public:
+    void paintEvent(QPaintEvent*) override
+    {
+        const qint64 now = clock.elapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    }
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+};
+
+// The history in a folder of its own, so that the user's is never touched.
+class ScratchDataFolder {
+public:
+    ScratchDataFolder() : m_old(qgetenv("XDG_DATA_HOME")) { qputenv("XDG_DATA_HOME", m_folder.path().toLocal8Bit()); }
+    ~ScratchDataFolder() { qputenv("XDG_DATA_HOME", m_old); }
+
+private:
+    QTemporaryDir m_folder;
+    QByteArray m_old;
+};
+
+} // namespace
+
+double MeasureHeldHistoryPaintGap()
+{
+    const ScratchDataFolder data;
+    const std::string path = ServiceHistoryPath();
+    HistoryStore(path).Open();
+    sim::SimulatedRadio radio(TimedRadio());
+    std::string error;
+    if (!radio.Start(error))
+        return -1;
+    // The GUI's own arrangement: its host, and its queue for the entries.
+    GuiHost host;
+    HistoryQueue queue(path, HISTORY_PATIENCE_MS, false, nullptr);
+    SetHistoryQueue(&queue);
+    GapWatch watch;
+    watch.resize(200, 100);
+    watch.show();
+    QTimer repaint;
+    QObject::connect(&repaint, &QTimer::timeout, &watch, [&watch] { watch.update(); });
+    repaint.start(10);
+    QApplication::processEvents();
+    watch.clock.start();
+    {
+        const HeldHistory held(path, false, HOLD_MS);
+        HistoryRecorder recorder;
+        host.BeginWaitCursor();
+        const ReadOutcome outcome = RunReadOperation(theRadioLink, radio.DevicePath(), ProgramRecord(), nullptr);
+        host.EndWaitCursor();
+        recorder.Record(outcome.record);
+        // Until the entry has landed, the window's own event loop.
+        QElapsedTimer waited;
+        waited.start();
+        while (!queue.WaitUntilTried(0) && waited.elapsed() < HISTORY_PATIENCE_MS + HOLD_MS)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    SetHistoryQueue(nullptr);
+    watch.longest = std::max(watch.longest, watch.clock.elapsed() - watch.last);
+    return static_cast<double>(watch.longest);
+}
+
+namespace {
+
+// Radios per minute of one run of two ports, and the entries it left.
+double FleetPerMinute(bool held, int& entries)
+{
+    constexpr int RADIOS = 3;
+    const ScratchDataFolder data;
+    const std::string path = ServiceHistoryPath();
+    HistoryStore(path).Open();
+    std::vector<std::unique_ptr<sim::SimulatedRadio>> radios;
+    std::vector<FleetPort> ports;
+    std::vector<std::string> names;
+    for (int i = 0; i < 2; ++i) {
+        radios.push_back(std::make_unique<sim::SimulatedRadio>(TimedRadio(RADIOS)));
+        std::string error;
+        if (!radios.back()->Start(error))
+            return 0;
+        names.push_back(radios.back()->DevicePath());
+    }
+    auto history = std::make_unique<FleetHistory>("bench.vgd", names, RADIOS);
+    for (const std::string& name : names) {
+        FleetPort port;
+        port.portName = name;
+        port.options.count = RADIOS;
+        port.options.onRow = [&history](const FleetRow& row) { history->Add(row); };
+        ports.push_back(std::move(port));
+    }
+    std::unique_ptr<HeldHistory> holder(held ? new HeldHistory(path, false) : nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    RunFleetOnPorts(ports, ImageOf(theOptionBoardData).data());
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    holder.reset();
+    history->End();
+    HistoryFilter fleet;
+    fleet.operation = "fleet";
+    entries = HistoryStore(path).Count(fleet);
+    return 2 * RADIOS / seconds * 60.0;
+}
+
+} // namespace
+
+HeldFleetFigures MeasureHeldHistoryFleet()
+{
+    HeldFleetFigures figures;
+    figures.freePerMinute = FleetPerMinute(false, figures.entriesFree);
+    figures.heldPerMinute = FleetPerMinute(true, figures.entriesHeld);
+    return figures;
+}
