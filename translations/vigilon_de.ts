@@ -2185,5 +2185,9 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <source>service-history.csv</source>
         <translation>servicehistorie.csv</translation>
     </message>
+    <message>
+        <source>The radio refused the request.</source>
+        <translation>Das Funkgerät hat die Anfrage abgelehnt.</translation>
+    </message>
 </context>
 </TS>

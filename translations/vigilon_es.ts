@@ -2188,5 +2188,9 @@ Remove them from the service history? This cannot be undone.</source>
         <source>service-history.csv</source>
         <translation>historial-de-servicio.csv</translation>
     </message>
+    <message>
+        <source>The radio refused the request.</source>
+        <translation>La radio ha rechazado la solicitud.</translation>
+    </message>
 </context>
 </TS>

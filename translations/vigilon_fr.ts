@@ -2189,5 +2189,9 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <source>service-history.csv</source>
         <translation>historique-interventions.csv</translation>
     </message>
+    <message>
+        <source>The radio refused the request.</source>
+        <translation>La radio a refusé la demande.</translation>
+    </message>
 </context>
 </TS>
