@@ -381,6 +381,7 @@ enum : int {
     IDS_HISTORY_REMOVE_FAILED = 25137,   // %s the history's file, %s why
     IDS_HISTORY_CSV_NAME = 25138,
     IDS_CHECK_RADIO_REFUSED = 25170,
+    IDS_BACKUP_FIRST_NOT_KEPT = 25171, // %s why the backup could not be kept
     IDS_PROMPT_FLEET = 33020,
     IDS_PROMPT_CHECK = 33040,
     IDS_PROMPT_LANGUAGE = 33050,
