@@ -104,8 +104,8 @@ int CommandWrite(const CliOptions& options)
     write.verify = options.verify;
     std::string backup;
     if (options.backupFirst) {
-        write.backupFirst = [&](int32_t major, int32_t minor, const uint8_t* image) {
-            backup = KeepBackup(options.portName, major, minor, image);
+        write.backupFirst = [&](int32_t major, int32_t minor, const uint8_t* image, std::string& error) {
+            backup = KeepBackup(options.portName, major, minor, image, error);
             return !backup.empty();
         };
     }
@@ -200,8 +200,8 @@ int CommandCalibrate(const CliOptions& options)
 int CommandReadCalibration(const CliOptions& options)
 {
     HistoryRecorder recorder;
-    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, options.portName, [&](const std::string& text) {
-        return KeepCalibrationBackup(options.portName, text);
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, options.portName, [&](const std::string& text, std::string& error) {
+        return KeepCalibrationBackup(options.portName, text, error);
     });
     const int status = ShowReadout(outcome);
     recorder.Record(outcome.record);

@@ -18,6 +18,7 @@
 #include "resources/string_ids.h"
 #include "seams/message_presenter.h"
 #include "seams/status_message.h"
+#include "seams/stop_request.h"
 #include "seams/string_table.h"
 #include "seams/trace_text.h"
 #include "seams/visible_text.h"
@@ -270,6 +271,12 @@ int CommandFleet(const CliOptions& options)
         return 1;
     output.BeginRun();
     const int status = options.ports.size() > 1 ? FleetOnPorts(options, output) : FleetOnOnePort(options, output);
+    // A stop while waiting leaves no row that says so: the run says it, as
+    // every command that was stopped does.
+    if (StopRequested()) {
+        std::fprintf(stderr, "%s\n", LoadString(IDS_STOPPED).c_str());
+        std::fflush(stderr);
+    }
     output.EndRun();
     output.Finish();
     return status;

@@ -30,26 +30,30 @@ std::string CalibrationBackupFolder()
     return BackupFolder() + "/calibration";
 }
 
-std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor, const uint8_t* image)
+std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor, const uint8_t* image,
+                       std::string& error)
 {
     std::string path;
-    std::string error;
-    if (!WriteBackup(BackupFolder(), portName, std::time(nullptr), major, minor, image, path, error)) {
-        ShowStatusText(MSG_WARNING, IDS_BACKUP_FAILED, FormatString(IDS_BACKUP_FAILED, error.c_str()));
+    if (!WriteBackup(BackupFolder(), portName, std::time(nullptr), major, minor, image, path, error))
         return std::string();
-    }
     return path;
 }
 
-std::string KeepCalibrationBackup(const std::string& portName, const std::string& exportText)
+std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor, const uint8_t* image)
+{
+    std::string error;
+    const std::string path = KeepBackup(portName, major, minor, image, error);
+    if (path.empty())
+        ShowStatusText(MSG_WARNING, IDS_BACKUP_FAILED, FormatString(IDS_BACKUP_FAILED, error.c_str()));
+    return path;
+}
+
+std::string KeepCalibrationBackup(const std::string& portName, const std::string& exportText, std::string& error)
 {
     std::string path;
-    std::string error;
     if (!WriteBackupFile(CalibrationBackupFolder(), CALIBRATION_BACKUP, portName, std::time(nullptr),
-                         reinterpret_cast<const uint8_t*>(exportText.data()), exportText.size(), path, error)) {
-        ShowStatusText(MSG_WARNING, IDS_CAL_BACKUP_FAILED, FormatString(IDS_CAL_BACKUP_FAILED, error.c_str()));
+                         reinterpret_cast<const uint8_t*>(exportText.data()), exportText.size(), path, error))
         return std::string();
-    }
     return path;
 }
 

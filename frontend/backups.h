@@ -16,10 +16,15 @@ std::string CalibrationBackupFolder();
 // Keeps the settings image a read brought as a backup; a warning when it cannot.
 // The path of the backup, or an empty text.
 std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor, const uint8_t* image);
+// The same without the warning: why it could not goes into `error`, for an
+// operation that still holds the radio to say once it has released it.
+std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor, const uint8_t* image,
+                       std::string& error);
 
-// Keeps a calibration read-out's export text; a warning when it cannot. The path
-// of the kept copy, or an empty text.
-std::string KeepCalibrationBackup(const std::string& portName, const std::string& exportText);
+// Keeps a calibration read-out's export text. The path of the kept copy, or an
+// empty text with why in `error`; nothing is shown (the read-out says it after
+// the reset).
+std::string KeepCalibrationBackup(const std::string& portName, const std::string& exportText, std::string& error);
 
 // The backups of settings and of calibration data together, newest first; a
 // calibration copy's name is shown with its folder ("calibration/...").

@@ -98,8 +98,10 @@ public:
     uint8_t m_rxBuffer[RX_FRAME_MAX];
     uint8_t m_rxData[RX_DATA_SIZE];
     int m_nRxDataLength; // data bytes of the last frame received into m_rxData
-    // How far the last request got: its echo came back; the radio acknowledged it.
+    // How far the last request got: its echo came back; a frame came in the
+    // acknowledgement's place (even a NAK: the radio is on); it was an acknowledgement.
     bool m_bEchoed = false;
+    bool m_bReplied = false;
     bool m_bAcknowledged = false;
 
 private:

@@ -73,7 +73,7 @@ bool CRadioLink::RunCommand(const LinkExchange& exchange, const uint8_t* request
 // the expected answer frame's data is in m_rxData (m_nRxDataLength bytes).
 CRadioLink::Outcome CRadioLink::RunExchange(const LinkExchange& exchange, const uint8_t* request, int count)
 {
-    m_bEchoed = m_bAcknowledged = false;
+    m_bEchoed = m_bReplied = m_bAcknowledged = false;
     if (exchange.boardMessage)
         SendExtendedFrame(exchange.opcode, request, count);
     else
@@ -86,6 +86,7 @@ CRadioLink::Outcome CRadioLink::RunExchange(const LinkExchange& exchange, const 
     uint8_t ackOpcode = 0;
     if (ReceiveReply(ackOpcode, IDS_NO_RESPONSE_RADIO) != LINK_OK)
         return Outcome::Failed;
+    m_bReplied = true;
     if (ackOpcode != RADIO_ACK) {
         ReportRefusal(ackOpcode, exchange.refusalSetsStatus);
         return Outcome::Failed;

@@ -63,15 +63,20 @@ CheckOutcome RunCheckOperation(CRadioLink& link, const std::string& portName,
     const bool answered = link.ReadRadioInfo(radioInfo, 0, length, false);
     if (!line(CheckStage::Echo, link.m_bEchoed, LoadString(link.m_bEchoed ? IDS_CHECK_ECHO : IDS_CHECK_NO_ECHO)))
         return outcome;
-    if (!line(CheckStage::Radio, link.m_bAcknowledged,
-              LoadString(link.m_bAcknowledged ? IDS_CHECK_RADIO : IDS_CHECK_RADIO_SILENT)))
+    // A radio that sent anything back, even a refusal, is on: it is reset as
+    // usual. Only a silent one is left alone.
+    if (!link.m_bReplied) {
+        line(CheckStage::Radio, false, LoadString(IDS_CHECK_RADIO_SILENT));
         return outcome;
-
-    bool chain = answered;
+    }
+    bool chain = line(CheckStage::Radio, link.m_bAcknowledged,
+                      LoadString(link.m_bAcknowledged ? IDS_CHECK_RADIO : IDS_CHECK_RADIO_REFUSED));
+    if (!chain)
+        keeper.Take(); // the refusal's own box: the stage line says it
     const std::string info(radioInfo, static_cast<size_t>(std::max(0, std::min(length, RADIO_INFO_TEXT_SIZE - 1))));
     if (answered)
         outcome.record.radioInfo = info;
-    if (!line(CheckStage::RadioInfo, answered, answered ? FormatString(IDS_CHECK_RADIO_INFO, info.c_str()) : keeper.Take()))
+    if (chain && !line(CheckStage::RadioInfo, answered, answered ? FormatString(IDS_CHECK_RADIO_INFO, info.c_str()) : keeper.Take()))
         chain = false;
     if (chain) {
         const bool identified = link.IdentifyBoard(BOARD_TYPE_TEXT);

@@ -1,7 +1,7 @@
 // Check Connection: goes along the chain from the port to the board, link by
 // link, and stops at the first that fails with what to do about it. Its requests
 // are the link's own: radio information, identify, the codeplug version read,
-// then the reset every operation ends with (left out when no radio answered).
+// then the reset every operation ends with (left out when no radio replied).
 #pragma once
 
 #include "link/radio_link.h"

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -48,23 +49,37 @@ private:
 
 enum class Line { Answered, Silent, NoPort };
 
-// One quiet radio information request on a port opened for it alone. When the
-// port does not open, `hint` says what to do about it.
-Line Poll(CRadioLink& link, const std::string& portName, std::string& radioInfo, std::string& hint)
+// Runs `use` with the link on the named port, opened for it alone and closed
+// after. False when the port does not open; `hint` then says what to do about it.
+bool OnOwnPort(CRadioLink& link, const std::string& portName, std::string& hint, const std::function<void()>& use)
 {
     CSerialPort port;
     if (!port.Open(portName.c_str())) {
         port.Close();
         hint = PortOpenHint(portName, port.Device(), port.LastOpenFailure());
-        return Line::NoPort;
+        return false;
     }
     link.m_pPort = &port;
-    char text[RADIO_INFO_TEXT_SIZE] = {};
-    int length = 0;
-    const bool answered = link.ReadRadioInfo(text, 0, length, true);
+    use();
     link.m_nStatus = LINK_OK;
     link.m_pPort = nullptr;
     port.Close();
+    return true;
+}
+
+// One quiet radio information request. `heard`: a radio sent something back,
+// an answer or a refusal, so it was left in the radio-information exchange.
+Line Poll(CRadioLink& link, const std::string& portName, std::string& radioInfo, std::string& hint, bool& heard)
+{
+    char text[RADIO_INFO_TEXT_SIZE] = {};
+    int length = 0;
+    bool answered = false;
+    heard = false;
+    if (!OnOwnPort(link, portName, hint, [&] {
+            answered = link.ReadRadioInfo(text, 0, length, true);
+            heard = link.m_bReplied;
+        }))
+        return Line::NoPort;
     radioInfo.assign(text, static_cast<size_t>(std::max(0, length)));
     return answered ? Line::Answered : Line::Silent;
 }
@@ -83,16 +98,16 @@ bool WaitUntilOrStop(int64_t deadlineMs)
 }
 
 // Polls about once a second until the line is as wanted (a radio answers, or
-// nothing does); false on a stop request.
+// nothing does); false on a stop request. `heard` tells of the last poll.
 bool PollUntil(CRadioLink& link, const std::string& portName, bool wantAnswer, std::string& radioInfo, ReasonKeeper& keeper,
-               bool& portReported, int& outages)
+               bool& portReported, int& outages, bool& heard)
 {
     for (;;) {
         if (StopRequested())
             return false;
         const int64_t started = ClockNowMs();
         std::string hint;
-        const Line line = Poll(link, portName, radioInfo, hint);
+        const Line line = Poll(link, portName, radioInfo, hint, heard);
         if (line == Line::NoPort && !portReported) {
             portReported = true;
             ++outages;
@@ -130,6 +145,7 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
     FleetOutcome outcome;
     ReasonKeeper keeper;
     bool portReported = false;
+    bool heard = false; // a radio replied to the last poll and has not been reset since
     const auto stage = [&](FleetStage what, int radio, const std::string& text) {
         if (options.onStage)
             options.onStage(what, radio, text);
@@ -138,8 +154,9 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
         stage(FleetStage::WaitingForRadio, radio, FormatString(IDS_FLEET_WAITING, radio, portName.c_str()));
         FleetRow row;
         row.port = portName;
-        if (!PollUntil(link, portName, true, row.radioInfo, keeper, portReported, outcome.portOutages))
+        if (!PollUntil(link, portName, true, row.radioInfo, keeper, portReported, outcome.portOutages, heard))
             break;
+        heard = false; // the write ends with its own reset
         const int64_t found = ClockNowMs();
         row.time = UtcNow();
         stage(FleetStage::Programming, radio, FormatString(IDS_FLEET_PROGRAMMING, radio, row.radioInfo.c_str()));
@@ -163,9 +180,15 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
             break;
         stage(FleetStage::ConnectNext, radio, LoadString(IDS_FLEET_CONNECT_NEXT));
         std::string ignored;
-        if (!PollUntil(link, portName, false, ignored, keeper, portReported, outcome.portOutages))
+        if (!PollUntil(link, portName, false, ignored, keeper, portReported, outcome.portOutages, heard))
             break;
     }
     outcome.stopped = StopRequested();
+    // Stopped while the radio just polled is still plugged in: it is released
+    // as every operation releases it.
+    if (outcome.stopped && heard) {
+        std::string hint;
+        OnOwnPort(link, portName, hint, [&] { link.ResetRadio(); });
+    }
     return outcome;
 }

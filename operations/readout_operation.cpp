@@ -78,10 +78,14 @@ ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portNa
     // The data are kept before anything else can go wrong: the reset, the save
     // dialog, the save itself or a stop.
     const std::string text = FormatCalibrationExport(buffer.data(), CAL_DATA_SIZE);
+    std::string keepError;
     if (keep)
-        outcome.keptPath = keep(text);
+        outcome.keptPath = keep(text, keepError);
     outcome.record.keptFile = outcome.keptPath;
-    if (!link.ResetRadio())
+    const bool reset = link.ResetRadio();
+    if (keep && outcome.keptPath.empty())
+        ShowStatusText(MSG_WARNING, IDS_CAL_BACKUP_FAILED, FormatString(IDS_CAL_BACKUP_FAILED, keepError.c_str()));
+    if (!reset)
         return outcome;
     if (StopRequested()) {
         outcome.result = ReadoutResult::Stopped;

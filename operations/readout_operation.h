@@ -25,8 +25,9 @@ struct ReadoutOutcome {
 };
 
 // Keeps the export text of a complete read-out somewhere safe; the path, or an
-// empty text when it could not (and has said so).
-using KeepReadout = std::function<std::string(const std::string& exportText)>;
+// empty text with why in `error`. It shows nothing: the radio is still held, and
+// the read-out warns once it has reset it.
+using KeepReadout = std::function<std::string(const std::string& exportText, std::string& error)>;
 
 // Reads the calibration data over the named port with progress through the
 // operation host, hands the complete export to `keep`, asks the host for the

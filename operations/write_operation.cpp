@@ -7,6 +7,7 @@
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
+#include "seams/string_table.h"
 
 #include <cstring>
 
@@ -75,9 +76,13 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
         const bool read = ReadSettingsImage(link, current);
         if (read)
             outcome.record.settingsRead = DataFileForm(boardMajor, boardMinor, current);
-        if (!read || !options.backupFirst(boardMajor, boardMinor, current)) {
+        std::string error;
+        if (!read || !options.backupFirst(boardMajor, boardMinor, current, error)) {
             link.ResetRadio();
-            ShowStatusMessage(MSG_ERROR, IDS_BACKUP_FIRST_FAILED);
+            if (error.empty())
+                ShowStatusMessage(MSG_ERROR, IDS_BACKUP_FIRST_FAILED); // the read has said why
+            else
+                ShowStatusText(MSG_ERROR, IDS_BACKUP_FIRST_NOT_KEPT, FormatString(IDS_BACKUP_FIRST_NOT_KEPT, error.c_str()));
             return outcome;
         }
         if (course.StopBeforeNextRequest())
@@ -95,11 +100,8 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
         const bool read = ReadSettingsImage(link, readBack);
         const bool same = read && std::memcmp(readBack, image, SETTINGS_IMAGE_SIZE) == 0;
         if (!same) {
-            if (read)
-                ShowStatusMessage(MSG_ERROR, IDS_VERIFY_MISMATCH);
             link.ResetRadio();
-            if (!read)
-                ShowStatusMessage(MSG_ERROR, IDS_VERIFY_UNREAD);
+            ShowStatusMessage(MSG_ERROR, read ? IDS_VERIFY_MISMATCH : IDS_VERIFY_UNREAD);
             ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
             return outcome;
         }

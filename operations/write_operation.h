@@ -23,9 +23,10 @@ struct WriteOptions {
     bool ask = true;     // ask for confirmation first
     bool verify = false; // read the settings back after the write and compare
     // Runs with the board's codeplug version and its current settings image
-    // before anything is written; false (the backup could not be kept) ends
-    // the operation without writing.
-    std::function<bool(int32_t major, int32_t minor, const uint8_t* image)> backupFirst;
+    // before anything is written; false (the backup could not be kept, why in
+    // `error`) ends the operation without writing. It shows nothing itself: the
+    // operation says it once the radio is reset.
+    std::function<bool(int32_t major, int32_t minor, const uint8_t* image, std::string& error)> backupFirst;
     // When given, the board's identity is kept here for a report: its type as
     // identified, its hardware revision and software version (two short reads
     // after the identification) and its codeplug version.

@@ -392,6 +392,8 @@ enum : int {
     IDS_HISTORY_UNKNOWN_VERSION = 25149, // %d the version the file says it has
     IDS_HISTORY_HELD = 25151,
     IDS_HISTORY_ENTRIES_LOST = 25150,    // %d how many, %s the history's file, %s why
+    IDS_CHECK_RADIO_REFUSED = 25170,
+    IDS_BACKUP_FIRST_NOT_KEPT = 25171, // %s why the backup could not be kept
     IDS_PROMPT_FLEET = 33020,
     IDS_PROMPT_CHECK = 33040,
     IDS_PROMPT_LANGUAGE = 33050,

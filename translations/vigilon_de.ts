@@ -938,10 +938,6 @@ Bitte geben Sie eine ganze Zahl zwischen %d und %d ein.</translation>
         <translation>Die Einstellungen konnten nicht zurückgelesen werden: Die Optionsplatine enthält möglicherweise andere Einstellungen als die geschriebenen.</translation>
     </message>
     <message>
-        <source>The option board&apos;s current settings could not be backed up, so nothing was written.</source>
-        <translation>Die aktuellen Einstellungen der Optionsplatine konnten nicht gesichert werden; daher wurde nichts geschrieben.</translation>
-    </message>
-    <message>
         <source>Vigilon option board settings. Lines starting with # are comments.</source>
         <translation>Einstellungen der Vigilon-Optionsplatine. Zeilen, die mit # beginnen, sind Kommentare.</translation>
     </message>
@@ -2234,6 +2230,20 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
     <message>
         <source>it says it is of version %d, which this program does not know</source>
         <translation>es gibt die Version %d an, die dieses Programm nicht kennt</translation>
+    </message>
+    <message>
+        <source>The backup before the write failed, so nothing was written to the option board.</source>
+        <translation>Die Sicherung vor dem Schreiben ist fehlgeschlagen; daher wurde nichts auf die Optionsplatine geschrieben.</translation>
+    </message>
+    <message>
+        <source>The backup before the write failed, so nothing was written to the option board:
+%s</source>
+        <translation>Die Sicherung vor dem Schreiben ist fehlgeschlagen; daher wurde nichts auf die Optionsplatine geschrieben:
+%s</translation>
+    </message>
+    <message>
+        <source>The radio refused the request.</source>
+        <translation>Das Funkgerät hat die Anfrage abgelehnt.</translation>
     </message>
 </context>
 </TS>

@@ -941,10 +941,6 @@ Introduzca un número entero entre %d y %d.</translation>
         <translation>No se han podido volver a leer los parámetros: es posible que la placa opcional contenga parámetros distintos de los escritos.</translation>
     </message>
     <message>
-        <source>The option board&apos;s current settings could not be backed up, so nothing was written.</source>
-        <translation>No se ha podido hacer una copia de seguridad de los parámetros actuales de la placa opcional, por lo que no se ha escrito nada.</translation>
-    </message>
-    <message>
         <source>Vigilon option board settings. Lines starting with # are comments.</source>
         <translation>Parámetros de la placa opcional Vigilon. Las líneas que empiezan por # son comentarios.</translation>
     </message>
@@ -2237,6 +2233,20 @@ Remove them from the service history? This cannot be undone.</source>
     <message>
         <source>it says it is of version %d, which this program does not know</source>
         <translation>indica la versión %d, que este programa no conoce</translation>
+    </message>
+    <message>
+        <source>The backup before the write failed, so nothing was written to the option board.</source>
+        <translation>La copia de seguridad previa a la escritura ha fallado, por lo que no se ha escrito nada en la placa opcional.</translation>
+    </message>
+    <message>
+        <source>The backup before the write failed, so nothing was written to the option board:
+%s</source>
+        <translation>La copia de seguridad previa a la escritura ha fallado, por lo que no se ha escrito nada en la placa opcional:
+%s</translation>
+    </message>
+    <message>
+        <source>The radio refused the request.</source>
+        <translation>La radio ha rechazado la solicitud.</translation>
     </message>
 </context>
 </TS>

@@ -942,10 +942,6 @@ Veuillez entrer un nombre entier compris entre %d et %d.</translation>
         <translation>Impossible de relire les paramètres : la carte option contient peut-être d&apos;autres paramètres que ceux qui ont été écrits.</translation>
     </message>
     <message>
-        <source>The option board&apos;s current settings could not be backed up, so nothing was written.</source>
-        <translation>Les paramètres actuels de la carte option n&apos;ont pas pu être sauvegardés ; rien n&apos;a donc été écrit.</translation>
-    </message>
-    <message>
         <source>Vigilon option board settings. Lines starting with # are comments.</source>
         <translation>Paramètres de carte option Vigilon. Les lignes commençant par # sont des commentaires.</translation>
     </message>
@@ -2238,6 +2234,20 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
     <message>
         <source>it says it is of version %d, which this program does not know</source>
         <translation>il indique la version %d, que ce programme ne connaît pas</translation>
+    </message>
+    <message>
+        <source>The backup before the write failed, so nothing was written to the option board.</source>
+        <translation>La sauvegarde avant l&apos;écriture a échoué ; rien n&apos;a donc été écrit sur la carte option.</translation>
+    </message>
+    <message>
+        <source>The backup before the write failed, so nothing was written to the option board:
+%s</source>
+        <translation>La sauvegarde avant l&apos;écriture a échoué ; rien n&apos;a donc été écrit sur la carte option :
+%s</translation>
+    </message>
+    <message>
+        <source>The radio refused the request.</source>
+        <translation>La radio a refusé la demande.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // vigilon-oss-cli check against the simulated radio with each link of the chain
 // broken in turn: the line of the stage that failed, the stages before it, the
 // exit status, and a silent line given up on in well under five seconds.
+#include "tests/support/cli_bench.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_folder.h"
 
@@ -50,4 +51,21 @@ TEST(CliCheck, EachBrokenLinkGivesItsLineAndTheRunStopsThere)
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out.rfind("\u2717 The serial port " + folder.Path("none") + " could not be opened. ", 0), 0u)
         << missing.out;
+}
+
+TEST(CliCheck, ARadioThatRefusesTheRequestIsStillReset)
+{
+    for (const char* fault : { "nak@info", "unexpected@info" }) {
+        CliBench bench({ "--fault", fault });
+        const ProgramResult result = bench.Run({ "check" });
+        const std::vector<std::string> lines = Lines(result.out);
+        ASSERT_EQ(lines.size(), 4u) << fault << ":\n" << result.out << result.err;
+        EXPECT_EQ(lines[2], "\u2717 The radio refused the request.") << fault;
+        EXPECT_EQ(lines[3], "\u2713 The radio has been reset.") << fault;
+        EXPECT_EQ(result.status, 1) << fault;
+        const std::vector<std::string> requests = bench.Requests();
+        ASSERT_FALSE(requests.empty()) << fault;
+        EXPECT_EQ(requests.front(), "info") << fault;
+        EXPECT_EQ(requests.back(), "reset") << fault;
+    }
 }

@@ -524,6 +524,21 @@ TEST(Cli, InterruptDuringAFleetRunResetsTheRadioAndCompletesTheReport)
     EXPECT_EQ(std::count(requests.begin() + 8, requests.end(), "write 0x1000/24"), 0);
 }
 
+TEST(Cli, InterruptWhileWaitingForTheUnplugResetsTheRadioStillOnTheLine)
+{
+    CliBench bench; // no fleet: the programmed radio stays plugged in and answers every poll
+    FleetSettings(bench, "fleet.vgd");
+    // Stopped once the radio has answered a poll after its write.
+    const ProgramResult result = bench.Run({ "--yes", "fleet", bench.folder.Path("fleet.vgd") }, std::string(),
+                                           [&] { return bench.Requests().size() >= 9; });
+    EXPECT_EQ(Lines(result.out).back(), "1 radios programmed, 0 failed.") << result.out;
+    EXPECT_EQ(result.err, STOPPED + "\n");
+    const std::vector<std::string> requests = bench.Requests();
+    ASSERT_GE(requests.size(), 10u);
+    EXPECT_EQ(requests[7], "reset") << "the write's own";
+    EXPECT_EQ(std::vector<std::string>(requests.end() - 2, requests.end()), (std::vector<std::string>{ "info", "reset" }));
+}
+
 TEST(Cli, ARadiosInformationReachesNeitherTheTerminalNorTheSpreadsheetAsACommand)
 {
     CliBench bench({ "--radio-info", "=HYPERLINK(\"http://x\",\"SR-9\")\x1b[2J" });

@@ -218,3 +218,41 @@ TEST(WriteOperation, EveryFailureIsReportedAfterTheRadioIsReset)
         ExpectPortReleased(bench);
     }
 }
+
+TEST(WriteOperation, ItsClosingBoxComesAfterTheRadioIsReset)
+{
+    struct Case {
+        const char* what;
+        sim::SimConfig config;
+        WriteOptions options;
+        Texts timeline;
+    };
+    WriteOptions verify;
+    verify.ask = false;
+    verify.verify = true;
+    WriteOptions backUpFirst;
+    backUpFirst.ask = false;
+    backUpFirst.backupFirst = [](int32_t, int32_t, const uint8_t*, std::string& error) {
+        error = "No space left on device";
+        return false;
+    };
+    const std::string notWritten = "The backup before the write failed, so nothing was written to the option board.";
+    const Case cases[] = {
+        { "verify finds other settings", OperationBench::WithFaults({ "write-lost" }), verify,
+          { "info", "identify", "read 0x0050/16", "write 0x1000/24", "read 0x1000/24", "reset",
+            "box: The option board holds other settings than were written.", "box: " + WRITE_FAILED } },
+        { "backup not kept", sim::SimConfig(), backUpFirst,
+          { "info", "identify", "read 0x0050/16", "read 0x1000/24", "reset",
+            "box: " + notWritten.substr(0, notWritten.size() - 1) + ":\nNo space left on device" } },
+        { "settings short for the backup", OperationBench::WithFaults({ "reply-count=20@read:0x1000" }), backUpFirst,
+          { "info", "identify", "read 0x0050/16", "read 0x1000/24", "reset", "box: " + notWritten } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OperationBench bench(c.config);
+        SetDistinctRecord(); // so that a board keeping its old settings differs
+        EXPECT_FALSE(RunWriteOperation(theRadioLink, bench.Port(), ImageOf(theOptionBoardData).data(), nullptr, c.options).written);
+        EXPECT_EQ(bench.Timeline(), c.timeline);
+        ExpectPortReleased(bench);
+    }
+}

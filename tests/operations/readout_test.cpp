@@ -79,7 +79,7 @@ TEST(CalibrationReadout, AShortAnswerFailsTheReadOutAndNamesItsAddress)
     TempFolder folder;
     bench.host.exportPath = folder.Path("cal.txt");
     bool kept = false;
-    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, bench.Port(), [&](const std::string&) {
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, bench.Port(), [&](const std::string&, std::string&) {
         kept = true;
         return std::string("kept");
     });
@@ -116,7 +116,7 @@ TEST(CalibrationReadout, TheCompleteDataAreKeptBeforeTheSaveIsAskedFor)
     FastForwardClock clock;
     OperationBench bench;
     std::string keptText;
-    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, bench.Port(), [&](const std::string& text) {
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, bench.Port(), [&](const std::string& text, std::string&) {
         keptText = text;
         EXPECT_EQ(bench.Requests().back(), "read 0xFFE0/32") << "kept before the reset";
         return std::string("kept.txt");
@@ -126,6 +126,21 @@ TEST(CalibrationReadout, TheCompleteDataAreKeptBeforeTheSaveIsAskedFor)
     EXPECT_EQ(keptText, ExportOf(bench.radio.MemorySnapshot()));
     EXPECT_TRUE(bench.messages.shown.empty());
     EXPECT_EQ(bench.Requests().back(), "reset");
+}
+
+TEST(CalibrationReadout, ACopyThatCouldNotBeKeptIsWarnedOfAfterTheReset)
+{
+    FastForwardClock clock;
+    OperationBench bench;
+    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, bench.Port(), [](const std::string&, std::string& error) {
+        error = "No space left on device";
+        return std::string();
+    });
+    EXPECT_EQ(outcome.result, ReadoutResult::Cancelled);
+    const Texts timeline = bench.Timeline();
+    ASSERT_GE(timeline.size(), 2u);
+    EXPECT_EQ(Texts(timeline.end() - 2, timeline.end()),
+              (Texts{ "reset", "box: The calibration data were read, but no copy of them could be kept:\nNo space left on device" }));
 }
 
 TEST(CalibrationReadout, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 class RecordingHost : public IOperationHost {
@@ -88,6 +89,9 @@ public:
         codeplugMajor = supportedCodeplugMajor;
         codeplugMinor = supportedCodeplugMinor;
         theRadioLink.m_nStatus = LINK_OK;
+        messages.onShown = [this](const MessageBoxRequest& request) {
+            boxes.push_back({ radio.History().size(), request.text });
+        };
     }
     ~OperationBench() { radio.Stop(); }
 
@@ -127,9 +131,25 @@ public:
         return port.Open(Port().c_str()) && theRadioLink.m_pPort == nullptr;
     }
 
+    // The requests and the boxes in the order they happened; a box as "box: TEXT".
+    std::vector<std::string> Timeline()
+    {
+        const std::vector<std::string> requests = Requests();
+        std::vector<std::string> timeline;
+        size_t next = 0;
+        for (const auto& box : boxes) {
+            for (; next < box.first && next < requests.size(); ++next)
+                timeline.push_back(requests[next]);
+            timeline.push_back("box: " + box.second);
+        }
+        timeline.insert(timeline.end(), requests.begin() + static_cast<std::ptrdiff_t>(next), requests.end());
+        return timeline;
+    }
+
     static sim::SimConfig WithFaults(std::initializer_list<const char*> faults) { return SimConfigWithFaults(faults); }
 
     sim::SimulatedRadio radio;
     RecordingPresenter messages;
     RecordingHost host;
+    std::vector<std::pair<size_t, std::string>> boxes; // requests received before each box, its text
 };

@@ -4,6 +4,7 @@
 #include "seams/message_presenter.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ public:
     MsgAnswer Present(const MessageBoxRequest& request) override
     {
         shown.push_back(request);
+        if (onShown)
+            onShown(request);
         if (answers.empty())
             return request.defaultButton;
         const MsgAnswer answer = answers.front();
@@ -34,4 +37,5 @@ public:
 
     std::vector<MessageBoxRequest> shown;
     std::deque<MsgAnswer> answers;
+    std::function<void(const MessageBoxRequest&)> onShown; // called as each box is shown
 };

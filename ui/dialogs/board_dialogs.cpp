@@ -82,7 +82,8 @@ void CReadCalDataDialog::OnOK()
     const std::string port = PortNameForIndex(m_portIndex);
     HistoryRecorder recorder;
     const ReadoutOutcome outcome = RunCalibrationReadout(
-        theRadioLink, port, [&port](const std::string& text) { return KeepCalibrationBackup(port, text); });
+        theRadioLink, port,
+        [&port](const std::string& text, std::string& error) { return KeepCalibrationBackup(port, text, error); });
     // Whatever ended it after the last byte, the data are not lost: say where they are.
     if (outcome.result != ReadoutResult::Exported && !outcome.keptPath.empty())
         ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_KEPT,

@@ -52,14 +52,16 @@ bool DocumentManager::FileNew()
     return m_doc.OnNewDocument();
 }
 
-bool DocumentManager::OpenDocumentFile(const QString& path, int recentIndex)
+bool DocumentManager::OpenDocumentFile(QString path, bool fromRecent)
 {
     // The document's own file is not read again, as long as it really holds it;
     // after a failed open the same file is loaded like any other.
     if (m_doc.dataLoaded && SameFile(m_doc.GetPathName(), path))
         return true;
+    // Removed by its path: a Save As in SaveModified() moves the entries.
     if (!SaveModified()) {
-        m_recent.Remove(recentIndex);
+        if (fromRecent)
+            m_recent.Remove(path);
         return false;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -69,7 +71,8 @@ bool DocumentManager::OpenDocumentFile(const QString& path, int recentIndex)
     QApplication::restoreOverrideCursor();
     if (!opened) {
         m_doc.SetModifiedFlag(wasModified);
-        m_recent.Remove(recentIndex);
+        if (fromRecent)
+            m_recent.Remove(path);
         return false;
     }
     // Loading what a file holds is no change: only edits and reads are.

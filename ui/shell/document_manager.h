@@ -17,9 +17,10 @@ public:
     // Empties the document (asking first when it is modified) and runs its
     // new-document step. False when the user kept the old document.
     bool FileNew();
-    // Opens a data file as the document. `recentIndex` is the entry of the
-    // recent-file list it came from, or -1.
-    bool OpenDocumentFile(const QString& path, int recentIndex = -1);
+    // Opens a data file as the document. `fromRecent`: the path is an entry of
+    // the recent-file list, which leaves the list when the open does not succeed.
+    // The path is taken by value: saving first may reorder the list it came from.
+    bool OpenDocumentFile(QString path, bool fromRecent = false);
     // Opens kept settings as an untitled copy (asking first when the document is
     // modified). False when they are unusable or the user kept the old document.
     bool OpenCopy(const SettingsCopy& copy);

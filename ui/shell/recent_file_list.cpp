@@ -62,10 +62,15 @@ void RecentFileList::Add(const QString& path)
         m_paths.removeLast();
 }
 
-void RecentFileList::Remove(int index)
+void RecentFileList::Remove(const QString& path)
 {
-    if (index >= 0 && index < m_paths.size())
-        m_paths.removeAt(index);
+    const QString full = QFileInfo(path).absoluteFilePath();
+    for (int i = 0; i < m_paths.size(); ++i) {
+        if (SamePath(m_paths[i], full)) {
+            m_paths.removeAt(i);
+            return;
+        }
+    }
 }
 
 QString RecentFileList::Abbreviate(const QString& path, int maximum)

@@ -14,7 +14,8 @@ public:
     void Save() const;
     // Puts the path at the top (moving it there when already listed).
     void Add(const QString& path);
-    void Remove(int index);
+    // Takes the path off the list, wherever it stands.
+    void Remove(const QString& path);
     int Count() const { return m_paths.size(); }
     const QString& Path(int index) const { return m_paths[index]; }
     // The path as the menu shows it: at most 30 characters, keeping the file name.

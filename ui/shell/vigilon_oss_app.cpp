@@ -384,7 +384,7 @@ void CVigilonOssApp::OnCommand(int id)
         if (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST) {
             const int index = id - ID_FILE_MRU_FIRST;
             if (index < m_documents->RecentFiles().Count())
-                m_documents->OpenDocumentFile(m_documents->RecentFiles().Path(index), index);
+                m_documents->OpenDocumentFile(m_documents->RecentFiles().Path(index), true);
         }
         break; // context help and pane switching: taken, nothing to do
     }

@@ -207,8 +207,8 @@ void CVigilonOssDoc::OnFileWrite(const std::string& port, bool verify, bool back
     options.verify = verify;
     std::string backup;
     if (backUpFirst) {
-        options.backupFirst = [&port, &backup](int32_t major, int32_t minor, const uint8_t* image) {
-            backup = KeepBackup(port, major, minor, image);
+        options.backupFirst = [&port, &backup](int32_t major, int32_t minor, const uint8_t* image, std::string& error) {
+            backup = KeepBackup(port, major, minor, image, error);
             return !backup.empty();
         };
     }

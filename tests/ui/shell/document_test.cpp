@@ -188,6 +188,23 @@ private slots:
         QVERIFY(!m_settings.Get(QStringLiteral("Recent File List/File2")).isValid());
     }
 
+    void aRecentFileOpensAfterTheSaveQuestionMovedItsEntry()
+    {
+        for (const char* name : { "a.vgd", "b.vgd", "c.vgd" })
+            QVERIFY(Open(ClockShiftFile(QLatin1String(name))));
+        Read(); // modified, with no file name
+        m_messages->Clear();
+        m_messages->answers.push_back(MsgAnswer::Yes);
+        m_dialogs->answers.push_back(File(QStringLiteral("saved.vgd")));
+        m_app->OnCommand(ID_FILE_MRU_FIRST + 1); // "b.vgd"; Save As puts "saved.vgd" above it
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Vigilon OSS - b.vgd"));
+        QStringList names;
+        for (int i = 0; i < m_app->Documents().RecentFiles().Count(); ++i)
+            names << QFileInfo(m_app->Documents().RecentFiles().Path(i)).fileName();
+        QCOMPARE(names, (QStringList{ "b.vgd", "saved.vgd", "c.vgd", "a.vgd" }));
+        QCOMPARE(Texts().size(), size_t(1)); // the save question only
+    }
+
     void readingTheBoardMakesAModifiedDocumentNamedAfterThePort()
     {
         QVERIFY2(!Frame()->Action(ID_HELP_SAVE_TRACE)->isEnabled(), "no serial trace before the radio was used");
