@@ -10,6 +10,7 @@
 #include "cli/json_report.h"
 #include "cli/targets.h"
 #include "cli/terminal.h"
+#include "frontend/byte_text.h"
 #include "frontend/history_text.h"
 #include "frontend/language.h"
 #include "frontend/service_history.h"
@@ -276,8 +277,8 @@ int main(int argc, char** argv)
             return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "history takes no arguments, or show and an entry's number")));
         if (parser.isSet(csvOption) && parser.isSet(jsonOption))
             return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "give --csv or --json, not both")));
-        historyFilter.radio = ArgumentBytes(parser.value(radioOption));
-        historyFilter.board = ArgumentBytes(parser.value(boardTextOption));
+        historyFilter.radio = BytesOfText(parser.value(radioOption));
+        historyFilter.board = BytesOfText(parser.value(boardTextOption));
         historyFilter.failedOnly = parser.isSet(failedOption);
         if (parser.isSet(sinceOption)
             && !HistoryTimeFromText(parser.value(sinceOption).toStdString(), false, historyFilter.since))
@@ -311,7 +312,7 @@ int main(int argc, char** argv)
     for (const QString& device : parser.values(deviceOption)) {
         if (device.isEmpty())
             return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--device needs a path")));
-        ports.push_back(ArgumentBytes(device));
+        ports.push_back(BytesOfText(device));
     }
     if (ports.size() > 1 && name != "fleet")
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "only fleet takes more than one --port or --device")));
@@ -331,9 +332,9 @@ int main(int argc, char** argv)
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--count takes a number of radios")));
     std::vector<std::string> files;
     for (int i = 1; i < positional.size(); ++i)
-        files.push_back(ArgumentBytes(positional[i]));
-    const std::string tracePath = ArgumentBytes(parser.value(traceOption));
-    const std::string reportPath = ArgumentBytes(parser.value(reportOption));
+        files.push_back(BytesOfText(positional[i]));
+    const std::string tracePath = BytesOfText(parser.value(traceOption));
+    const std::string reportPath = BytesOfText(parser.value(reportOption));
 
     // Under --json standard output carries the document and nothing else; usage
     // errors (status 2, before the command starts) stay on standard error alone.

@@ -1,9 +1,9 @@
 // Bytes that may or may not be UTF-8 (a file name on POSIX, a text from the
 // radio): where each valid UTF-8 sequence ends, and the code points that stand
 // for the bytes that are not part of one. The command line carries such bytes
-// through the parser as those code points, and the JSON output writes them so,
-// so that a name taken from a document and given back as an argument is the
-// same bytes again.
+// through the parser as those code points, the settings keep device paths so,
+// and the JSON output writes them so, so that a name taken from a document and
+// given back as an argument is the same bytes again.
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "cli/utf8_bytes.h"
+#include "frontend/utf8_bytes.h"
 
 size_t Utf8SequenceLength(const unsigned char* s, size_t left)
 {
