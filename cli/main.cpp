@@ -16,6 +16,7 @@
 #include "frontend/service_history.h"
 #include "frontend/settings.h"
 #include "link/port_name.h"
+#include "link/same_device.h"
 #include "operations/fleet_on_ports.h"
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
@@ -324,6 +325,13 @@ int main(int argc, char** argv)
                 return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "%1 is given twice"), { ports[i] }));
         }
     }
+    // Ports come from the settings from here on. Two names of one device (a cable's
+    // stable link and its tty) would make two loops fight over one port.
+    SettingsPortResolver resolver;
+    SharedDevice shared;
+    if (FindSharedDevice(ports, shared))
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "%1 and %2 are the same device (%3): give only one of them"),
+                             { shared.first, shared.second, shared.device }));
     if ((parser.isSet(countOption) || parser.isSet(reportOption)) && name != "fleet")
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--count and --report belong to fleet")));
     bool countValid = true;
@@ -386,7 +394,6 @@ int main(int argc, char** argv)
     } traceOff;
 
     const bool needsPort = command->needsPort || board;
-    SettingsPortResolver resolver;
     CliOptions options;
     if (!ports.empty())
         options.portName = ports.front();

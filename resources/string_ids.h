@@ -293,6 +293,7 @@ enum : int {
     IDS_FLEET_ALL_PORTS = 24601,   // %d programmed, %d failed, %d ports
     IDS_FLEET_PORTS_LABEL = 24602,
     IDS_FLEET_NO_PORT = 24603,
+    IDS_FLEET_SAME_DEVICE = 25195, // %s, %s the ports, %s the device
     IDS_FLEET_PORT_ENDED = 24605,  // %s the port, %d programmed, %d failed
     IDS_JSON_NOT_CONFIRMED = 24800,
     // The service history.

@@ -271,6 +271,10 @@ diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
         <source>--radio, --since, --until, --failed and --csv belong to history</source>
         <translation>--radio, --since, --until, --failed und --csv gehören zu history</translation>
     </message>
+    <message>
+        <source>%1 and %2 are the same device (%3): give only one of them</source>
+        <translation>%1 und %2 sind dasselbe Gerät (%3): nur eines davon angeben</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2184,6 +2188,10 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
     <message>
         <source>service-history.csv</source>
         <translation>servicehistorie.csv</translation>
+    </message>
+    <message>
+        <source>%s and %s are the same device (%s): tick only one of them.</source>
+        <translation>%s und %s sind dasselbe Gerät (%s): Wählen Sie nur eine der beiden Schnittstellen aus.</translation>
     </message>
 </context>
 </TS>

@@ -274,6 +274,10 @@ diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
         <source>--radio, --since, --until, --failed and --csv belong to history</source>
         <translation>--radio, --since, --until, --failed y --csv solo se usan con history</translation>
     </message>
+    <message>
+        <source>%1 and %2 are the same device (%3): give only one of them</source>
+        <translation>%1 y %2 son el mismo dispositivo (%3): indica solo uno de ellos</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2187,6 +2191,10 @@ Remove them from the service history? This cannot be undone.</source>
     <message>
         <source>service-history.csv</source>
         <translation>historial-de-servicio.csv</translation>
+    </message>
+    <message>
+        <source>%s and %s are the same device (%s): tick only one of them.</source>
+        <translation>%s y %s son el mismo dispositivo (%s): marque solo uno de ellos.</translation>
     </message>
 </context>
 </TS>

@@ -275,6 +275,10 @@ diff : 0 si identiques, 1 si différents, 2 en cas de problème.
         <source>--radio, --since, --until, --failed and --csv belong to history</source>
         <translation>--radio, --since, --until, --failed et --csv ne s&apos;utilisent qu&apos;avec history</translation>
     </message>
+    <message>
+        <source>%1 and %2 are the same device (%3): give only one of them</source>
+        <translation>%1 et %2 sont le même périphérique (%3) : n&apos;en indiquez qu&apos;un seul</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2188,6 +2192,10 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
     <message>
         <source>service-history.csv</source>
         <translation>historique-interventions.csv</translation>
+    </message>
+    <message>
+        <source>%s and %s are the same device (%s): tick only one of them.</source>
+        <translation>%s et %s sont le même périphérique (%s) : ne cochez que l&apos;un des deux.</translation>
     </message>
 </context>
 </TS>
