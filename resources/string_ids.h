@@ -79,6 +79,11 @@ enum : int {
     IDS_HINT_DENIED_GROUP = 23022,
     IDS_HINT_BUSY = 23023,
     IDS_HINT_STANDS_FOR = 23024,
+    IDS_HINT_NOT_SERIAL = 25190,          // %s the device; its kind unknown
+    IDS_HINT_NOT_SERIAL_FILE = 25191,     // %s the device
+    IDS_HINT_NOT_SERIAL_FOLDER = 25192,   // %s the device
+    IDS_HINT_NOT_SERIAL_PIPE = 25193,     // %s the device
+    IDS_HINT_NOT_SERIAL_DEVICE = 25194,   // %s the device: a character or block device that is no terminal
     IDS_PORT_PRESENT = 23025,
     IDS_PORT_ABSENT = 23026,
     // Verify after write, backups.

@@ -2190,6 +2190,26 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <translation>servicehistorie.csv</translation>
     </message>
     <message>
+        <source>%s is not a serial device.</source>
+        <translation>%s ist kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a file.</source>
+        <translation>%s ist kein serielles Gerät: Es handelt sich um eine Datei.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a folder.</source>
+        <translation>%s ist kein serielles Gerät: Es handelt sich um einen Ordner.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a named pipe.</source>
+        <translation>%s ist kein serielles Gerät: Es handelt sich um eine benannte Pipe.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is another kind of device.</source>
+        <translation>%s ist kein serielles Gerät: Es handelt sich um eine andere Art von Gerät.</translation>
+    </message>
+    <message>
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s und %s sind dasselbe Gerät (%s): Wählen Sie nur eine der beiden Schnittstellen aus.</translation>
     </message>

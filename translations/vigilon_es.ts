@@ -2193,6 +2193,26 @@ Remove them from the service history? This cannot be undone.</source>
         <translation>historial-de-servicio.csv</translation>
     </message>
     <message>
+        <source>%s is not a serial device.</source>
+        <translation>%s no es un dispositivo serie.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a file.</source>
+        <translation>%s no es un dispositivo serie: es un archivo.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a folder.</source>
+        <translation>%s no es un dispositivo serie: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a named pipe.</source>
+        <translation>%s no es un dispositivo serie: es una tubería con nombre.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is another kind of device.</source>
+        <translation>%s no es un dispositivo serie: es otro tipo de dispositivo.</translation>
+    </message>
+    <message>
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s y %s son el mismo dispositivo (%s): marque solo uno de ellos.</translation>
     </message>

@@ -2194,6 +2194,26 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <translation>historique-interventions.csv</translation>
     </message>
     <message>
+        <source>%s is not a serial device.</source>
+        <translation>%s n&apos;est pas un périphérique série.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a file.</source>
+        <translation>%s n&apos;est pas un périphérique série : c&apos;est un fichier.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a folder.</source>
+        <translation>%s n&apos;est pas un périphérique série : c&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a named pipe.</source>
+        <translation>%s n&apos;est pas un périphérique série : c&apos;est un tube nommé.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is another kind of device.</source>
+        <translation>%s n&apos;est pas un périphérique série : c&apos;est un autre type de périphérique.</translation>
+    </message>
+    <message>
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s et %s sont le même périphérique (%s) : ne cochez que l&apos;un des deux.</translation>
     </message>
