@@ -1,9 +1,8 @@
 #include "cli/arguments.h"
 
-#include "frontend/utf8_bytes.h"
+#include "frontend/byte_text.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 QStringList DecodeArguments(int argc, char** argv)
 {
@@ -14,16 +13,7 @@ QStringList DecodeArguments(int argc, char** argv)
 #else
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.push_back(TextFromBytes(argv[i]));
+        arguments.push_back(TextOfBytes(argv[i]));
     return arguments;
-#endif
-}
-
-std::string ArgumentBytes(const QString& argument)
-{
-#ifdef _WIN32
-    return QFile::encodeName(argument).toStdString();
-#else
-    return BytesFromText(argument);
 #endif
 }

@@ -11,11 +11,13 @@
 #include "cli/standard_output.h"
 #include "cli/targets.h"
 #include "cli/terminal.h"
+#include "frontend/byte_text.h"
 #include "frontend/history_text.h"
 #include "frontend/language.h"
 #include "frontend/service_history.h"
 #include "frontend/settings.h"
 #include "link/port_name.h"
+#include "link/same_device.h"
 #include "operations/fleet_on_ports.h"
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
@@ -278,8 +280,8 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
             return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "history takes no arguments, or show and an entry's number")));
         if (parser.isSet(csvOption) && parser.isSet(jsonOption))
             return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "give --csv or --json, not both")));
-        historyFilter.radio = ArgumentBytes(parser.value(radioOption));
-        historyFilter.board = ArgumentBytes(parser.value(boardTextOption));
+        historyFilter.radio = BytesOfText(parser.value(radioOption));
+        historyFilter.board = BytesOfText(parser.value(boardTextOption));
         historyFilter.failedOnly = parser.isSet(failedOption);
         if (parser.isSet(sinceOption)
             && !HistoryTimeFromText(parser.value(sinceOption).toStdString(), false, historyFilter.since))
@@ -313,7 +315,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
     for (const QString& device : parser.values(deviceOption)) {
         if (device.isEmpty())
             return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--device needs a path")));
-        ports.push_back(ArgumentBytes(device));
+        ports.push_back(BytesOfText(device));
     }
     if (ports.size() > 1 && name != "fleet")
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "only fleet takes more than one --port or --device")));
@@ -325,6 +327,13 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
                 return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "%1 is given twice"), { ports[i] }));
         }
     }
+    // Ports come from the settings from here on. Two names of one device (a cable's
+    // stable link and its tty) would make two loops fight over one port.
+    SettingsPortResolver resolver;
+    SharedDevice shared;
+    if (FindSharedDevice(ports, shared))
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "%1 and %2 are the same device (%3): give only one of them"),
+                             { shared.first, shared.second, shared.device }));
     if ((parser.isSet(countOption) || parser.isSet(reportOption)) && name != "fleet")
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--count and --report belong to fleet")));
     bool countValid = true;
@@ -333,9 +342,9 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--count takes a number of radios")));
     std::vector<std::string> files;
     for (int i = 1; i < positional.size(); ++i)
-        files.push_back(ArgumentBytes(positional[i]));
-    const std::string tracePath = ArgumentBytes(parser.value(traceOption));
-    const std::string reportPath = ArgumentBytes(parser.value(reportOption));
+        files.push_back(BytesOfText(positional[i]));
+    const std::string tracePath = BytesOfText(parser.value(traceOption));
+    const std::string reportPath = BytesOfText(parser.value(reportOption));
 
     // Under --json standard output carries the document and nothing else; usage
     // errors (status 2, before the command starts) stay on standard error alone.
@@ -387,7 +396,6 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
     } traceOff;
 
     const bool needsPort = command->needsPort || board;
-    SettingsPortResolver resolver;
     CliOptions options;
     if (!ports.empty())
         options.portName = ports.front();

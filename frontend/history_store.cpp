@@ -1,6 +1,6 @@
 #include "frontend/history_store.h"
 
-#include "frontend/utf8_bytes.h"
+#include "frontend/byte_text.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
@@ -89,12 +89,12 @@ bool SaysDamaged(const QSqlError& error)
 // UTF-8: kept with the private-use mapping, so that each byte comes back as it was.
 QString Text(const std::string& text)
 {
-    return TextFromBytes(text);
+    return MappedText(text);
 }
 
 std::string Text(const QVariant& value)
 {
-    return BytesFromText(value.toString());
+    return MappedBytes(value.toString());
 }
 
 QVariant Blob(const std::optional<DataFileBytes>& bytes)
@@ -126,7 +126,7 @@ std::vector<std::string> MessagesFrom(const QVariant& value)
 {
     std::vector<std::string> messages;
     for (const QJsonValue& message : QJsonDocument::fromJson(value.toString().toUtf8()).array())
-        messages.push_back(BytesFromText(message.toString()));
+        messages.push_back(MappedBytes(message.toString()));
     return messages;
 }
 

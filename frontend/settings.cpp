@@ -1,6 +1,7 @@
 #include "frontend/settings.h"
 
-#include <QFile>
+#include "frontend/byte_text.h"
+
 #include <QSettings>
 #include <QString>
 
@@ -52,12 +53,13 @@ SettingsPortResolver::~SettingsPortResolver()
     SetPortResolver(nullptr);
 }
 
-// A device path is bytes to the system, whatever the settings file's text form.
+// A device path is bytes to the system, whatever the settings file's text form:
+// bytes that are not UTF-8 are kept as the code points that stand for them, and
+// a UTF-8 path is stored as its text, as it always was.
 std::string StoredPortDevice(const std::string& portName)
 {
     VIGILON_SETTINGS;
-    return QFile::encodeName(settings.value(QStringLiteral("Ports/") + QString::fromStdString(portName)).toString())
-        .toStdString();
+    return BytesOfText(settings.value(QStringLiteral("Ports/") + QString::fromStdString(portName)).toString());
 }
 
 void StorePortDevice(const std::string& portName, const std::string& device)
@@ -67,7 +69,7 @@ void StorePortDevice(const std::string& portName, const std::string& device)
     if (device.empty())
         settings.remove(key);
     else
-        settings.setValue(key, QFile::decodeName(device.c_str()));
+        settings.setValue(key, TextOfBytes(device));
 }
 
 std::string SettingsPortResolver::DeviceFor(const std::string& portName)

@@ -30,34 +30,3 @@ size_t Utf8SequenceLength(const unsigned char* s, size_t left)
         return 0;
     return length;
 }
-
-QString TextFromBytes(const std::string& text)
-{
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    // Empty, never null: a database takes a null text for no value at all.
-    QString result = QString::fromUtf8("", 0);
-    for (size_t at = 0; at < text.size();) {
-        const size_t length = Utf8SequenceLength(bytes + at, text.size() - at);
-        if (length == 0) {
-            const char32_t code = RAW_BYTE_BASE + bytes[at];
-            result += QString::fromUcs4(&code, 1);
-            ++at;
-        } else {
-            result += QString::fromUtf8(text.data() + at, static_cast<qsizetype>(length));
-            at += length;
-        }
-    }
-    return result;
-}
-
-std::string BytesFromText(const QString& text)
-{
-    std::string bytes;
-    for (const char32_t code : text.toStdU32String()) {
-        if (code >= RAW_BYTE_BASE + 0x80 && code <= RAW_BYTE_BASE + 0xFF)
-            bytes += static_cast<char>(code - RAW_BYTE_BASE);
-        else
-            bytes += QString::fromUcs4(&code, 1).toUtf8().toStdString();
-    }
-    return bytes;
-}

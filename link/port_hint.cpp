@@ -10,6 +10,32 @@
 #include <sys/stat.h>
 #endif
 
+namespace {
+
+// What a device that is no serial line is instead, as the hint names it.
+int NotSerialHintOf(const std::string& device)
+{
+#ifdef _WIN32
+    (void)device;
+    return IDS_HINT_NOT_SERIAL;
+#else
+    struct stat info;
+    if (::stat(device.c_str(), &info) != 0)
+        return IDS_HINT_NOT_SERIAL;
+    if (S_ISREG(info.st_mode))
+        return IDS_HINT_NOT_SERIAL_FILE;
+    if (S_ISDIR(info.st_mode))
+        return IDS_HINT_NOT_SERIAL_FOLDER;
+    if (S_ISFIFO(info.st_mode))
+        return IDS_HINT_NOT_SERIAL_PIPE;
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return IDS_HINT_NOT_SERIAL_DEVICE;
+    return IDS_HINT_NOT_SERIAL;
+#endif
+}
+
+} // namespace
+
 std::string PortOpenHint(const std::string& portName, const std::string& device, PortOpenFailure failure)
 {
     // A port name first says which device it stands for; a device path given
@@ -33,6 +59,9 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
     }
     case PortOpenFailure::Busy:
         cause = LoadString(IDS_HINT_BUSY);
+        break;
+    case PortOpenFailure::NotSerialDevice:
+        cause = FormatString(NotSerialHintOf(device), device.c_str());
         break;
     case PortOpenFailure::None:
     case PortOpenFailure::Other:

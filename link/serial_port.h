@@ -7,7 +7,8 @@
 #include <string>
 
 // Why an Open failed, for messages that tell the user what to do about it.
-enum class PortOpenFailure { None, NoSuchDevice, PermissionDenied, Busy, Other };
+// NotSerialDevice: a file, folder, named pipe or device that is no serial line.
+enum class PortOpenFailure { None, NoSuchDevice, PermissionDenied, Busy, NotSerialDevice, Other };
 
 class CSerialPort {
 public:

@@ -12,6 +12,7 @@
 #include <string>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -104,6 +105,13 @@ bool CSerialPort::Open(const char* portName)
         return false;
     }
     m_device = ResolvePort(portName);
+    // Only a character device can be a serial line: a file, folder or named pipe
+    // is refused without being opened.
+    struct stat info;
+    if (::stat(m_device.c_str(), &info) == 0 && !S_ISCHR(info.st_mode)) {
+        m_lastOpenFailure = PortOpenFailure::NotSerialDevice;
+        return false;
+    }
     const int fd = ::open(m_device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         m_lastOpenFailure = FailureOf(errno); // EBUSY: another program set TIOCEXCL
@@ -126,7 +134,7 @@ bool CSerialPort::Open(const char* portName)
     // A device that is no serial line (or refuses the settings) is not kept open.
     struct termios tio;
     if (::tcgetattr(fd, &tio) != 0) {
-        m_lastOpenFailure = PortOpenFailure::Other;
+        m_lastOpenFailure = errno == ENOTTY ? PortOpenFailure::NotSerialDevice : PortOpenFailure::Other;
         CloseDescriptor(fd);
         return false;
     }

@@ -89,7 +89,11 @@ bool CSerialPort::Open(const char* portName)
     DCB dcb;
     ZeroMemory(&dcb, sizeof(dcb));
     dcb.DCBlength = sizeof(dcb);
-    ::GetCommState(comm, &dcb);
+    // A handle without a line's state (a file) is no serial device.
+    if (!::GetCommState(comm, &dcb)) {
+        m_lastOpenFailure = PortOpenFailure::NotSerialDevice;
+        return false;
+    }
     dcb.BaudRate = CBR_9600;
     dcb.fBinary = TRUE;
     dcb.fParity = FALSE;

@@ -79,6 +79,11 @@ enum : int {
     IDS_HINT_DENIED_GROUP = 23022,
     IDS_HINT_BUSY = 23023,
     IDS_HINT_STANDS_FOR = 23024,
+    IDS_HINT_NOT_SERIAL = 25190,          // %s the device; its kind unknown
+    IDS_HINT_NOT_SERIAL_FILE = 25191,     // %s the device
+    IDS_HINT_NOT_SERIAL_FOLDER = 25192,   // %s the device
+    IDS_HINT_NOT_SERIAL_PIPE = 25193,     // %s the device
+    IDS_HINT_NOT_SERIAL_DEVICE = 25194,   // %s the device: a character or block device that is no terminal
     IDS_PORT_PRESENT = 23025,
     IDS_PORT_ABSENT = 23026,
     // Verify after write, backups.
@@ -293,6 +298,7 @@ enum : int {
     IDS_FLEET_ALL_PORTS = 24601,   // %d programmed, %d failed, %d ports
     IDS_FLEET_PORTS_LABEL = 24602,
     IDS_FLEET_NO_PORT = 24603,
+    IDS_FLEET_SAME_DEVICE = 25195, // %s, %s the ports, %s the device
     IDS_FLEET_PORT_ENDED = 24605,  // %s the port, %d programmed, %d failed
     IDS_JSON_NOT_CONFIRMED = 24800,
     // The service history.

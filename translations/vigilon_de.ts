@@ -271,6 +271,10 @@ diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
         <source>--radio, --since, --until, --failed and --csv belong to history</source>
         <translation>--radio, --since, --until, --failed und --csv gehören zu history</translation>
     </message>
+    <message>
+        <source>%1 and %2 are the same device (%3): give only one of them</source>
+        <translation>%1 und %2 sind dasselbe Gerät (%3): nur eines davon angeben</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2232,6 +2236,26 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <translation>es gibt die Version %d an, die dieses Programm nicht kennt</translation>
     </message>
     <message>
+        <source>%s is not a serial device.</source>
+        <translation>%s ist kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a file.</source>
+        <translation>%s ist kein serielles Gerät: Es handelt sich um eine Datei.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a folder.</source>
+        <translation>%s ist kein serielles Gerät: Es handelt sich um einen Ordner.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a named pipe.</source>
+        <translation>%s ist kein serielles Gerät: Es handelt sich um eine benannte Pipe.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is another kind of device.</source>
+        <translation>%s ist kein serielles Gerät: Es handelt sich um eine andere Art von Gerät.</translation>
+    </message>
+    <message>
         <source>The backup before the write failed, so nothing was written to the option board.</source>
         <translation>Die Sicherung vor dem Schreiben ist fehlgeschlagen; daher wurde nichts auf die Optionsplatine geschrieben.</translation>
     </message>
@@ -2244,6 +2268,10 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
     <message>
         <source>The radio refused the request.</source>
         <translation>Das Funkgerät hat die Anfrage abgelehnt.</translation>
+    </message>
+    <message>
+        <source>%s and %s are the same device (%s): tick only one of them.</source>
+        <translation>%s und %s sind dasselbe Gerät (%s): Wählen Sie nur eine der beiden Schnittstellen aus.</translation>
     </message>
 </context>
 </TS>

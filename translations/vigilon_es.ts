@@ -274,6 +274,10 @@ diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
         <source>--radio, --since, --until, --failed and --csv belong to history</source>
         <translation>--radio, --since, --until, --failed y --csv solo se usan con history</translation>
     </message>
+    <message>
+        <source>%1 and %2 are the same device (%3): give only one of them</source>
+        <translation>%1 y %2 son el mismo dispositivo (%3): indica solo uno de ellos</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2235,6 +2239,26 @@ Remove them from the service history? This cannot be undone.</source>
         <translation>indica la versión %d, que este programa no conoce</translation>
     </message>
     <message>
+        <source>%s is not a serial device.</source>
+        <translation>%s no es un dispositivo serie.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a file.</source>
+        <translation>%s no es un dispositivo serie: es un archivo.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a folder.</source>
+        <translation>%s no es un dispositivo serie: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a named pipe.</source>
+        <translation>%s no es un dispositivo serie: es una tubería con nombre.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is another kind of device.</source>
+        <translation>%s no es un dispositivo serie: es otro tipo de dispositivo.</translation>
+    </message>
+    <message>
         <source>The backup before the write failed, so nothing was written to the option board.</source>
         <translation>La copia de seguridad previa a la escritura ha fallado, por lo que no se ha escrito nada en la placa opcional.</translation>
     </message>
@@ -2247,6 +2271,10 @@ Remove them from the service history? This cannot be undone.</source>
     <message>
         <source>The radio refused the request.</source>
         <translation>La radio ha rechazado la solicitud.</translation>
+    </message>
+    <message>
+        <source>%s and %s are the same device (%s): tick only one of them.</source>
+        <translation>%s y %s son el mismo dispositivo (%s): marque solo uno de ellos.</translation>
     </message>
 </context>
 </TS>

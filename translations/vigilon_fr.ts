@@ -275,6 +275,10 @@ diff : 0 si identiques, 1 si différents, 2 en cas de problème.
         <source>--radio, --since, --until, --failed and --csv belong to history</source>
         <translation>--radio, --since, --until, --failed et --csv ne s&apos;utilisent qu&apos;avec history</translation>
     </message>
+    <message>
+        <source>%1 and %2 are the same device (%3): give only one of them</source>
+        <translation>%1 et %2 sont le même périphérique (%3) : n&apos;en indiquez qu&apos;un seul</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2236,6 +2240,26 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <translation>il indique la version %d, que ce programme ne connaît pas</translation>
     </message>
     <message>
+        <source>%s is not a serial device.</source>
+        <translation>%s n&apos;est pas un périphérique série.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a file.</source>
+        <translation>%s n&apos;est pas un périphérique série : c&apos;est un fichier.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a folder.</source>
+        <translation>%s n&apos;est pas un périphérique série : c&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is a named pipe.</source>
+        <translation>%s n&apos;est pas un périphérique série : c&apos;est un tube nommé.</translation>
+    </message>
+    <message>
+        <source>%s is not a serial device: it is another kind of device.</source>
+        <translation>%s n&apos;est pas un périphérique série : c&apos;est un autre type de périphérique.</translation>
+    </message>
+    <message>
         <source>The backup before the write failed, so nothing was written to the option board.</source>
         <translation>La sauvegarde avant l&apos;écriture a échoué ; rien n&apos;a donc été écrit sur la carte option.</translation>
     </message>
@@ -2248,6 +2272,10 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
     <message>
         <source>The radio refused the request.</source>
         <translation>La radio a refusé la demande.</translation>
+    </message>
+    <message>
+        <source>%s and %s are the same device (%s): tick only one of them.</source>
+        <translation>%s et %s sont le même périphérique (%s) : ne cochez que l&apos;un des deux.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 // pseudo-terminal of its own: the loops run side by side, a failing radio on one
 // port holds up no other, the output stays whole, and one Ctrl+C stops them all.
 #include "tests/support/board_fixture.h"
+#include "tests/support/cli_bench.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/programs.h"
 #include "tests/support/temp_folder.h"
@@ -13,6 +14,7 @@
 #include <set>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace text;
 
@@ -186,4 +188,29 @@ TEST(CliFleetPorts, APortThatNeverOpenedFailsTheRunAndIsReportedOnce)
     EXPECT_EQ(result.err.find(missing, 1), std::string::npos) << "one report per outage: " << result.err;
     EXPECT_NE(result.out.find(radios.devices[0] + ": 1 radios programmed, 0 failed.\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find(radios.devices[1] + ": 0 radios programmed, 0 failed.\n"), std::string::npos) << result.out;
+}
+
+TEST(CliFleetPorts, TwoNamesOfOneDeviceAreRefusedBeforeAnyRadioIsTouched)
+{
+    // A cable's stable link and the tty it points to, as ports set in the settings and as devices.
+    CliBench bench;
+    const std::string link = bench.folder.Path("usb-cable-if00");
+    ASSERT_EQ(::symlink(bench.device.c_str(), link.c_str()), 0);
+    bench.WriteSettings("[Ports]\nCOM1=" + link + "\nCOM2=" + bench.device + "\n");
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        { { "--port", "COM1", "--port", "COM2" }, "COM1 and COM2" },
+        { { "--device", link, "--device", bench.device }, link + " and " + bench.device },
+    };
+    for (const auto& [ports, names] : cases) {
+        std::vector<std::string> args = { "--yes", "fleet", bench.folder.Path("fleet.vgd"), "--count", "1" };
+        args.insert(args.end(), ports.begin(), ports.end());
+        const ProgramResult result = bench.Run(args);
+        EXPECT_EQ(result.status, 2) << result.err;
+        EXPECT_EQ(result.err.rfind("vigilon-oss-cli: " + names + " are the same device (" + bench.device
+                                       + "): give only one of them\n",
+                                   0),
+                  0u)
+            << result.err;
+    }
+    EXPECT_TRUE(bench.Requests().empty());
 }

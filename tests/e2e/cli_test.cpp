@@ -671,6 +671,32 @@ TEST(Cli, APortInUseIsReportedAndNothingIsSent)
     EXPECT_TRUE(bench.Requests().empty());
 }
 
+TEST(Cli, ADeviceThatIsNoSerialLineIsNamedForWhatItIs)
+{
+    TempFolder folder;
+    const std::string file = folder.Path("ttyUSB0");
+    std::ofstream(file) << "not a port";
+    const std::string dir = folder.Path("serial");
+    ASSERT_EQ(::mkdir(dir.c_str(), 0755), 0);
+    const std::string pipe = folder.Path("fifo");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        { file, "a file" },
+        { dir, "a folder" },
+        { pipe, "a named pipe" },
+        { "/dev/null", "another kind of device" },
+    };
+    for (const auto& [device, kind] : cases) {
+        // Killed after ten seconds should the open wait for the pipe's writer.
+        const ProgramResult result =
+            RunProgram("/usr/bin/timeout", { "-s", "KILL", "10", VIGILON_OSS_CLI, "--no-history", "--device", device, "info" },
+                       "", { { "XDG_CONFIG_HOME", folder.Path("config") } });
+        EXPECT_EQ(result.status, 1) << device;
+        EXPECT_EQ(result.err, Errors({ PortFailed(device) }) + "hint: " + device + " is not a serial device: it is "
+                                  + kind + ".\n");
+    }
+}
+
 TEST(Cli, APortTheUserMayNotUseNamesItsGroupAndTheWayIn)
 {
     if (::geteuid() != 0 || ::access("/usr/bin/setpriv", X_OK) != 0)

@@ -1,5 +1,6 @@
 #include "ui/dialogs/configuration_dialog.h"
 
+#include "frontend/byte_text.h"
 #include "frontend/settings.h"
 #include "link/port_probe.h"
 #include "link/port_resolver.h"
@@ -11,7 +12,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -38,7 +38,7 @@ void CConfigurationDialog::OnInitDialog()
 {
     m_devices = m_listDevices();
     for (int index = 0; index < PORT_COUNT; ++index)
-        m_stored[index] = m_pending[index] = QFile::decodeName(StoredPortDevice(PortNameForIndex(index)).c_str());
+        m_stored[index] = m_pending[index] = TextOfBytes(StoredPortDevice(PortNameForIndex(index)));
     m_mapIndex = m_nPortIndex >= 0 && m_nPortIndex < PORT_COUNT ? m_nPortIndex : 0;
     BuildDeviceGroup();
 
@@ -78,7 +78,7 @@ void CConfigurationDialog::BuildDeviceGroup()
     m_found->setPlaceholderText(UiText(IDS_CONFIG_FOUND_OTHER));
     m_found->addItem(QString()); // the built-in device; its text follows the port
     for (const SerialDevice& device : m_devices)
-        m_found->addItem(DeviceItemText(device), QFile::decodeName(device.PathToKeep().c_str()));
+        m_found->addItem(DeviceItemText(device), TextOfBytes(device.PathToKeep()));
     // The popup shows each device's whole name, wider than the field if need be.
     m_found->view()->setMinimumWidth(m_found->view()->sizeHintForColumn(0) + 24);
     LabelFor(foundLabel, m_found);
@@ -151,7 +151,7 @@ void CConfigurationDialog::FindCable()
         return;
     // The cable may be new since the dialog opened: list it too.
     const SerialDevice& cable = finder.Cable();
-    const QString keep = QFile::decodeName(cable.PathToKeep().c_str());
+    const QString keep = TextOfBytes(cable.PathToKeep());
     if (m_found->findData(keep) < 0) {
         m_devices.push_back(cable);
         m_found->addItem(DeviceItemText(cable), keep);
@@ -163,10 +163,10 @@ void CConfigurationDialog::SetDevice(const QString& path)
 {
     // A device that has a stable path is kept by it: ttyUSB numbers follow plug order.
     QString kept = path.trimmed();
-    const std::string chosen = QFile::encodeName(kept).toStdString();
+    const std::string chosen = BytesOfText(kept);
     for (const SerialDevice& device : m_devices) {
         if (device.path == chosen && !device.stablePath.empty())
-            kept = QFile::decodeName(device.stablePath.c_str());
+            kept = TextOfBytes(device.stablePath);
     }
     m_device->setText(kept);
     m_device->setCursorPosition(0);
@@ -185,7 +185,7 @@ std::string CConfigurationDialog::DeviceOf(int index) const
     const std::string name = PortNameForIndex(index);
     if (m_pending[index] == m_stored[index])
         return ResolvePort(name);
-    return m_pending[index].isEmpty() ? DefaultDeviceFor(name) : QFile::encodeName(m_pending[index]).toStdString();
+    return m_pending[index].isEmpty() ? DefaultDeviceFor(name) : BytesOfText(m_pending[index]);
 }
 
 void CConfigurationDialog::Refresh()
@@ -203,7 +203,7 @@ void CConfigurationDialog::Refresh()
         const bool present = m_deviceExists(device);
         const QString presence = QStringLiteral(" (%1)").arg(UiText(present ? IDS_PORT_PRESENT : IDS_PORT_ABSENT));
         const QString port = PortText(index) + QStringLiteral(": ");
-        const QString path = QFile::decodeName(device.c_str());
+        const QString path = TextOfBytes(device);
         lines.append(port + path + presence);
         // A stable path is long: its middle gives way so that the presence shows.
         const QFontMetrics metrics(label->font());
@@ -219,10 +219,10 @@ void CConfigurationDialog::Refresh()
 
     const QString& pending = m_pending[m_mapIndex];
     int found = pending.isEmpty() ? 0 : m_found->findData(pending);
-    const std::string typed = QFile::encodeName(pending).toStdString();
+    const std::string typed = BytesOfText(pending);
     for (size_t device = 0; found < 0 && device < m_devices.size(); ++device) {
         if (m_devices[device].path == typed)
-            found = m_found->findData(QFile::decodeName(m_devices[device].PathToKeep().c_str()));
+            found = m_found->findData(TextOfBytes(m_devices[device].PathToKeep()));
     }
     m_found->setCurrentIndex(found);
 }
@@ -231,7 +231,7 @@ void CConfigurationDialog::OnOK()
 {
     for (int index = 0; index < PORT_COUNT; ++index) {
         if (m_pending[index] != m_stored[index])
-            StorePortDevice(PortNameForIndex(index), QFile::encodeName(m_pending[index]).toStdString());
+            StorePortDevice(PortNameForIndex(index), BytesOfText(m_pending[index]));
     }
     QComboBox* list = static_cast<QComboBox*>(Item(IDC_SERIAL_PORT));
     if (list->currentIndex() != -1) {

@@ -3,6 +3,7 @@
 #include "board/option_board_data.h"
 #include "board/output_target.h"
 #include "link/port_resolver.h"
+#include "link/same_device.h"
 #include "frontend/service_history.h"
 #include "operations/fleet_on_ports.h"
 #include "operations/fleet_report.h"
@@ -303,6 +304,16 @@ void CFleetDialog::Start()
         ShowStatusText(MSG_ERROR, LoadString(IDS_FLEET_NO_PORT));
         return;
     }
+    std::vector<std::string> names;
+    for (int index : ports)
+        names.push_back(PortNameForIndex(index));
+    // Two ports set to one cable (its stable link and its tty) would fight over it.
+    SharedDevice shared;
+    if (FindSharedDevice(names, shared)) {
+        ShowStatusText(MSG_ERROR, FormatString(IDS_FLEET_SAME_DEVICE, shared.first.c_str(), shared.second.c_str(),
+                                               shared.device.c_str()));
+        return;
+    }
     if (!m_settingsImage(m_file->text(), image))
         return;
     FleetReport report;
@@ -337,9 +348,6 @@ void CFleetDialog::Start()
     options.count = m_count->value();
     options.verify = m_verify->isChecked();
     options.onStage = [this](FleetStage, int, const std::string& text) { m_stage->setText(QString::fromStdString(text)); };
-    std::vector<std::string> names;
-    for (int index : ports)
-        names.push_back(PortNameForIndex(index));
     FleetHistory history(QFile::encodeName(m_file->text()).toStdString(), names, options.count);
     const auto addRow = [&](const FleetRow& row) {
         AddRow(row);

@@ -2,6 +2,7 @@
 // procedure, Configuration with the port probe, Information against the
 // simulated radio, the calibration and read-out dialogs; and a picture of each.
 #include "board/modified_sink.h"
+#include "frontend/settings.h"
 #include "link/port_resolver.h"
 #include "link/serial_port.h"
 #include "operations/read_operation.h"
@@ -31,9 +32,11 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -71,6 +74,16 @@ void Screenshot(QWidget* widget, const QString& name)
         return;
     QDir().mkpath(QString::fromLocal8Bit(folder));
     widget->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/") + name + QStringLiteral(".png"));
+}
+
+// The control a label names.
+QWidget* BuddyOf(QWidget* dialog, const QString& label)
+{
+    for (QLabel* found : dialog->findChildren<QLabel*>()) {
+        if (found->text() == label)
+            return found->buddy();
+    }
+    return nullptr;
 }
 
 const std::vector<int> TILT_GROUP = { 1007, 1006, 1005, 1010, 1009, 1008, 1012, 1011 };
@@ -473,13 +486,6 @@ private slots:
                 };
             }
         };
-        auto buddyOf = [](QWidget* dialog, const QString& label) {
-            for (QLabel* found : dialog->findChildren<QLabel*>()) {
-                if (found->text() == label)
-                    return found->buddy();
-            }
-            return static_cast<QWidget*>(nullptr);
-        };
         auto button = [](QWidget* dialog, int text) {
             for (QPushButton* found : dialog->findChildren<QPushButton*>()) {
                 if (found->text() == UiText(text))
@@ -491,9 +497,9 @@ private slots:
         ScriptedFileDialogs files;
         files.answers.push_back(QStringLiteral("/dev/ttyUSB0"));
         Opened<OnMachine> dialog(machine);
-        QComboBox* mapPort = qobject_cast<QComboBox*>(buddyOf(&dialog, UiText(IDS_CONFIG_MAP_PORT)));
-        QLineEdit* device = qobject_cast<QLineEdit*>(buddyOf(&dialog, UiText(IDS_CONFIG_DEVICE)));
-        QComboBox* found = qobject_cast<QComboBox*>(buddyOf(&dialog, UiText(IDS_CONFIG_FOUND)));
+        QComboBox* mapPort = qobject_cast<QComboBox*>(BuddyOf(&dialog, UiText(IDS_CONFIG_MAP_PORT)));
+        QLineEdit* device = qobject_cast<QLineEdit*>(BuddyOf(&dialog, UiText(IDS_CONFIG_DEVICE)));
+        QComboBox* found = qobject_cast<QComboBox*>(BuddyOf(&dialog, UiText(IDS_CONFIG_FOUND)));
         QVERIFY(mapPort && device && found);
         // The built-in mapping finds COM1 and COM3; COM2, the configured port, is absent.
         QCOMPARE(dialog.List(1000)->count(), 2);
@@ -538,6 +544,43 @@ private slots:
         QCOMPARE(m_settings.Get(QStringLiteral("Ports/COM3")).toString(), QStringLiteral("/dev/ttyXR"));
         QVERIFY(!m_settings.Get(QStringLiteral("Ports/COM4")).isValid());
         QCOMPARE(dialog.m_nPortIndex, 0);
+    }
+
+    void configurationKeepsACablePathThatIsNotUtf8()
+    {
+        // A link to the cable whose name is Latin-1 bytes, not UTF-8.
+        PtyPeer tty;
+        QTemporaryDir folder;
+        const std::string link = folder.path().toStdString() + "/usb-M\xfcller_Cable-if00";
+        QCOMPARE(::symlink(tty.DevicePath().c_str(), link.c_str()), 0);
+        // Qt cannot name the link to remove it with the folder.
+        const struct Unlink {
+            std::string path;
+            ~Unlink() { ::unlink(path.c_str()); }
+        } unlinkLater{ link };
+        SerialDevice cable;
+        cable.name = "ttyUSB0";
+        cable.path = tty.DevicePath();
+        cable.stablePath = link;
+        cable.usb = cable.knownCable = true;
+        struct OnMachine : public CConfigurationDialog {
+            explicit OnMachine(const SerialDevice& device) : CConfigurationDialog(nullptr)
+            {
+                m_nPortIndex = 0;
+                m_listDevices = [device] { return std::vector<SerialDevice>{ device }; };
+            }
+        };
+        Opened<OnMachine> dialog(cable);
+        QComboBox* found = qobject_cast<QComboBox*>(BuddyOf(&dialog, UiText(IDS_CONFIG_FOUND)));
+        QVERIFY(found);
+        emit found->activated(1);
+        dialog.PressOk();
+
+        // COM1 opens the cable by the very bytes of its link.
+        SettingsPortResolver resolver;
+        CSerialPort port;
+        QVERIFY(port.Open("COM1"));
+        QVERIFY(port.Device() == link);
     }
 
     // --- Information, against the simulated radio ---
