@@ -40,6 +40,8 @@ class GapWatch : public QWidget {
 public:
     void paintEvent(QPaintEvent*) override
     {
+        if (!clock.isValid())
+            return; // painted before the watch began
         const qint64 now = clock.elapsed();
         longest = std::max(longest, now - last);
         last = now;
