@@ -1,5 +1,7 @@
 #include "bench/held_history_bench.h"
 
+#include "bench/paint_watch.h"
+
 #include "board/option_board_data.h"
 #include "frontend/history_queue.h"
 #include "frontend/service_history.h"
@@ -14,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWidget>
 
 #include <algorithm>
 #include <chrono>
@@ -35,21 +36,6 @@ sim::SimConfig TimedRadio(int fleetSize = 0)
     }
     return config;
 }
-
-class GapWatch : public QWidget {
-public:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (!clock.isValid())
-            return; // painted before the watch began
-        const qint64 now = clock.elapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-    }
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
-};
 
 // The history in a folder of its own, so that the user's is never touched.
 class ScratchDataFolder {
@@ -77,7 +63,7 @@ double MeasureHeldHistoryPaintGap()
     GuiHost host;
     HistoryQueue queue(path, HISTORY_PATIENCE_MS, false, nullptr);
     SetHistoryQueue(&queue);
-    GapWatch watch;
+    PaintWatch watch;
     watch.resize(200, 100);
     watch.show();
     QTimer repaint;
@@ -99,8 +85,7 @@ double MeasureHeldHistoryPaintGap()
             QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     SetHistoryQueue(nullptr);
-    watch.longest = std::max(watch.longest, watch.clock.elapsed() - watch.last);
-    return static_cast<double>(watch.longest);
+    return watch.LongestMs();
 }
 
 namespace {

@@ -9,6 +9,7 @@
 // service history's figures.
 #include "bench/held_history_bench.h"
 #include "bench/history_bench.h"
+#include "bench/paint_watch.h"
 #include "bench/soak.h"
 #include "bench/startup.h"
 #include "link/radio_link.h"
@@ -386,22 +387,6 @@ void MeasureNoResponse(BenchPresenter& presenter)
                 times.back());
     Report("link.no_response_s", times.back(), "s", 2.1);
 }
-
-// Paints a widget as often as the GUI can while a read-out of 200 requests runs,
-// and reports the longest time between two paints it got through.
-class PaintWatch : public QWidget {
-public:
-    void paintEvent(QPaintEvent*) override
-    {
-        const qint64 now = clock.nsecsElapsed();
-        if (last >= 0)
-            longest = std::max(longest, now - last);
-        last = now;
-    }
-    QElapsedTimer clock;
-    qint64 last = -1;
-    qint64 longest = 0;
-};
 
 // The longest gap between two paints, in milliseconds.
 double MeasureGuiStall()
