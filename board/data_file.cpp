@@ -47,8 +47,10 @@ bool COptionBoardData::SaveToFile(const std::string& path)
     uint8_t bytes[DATA_FILE_SIZE];
     std::copy(fileHeader, fileHeader + DATA_FILE_HEADER_SIZE, bytes);
     std::copy(fileImage, fileImage + SETTINGS_IMAGE_SIZE, bytes + DATA_FILE_HEADER_SIZE);
-    if (!ReplaceFileContents(path, bytes, sizeof(bytes))) {
-        ShowStatusMessage(MSG_ERROR, IDS_FILE_WRITE_FAILED);
+    // The box's own text covers every reason; beside it, which file and why.
+    WriteProblem problem = WriteProblem::None;
+    if (!ReplaceFileContents(path, bytes, sizeof(bytes), &problem)) {
+        ShowStatusMessage(MSG_ERROR, IDS_FILE_WRITE_FAILED, WriteProblemText(path, problem));
         return false;
     }
     return true;

@@ -22,9 +22,17 @@ std::string ReadProblemText(const std::string& path, ReadProblem problem);
 // The string table's id of that sentence; 0 when there is none.
 int ReadProblemMessageId(ReadProblem problem);
 
+// Why a file could not be written, so that the message can say what to do about it.
+enum class WriteProblem { None, NotAFile, WriteProtected, FolderProtected, NoFolder, NoSpace, Other };
+
+// The sentence that names the file and says why it could not be written.
+std::string WriteProblemText(const std::string& path, WriteProblem problem);
+
 // Gives the file exactly these contents. They are written to a temporary file in
 // the same folder, flushed to disk, and only then put in place of the target, so
 // any failure (read-only folder or file, full disk) leaves an existing file byte
 // for byte as it was. An existing target keeps its permissions; a symbolic link
 // keeps pointing where it did and its target is replaced.
-bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t count);
+// False on failure, with the reason in `problem` when one is given.
+bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t count,
+                         WriteProblem* problem = nullptr);

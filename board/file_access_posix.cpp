@@ -91,6 +91,21 @@ bool KeepOwner(int fd, const struct stat& existing)
     return errno == EPERM || errno == EINVAL;
 }
 
+// What a failed write, create or rename says of its target.
+WriteProblem WriteProblemOf(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS: return WriteProblem::FolderProtected;
+    case ENOENT:
+    case ENOTDIR: return WriteProblem::NoFolder;
+    case ENOSPC:
+    case EDQUOT: return WriteProblem::NoSpace;
+    default: return WriteProblem::Other;
+    }
+}
+
 } // namespace
 
 long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity, ReadProblem* problem)
@@ -148,34 +163,47 @@ long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity
     return static_cast<long>(done);
 }
 
-bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t count)
+bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t count, WriteProblem* problem)
 {
+    const auto refuse = [&](WriteProblem why) {
+        if (problem)
+            *problem = why;
+        return false;
+    };
     std::string target;
     if (!FinalPath(path, target))
-        return false;
+        return refuse(WriteProblem::NotAFile);
     struct stat existing;
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists) {
         // A write-protected file stays protected, even for a user who could
         // replace it through its folder.
-        if (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-            return false;
+        if (!S_ISREG(existing.st_mode))
+            return refuse(WriteProblem::NotAFile);
+        if ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+            return refuse(WriteProblem::WriteProtected);
     }
 
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0)
-        return false;
+        return refuse(WriteProblemOf(errno));
     bool ok = WriteAll(fd, bytes, count) && ::fsync(fd) == 0;
     // The owner first: a change of owner clears the set-id permission bits.
     if (ok && exists)
         ok = KeepOwner(fd, existing) && ::fchmod(fd, existing.st_mode & 07777) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok)
-        ok = ::rename(temporary.c_str(), target.c_str()) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
     if (!ok) {
         ::unlink(temporary.c_str());
-        return false;
+        return refuse(WriteProblemOf(error));
     }
     // Make the new name itself durable.
     const int folder = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -47,12 +47,35 @@ long ReadFileExclusive(const std::string& path, uint8_t* buffer, size_t capacity
     return static_cast<long>(done);
 }
 
-bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t count)
+namespace {
+
+// What a failed create, write or move says of its target.
+WriteProblem WriteProblemOf(DWORD error)
 {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES
-        && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+    switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: return WriteProblem::FolderProtected;
+    case ERROR_PATH_NOT_FOUND: return WriteProblem::NoFolder;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return WriteProblem::NoSpace;
+    default: return WriteProblem::Other;
+    }
+}
+
+} // namespace
+
+bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t count, WriteProblem* problem)
+{
+    const auto refuse = [&](WriteProblem why) {
+        if (problem)
+            *problem = why;
         return false;
+    };
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return refuse(WriteProblem::NotAFile);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return refuse(WriteProblem::WriteProtected);
 
     // A short temporary name in the target's folder: one built on the target's
     // name would not fit where a long target name just does.
@@ -66,10 +89,10 @@ bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t c
         file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                              nullptr);
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
-            return false;
+            return refuse(WriteProblemOf(::GetLastError()));
     }
     if (file == INVALID_HANDLE_VALUE)
-        return false;
+        return refuse(WriteProblem::Other);
     bool ok = true;
     size_t done = 0;
     while (ok && done < count) {
@@ -81,7 +104,10 @@ bool ReplaceFileContents(const std::string& path, const uint8_t* bytes, size_t c
     ok = ::CloseHandle(file) && ok;
     if (ok)
         ok = ::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok)
+    if (!ok) {
+        const DWORD error = ::GetLastError();
         ::DeleteFileA(temporary.c_str());
-    return ok;
+        return refuse(WriteProblemOf(error));
+    }
+    return true;
 }

@@ -114,6 +114,7 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
     course.NoteResult("succeeded");
     if (onWritten)
         onWritten();
-    ShowStatusMessage(MSG_INFO, IDS_WRITE_OK);
+    // A verified write says so in a line of its own under the usual text.
+    ShowStatusMessage(MSG_INFO, IDS_WRITE_OK, outcome.record.verified ? LoadString(IDS_WRITE_VERIFIED) : std::string());
     return outcome;
 }

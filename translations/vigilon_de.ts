@@ -2273,5 +2273,21 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s und %s sind dasselbe Gerät (%s): Wählen Sie nur eine der beiden Schnittstellen aus.</translation>
     </message>
+    <message>
+        <source>Settings written to the option board on %s (%s) at %s</source>
+        <translation>Einstellungen auf die Optionsplatine an %s (%s) geschrieben, um %s</translation>
+    </message>
+    <message>
+        <source>Settings written to the option board on %s (%s) at %s, read back and found the same</source>
+        <translation>Einstellungen auf die Optionsplatine an %s (%s) geschrieben, um %s, zurückgelesen und gleich befunden</translation>
+    </message>
+    <message>
+        <source>The settings were read back from the option board and found the same.</source>
+        <translation>Die Einstellungen wurden von der Optionsplatine zurückgelesen und als gleich befunden.</translation>
+    </message>
+    <message>
+        <source>%s cannot be written: its folder %s is write-protected.</source>
+        <translation>%s kann nicht geschrieben werden: Sein Ordner %s ist schreibgeschützt.</translation>
+    </message>
 </context>
 </TS>

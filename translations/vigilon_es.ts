@@ -2276,5 +2276,21 @@ Remove them from the service history? This cannot be undone.</source>
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s y %s son el mismo dispositivo (%s): marque solo uno de ellos.</translation>
     </message>
+    <message>
+        <source>Settings written to the option board on %s (%s) at %s</source>
+        <translation>Parámetros escritos en la placa opcional en %s (%s) a las %s</translation>
+    </message>
+    <message>
+        <source>Settings written to the option board on %s (%s) at %s, read back and found the same</source>
+        <translation>Parámetros escritos en la placa opcional en %s (%s) a las %s, releídos y encontrados iguales</translation>
+    </message>
+    <message>
+        <source>The settings were read back from the option board and found the same.</source>
+        <translation>Los parámetros se han releído de la placa opcional y son los mismos.</translation>
+    </message>
+    <message>
+        <source>%s cannot be written: its folder %s is write-protected.</source>
+        <translation>No se puede escribir %s: su carpeta %s está protegida contra escritura.</translation>
+    </message>
 </context>
 </TS>

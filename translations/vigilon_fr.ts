@@ -2277,5 +2277,21 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s et %s sont le même périphérique (%s) : ne cochez que l&apos;un des deux.</translation>
     </message>
+    <message>
+        <source>Settings written to the option board on %s (%s) at %s</source>
+        <translation>Paramètres écrits dans la carte option sur %s (%s) à %s</translation>
+    </message>
+    <message>
+        <source>Settings written to the option board on %s (%s) at %s, read back and found the same</source>
+        <translation>Paramètres écrits dans la carte option sur %s (%s) à %s, relus et trouvés identiques</translation>
+    </message>
+    <message>
+        <source>The settings were read back from the option board and found the same.</source>
+        <translation>Les paramètres ont été relus dans la carte option et trouvés identiques.</translation>
+    </message>
+    <message>
+        <source>%s cannot be written: its folder %s is write-protected.</source>
+        <translation>Impossible d&apos;écrire %s : son dossier %s est protégé en écriture.</translation>
+    </message>
 </context>
 </TS>

@@ -276,6 +276,10 @@ TEST_F(DataFile, SaveIntoAReadOnlyFolderKeepsTheOldFile)
     ASSERT_TRUE(mount.Prepare([&] { WriteBytes(path, old); }));
     EXPECT_FALSE(theOptionBoardData.SaveToFile(path));
     EXPECT_EQ(messages.Texts(), Texts{ WRITE_FAILED });
+    // Beside the box's own text: which file, and that its folder takes nothing.
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].details.find(path), std::string::npos) << messages.shown[0].details;
+    EXPECT_NE(messages.shown[0].details.find("is write-protected"), std::string::npos) << messages.shown[0].details;
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(mount.Entries(), Texts{ "board.vgd" });
 }
@@ -292,6 +296,8 @@ TEST_F(DataFile, SaveOntoAFullDiskKeepsTheOldFile)
     EXPECT_EQ(messages.Texts(), Texts{ WRITE_FAILED });
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(mount.Entries(), (Texts{ "board.vgd", "filler" }));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].details, path + " cannot be written: the disk is full.");
 }
 
 TEST_F(DataFile, AWriteThatFailsHalfWayKeepsTheOldFile)

@@ -21,6 +21,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+#include <QTime>
 
 #include <algorithm>
 
@@ -213,7 +215,17 @@ void CVigilonOssDoc::OnFileWrite(const std::string& port, bool verify, bool back
         };
     }
     HistoryRecorder recorder;
-    const WriteOutcome outcome
-        = RunWriteOperation(theRadioLink, port, ImageOf(theOptionBoardData).data(), [&] { SetModifiedFlag(false); }, options);
+    // Once written, the board holds the document's settings: the summary says
+    // so, with the time, and whether they were read back and found the same.
+    const WriteOutcome outcome = RunWriteOperation(
+        theRadioLink, port, ImageOf(theOptionBoardData).data(),
+        [&] {
+            const QString time = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+            NoteLoaded(FormatUiText(verify ? IDS_SUMMARY_WRITTEN_VERIFIED : IDS_SUMMARY_WRITTEN,
+                                    QString::fromStdString(port), QString::fromStdString(ResolvePort(port)), time),
+                       m_fromBoard);
+            SetModifiedFlag(false);
+        },
+        options);
     recorder.Record(outcome.record, backup);
 }

@@ -498,6 +498,19 @@ private slots:
         m_app->OnCommand(ID_FILE_WRITE);
         QCOMPARE(Texts(), (std::vector<std::string>{ text::CONFIRM_WRITE, text::WRITE_OK }));
         QVERIFY(!Doc().IsModified());
+        // The summary says where the settings went, not that they were read and changed since.
+        QVERIFY2(Doc().Source().startsWith(QStringLiteral("Settings written to the option board on COM1")),
+                 qPrintable(Doc().Source()));
+        QVERIFY(m_messages->shown.back().details.empty());
+
+        // Verified: the box and the summary say the settings were read back the same.
+        m_app->m_bVerifyAfterWrite = true;
+        m_messages->Clear();
+        m_messages->answers.push_back(MsgAnswer::Yes);
+        m_app->OnCommand(ID_FILE_WRITE);
+        QCOMPARE(m_messages->shown.back().details,
+                 std::string("The settings were read back from the option board and found the same."));
+        QVERIFY(Doc().Source().endsWith(QStringLiteral("read back and found the same")));
         // Nothing to save any more: exit asks nothing.
         m_messages->Clear();
         QVERIFY(Frame()->close());
