@@ -16,6 +16,7 @@
 #include "frontend/language.h"
 #include "frontend/service_history.h"
 #include "frontend/settings.h"
+#include "link/port_hint.h"
 #include "link/port_name.h"
 #include "link/same_device.h"
 #include "operations/fleet_on_ports.h"
@@ -443,6 +444,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
 int main(int argc, char** argv)
 {
     BufferStandardOutput();
+    SetPortHintReader(PortHintReader::Terminal);
     QCoreApplication app(argc, argv);
     std::string name;
     const int status = RunCommandLine(argc, argv, name);

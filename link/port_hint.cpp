@@ -5,12 +5,30 @@
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
+#include <atomic>
+
 #ifndef _WIN32
+#include <climits>
+#include <cstdlib>
 #include <grp.h>
 #include <sys/stat.h>
 #endif
 
 namespace {
+
+std::atomic<PortHintReader> g_reader{ PortHintReader::Window };
+
+// The device node itself, when `device` is a link to it (a stable by-id name):
+// permissions and groups are the node's, and it is the node a user looks up.
+std::string NodeOf(const std::string& device)
+{
+#ifdef _WIN32
+    return device;
+#else
+    char resolved[PATH_MAX];
+    return ::realpath(device.c_str(), resolved) ? std::string(resolved) : device;
+#endif
+}
 
 // What a device that is no serial line is instead, as the hint names it.
 int NotSerialHintOf(const std::string& device)
@@ -47,14 +65,16 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
     switch (failure) {
     case PortOpenFailure::NoSuchDevice: {
         const bool named = PortIndexOf(portName) >= 0;
-        cause = FormatString(IDS_HINT_NO_DEVICE, named ? portName.c_str() : "COMn");
+        cause = FormatString(g_reader == PortHintReader::Terminal ? IDS_HINT_NO_DEVICE : IDS_HINT_NO_DEVICE_WINDOW,
+                             named ? portName.c_str() : "COMn");
         break;
     }
     case PortOpenFailure::PermissionDenied: {
         // Joining root's group is no advice to give.
-        const std::string group = DeviceGroup(device);
-        cause = group.empty() || group == "root" ? FormatString(IDS_HINT_DENIED, device.c_str())
-                              : FormatString(IDS_HINT_DENIED_GROUP, device.c_str(), group.c_str(), group.c_str());
+        const std::string node = NodeOf(device);
+        const std::string group = DeviceGroup(node);
+        cause = group.empty() || group == "root" ? FormatString(IDS_HINT_DENIED, node.c_str())
+                              : FormatString(IDS_HINT_DENIED_GROUP, node.c_str(), group.c_str(), group.c_str());
         break;
     }
     case PortOpenFailure::Busy:
@@ -70,6 +90,11 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
     if (!hint.empty() && !cause.empty())
         hint += ' ';
     return hint + cause;
+}
+
+void SetPortHintReader(PortHintReader reader)
+{
+    g_reader = reader;
 }
 
 std::string DeviceGroup(const std::string& device)

@@ -9,5 +9,10 @@
 
 std::string PortOpenHint(const std::string& portName, const std::string& device, PortOpenFailure failure);
 
+// Who reads the hints: the window's user is pointed to its menus, a terminal's
+// user also to --device. The window's by default; the command line says so at start.
+enum class PortHintReader { Window, Terminal };
+void SetPortHintReader(PortHintReader reader);
+
 // The group that owns a device node, or an empty text where that does not apply.
 std::string DeviceGroup(const std::string& device);

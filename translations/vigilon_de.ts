@@ -2289,5 +2289,9 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <source>%s cannot be written: its folder %s is write-protected.</source>
         <translation>%s kann nicht geschrieben werden: Sein Ordner %s ist schreibgeschützt.</translation>
     </message>
+    <message>
+        <source>There is no such device: connect the programming cable, or under Options &gt; Configuration choose another port or the cable&apos;s device for %s (Find Cable... finds it for you).</source>
+        <translation>Dieses Gerät gibt es nicht: Schließen Sie das Programmierkabel an, oder wählen Sie unter Optionen &gt; Konfiguration eine andere Schnittstelle oder das Gerät des Kabels für %s (Kabel suchen... findet es für Sie).</translation>
+    </message>
 </context>
 </TS>

@@ -2292,5 +2292,9 @@ Remove them from the service history? This cannot be undone.</source>
         <source>%s cannot be written: its folder %s is write-protected.</source>
         <translation>No se puede escribir %s: su carpeta %s está protegida contra escritura.</translation>
     </message>
+    <message>
+        <source>There is no such device: connect the programming cable, or under Options &gt; Configuration choose another port or the cable&apos;s device for %s (Find Cable... finds it for you).</source>
+        <translation>Ese dispositivo no existe: conecte el cable de programación o, en Opciones &gt; Configuración, elija otro puerto o el dispositivo del cable para %s (Buscar cable... lo encuentra por usted).</translation>
+    </message>
 </context>
 </TS>

@@ -2293,5 +2293,9 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <source>%s cannot be written: its folder %s is write-protected.</source>
         <translation>Impossible d&apos;écrire %s : son dossier %s est protégé en écriture.</translation>
     </message>
+    <message>
+        <source>There is no such device: connect the programming cable, or under Options &gt; Configuration choose another port or the cable&apos;s device for %s (Find Cable... finds it for you).</source>
+        <translation>Ce périphérique n&apos;existe pas : branchez le câble de programmation, ou choisissez dans Options &gt; Configuration un autre port ou le périphérique du câble pour %s (Rechercher le câble... le trouve pour vous).</translation>
+    </message>
 </context>
 </TS>
