@@ -213,7 +213,7 @@ Optionen:
                     Schreiben sichern
   --no-backup       read: keine Sicherung der ausgelesenen Einstellungen anlegen
   --board           diff: mit den Einstellungen der Optionsplatine vergleichen
-  --count N         fleet: nach N Funkgeräten anhalten (Standard: bis Ctrl+C)
+  --count N         fleet: nach N Funkgeräten anhalten (Standard: bis Strg+C)
   --report CSV      fleet: pro Funkgerät eine Zeile an die CSV-Datei anhängen
   --radio TEXT      history: die Einträge der Funkgeräte, deren Angaben mit TEXT
                     beginnen
@@ -247,7 +247,7 @@ Optionen:
 Exit-Status: 0, wenn der Befehl alles Verlangte ausgeführt hat und jede Prüfung
 bestanden wurde, 1, wenn er fehlgeschlagen ist, 2 bei Aufruffehlern.
 fleet: 0, wenn jedes Funkgerät programmiert wurde, sonst 1 (auch wenn sich eine
-Schnittstelle in einem Durchlauf bis Ctrl+C nie öffnen ließ).
+Schnittstelle in einem Durchlauf bis Strg+C nie öffnen ließ).
 diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
 </translation>
     </message>
@@ -1113,7 +1113,7 @@ Das Funkgerät wurde zurückgesetzt; es wurde nichts gespeichert.</translation>
         <source>No settings loaded.
 Read the option board (Ctrl+R) or open a data file (Ctrl+O).</source>
         <translation>Keine Einstellungen geladen.
-Lesen Sie die Optionsplatine aus (Ctrl+R) oder öffnen Sie eine Datendatei (Ctrl+O).</translation>
+Lesen Sie die Optionsplatine aus (Strg+R) oder öffnen Sie eine Datendatei (Strg+O).</translation>
     </message>
     <message>
         <source>Settings read from the option board on %s (%s)</source>
@@ -1162,14 +1162,6 @@ Lesen Sie die Optionsplatine aus (Ctrl+R) oder öffnen Sie eine Datendatei (Ctrl
     <message>
         <source>The settings are the same as in %s.</source>
         <translation>Die Einstellungen stimmen mit denen in %s überein.</translation>
-    </message>
-    <message>
-        <source>The settings differ from %s:
-
-%s</source>
-        <translation>Die Einstellungen weichen von %s ab:
-
-%s</translation>
     </message>
     <message>
         <source>Calibration Data - %s</source>
@@ -2292,6 +2284,14 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
     <message>
         <source>There is no such device: connect the programming cable, or under Options &gt; Configuration choose another port or the cable&apos;s device for %s (Find Cable... finds it for you).</source>
         <translation>Dieses Gerät gibt es nicht: Schließen Sie das Programmierkabel an, oder wählen Sie unter Optionen &gt; Konfiguration eine andere Schnittstelle oder das Gerät des Kabels für %s (Kabel suchen... findet es für Sie).</translation>
+    </message>
+    <message>
+        <source>The settings differ from %s. Each line gives the document&apos;s value, then the other:
+
+%s</source>
+        <translation>Die Einstellungen weichen von %s ab. Jede Zeile nennt den Wert des Dokuments, dann den anderen:
+
+%s</translation>
     </message>
 </context>
 </TS>

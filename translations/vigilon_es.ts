@@ -1167,14 +1167,6 @@ Lea la placa opcional (Ctrl+R) o abra un archivo de datos (Ctrl+O).</translation
         <translation>Los parámetros son los mismos que en %s.</translation>
     </message>
     <message>
-        <source>The settings differ from %s:
-
-%s</source>
-        <translation>Los parámetros difieren de los de %s:
-
-%s</translation>
-    </message>
-    <message>
         <source>Calibration Data - %s</source>
         <translation>Datos de calibración - %s</translation>
     </message>
@@ -2295,6 +2287,14 @@ Remove them from the service history? This cannot be undone.</source>
     <message>
         <source>There is no such device: connect the programming cable, or under Options &gt; Configuration choose another port or the cable&apos;s device for %s (Find Cable... finds it for you).</source>
         <translation>Ese dispositivo no existe: conecte el cable de programación o, en Opciones &gt; Configuración, elija otro puerto o el dispositivo del cable para %s (Buscar cable... lo encuentra por usted).</translation>
+    </message>
+    <message>
+        <source>The settings differ from %s. Each line gives the document&apos;s value, then the other:
+
+%s</source>
+        <translation>Los parámetros difieren de los de %s. Cada línea da el valor del documento y luego el otro:
+
+%s</translation>
     </message>
 </context>
 </TS>

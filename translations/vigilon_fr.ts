@@ -1168,14 +1168,6 @@ Lisez la carte option (Ctrl+R) ou ouvrez un fichier de données (Ctrl+O).</trans
         <translation>Les paramètres sont identiques à ceux de %s.</translation>
     </message>
     <message>
-        <source>The settings differ from %s:
-
-%s</source>
-        <translation>Les paramètres diffèrent de ceux de %s :
-
-%s</translation>
-    </message>
-    <message>
         <source>Calibration Data - %s</source>
         <translation>Données d&apos;étalonnage - %s</translation>
     </message>
@@ -2296,6 +2288,14 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
     <message>
         <source>There is no such device: connect the programming cable, or under Options &gt; Configuration choose another port or the cable&apos;s device for %s (Find Cable... finds it for you).</source>
         <translation>Ce périphérique n&apos;existe pas : branchez le câble de programmation, ou choisissez dans Options &gt; Configuration un autre port ou le périphérique du câble pour %s (Rechercher le câble... le trouve pour vous).</translation>
+    </message>
+    <message>
+        <source>The settings differ from %s. Each line gives the document&apos;s value, then the other:
+
+%s</source>
+        <translation>Les paramètres diffèrent de ceux de %s. Chaque ligne donne la valeur du document, puis l&apos;autre :
+
+%s</translation>
     </message>
 </context>
 </TS>
