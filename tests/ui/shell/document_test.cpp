@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
@@ -515,12 +516,21 @@ private slots:
             bool icon = false;
         } first, second;
         bool verify = false;
+        // What can be pressed while the first run works: nothing that would change
+        // the file or the report under way, and Stop.
+        struct {
+            bool seen = false, browseFile = true, browseReport = true, stop = false;
+        } during;
         QTimer::singleShot(0, Frame(), [&] {
             CFleetDialog* fleet = OpenDialog<CFleetDialog>();
             if (!fleet)
                 return;
             verify = fleet->VerifyBox()->isChecked();
             fleet->findChild<QSpinBox*>()->setValue(1);
+            QTimer::singleShot(0, fleet, [fleet, &during] {
+                during = { true, fleet->BrowseFileButton()->isEnabled(), fleet->BrowseReportButton()->isEnabled(),
+                           fleet->StopButton()->isEnabled() };
+            });
             const auto take = [fleet](Run& run) {
                 fleet->Start();
                 QTableWidget* table = fleet->Table();
@@ -537,6 +547,8 @@ private slots:
         });
         m_app->OnCommand(ID_BOARD_FLEET);
         QVERIFY2(verify, "the verify box does not follow Options > Verify After Write");
+        QVERIFY2(during.seen && !during.browseFile && !during.browseReport && during.stop,
+                 "during a run the Browse buttons must be off and Stop on");
         QCOMPARE(first.rows, 1);
         QCOMPARE(first.result, QStringLiteral("Failed"));
         QCOMPARE(first.accessible, QStringLiteral("Failed: ") + QString::fromStdString(text::WRITE_FAILED));
