@@ -2273,5 +2273,17 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s und %s sind dasselbe Gerät (%s): Wählen Sie nur eine der beiden Schnittstellen aus.</translation>
     </message>
+    <message>
+        <source>%d radio programmed, %d failed.</source>
+        <translation>%d Funkgerät programmiert, %d fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>%d radio programmed, %d failed, on %d ports.</source>
+        <translation>%d Funkgerät programmiert, %d fehlgeschlagen, an %d Schnittstellen.</translation>
+    </message>
+    <message>
+        <source>%s: ended, %d radio programmed, %d failed.</source>
+        <translation>%s: beendet, %d Funkgerät programmiert, %d fehlgeschlagen.</translation>
+    </message>
 </context>
 </TS>

@@ -1402,7 +1402,7 @@ Guardar traza serie</translation>
     </message>
     <message>
         <source>%d radios programmed, %d failed.</source>
-        <translation>%d radios programadas, %d fallidas.</translation>
+        <translation>%d radios programadas, %d con fallo.</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
@@ -1694,7 +1694,7 @@ Si no está conectado, conéctelo: se elegirá el dispositivo que aparezca.</tra
     </message>
     <message>
         <source>%d radios programmed, %d failed, on %d ports.</source>
-        <translation>%d radios programadas, %d fallidas, en %d puertos.</translation>
+        <translation>%d radios programadas, %d con fallo, en %d puertos.</translation>
     </message>
     <message>
         <source>Ports:</source>
@@ -1706,7 +1706,7 @@ Si no está conectado, conéctelo: se elegirá el dispositivo que aparezca.</tra
     </message>
     <message>
         <source>%s: ended, %d radios programmed, %d failed.</source>
-        <translation>%s: finalizado, %d radios programadas, %d fallidas.</translation>
+        <translation>%s: finalizado, %d radios programadas, %d con fallo.</translation>
     </message>
     <message>
         <source>Check the way to the option board link by link: port, cable, radio, board
@@ -2275,6 +2275,18 @@ Remove them from the service history? This cannot be undone.</source>
     <message>
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s y %s son el mismo dispositivo (%s): marque solo uno de ellos.</translation>
+    </message>
+    <message>
+        <source>%d radio programmed, %d failed.</source>
+        <translation>%d radio programada, %d con fallo.</translation>
+    </message>
+    <message>
+        <source>%d radio programmed, %d failed, on %d ports.</source>
+        <translation>%d radio programada, %d con fallo, en %d puertos.</translation>
+    </message>
+    <message>
+        <source>%s: ended, %d radio programmed, %d failed.</source>
+        <translation>%s: finalizado, %d radio programada, %d con fallo.</translation>
     </message>
 </context>
 </TS>

@@ -2277,5 +2277,17 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s et %s sont le même périphérique (%s) : ne cochez que l&apos;un des deux.</translation>
     </message>
+    <message>
+        <source>%d radio programmed, %d failed.</source>
+        <translation>%d radio programmée, %d en échec.</translation>
+    </message>
+    <message>
+        <source>%d radio programmed, %d failed, on %d ports.</source>
+        <translation>%d radio programmée, %d en échec, sur %d ports.</translation>
+    </message>
+    <message>
+        <source>%s: ended, %d radio programmed, %d failed.</source>
+        <translation>%s : terminé, %d radio programmée, %d en échec.</translation>
+    </message>
 </context>
 </TS>

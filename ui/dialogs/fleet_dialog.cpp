@@ -286,7 +286,8 @@ QColor CFleetDialog::FailedTint() const
 
 void CFleetDialog::ShowTally(int programmed, int failed)
 {
-    m_tally->setText(QString::fromStdString(FormatString(IDS_FLEET_SUMMARY, programmed, failed)));
+    m_tally->setText(QString::fromStdString(
+        FormatString(CountedTextId(programmed, IDS_FLEET_SUMMARY_ONE, IDS_FLEET_SUMMARY), programmed, failed)));
 }
 
 void CFleetDialog::Start()
@@ -438,7 +439,8 @@ FleetOutcome CFleetDialog::RunOnPorts(const std::vector<int>& ports, const uint8
         total.stopped = total.stopped || outcomes[i].stopped;
         const std::string name = PortNameForIndex(ports[i]);
         m_portLines[ports[i]]->setText(QString::fromStdString(
-            FormatString(IDS_FLEET_PORT_ENDED, name.c_str(), outcomes[i].programmed, outcomes[i].failed)));
+            FormatString(CountedTextId(outcomes[i].programmed, IDS_FLEET_PORT_ENDED_ONE, IDS_FLEET_PORT_ENDED),
+                         name.c_str(), outcomes[i].programmed, outcomes[i].failed)));
     }
     return total;
 }

@@ -559,7 +559,7 @@ private slots:
         QCOMPARE(second.rows, 1);
         QCOMPARE(second.result, QStringLiteral("OK"));
         QVERIFY(second.accessible.isEmpty() && !second.icon);
-        QCOMPARE(second.tally, QStringLiteral("1 radios programmed, 0 failed."));
+        QCOMPARE(second.tally, QStringLiteral("1 radio programmed, 0 failed."));
     }
 
     void checkConnectionShowsEachStageAndStopsAtTheRadioThatIsOff()
@@ -612,8 +612,8 @@ private slots:
         m_app->OnCommand(ID_BOARD_FLEET);
         ports.sort();
         QCOMPARE(ports, (QStringList{ QStringLiteral("COM1"), QStringLiteral("COM2") }));
-        QCOMPARE(lines, (QStringList{ QStringLiteral("COM1: ended, 1 radios programmed, 0 failed."),
-                                      QStringLiteral("COM2: ended, 1 radios programmed, 0 failed.") }));
+        QCOMPARE(lines, (QStringList{ QStringLiteral("COM1: ended, 1 radio programmed, 0 failed."),
+                                      QStringLiteral("COM2: ended, 1 radio programmed, 0 failed.") }));
         QVERIFY(hiddenLine);
         QCOMPARE(tally, QStringLiteral("2 radios programmed, 0 failed."));
         QCOMPARE(RadioRequests(sim::RequestKind::BoardWrite), 1);
