@@ -93,7 +93,8 @@ public:
     void Summary(const std::string& port, const FleetOutcome& outcome)
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        Print(port, FormatString(IDS_FLEET_SUMMARY, outcome.programmed, outcome.failed));
+        Print(port, FormatString(CountedTextId(outcome.programmed, IDS_FLEET_SUMMARY_ONE, IDS_FLEET_SUMMARY),
+                                 outcome.programmed, outcome.failed));
         m_runsJson.Push(JsonValue::Object()
                             .Set("port", port.empty() ? m_options.portName : port)
                             .Set("programmed", outcome.programmed)
@@ -250,7 +251,8 @@ int FleetOnPorts(const CliOptions& options, FleetOutput& output)
         total.failed += outcomes[i].failed;
         allDone = allDone && AllDone(options, outcomes[i]);
     }
-    output.Total(FormatString(IDS_FLEET_ALL_PORTS, total.programmed, total.failed, static_cast<int>(outcomes.size())));
+    output.Total(FormatString(CountedTextId(total.programmed, IDS_FLEET_ALL_PORTS_ONE, IDS_FLEET_ALL_PORTS), total.programmed,
+                              total.failed, static_cast<int>(outcomes.size())));
     return allDone && output.Reported() ? 0 : 1;
 }
 

@@ -300,6 +300,10 @@ enum : int {
     IDS_FLEET_NO_PORT = 24603,
     IDS_FLEET_SAME_DEVICE = 25195, // %s, %s the ports, %s the device
     IDS_FLEET_PORT_ENDED = 24605,  // %s the port, %d programmed, %d failed
+    // The same three when one radio was programmed.
+    IDS_FLEET_SUMMARY_ONE = 25210,     // %d programmed (1), %d failed
+    IDS_FLEET_ALL_PORTS_ONE = 25211,   // %d programmed (1), %d failed, %d ports
+    IDS_FLEET_PORT_ENDED_ONE = 25212,  // %s the port, %d programmed (1), %d failed
     IDS_JSON_NOT_CONFIRMED = 24800,
     // The service history.
     IDS_HISTORY_FAILED = 25000,      // %s the history's file, %s why

@@ -98,6 +98,11 @@ std::string FormatString(int id, ...)
     return result;
 }
 
+int CountedTextId(long count, int oneId, int otherId)
+{
+    return count == 1 ? oneId : otherId;
+}
+
 std::string FormatEnglishString(int id, ...)
 {
     va_list args;

@@ -13,6 +13,10 @@ std::string LoadString(int id);
 // The text with this id formatted printf-style with the given arguments.
 std::string FormatString(int id, ...);
 
+// Of two texts that say a number of things, the one for this number: `oneId`
+// for one thing, `otherId` for any other number.
+int CountedTextId(long count, int oneId, int otherId);
+
 // The same, always in the table's English.
 std::string LoadEnglishString(int id);
 std::string FormatEnglishString(int id, ...);

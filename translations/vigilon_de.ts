@@ -2293,5 +2293,17 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
 
 %s</translation>
     </message>
+    <message>
+        <source>%d radio programmed, %d failed.</source>
+        <translation>%d Funkgerät programmiert, %d fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>%d radio programmed, %d failed, on %d ports.</source>
+        <translation>%d Funkgerät programmiert, %d fehlgeschlagen, an %d Schnittstellen.</translation>
+    </message>
+    <message>
+        <source>%s: ended, %d radio programmed, %d failed.</source>
+        <translation>%s: beendet, %d Funkgerät programmiert, %d fehlgeschlagen.</translation>
+    </message>
 </context>
 </TS>

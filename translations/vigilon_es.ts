@@ -1394,7 +1394,7 @@ Guardar traza serie</translation>
     </message>
     <message>
         <source>%d radios programmed, %d failed.</source>
-        <translation>%d radios programadas, %d fallidas.</translation>
+        <translation>%d radios programadas, %d con fallo.</translation>
     </message>
     <message>
         <source>Time (UTC)</source>
@@ -1686,7 +1686,7 @@ Si no está conectado, conéctelo: se elegirá el dispositivo que aparezca.</tra
     </message>
     <message>
         <source>%d radios programmed, %d failed, on %d ports.</source>
-        <translation>%d radios programadas, %d fallidas, en %d puertos.</translation>
+        <translation>%d radios programadas, %d con fallo, en %d puertos.</translation>
     </message>
     <message>
         <source>Ports:</source>
@@ -1698,7 +1698,7 @@ Si no está conectado, conéctelo: se elegirá el dispositivo que aparezca.</tra
     </message>
     <message>
         <source>%s: ended, %d radios programmed, %d failed.</source>
-        <translation>%s: finalizado, %d radios programadas, %d fallidas.</translation>
+        <translation>%s: finalizado, %d radios programadas, %d con fallo.</translation>
     </message>
     <message>
         <source>Check the way to the option board link by link: port, cable, radio, board
@@ -2295,6 +2295,18 @@ Remove them from the service history? This cannot be undone.</source>
         <translation>Los parámetros difieren de los de %s. Cada línea da el valor del documento y luego el otro:
 
 %s</translation>
+    </message>
+    <message>
+        <source>%d radio programmed, %d failed.</source>
+        <translation>%d radio programada, %d con fallo.</translation>
+    </message>
+    <message>
+        <source>%d radio programmed, %d failed, on %d ports.</source>
+        <translation>%d radio programada, %d con fallo, en %d puertos.</translation>
+    </message>
+    <message>
+        <source>%s: ended, %d radio programmed, %d failed.</source>
+        <translation>%s: finalizado, %d radio programada, %d con fallo.</translation>
     </message>
 </context>
 </TS>

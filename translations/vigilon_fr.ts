@@ -2297,5 +2297,17 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
 
 %s</translation>
     </message>
+    <message>
+        <source>%d radio programmed, %d failed.</source>
+        <translation>%d radio programmée, %d en échec.</translation>
+    </message>
+    <message>
+        <source>%d radio programmed, %d failed, on %d ports.</source>
+        <translation>%d radio programmée, %d en échec, sur %d ports.</translation>
+    </message>
+    <message>
+        <source>%s: ended, %d radio programmed, %d failed.</source>
+        <translation>%s : terminé, %d radio programmée, %d en échec.</translation>
+    </message>
 </context>
 </TS>

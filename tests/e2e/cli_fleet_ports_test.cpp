@@ -186,7 +186,7 @@ TEST(CliFleetPorts, APortThatNeverOpenedFailsTheRunAndIsReportedOnce)
     const std::string missing = "Error: " + radios.devices[1] + ": The serial port " + radios.devices[1];
     EXPECT_EQ(result.err.find(missing), 0u) << result.err;
     EXPECT_EQ(result.err.find(missing, 1), std::string::npos) << "one report per outage: " << result.err;
-    EXPECT_NE(result.out.find(radios.devices[0] + ": 1 radios programmed, 0 failed.\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find(radios.devices[0] + ": 1 radio programmed, 0 failed.\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find(radios.devices[1] + ": 0 radios programmed, 0 failed.\n"), std::string::npos) << result.out;
 }
 

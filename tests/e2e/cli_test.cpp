@@ -513,7 +513,7 @@ TEST(Cli, InterruptDuringAFleetRunResetsTheRadioAndCompletesTheReport)
     const std::vector<std::string> out = Lines(result.out);
     ASSERT_GE(out.size(), 2u);
     EXPECT_EQ(out[out.size() - 2].rfind("Radio 2: SR-9 R02.10 #2: Failed: " + STOPPED, 0), 0u) << result.out;
-    EXPECT_EQ(out.back(), "1 radios programmed, 1 failed.");
+    EXPECT_EQ(out.back(), "1 radio programmed, 1 failed.");
     const std::vector<std::string> rows = Lines(ReportText(report), "\r\n");
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_NE(rows[2].find(",Failed," + STOPPED + ","), std::string::npos) << rows[2];
@@ -531,7 +531,7 @@ TEST(Cli, InterruptWhileWaitingForTheUnplugResetsTheRadioStillOnTheLine)
     // Stopped once the radio has answered a poll after its write.
     const ProgramResult result = bench.Run({ "--yes", "fleet", bench.folder.Path("fleet.vgd") }, std::string(),
                                            [&] { return bench.Requests().size() >= 9; });
-    EXPECT_EQ(Lines(result.out).back(), "1 radios programmed, 0 failed.") << result.out;
+    EXPECT_EQ(Lines(result.out).back(), "1 radio programmed, 0 failed.") << result.out;
     EXPECT_EQ(result.err, STOPPED + "\n");
     const std::vector<std::string> requests = bench.Requests();
     ASSERT_GE(requests.size(), 10u);

@@ -144,14 +144,14 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     LabelFor(countLabel, m_count);
     QLabel* reportLabel = new QLabel(UiText(IDS_FLEET_REPORT_KEYED), this);
     LabelFor(reportLabel, m_report);
-    QPushButton* browseFile = new QPushButton(UiText(IDS_FLEET_BROWSE_FILE), this);
-    connect(browseFile, &QPushButton::clicked, this, [this] {
+    m_browseFile = new QPushButton(UiText(IDS_FLEET_BROWSE_FILE), this);
+    connect(m_browseFile, &QPushButton::clicked, this, [this] {
         QString path;
         if (FileDialogs().OpenDataFile(this, path))
             m_file->setText(path);
     });
-    QPushButton* browseReport = new QPushButton(UiText(IDS_FLEET_BROWSE_REPORT), this);
-    connect(browseReport, &QPushButton::clicked, this, [this] {
+    m_browseReport = new QPushButton(UiText(IDS_FLEET_BROWSE_REPORT), this);
+    connect(m_browseReport, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(this, UiText(IDS_FLEET_TITLE), m_report->text(),
                                                           UiText(IDS_FLEET_FILE_FILTER), nullptr,
                                                           QFileDialog::DontConfirmOverwrite);
@@ -159,7 +159,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
             m_report->setText(path);
     });
     QFormLayout* form = new QFormLayout;
-    form->addRow(fileLabel, WithBrowse(m_file, browseFile));
+    form->addRow(fileLabel, WithBrowse(m_file, m_browseFile));
     QWidget* ports = new QWidget(this);
     QHBoxLayout* portRow = new QHBoxLayout(ports);
     portRow->setContentsMargins(0, 0, 0, 0);
@@ -174,7 +174,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     form->addRow(UiText(IDS_FLEET_PORTS_LABEL), ports);
     form->addRow(countLabel, m_count);
     form->addRow(QString(), m_verify);
-    form->addRow(reportLabel, WithBrowse(m_report, browseReport));
+    form->addRow(reportLabel, WithBrowse(m_report, m_browseReport));
 
     m_tally = new QLabel(this);
     m_table = new QTableWidget(0, FLEET_COLUMNS, this);
@@ -211,10 +211,10 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     layout->addWidget(buttons);
 
     // Down the form, each Browse button right after its field, then the table and the buttons.
-    QList<QWidget*> order{ m_file, browseFile };
+    QList<QWidget*> order{ m_file, m_browseFile };
     for (QCheckBox* port : m_ports)
         order.append(port);
-    order += { m_count, m_verify, m_report, browseReport, m_table, m_start, m_stop, m_close };
+    order += { m_count, m_verify, m_report, m_browseReport, m_table, m_start, m_stop, m_close };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -286,7 +286,8 @@ QColor CFleetDialog::FailedTint() const
 
 void CFleetDialog::ShowTally(int programmed, int failed)
 {
-    m_tally->setText(QString::fromStdString(FormatString(IDS_FLEET_SUMMARY, programmed, failed)));
+    m_tally->setText(QString::fromStdString(
+        FormatString(CountedTextId(programmed, IDS_FLEET_SUMMARY_ONE, IDS_FLEET_SUMMARY), programmed, failed)));
 }
 
 void CFleetDialog::Start()
@@ -393,7 +394,9 @@ void CFleetDialog::Start()
 
 void CFleetDialog::SetInputsEnabled(bool enabled)
 {
-    for (QWidget* input : std::initializer_list<QWidget*>{ m_file, m_count, m_verify, m_report, m_start, m_close })
+    // A file chosen during a run would show one file while the radios get another.
+    for (QWidget* input : std::initializer_list<QWidget*>{ m_file, m_browseFile, m_count, m_verify, m_report,
+                                                           m_browseReport, m_start, m_close })
         input->setEnabled(enabled);
     for (QCheckBox* port : m_ports)
         port->setEnabled(enabled);
@@ -436,7 +439,8 @@ FleetOutcome CFleetDialog::RunOnPorts(const std::vector<int>& ports, const uint8
         total.stopped = total.stopped || outcomes[i].stopped;
         const std::string name = PortNameForIndex(ports[i]);
         m_portLines[ports[i]]->setText(QString::fromStdString(
-            FormatString(IDS_FLEET_PORT_ENDED, name.c_str(), outcomes[i].programmed, outcomes[i].failed)));
+            FormatString(CountedTextId(outcomes[i].programmed, IDS_FLEET_PORT_ENDED_ONE, IDS_FLEET_PORT_ENDED),
+                         name.c_str(), outcomes[i].programmed, outcomes[i].failed)));
     }
     return total;
 }

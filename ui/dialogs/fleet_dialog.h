@@ -39,6 +39,9 @@ public:
     QLabel* Tally() const { return m_tally; }
     QCheckBox* PortBox(int index) const { return m_ports[index]; }
     QLabel* PortLine(int index) const { return m_portLines[index]; }
+    QPushButton* BrowseFileButton() const { return m_browseFile; }
+    QPushButton* BrowseReportButton() const { return m_browseReport; }
+    QPushButton* StopButton() const { return m_stop; }
 
 protected:
     void reject() override;
@@ -46,6 +49,8 @@ protected:
 private:
     void AddRow(const FleetRow& row);
     void ShowTally(int programmed, int failed);
+    // Everything that decides what a run writes and where it reports, with the
+    // Start and Close buttons; Stop is the opposite.
     void SetInputsEnabled(bool enabled);
     // The loops on the ticked ports, each on its own thread; rows and lines come
     // back to this thread through its event queue.
@@ -57,9 +62,11 @@ private:
     SettingsSource m_settingsImage;
     bool m_running = false;
     QLineEdit* m_file;
+    QPushButton* m_browseFile;
     QSpinBox* m_count;
     QCheckBox* m_verify;
     QLineEdit* m_report;
+    QPushButton* m_browseReport;
     QCheckBox* m_ports[PORT_COUNT];
     QLabel* m_portLines[PORT_COUNT];
     QLabel* m_tally;

@@ -12,6 +12,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include <map>
 
 namespace {
 
@@ -23,6 +26,12 @@ QString AllFilesFilter(int id)
     filter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
 #endif
     return filter;
+}
+
+std::map<FileKind, QString>& RememberedFolders()
+{
+    static std::map<FileKind, QString> folders;
+    return folders;
 }
 
 class PlatformFileDialogs : public IFileDialogs {
@@ -49,7 +58,7 @@ public:
 
     bool SaveCalibrationFile(QWidget* parent, QString& path) override
     {
-        QFileDialog dialog(parent, QString(), QStringLiteral("."));
+        QFileDialog dialog(parent, QString(), StartFolder(FileKind::CalibrationData));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters({ UiText(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });
         dialog.setDefaultSuffix(QStringLiteral("txt"));
@@ -90,9 +99,24 @@ bool IFileDialogs::ChooseBackup(QWidget* parent, QString& path)
     return true;
 }
 
+QString StartFolder(FileKind kind)
+{
+    const auto remembered = RememberedFolders().find(kind);
+    if (remembered != RememberedFolders().end() && QDir(remembered->second).exists())
+        return remembered->second;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+void RememberFolder(FileKind kind, const QString& chosenFile)
+{
+    if (!chosenFile.isEmpty())
+        RememberedFolders()[kind] = QFileInfo(chosenFile).absolutePath();
+}
+
 bool IFileDialogs::OpenCalibrationFile(QWidget* parent, QString& path)
 {
-    QFileDialog dialog(parent, QString(), QStringLiteral("."));
+    QFileDialog dialog(parent, QString(), StartFolder(FileKind::CalibrationData));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters({ UiText(IDS_CALFILE_FILTER), AllFilesFilter(IDS_ALL_FILES_OPEN) });

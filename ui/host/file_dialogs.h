@@ -37,6 +37,14 @@ public:
     }
 };
 
+// Kinds of file whose dialogs start in the folder one of them was chosen in
+// last (remembered for the session), at first in the user's documents folder
+// (else the home folder).
+enum class FileKind { CalibrationData, HistoryCsv };
+QString StartFolder(FileKind kind);
+// Remembers the folder of a file of that kind that was chosen and taken.
+void RememberFolder(FileKind kind, const QString& chosenFile);
+
 // True, after saying so, when a chosen target lies in the backups folder
 // (nothing but the backups themselves is written there) or is one of the
 // service history's files (the record of every operation is never saved over).

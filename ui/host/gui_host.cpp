@@ -133,6 +133,7 @@ bool GuiHost::ChooseCalibrationExportFile(std::string& path)
         if (!FileDialogs().SaveCalibrationFile(turn.Above(), chosen))
             return false;
     } while (RefusedAsKeptFile(chosen));
+    RememberFolder(FileKind::CalibrationData, chosen);
     path = QFile::encodeName(chosen).toStdString();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QWindow>
 
 namespace {
 
@@ -28,6 +29,23 @@ bool IsUserInput(QEvent::Type type)
     }
 }
 
+// The widget a window belongs to when it has no parent widget: the window its
+// native window is transient for, else the widget it hands its focus to (a
+// name completer's list has no parent, only its field as focus proxy).
+QWidget* Owner(QWidget* window)
+{
+    if (QWindow* handle = window->windowHandle()) {
+        if (QWindow* transient = handle->transientParent()) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->windowHandle() == transient)
+                    return top;
+            }
+        }
+    }
+    QWidget* proxy = window->focusProxy();
+    return proxy != window ? proxy : nullptr;
+}
+
 } // namespace
 
 InputGate::InputGate()
@@ -40,19 +58,36 @@ InputGate::~InputGate()
     qApp->removeEventFilter(this);
 }
 
+bool InputGate::Allowed(QWidget* widget) const
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    // Up through parents and owners; a bound keeps a loop of owners from hanging.
+    for (int step = 0; widget && step < 256; ++step) {
+        if (widget == m_open.data() || (modal && widget == modal))
+            return true;
+        QWidget* up = widget->parentWidget() ? widget->parentWidget() : Owner(widget);
+        // A pop-up of no window could only have been opened by input that got
+        // through; it holds all input while open, so it must get its own.
+        if (!up && widget == QApplication::activePopupWidget())
+            return true;
+        widget = up;
+    }
+    return false;
+}
+
 bool InputGate::eventFilter(QObject* watched, QEvent* event)
 {
     if (!IsUserInput(event->type()))
         return false;
-    // Shortcuts go to actions, which belong to no open window.
     QWidget* widget = qobject_cast<QWidget*>(watched);
-    if (!widget)
-        return event->type() == QEvent::Shortcut;
-    QWidget* window = widget->window();
-    if (window == m_open.data())
-        return false;
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && window == modal)
-        return false;
-    return true;
+    if (!widget) {
+        // Shortcuts go to actions and shortcut objects: they get through when
+        // the widget they belong to does (the main window's never do).
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        for (QObject* owner = watched->parent(); owner && !widget; owner = owner->parent())
+            widget = qobject_cast<QWidget*>(owner);
+        return !widget || !Allowed(widget);
+    }
+    return !Allowed(widget);
 }

@@ -376,8 +376,10 @@ void CVigilonOssApp::OnCommand(int id)
     }
     case ID_FILE_VIEW_CAL: {
         QString path;
-        if (FileDialogs().OpenCalibrationFile(m_frame.get(), path))
+        if (FileDialogs().OpenCalibrationFile(m_frame.get(), path)) {
+            RememberFolder(FileKind::CalibrationData, path);
             CCalibrationPlotWindow::Open(m_frame.get(), path);
+        }
         break;
     }
     default:

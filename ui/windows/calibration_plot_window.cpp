@@ -147,3 +147,12 @@ bool CCalibrationPlotWindow::eventFilter(QObject* watched, QEvent* event)
     default: return QWidget::eventFilter(watched, event);
     }
 }
+
+void CCalibrationPlotWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

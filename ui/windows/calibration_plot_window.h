@@ -22,6 +22,8 @@ public:
 protected:
     // The plot by keyboard: + and - zoom in and out, the arrows move, Home shows the whole file.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Esc closes the window, as it does the help window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CCalibrationPlotWindow(QWidget* owner, const QString& path, const CalibrationFile& file);

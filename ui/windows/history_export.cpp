@@ -18,9 +18,10 @@
 bool ExportHistoryCsv(QWidget* parent, HistoryStore& store, const HistoryFilter& filter)
 {
     QString path;
-    const QString proposed = QDir::home().filePath(UiText(IDS_HISTORY_CSV_NAME));
+    const QString proposed = QDir(StartFolder(FileKind::HistoryCsv)).filePath(UiText(IDS_HISTORY_CSV_NAME));
     if (!FileDialogs().SaveHistoryFile(parent, proposed, path) || RefusedAsKeptFile(path))
         return false;
+    RememberFolder(FileKind::HistoryCsv, path);
     const std::string shown = QDir::toNativeSeparators(path).toStdString();
     const auto failed = [&](const std::string& why) {
         ShowStatusText(MSG_ERROR, IDS_HISTORY_EXPORT_FAILED,

@@ -2,7 +2,8 @@
 // sends them. Edit Data is changed and accepted through Tab, mnemonics, the
 // arrows, Space and Enter; the fleet dialog's tab order is walked and a run
 // started and closed; Enter on the summary and Ctrl+E open Edit Data; Esc
-// closes the help window.
+// closes the help window; while the radio works, a dialog's pop-ups take keys
+// and clicks.
 #include "sim/simulated_radio.h"
 #include "tests/support/map_resolver.h"
 #include "tests/ui/ui_bench.h"
@@ -15,6 +16,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QStringListModel>
+#include <QVBoxLayout>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -175,6 +182,51 @@ private slots:
         QVERIFY(FocusIn(&help));
         Press(Qt::Key_Escape);
         QVERIFY(!help.isVisible());
+    }
+    void aDialogsPopUpsTakeInputWhileTheRadioWorks()
+    {
+        // As the Save As after a read-out: a name completer and a drop-down list.
+        GuiHost host;
+        host.BeginWaitCursor();
+        QDialog dialog;
+        QLineEdit* name = new QLineEdit(&dialog);
+        QCompleter* completer = new QCompleter(QStringList{ "/alpha", "/beta", "/gamma" }, name);
+        name->setCompleter(completer);
+        QComboBox* kind = new QComboBox(&dialog);
+        kind->addItems({ "one", "two", "three" });
+        QVBoxLayout* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(name);
+        layout->addWidget(kind);
+        bool completerOpened = false, listOpened = false;
+        InModal(
+            [&](QWidget*) {
+                name->setFocus();
+                QTest::keyClick(name, Qt::Key_Slash);
+                completerOpened = QTest::qWaitFor([completer] { return completer->popup()->isVisible(); });
+                if (!completerOpened)
+                    return;
+                // Keys go to the open pop-up, which hands the typing on to the field.
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_B);
+                QAbstractItemView* popup = completer->popup();
+                const QModelIndex beta = popup->model()->index(0, 0);
+                QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(beta).center());
+                kind->showPopup();
+                listOpened = QTest::qWaitFor([kind] { return kind->view()->isVisible(); });
+                if (!listOpened)
+                    return;
+                QTest::keyClick(kind->view(), Qt::Key_Down);
+                QTest::keyClick(kind->view(), Qt::Key_Down);
+                QTest::keyClick(kind->view(), Qt::Key_Return);
+                if (QTest::qWaitFor([kind] { return !kind->view()->isVisible(); }))
+                    dialog.accept();
+            },
+            [&] { dialog.exec(); });
+        host.EndWaitCursor();
+        QVERIFY(completerOpened);
+        QCOMPARE(name->text(), QStringLiteral("/beta"));
+        QVERIFY(listOpened);
+        QCOMPARE(kind->currentText(), QStringLiteral("three"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 };
 

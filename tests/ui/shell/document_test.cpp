@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
@@ -528,12 +529,21 @@ private slots:
             bool icon = false;
         } first, second;
         bool verify = false;
+        // What can be pressed while the first run works: nothing that would change
+        // the file or the report under way, and Stop.
+        struct {
+            bool seen = false, browseFile = true, browseReport = true, stop = false;
+        } during;
         QTimer::singleShot(0, Frame(), [&] {
             CFleetDialog* fleet = OpenDialog<CFleetDialog>();
             if (!fleet)
                 return;
             verify = fleet->VerifyBox()->isChecked();
             fleet->findChild<QSpinBox*>()->setValue(1);
+            QTimer::singleShot(0, fleet, [fleet, &during] {
+                during = { true, fleet->BrowseFileButton()->isEnabled(), fleet->BrowseReportButton()->isEnabled(),
+                           fleet->StopButton()->isEnabled() };
+            });
             const auto take = [fleet](Run& run) {
                 fleet->Start();
                 QTableWidget* table = fleet->Table();
@@ -550,6 +560,8 @@ private slots:
         });
         m_app->OnCommand(ID_BOARD_FLEET);
         QVERIFY2(verify, "the verify box does not follow Options > Verify After Write");
+        QVERIFY2(during.seen && !during.browseFile && !during.browseReport && during.stop,
+                 "during a run the Browse buttons must be off and Stop on");
         QCOMPARE(first.rows, 1);
         QCOMPARE(first.result, QStringLiteral("Failed"));
         QCOMPARE(first.accessible, QStringLiteral("Failed: ") + QString::fromStdString(text::WRITE_FAILED));
@@ -560,7 +572,7 @@ private slots:
         QCOMPARE(second.rows, 1);
         QCOMPARE(second.result, QStringLiteral("OK"));
         QVERIFY(second.accessible.isEmpty() && !second.icon);
-        QCOMPARE(second.tally, QStringLiteral("1 radios programmed, 0 failed."));
+        QCOMPARE(second.tally, QStringLiteral("1 radio programmed, 0 failed."));
     }
 
     void checkConnectionShowsEachStageAndStopsAtTheRadioThatIsOff()
@@ -613,8 +625,8 @@ private slots:
         m_app->OnCommand(ID_BOARD_FLEET);
         ports.sort();
         QCOMPARE(ports, (QStringList{ QStringLiteral("COM1"), QStringLiteral("COM2") }));
-        QCOMPARE(lines, (QStringList{ QStringLiteral("COM1: ended, 1 radios programmed, 0 failed."),
-                                      QStringLiteral("COM2: ended, 1 radios programmed, 0 failed.") }));
+        QCOMPARE(lines, (QStringList{ QStringLiteral("COM1: ended, 1 radio programmed, 0 failed."),
+                                      QStringLiteral("COM2: ended, 1 radio programmed, 0 failed.") }));
         QVERIFY(hiddenLine);
         QCOMPARE(tally, QStringLiteral("2 radios programmed, 0 failed."));
         QCOMPARE(RadioRequests(sim::RequestKind::BoardWrite), 1);

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QtTest>
@@ -69,6 +70,10 @@ private slots:
             QDir().mkpath(QString::fromLocal8Bit(screenshots));
             window->grab().save(QString::fromLocal8Bit(screenshots) + QStringLiteral("/calibration-plot.png"));
         }
+        // Esc closes the window (which deletes itself when closed).
+        QPointer<CCalibrationPlotWindow> closing(window.release());
+        QTest::keyClick(closing->ChartView(), Qt::Key_Escape);
+        QTRY_VERIFY(closing.isNull());
     }
 };
 
