@@ -2273,5 +2273,13 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s und %s sind dasselbe Gerät (%s): Wählen Sie nur eine der beiden Schnittstellen aus.</translation>
     </message>
+    <message>
+        <source>Browse for the settings file</source>
+        <translation>Nach der Einstellungsdatei suchen</translation>
+    </message>
+    <message>
+        <source>Browse for the report</source>
+        <translation>Nach dem Bericht suchen</translation>
+    </message>
 </context>
 </TS>

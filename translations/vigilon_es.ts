@@ -2276,5 +2276,13 @@ Remove them from the service history? This cannot be undone.</source>
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s y %s son el mismo dispositivo (%s): marque solo uno de ellos.</translation>
     </message>
+    <message>
+        <source>Browse for the settings file</source>
+        <translation>Buscar el archivo de parámetros</translation>
+    </message>
+    <message>
+        <source>Browse for the report</source>
+        <translation>Buscar el informe</translation>
+    </message>
 </context>
 </TS>

@@ -2277,5 +2277,13 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <source>%s and %s are the same device (%s): tick only one of them.</source>
         <translation>%s et %s sont le même périphérique (%s) : ne cochez que l&apos;un des deux.</translation>
     </message>
+    <message>
+        <source>Browse for the settings file</source>
+        <translation>Choisir le fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Browse for the report</source>
+        <translation>Choisir le rapport</translation>
+    </message>
 </context>
 </TS>

@@ -144,13 +144,16 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     LabelFor(countLabel, m_count);
     QLabel* reportLabel = new QLabel(UiText(IDS_FLEET_REPORT_KEYED), this);
     LabelFor(reportLabel, m_report);
+    // Both Browse buttons say what they look for, so a screen reader tells them apart.
     QPushButton* browseFile = new QPushButton(UiText(IDS_FLEET_BROWSE_FILE), this);
+    browseFile->setAccessibleName(UiText(IDS_FLEET_BROWSE_FILE_NAME));
     connect(browseFile, &QPushButton::clicked, this, [this] {
         QString path;
         if (FileDialogs().OpenDataFile(this, path))
             m_file->setText(path);
     });
     QPushButton* browseReport = new QPushButton(UiText(IDS_FLEET_BROWSE_REPORT), this);
+    browseReport->setAccessibleName(UiText(IDS_FLEET_BROWSE_REPORT_NAME));
     connect(browseReport, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(this, UiText(IDS_FLEET_TITLE), m_report->text(),
                                                           UiText(IDS_FLEET_FILE_FILTER), nullptr,
