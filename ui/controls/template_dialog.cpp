@@ -98,6 +98,7 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
         }
         case ControlKind::Edit: {
             QLineEdit* edit = new QLineEdit(text, this);
+            edit->setReadOnly(control.style & CS_READONLY);
             lastEdit = edit;
             widget = edit;
             break;
