@@ -453,8 +453,8 @@ Si realmente desea calibrar el acelerómetro, siga estas instrucciones:</transla
     <message>
         <source>2. Make sure that the radio with the connected programming cable can now be
     turned arround for at least 360 degrees.</source>
-        <translation>2. Asegúrese de que la radio, con el cable de programación conectado, puede
-    girar ahora al menos 360 grados.</translation>
+        <translation>2. Asegúrese de que la radio, con el cable de programación conectado,
+    puede girar ahora al menos 360 grados.</translation>
     </message>
     <message>
         <source>3. Press the OK button.</source>
