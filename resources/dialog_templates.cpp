@@ -110,8 +110,7 @@ const ControlTemplate READ_CAL[] = {
 
 const ControlTemplate READ_CAL_PROGRESS[] = {
     { -1, K::CentredLabel,
-      QT_TRANSLATE_NOOP("DialogTemplates", "Reading the accelerometer Calibration data ...\nUnplug the connection to the radio to abort."), 8, 4, 260, 16,
-      0 },
+      QT_TRANSLATE_NOOP("DialogTemplates", "Reading the accelerometer calibration data...\nStop (Esc) ends the read-out."), 8, 4, 260, 16, 0 },
     { IDC_PROGRESS_BAR, K::ProgressBar, nullptr, 4, 28, 260, 10, 0 },
     { IDC_PROGRESS_TEXT, K::CentredLabel, nullptr, 8, 48, 258, 11, 0 },
     // Beyond the panel's first form: the time taken and still to go, and Stop.

@@ -469,12 +469,6 @@ Si realmente desea calibrar el acelerómetro, siga estas instrucciones:</transla
         <translation>¿Seguro que desea hacerlo?</translation>
     </message>
     <message>
-        <source>Reading the accelerometer Calibration data ...
-Unplug the connection to the radio to abort.</source>
-        <translation>Leyendo los datos de calibración del acelerómetro...
-Para cancelar, desconecte el cable de la radio.</translation>
-    </message>
-    <message>
         <source>About Vigilon OSS</source>
         <translation>Acerca de Vigilon OSS</translation>
     </message>
@@ -585,6 +579,12 @@ Para cancelar, desconecte el cable de la radio.</translation>
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Reading the accelerometer calibration data...
+Stop (Esc) ends the read-out.</source>
+        <translation>Leyendo los datos de calibración del acelerómetro...
+Detener (Esc) finaliza la lectura.</translation>
     </message>
 </context>
 <context>
