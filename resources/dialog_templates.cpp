@@ -65,15 +65,16 @@ const ControlTemplate EDIT_DATA[] = {
     { -1, K::GroupBox, nullptr, 216, 84, 204, 44, 0 },
 };
 
+// The values are read-only, not disabled: greyed text would be hard to read.
 const ControlTemplate BOARD_INFO[] = {
     { -1, K::Label, QT_TRANSLATE_NOOP("DialogTemplates", "Option Board Type"), 8, 8, 120, 8, 0 },
-    { IDC_INFO_TYPE, K::Edit, nullptr, 132, 4, 72, 14, CS_DISABLED },
+    { IDC_INFO_TYPE, K::Edit, nullptr, 132, 4, 72, 14, CS_READONLY },
     { -1, K::Label, QT_TRANSLATE_NOOP("DialogTemplates", "Hardware Revision"), 8, 24, 120, 8, 0 },
-    { IDC_INFO_HARDWARE, K::Edit, nullptr, 132, 20, 72, 14, CS_DISABLED },
+    { IDC_INFO_HARDWARE, K::Edit, nullptr, 132, 20, 72, 14, CS_READONLY },
     { -1, K::Label, QT_TRANSLATE_NOOP("DialogTemplates", "Software Version"), 8, 40, 120, 8, 0 },
-    { IDC_INFO_SOFTWARE, K::Edit, nullptr, 132, 36, 72, 14, CS_DISABLED },
+    { IDC_INFO_SOFTWARE, K::Edit, nullptr, 132, 36, 72, 14, CS_READONLY },
     { -1, K::Label, QT_TRANSLATE_NOOP("DialogTemplates", "Codeplug Version"), 8, 56, 120, 8, 0 },
-    { IDC_INFO_CODEPLUG, K::Edit, nullptr, 132, 52, 72, 14, CS_DISABLED },
+    { IDC_INFO_CODEPLUG, K::Edit, nullptr, 132, 52, 72, 14, CS_READONLY },
     { -1, K::Label, QT_TRANSLATE_NOOP("DialogTemplates", "&Vendor Remarks:"), 8, 72, 120, 8, 0 },
     { IDC_INFO_REMARKS, K::MultiLineEdit, nullptr, 8, 84, 196, 84, CS_READONLY | CS_HSCROLL | CS_VSCROLL },
     { IDC_OK, K::DefaultButton, QT_TRANSLATE_NOOP("DialogTemplates", "&OK"), 52, 176, 50, 14, 0 },
@@ -109,8 +110,7 @@ const ControlTemplate READ_CAL[] = {
 
 const ControlTemplate READ_CAL_PROGRESS[] = {
     { -1, K::CentredLabel,
-      QT_TRANSLATE_NOOP("DialogTemplates", "Reading the accelerometer Calibration data ...\nUnplug the connection to the radio to abort."), 8, 4, 260, 16,
-      0 },
+      QT_TRANSLATE_NOOP("DialogTemplates", "Reading the accelerometer calibration data...\nStop (Esc) ends the read-out."), 8, 4, 260, 16, 0 },
     { IDC_PROGRESS_BAR, K::ProgressBar, nullptr, 4, 28, 260, 10, 0 },
     { IDC_PROGRESS_TEXT, K::CentredLabel, nullptr, 8, 48, 258, 11, 0 },
     // Beyond the panel's first form: the time taken and still to go, and Stop.

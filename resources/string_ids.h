@@ -166,6 +166,9 @@ enum : int {
     IDS_FLEET_FILE_KEYED = 24920,
     IDS_FLEET_BROWSE_FILE = 24921,
     IDS_FLEET_BROWSE_REPORT = 24922,
+    IDS_FLEET_BROWSE_FILE_NAME = 25250,   // what a screen reader says of the file's Browse button
+    IDS_FLEET_BROWSE_REPORT_NAME = 25251, // and of the report's
+    IDS_INFO_COPY_LINE = 25252,           // %s a label of the Information dialog, %s its value
     IDS_FLEET_COUNT_KEYED = 24923,
     IDS_FLEET_VERIFY_KEYED = 24924,
     IDS_FLEET_REPORT_KEYED = 24925,

@@ -466,12 +466,6 @@ Wenn Sie den Sensor wirklich kalibrieren möchten, gehen Sie wie folgt vor:</tra
         <translation>Möchten Sie dies wirklich tun?</translation>
     </message>
     <message>
-        <source>Reading the accelerometer Calibration data ...
-Unplug the connection to the radio to abort.</source>
-        <translation>Kalibrierdaten des Sensors werden ausgelesen...
-Trennen Sie zum Abbrechen die Verbindung zum Funkgerät.</translation>
-    </message>
-    <message>
         <source>About Vigilon OSS</source>
         <translation>Info über Vigilon OSS</translation>
     </message>
@@ -582,6 +576,12 @@ Trennen Sie zum Abbrechen die Verbindung zum Funkgerät.</translation>
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Reading the accelerometer calibration data...
+Stop (Esc) ends the read-out.</source>
+        <translation>Kalibrierdaten des Sensors werden ausgelesen...
+Anhalten (Esc) beendet das Auslesen.</translation>
     </message>
 </context>
 <context>
@@ -2304,6 +2304,14 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
     <message>
         <source>%s: ended, %d radio programmed, %d failed.</source>
         <translation>%s: beendet, %d Funkgerät programmiert, %d fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Browse for the settings file</source>
+        <translation>Nach der Einstellungsdatei suchen</translation>
+    </message>
+    <message>
+        <source>Browse for the report</source>
+        <translation>Nach dem Bericht suchen</translation>
     </message>
 </context>
 </TS>

@@ -453,8 +453,8 @@ Si realmente desea calibrar el acelerómetro, siga estas instrucciones:</transla
     <message>
         <source>2. Make sure that the radio with the connected programming cable can now be
     turned arround for at least 360 degrees.</source>
-        <translation>2. Asegúrese de que la radio, con el cable de programación conectado, puede
-    girar ahora al menos 360 grados.</translation>
+        <translation>2. Asegúrese de que la radio, con el cable de programación conectado,
+    puede girar ahora al menos 360 grados.</translation>
     </message>
     <message>
         <source>3. Press the OK button.</source>
@@ -467,12 +467,6 @@ Si realmente desea calibrar el acelerómetro, siga estas instrucciones:</transla
     <message>
         <source>Are you sure you want to do this ?</source>
         <translation>¿Seguro que desea hacerlo?</translation>
-    </message>
-    <message>
-        <source>Reading the accelerometer Calibration data ...
-Unplug the connection to the radio to abort.</source>
-        <translation>Leyendo los datos de calibración del acelerómetro...
-Para cancelar, desconecte el cable de la radio.</translation>
     </message>
     <message>
         <source>About Vigilon OSS</source>
@@ -585,6 +579,12 @@ Para cancelar, desconecte el cable de la radio.</translation>
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Reading the accelerometer calibration data...
+Stop (Esc) ends the read-out.</source>
+        <translation>Leyendo los datos de calibración del acelerómetro...
+Detener (Esc) finaliza la lectura.</translation>
     </message>
 </context>
 <context>
@@ -2307,6 +2307,14 @@ Remove them from the service history? This cannot be undone.</source>
     <message>
         <source>%s: ended, %d radio programmed, %d failed.</source>
         <translation>%s: finalizado, %d radio programada, %d con fallo.</translation>
+    </message>
+    <message>
+        <source>Browse for the settings file</source>
+        <translation>Buscar el archivo de parámetros</translation>
+    </message>
+    <message>
+        <source>Browse for the report</source>
+        <translation>Buscar el informe</translation>
     </message>
 </context>
 </TS>

@@ -470,12 +470,6 @@ Si vous voulez vraiment étalonner l&apos;accéléromètre, suivez les instructi
         <translation>Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
-        <source>Reading the accelerometer Calibration data ...
-Unplug the connection to the radio to abort.</source>
-        <translation>Lecture des données d&apos;étalonnage de l&apos;accéléromètre...
-Débranchez le câble de la radio pour interrompre.</translation>
-    </message>
-    <message>
         <source>About Vigilon OSS</source>
         <translation>À propos de Vigilon OSS</translation>
     </message>
@@ -586,6 +580,12 @@ Débranchez le câble de la radio pour interrompre.</translation>
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>Reading the accelerometer calibration data...
+Stop (Esc) ends the read-out.</source>
+        <translation>Lecture des données d&apos;étalonnage de l&apos;accéléromètre...
+Arrêter (Échap) met fin à la lecture.</translation>
     </message>
 </context>
 <context>
@@ -2308,6 +2308,14 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
     <message>
         <source>%s: ended, %d radio programmed, %d failed.</source>
         <translation>%s : terminé, %d radio programmée, %d en échec.</translation>
+    </message>
+    <message>
+        <source>Browse for the settings file</source>
+        <translation>Choisir le fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Browse for the report</source>
+        <translation>Choisir le rapport</translation>
     </message>
 </context>
 </TS>

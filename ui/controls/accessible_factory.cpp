@@ -5,6 +5,7 @@
 #include "ui/controls/up_down_control.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -22,6 +23,14 @@ QAccessibleInterface* Interface(const QString& className, QObject* object)
         QComboBox* list = static_cast<QComboBox*>(object);
         if (!list->isEditable())
             return new DropDownAccessible(list);
+    }
+    // A plain widget made a window of its own (help, service history, plot)
+    // would be a mere "filler" to a screen reader, which then never says that
+    // a window opened nor reads its title.
+    if (className == QLatin1String("QWidget")) {
+        QWidget* widget = static_cast<QWidget*>(object);
+        if (widget->isWindow())
+            return new QAccessibleWidget(widget, QAccessible::Window);
     }
     return nullptr;
 }

@@ -1,5 +1,6 @@
 // The program's own accessible interfaces, given to Qt in place of its own for
-// the number fields (an edit with up-down arrows) and the drop-down lists.
+// the number fields (an edit with up-down arrows), the drop-down lists and
+// the windows that are plain widgets.
 #pragma once
 
 // Installs them; from then on every new number field and list gets them. Once

@@ -3,6 +3,7 @@
 #include "ui/controls/accessible_factory.h"
 #include "ui/controls/label_buddy.h"
 #include "ui/controls/up_down_control.h"
+#include "ui/host/screen_fit.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -39,6 +41,36 @@ bool TextFits(QWidget* widget, const QFont& font, int width)
                                                         : metrics.horizontalAdvance(PlainText(button->text())) + 4;
     button->setFont(before);
     return needed <= width;
+}
+
+// Whether each word of the label's text fits `width` pixels: then wrapping it
+// at word boundaries shows all of it.
+bool WordsFit(const QLabel* label, int width)
+{
+    const QFontMetrics metrics(label->font());
+    for (const QString& word : PlainText(label->text()).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        if (metrics.horizontalAdvance(word) > width)
+            return false;
+    }
+    return true;
+}
+
+// Where a wrapped text grew: everything from `from` down moves by `extra` pixels.
+struct Growth {
+    const QWidget* text;
+    int from;
+    int extra;
+};
+
+// How far what starts at `y` moves down for the texts grown above it.
+int ShiftAt(const std::vector<Growth>& growths, int y, const QWidget* self)
+{
+    int shift = 0;
+    for (const Growth& growth : growths) {
+        if (growth.text != self && growth.from <= y)
+            shift += growth.extra;
+    }
+    return shift;
 }
 
 const char* const CONTROL_ID = "controlId";
@@ -83,6 +115,7 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
     QLabel* pendingLabel = nullptr;
     QLabel* lastEditLabel = nullptr;
     QList<QWidget*> frames;
+    std::vector<std::pair<QWidget*, QRect>> placed;
     for (int i = 0; i < dialogTemplate.count; ++i) {
         const ControlTemplate& control = dialogTemplate.controls[i];
         const QString text = control.text ? QCoreApplication::translate("DialogTemplates", control.text) : QString();
@@ -98,6 +131,7 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
         }
         case ControlKind::Edit: {
             QLineEdit* edit = new QLineEdit(text, this);
+            edit->setReadOnly(control.style & CS_READONLY);
             lastEdit = edit;
             widget = edit;
             break;
@@ -162,20 +196,11 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
         }
         pendingLabel = qobject_cast<QLabel*>(widget);
         QRect place = MapDialogRect(control.x, control.y, control.w, control.h);
-        // Texts measured for another font, or translated, may be wider here: a
-        // label, check box or button steps its font down (to 6 points at the
-        // least) until its text fits.
-        if (!text.isEmpty() && (qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget))) {
-            QFont fitted = font();
-            while (!TextFits(widget, fitted, place.width()) && fitted.pointSizeF() > 6.0)
-                fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
-            if (fitted != font())
-                widget->setFont(fitted);
-        }
         // A drop-down list's template height includes its open list.
         if (control.kind == ControlKind::DropDownList)
             place.setHeight(MapDialogRect(0, 0, 0, 14).height());
         widget->setGeometry(place);
+        placed.emplace_back(widget, place);
         widget->setProperty(CONTROL_ID, control.id);
         if (control.style & CS_DISABLED)
             widget->setEnabled(false);
@@ -190,6 +215,53 @@ void CTemplateDialog::Build(const DialogTemplate& dialogTemplate)
     // Frames stay behind the controls they surround.
     for (QWidget* frame : frames)
         frame->lower();
+    // Which label names a field is known only now.
+    FitTexts(placed);
+}
+
+void CTemplateDialog::FitTexts(const std::vector<std::pair<QWidget*, QRect>>& placed)
+{
+    // Texts measured for another font, or translated, may be wider here. A
+    // static text that names no field wraps at the dialog's font size, as
+    // long as its words fit, and what lies below it moves down; a field's
+    // label, a check box or a button stays on its line and steps its font
+    // down (to 6 points at the least) until its text fits.
+    std::vector<Growth> growths;
+    for (const auto& [widget, place] : placed) {
+        QLabel* label = qobject_cast<QLabel*>(widget);
+        QAbstractButton* button = qobject_cast<QAbstractButton*>(widget);
+        if ((!label || label->text().isEmpty()) && (!button || button->text().isEmpty()))
+            continue;
+        if (TextFits(widget, font(), place.width()))
+            continue;
+        if (label && !label->buddy() && WordsFit(label, place.width())) {
+            label->setWordWrap(true);
+            const int needed = label->heightForWidth(place.width());
+            if (needed > place.height())
+                growths.push_back({ widget, place.bottom() + 1, needed - place.height() });
+            continue;
+        }
+        QFont fitted = font();
+        while (!TextFits(widget, fitted, place.width()) && fitted.pointSizeF() > 6.0)
+            fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+        widget->setFont(fitted);
+    }
+    if (growths.empty())
+        return;
+    // A control moves down by what grew above it; a frame around a grown
+    // text stretches with it; the dialog grows by all of it.
+    for (const auto& [widget, place] : placed) {
+        QRect moved = place.translated(0, ShiftAt(growths, place.top(), widget));
+        if (qobject_cast<QGroupBox*>(widget))
+            moved.setBottom(place.bottom() + ShiftAt(growths, place.bottom() + 1, widget));
+        for (const Growth& growth : growths) {
+            if (growth.text == widget)
+                moved.setHeight(place.height() + growth.extra);
+        }
+        widget->setGeometry(moved);
+    }
+    setFixedSize(width(), height() + ShiftAt(growths, height(), nullptr));
+    KeepOnScreen(this);
 }
 
 QWidget* CTemplateDialog::Item(int id) const

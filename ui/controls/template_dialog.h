@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 class CTemplateDialog : public QDialog {
 public:
@@ -41,6 +43,8 @@ protected:
 
 private:
     void Build(const DialogTemplate& dialogTemplate);
+    // Makes each placed text fit its control, by wrapping or a smaller font.
+    void FitTexts(const std::vector<std::pair<QWidget*, QRect>>& placed);
     std::map<int, QWidget*> m_items;
     double m_baseX = 6;
     double m_baseY = 13;

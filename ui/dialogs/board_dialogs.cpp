@@ -11,10 +11,14 @@
 #include "seams/status_message.h"
 #include "seams/stop_request.h"
 #include "seams/string_table.h"
+#include "ui/controls/label_buddy.h"
 #include "ui/host/ui_text.h"
 #include "ui/windows/calibration_plot_window.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,11 +31,26 @@ QString FromBoard(const std::string& text)
     return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
 }
 
+constexpr int INFO_FIELDS[] = { IDC_INFO_TYPE, IDC_INFO_HARDWARE, IDC_INFO_SOFTWARE, IDC_INFO_CODEPLUG,
+                                IDC_INFO_REMARKS };
+
+bool HasSelection(const QObject* field)
+{
+    if (const QLineEdit* edit = qobject_cast<const QLineEdit*>(field))
+        return edit->hasSelectedText();
+    if (const QPlainTextEdit* edit = qobject_cast<const QPlainTextEdit*>(field))
+        return edit->textCursor().hasSelection();
+    return false;
+}
+
 } // namespace
 
 CBoardInfoDialog::CBoardInfoDialog(QWidget* parent, int portIndex)
     : CTemplateDialog(DLG_BOARD_INFO, parent), m_portIndex(portIndex)
 {
+    // A field takes Ctrl+C even with nothing selected; it is caught there first.
+    for (int id : INFO_FIELDS)
+        Item(id)->installEventFilter(this);
 }
 
 void CBoardInfoDialog::OnInitDialog()
@@ -54,6 +73,46 @@ void CBoardInfoDialog::OnInitDialog()
         static_cast<QLineEdit*>(Item(id))->setCursorPosition(0);
     if (QWidget* ok = Item(IDC_OK))
         ok->setFocus();
+}
+
+QString CBoardInfoDialog::FieldsText() const
+{
+    QStringList lines;
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    for (int id : INFO_FIELDS) {
+        const QWidget* field = Item(id);
+        QString label;
+        for (const QLabel* candidate : labels) {
+            if (candidate->buddy() == field)
+                label = PlainText(candidate->text());
+        }
+        // "Vendor Remarks:" has its colon already; the line pattern brings its own.
+        while (label.endsWith(QLatin1Char(':')) || label.endsWith(QLatin1Char(' ')))
+            label.chop(1);
+        const QLineEdit* edit = qobject_cast<const QLineEdit*>(field);
+        const QString value = edit ? edit->text() : static_cast<const QPlainTextEdit*>(field)->toPlainText();
+        lines.append(FormatUiText(IDS_INFO_COPY_LINE, label, value));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void CBoardInfoDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(FieldsText());
+        return;
+    }
+    CTemplateDialog::keyPressEvent(event);
+}
+
+bool CBoardInfoDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)
+        && !HasSelection(watched)) {
+        QGuiApplication::clipboard()->setText(FieldsText());
+        return true;
+    }
+    return CTemplateDialog::eventFilter(watched, event);
 }
 
 CCalibrateDialog::CCalibrateDialog(QWidget* parent, int portIndex)

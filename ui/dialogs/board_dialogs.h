@@ -8,6 +8,7 @@
 class CVigilonOssApp;
 
 // Reads the board's identity while initialising; never shown when that fails.
+// Ctrl+C copies its five fields as text, unless a field has text selected.
 class CBoardInfoDialog : public CTemplateDialog {
 public:
     CBoardInfoDialog(QWidget* parent, int portIndex);
@@ -16,8 +17,13 @@ public:
 
 protected:
     void OnInitDialog() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // "Option Board Type: ..." and so on, one field a line, labels as shown.
+    QString FieldsText() const;
+
     int m_portIndex;
     OperationRecord m_record;
 };

@@ -8,6 +8,7 @@
 #include "ui/host/ui_text.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 
 namespace {
 
@@ -89,8 +90,14 @@ void CEditDataDialog::OnInitDialog()
             m_controls.emplace_back(spin);
             spin->Bind(&(record.*row.number));
             spin->InitControl(this, row.controlId);
-            if (UpDownControl* arrows = dynamic_cast<UpDownControl*>(Item(row.controlId)))
+            if (UpDownControl* arrows = dynamic_cast<UpDownControl*>(Item(row.controlId))) {
                 arrows->SetSpokenUnit(SpokenUnit(row.unitId));
+                // Three alarms have a "Pre Alert Time (s)" each: a screen reader,
+                // which reads no group frame, hears the alarm with it.
+                const QString name = QString::fromStdString(SettingFullLabel(row));
+                arrows->Buddy()->setAccessibleName(name);
+                arrows->SetLabel(name);
+            }
             m_stores.push_back([spin] { return spin->Store(); });
             break;
         }

@@ -144,13 +144,16 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     LabelFor(countLabel, m_count);
     QLabel* reportLabel = new QLabel(UiText(IDS_FLEET_REPORT_KEYED), this);
     LabelFor(reportLabel, m_report);
+    // Both Browse buttons say what they look for, so a screen reader tells them apart.
     m_browseFile = new QPushButton(UiText(IDS_FLEET_BROWSE_FILE), this);
+    m_browseFile->setAccessibleName(UiText(IDS_FLEET_BROWSE_FILE_NAME));
     connect(m_browseFile, &QPushButton::clicked, this, [this] {
         QString path;
         if (FileDialogs().OpenDataFile(this, path))
             m_file->setText(path);
     });
     m_browseReport = new QPushButton(UiText(IDS_FLEET_BROWSE_REPORT), this);
+    m_browseReport->setAccessibleName(UiText(IDS_FLEET_BROWSE_REPORT_NAME));
     connect(m_browseReport, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(this, UiText(IDS_FLEET_TITLE), m_report->text(),
                                                           UiText(IDS_FLEET_FILE_FILTER), nullptr,

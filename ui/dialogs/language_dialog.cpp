@@ -3,6 +3,7 @@
 #include "frontend/language.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
+#include "ui/controls/label_buddy.h"
 #include "ui/host/screen_fit.h"
 #include "ui/host/ui_text.h"
 
@@ -29,7 +30,7 @@ CLanguageDialog::CLanguageDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(UiText(IDS_LANGUAGE_TITLE));
     QLabel* prompt = new QLabel(UiText(IDS_LANGUAGE_PROMPT), this);
     m_list = new QListWidget(this);
-    prompt->setBuddy(m_list);
+    LabelFor(prompt, m_list);
     QListWidgetItem* system = new QListWidgetItem(
         FormatUiText(IDS_LANGUAGE_SYSTEM, NativeName(ChooseLanguageOfSystem())), m_list);
     system->setData(Qt::UserRole, QString());

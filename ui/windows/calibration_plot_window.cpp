@@ -3,6 +3,7 @@
 #include "operations/calibration_file.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
+#include "ui/controls/accessible_factory.h"
 #include "ui/host/screen_fit.h"
 #include "ui/host/ui_text.h"
 
@@ -72,6 +73,8 @@ CCalibrationPlotWindow* CCalibrationPlotWindow::Open(QWidget* owner, const QStri
 CCalibrationPlotWindow::CCalibrationPlotWindow(QWidget* owner, const QString& path, const CalibrationFile& file)
     : QWidget(owner, Qt::Window)
 {
+    // A screen reader takes it for a window.
+    InstallAccessibleFactory();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FormatUiText(IDS_CALPLOT_CAPTION, QFileInfo(path).fileName()));
 
@@ -110,6 +113,9 @@ CCalibrationPlotWindow::CCalibrationPlotWindow(QWidget* owner, const QString& pa
     // The plot's text alternative: a screen reader says the figures it shows.
     m_view->setAccessibleName(UiText(IDS_CALPLOT_NAME));
     m_view->setAccessibleDescription(described.join(QLatin1Char('\n')));
+    // The view takes the focus and the keys; its drawing area as a second,
+    // nameless stop would say nothing.
+    m_view->viewport()->setFocusPolicy(Qt::NoFocus);
     QLabel* hint = new QLabel(UiText(IDS_CALPLOT_ZOOM_HINT));
     hint->setEnabled(false);
     figures->addWidget(hint);

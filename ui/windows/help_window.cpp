@@ -1,6 +1,7 @@
 #include "ui/windows/help_window.h"
 
 #include "resources/string_ids.h"
+#include "ui/controls/accessible_factory.h"
 #include "ui/controls/label_buddy.h"
 #include "ui/host/screen_fit.h"
 #include "ui/host/ui_text.h"
@@ -43,6 +44,8 @@ const char* const CONTENTS_PAGE = "index.html";
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(parent)
 {
+    // A screen reader takes it for a window.
+    InstallAccessibleFactory();
     setWindowTitle(UiText(IDS_HELP_CAPTION));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vigilon-oss-48.png")));
     resize(760, 520);

@@ -118,7 +118,7 @@ HistoryWindow::~HistoryWindow() = default;
 HistoryWindow::HistoryWindow(QWidget* owner, std::unique_ptr<HistoryStore> store, DocumentActions actions)
     : QWidget(owner, Qt::Window), m_store(std::move(store)), m_actions(std::move(actions))
 {
-    // The drop-down lists are named by their labels.
+    // The drop-down lists are named by their labels, the window is one to a screen reader.
     InstallAccessibleFactory();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(UiText(IDS_HISTORY_WINDOW_TITLE));

@@ -35,6 +35,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cmath>
 #include <memory>
 #include <unistd.h>
 
@@ -74,6 +75,18 @@ void Screenshot(QWidget* widget, const QString& name)
         return;
     QDir().mkpath(QString::fromLocal8Bit(folder));
     widget->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/") + name + QStringLiteral(".png"));
+}
+
+// The contrast ratio of two colours, as the accessibility guidelines reckon it.
+double Contrast(const QColor& one, const QColor& other)
+{
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(one) + 0.05;
+    const double b = luminance(other) + 0.05;
+    return std::max(a, b) / std::min(a, b);
 }
 
 // The control a label names.
@@ -585,7 +598,7 @@ private slots:
 
     // --- Information, against the simulated radio ---
 
-    void informationShowsTheBoardsTexts()
+    void informationShowsTheBoardsTextsReadablyAndCopiesThem()
     {
         sim::SimConfig config;
         config.identity.remarks = "First line\r\nSecond line";
@@ -602,8 +615,23 @@ private slots:
         QCOMPARE(dialog.Edit(1013)->text(), QStringLiteral("FW 1.04.2"));
         QCOMPARE(dialog.Edit(1015)->text(), QStringLiteral("01.00"));
         QCOMPARE(static_cast<QPlainTextEdit*>(dialog.Item(1017))->toPlainText(), QStringLiteral("First line\nSecond line"));
-        QVERIFY(!dialog.Enabled(1012));
-        QVERIFY(dialog.Enabled(1017));
+        // The values read as any text does, at least 4.5:1 against their
+        // background, and still take no typing.
+        for (int id : { 1012, 1013, 1014, 1015 }) {
+            QLineEdit* edit = dialog.Edit(id);
+            const QPalette::ColorGroup group = edit->isEnabled() ? QPalette::Inactive : QPalette::Disabled;
+            const double contrast = Contrast(edit->palette().color(group, QPalette::Text),
+                                             edit->palette().color(group, QPalette::Base));
+            QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("control %1: %2:1").arg(id).arg(contrast)));
+        }
+        QTest::keyClicks(dialog.Edit(1012), QStringLiteral("x"));
+        QCOMPARE(dialog.Edit(1012)->text(), QStringLiteral("Vigilon"));
+        // Ctrl+C takes the five fields as text, one per line with its label.
+        QGuiApplication::clipboard()->clear();
+        QTest::keySequence(dialog.Item(1), QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Option Board Type: Vigilon\nHardware Revision: HW 2.1\nSoftware Version: FW 1.04.2\n"
+                                "Codeplug Version: 01.00\nVendor Remarks: First line\nSecond line"));
     }
 
     void informationWithAFieldThatFailsLeavesOnlyThatBoxEmpty()

@@ -79,11 +79,14 @@ private slots:
         app->ExitInstance();
     }
 
-    // The dialogs built from templates keep their size in every language: no
-    // translated text may reach beyond its control.
+    // The dialogs built from templates show every translated text whole: no
+    // text may reach beyond its control, nor a control beyond its dialog. A
+    // text that names no field (the calibration's steps, say) wraps at the
+    // dialog's font size rather than shrinking to a size hard to read.
     void everyTemplateTextFitsInEveryLanguage()
     {
         QStringList clipped;
+        QStringList shrunk;
         for (const QString& code : { QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es") }) {
             QTranslator translator;
             QVERIFY(translator.load(QStringLiteral(":/i18n/vigilon_%1.qm").arg(code)));
@@ -96,8 +99,16 @@ private slots:
                     QString text;
                     if (QLabel* label = qobject_cast<QLabel*>(control)) {
                         text = PlainText(label->text());
+                        if (!label->buddy() && label->font().pointSizeF() != dialog.font().pointSizeF())
+                            shrunk.append(
+                                QStringLiteral("%1: \"%2\" in %3 points").arg(code, text).arg(label->font().pointSizeF()));
+                        // A wrapped text needs the height of its lines, any other its widest line.
+                        if (label->wordWrap() && label->heightForWidth(label->width()) > label->height())
+                            clipped.append(QStringLiteral("%1: \"%2\" needs more lines than its %3 pixels")
+                                               .arg(code, text)
+                                               .arg(label->height()));
                         for (const QString& line : text.split(QLatin1Char('\n')))
-                            needed = std::max(needed, label->fontMetrics().horizontalAdvance(line));
+                            needed = label->wordWrap() ? 0 : std::max(needed, label->fontMetrics().horizontalAdvance(line));
                     } else if (QCheckBox* box = qobject_cast<QCheckBox*>(control)) {
                         text = PlainText(box->text());
                         needed = box->sizeHint().width();
@@ -110,11 +121,14 @@ private slots:
                                            .arg(code, text)
                                            .arg(needed)
                                            .arg(control->width()));
+                    if (control->parentWidget() == &dialog && !dialog.rect().contains(control->geometry()))
+                        clipped.append(QStringLiteral("%1: \"%2\" lies outside its dialog").arg(code, text));
                 }
             }
             QCoreApplication::removeTranslator(&translator);
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+        QVERIFY2(shrunk.isEmpty(), qPrintable(shrunk.join(QLatin1Char('\n'))));
     }
 };
 
