@@ -501,6 +501,27 @@ TEST(Cli, FleetProgramsRadioAfterRadioAndReportsTheOneThatFailed)
         << frames[frames.size() - 2];
 }
 
+TEST(Cli, FleetNoticesASwapOfAFractionOfASecondWhileTheRadioAnswersItsPolls)
+{
+    // Each radio is unplugged 1.5 s after its write's reset and the next is in
+    // 0.3 s later: a loop that polls about once a second misses the swap and
+    // waits on for an unplug.
+    CliBench bench({ "--fleet", "3", "--swap-ms", "300", "--unplug-after", "1500" });
+    FleetSettings(bench, "fleet.vgd");
+    const auto started = std::chrono::steady_clock::now();
+    const ProgramResult result =
+        bench.Run({ "--yes", "fleet", bench.folder.Path("fleet.vgd"), "--count", "3" }, std::string(),
+                  [&] { return std::chrono::steady_clock::now() - started > std::chrono::seconds(20); });
+    EXPECT_EQ(result.status, 0) << result.out;
+    const std::vector<std::string> out = Lines(result.out);
+    ASSERT_EQ(out.size(), 12u) << result.out;
+    for (int radio = 1; radio <= 3; ++radio) {
+        const std::string done = "Radio " + std::to_string(radio) + ": SR-9 R02.10 #" + std::to_string(radio) + ": OK (";
+        EXPECT_EQ(out[static_cast<size_t>(4 * radio - 2)].rfind(done, 0), 0u) << result.out;
+    }
+    EXPECT_EQ(out.back(), "3 radios programmed, 0 failed.");
+}
+
 TEST(Cli, InterruptDuringAFleetRunResetsTheRadioAndCompletesTheReport)
 {
     CliBench bench({ "--fleet", "3", "--swap-ms", "1200" });
