@@ -469,7 +469,7 @@ TEST(Cli, FleetProgramsRadioAfterRadioAndReportsTheOneThatFailed)
     EXPECT_EQ(out[6].rfind("Radio 2: SR-9 R02.10 #2: Failed: " + WRITE_FAILED + " (", 0), 0u) << out[6];
     EXPECT_EQ(out[10].rfind("Radio 3: SR-9 R02.10 #3: OK (", 0), 0u) << out[10];
     EXPECT_EQ(out[11], "2 radios programmed, 1 failed.");
-    // Three writes and a swap of 1.2 s between radios, polled about once a second.
+    // Three writes and a swap of 1.2 s between radios.
     EXPECT_LT(seconds, 14.0);
 
     const std::vector<std::string> rows = Lines(ReportText(report), "\r\n");

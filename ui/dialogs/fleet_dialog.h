@@ -45,7 +45,8 @@ protected:
 
 private:
     void AddRow(const FleetRow& row);
-    void ShowTally(int programmed, int failed);
+    // The run's count over all its ports.
+    void ShowTally(int programmed, int failed, int ports);
     void SetInputsEnabled(bool enabled);
     // The loops on the ticked ports, each on its own thread; rows and lines come
     // back to this thread through its event queue.

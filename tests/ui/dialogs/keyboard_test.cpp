@@ -137,7 +137,7 @@ private slots:
                 Press(Qt::Key_Escape);
             },
             [&] { QCOMPARE(dialog.exec(), int(QDialog::Rejected)); });
-        QCOMPARE(order, (QStringList{ "Settings:", "Browse...", "COM1", "COM2", "COM3", "COM4", "Radios:",
+        QCOMPARE(order, (QStringList{ "Settings:", "Browse...", "COM1", "COM2", "COM3", "COM4", "Radios per port:",
                                       "Read the settings back after each write", "Report:", "Browse...",
                                       "Radios of this run", "Start", "Close", "Settings:" }));
         QCOMPARE(rows, 1);
