@@ -80,7 +80,7 @@ const char* const HELP = QT_TRANSLATE_NOOP("Cli",
     "  --backup-first    write: back up the board's settings before writing\n"
     "  --no-backup       read: keep no backup of the settings read\n"
     "  --board           diff: compare with the board's settings\n"
-    "  --count N         fleet: stop after N radios (default: until Ctrl+C)\n"
+    "  --count N         fleet: stop after N radios on each port (default: until Ctrl+C)\n"
     "  --report CSV      fleet: append one row per radio to the CSV file\n"
     "  --radio TEXT      history: the entries of radios whose text starts with TEXT\n"
     "  --board TEXT      history: the entries whose board type, revisions or codeplug\n"

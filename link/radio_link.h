@@ -65,8 +65,9 @@ public:
     CRadioLink& operator=(const CRadioLink&) = delete;
 
     // Framing.
-    void SendFrame(uint8_t opcode, const uint8_t* data, int count);
-    void SendExtendedFrame(uint8_t opcode, const uint8_t* data, int count);
+    // `echoTimeoutMs`: how long to wait for the echo; 0 for the link's own allowance.
+    void SendFrame(uint8_t opcode, const uint8_t* data, int count, int echoTimeoutMs = 0);
+    void SendExtendedFrame(uint8_t opcode, const uint8_t* data, int count, int echoTimeoutMs = 0);
     // Receives one frame. When `data` is given, up to `capacity` data bytes are
     // copied there and their number stored in `*length` (if given).
     int ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, int* length, int timeoutMs,
@@ -75,7 +76,10 @@ public:
 
     // Radio commands.
     bool ResetRadio();
-    bool ReadRadioInfo(char* text, uint8_t item, int& textLength, bool quiet);
+    // `timeoutMs` > 0 bounds every receive of the request (echo, acknowledgement,
+    // answer) for a caller that polls the line and must not wait the link's full
+    // time-outs; a request nobody replied to then ends without the closing pause.
+    bool ReadRadioInfo(char* text, uint8_t item, int& textLength, bool quiet, int timeoutMs = 0);
 
     // Board messages. ReadBoard never writes more than `bufferSize` bytes into
     // `buffer`: the answer's data (cut to bufferSize - 1) followed by a zero byte.
@@ -112,12 +116,12 @@ private:
     bool RunCommand(const LinkExchange& exchange, const uint8_t* request, int count,
                     const std::function<bool()>& takeAnswer);
     Outcome RunExchange(const LinkExchange& exchange, const uint8_t* request, int count);
-    void TransmitFrame(uint8_t opcode, const uint8_t* frame, size_t frameSize, int dataCount);
+    void TransmitFrame(uint8_t opcode, const uint8_t* frame, size_t frameSize, int dataCount, int echoTimeoutMs);
     bool ReadBoardFunction(uint16_t function, std::vector<uint8_t>& answer);
     // The data of a read's answer into `buffer` as ReadBoard describes; their count.
     int TakeBoardData(uint8_t* buffer, size_t bufferSize);
     static void BoardReadRequest(uint16_t address, int count, uint8_t* request);
-    int ReceiveReply(uint8_t& opcode, int noResponseMessageId);
+    int ReceiveReply(uint8_t& opcode, int noResponseMessageId, int timeoutMs);
     void ReportRefusal(uint8_t opcode, bool setStatus);
     void FailWith(int status, int messageId);
 };

@@ -21,6 +21,7 @@ struct LinkExchange {
     uint8_t answerOpcode = 0;       // of the answer that completes the exchange
     bool quietNotSupported = false; // "not supported" is kept in m_nStatus but not shown
     bool refusalSetsStatus = false; // a NAK or another opcode is kept in m_nStatus as well
+    int timeoutMs = 0;              // bounds each receive (echo, acknowledgement, answer); 0: the link's own
 };
 
 namespace {
@@ -65,6 +66,10 @@ bool CRadioLink::RunCommand(const LinkExchange& exchange, const uint8_t* request
             break;
         ok = outcome == Outcome::Answer && takeAnswer();
     }
+    // A poll on its own short time-out that nothing replied to: no radio took the
+    // request, so there is no radio's pause to keep before the next.
+    if (exchange.timeoutMs > 0 && !m_bReplied)
+        return false;
     PauseMoreThan(COMMAND_SETTLE_MS + 1);
     return ok;
 }
@@ -75,16 +80,16 @@ CRadioLink::Outcome CRadioLink::RunExchange(const LinkExchange& exchange, const 
 {
     m_bEchoed = m_bReplied = m_bAcknowledged = false;
     if (exchange.boardMessage)
-        SendExtendedFrame(exchange.opcode, request, count);
+        SendExtendedFrame(exchange.opcode, request, count, exchange.timeoutMs);
     else
-        SendFrame(exchange.opcode, request, count);
+        SendFrame(exchange.opcode, request, count, exchange.timeoutMs);
     if (m_nStatus == LINK_NO_RESPONSE || m_nStatus == LINK_NO_PORT)
         return Outcome::NoEcho;
     m_bEchoed = true;
     // Any other echo failure has been shown; the radio's answer may still come.
 
     uint8_t ackOpcode = 0;
-    if (ReceiveReply(ackOpcode, IDS_NO_RESPONSE_RADIO) != LINK_OK)
+    if (ReceiveReply(ackOpcode, IDS_NO_RESPONSE_RADIO, exchange.timeoutMs) != LINK_OK)
         return Outcome::Failed;
     m_bReplied = true;
     if (ackOpcode != RADIO_ACK) {
@@ -94,7 +99,8 @@ CRadioLink::Outcome CRadioLink::RunExchange(const LinkExchange& exchange, const 
     m_bAcknowledged = true;
 
     uint8_t answerOpcode = 0;
-    if (ReceiveReply(answerOpcode, exchange.boardMessage ? IDS_NO_RESPONSE_BOARD : IDS_NO_RESPONSE_RADIO) != LINK_OK)
+    if (ReceiveReply(answerOpcode, exchange.boardMessage ? IDS_NO_RESPONSE_BOARD : IDS_NO_RESPONSE_RADIO,
+                     exchange.timeoutMs) != LINK_OK)
         return Outcome::Failed;
 
     if (answerOpcode == exchange.answerOpcode) {
@@ -113,10 +119,11 @@ CRadioLink::Outcome CRadioLink::RunExchange(const LinkExchange& exchange, const 
     return Outcome::Failed;
 }
 
-int CRadioLink::ReceiveReply(uint8_t& opcode, int noResponseMessageId)
+int CRadioLink::ReceiveReply(uint8_t& opcode, int noResponseMessageId, int timeoutMs)
 {
     m_nRxDataLength = 0;
-    return ReceiveFrame(opcode, m_rxData, sizeof(m_rxData), &m_nRxDataLength, REPLY_TIMEOUT_MS, noResponseMessageId);
+    return ReceiveFrame(opcode, m_rxData, sizeof(m_rxData), &m_nRxDataLength, timeoutMs > 0 ? timeoutMs : REPLY_TIMEOUT_MS,
+                        noResponseMessageId);
 }
 
 // A NAK, or any opcode other than the one expected: said, and kept as the status
@@ -136,7 +143,7 @@ bool CRadioLink::ResetRadio()
         if (m_nStatus == LINK_NO_RESPONSE || m_nStatus == LINK_NO_PORT)
             return false;
         uint8_t ackOpcode = 0;
-        if (ReceiveReply(ackOpcode, IDS_NO_RESPONSE_RADIO) != LINK_OK)
+        if (ReceiveReply(ackOpcode, IDS_NO_RESPONSE_RADIO, 0) != LINK_OK)
             continue;
         if (ackOpcode == RADIO_ACK) {
             // The radio restarts; give it its time before anything else is sent.
@@ -149,7 +156,7 @@ bool CRadioLink::ResetRadio()
     return false;
 }
 
-bool CRadioLink::ReadRadioInfo(char* text, uint8_t item, int& textLength, bool quiet)
+bool CRadioLink::ReadRadioInfo(char* text, uint8_t item, int& textLength, bool quiet, int timeoutMs)
 {
     textLength = 0;
     if (text != nullptr)
@@ -157,6 +164,7 @@ bool CRadioLink::ReadRadioInfo(char* text, uint8_t item, int& textLength, bool q
     LinkExchange exchange = RadioCommand(OP_READ_RADIO_INFO, OP_RADIO_INFO_REPLY);
     exchange.quietNotSupported = quiet;
     exchange.refusalSetsStatus = true;
+    exchange.timeoutMs = timeoutMs;
     return RunCommand(exchange, &item, 1, [&] {
         // The first data byte is skipped; the rest, at most 39 bytes, is the text.
         const int k = std::min(m_nRxDataLength, RADIO_INFO_TEXT_SIZE);

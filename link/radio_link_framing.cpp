@@ -49,7 +49,7 @@ void CRadioLink::FailWith(int status, int messageId)
     m_nStatus = status;
 }
 
-void CRadioLink::SendFrame(uint8_t opcode, const uint8_t* data, int count)
+void CRadioLink::SendFrame(uint8_t opcode, const uint8_t* data, int count, int echoTimeoutMs)
 {
     if (data == nullptr || count < 0)
         count = 0;
@@ -81,10 +81,10 @@ void CRadioLink::SendFrame(uint8_t opcode, const uint8_t* data, int count)
         frame.insert(frame.end(), data, data + n);
         frame.push_back(FrameChecksum(frame.data(), frame.size()));
     }
-    TransmitFrame(opcode, frame.data(), frame.size(), static_cast<int>(n));
+    TransmitFrame(opcode, frame.data(), frame.size(), static_cast<int>(n), echoTimeoutMs);
 }
 
-void CRadioLink::SendExtendedFrame(uint8_t opcode, const uint8_t* data, int count)
+void CRadioLink::SendExtendedFrame(uint8_t opcode, const uint8_t* data, int count, int echoTimeoutMs)
 {
     if (data == nullptr || count < 0)
         count = 0;
@@ -98,10 +98,10 @@ void CRadioLink::SendExtendedFrame(uint8_t opcode, const uint8_t* data, int coun
     frame.push_back(static_cast<uint8_t>(length & 0xFF));
     frame.insert(frame.end(), data, data + n);
     frame.push_back(FrameChecksum(frame.data(), frame.size()));
-    TransmitFrame(opcode, frame.data(), frame.size(), static_cast<int>(n));
+    TransmitFrame(opcode, frame.data(), frame.size(), static_cast<int>(n), echoTimeoutMs);
 }
 
-void CRadioLink::TransmitFrame(uint8_t opcode, const uint8_t* frame, size_t frameSize, int dataCount)
+void CRadioLink::TransmitFrame(uint8_t opcode, const uint8_t* frame, size_t frameSize, int dataCount, int echoTimeoutMs)
 {
     if (m_pPort == nullptr) {
         FailWith(LINK_NO_PORT, IDS_NO_SERIAL_PORT);
@@ -119,14 +119,15 @@ void CRadioLink::TransmitFrame(uint8_t opcode, const uint8_t* frame, size_t fram
         m_pPort->WriteByte(frame[i]);
     // The echo is not compared with what was sent; it only has to be a sound frame.
     uint8_t echoOpcode = 0;
-    ReceiveFrame(echoOpcode, nullptr, 0, nullptr, ECHO_BASE_MS + ECHO_PER_BYTE_MS * dataCount,
-                 IDS_NO_RESPONSE_RADIO);
+    ReceiveFrame(echoOpcode, nullptr, 0, nullptr,
+                 echoTimeoutMs > 0 ? echoTimeoutMs : ECHO_BASE_MS + ECHO_PER_BYTE_MS * dataCount, IDS_NO_RESPONSE_RADIO);
 }
 
 int CRadioLink::ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, int* length, int timeoutMs,
                              int noResponseMessageId)
 {
     int64_t deadline = ClockNowMs() + timeoutMs + RX_DEADLINE_SLACK_MS;
+    const bool cutReads = timeoutMs < SERIAL_READ_TOTAL_MS;
     m_nRxCount = 0;
     unsigned bodyCount = 0;
     unsigned frameLength = 0;
@@ -155,7 +156,10 @@ int CRadioLink::ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, in
         // sleep through most of them instead of waking for each.
         if (state == RxState::Body)
             m_pPort->AwaitBytes(static_cast<int>(frameLength - bodyCount));
-        const int byte = m_pPort->ReadByte();
+        // A wait shorter than one read of the port ends at its deadline, not a
+        // second later; the link's own waits keep the port's full reads.
+        const int byte = cutReads ? m_pPort->ReadByte(static_cast<int>(std::max<int64_t>(0, deadline + 1 - ClockNowMs())))
+                                  : m_pPort->ReadByte();
         if (byte < 0) {
             // The deadline is looked at only after a read that brought nothing.
             if (ClockNowMs() > deadline)

@@ -10,6 +10,10 @@
 // NotSerialDevice: a file, folder, named pipe or device that is no serial line.
 enum class PortOpenFailure { None, NoSuchDevice, PermissionDenied, Busy, NotSerialDevice, Other };
 
+// Read time-outs of the port: the whole read, and the gap between two bytes of one read.
+constexpr int SERIAL_READ_TOTAL_MS = 1000;
+constexpr int SERIAL_READ_INTERVAL_MS = 250;
+
 class CSerialPort {
 public:
     CSerialPort();
@@ -29,11 +33,13 @@ public:
     const std::string& Device() const { return m_device; }
 
     // Bytes read into buffer; 0 when none arrived within the read time-outs.
-    int Read(unsigned char* buffer, int count);
+    // `totalMs` shortens the whole read's time-out for a caller that must not
+    // wait a full second (it never lengthens it).
+    int Read(unsigned char* buffer, int count, int totalMs = SERIAL_READ_TOTAL_MS);
     // Bytes taken for transmission; 0 on failure. Does not wait for the line.
     int Write(const unsigned char* buffer, int count);
-    // The byte as 0..255, or -1 when none arrived within about 1000 ms.
-    int ReadByte();
+    // The byte as 0..255, or -1 when none arrived within about 1000 ms (or `totalMs`).
+    int ReadByte(int totalMs = SERIAL_READ_TOTAL_MS);
     // The byte's value when it was taken for transmission, -1 otherwise.
     int WriteByte(int byte);
     // The caller is about to read `count` bytes the radio is sending. While none is
@@ -59,9 +65,6 @@ private:
     PortOpenFailure m_lastOpenFailure = PortOpenFailure::None;
 };
 
-// Read time-outs of the port: the whole read, and the gap between two bytes of one read.
-constexpr int SERIAL_READ_TOTAL_MS = 1000;
-constexpr int SERIAL_READ_INTERVAL_MS = 250;
 // Driver queue sizes, in and out.
 constexpr int SERIAL_QUEUE_SIZE = 4096;
 // Time one byte takes on the line: 10 bits (8N1) at 9600 baud.

@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
-int CSerialPort::ReadByte()
+int CSerialPort::ReadByte(int totalMs)
 {
     unsigned char byte = 0;
-    if (Read(&byte, 1) != 1)
+    if (Read(&byte, 1, totalMs) != 1)
         return -1;
     if (ITrace* trace = ActiveTrace())
         trace->Byte(ClockNowMs(), TraceDirection::Received, byte);

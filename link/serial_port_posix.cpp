@@ -170,7 +170,7 @@ void CSerialPort::Close()
     m_impl->DropAhead();
 }
 
-int CSerialPort::Read(unsigned char* buffer, int count)
+int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
 {
     if (!IsOpen() || buffer == nullptr || count <= 0)
         return 0;
@@ -179,9 +179,9 @@ int CSerialPort::Read(unsigned char* buffer, int count)
     if (got == count)
         return got;
     const int64_t start = ClockNowMs();
-    const int64_t totalDeadline = start + SERIAL_READ_TOTAL_MS;
+    const int64_t totalDeadline = start + std::clamp(totalMs, 0, SERIAL_READ_TOTAL_MS);
     // After the first byte, a gap longer than the interval time-out ends the read.
-    int64_t deadline = got > 0 ? start + SERIAL_READ_INTERVAL_MS : totalDeadline;
+    int64_t deadline = got > 0 ? std::min(totalDeadline, start + SERIAL_READ_INTERVAL_MS) : totalDeadline;
     while (got < count) {
         if (!WaitReady(port.m_hComm, POLLIN, deadline))
             break;

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <vector>
@@ -130,12 +131,14 @@ void CSerialPort::Close()
     port.m_hComm = INVALID_HANDLE_VALUE;
 }
 
-int CSerialPort::Read(unsigned char* buffer, int count)
+int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
 {
     if (!IsOpen() || buffer == nullptr || count <= 0)
         return 0;
     Impl& port = *m_impl;
     const int64_t start = ClockNowMs();
+    const bool cut = totalMs < SERIAL_READ_TOTAL_MS;
+    const int64_t deadline = start + std::clamp(totalMs, 0, SERIAL_READ_TOTAL_MS);
     HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     port.m_ovRead.Offset = 0;
     port.m_ovRead.OffsetHigh = 0;
@@ -145,9 +148,10 @@ int CSerialPort::Read(unsigned char* buffer, int count)
         transferred = 0;
         if (::GetLastError() == ERROR_IO_PENDING) {
             // Wait in slices so the host's idle call runs while the driver's
-            // time-outs decide when the read ends.
+            // time-outs decide when the read ends (a shorter read is cancelled).
             for (;;) {
-                const int64_t sleepMs = SleepBeforeIdleMs(SERIAL_READ_TOTAL_MS);
+                const int64_t left = cut ? std::max<int64_t>(0, deadline - ClockNowMs()) : SERIAL_READ_TOTAL_MS;
+                const int64_t sleepMs = SleepBeforeIdleMs(left);
                 ::WaitForSingleObject(event, static_cast<DWORD>(sleepMs));
                 IdleWhenDue();
                 if (::GetOverlappedResult(port.m_hComm, &port.m_ovRead, &transferred, FALSE))
@@ -155,6 +159,12 @@ int CSerialPort::Read(unsigned char* buffer, int count)
                 transferred = 0;
                 if (::GetLastError() != ERROR_IO_INCOMPLETE)
                     break;
+                if (cut && ClockNowMs() >= deadline) {
+                    ::CancelIoEx(port.m_hComm, &port.m_ovRead);
+                    if (!::GetOverlappedResult(port.m_hComm, &port.m_ovRead, &transferred, TRUE))
+                        transferred = 0;
+                    break;
+                }
             }
         }
     }
@@ -163,7 +173,7 @@ int CSerialPort::Read(unsigned char* buffer, int count)
     // A device that fails the read at once (its cable pulled) is waited out like a
     // silent line, so the caller's receive loop does not spin until its deadline.
     if (transferred == 0)
-        ClockWaitUntil(start + SERIAL_READ_TOTAL_MS);
+        ClockWaitUntil(deadline);
     return static_cast<int>(transferred);
 }
 

@@ -76,7 +76,7 @@ Line Poll(CRadioLink& link, const std::string& portName, std::string& radioInfo,
     bool answered = false;
     heard = false;
     if (!OnOwnPort(link, portName, hint, [&] {
-            answered = link.ReadRadioInfo(text, 0, length, true);
+            answered = link.ReadRadioInfo(text, 0, length, true, FLEET_POLL_TIMEOUT_MS);
             heard = link.m_bReplied;
         }))
         return Line::NoPort;
@@ -97,11 +97,16 @@ bool WaitUntilOrStop(int64_t deadlineMs)
     return false;
 }
 
-// Polls about once a second until the line is as wanted (a radio answers, or
+// Polls one after the other until the line is as wanted (a radio answers, or
 // nothing does); false on a stop request. `heard` tells of the last poll.
 bool PollUntil(CRadioLink& link, const std::string& portName, bool wantAnswer, std::string& radioInfo, ReasonKeeper& keeper,
                bool& portReported, int& outages, bool& heard)
 {
+    // The radio counts as unplugged only after polls in a row that it left
+    // unanswered: one reply late for the poll's short wait is no swap, and
+    // taking it for one would program the same radio again.
+    constexpr int SILENT_POLLS_FOR_UNPLUG = 2;
+    int silentPolls = 0;
     for (;;) {
         if (StopRequested())
             return false;
@@ -115,9 +120,10 @@ bool PollUntil(CRadioLink& link, const std::string& portName, bool wantAnswer, s
         }
         if (line != Line::NoPort)
             portReported = false; // a later outage is reported again
-        if ((line == Line::Answered) == wantAnswer)
+        silentPolls = line == Line::Answered ? 0 : silentPolls + 1;
+        if (wantAnswer ? line == Line::Answered : silentPolls >= SILENT_POLLS_FOR_UNPLUG)
             return true;
-        if (!WaitUntilOrStop(started + FLEET_POLL_MS))
+        if (!WaitUntilOrStop(started + (line == Line::NoPort ? FLEET_PORT_RETRY_MS : FLEET_POLL_MS)))
             return false;
     }
 }

@@ -45,5 +45,11 @@ struct FleetOutcome {
 FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, const uint8_t* image,
                                const FleetOptions& options);
 
-// The wait between two polls of the line, from the start of one to the next.
-constexpr int FLEET_POLL_MS = 1000;
+// The poll's own wait for each reply (echo, acknowledgement, answer): short, so
+// that polls follow each other closely and an unplug or the next radio is seen
+// within a fraction of a second. The write keeps the link's own time-outs.
+constexpr int FLEET_POLL_TIMEOUT_MS = 50;
+// The least time from the start of one poll to the next.
+constexpr int FLEET_POLL_MS = 50;
+// From one attempt to open a port that did not open to the next.
+constexpr int FLEET_PORT_RETRY_MS = 1000;

@@ -46,6 +46,8 @@ void Usage(std::FILE* out)
         "                         board write the radio is unplugged, then the next answers,\n"
         "                         with its number in its radio information and a fresh board\n"
         "  --swap-ms MS           how long a fleet's radio stays unplugged (default 3000)\n"
+        "  --unplug-after MS      how long a fleet's radio stays plugged in after that reset\n"
+        "                         before it is unplugged (default 0)\n"
         "  shortcuts: --silent-radio --silent-board --nak --not-supported --unexpected\n"
         "             --bad-frame-checksum --incomplete --too-long --cal-start-refused\n"
         "             --cal-check-fails (each the fault of that name for every request)\n"
@@ -69,7 +71,7 @@ bool AddFault(sim::SimConfig& config, const std::string& text)
 enum Option {
     OPT_LINK = 256, OPT_STATE, OPT_LOG, OPT_TIMING, OPT_DELAY, OPT_TYPE, OPT_HARDWARE, OPT_SOFTWARE,
     OPT_CODEPLUG, OPT_REMARKS, OPT_RADIO_INFO, OPT_BAD_IMAGE, OPT_PULL, OPT_FAULT, OPT_SHORTCUT, OPT_HELP,
-    OPT_FLEET, OPT_SWAP,
+    OPT_FLEET, OPT_SWAP, OPT_UNPLUG_AFTER,
 };
 
 } // namespace
@@ -96,6 +98,7 @@ int main(int argc, char** argv)
         { "fault", required_argument, nullptr, OPT_FAULT },
         { "fleet", required_argument, nullptr, OPT_FLEET },
         { "swap-ms", required_argument, nullptr, OPT_SWAP },
+        { "unplug-after", required_argument, nullptr, OPT_UNPLUG_AFTER },
         { "silent-radio", no_argument, nullptr, OPT_SHORTCUT },
         { "silent-board", no_argument, nullptr, OPT_SHORTCUT },
         { "nak", no_argument, nullptr, OPT_SHORTCUT },
@@ -140,6 +143,7 @@ int main(int argc, char** argv)
         }
         case OPT_FLEET: config.radio.fleetSize = std::atoi(optarg); break;
         case OPT_SWAP: config.server.swapMs = std::atoi(optarg); break;
+        case OPT_UNPLUG_AFTER: config.server.unplugAfterMs = std::atoi(optarg); break;
         case OPT_HELP: Usage(stdout); return 0;
         default: Usage(stderr); return 2;
         }

@@ -160,9 +160,13 @@ void PtyServer::FeedDueInput(Clock::time_point now)
 void PtyServer::HandleFrame(const WireFrame& frame, const std::vector<Clock::time_point>& arrivals)
 {
     std::lock_guard<std::mutex> guard(m_mutex);
-    if (arrivals.back() < m_unpluggedUntil)
+    const Clock::time_point arrived = arrivals.back();
+    if (m_swapDue && arrived >= m_unpluggedFrom)
+        ConnectNextRadio();
+    if (arrived >= m_unpluggedFrom && arrived < m_unpluggedUntil)
         return; // no radio on the cable
     const RadioResponse response = m_radio.OnFrame(frame);
+    m_arrivals.push_back(arrived);
     Log(frame, m_radio.LastRequest());
     if (response.memoryChanged && !m_options.statePath.empty()) {
         std::string error;
@@ -180,13 +184,23 @@ void PtyServer::HandleFrame(const WireFrame& frame, const std::vector<Clock::tim
     for (uint8_t byte : response.reply)
         Schedule(byte, replyAt);
     if (response.endsWrite && m_radio.Settings().fleetSize > 0) {
-        // Unplugged once the acknowledgement is out; the next radio has a fresh board.
-        m_unpluggedUntil = m_outputFree + std::chrono::milliseconds(m_options.swapMs);
-        m_fleetDone.push_back(m_memory.Bytes());
-        for (size_t i = 0; i < m_freshMemory.size(); ++i)
-            m_memory.Put(i, m_freshMemory[i]);
-        m_radio.NextRadio();
+        // Unplugged once the acknowledgement is out (and the technician's reach
+        // later); the next radio is what answers after the swap.
+        m_swapDue = true;
+        m_unpluggedFrom = m_outputFree + std::chrono::milliseconds(m_options.unplugAfterMs);
+        m_unpluggedUntil = m_unpluggedFrom + std::chrono::milliseconds(m_options.swapMs);
+        m_plugIns.push_back(m_unpluggedUntil);
     }
+}
+
+// The written radio is gone; the next one has a fresh board.
+void PtyServer::ConnectNextRadio()
+{
+    m_swapDue = false;
+    m_fleetDone.push_back(m_memory.Bytes());
+    for (size_t i = 0; i < m_freshMemory.size(); ++i)
+        m_memory.Put(i, m_freshMemory[i]);
+    m_radio.NextRadio();
 }
 
 void PtyServer::WriteDueOutput(Clock::time_point now)

@@ -21,6 +21,7 @@ struct ServerOptions {
     std::string statePath;   // board memory saved here after every write
     std::string logPath;     // one line per frame received
     int swapMs = 3000;       // a fleet's radio stays unplugged (silent) this long after its write
+    int unplugAfterMs = 0;   // and is unplugged this long after the reset that ends its write
 };
 
 // Time one byte takes on the line at 9600 baud with start and stop bit.
@@ -54,6 +55,10 @@ public:
     Traffic GetTraffic() const { return m_traffic; }
     // The board memories of the fleet's radios so far, the connected one last. Read under Lock().
     std::vector<BoardMemory::Image> FleetMemories() const;
+    // When each fleet radio after the first is (or will be) plugged in. Read under Lock().
+    std::vector<std::chrono::steady_clock::time_point> PlugIns() const { return m_plugIns; }
+    // When each frame the radio received (each of its History()) arrived. Read under Lock().
+    std::vector<std::chrono::steady_clock::time_point> Arrivals() const { return m_arrivals; }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -68,6 +73,7 @@ private:
     void Schedule(uint8_t byte, Clock::time_point earliest);
     void WriteDueOutput(Clock::time_point now);
     void Log(const WireFrame& frame, const Request& request);
+    void ConnectNextRadio();
 
     RadioModel& m_radio;
     BoardMemory& m_memory;
@@ -92,7 +98,11 @@ private:
     // one is swapped for the next, frames go unanswered.
     BoardMemory::Image m_freshMemory;
     std::vector<BoardMemory::Image> m_fleetDone;
+    bool m_swapDue = false; // the radio is written and reset; it is unplugged at m_unpluggedFrom
+    Clock::time_point m_unpluggedFrom;
     Clock::time_point m_unpluggedUntil;
+    std::vector<Clock::time_point> m_plugIns;
+    std::vector<Clock::time_point> m_arrivals;
 };
 
 } // namespace sim

@@ -90,6 +90,18 @@ std::vector<BoardMemory::Image> SimulatedRadio::FleetMemories()
     return m_server->FleetMemories();
 }
 
+std::vector<std::chrono::steady_clock::time_point> SimulatedRadio::PlugIns()
+{
+    std::lock_guard<std::mutex> guard(m_server->Lock());
+    return m_server->PlugIns();
+}
+
+std::vector<std::chrono::steady_clock::time_point> SimulatedRadio::Arrivals()
+{
+    std::lock_guard<std::mutex> guard(m_server->Lock());
+    return m_server->Arrivals();
+}
+
 std::vector<Request> SimulatedRadio::History()
 {
     std::lock_guard<std::mutex> guard(m_server->Lock());

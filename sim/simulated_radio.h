@@ -6,6 +6,7 @@
 #include "sim/pty_server.h"
 #include "sim/radio_model.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <thread>
@@ -46,6 +47,9 @@ public:
     PtyServer::Traffic Traffic();
     // Each fleet radio's board memory so far, the connected one last.
     std::vector<BoardMemory::Image> FleetMemories();
+    // When each fleet radio after the first is plugged in, and when each frame of History() arrived.
+    std::vector<std::chrono::steady_clock::time_point> PlugIns();
+    std::vector<std::chrono::steady_clock::time_point> Arrivals();
 
 private:
     SimConfig m_config;

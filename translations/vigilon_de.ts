@@ -82,6 +82,30 @@
         <translation>die Mitschnittdatei „%1“ kann nicht geschrieben werden</translation>
     </message>
     <message>
+        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
+        <translation>--json gehört zu info, show, diff, ports, backups, cal-stats, fleet und history</translation>
+    </message>
+    <message>
+        <source>history takes no arguments, or show and an entry&apos;s number</source>
+        <translation>history erwartet keine Argumente oder show und die Nummer eines Eintrags</translation>
+    </message>
+    <message>
+        <source>give --csv or --json, not both</source>
+        <translation>--csv oder --json angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)</source>
+        <translation>--since und --until erwarten ein Datum (2026-12-09) oder einen Zeitpunkt (2026-12-09T14:30)</translation>
+    </message>
+    <message>
+        <source>--radio, --since, --until, --failed and --csv belong to history</source>
+        <translation>--radio, --since, --until, --failed und --csv gehören zu history</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same device (%3): give only one of them</source>
+        <translation>%1 und %2 sind dasselbe Gerät (%3): nur eines davon angeben</translation>
+    </message>
+    <message>
         <source>Reads, writes and inspects the Vigilon man down option board through the radio
 on a serial port.
 
@@ -123,7 +147,7 @@ options:
   --backup-first    write: back up the board&apos;s settings before writing
   --no-backup       read: keep no backup of the settings read
   --board           diff: compare with the board&apos;s settings
-  --count N         fleet: stop after N radios (default: until Ctrl+C)
+  --count N         fleet: stop after N radios on each port (default: until Ctrl+C)
   --report CSV      fleet: append one row per radio to the CSV file
   --radio TEXT      history: the entries of radios whose text starts with TEXT
   --board TEXT      history: the entries whose board type, revisions or codeplug
@@ -213,7 +237,8 @@ Optionen:
                     Schreiben sichern
   --no-backup       read: keine Sicherung der ausgelesenen Einstellungen anlegen
   --board           diff: mit den Einstellungen der Optionsplatine vergleichen
-  --count N         fleet: nach N Funkgeräten anhalten (Standard: bis Strg+C)
+  --count N         fleet: nach N Funkgeräten je Schnittstelle anhalten
+                    (Standard: bis Ctrl+C)
   --report CSV      fleet: pro Funkgerät eine Zeile an die CSV-Datei anhängen
   --radio TEXT      history: die Einträge der Funkgeräte, deren Angaben mit TEXT
                     beginnen
@@ -247,33 +272,9 @@ Optionen:
 Exit-Status: 0, wenn der Befehl alles Verlangte ausgeführt hat und jede Prüfung
 bestanden wurde, 1, wenn er fehlgeschlagen ist, 2 bei Aufruffehlern.
 fleet: 0, wenn jedes Funkgerät programmiert wurde, sonst 1 (auch wenn sich eine
-Schnittstelle in einem Durchlauf bis Strg+C nie öffnen ließ).
+Schnittstelle in einem Durchlauf bis Ctrl+C nie öffnen ließ).
 diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
 </translation>
-    </message>
-    <message>
-        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
-        <translation>--json gehört zu info, show, diff, ports, backups, cal-stats, fleet und history</translation>
-    </message>
-    <message>
-        <source>history takes no arguments, or show and an entry&apos;s number</source>
-        <translation>history erwartet keine Argumente oder show und die Nummer eines Eintrags</translation>
-    </message>
-    <message>
-        <source>give --csv or --json, not both</source>
-        <translation>--csv oder --json angeben, nicht beides</translation>
-    </message>
-    <message>
-        <source>--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)</source>
-        <translation>--since und --until erwarten ein Datum (2026-12-09) oder einen Zeitpunkt (2026-12-09T14:30)</translation>
-    </message>
-    <message>
-        <source>--radio, --since, --until, --failed and --csv belong to history</source>
-        <translation>--radio, --since, --until, --failed und --csv gehören zu history</translation>
-    </message>
-    <message>
-        <source>%1 and %2 are the same device (%3): give only one of them</source>
-        <translation>%1 und %2 sind dasselbe Gerät (%3): nur eines davon angeben</translation>
     </message>
 </context>
 <context>
@@ -1784,10 +1785,6 @@ Sprache</translation>
         <translation>D&amp;urchsuchen...</translation>
     </message>
     <message>
-        <source>&amp;Radios:</source>
-        <translation>&amp;Funkgeräte:</translation>
-    </message>
-    <message>
         <source>Read the settings back after each &amp;write</source>
         <translation>Einstellungen nach jedem Schreiben &amp;zurücklesen</translation>
     </message>
@@ -2312,6 +2309,10 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
     <message>
         <source>Browse for the report</source>
         <translation>Nach dem Bericht suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Radios per port:</source>
+        <translation>&amp;Funkgeräte je Schnittstelle:</translation>
     </message>
 </context>
 </TS>

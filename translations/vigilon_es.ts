@@ -82,6 +82,30 @@
         <translation>no se puede escribir el archivo de traza «%1»</translation>
     </message>
     <message>
+        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
+        <translation>--json solo se usa con info, show, diff, ports, backups, cal-stats, fleet y history</translation>
+    </message>
+    <message>
+        <source>history takes no arguments, or show and an entry&apos;s number</source>
+        <translation>history no admite argumentos, o bien show y el número de una entrada</translation>
+    </message>
+    <message>
+        <source>give --csv or --json, not both</source>
+        <translation>indique --csv o --json, no ambos</translation>
+    </message>
+    <message>
+        <source>--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)</source>
+        <translation>--since y --until admiten una fecha (2026-12-09) o una fecha y hora (2026-12-09T14:30)</translation>
+    </message>
+    <message>
+        <source>--radio, --since, --until, --failed and --csv belong to history</source>
+        <translation>--radio, --since, --until, --failed y --csv solo se usan con history</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same device (%3): give only one of them</source>
+        <translation>%1 y %2 son el mismo dispositivo (%3): indica solo uno de ellos</translation>
+    </message>
+    <message>
         <source>Reads, writes and inspects the Vigilon man down option board through the radio
 on a serial port.
 
@@ -123,7 +147,7 @@ options:
   --backup-first    write: back up the board&apos;s settings before writing
   --no-backup       read: keep no backup of the settings read
   --board           diff: compare with the board&apos;s settings
-  --count N         fleet: stop after N radios (default: until Ctrl+C)
+  --count N         fleet: stop after N radios on each port (default: until Ctrl+C)
   --report CSV      fleet: append one row per radio to the CSV file
   --radio TEXT      history: the entries of radios whose text starts with TEXT
   --board TEXT      history: the entries whose board type, revisions or codeplug
@@ -214,8 +238,8 @@ opciones:
   --no-backup       read: no guarda ninguna copia de seguridad de los
                     parámetros leídos
   --board           diff: compara con los parámetros de la placa
-  --count N         fleet: se detiene tras N radios (predeterminado: hasta
-                    Ctrl+C)
+  --count N         fleet: se detiene tras N radios por puerto (predeterminado:
+                    hasta Ctrl+C)
   --report CSV      fleet: añade una fila por radio al archivo CSV
   --radio TEXT      history: las entradas de las radios cuyo texto empieza por
                     TEXT
@@ -253,30 +277,6 @@ fleet: 0 cuando se han programado todas las radios, 1 en caso contrario
 (también cuando un puerto no llegó a abrirse en una ejecución hasta Ctrl+C).
 diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
 </translation>
-    </message>
-    <message>
-        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
-        <translation>--json solo se usa con info, show, diff, ports, backups, cal-stats, fleet y history</translation>
-    </message>
-    <message>
-        <source>history takes no arguments, or show and an entry&apos;s number</source>
-        <translation>history no admite argumentos, o bien show y el número de una entrada</translation>
-    </message>
-    <message>
-        <source>give --csv or --json, not both</source>
-        <translation>indique --csv o --json, no ambos</translation>
-    </message>
-    <message>
-        <source>--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)</source>
-        <translation>--since y --until admiten una fecha (2026-12-09) o una fecha y hora (2026-12-09T14:30)</translation>
-    </message>
-    <message>
-        <source>--radio, --since, --until, --failed and --csv belong to history</source>
-        <translation>--radio, --since, --until, --failed y --csv solo se usan con history</translation>
-    </message>
-    <message>
-        <source>%1 and %2 are the same device (%3): give only one of them</source>
-        <translation>%1 y %2 son el mismo dispositivo (%3): indica solo uno de ellos</translation>
     </message>
 </context>
 <context>
@@ -1787,10 +1787,6 @@ Idioma</translation>
         <translation>Exa&amp;minar...</translation>
     </message>
     <message>
-        <source>&amp;Radios:</source>
-        <translation>&amp;Radios:</translation>
-    </message>
-    <message>
         <source>Read the settings back after each &amp;write</source>
         <translation>Volver a leer los parámetros después de cada &amp;escritura</translation>
     </message>
@@ -2315,6 +2311,10 @@ Remove them from the service history? This cannot be undone.</source>
     <message>
         <source>Browse for the report</source>
         <translation>Buscar el informe</translation>
+    </message>
+    <message>
+        <source>&amp;Radios per port:</source>
+        <translation>&amp;Radios por puerto:</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,30 @@
         <translation>impossible d&apos;écrire le fichier de trace « %1 »</translation>
     </message>
     <message>
+        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
+        <translation>--json ne s&apos;utilise qu&apos;avec info, show, diff, ports, backups, cal-stats, fleet et history</translation>
+    </message>
+    <message>
+        <source>history takes no arguments, or show and an entry&apos;s number</source>
+        <translation>history n&apos;accepte aucun argument, ou bien show suivi du numéro d&apos;une entrée</translation>
+    </message>
+    <message>
+        <source>give --csv or --json, not both</source>
+        <translation>indiquez --csv ou --json, pas les deux</translation>
+    </message>
+    <message>
+        <source>--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)</source>
+        <translation>--since et --until acceptent une date (2026-12-09) ou une date et une heure (2026-12-09T14:30)</translation>
+    </message>
+    <message>
+        <source>--radio, --since, --until, --failed and --csv belong to history</source>
+        <translation>--radio, --since, --until, --failed et --csv ne s&apos;utilisent qu&apos;avec history</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same device (%3): give only one of them</source>
+        <translation>%1 et %2 sont le même périphérique (%3) : n&apos;en indiquez qu&apos;un seul</translation>
+    </message>
+    <message>
         <source>Reads, writes and inspects the Vigilon man down option board through the radio
 on a serial port.
 
@@ -123,7 +147,7 @@ options:
   --backup-first    write: back up the board&apos;s settings before writing
   --no-backup       read: keep no backup of the settings read
   --board           diff: compare with the board&apos;s settings
-  --count N         fleet: stop after N radios (default: until Ctrl+C)
+  --count N         fleet: stop after N radios on each port (default: until Ctrl+C)
   --report CSV      fleet: append one row per radio to the CSV file
   --radio TEXT      history: the entries of radios whose text starts with TEXT
   --board TEXT      history: the entries whose board type, revisions or codeplug
@@ -214,8 +238,8 @@ options :
                     l&apos;écriture
   --no-backup       read : ne conserver aucune sauvegarde des paramètres lus
   --board           diff : comparer avec les paramètres de la carte option
-  --count N         fleet : s&apos;arrêter après N radios (par défaut : jusqu&apos;à
-                    Ctrl+C)
+  --count N         fleet : s&apos;arrêter après N radios par port (par défaut :
+                    jusqu&apos;à Ctrl+C)
   --report CSV      fleet : ajouter une ligne par radio au fichier CSV
   --radio TEXT      history : les entrées des radios dont le texte commence par
                     TEXT
@@ -254,30 +278,6 @@ fleet : 0 si toutes les radios ont été programmées, 1 sinon (y compris
 lorsqu&apos;un port ne s&apos;est jamais ouvert lors d&apos;une session menée jusqu&apos;à Ctrl+C).
 diff : 0 si identiques, 1 si différents, 2 en cas de problème.
 </translation>
-    </message>
-    <message>
-        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
-        <translation>--json ne s&apos;utilise qu&apos;avec info, show, diff, ports, backups, cal-stats, fleet et history</translation>
-    </message>
-    <message>
-        <source>history takes no arguments, or show and an entry&apos;s number</source>
-        <translation>history n&apos;accepte aucun argument, ou bien show suivi du numéro d&apos;une entrée</translation>
-    </message>
-    <message>
-        <source>give --csv or --json, not both</source>
-        <translation>indiquez --csv ou --json, pas les deux</translation>
-    </message>
-    <message>
-        <source>--since and --until take a date (2026-12-09) or a time (2026-12-09T14:30)</source>
-        <translation>--since et --until acceptent une date (2026-12-09) ou une date et une heure (2026-12-09T14:30)</translation>
-    </message>
-    <message>
-        <source>--radio, --since, --until, --failed and --csv belong to history</source>
-        <translation>--radio, --since, --until, --failed et --csv ne s&apos;utilisent qu&apos;avec history</translation>
-    </message>
-    <message>
-        <source>%1 and %2 are the same device (%3): give only one of them</source>
-        <translation>%1 et %2 sont le même périphérique (%3) : n&apos;en indiquez qu&apos;un seul</translation>
     </message>
 </context>
 <context>
@@ -1788,10 +1788,6 @@ Langue</translation>
         <translation>Parco&amp;urir...</translation>
     </message>
     <message>
-        <source>&amp;Radios:</source>
-        <translation>Rad&amp;ios :</translation>
-    </message>
-    <message>
         <source>Read the settings back after each &amp;write</source>
         <translation>Relire les paramètres après chaque é&amp;criture</translation>
     </message>
@@ -2316,6 +2312,10 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
     <message>
         <source>Browse for the report</source>
         <translation>Choisir le rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Radios per port:</source>
+        <translation>Rad&amp;ios par port :</translation>
     </message>
 </context>
 </TS>

@@ -469,7 +469,7 @@ TEST(Cli, FleetProgramsRadioAfterRadioAndReportsTheOneThatFailed)
     EXPECT_EQ(out[6].rfind("Radio 2: SR-9 R02.10 #2: Failed: " + WRITE_FAILED + " (", 0), 0u) << out[6];
     EXPECT_EQ(out[10].rfind("Radio 3: SR-9 R02.10 #3: OK (", 0), 0u) << out[10];
     EXPECT_EQ(out[11], "2 radios programmed, 1 failed.");
-    // Three writes and a swap of 1.2 s between radios, polled about once a second.
+    // Three writes and a swap of 1.2 s between radios.
     EXPECT_LT(seconds, 14.0);
 
     const std::vector<std::string> rows = Lines(ReportText(report), "\r\n");
@@ -499,6 +499,27 @@ TEST(Cli, FleetProgramsRadioAfterRadioAndReportsTheOneThatFailed)
     const std::vector<std::string> frames = Lines(ReportText(bench.log));
     EXPECT_NE(frames[frames.size() - 2].find("write 0x1000/24: FF 2F 00 1E 44 1B 10 00" + image), std::string::npos)
         << frames[frames.size() - 2];
+}
+
+TEST(Cli, FleetNoticesASwapOfAFractionOfASecondWhileTheRadioAnswersItsPolls)
+{
+    // Each radio is unplugged 1.5 s after its write's reset and the next is in
+    // 0.3 s later: a loop that polls about once a second misses the swap and
+    // waits on for an unplug.
+    CliBench bench({ "--fleet", "3", "--swap-ms", "300", "--unplug-after", "1500" });
+    FleetSettings(bench, "fleet.vgd");
+    const auto started = std::chrono::steady_clock::now();
+    const ProgramResult result =
+        bench.Run({ "--yes", "fleet", bench.folder.Path("fleet.vgd"), "--count", "3" }, std::string(),
+                  [&] { return std::chrono::steady_clock::now() - started > std::chrono::seconds(20); });
+    EXPECT_EQ(result.status, 0) << result.out;
+    const std::vector<std::string> out = Lines(result.out);
+    ASSERT_EQ(out.size(), 12u) << result.out;
+    for (int radio = 1; radio <= 3; ++radio) {
+        const std::string done = "Radio " + std::to_string(radio) + ": SR-9 R02.10 #" + std::to_string(radio) + ": OK (";
+        EXPECT_EQ(out[static_cast<size_t>(4 * radio - 2)].rfind(done, 0), 0u) << result.out;
+    }
+    EXPECT_EQ(out.back(), "3 radios programmed, 0 failed.");
 }
 
 TEST(Cli, InterruptDuringAFleetRunResetsTheRadioAndCompletesTheReport)

@@ -287,10 +287,11 @@ QColor CFleetDialog::FailedTint() const
                             static_cast<float>(base.blueF() * (1 - MIX) + red.blueF() * MIX));
 }
 
-void CFleetDialog::ShowTally(int programmed, int failed)
+void CFleetDialog::ShowTally(int programmed, int failed, int ports)
 {
     m_tally->setText(QString::fromStdString(
-        FormatString(CountedTextId(programmed, IDS_FLEET_SUMMARY_ONE, IDS_FLEET_SUMMARY), programmed, failed)));
+        ports > 1 ? FormatString(CountedTextId(programmed, IDS_FLEET_ALL_PORTS_ONE, IDS_FLEET_ALL_PORTS), programmed, failed, ports)
+                  : FormatString(CountedTextId(programmed, IDS_FLEET_SUMMARY_ONE, IDS_FLEET_SUMMARY), programmed, failed)));
 }
 
 void CFleetDialog::Start()
@@ -336,7 +337,8 @@ void CFleetDialog::Start()
     m_table->setRowCount(0);
     int programmed = 0;
     int failed = 0;
-    ShowTally(programmed, failed);
+    const int portCount = static_cast<int>(ports.size());
+    ShowTally(programmed, failed, portCount);
     bool reportFailed = false;
     std::string reportProblem;
 
@@ -357,7 +359,7 @@ void CFleetDialog::Start()
         AddRow(row);
         history.Add(row);
         ++(row.ok ? programmed : failed);
-        ShowTally(programmed, failed);
+        ShowTally(programmed, failed, portCount);
         if (!reportPath.empty() && !reportFailed) {
             const ReportAppend appended = report.Append(row);
             if (appended != ReportAppend::Written) {
@@ -384,7 +386,7 @@ void CFleetDialog::Start()
                                    : RunOnPorts(ports, image, options, addRow);
     m_host.EndWaitCursor();
 
-    ShowTally(outcome.programmed, outcome.failed);
+    ShowTally(outcome.programmed, outcome.failed, portCount);
     // The stages are over; a report that could not be written stays said.
     m_stage->setText(QString::fromStdString(reportProblem));
     m_running = false;

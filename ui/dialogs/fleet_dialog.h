@@ -48,7 +48,8 @@ protected:
 
 private:
     void AddRow(const FleetRow& row);
-    void ShowTally(int programmed, int failed);
+    // The run's count over all its ports.
+    void ShowTally(int programmed, int failed, int ports);
     // Everything that decides what a run writes and where it reports, with the
     // Start and Close buttons; Stop is the opposite.
     void SetInputsEnabled(bool enabled);

@@ -145,7 +145,7 @@ private slots:
             },
             [&] { QCOMPARE(dialog.exec(), int(QDialog::Rejected)); });
         QCOMPARE(order, (QStringList{ "Settings:", "Browse for the settings file", "COM1", "COM2", "COM3", "COM4",
-                                      "Radios:", "Read the settings back after each write", "Report:",
+                                      "Radios per port:", "Read the settings back after each write", "Report:",
                                       "Browse for the report", "Radios of this run", "Start", "Close", "Settings:" }));
         QCOMPARE(rows, 1);
         QCOMPARE(dialog.Table()->item(0, 7)->text(), QStringLiteral("OK"));

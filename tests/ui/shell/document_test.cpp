@@ -628,7 +628,7 @@ private slots:
         QCOMPARE(lines, (QStringList{ QStringLiteral("COM1: ended, 1 radio programmed, 0 failed."),
                                       QStringLiteral("COM2: ended, 1 radio programmed, 0 failed.") }));
         QVERIFY(hiddenLine);
-        QCOMPARE(tally, QStringLiteral("2 radios programmed, 0 failed."));
+        QCOMPARE(tally, QStringLiteral("2 radios programmed, 0 failed, on 2 ports."));
         QCOMPARE(RadioRequests(sim::RequestKind::BoardWrite), 1);
         const std::vector<sim::Request> secondRequests = second.History();
         QCOMPARE(std::count_if(secondRequests.begin(), secondRequests.end(),
