@@ -1,5 +1,6 @@
-// The translations: every file complete, each text's fields kept, and the
-// program speaking the language chosen, never with a translation's wrong fields.
+// The translations: every file complete, each text's fields kept, every help
+// page translated with its links and anchors, and the program speaking the
+// language chosen, never with a translation's wrong fields.
 #include "frontend/language.h"
 #include "resources/command_table.h"
 #include "resources/dialog_templates.h"
@@ -136,6 +137,36 @@ TEST_F(Translations, EveryFileIsCompleteAndKeepsEachTextsFields)
         }
         for (const QString& text : programTexts)
             EXPECT_TRUE(translated.contains(text)) << path.toStdString() << " lacks \"" << text.toStdString() << "\"";
+    }
+}
+
+// A help page's links and anchors in order, as "href=reading.html name=top".
+std::string LinksAndAnchors(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "(no such page)";
+    static const QRegularExpression target(QStringLiteral("\\b(href|name|id)\\s*=\\s*\"([^\"]*)\""));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : target.globalMatch(QString::fromUtf8(file.readAll())))
+        found.append(match.captured(1) + QLatin1Char('=') + match.captured(2));
+    return found.join(QLatin1Char(' ')).toStdString();
+}
+
+// Each language the program speaks has every help page, and a translated page
+// leads to the same pages and places as the English one.
+TEST_F(Translations, EveryHelpPageIsTranslatedWithTheEnglishLinksAndAnchors)
+{
+    const QDir help(QStringLiteral(VIGILON_HELP_FOLDER));
+    const QStringList pages = help.entryList({ QStringLiteral("*.html") }, QDir::Files);
+    ASSERT_FALSE(pages.isEmpty());
+    for (const ProgramLanguage& language : ProgramLanguages()) {
+        if (language.code == QLatin1String("en"))
+            continue;
+        for (const QString& page : pages) {
+            const QString translated = help.filePath(language.code + QLatin1Char('/') + page);
+            EXPECT_EQ(LinksAndAnchors(translated), LinksAndAnchors(help.filePath(page))) << translated.toStdString();
+        }
     }
 }
 

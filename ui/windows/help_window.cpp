@@ -1,5 +1,6 @@
 #include "ui/windows/help_window.h"
 
+#include "frontend/language.h"
 #include "resources/string_ids.h"
 #include "ui/controls/accessible_factory.h"
 #include "ui/controls/label_buddy.h"
@@ -26,8 +27,9 @@ namespace {
 const char* const HELP_FOLDER = ":/help/";
 const char* const CONTENTS_PAGE = "index.html";
 
-// The pages' titles, for the translators' tools: a page's own <title> is the
-// English, looked up in context "HelpPages" when the list is made.
+// The pages' titles, for the translators' tools: an English page's own <title>
+// is looked up in context "HelpPages" when the list is made, so that a page
+// shown in English where a translation is missing is listed in the language.
 [[maybe_unused]] const char* const PAGE_TITLES[] = {
     QT_TRANSLATE_NOOP("HelpPages", "Vigilon OSS"),
     QT_TRANSLATE_NOOP("HelpPages", "Reading an option board"),
@@ -40,9 +42,40 @@ const char* const CONTENTS_PAGE = "index.html";
     QT_TRANSLATE_NOOP("HelpPages", "When something goes wrong"),
 };
 
+// The folder of the pages in the language the program speaks; English is the
+// top folder, a translation is in the folder named by its language code.
+QString LanguageFolder()
+{
+    const QString language = InstalledLanguage();
+    return QString::fromLatin1(HELP_FOLDER) + (language == QLatin1String("en") ? QString() : language + QLatin1Char('/'));
+}
+
+// The page `file` in `folder`, or the English one when it has no translation.
+QString PagePath(const QString& folder, const QString& file)
+{
+    const QString translated = folder + file;
+    return QFile::exists(translated) ? translated : QString::fromLatin1(HELP_FOLDER) + file;
+}
+
+// A link to a page that has no translation shows the English page, while the
+// address stays in the language's folder, so that its links lead back to
+// translated pages.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        QUrl page = name;
+        if (type == QTextDocument::HtmlResource && page.scheme() == QLatin1String("qrc") &&
+            !QFile::exists(QLatin1Char(':') + page.path()))
+            page.setPath(QString::fromLatin1(HELP_FOLDER).mid(1) + page.fileName()); // "/help/reading.html"
+        return QTextBrowser::loadResource(type, page);
+    }
+};
+
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(parent)
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(parent), m_folder(LanguageFolder())
 {
     // A screen reader takes it for a window.
     InstallAccessibleFactory();
@@ -52,7 +85,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(pa
     KeepOnScreen(this);
 
     // The index page first, then the topics in the order its contents list them.
-    QFile index(QString::fromLatin1(HELP_FOLDER) + QString::fromLatin1(CONTENTS_PAGE));
+    QFile index(PagePath(m_folder, QString::fromLatin1(CONTENTS_PAGE)));
     index.open(QIODevice::ReadOnly);
     const QString indexHtml = QString::fromUtf8(index.readAll());
     QStringList files{ QString::fromLatin1(CONTENTS_PAGE) };
@@ -60,7 +93,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(pa
     for (auto it = link.globalMatch(indexHtml); it.hasNext();)
         files.append(it.next().captured(1));
     for (const QString& file : files) {
-        QFile page(QString::fromLatin1(HELP_FOLDER) + file);
+        QFile page(PagePath(m_folder, file));
         if (!page.open(QIODevice::ReadOnly))
             continue;
         QTextDocument document;
@@ -73,7 +106,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_home(pa
     m_search = new QLineEdit(this);
     m_search->setClearButtonEnabled(true);
     m_topics = new QListWidget(this);
-    m_page = new QTextBrowser(this);
+    m_page = new HelpBrowser(this);
     m_page->setSearchPaths({ QString::fromLatin1(HELP_FOLDER) });
 
     QWidget* side = new QWidget(this);
@@ -127,7 +160,7 @@ void HelpWindow::Search(const QString& text)
 
 void HelpWindow::ShowTopic(const QString& file)
 {
-    m_page->setSource(QUrl(QStringLiteral("qrc") + QString::fromLatin1(HELP_FOLDER) + file));
+    m_page->setSource(QUrl(QStringLiteral("qrc") + m_folder + file));
 }
 
 void HelpWindow::MoveTo(QWidget* owner)

@@ -1,5 +1,6 @@
-// Help Topics: the help pages shipped with the program, with their contents and
-// a search over their text.
+// Help Topics: the help pages shipped with the program, in the language it
+// speaks (English for a page with no translation), with their contents and a
+// search over their text.
 #pragma once
 
 #include <QWidget>
@@ -26,6 +27,7 @@ protected:
 private:
     void MoveTo(QWidget* owner);
     QWidget* m_home; // the main window the help belongs to between dialogs
+    QString m_folder; // the pages in the program's language: ":/help/" or ":/help/de/"
     struct Topic {
         QString file;
         QString title;

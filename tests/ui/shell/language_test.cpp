@@ -1,10 +1,11 @@
 // The GUI in another language: Options > Language... remembers the choice, and
-// the next start speaks it in the menus, the dialogs and Qt's own buttons.
+// the next start speaks it in the menus, the dialogs, the help and Qt's own buttons.
 #include "frontend/language.h"
 #include "tests/ui/ui_bench.h"
 #include "ui/controls/label_buddy.h"
 #include "ui/controls/template_dialog.h"
 #include "ui/dialogs/language_dialog.h"
+#include "ui/windows/help_window.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -12,6 +13,7 @@
 #include <QTranslator>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 
 class LanguageTest : public QObject {
@@ -64,6 +66,11 @@ private slots:
         const QString folder = QString::fromLocal8Bit(qgetenv("VIGILON_SCREENSHOTS"));
         if (!folder.isEmpty())
             frame->grab().save(folder + QStringLiteral("/main-window-de.png"));
+        app->OnCommand(ID_HELP_FINDER);
+        QVERIFY(app->Help()->Page()->toPlainText().contains(QStringLiteral("Themen"))); // the German pages
+        if (!folder.isEmpty())
+            app->Help()->grab().save(folder + QStringLiteral("/help-de.png"));
+        app->Help()->close();
         // The dialogs built from templates speak it too.
         QString caption;
         QTimer::singleShot(0, [&caption, folder] {
