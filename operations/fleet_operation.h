@@ -48,7 +48,7 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
 // The poll's own wait for each reply (echo, acknowledgement, answer): short, so
 // that polls follow each other closely and an unplug or the next radio is seen
 // within a fraction of a second. The write keeps the link's own time-outs.
-constexpr int FLEET_POLL_TIMEOUT_MS = 50;
+constexpr int FLEET_POLL_TIMEOUT_MS = 100;
 // The least time from the start of one poll to the next.
 constexpr int FLEET_POLL_MS = 50;
 // From one attempt to open a port that did not open to the next.
