@@ -20,7 +20,11 @@ BackupDialog::BackupDialog(QWidget* parent, const std::vector<BackupEntry>& back
     setWindowTitle(UiText(IDS_BACKUP_DIALOG_TITLE));
     QVBoxLayout* layout = new QVBoxLayout(this);
     QLabel* where = new QLabel(FormatUiText(IDS_BACKUP_DIALOG_FOLDER, QDir::toNativeSeparators(folder)));
+    where->setTextFormat(Qt::PlainText);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The folder's path is as long as the system makes it: the sentence wraps
+    // rather than widen the dialog past a small screen.
+    where->setWordWrap(true);
     layout->addWidget(where);
 
     m_list = new QTreeWidget;
