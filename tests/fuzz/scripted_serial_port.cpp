@@ -34,13 +34,13 @@ void CSerialPort::Close()
     m_impl->open = false;
 }
 
-int CSerialPort::Read(unsigned char* buffer, int count)
+int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
 {
     int got = 0;
     while (got < count && fuzz::g_position < fuzz::g_inputSize)
         buffer[got++] = fuzz::g_input[fuzz::g_position++];
     if (got == 0)
-        ClockWaitUntil(ClockNowMs() + SERIAL_READ_TOTAL_MS);
+        ClockWaitUntil(ClockNowMs() + totalMs);
     return got;
 }
 
