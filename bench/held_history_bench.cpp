@@ -64,13 +64,7 @@ double MeasureHeldHistoryPaintGap()
     HistoryQueue queue(path, HISTORY_PATIENCE_MS, false, nullptr);
     SetHistoryQueue(&queue);
     PaintWatch watch;
-    watch.resize(200, 100);
-    watch.show();
-    QTimer repaint;
-    QObject::connect(&repaint, &QTimer::timeout, &watch, [&watch] { watch.update(); });
-    repaint.start(10);
-    QApplication::processEvents();
-    watch.clock.start();
+    watch.Start();
     {
         const HeldHistory held(path, false, HOLD_MS);
         HistoryRecorder recorder;

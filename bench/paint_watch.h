@@ -2,13 +2,25 @@
 // two of its paints: how long the window stood still.
 #pragma once
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 
 class PaintWatch : public QWidget {
 public:
+    // Shows the window, asks for a paint every 10 ms and starts the watch.
+    void Start()
+    {
+        resize(200, 100);
+        show();
+        QObject::connect(&m_repaint, &QTimer::timeout, this, [this] { update(); });
+        m_repaint.start(10);
+        QApplication::processEvents();
+        clock.start();
+    }
     void paintEvent(QPaintEvent*) override
     {
         if (!clock.isValid())
@@ -27,4 +39,7 @@ public:
     QElapsedTimer clock;
     qint64 last = -1;
     qint64 longest = 0;
+
+private:
+    QTimer m_repaint;
 };

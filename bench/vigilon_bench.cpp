@@ -415,13 +415,7 @@ double MeasureGuiStall()
     radio.Start(error);
     GuiHost host;
     PaintWatch watch;
-    watch.resize(200, 100);
-    watch.show();
-    QTimer repaint;
-    QObject::connect(&repaint, &QTimer::timeout, &watch, [&watch] { watch.update(); });
-    repaint.start(10);
-    QApplication::processEvents();
-    watch.clock.start();
+    watch.Start();
     CSerialPort port;
     port.Open(radio.DevicePath().c_str());
     host.BeginWaitCursor();

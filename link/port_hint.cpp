@@ -1,6 +1,7 @@
 #include "link/port_hint.h"
 
 #include "link/port_name.h"
+#include "link/same_device.h"
 
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
@@ -8,8 +9,6 @@
 #include <atomic>
 
 #ifndef _WIN32
-#include <climits>
-#include <cstdlib>
 #include <grp.h>
 #include <sys/stat.h>
 #endif
@@ -17,18 +16,6 @@
 namespace {
 
 std::atomic<PortHintReader> g_reader{ PortHintReader::Window };
-
-// The device node itself, when `device` is a link to it (a stable by-id name):
-// permissions and groups are the node's, and it is the node a user looks up.
-std::string NodeOf(const std::string& device)
-{
-#ifdef _WIN32
-    return device;
-#else
-    char resolved[PATH_MAX];
-    return ::realpath(device.c_str(), resolved) ? std::string(resolved) : device;
-#endif
-}
 
 // What a device that is no serial line is instead, as the hint names it.
 int NotSerialHintOf(const std::string& device)
@@ -71,7 +58,8 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
     }
     case PortOpenFailure::PermissionDenied: {
         // Joining root's group is no advice to give.
-        const std::string node = NodeOf(device);
+        // Permissions and groups are the node's, and it is the node a user looks up.
+        const std::string node = DeviceBehind(device);
         const std::string group = DeviceGroup(node);
         cause = group.empty() || group == "root" ? FormatString(IDS_HINT_DENIED, node.c_str())
                               : FormatString(IDS_HINT_DENIED_GROUP, node.c_str(), group.c_str(), group.c_str());

@@ -11,9 +11,6 @@
 #include <sys/stat.h>
 #endif
 
-namespace {
-
-// The device a path ends at, for a message: its links followed, or the path itself.
 std::string DeviceBehind(const std::string& device)
 {
 #ifdef _WIN32
@@ -23,8 +20,6 @@ std::string DeviceBehind(const std::string& device)
     return ::realpath(device.c_str(), resolved) ? std::string(resolved) : device;
 #endif
 }
-
-} // namespace
 
 bool SameDevice(const std::string& first, const std::string& second)
 {

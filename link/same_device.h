@@ -12,6 +12,10 @@
 // case ignored.
 bool SameDevice(const std::string& first, const std::string& second);
 
+// The device node a path ends at, its links followed (a cable's stable by-id
+// name leads to its tty); the path itself where that cannot be told.
+std::string DeviceBehind(const std::string& device);
+
 // Two of `ports` that stand for one device, resolved through the port resolver.
 struct SharedDevice {
     std::string first;  // as given
