@@ -109,6 +109,10 @@ HistoryWindow* HistoryWindow::Open(QWidget* owner, DocumentActions actions)
     }
     WarnMovedAside(*store);
     HistoryWindow* window = new HistoryWindow(owner, std::move(store), std::move(actions));
+    // Over the window it came from, not in a corner of the screen (the screen
+    // keeper then moves it inside the screen where it must).
+    if (owner)
+        window->move(owner->frameGeometry().center() - window->rect().center());
     window->show();
     return window;
 }
@@ -176,8 +180,9 @@ HistoryWindow::HistoryWindow(QWidget* owner, std::unique_ptr<HistoryStore> store
     split->setChildrenCollapsible(false);
     split->addWidget(list);
     split->addWidget(shown);
-    split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
+    // The list is what one looks through: it gets the larger part.
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
     layout->addWidget(split, 1);
 
     QHBoxLayout* buttons = new QHBoxLayout;
