@@ -30,6 +30,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
@@ -443,6 +444,11 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
 
 int main(int argc, char** argv)
 {
+#ifndef _WIN32
+    // A reader that went away (`| head`) is a failed write, said and exited 1,
+    // not a signal that ends the program in silence.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     BufferStandardOutput();
     SetPortHintReader(PortHintReader::Terminal);
     QCoreApplication app(argc, argv);

@@ -11,10 +11,15 @@ QString MappedText(const std::string& bytes)
     QString text = QString::fromUtf8("", 0);
     for (size_t at = 0; at < bytes.size();) {
         const size_t length = Utf8SequenceLength(data + at, bytes.size() - at);
-        if (length == 0) {
-            const char32_t code = RAW_BYTE_BASE + data[at];
-            text += QString::fromUcs4(&code, 1);
-            ++at;
+        // A character of the private range itself is kept as its bytes, one by
+        // one, so that it does not come back as the single byte it stands for.
+        const bool standIn = length == 3 && data[at] == 0xEF && (data[at + 1] == 0x9E || data[at + 1] == 0x9F);
+        if (length == 0 || standIn) {
+            for (size_t i = 0; i < (standIn ? length : 1); ++i) {
+                const char32_t code = RAW_BYTE_BASE + data[at + i];
+                text += QString::fromUcs4(&code, 1);
+            }
+            at += standIn ? length : 1;
         } else {
             text += QString::fromUtf8(bytes.data() + at, static_cast<qsizetype>(length));
             at += length;

@@ -1,5 +1,6 @@
 #include "frontend/history_queue.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -36,12 +37,19 @@ bool HistoryQueue::WaitUntilTried(int waitMs)
     return m_changed.wait_for(lock, std::chrono::milliseconds(waitMs), [this] { return m_jobs.empty() && !m_trying; });
 }
 
+int HistoryQueue::NotDone()
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_notDone;
+}
+
 int HistoryQueue::Finish(int waitMs)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     if (!m_thread.joinable())
         return m_notDone;
     m_finishing = true;
+    m_finishBy = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     m_changed.notify_all();
     m_changed.wait_for(lock, std::chrono::milliseconds(waitMs), [this] { return m_jobs.empty() && !m_trying; });
     m_givingUp = true;
@@ -58,16 +66,22 @@ void HistoryQueue::Run()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return m_givingUp || !m_jobs.empty() || m_finishing; });
-        if (m_givingUp || m_jobs.empty())
+        // Until Finish gives up: a job queued while it waits is still tried.
+        m_changed.wait(lock, [this] { return m_givingUp || !m_jobs.empty(); });
+        if (m_givingUp)
             return;
         Job job = m_jobs.front();
         m_trying = true;
+        int patience = m_patienceMs;
+        if (m_finishing) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(m_finishBy - std::chrono::steady_clock::now());
+            patience = static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, std::min<std::chrono::milliseconds::rep>(patience, left.count())));
+        }
         lock.unlock();
         // A store of its own for each try: a file moved aside or started anew by
         // another program meanwhile is opened as it is now.
         HistoryStore store(m_path);
-        store.SetPatience(m_patienceMs);
+        store.SetPatience(patience);
         const bool done = job(store);
         const bool again = !done && m_retryWhileBusy && store.Busy();
         if (m_listener)

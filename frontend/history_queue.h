@@ -5,6 +5,7 @@
 
 #include "frontend/history_store.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -36,9 +37,12 @@ public:
     // Waits until everything queued so far has been tried, at most `waitMs`;
     // false when that time ran out first.
     bool WaitUntilTried(int waitMs);
-    // Waits at most `waitMs` for the queue to empty, then ends the thread. The
+    // Waits at most `waitMs` for the queue to empty, then ends the thread: a
+    // try started meanwhile waits no longer than what is left of `waitMs`. The
     // number of jobs not done (given up, or still queued). Once.
     int Finish(int waitMs);
+    // The jobs given up so far.
+    int NotDone();
 
 private:
     void Run();
@@ -54,5 +58,6 @@ private:
     bool m_finishing = false; // Finish was called: busy jobs are tried until it gives up
     bool m_givingUp = false;  // Finish's wait is over
     int m_notDone = 0;
+    std::chrono::steady_clock::time_point m_finishBy; // Finish's deadline, once it was called
     std::thread m_thread; // last: started once everything above is in place
 };

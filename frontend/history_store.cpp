@@ -628,7 +628,11 @@ std::optional<HistoryRun> HistoryStore::Run(int64_t id)
     query.prepare(QStringLiteral("SELECT id, settings_file, settings_sha256, ports, count, started_utc, ended_utc"
                                  " FROM fleet_runs WHERE id = ?"));
     query.addBindValue(static_cast<qlonglong>(id));
-    if (!query.exec() || !query.next())
+    if (!query.exec()) {
+        Fail(query.lastError());
+        return std::nullopt;
+    }
+    if (!query.next())
         return std::nullopt;
     HistoryRun run;
     run.id = query.value(0).toLongLong();

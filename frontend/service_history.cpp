@@ -243,9 +243,18 @@ int64_t FleetHistory::RunIn(HistoryStore& store)
 {
     // A history started anew meanwhile (the old one damaged, or moved away)
     // has no row of this run yet: its entries would be refused without one.
-    if (m_run == 0 || !store.Run(m_run))
-        m_run = store.BeginRun(m_runRow);
-    return m_run;
+    // A history that could not be looked at (held, say) is tried again later,
+    // never given a second row of the same run.
+    if (m_run != 0) {
+        if (store.Run(m_run))
+            return m_run;
+        if (!store.Error().empty())
+            return 0;
+    }
+    const int64_t made = store.BeginRun(m_runRow);
+    if (made != 0)
+        m_run = made;
+    return made;
 }
 
 void FleetHistory::Add(const FleetRow& row)
@@ -261,7 +270,8 @@ void FleetHistory::Add(const FleetRow& row)
             return false;
         bool added = store.Add(entry);
         // Damage found only by the entry: the new file needs the run's row too.
-        if (!added && !store.Busy() && !store.Run(m_run) && (entry.fleetRun = RunIn(store)) != 0)
+        if (!added && !store.Busy() && !store.Run(m_run) && store.Error().empty()
+            && (entry.fleetRun = RunIn(store)) != 0)
             added = store.Add(entry);
         m_added += added ? 1 : 0;
         return added;

@@ -409,6 +409,7 @@ enum : int {
     IDS_WRITE_VERIFIED = 25162,
     IDS_TARGET_FOLDER_PROTECTED = 25163,  // %s the file, %s its folder
     IDS_HINT_NO_DEVICE_WINDOW = 25164,    // %s the port
+    IDS_HISTORY_LOST_AT_EXIT = 25165,     // %d how many, %s the history's file, %s why
     IDS_HISTORY_ENTRIES_LOST = 25150,    // %d how many, %s the history's file, %s why
     IDS_CHECK_RADIO_REFUSED = 25170,
     IDS_BACKUP_FIRST_NOT_KEPT = 25171, // %s why the backup could not be kept

@@ -2314,5 +2314,11 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <source>&amp;Radios per port:</source>
         <translation>&amp;Funkgeräte je Schnittstelle:</translation>
     </message>
+    <message>
+        <source>%d entries of this session could not be added to the service history %s before the program ended:
+%s</source>
+        <translation>%d Einträge dieser Sitzung konnten nicht mehr in die Servicehistorie %s eingetragen werden, bevor das Programm endete:
+%s</translation>
+    </message>
 </context>
 </TS>

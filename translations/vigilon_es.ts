@@ -2316,5 +2316,11 @@ Remove them from the service history? This cannot be undone.</source>
         <source>&amp;Radios per port:</source>
         <translation>&amp;Radios por puerto:</translation>
     </message>
+    <message>
+        <source>%d entries of this session could not be added to the service history %s before the program ended:
+%s</source>
+        <translation>%d entradas de esta sesión no se han podido añadir al historial de servicio %s antes de que terminara el programa:
+%s</translation>
+    </message>
 </context>
 </TS>

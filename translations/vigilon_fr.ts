@@ -2317,5 +2317,11 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <source>&amp;Radios per port:</source>
         <translation>Rad&amp;ios par port :</translation>
     </message>
+    <message>
+        <source>%d entries of this session could not be added to the service history %s before the program ended:
+%s</source>
+        <translation>%d entrées de cette session n&apos;ont pas pu être ajoutées à l&apos;historique des interventions %s avant la fin du programme :
+%s</translation>
+    </message>
 </context>
 </TS>

@@ -229,8 +229,9 @@ TEST_F(HistoryFile, AFleetHandsItsEntriesOnAtOnceAndTheyLandOnceTheHistoryIsFree
 TEST_F(HistoryFile, TextsFromTheRadioAreKeptByteForByteAndReachATerminalEscaped)
 {
     HistoryStore store(path);
-    std::vector<HistoryEntry> entries(3);
-    const std::string radios[] = { "SR-9 \xE9", "SR-9 \xE8", "SR-9 \x1b[2J\a\r" };
+    std::vector<HistoryEntry> entries(4);
+    // The last is a real character of the range that stands for such bytes.
+    const std::string radios[] = { "SR-9 \xE9", "SR-9 \xE8", "SR-9 \x1b[2J\a\r", "SR-9 \xEF\x9E\x80" };
     for (size_t i = 0; i < entries.size(); ++i) {
         entries[i].operation = "read";
         entries[i].result = "succeeded";
@@ -244,6 +245,7 @@ TEST_F(HistoryFile, TextsFromTheRadioAreKeptByteForByteAndReachATerminalEscaped)
     ASSERT_EQ(found.size(), 1u) << "a byte that is not UTF-8 matched another";
     EXPECT_EQ(found[0].radioInfo, radios[0]);
     EXPECT_EQ(store.Get(entries[1].id)->device, "/dev/tty\xFF" "1");
+    EXPECT_EQ(store.Get(entries[3].id)->radioInfo, radios[3]);
     const std::string line = HistoryCsvLine(*store.Get(entries[2].id));
     EXPECT_NE(line.find("SR-9 \\x1b[2J\\x07\\x0d"), std::string::npos) << line;
     EXPECT_EQ(line.find_first_of("\x1b\a"), std::string::npos);

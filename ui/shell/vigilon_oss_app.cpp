@@ -158,8 +158,15 @@ int CVigilonOssApp::ExitInstance()
 {
     // Entries still waiting for the history get their usual time, no more.
     SetHistoryQueue(nullptr);
-    if (m_historyQueue)
-        m_historyQueue->Finish(HISTORY_PATIENCE_MS);
+    if (m_historyQueue) {
+        // Those given up before were said then; what the wait at exit could not add is said here.
+        const int before = m_historyQueue->NotDone();
+        const int lost = m_historyQueue->Finish(HISTORY_PATIENCE_MS) - before;
+        if (lost > 0)
+            ShowStatusText(MSG_WARNING, IDS_HISTORY_LOST_AT_EXIT,
+                           FormatString(IDS_HISTORY_LOST_AT_EXIT, lost, ServiceHistoryPath().c_str(),
+                                        LoadString(IDS_HISTORY_HELD).c_str()));
+    }
     StoreSerialPortIndex(m_nSerialPort);
     StoreOption("VerifyAfterWrite", m_bVerifyAfterWrite);
     StoreOption("BackUpBeforeWrite", m_bBackUpBeforeWrite);
