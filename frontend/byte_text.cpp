@@ -4,16 +4,21 @@
 
 #include <QFile>
 
-QString MappedText(const std::string& bytes)
+namespace {
+
+// The bytes as text. With `exact`, a real character of the private range is
+// kept as its bytes, one by one, so that it does not come back as the single
+// byte it stands for; a command-line argument instead gives such a character
+// its meaning, the byte (a name taken from a JSON document opens its file).
+QString Mapped(const std::string& bytes, bool exact)
 {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     // Empty, never null: a database takes a null text for no value at all.
     QString text = QString::fromUtf8("", 0);
     for (size_t at = 0; at < bytes.size();) {
         const size_t length = Utf8SequenceLength(data + at, bytes.size() - at);
-        // A character of the private range itself is kept as its bytes, one by
-        // one, so that it does not come back as the single byte it stands for.
-        const bool standIn = length == 3 && data[at] == 0xEF && (data[at + 1] == 0x9E || data[at + 1] == 0x9F);
+        const bool standIn
+            = exact && length == 3 && data[at] == 0xEF && (data[at + 1] == 0x9E || data[at + 1] == 0x9F);
         if (length == 0 || standIn) {
             for (size_t i = 0; i < (standIn ? length : 1); ++i) {
                 const char32_t code = RAW_BYTE_BASE + data[at + i];
@@ -26,6 +31,13 @@ QString MappedText(const std::string& bytes)
         }
     }
     return text;
+}
+
+} // namespace
+
+QString MappedText(const std::string& bytes)
+{
+    return Mapped(bytes, true);
 }
 
 std::string MappedBytes(const QString& text)
@@ -46,7 +58,7 @@ QString TextOfBytes(const std::string& bytes)
     // Paths on Windows are text already.
     return QFile::decodeName(bytes.c_str());
 #else
-    return MappedText(bytes);
+    return Mapped(bytes, false);
 #endif
 }
 
