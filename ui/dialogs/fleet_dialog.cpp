@@ -339,8 +339,7 @@ void CFleetDialog::Start()
     int failed = 0;
     const int portCount = static_cast<int>(ports.size());
     ShowTally(programmed, failed, portCount);
-    bool reportFailed = false;
-    std::string reportProblem;
+    std::string reportProblem; // why rows no longer go into the report; empty while they do
 
     m_running = true;
     SetInputsEnabled(false);
@@ -360,10 +359,9 @@ void CFleetDialog::Start()
         history.Add(row);
         ++(row.ok ? programmed : failed);
         ShowTally(programmed, failed, portCount);
-        if (!reportPath.empty() && !reportFailed) {
+        if (!reportPath.empty() && reportProblem.empty()) {
             const ReportAppend appended = report.Append(row);
             if (appended != ReportAppend::Written) {
-                reportFailed = true;
                 reportProblem = ReportProblemText(reportPath, appended);
                 m_stage->setText(QString::fromStdString(reportProblem));
             }
