@@ -86,6 +86,7 @@ enum : int {
     IDS_HINT_NOT_SERIAL_DEVICE = 25194,   // %s the device: a character or block device that is no terminal
     IDS_PORT_PRESENT = 23025,
     IDS_PORT_ABSENT = 23026,
+    IDS_PORT_FORBIDDEN = 25166,
     // Verify after write, backups.
     IDS_VERIFY_MISMATCH = 23030,
     IDS_VERIFY_UNREAD = 23031,
@@ -281,8 +282,7 @@ enum : int {
     IDS_DEVICE_KIND_CABLE = 24701,
     IDS_CLI_ERROR_LINE = 24760,    // %s the message
     IDS_CLI_WARNING_LINE = 24761,  // %s the message
-    IDS_CONFIG_DEVICE_GROUP = 24730,
-    IDS_CONFIG_MAP_PORT = 24731,
+    IDS_CONFIG_DEVICE_GROUP = 24730, // %s the port
     IDS_CONFIG_DEVICE = 24732,
     IDS_CONFIG_BUILT_IN = 24733,     // %s the built-in device
     IDS_CONFIG_FOUND = 24734,

@@ -1615,14 +1615,6 @@ Das Auslesen ist fehlgeschlagen; es wurde nichts gespeichert.</translation>
         <translation>Kabel</translation>
     </message>
     <message>
-        <source>The device a port stands for</source>
-        <translation>Gerät hinter der Schnittstelle</translation>
-    </message>
-    <message>
-        <source>&amp;Port:</source>
-        <translation>&amp;Schnittstelle:</translation>
-    </message>
-    <message>
         <source>&amp;Device:</source>
         <translation>&amp;Gerät:</translation>
     </message>
@@ -2319,6 +2311,14 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
 %s</source>
         <translation>%d Einträge dieser Sitzung konnten nicht mehr in die Servicehistorie %s eingetragen werden, bevor das Programm endete:
 %s</translation>
+    </message>
+    <message>
+        <source>present, access denied</source>
+        <translation>vorhanden, Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Device of %s</source>
+        <translation>Gerät von %s</translation>
     </message>
 </context>
 </TS>

@@ -1617,14 +1617,6 @@ La lectura ha fallado; no se ha guardado nada.</translation>
         <translation>cable</translation>
     </message>
     <message>
-        <source>The device a port stands for</source>
-        <translation>Dispositivo al que corresponde un puerto</translation>
-    </message>
-    <message>
-        <source>&amp;Port:</source>
-        <translation>&amp;Puerto:</translation>
-    </message>
-    <message>
         <source>&amp;Device:</source>
         <translation>&amp;Dispositivo:</translation>
     </message>
@@ -2321,6 +2313,14 @@ Remove them from the service history? This cannot be undone.</source>
 %s</source>
         <translation>%d entradas de esta sesión no se han podido añadir al historial de servicio %s antes de que terminara el programa:
 %s</translation>
+    </message>
+    <message>
+        <source>present, access denied</source>
+        <translation>presente, acceso denegado</translation>
+    </message>
+    <message>
+        <source>Device of %s</source>
+        <translation>Dispositivo de %s</translation>
     </message>
 </context>
 </TS>

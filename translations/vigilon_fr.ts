@@ -1618,14 +1618,6 @@ La lecture a échoué ; rien n&apos;a été enregistré.</translation>
         <translation>câble</translation>
     </message>
     <message>
-        <source>The device a port stands for</source>
-        <translation>Périphérique désigné par un port</translation>
-    </message>
-    <message>
-        <source>&amp;Port:</source>
-        <translation>&amp;Port :</translation>
-    </message>
-    <message>
         <source>&amp;Device:</source>
         <translation>Pér&amp;iphérique :</translation>
     </message>
@@ -2322,6 +2314,14 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
 %s</source>
         <translation>%d entrées de cette session n&apos;ont pas pu être ajoutées à l&apos;historique des interventions %s avant la fin du programme :
 %s</translation>
+    </message>
+    <message>
+        <source>present, access denied</source>
+        <translation>présent, accès refusé</translation>
+    </message>
+    <message>
+        <source>Device of %s</source>
+        <translation>Périphérique de %s</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,12 @@
 
 #include "frontend/byte_text.h"
 #include "frontend/settings.h"
+#include "link/port_access.h"
 #include "link/port_probe.h"
 #include "link/port_resolver.h"
 #include "resources/string_ids.h"
 #include "ui/controls/label_buddy.h"
+#include "ui/controls/path_edit.h"
 #include "ui/dialogs/find_cable_dialog.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/host/ui_text.h"
@@ -13,11 +15,13 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -30,7 +34,7 @@ QString PortText(int index)
 
 CConfigurationDialog::CConfigurationDialog(QWidget* parent)
     : CTemplateDialog(DLG_CONFIGURATION, parent), m_listDevices([] { return ListSerialDevices(StoredCableIds()); })
-    , m_deviceExists(DeviceExists)
+    , m_deviceExists(DeviceExists), m_mayOpen(MayOpenDevice)
 {
 }
 
@@ -41,91 +45,104 @@ void CConfigurationDialog::OnInitDialog()
         m_stored[index] = m_pending[index] = TextOfBytes(StoredPortDevice(PortNameForIndex(index)));
     m_mapIndex = m_nPortIndex >= 0 && m_nPortIndex < PORT_COUNT ? m_nPortIndex : 0;
     BuildDeviceGroup();
+    LayOut();
 
     QComboBox* list = static_cast<QComboBox*>(Item(IDC_SERIAL_PORT));
-    Refresh();
-    const int configured = m_nPortIndex >= 0 ? list->findText(PortText(m_nPortIndex)) : -1;
-    list->setCurrentIndex(configured);
-    // The port chosen to use is also the one whose device is shown.
     connect(list, &QComboBox::currentIndexChanged, this, [this, list](int item) {
         if (item >= 0)
-            m_mapPort->setCurrentIndex(PortIndexOf(list->itemText(item).toStdString()));
+            ShowPortDevice(list->itemData(item).toInt());
     });
     ShowPortDevice(m_mapIndex);
 }
 
 void CConfigurationDialog::BuildDeviceGroup()
 {
-    QGroupBox* group = new QGroupBox(UiText(IDS_CONFIG_DEVICE_GROUP), this);
-    QGridLayout* grid = new QGridLayout(group);
-    QLabel* portLabel = new QLabel(UiText(IDS_CONFIG_MAP_PORT), group);
-    m_mapPort = new QComboBox(group);
-    for (int index = 0; index < PORT_COUNT; ++index)
-        m_mapPort->addItem(PortText(index));
-    m_mapPort->setCurrentIndex(m_mapIndex);
-    LabelFor(portLabel, m_mapPort);
-
-    QLabel* deviceLabel = new QLabel(UiText(IDS_CONFIG_DEVICE), group);
-    m_device = new QLineEdit(group);
+    m_group = new QGroupBox(this);
+    QGridLayout* grid = new QGridLayout(m_group);
+    QLabel* deviceLabel = new QLabel(UiText(IDS_CONFIG_DEVICE), m_group);
+    m_device = new CPathEdit(m_group);
     deviceLabel->setBuddy(m_device);
-    QPushButton* browse = new QPushButton(UiText(IDS_CONFIG_BROWSE), group);
-    browse->setAutoDefault(false);
+    m_browse = new QPushButton(UiText(IDS_CONFIG_BROWSE), m_group);
+    m_browse->setAutoDefault(false);
 
-    QLabel* foundLabel = new QLabel(UiText(IDS_CONFIG_FOUND), group);
-    m_found = new QComboBox(group);
-    m_found->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_found->setMinimumContentsLength(16);
+    QLabel* foundLabel = new QLabel(UiText(IDS_CONFIG_FOUND), m_group);
+    m_found = new QComboBox(m_group);
+    // Wide enough for the longest name found, as far as the screen allows; the
+    // open list shows each whole name all the same.
+    m_found->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_found->setPlaceholderText(UiText(IDS_CONFIG_FOUND_OTHER));
     m_found->addItem(QString()); // the built-in device; its text follows the port
     for (const SerialDevice& device : m_devices)
         m_found->addItem(DeviceItemText(device), TextOfBytes(device.PathToKeep()));
-    // The popup shows each device's whole name, wider than the field if need be.
     m_found->view()->setMinimumWidth(m_found->view()->sizeHintForColumn(0) + 24);
+    if (const QScreen* screen = this->screen())
+        m_found->setMaximumWidth(screen->availableGeometry().width() * 2 / 3);
     LabelFor(foundLabel, m_found);
-    QPushButton* find = new QPushButton(UiText(IDS_CONFIG_FIND_CABLE), group);
-    find->setAutoDefault(false);
+    m_find = new QPushButton(UiText(IDS_CONFIG_FIND_CABLE), m_group);
+    m_find->setAutoDefault(false);
 
-    grid->addWidget(portLabel, 0, 0);
-    grid->addWidget(m_mapPort, 0, 1, Qt::AlignLeft);
-    grid->addWidget(deviceLabel, 1, 0);
-    grid->addWidget(m_device, 1, 1);
-    grid->addWidget(browse, 1, 2);
-    grid->addWidget(foundLabel, 2, 0);
-    grid->addWidget(m_found, 2, 1, 1, 2);
-    grid->addWidget(find, 3, 2);
+    grid->addWidget(deviceLabel, 0, 0);
+    grid->addWidget(m_device, 0, 1);
+    grid->addWidget(m_browse, 0, 2);
+    grid->addWidget(foundLabel, 1, 0);
+    grid->addWidget(m_found, 1, 1);
+    grid->addWidget(m_find, 1, 2);
     grid->setColumnStretch(1, 1);
 
-    connect(m_mapPort, &QComboBox::currentIndexChanged, this, [this](int index) { ShowPortDevice(index); });
     connect(m_device, &QLineEdit::textEdited, this, [this] { KeepEditedDevice(); });
     connect(m_found, &QComboBox::activated, this, [this](int item) { ChooseFound(item); });
-    connect(browse, &QPushButton::clicked, this, [this] { Browse(); });
-    connect(find, &QPushButton::clicked, this, [this] { FindCable(); });
+    connect(m_browse, &QPushButton::clicked, this, [this] { Browse(); });
+    connect(m_find, &QPushButton::clicked, this, [this] { FindCable(); });
+}
 
-    // Below the port list; the list of ports and their devices follows the group.
-    const QRect top = MapDialogRect(4, 40, 192, 0);
-    group->setGeometry(top.x(), top.y(), top.width(), group->sizeHint().height());
+void CConfigurationDialog::LayOut()
+{
+    // The template places its controls for the English texts; a layout lets each
+    // text take the room it needs in every language, at the dialog's own size.
+    QComboBox* list = static_cast<QComboBox*>(Item(IDC_SERIAL_PORT));
+    QLabel* listLabel = nullptr;
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->buddy() == list)
+            listLabel = label;
+    }
     QLabel* ports = static_cast<QLabel*>(Item(IDC_PORT_DEVICES));
-    const QRect label = MapDialogRect(8, 0, 186, 40);
-    ports->setGeometry(label.x(), group->geometry().bottom() + label.x(), label.width(), label.height());
-    setFixedSize(width(), ports->geometry().bottom() + MapDialogRect(0, 0, 0, 6).height());
+    for (QWidget* control : { static_cast<QWidget*>(listLabel), Item(IDC_OK), Item(IDC_CANCEL),
+                              static_cast<QWidget*>(ports) }) {
+        if (control)
+            control->setFont(font());
+    }
+    if (listLabel)
+        listLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ports->setWordWrap(false);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    QWidget* list = Item(IDC_SERIAL_PORT);
-    setTabOrder(list, m_mapPort);
-    setTabOrder(m_mapPort, m_device);
-    setTabOrder(m_device, browse);
-    setTabOrder(browse, m_found);
-    setTabOrder(m_found, find);
-    setTabOrder(find, Item(IDC_OK));
+    QGridLayout* grid = new QGridLayout(this);
+    if (listLabel)
+        grid->addWidget(listLabel, 0, 0);
+    grid->addWidget(list, 0, 1, Qt::AlignLeft);
+    grid->addWidget(Item(IDC_OK), 0, 3);
+    grid->addWidget(Item(IDC_CANCEL), 1, 3);
+    grid->addWidget(m_group, 2, 0, 1, 4);
+    grid->addWidget(ports, 3, 0, 1, 4);
+    grid->setColumnStretch(2, 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(list, m_device);
+    setTabOrder(m_device, m_browse);
+    setTabOrder(m_browse, m_found);
+    setTabOrder(m_found, m_find);
+    setTabOrder(m_find, Item(IDC_OK));
     setTabOrder(Item(IDC_OK), Item(IDC_CANCEL));
 }
 
 void CConfigurationDialog::ShowPortDevice(int index)
 {
     m_mapIndex = index;
+    const QString port = PortText(index);
     const QString builtIn = QString::fromStdString(DefaultDeviceFor(PortNameForIndex(index)));
+    m_group->setTitle(FormatUiText(IDS_CONFIG_DEVICE_GROUP, port));
     m_device->setText(m_pending[index]);
     m_device->setCursorPosition(0);
-    m_device->setToolTip(m_pending[index]);
     m_device->setPlaceholderText(FormatUiText(IDS_CONFIG_BUILT_IN, builtIn));
     m_found->setItemText(0, FormatUiText(IDS_CONFIG_BUILT_IN, builtIn));
     Refresh();
@@ -176,7 +193,6 @@ void CConfigurationDialog::SetDevice(const QString& path)
 void CConfigurationDialog::KeepEditedDevice()
 {
     m_pending[m_mapIndex] = m_device->text().trimmed();
-    m_device->setToolTip(m_pending[m_mapIndex]);
     Refresh();
 }
 
@@ -190,29 +206,40 @@ std::string CConfigurationDialog::DeviceOf(int index) const
 
 void CConfigurationDialog::Refresh()
 {
-    // The ports that exist with the devices set so far; the choice stays on its port.
+    // The ports that exist with the devices set so far, then, past a line, those
+    // without a device; the choice stays on its port wherever it is listed.
     QComboBox* list = static_cast<QComboBox*>(Item(IDC_SERIAL_PORT));
-    const QString chosen = list->currentText();
     const QSignalBlocker blocker(list);
     list->clear();
     QLabel* label = static_cast<QLabel*>(Item(IDC_PORT_DEVICES));
+    const QFontMetrics metrics(label->font());
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int widest = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
     QStringList lines;
     QStringList shown;
+    std::vector<int> absent;
     for (int index = 0; index < PORT_COUNT; ++index) {
         const std::string device = DeviceOf(index);
         const bool present = m_deviceExists(device);
-        const QString presence = QStringLiteral(" (%1)").arg(UiText(present ? IDS_PORT_PRESENT : IDS_PORT_ABSENT));
+        const int state = !present ? IDS_PORT_ABSENT : m_mayOpen(device) ? IDS_PORT_PRESENT : IDS_PORT_FORBIDDEN;
+        const QString presence = QStringLiteral(" (%1)").arg(UiText(state));
         const QString port = PortText(index) + QStringLiteral(": ");
         const QString path = TextOfBytes(device);
         lines.append(port + path + presence);
-        // A stable path is long: its middle gives way so that the presence shows.
-        const QFontMetrics metrics(label->font());
-        const int room = label->width() - metrics.horizontalAdvance(port + presence);
+        // A path wider than the screen allows gives way in its middle, so that
+        // the port and whether its device is there still show.
+        const int room = widest - metrics.horizontalAdvance(port + presence);
         shown.append(port + metrics.elidedText(path, Qt::ElideMiddle, room) + presence);
         if (present)
-            list->addItem(PortText(index));
+            list->addItem(PortText(index), index);
+        else
+            absent.push_back(index);
     }
-    list->setCurrentIndex(chosen.isEmpty() ? -1 : list->findText(chosen));
+    if (!absent.empty() && list->count() > 0)
+        list->insertSeparator(list->count());
+    for (int index : absent)
+        list->addItem(QStringLiteral("%1 (%2)").arg(PortText(index), UiText(IDS_PORT_ABSENT)), index);
+    list->setCurrentIndex(list->findData(m_mapIndex));
     label->setText(shown.join(QLatin1Char('\n')));
     label->setToolTip(lines.join(QLatin1Char('\n')));
     label->setAccessibleName(lines.join(QLatin1Char('\n')));
@@ -234,10 +261,7 @@ void CConfigurationDialog::OnOK()
             StorePortDevice(PortNameForIndex(index), BytesOfText(m_pending[index]));
     }
     QComboBox* list = static_cast<QComboBox*>(Item(IDC_SERIAL_PORT));
-    if (list->currentIndex() != -1) {
-        const int index = PortIndexOf(list->currentText().toStdString());
-        if (index >= 0)
-            m_nPortIndex = index;
-    }
+    if (list->currentIndex() != -1)
+        m_nPortIndex = list->currentData().toInt();
     EndDialog(Accepted);
 }

@@ -443,26 +443,34 @@ private slots:
         CSerialPort busy;
         QVERIFY(busy.Open(com4.DevicePath().c_str())); // held by another program: still listed
         struct Seeded : public CConfigurationDialog {
-            explicit Seeded(int index) : CConfigurationDialog(nullptr) { m_nPortIndex = index; }
+            explicit Seeded(int index, std::string forbidden = {}) : CConfigurationDialog(nullptr)
+            {
+                m_nPortIndex = index;
+                m_mayOpen = [forbidden](const std::string& device) { return device != forbidden; };
+            }
         };
-        Opened<Seeded> dialog(3);
+        Opened<Seeded> dialog(3, com2.DevicePath());
         Screenshot(&dialog, QStringLiteral("configuration"));
+        // The ports that exist first; past a line, those without a device, marked.
         QComboBox* list = dialog.List(1000);
-        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->count(), 5);
         QCOMPARE(list->itemText(0), QStringLiteral("COM2"));
         QCOMPARE(list->itemText(1), QStringLiteral("COM4"));
+        QCOMPARE(list->itemText(3), QStringLiteral("COM1 (not present)"));
+        QCOMPARE(list->itemText(4), QStringLiteral("COM3 (not present)"));
         QCOMPARE(list->currentText(), QStringLiteral("COM4"));
-        // Each port with the device it stands for, present or not.
+        // Each port with the device it stands for, present or not, and whether this user may open it.
         const QStringList devices = static_cast<QLabel*>(dialog.Item(IDC_PORT_DEVICES))->text().split('\n');
         QCOMPARE(devices.size(), 4);
-        QCOMPARE(devices[1], QStringLiteral("COM2: %1 (present)").arg(QString::fromStdString(com2.DevicePath())));
+        QCOMPARE(devices[1], QStringLiteral("COM2: %1 (present, access denied)").arg(QString::fromStdString(com2.DevicePath())));
+        QCOMPARE(devices[3], QStringLiteral("COM4: %1 (present)").arg(QString::fromStdString(com4.DevicePath())));
         QVERIFY(devices[2].startsWith(QStringLiteral("COM3: ")) && devices[2].endsWith(QStringLiteral("(not present)")));
         list->setCurrentIndex(0);
         dialog.PressOk();
         QCOMPARE(dialog.m_nPortIndex, 1);
 
-        Opened<Seeded> absent(0); // COM1 is configured but absent
-        QCOMPARE(absent.List(1000)->currentIndex(), -1);
+        Opened<Seeded> absent(0); // COM1 is configured but absent: shown as such, kept
+        QCOMPARE(absent.List(1000)->currentText(), QStringLiteral("COM1 (not present)"));
         absent.PressOk();
         QCOMPARE(absent.m_nPortIndex, 0);
     }
@@ -510,27 +518,26 @@ private slots:
         ScriptedFileDialogs files;
         files.answers.push_back(QStringLiteral("/dev/ttyUSB0"));
         Opened<OnMachine> dialog(machine);
-        QComboBox* mapPort = qobject_cast<QComboBox*>(BuddyOf(&dialog, UiText(IDS_CONFIG_MAP_PORT)));
+        QComboBox* ports = dialog.List(1000);
+        const auto choosePort = [ports](int index) { ports->setCurrentIndex(ports->findData(index)); };
         QLineEdit* device = qobject_cast<QLineEdit*>(BuddyOf(&dialog, UiText(IDS_CONFIG_DEVICE)));
         QComboBox* found = qobject_cast<QComboBox*>(BuddyOf(&dialog, UiText(IDS_CONFIG_FOUND)));
-        QVERIFY(mapPort && device && found);
+        QVERIFY(device && found);
         // The built-in mapping finds COM1 and COM3; COM2, the configured port, is absent.
-        QCOMPARE(dialog.List(1000)->count(), 2);
-        QCOMPARE(dialog.List(1000)->currentIndex(), -1);
-        QCOMPARE(mapPort->currentText(), QStringLiteral("COM2"));
+        QCOMPARE(ports->currentText(), QStringLiteral("COM2 (not present)"));
+        QCOMPARE(ports->findText(QStringLiteral("COM3")), 1);
         QCOMPARE(found->itemText(1), QStringLiteral("FTDI FT232R USB UART (0403:6001, serial A1B2C3D4): /dev/ttyUSB0"));
 
         // COM1 browsed to the cable's present name: its stable path is kept.
-        mapPort->setCurrentIndex(0);
+        choosePort(0);
         button(&dialog, IDS_CONFIG_BROWSE)->click();
         QCOMPARE(device->text(), QString::fromStdString(cable.stablePath));
         QCOMPARE(found->currentIndex(), 1);
-        dialog.List(1000)->setCurrentIndex(0);
-        QCOMPARE(dialog.List(1000)->currentText(), QStringLiteral("COM1"));
+        QCOMPARE(ports->currentText(), QStringLiteral("COM1"));
         Screenshot(&dialog, QStringLiteral("configuration-cable"));
 
         // COM2 found by unplugging and plugging: back as ttyUSB1, kept by its stable path.
-        mapPort->setCurrentIndex(1);
+        choosePort(1);
         QTimer::singleShot(300, [machine] { machine->erase(machine->begin()); });
         QTimer::singleShot(650, [] { Screenshot(QApplication::activeModalWidget(), QStringLiteral("find-cable")); });
         QTimer::singleShot(800, [machine, cable] {
@@ -545,12 +552,14 @@ private slots:
         });
         button(&dialog, IDS_CONFIG_FIND_CABLE)->click();
         QCOMPARE(device->text(), QString::fromStdString(cable.stablePath));
-        // The list's choice follows the port whose device was set; typing a path
-        // of nothing listed leaves the drop-down on neither.
-        mapPort->setCurrentIndex(2);
+        // Typing a path of nothing listed leaves the found devices on none, and
+        // the port stays chosen though its device is gone.
+        choosePort(2);
         device->setText(QStringLiteral("/dev/ttyXR7"));
         QTest::keyClick(device, Qt::Key_Backspace);
         QCOMPARE(found->currentIndex(), -1);
+        QCOMPARE(ports->currentText(), QStringLiteral("COM3 (not present)"));
+        choosePort(0);
         dialog.PressOk();
         QCOMPARE(m_settings.Get(QStringLiteral("Ports/COM1")).toString(), QString::fromStdString(cable.stablePath));
         QCOMPARE(m_settings.Get(QStringLiteral("Ports/COM2")).toString(), QString::fromStdString(cable.stablePath));

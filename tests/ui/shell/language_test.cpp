@@ -4,10 +4,15 @@
 #include "tests/ui/ui_bench.h"
 #include "ui/controls/label_buddy.h"
 #include "ui/controls/template_dialog.h"
+#include "ui/dialogs/configuration_dialog.h"
 #include "ui/dialogs/language_dialog.h"
 #include "ui/windows/help_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QTranslator>
@@ -22,6 +27,13 @@ class LanguageTest : public QObject {
 private:
     ScratchSettings m_settings;
     QTemporaryDir m_files;
+
+    static void Picture(QWidget& dialog, const QString& name)
+    {
+        const QByteArray folder = qgetenv("VIGILON_SCREENSHOTS");
+        if (!folder.isEmpty())
+            dialog.grab().save(QStringLiteral("%1/%2.png").arg(QString::fromLocal8Bit(folder), name));
+    }
 
 private slots:
     void theChosenLanguageIsRememberedAndSpokenFromTheNextStart()
@@ -90,10 +102,55 @@ private slots:
     // text may reach beyond its control, nor a control beyond its dialog. A
     // text that names no field (the calibration's steps, say) wraps at the
     // dialog's font size rather than shrinking to a size hard to read.
+    // Configuration, laid out for its texts, shrinks none of them at all.
     void everyTemplateTextFitsInEveryLanguage()
     {
         QStringList clipped;
         QStringList shrunk;
+        const auto check = [&](const QString& code, QDialog& dialog, bool fieldNamesMayShrink) {
+            for (QWidget* control : dialog.findChildren<QWidget*>()) {
+                int needed = 0;
+                QString text;
+                if (QLabel* label = qobject_cast<QLabel*>(control)) {
+                    text = PlainText(label->text());
+                    if ((!label->buddy() || !fieldNamesMayShrink) && label->font().pointSizeF() != dialog.font().pointSizeF())
+                        shrunk.append(
+                            QStringLiteral("%1: \"%2\" in %3 points").arg(code, text).arg(label->font().pointSizeF()));
+                    // A wrapped text needs the height of its lines, any other its widest line.
+                    if (label->wordWrap() && label->heightForWidth(label->width()) > label->height())
+                        clipped.append(QStringLiteral("%1: \"%2\" needs more lines than its %3 pixels")
+                                           .arg(code, text)
+                                           .arg(label->height()));
+                    for (const QString& line : text.split(QLatin1Char('\n')))
+                        needed = label->wordWrap() ? 0 : std::max(needed, label->fontMetrics().horizontalAdvance(line));
+                } else if (QCheckBox* box = qobject_cast<QCheckBox*>(control)) {
+                    text = PlainText(box->text());
+                    needed = box->sizeHint().width();
+                } else if (QAbstractButton* button = qobject_cast<QAbstractButton*>(control)) {
+                    text = PlainText(button->text());
+                    needed = button->fontMetrics().horizontalAdvance(text);
+                } else if (QComboBox* list = qobject_cast<QComboBox*>(control)) {
+                    // What the closed list shows: its choice, or the text in its place.
+                    text = list->currentIndex() >= 0 ? list->currentText() : list->placeholderText();
+                    QStyleOptionComboBox option;
+                    option.initFrom(list);
+                    option.currentText = text;
+                    needed = list->fontMetrics().horizontalAdvance(text)
+                             + list->width()
+                             - list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+                } else if (QGroupBox* group = qobject_cast<QGroupBox*>(control)) {
+                    text = group->title();
+                    needed = group->fontMetrics().horizontalAdvance(text);
+                }
+                if (needed > control->width())
+                    clipped.append(QStringLiteral("%1: \"%2\" needs %3 of %4 pixels")
+                                       .arg(code, text)
+                                       .arg(needed)
+                                       .arg(control->width()));
+                if (control->parentWidget() == &dialog && !dialog.rect().contains(control->geometry()))
+                    clipped.append(QStringLiteral("%1: \"%2\" lies outside its dialog").arg(code, text));
+            }
+        };
         for (const QString& code : { QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es") }) {
             QTranslator translator;
             QVERIFY(translator.load(QStringLiteral(":/i18n/vigilon_%1.qm").arg(code)));
@@ -101,37 +158,34 @@ private slots:
             for (const DialogTemplate* form : { &DLG_ABOUT, &DLG_CONFIGURATION, &DLG_EDIT_DATA, &DLG_BOARD_INFO,
                                                 &DLG_CALIBRATE, &DLG_READ_CAL, &DLG_READ_CAL_PROGRESS }) {
                 CTemplateDialog dialog(*form, nullptr);
-                for (QWidget* control : dialog.findChildren<QWidget*>()) {
-                    int needed = 0;
-                    QString text;
-                    if (QLabel* label = qobject_cast<QLabel*>(control)) {
-                        text = PlainText(label->text());
-                        if (!label->buddy() && label->font().pointSizeF() != dialog.font().pointSizeF())
-                            shrunk.append(
-                                QStringLiteral("%1: \"%2\" in %3 points").arg(code, text).arg(label->font().pointSizeF()));
-                        // A wrapped text needs the height of its lines, any other its widest line.
-                        if (label->wordWrap() && label->heightForWidth(label->width()) > label->height())
-                            clipped.append(QStringLiteral("%1: \"%2\" needs more lines than its %3 pixels")
-                                               .arg(code, text)
-                                               .arg(label->height()));
-                        for (const QString& line : text.split(QLatin1Char('\n')))
-                            needed = label->wordWrap() ? 0 : std::max(needed, label->fontMetrics().horizontalAdvance(line));
-                    } else if (QCheckBox* box = qobject_cast<QCheckBox*>(control)) {
-                        text = PlainText(box->text());
-                        needed = box->sizeHint().width();
-                    } else if (QAbstractButton* button = qobject_cast<QAbstractButton*>(control)) {
-                        text = PlainText(button->text());
-                        needed = button->fontMetrics().horizontalAdvance(text);
-                    }
-                    if (needed > control->width())
-                        clipped.append(QStringLiteral("%1: \"%2\" needs %3 of %4 pixels")
-                                           .arg(code, text)
-                                           .arg(needed)
-                                           .arg(control->width()));
-                    if (control->parentWidget() == &dialog && !dialog.rect().contains(control->geometry()))
-                        clipped.append(QStringLiteral("%1: \"%2\" lies outside its dialog").arg(code, text));
-                }
+                check(code, dialog, true);
+                if (form == &DLG_CALIBRATE)
+                    Picture(dialog, QStringLiteral("calibrate-%1").arg(code));
             }
+            // Configuration as it opens, on a machine with a USB cable and no device for COM2.
+            struct Shown : public CConfigurationDialog {
+                Shown() : CConfigurationDialog(nullptr)
+                {
+                    m_nPortIndex = 1;
+                    SerialDevice cable;
+                    cable.name = "ttyUSB0";
+                    cable.path = "/dev/ttyUSB0";
+                    cable.stablePath = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3D4-if00-port0";
+                    cable.usb = cable.knownCable = true;
+                    cable.vendorId = 0x0403;
+                    cable.productId = 0x6001;
+                    cable.manufacturer = "FTDI";
+                    cable.product = "FT232R USB UART";
+                    cable.serialNumber = "A1B2C3D4";
+                    m_listDevices = [cable] { return std::vector<SerialDevice>{ cable }; };
+                    m_deviceExists = [](const std::string& path) { return path != "/dev/ttyS1"; };
+                    OnInitDialog();
+                    show();
+                    QCoreApplication::processEvents();
+                }
+            } configuration;
+            check(code, configuration, false);
+            Picture(configuration, QStringLiteral("configuration-%1").arg(code));
             QCoreApplication::removeTranslator(&translator);
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
