@@ -96,6 +96,12 @@ public:
     // How long one call waits, all its statements together, for another
     // program holding the file; 10 s unless set.
     void SetPatience(int milliseconds) { m_patienceMs = milliseconds; }
+    // Forgets the last failure, so that Error() and Busy() speak of the calls after it.
+    void ClearFailure()
+    {
+        m_error.clear();
+        m_damaged = m_busy = false;
+    }
     // Where a damaged file went, when Open or Add moved one aside; cleared by TakeMovedAside.
     std::string TakeMovedAside();
 

@@ -37,6 +37,10 @@ namespace {
 
 // How long typing in a text filter pauses before the list follows it.
 constexpr int TYPING_PAUSE_MS = 300;
+// How often an open window looks whether the history changed, and how long that
+// look waits for a file another program holds.
+constexpr int CHANGES_LOOK_MS = 2000;
+constexpr int CHANGES_LOOK_PATIENCE_MS = 50;
 // The role of the result list's item that lets every result but "succeeded" through.
 constexpr int FAILED_ONLY_ROLE = Qt::UserRole + 1;
 
@@ -131,6 +135,12 @@ HistoryWindow::HistoryWindow(QWidget* owner, std::unique_ptr<HistoryStore> store
     m_typing->setSingleShot(true);
     m_typing->setInterval(TYPING_PAUSE_MS);
     connect(m_typing, &QTimer::timeout, this, &HistoryWindow::ApplyFilter);
+    // What this program's own operations and other programs add or remove shows
+    // while the window is open, not only when the user comes back to it.
+    QTimer* changes = new QTimer(this);
+    changes->setInterval(CHANGES_LOOK_MS);
+    connect(changes, &QTimer::timeout, this, &HistoryWindow::LookForChanges);
+    changes->start();
 
     QVBoxLayout* layout = new QVBoxLayout(this);
     layout->addWidget(BuildFilters());
@@ -365,6 +375,21 @@ void HistoryWindow::Refresh()
         m_table->setCurrentIndex(m_model->index(again, 0));
     else
         ShowEntry(-1);
+}
+
+void HistoryWindow::LookForChanges()
+{
+    if (!isVisible())
+        return;
+    // A look that must not stall the window: a file another program holds
+    // counts as unchanged until it is free again.
+    m_store->SetPatience(CHANGES_LOOK_PATIENCE_MS);
+    m_store->ClearFailure();
+    const bool current = m_model->IsCurrent();
+    const bool readable = m_store->Error().empty();
+    m_store->SetPatience(HISTORY_PATIENCE_MS);
+    if (!current && readable)
+        Refresh();
 }
 
 void HistoryWindow::OpenSettings()

@@ -68,6 +68,7 @@ private:
     void UpdateButtons();
     void OpenSettings();
     void CompareSettings();
+    void LookForChanges();
 
     std::unique_ptr<HistoryStore> m_store;
     DocumentActions m_actions;

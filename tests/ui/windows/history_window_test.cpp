@@ -232,6 +232,25 @@ private slots:
         QCOMPARE(dialog.CountText()->text(), QStringLiteral("Entries in it: 1"));
     }
 
+    // Entries added while the window is open and in use show without leaving it.
+    void anOpenWindowFollowsWhatIsAddedMeanwhile()
+    {
+        NewDataFolder();
+        std::vector<HistoryEntry> first{ Entry(FIRST, "read", "SR-9 R02.10") };
+        QVERIFY(HistoryStore(ServiceHistoryPath()).AddAll(first));
+        auto app = Start();
+        QVERIFY(app);
+        app->OnCommand(ID_VIEW_HISTORY);
+        HistoryWindow* window = app->History();
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        window->activateWindow();
+        QCOMPARE(window->Model()->rowCount(), 1);
+        std::vector<HistoryEntry> later{ Entry(FIRST.addSecs(60), "write", "SR-9 R02.10") };
+        QVERIFY(HistoryStore(ServiceHistoryPath()).AddAll(later));
+        QTRY_COMPARE_WITH_TIMEOUT(window->Model()->rowCount(), 2, 5000);
+        QCOMPARE(window->Model()->Entry(0)->operation, std::string("write"));
+    }
+
     // A read, a verified write that changed one setting, a failed write on
     // another port and a radio of a fleet run, the verified write chosen.
     void pictureForTheReadme()
