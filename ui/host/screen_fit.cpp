@@ -1,6 +1,9 @@
 #include "ui/host/screen_fit.h"
 
 #include <QEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMargins>
 #include <QScreen>
 #include <QWidget>
 
@@ -8,22 +11,38 @@
 
 namespace {
 
+// The frame a window manager puts around the window. Before the window is first
+// mapped nobody knows it, so room is kept for a usual title bar and borders.
+QMargins FrameOf(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    if (frame != client)
+        return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                        frame.bottom() - client.bottom());
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return QMargins();
+    const int border = 4;
+    return QMargins(border, window->fontMetrics().height() + 2 * border + 4, border, border);
+}
+
 void FitIntoScreen(QWidget* window)
 {
     const QScreen* screen = window->screen();
-    if (!screen)
+    if (!screen || window->isMaximized() || window->isFullScreen())
         return;
     const QRect area = screen->availableGeometry();
-    const QRect frame = window->frameGeometry();
-    const QSize decoration = frame.size() - window->size();
-    const QSize room = area.size() - decoration;
-    if (window->width() > room.width() || window->height() > room.height())
-        window->resize(window->size().boundedTo(room).expandedTo(window->minimumSizeHint()));
-    const QSize outer = window->size() + decoration;
-    const int x = std::max(area.left(), std::min(window->frameGeometry().left(), area.right() + 1 - outer.width()));
-    const int y = std::max(area.top(), std::min(window->frameGeometry().top(), area.bottom() + 1 - outer.height()));
-    if (x != window->frameGeometry().left() || y != window->frameGeometry().top())
-        window->move(x, y);
+    const QMargins frame = FrameOf(window);
+    const QSize room = area.size().shrunkBy(frame);
+    QSize size = window->size();
+    if (size.width() > room.width() || size.height() > room.height())
+        size = size.boundedTo(room).expandedTo(window->minimumSizeHint());
+    // The client's place, so that the whole frame, title bar first, lies in the area.
+    const QPoint client = window->geometry().topLeft();
+    const int x = std::max(area.left() + frame.left(), std::min(client.x(), area.right() + 1 - frame.right() - size.width()));
+    const int y = std::max(area.top() + frame.top(), std::min(client.y(), area.bottom() + 1 - frame.bottom() - size.height()));
+    if (QRect(x, y, size.width(), size.height()) != window->geometry())
+        window->setGeometry(x, y, size.width(), size.height());
 }
 
 class ScreenKeeper : public QObject {
@@ -33,10 +52,21 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show)
-            FitIntoScreen(static_cast<QWidget*>(watched));
+        QWidget* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show) {
+            m_framed = false;
+            FitIntoScreen(window);
+        } else if (!m_framed && (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+                   && window->isVisible() && window->frameGeometry() != window->geometry()) {
+            // The window manager has framed the window: fit once more with its real frame.
+            m_framed = true;
+            FitIntoScreen(window);
+        }
         return false;
     }
+
+private:
+    bool m_framed = false;
 };
 
 } // namespace

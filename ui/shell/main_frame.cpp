@@ -6,6 +6,7 @@
 #include "seams/string_table.h"
 #include "ui/controls/label_buddy.h"
 #include "ui/host/key_state.h"
+#include "ui/host/screen_fit.h"
 #include "ui/host/ui_text.h"
 #include "ui/shell/vigilon_oss_view.h"
 #include "ui/shell/window_place.h"
@@ -64,6 +65,8 @@ CMainFrame::CMainFrame(std::function<void(int)> dispatch, std::function<bool()> 
     BuildStatusBar();
     m_view->NameSummary(PlainText(Action(ID_VIEW_SUMMARY)->text()));
     m_view->setFocus(); // the window opens with its keys going to the summary
+    // A place remembered at another scale or on another screen opens whole on this one.
+    KeepOnScreen(this);
     // Accelerators without a menu item of their own take their keys and do nothing.
     for (int i = 0; i < ACCELERATOR_ROWS; ++i) {
         if (Action(ACCELERATORS[i].id))
@@ -242,13 +245,17 @@ void CMainFrame::SetRecentFiles(const QStringList& displayNames)
 
 void CMainFrame::SetOuterSize(int width, int height)
 {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    // A size larger than the screen (1024x768 at 200 %) is as much as the screen has.
+    if (screen) {
+        width = std::min(width, area.width());
+        height = std::min(height, area.height());
+    }
     const QSize decoration = frameGeometry().size() - geometry().size();
     resize(width - decoration.width(), height - decoration.height());
-    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2);
+    if (screen)
+        move(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2);
 }
 
 QSize CMainFrame::MinimumUsableSize() const

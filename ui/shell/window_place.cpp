@@ -67,8 +67,14 @@ QRect OnScreenFrame(const QRect& frame, const QList<QRect>& screens, const QSize
     const QRect caption(frame.x(), frame.y(), frame.width(), REACHABLE_HEIGHT);
     for (const QRect& screen : screens) {
         const QRect seen = caption.intersected(screen);
-        if (seen.width() >= std::min(REACHABLE_WIDTH, frame.width()) && seen.height() >= REACHABLE_HEIGHT / 2)
-            return QRect(frame.topLeft(), frame.size().boundedTo(screen.size()).expandedTo(minimum));
+        if (seen.width() >= std::min(REACHABLE_WIDTH, frame.width()) && seen.height() >= REACHABLE_HEIGHT / 2) {
+            // Where it was, moved in as far as it reached out (a size kept at
+            // a smaller scale is larger on a screen at a larger one).
+            const QSize size = frame.size().boundedTo(screen.size()).expandedTo(minimum);
+            const int x = std::max(screen.left(), std::min(frame.x(), screen.right() + 1 - size.width()));
+            const int y = std::max(screen.top(), std::min(frame.y(), screen.bottom() + 1 - size.height()));
+            return QRect(QPoint(x, y), size);
+        }
     }
     const QRect& home = screens.first();
     return Centred(frame.size().boundedTo(home.size()).expandedTo(minimum), home);

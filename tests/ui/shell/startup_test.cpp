@@ -89,8 +89,19 @@ private slots:
         }
         // A place on a screen that is gone is brought back onto this one.
         m_settings.Set(QStringLiteral("Window/Position"), QPoint(screen.right() + 2000, screen.bottom() + 500));
+        {
+            auto app = Start();
+            QVERIFY(screen.intersects(app->MainFrame()->frameGeometry()));
+        }
+        // A size kept at a smaller scale, at a place it no longer fits from, is moved in whole.
+        m_settings.Set(QStringLiteral("Window/Position"), QPoint(screen.x() + screen.width() / 6, screen.y() + screen.height() / 5));
+        m_settings.Set(QStringLiteral("Window/Size"), screen.size());
         auto app = Start();
-        QVERIFY(screen.intersects(app->MainFrame()->frameGeometry()));
+        QVERIFY2(screen.contains(app->MainFrame()->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                                     .arg(app->MainFrame()->frameGeometry().x())
+                                                                                     .arg(app->MainFrame()->frameGeometry().y())
+                                                                                     .arg(app->MainFrame()->frameGeometry().width())
+                                                                                     .arg(app->MainFrame()->frameGeometry().height())));
     }
 
     void portMinusOneNamesCom0InTheOpenFailure()
@@ -188,15 +199,16 @@ private slots:
         QCOMPARE(messages.Texts(), std::vector<std::string>{ "Invalid checksum or no valid option board file !" });
     }
 
+    // The test's screen is 800x800: 1024 pixels wide is as wide as the screen.
     void windowSizeCommandsSetTheOuterSizeAndCentre()
     {
         auto app = Start();
         CMainFrame* frame = app->MainFrame();
+        const QRect area = frame->screen()->availableGeometry();
         for (int twice = 0; twice < 2; ++twice) {
             app->OnCommand(ID_WINDOW_1024);
-            QCOMPARE(frame->frameGeometry().size(), QSize(1024, 768));
+            QCOMPARE(frame->frameGeometry().size(), QSize(1024, 768).boundedTo(area.size()));
         }
-        const QRect area = frame->screen()->availableGeometry();
         QCOMPARE(frame->frameGeometry().center().x(), area.center().x());
         app->OnCommand(ID_WINDOW_640);
         QCOMPARE(frame->frameGeometry().size(), QSize(640, 480));
