@@ -55,6 +55,14 @@ bool WordsFit(const QLabel* label, int width)
     return true;
 }
 
+// A line break followed by an indent continues the line above it: placed for
+// another font, it becomes a space, so that the text wraps where it must. Other
+// line breaks (the lines of a heading, say) stay.
+QString Reflowed(QString text)
+{
+    return text.replace(QRegularExpression(QStringLiteral("[ \\t]*\\n[ \\t]+")), QStringLiteral(" "));
+}
+
 // Where a wrapped text grew: everything from `from` down moves by `extra` pixels.
 struct Growth {
     const QWidget* text;
@@ -235,6 +243,7 @@ void CTemplateDialog::FitTexts(const std::vector<std::pair<QWidget*, QRect>>& pl
         if (TextFits(widget, font(), place.width()))
             continue;
         if (label && !label->buddy() && WordsFit(label, place.width())) {
+            label->setText(Reflowed(label->text()));
             label->setWordWrap(true);
             const int needed = label->heightForWidth(place.width());
             if (needed > place.height())
