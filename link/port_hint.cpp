@@ -2,6 +2,7 @@
 
 #include "link/port_name.h"
 #include "link/same_device.h"
+#include "link/serial_devices.h"
 
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
@@ -74,6 +75,12 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
     case PortOpenFailure::None:
     case PortOpenFailure::Other:
         break;
+    }
+    // Windows keeps a cable whose driver failed in its device list, without a port to open.
+    if (failure == PortOpenFailure::NoSuchDevice || failure == PortOpenFailure::Other) {
+        const std::string problem = DeviceProblemOf(device);
+        if (!problem.empty())
+            cause = problem + (cause.empty() ? "" : " ") + cause;
     }
     if (!hint.empty() && !cause.empty())
         hint += ' ';

@@ -1,5 +1,7 @@
 #include "link/serial_devices.h"
 
+#include "link/windows_device_ids.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -89,5 +91,9 @@ std::string DeviceDescription(const SerialDevice& device)
             details += ", serial " + device.serialNumber;
         text += (text.empty() ? "USB serial adapter (" : " (") + details + ")";
     }
-    return text.empty() ? (device.driver.empty() ? std::string("serial port") : device.driver) : text;
+    if (text.empty())
+        text = device.driver.empty() ? std::string("serial port") : device.driver;
+    if (device.problem != 0)
+        text += " - " + DeviceProblemText(device.problem);
+    return text;
 }

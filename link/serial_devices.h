@@ -20,6 +20,7 @@ struct SerialDevice {
     std::string serialNumber;
     std::string driver;      // ftdi_sio, cdc_acm, ... (Windows: the registry's device name)
     bool knownCable = false; // a chip programming cables are known to use
+    uint32_t problem = 0;    // Windows: the device's problem code (10: its driver does not start); 0 when it works
 
     // What a user picks by: the stable path when there is one.
     const std::string& PathToKeep() const { return stablePath.empty() ? path : stablePath; }
@@ -47,6 +48,12 @@ std::vector<SerialDevice> ListSerialDevicesUnder(const std::string& root, const 
 // Marks the known cables among `devices` and puts them in the order the listing gives.
 void SortSerialDevices(std::vector<SerialDevice>& devices, const std::vector<CableId>& extraCables);
 
+// What to do about the device behind `devicePath` when Windows reports a problem
+// with it (a cable whose driver does not start has no COM port to open); empty
+// when there is none, and always elsewhere.
+std::string DeviceProblemOf(const std::string& devicePath);
+
 // One line about a device for lists and menus: "FTDI FT232R USB UART (0403:6001,
-// serial A1B2C3D4)"; "serial port" for a device without texts.
+// serial A1B2C3D4)"; "serial port" for a device without texts. A device with a
+// problem says what to do about it after that.
 std::string DeviceDescription(const SerialDevice& device);

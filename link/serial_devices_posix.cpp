@@ -102,3 +102,9 @@ std::vector<SerialDevice> ListSerialDevices(const std::vector<CableId>& extraCab
 {
     return ListSerialDevicesUnder("/", extraCables);
 }
+
+std::string DeviceProblemOf(const std::string&)
+{
+    // A Linux driver that does not bind makes no tty: there is nothing to list.
+    return std::string();
+}

@@ -2320,5 +2320,21 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <source>Device of %s</source>
         <translation>Gerät von %s</translation>
     </message>
+    <message>
+        <source>Windows cannot start this device&apos;s driver (code 10). Cables with copied chips do this with the chip maker&apos;s newer drivers: install the driver that came with the cable, or use another cable.</source>
+        <translation>Windows kann den Treiber dieses Geräts nicht starten (Code 10). Kabel mit nachgebauten Chips verhalten sich so mit neueren Treibern des Chipherstellers: Installieren Sie den Treiber, der dem Kabel beilag, oder verwenden Sie ein anderes Kabel.</translation>
+    </message>
+    <message>
+        <source>No driver is installed for this device (code 28): install the driver that came with the cable.</source>
+        <translation>Für dieses Gerät ist kein Treiber installiert (Code 28): Installieren Sie den Treiber, der dem Kabel beilag.</translation>
+    </message>
+    <message>
+        <source>This device is disabled (code 22): enable it in Device Manager.</source>
+        <translation>Dieses Gerät ist deaktiviert (Code 22): Aktivieren Sie es im Geräte-Manager.</translation>
+    </message>
+    <message>
+        <source>Windows reports a problem with this device (code %d): see its properties in Device Manager.</source>
+        <translation>Windows meldet ein Problem mit diesem Gerät (Code %d): Sehen Sie sich seine Eigenschaften im Geräte-Manager an.</translation>
+    </message>
 </context>
 </TS>

@@ -2322,5 +2322,21 @@ Remove them from the service history? This cannot be undone.</source>
         <source>Device of %s</source>
         <translation>Dispositivo de %s</translation>
     </message>
+    <message>
+        <source>Windows cannot start this device&apos;s driver (code 10). Cables with copied chips do this with the chip maker&apos;s newer drivers: install the driver that came with the cable, or use another cable.</source>
+        <translation>Windows no puede iniciar el controlador de este dispositivo (código 10). Los cables con chips copiados lo hacen con los controladores más recientes del fabricante del chip: instale el controlador que venía con el cable o use otro cable.</translation>
+    </message>
+    <message>
+        <source>No driver is installed for this device (code 28): install the driver that came with the cable.</source>
+        <translation>No hay ningún controlador instalado para este dispositivo (código 28): instale el controlador que venía con el cable.</translation>
+    </message>
+    <message>
+        <source>This device is disabled (code 22): enable it in Device Manager.</source>
+        <translation>Este dispositivo está deshabilitado (código 22): habilítelo en el Administrador de dispositivos.</translation>
+    </message>
+    <message>
+        <source>Windows reports a problem with this device (code %d): see its properties in Device Manager.</source>
+        <translation>Windows informa de un problema con este dispositivo (código %d): consulte sus propiedades en el Administrador de dispositivos.</translation>
+    </message>
 </context>
 </TS>

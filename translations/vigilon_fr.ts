@@ -2323,5 +2323,21 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <source>Device of %s</source>
         <translation>Périphérique de %s</translation>
     </message>
+    <message>
+        <source>Windows cannot start this device&apos;s driver (code 10). Cables with copied chips do this with the chip maker&apos;s newer drivers: install the driver that came with the cable, or use another cable.</source>
+        <translation>Windows ne peut pas démarrer le pilote de ce périphérique (code 10). Les câbles à puce copiée font cela avec les pilotes récents du fabricant de la puce : installez le pilote fourni avec le câble, ou utilisez un autre câble.</translation>
+    </message>
+    <message>
+        <source>No driver is installed for this device (code 28): install the driver that came with the cable.</source>
+        <translation>Aucun pilote n&apos;est installé pour ce périphérique (code 28) : installez le pilote fourni avec le câble.</translation>
+    </message>
+    <message>
+        <source>This device is disabled (code 22): enable it in Device Manager.</source>
+        <translation>Ce périphérique est désactivé (code 22) : activez-le dans le Gestionnaire de périphériques.</translation>
+    </message>
+    <message>
+        <source>Windows reports a problem with this device (code %d): see its properties in Device Manager.</source>
+        <translation>Windows signale un problème avec ce périphérique (code %d) : voyez ses propriétés dans le Gestionnaire de périphériques.</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 // modem-class cable, an adapter of an unknown make, on-board UARTs fitted and not.
 #include "link/cable_finder.h"
 #include "link/serial_devices.h"
+#include "link/windows_device_ids.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,40 @@ TEST(SerialDevices, ListsCablesFirstWithTheirIdsTextsAndStablePaths)
     EXPECT_TRUE(devices[2].knownCable);
     EXPECT_FALSE(ParseCableIds("1234:zz", extra));
     EXPECT_EQ(extra.size(), 2u) << "a bad list takes nothing";
+}
+
+// Windows names a cable by its instance id: the USB ids and serial number are in
+// it, in the form of the USB bus or of a vendor's own; a serial Windows made up
+// is none. A cable whose driver failed says what to do.
+TEST(SerialDevices, WindowsInstanceIdsAndProblemsReadAsACableIs)
+{
+    uint16_t vendor = 0;
+    uint16_t product = 0;
+    std::string serial;
+    ASSERT_TRUE(ParseUsbInstanceId("USB\\VID_067B&PID_2303\\5&2E8A1C3&0&2", vendor, product, serial));
+    EXPECT_EQ(vendor, 0x067b);
+    EXPECT_EQ(product, 0x2303);
+    EXPECT_EQ(serial, "");
+    ASSERT_TRUE(ParseUsbInstanceId("FTDIBUS\\VID_0403+PID_6001+A1B2C3D4A\\0000", vendor, product, serial));
+    EXPECT_EQ(vendor, 0x0403);
+    EXPECT_EQ(serial, "A1B2C3D4");
+    ASSERT_TRUE(ParseUsbInstanceId("USB\\vid_10c4&pid_ea60\\0001", vendor, product, serial));
+    EXPECT_EQ(product, 0xea60);
+    EXPECT_EQ(serial, "0001");
+    EXPECT_FALSE(ParseUsbInstanceId("ACPI\\PNP0501\\1", vendor, product, serial));
+    EXPECT_FALSE(ParseUsbInstanceId("USB\\VID_12G4&PID_0001\\1", vendor, product, serial));
+
+    SerialDevice copied;
+    copied.name = "COM7";
+    copied.usb = true;
+    copied.vendorId = 0x067b;
+    copied.productId = 0x2303;
+    copied.product = "USB-to-Serial Comm Port";
+    copied.problem = DEVICE_PROBLEM_FAILED_START;
+    const std::string description = DeviceDescription(copied);
+    EXPECT_EQ(description.rfind("USB-to-Serial Comm Port (067b:2303) - ", 0), 0u) << description;
+    EXPECT_NE(description.find("(code 10)"), std::string::npos) << description;
+    EXPECT_NE(DeviceProblemText(43).find("(code 43)"), std::string::npos);
 }
 
 TEST(CableFinder, TheDeviceThatWentAndCameIsTheCable)
