@@ -84,6 +84,14 @@ enum : int {
     IDS_HINT_NOT_SERIAL_FOLDER = 25192,   // %s the device
     IDS_HINT_NOT_SERIAL_PIPE = 25193,     // %s the device
     IDS_HINT_NOT_SERIAL_DEVICE = 25194,   // %s the device: a character or block device that is no terminal
+    // What more is known of a port that did not open, a line each after the hint's own.
+    IDS_HINT_JOIN_GROUP = 25341,          // %s the user, %s the group, %s the group, %s the user
+    IDS_HINT_LOG_IN_AGAIN = 25342,        // %s the user, %s the group
+    IDS_HINT_HELD_BY = 25343,             // %s the program's name, %d its process id
+    IDS_HINT_RUNNING = 25344,             // %s the program's name, %d its process id
+    IDS_HINT_HOLDER_UNSEEN = 25345,       // %s the device
+    IDS_HINT_BRLTTY = 25346,
+    IDS_HINT_MODEM_MANAGER = 25347,
     IDS_PORT_PRESENT = 23025,
     IDS_PORT_ABSENT = 23026,
     // Verify after write, backups.

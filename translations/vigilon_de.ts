@@ -2320,5 +2320,33 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
         <translation>%d Einträge dieser Sitzung konnten nicht mehr in die Servicehistorie %s eingetragen werden, bevor das Programm endete:
 %s</translation>
     </message>
+    <message>
+        <source>The user %s is not in the group %s: join it with sudo usermod -aG %s %s, then log out and in again.</source>
+        <translation>Der Benutzer %s ist nicht in der Gruppe %s: Treten Sie ihr mit sudo usermod -aG %s %s bei, und melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>The user %s is in the group %s, but this login began before joining it: log out and in again (or restart the computer).</source>
+        <translation>Der Benutzer %s ist in der Gruppe %s, aber diese Anmeldung begann vor dem Beitritt: Melden Sie sich ab und wieder an (oder starten Sie den Computer neu).</translation>
+    </message>
+    <message>
+        <source>It is held by %s (process %d).</source>
+        <translation>Es wird von %s (Prozess %d) belegt.</translation>
+    </message>
+    <message>
+        <source>%s (process %d) is running and may hold it.</source>
+        <translation>%s (Prozess %d) läuft und belegt es möglicherweise.</translation>
+    </message>
+    <message>
+        <source>Which program holds it cannot be seen from this account: sudo fuser -v %s names it.</source>
+        <translation>Welches Programm es belegt, ist von diesem Konto aus nicht zu sehen: sudo fuser -v %s nennt es.</translation>
+    </message>
+    <message>
+        <source>brltty, the Braille display reader, takes USB serial cables for itself: where no Braille display is used, remove it (sudo apt remove brltty), then plug the cable in again.</source>
+        <translation>brltty, das Programm für Braillezeilen, beansprucht USB-Seriell-Kabel für sich: Wo keine Braillezeile verwendet wird, entfernen Sie es (sudo apt remove brltty) und stecken Sie das Kabel dann neu ein.</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new serial devices as modems: the udev rules this program installs keep it off programming cables (plug the cable in again once they are installed), or stop it with sudo systemctl stop ModemManager.</source>
+        <translation>ModemManager probiert neue serielle Geräte als Modems aus: Die udev-Regeln, die dieses Programm installiert, halten ihn von Programmierkabeln fern (stecken Sie das Kabel nach ihrer Installation neu ein), oder beenden Sie ihn mit sudo systemctl stop ModemManager.</translation>
+    </message>
 </context>
 </TS>

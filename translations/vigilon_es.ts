@@ -2322,5 +2322,33 @@ Remove them from the service history? This cannot be undone.</source>
         <translation>%d entradas de esta sesión no se han podido añadir al historial de servicio %s antes de que terminara el programa:
 %s</translation>
     </message>
+    <message>
+        <source>The user %s is not in the group %s: join it with sudo usermod -aG %s %s, then log out and in again.</source>
+        <translation>El usuario %s no está en el grupo %s: únase a él con sudo usermod -aG %s %s y, a continuación, cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>The user %s is in the group %s, but this login began before joining it: log out and in again (or restart the computer).</source>
+        <translation>El usuario %s está en el grupo %s, pero esta sesión empezó antes de unirse a él: cierre la sesión y vuelva a iniciarla (o reinicie el equipo).</translation>
+    </message>
+    <message>
+        <source>It is held by %s (process %d).</source>
+        <translation>Lo tiene abierto %s (proceso %d).</translation>
+    </message>
+    <message>
+        <source>%s (process %d) is running and may hold it.</source>
+        <translation>%s (proceso %d) está en ejecución y puede tenerlo abierto.</translation>
+    </message>
+    <message>
+        <source>Which program holds it cannot be seen from this account: sudo fuser -v %s names it.</source>
+        <translation>Desde esta cuenta no se ve qué programa lo tiene abierto: sudo fuser -v %s lo indica.</translation>
+    </message>
+    <message>
+        <source>brltty, the Braille display reader, takes USB serial cables for itself: where no Braille display is used, remove it (sudo apt remove brltty), then plug the cable in again.</source>
+        <translation>brltty, el lector de pantallas braille, se apropia de los cables serie USB: si aquí no se usa ninguna pantalla braille, elimínelo (sudo apt remove brltty) y vuelva a conectar el cable.</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new serial devices as modems: the udev rules this program installs keep it off programming cables (plug the cable in again once they are installed), or stop it with sudo systemctl stop ModemManager.</source>
+        <translation>ModemManager prueba los dispositivos serie nuevos como módems: las reglas udev que instala este programa lo mantienen alejado de los cables de programación (vuelva a conectar el cable una vez instaladas) o deténgalo con sudo systemctl stop ModemManager.</translation>
+    </message>
 </context>
 </TS>

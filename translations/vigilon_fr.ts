@@ -2323,5 +2323,33 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
         <translation>%d entrées de cette session n&apos;ont pas pu être ajoutées à l&apos;historique des interventions %s avant la fin du programme :
 %s</translation>
     </message>
+    <message>
+        <source>The user %s is not in the group %s: join it with sudo usermod -aG %s %s, then log out and in again.</source>
+        <translation>L&apos;utilisateur %s n&apos;est pas dans le groupe %s : rejoignez-le avec sudo usermod -aG %s %s, puis fermez votre session et rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>The user %s is in the group %s, but this login began before joining it: log out and in again (or restart the computer).</source>
+        <translation>L&apos;utilisateur %s est dans le groupe %s, mais cette session a commencé avant qu&apos;il le rejoigne : fermez votre session et rouvrez-la (ou redémarrez l&apos;ordinateur).</translation>
+    </message>
+    <message>
+        <source>It is held by %s (process %d).</source>
+        <translation>Il est utilisé par %s (processus %d).</translation>
+    </message>
+    <message>
+        <source>%s (process %d) is running and may hold it.</source>
+        <translation>%s (processus %d) est en cours d&apos;exécution et l&apos;utilise peut-être.</translation>
+    </message>
+    <message>
+        <source>Which program holds it cannot be seen from this account: sudo fuser -v %s names it.</source>
+        <translation>Le programme qui l&apos;utilise n&apos;est pas visible depuis ce compte : sudo fuser -v %s l&apos;indique.</translation>
+    </message>
+    <message>
+        <source>brltty, the Braille display reader, takes USB serial cables for itself: where no Braille display is used, remove it (sudo apt remove brltty), then plug the cable in again.</source>
+        <translation>brltty, le lecteur d&apos;afficheurs braille, s&apos;approprie les câbles série USB : si aucun afficheur braille n&apos;est utilisé ici, supprimez-le (sudo apt remove brltty), puis rebranchez le câble.</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new serial devices as modems: the udev rules this program installs keep it off programming cables (plug the cable in again once they are installed), or stop it with sudo systemctl stop ModemManager.</source>
+        <translation>ModemManager essaie les nouveaux périphériques série comme modems : les règles udev qu&apos;installe ce programme l&apos;écartent des câbles de programmation (rebranchez le câble une fois qu&apos;elles sont installées), ou arrêtez-le avec sudo systemctl stop ModemManager.</translation>
+    </message>
 </context>
 </TS>
