@@ -92,6 +92,11 @@ enum : int {
     IDS_HINT_HOLDER_UNSEEN = 25345,       // %s the device
     IDS_HINT_BRLTTY = 25346,
     IDS_HINT_MODEM_MANAGER = 25347,
+    // The support bundle.
+    IDS_BUNDLE_WRITTEN = 25350,           // %s the zip file
+    IDS_BUNDLE_FAILED = 25351,            // %s the zip file, %s why
+    IDS_BUNDLE_FILTER = 25352,
+    IDS_BUNDLE_CAPTION = 25353,
     IDS_PORT_PRESENT = 23025,
     IDS_PORT_ABSENT = 23026,
     // Verify after write, backups.
@@ -215,6 +220,7 @@ enum : int {
     IDS_PROMPT_BACKUP_FIRST = 33004,
     IDS_PROMPT_VIEW_CAL = 33030,
     IDS_PROMPT_SAVE_TRACE = 33010,
+    IDS_PROMPT_SUPPORT_BUNDLE = 25340,
     IDS_INDICATOR_CAPS = 59137,
     IDS_INDICATOR_NUM = 59138,
     IDS_INDICATOR_SCROLL = 59139,

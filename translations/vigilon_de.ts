@@ -136,6 +136,11 @@ commands:
                     radio with its time, result, port, radio, board and user
   history show ID   one entry whole: its messages, the settings read and written
                     (in the text form) and what a write changed
+  support-bundle ZIP [TRACE]
+                    write one zip file for support: versions, system, serial
+                    devices, what keeps each port from opening, the settings
+                    (no passwords), the last 50 service history entries and
+                    the trace file TRACE of an earlier --trace
 
 options:
   --port COMn       the serial port (default: the port configured in the GUI)
@@ -223,6 +228,12 @@ Befehle:
   history show ID   einen Eintrag vollständig anzeigen: seine Meldungen, die
                     ausgelesenen und geschriebenen Einstellungen (in Textform)
                     und was ein Schreibvorgang geändert hat
+  support-bundle ZIP [TRACE]
+                    eine ZIP-Datei für den Support schreiben: Versionen, System,
+                    serielle Geräte, was das Öffnen jeder Schnittstelle
+                    verhindert, die Einstellungen (ohne Passwörter), die letzten
+                    50 Einträge der Servicehistorie und die Mitschnittdatei
+                    TRACE eines früheren --trace
 
 Optionen:
   --port COMn       die serielle Schnittstelle (Standard: die in der GUI
@@ -398,6 +409,10 @@ diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
     <message>
         <source>Service &amp;History...</source>
         <translation>Service&amp;historie...</translation>
+    </message>
+    <message>
+        <source>Create Support &amp;Bundle...</source>
+        <translation>&amp;Support-Paket erstellen...</translation>
     </message>
 </context>
 <context>
@@ -2347,6 +2362,28 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
     <message>
         <source>ModemManager tries new serial devices as modems: the udev rules this program installs keep it off programming cables (plug the cable in again once they are installed), or stop it with sudo systemctl stop ModemManager.</source>
         <translation>ModemManager probiert neue serielle Geräte als Modems aus: Die udev-Regeln, die dieses Programm installiert, halten ihn von Programmierkabeln fern (stecken Sie das Kabel nach ihrer Installation neu ein), oder beenden Sie ihn mit sudo systemctl stop ModemManager.</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %s.</source>
+        <translation>Das Support-Paket wurde in %s gespeichert.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %s: %s</source>
+        <translation>Das Support-Paket konnte nicht in %s gespeichert werden: %s</translation>
+    </message>
+    <message>
+        <source>Support Bundle (*.zip)</source>
+        <translation>Support-Paket (*.zip)</translation>
+    </message>
+    <message>
+        <source>Create Support Bundle</source>
+        <translation>Support-Paket erstellen</translation>
+    </message>
+    <message>
+        <source>Save one zip file for support: versions, system, serial devices, settings, serial trace and recent service history
+Create Support Bundle</source>
+        <translation>Eine ZIP-Datei für den Support speichern: Versionen, System, serielle Geräte, Einstellungen, serieller Mitschnitt und neueste Servicehistorie
+Support-Paket erstellen</translation>
     </message>
 </context>
 </TS>

@@ -136,6 +136,11 @@ commands:
                     radio with its time, result, port, radio, board and user
   history show ID   one entry whole: its messages, the settings read and written
                     (in the text form) and what a write changed
+  support-bundle ZIP [TRACE]
+                    write one zip file for support: versions, system, serial
+                    devices, what keeps each port from opening, the settings
+                    (no passwords), the last 50 service history entries and
+                    the trace file TRACE of an earlier --trace
 
 options:
   --port COMn       the serial port (default: the port configured in the GUI)
@@ -223,6 +228,12 @@ comandos:
   history show ID   muestra una entrada completa: sus mensajes, los parámetros
                     leídos y escritos (en forma de texto) y lo que cambió una
                     escritura
+  support-bundle ZIP [TRACE]
+                    escribe un archivo zip para el servicio de asistencia:
+                    versiones, sistema, dispositivos serie, lo que impide abrir
+                    cada puerto, la configuración (sin contraseñas), las 50
+                    últimas entradas del historial de servicio y el archivo de
+                    traza TRACE de un --trace anterior
 
 opciones:
   --port COMn       el puerto serie (predeterminado: el puerto configurado en la
@@ -400,6 +411,10 @@ diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
     <message>
         <source>Service &amp;History...</source>
         <translation>&amp;Historial de servicio...</translation>
+    </message>
+    <message>
+        <source>Create Support &amp;Bundle...</source>
+        <translation>Crear &amp;paquete para asistencia...</translation>
     </message>
 </context>
 <context>
@@ -2349,6 +2364,28 @@ Remove them from the service history? This cannot be undone.</source>
     <message>
         <source>ModemManager tries new serial devices as modems: the udev rules this program installs keep it off programming cables (plug the cable in again once they are installed), or stop it with sudo systemctl stop ModemManager.</source>
         <translation>ModemManager prueba los dispositivos serie nuevos como módems: las reglas udev que instala este programa lo mantienen alejado de los cables de programación (vuelva a conectar el cable una vez instaladas) o deténgalo con sudo systemctl stop ModemManager.</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %s.</source>
+        <translation>El paquete para asistencia se ha guardado en %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %s: %s</source>
+        <translation>No se ha podido guardar el paquete para asistencia en %s: %s</translation>
+    </message>
+    <message>
+        <source>Support Bundle (*.zip)</source>
+        <translation>Paquete para asistencia (*.zip)</translation>
+    </message>
+    <message>
+        <source>Create Support Bundle</source>
+        <translation>Crear paquete para asistencia</translation>
+    </message>
+    <message>
+        <source>Save one zip file for support: versions, system, serial devices, settings, serial trace and recent service history
+Create Support Bundle</source>
+        <translation>Guardar un archivo zip para el servicio de asistencia: versiones, sistema, dispositivos serie, configuración, traza serie e historial de servicio reciente
+Crear paquete para asistencia</translation>
     </message>
 </context>
 </TS>

@@ -136,6 +136,11 @@ commands:
                     radio with its time, result, port, radio, board and user
   history show ID   one entry whole: its messages, the settings read and written
                     (in the text form) and what a write changed
+  support-bundle ZIP [TRACE]
+                    write one zip file for support: versions, system, serial
+                    devices, what keeps each port from opening, the settings
+                    (no passwords), the last 50 service history entries and
+                    the trace file TRACE of an earlier --trace
 
 options:
   --port COMn       the serial port (default: the port configured in the GUI)
@@ -225,6 +230,12 @@ commandes :
                     l&apos;utilisateur
   history show ID   une entrée en entier : ses messages, les paramètres lus et
                     écrits (sous forme de texte) et ce qu&apos;une écriture a modifié
+  support-bundle ZIP [TRACE]
+                    écrire un fichier zip pour l&apos;assistance : versions, système,
+                    périphériques série, ce qui empêche chaque port de s&apos;ouvrir,
+                    les paramètres (sans mots de passe), les 50 dernières
+                    entrées de l&apos;historique des interventions et le fichier de
+                    trace TRACE d&apos;un --trace précédent
 
 options :
   --port COMn       le port série (par défaut : le port configuré dans
@@ -401,6 +412,10 @@ diff : 0 si identiques, 1 si différents, 2 en cas de problème.
     <message>
         <source>Service &amp;History...</source>
         <translation>&amp;Historique des interventions...</translation>
+    </message>
+    <message>
+        <source>Create Support &amp;Bundle...</source>
+        <translation>Créer un paquet pour l&apos;&amp;assistance...</translation>
     </message>
 </context>
 <context>
@@ -2350,6 +2365,28 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
     <message>
         <source>ModemManager tries new serial devices as modems: the udev rules this program installs keep it off programming cables (plug the cable in again once they are installed), or stop it with sudo systemctl stop ModemManager.</source>
         <translation>ModemManager essaie les nouveaux périphériques série comme modems : les règles udev qu&apos;installe ce programme l&apos;écartent des câbles de programmation (rebranchez le câble une fois qu&apos;elles sont installées), ou arrêtez-le avec sudo systemctl stop ModemManager.</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %s.</source>
+        <translation>Le paquet pour l&apos;assistance a été enregistré dans %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %s: %s</source>
+        <translation>Impossible d&apos;enregistrer le paquet pour l&apos;assistance dans %s : %s</translation>
+    </message>
+    <message>
+        <source>Support Bundle (*.zip)</source>
+        <translation>Paquet pour l&apos;assistance (*.zip)</translation>
+    </message>
+    <message>
+        <source>Create Support Bundle</source>
+        <translation>Créer un paquet pour l&apos;assistance</translation>
+    </message>
+    <message>
+        <source>Save one zip file for support: versions, system, serial devices, settings, serial trace and recent service history
+Create Support Bundle</source>
+        <translation>Enregistrer un fichier zip pour l&apos;assistance : versions, système, périphériques série, paramètres, trace série et historique des interventions récent
+Créer un paquet pour l&apos;assistance</translation>
     </message>
 </context>
 </TS>
