@@ -13,6 +13,7 @@
 #include "frontend/backups.h"
 #include "frontend/service_history.h"
 #include "frontend/settings.h"
+#include "link/device_listing.h"
 #include "link/port_name.h"
 #include "link/port_probe.h"
 #include "link/port_resolver.h"
@@ -244,27 +245,6 @@ int CommandCheck(const CliOptions& options)
 
 namespace {
 
-// ports --all: one line per serial device, tab-separated for scripts: the
-// device, its stable path ("-": none), the ports that stand for it ("-": none),
-// its kind (cable, usb, serial) and what it says about itself.
-// The ports of COM1..COM4 that stand for the device.
-std::vector<std::string> PortsFor(const SerialDevice& device)
-{
-    std::vector<std::string> ports;
-    for (int index = 0; index < PORT_COUNT; ++index) {
-        const std::string name = PortNameForIndex(index);
-        const std::string resolved = ResolvePort(name);
-        if (resolved == device.path || (!device.stablePath.empty() && resolved == device.stablePath))
-            ports.push_back(name);
-    }
-    return ports;
-}
-
-int KindOf(const SerialDevice& device)
-{
-    return device.knownCable ? IDS_DEVICE_KIND_CABLE : device.usb ? IDS_DEVICE_KIND_USB : IDS_DEVICE_KIND_SERIAL;
-}
-
 void ListDevicesAsJson(JsonReport& json, const std::vector<SerialDevice>& devices)
 {
     JsonValue list = JsonValue::Array();
@@ -276,7 +256,7 @@ void ListDevicesAsJson(JsonReport& json, const std::vector<SerialDevice>& device
                       .Set("path", device.path)
                       .Set("stablePath", device.stablePath.empty() ? JsonValue() : JsonValue(device.stablePath))
                       .Set("ports", ports)
-                      .Set("kind", LoadEnglishString(KindOf(device)))
+                      .Set("kind", LoadEnglishString(DeviceKindId(device)))
                       .Set("description", DeviceDescription(device)));
     }
     json.Result().Set("devices", list);
@@ -291,16 +271,8 @@ int ListAllDevices()
     }
     if (devices.empty())
         std::fprintf(stdout, "%s\n", LoadString(IDS_CLI_NO_DEVICES).c_str());
-    for (const SerialDevice& device : devices) {
-        std::string ports;
-        for (const std::string& port : PortsFor(device))
-            ports += (ports.empty() ? "" : ",") + port;
-        const int kind = KindOf(device);
-        std::fprintf(stdout, "%s\t%s\t%s\t%s\t%s\n", VisibleText(device.path).c_str(),
-                     device.stablePath.empty() ? "-" : VisibleText(device.stablePath).c_str(),
-                     ports.empty() ? "-" : ports.c_str(), LoadEnglishString(kind).c_str(),
-                     VisibleText(DeviceDescription(device)).c_str());
-    }
+    for (const SerialDevice& device : devices)
+        std::fprintf(stdout, "%s\n", DeviceListingLine(device).c_str());
     return Done(stdout);
 }
 

@@ -70,6 +70,11 @@ const char* const HELP = QT_TRANSLATE_NOOP("Cli",
     "                    radio with its time, result, port, radio, board and user\n"
     "  history show ID   one entry whole: its messages, the settings read and written\n"
     "                    (in the text form) and what a write changed\n"
+    "  support-bundle ZIP [TRACE]\n"
+    "                    write one zip file for support: versions, system, serial\n"
+    "                    devices, what keeps each port from opening, the settings\n"
+    "                    (no passwords), the last 50 service history entries and\n"
+    "                    the trace file TRACE of an earlier --trace\n"
     "\n"
     "options:\n"
     "  --port COMn       the serial port (default: the port configured in the GUI)\n"
@@ -143,6 +148,7 @@ struct CommandRow {
 };
 
 constexpr size_t TEXT_SIZE = 4096; // a settings text, a report row, a trace's start
+constexpr size_t SUPPORT_BUNDLE_SIZE = 64 * 1024; // about a bundle without a trace
 
 // The commands that answer with one JSON document under --json.
 const char* const JSON_COMMANDS[] = { "info", "show", "diff", "ports", "backups", "cal-stats", "fleet", "history" };
@@ -172,6 +178,7 @@ const CommandRow COMMANDS[] = {
     { "fleet", 1, 1, false, true, &CommandFleet },
     { "cal-stats", 1, 1, false, false, &CommandCalibrationStats },
     { "history", 0, 2, false, false, &CommandHistory },
+    { "support-bundle", 1, 2, false, false, &CommandSupportBundle, 0, SUPPORT_BUNDLE_SIZE },
 };
 
 // diff's --board is a switch; history's takes a text. Under history the

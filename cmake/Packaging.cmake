@@ -14,6 +14,12 @@ install(FILES resources/icons/vigilon-oss-32.png DESTINATION ${CMAKE_INSTALL_DAT
 install(FILES resources/icons/vigilon-oss-48.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps
         RENAME vigilon-oss.png)
 install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/help)
+# A first run on Linux: udev rules that let the logged-in user open the known
+# cable chips and keep ModemManager off them; the software centre's description;
+# the data file's type, which the desktop file names.
+install(FILES resources/linux/70-vigilon-oss-cables.rules DESTINATION lib/udev/rules.d)
+install(FILES resources/linux/com.ardentec.VigilonOss.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES resources/linux/vigilon-oss.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
@@ -25,5 +31,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Reads, edits and programs the settings of 
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/resources/linux/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

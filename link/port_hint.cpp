@@ -1,5 +1,6 @@
 #include "link/port_hint.h"
 
+#include "link/port_access.h"
 #include "link/port_name.h"
 #include "link/same_device.h"
 #include "link/serial_devices.h"
@@ -50,6 +51,8 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
     if (portName != device)
         hint = FormatString(IDS_HINT_STANDS_FOR, portName.c_str(), device.c_str());
     std::string cause;
+    std::string node;  // the device node, where the cause is the node's
+    std::string group; // the node's group, where the cause is its permissions
     switch (failure) {
     case PortOpenFailure::NoSuchDevice: {
         const bool named = PortIndexOf(portName) >= 0;
@@ -60,14 +63,15 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
     case PortOpenFailure::PermissionDenied: {
         // Joining root's group is no advice to give.
         // Permissions and groups are the node's, and it is the node a user looks up.
-        const std::string node = DeviceBehind(device);
-        const std::string group = DeviceGroup(node);
+        node = DeviceBehind(device);
+        group = DeviceGroup(node);
         cause = group.empty() || group == "root" ? FormatString(IDS_HINT_DENIED, node.c_str())
                               : FormatString(IDS_HINT_DENIED_GROUP, node.c_str(), group.c_str(), group.c_str());
         break;
     }
     case PortOpenFailure::Busy:
         cause = LoadString(IDS_HINT_BUSY);
+        node = DeviceBehind(device);
         break;
     case PortOpenFailure::NotSerialDevice:
         cause = FormatString(NotSerialHintOf(device), device.c_str());
@@ -84,7 +88,13 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
     }
     if (!hint.empty() && !cause.empty())
         hint += ' ';
-    return hint + cause;
+    hint += cause;
+    // What more is known of the cause, each on a line of its own.
+    if (!node.empty()) {
+        for (const std::string& note : PortAccessNotes(node, group, failure, SystemAccessSources()))
+            hint += '\n' + note;
+    }
+    return hint;
 }
 
 void SetPortHintReader(PortHintReader reader)

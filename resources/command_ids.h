@@ -36,6 +36,7 @@ enum : int {
     ID_OPTIONS_LANGUAGE = 33050,
     ID_FILE_VIEW_CAL = 33030,
     ID_HELP_SAVE_TRACE = 33010,
+    ID_HELP_SUPPORT_BUNDLE = 25340, // its prompt has the same id
     // The service history's commands; their prompts have the same ids.
     ID_VIEW_HISTORY = 25100,
     ID_OPTIONS_HISTORY = 25101,

@@ -54,6 +54,7 @@ const MenuRow MAIN_MENU[] = {
     { MenuRowKind::Popup, IDS_MENU_HELP, nullptr },
     { MenuRowKind::Item, ID_HELP_FINDER, QT_TRANSLATE_NOOP("CommandTable", "&Help Topics") },
     { MenuRowKind::Item, ID_HELP_SAVE_TRACE, QT_TRANSLATE_NOOP("CommandTable", "Save Serial &Trace...") },
+    { MenuRowKind::Item, ID_HELP_SUPPORT_BUNDLE, QT_TRANSLATE_NOOP("CommandTable", "Create Support &Bundle...") },
     { MenuRowKind::Separator, 0, nullptr },
     { MenuRowKind::Item, ID_APP_ABOUT, QT_TRANSLATE_NOOP("CommandTable", "&About Vigilon OSS...") },
     { MenuRowKind::EndPopup, 0, nullptr },

@@ -84,6 +84,19 @@ enum : int {
     IDS_HINT_NOT_SERIAL_FOLDER = 25192,   // %s the device
     IDS_HINT_NOT_SERIAL_PIPE = 25193,     // %s the device
     IDS_HINT_NOT_SERIAL_DEVICE = 25194,   // %s the device: a character or block device that is no terminal
+    // What more is known of a port that did not open, a line each after the hint's own.
+    IDS_HINT_JOIN_GROUP = 25341,          // %s the user, %s the group, %s the group, %s the user
+    IDS_HINT_LOG_IN_AGAIN = 25342,        // %s the user, %s the group
+    IDS_HINT_HELD_BY = 25343,             // %s the program's name, %d its process id
+    IDS_HINT_RUNNING = 25344,             // %s the program's name, %d its process id
+    IDS_HINT_HOLDER_UNSEEN = 25345,       // %s the device
+    IDS_HINT_BRLTTY = 25346,
+    IDS_HINT_MODEM_MANAGER = 25347,
+    // The support bundle.
+    IDS_BUNDLE_WRITTEN = 25350,           // %s the zip file
+    IDS_BUNDLE_FAILED = 25351,            // %s the zip file, %s why
+    IDS_BUNDLE_FILTER = 25352,
+    IDS_BUNDLE_CAPTION = 25353,
     IDS_PORT_PRESENT = 23025,
     IDS_PORT_ABSENT = 23026,
     IDS_PORT_FORBIDDEN = 25166,
@@ -212,6 +225,7 @@ enum : int {
     IDS_PROMPT_BACKUP_FIRST = 33004,
     IDS_PROMPT_VIEW_CAL = 33030,
     IDS_PROMPT_SAVE_TRACE = 33010,
+    IDS_PROMPT_SUPPORT_BUNDLE = 25340,
     IDS_INDICATOR_CAPS = 59137,
     IDS_INDICATOR_NUM = 59138,
     IDS_INDICATOR_SCROLL = 59139,

@@ -136,6 +136,11 @@ commands:
                     radio with its time, result, port, radio, board and user
   history show ID   one entry whole: its messages, the settings read and written
                     (in the text form) and what a write changed
+  support-bundle ZIP [TRACE]
+                    write one zip file for support: versions, system, serial
+                    devices, what keeps each port from opening, the settings
+                    (no passwords), the last 50 service history entries and
+                    the trace file TRACE of an earlier --trace
 
 options:
   --port COMn       the serial port (default: the port configured in the GUI)
@@ -223,6 +228,12 @@ Befehle:
   history show ID   einen Eintrag vollständig anzeigen: seine Meldungen, die
                     ausgelesenen und geschriebenen Einstellungen (in Textform)
                     und was ein Schreibvorgang geändert hat
+  support-bundle ZIP [TRACE]
+                    eine ZIP-Datei für den Support schreiben: Versionen, System,
+                    serielle Geräte, was das Öffnen jeder Schnittstelle
+                    verhindert, die Einstellungen (ohne Passwörter), die letzten
+                    50 Einträge der Servicehistorie und die Mitschnittdatei
+                    TRACE eines früheren --trace
 
 Optionen:
   --port COMn       die serielle Schnittstelle (Standard: die in der GUI
@@ -398,6 +409,10 @@ diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
     <message>
         <source>Service &amp;History...</source>
         <translation>Service&amp;historie...</translation>
+    </message>
+    <message>
+        <source>Create Support &amp;Bundle...</source>
+        <translation>&amp;Support-Paket erstellen...</translation>
     </message>
 </context>
 <context>
@@ -2335,6 +2350,56 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
     <message>
         <source>Windows reports a problem with this device (code %d): see its properties in Device Manager.</source>
         <translation>Windows meldet ein Problem mit diesem Gerät (Code %d): Sehen Sie sich seine Eigenschaften im Geräte-Manager an.</translation>
+    </message>
+    <message>
+        <source>The user %s is not in the group %s: join it with sudo usermod -aG %s %s, then log out and in again.</source>
+        <translation>Der Benutzer %s ist nicht in der Gruppe %s: Treten Sie ihr mit sudo usermod -aG %s %s bei, und melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>The user %s is in the group %s, but this login began before joining it: log out and in again (or restart the computer).</source>
+        <translation>Der Benutzer %s ist in der Gruppe %s, aber diese Anmeldung begann vor dem Beitritt: Melden Sie sich ab und wieder an (oder starten Sie den Computer neu).</translation>
+    </message>
+    <message>
+        <source>It is held by %s (process %d).</source>
+        <translation>Es wird von %s (Prozess %d) belegt.</translation>
+    </message>
+    <message>
+        <source>%s (process %d) is running and may hold it.</source>
+        <translation>%s (Prozess %d) läuft und belegt es möglicherweise.</translation>
+    </message>
+    <message>
+        <source>Which program holds it cannot be seen from this account: sudo fuser -v %s names it.</source>
+        <translation>Welches Programm es belegt, ist von diesem Konto aus nicht zu sehen: sudo fuser -v %s nennt es.</translation>
+    </message>
+    <message>
+        <source>brltty, the Braille display reader, takes USB serial cables for itself: where no Braille display is used, remove it (sudo apt remove brltty), then plug the cable in again.</source>
+        <translation>brltty, das Programm für Braillezeilen, beansprucht USB-Seriell-Kabel für sich: Wo keine Braillezeile verwendet wird, entfernen Sie es (sudo apt remove brltty) und stecken Sie das Kabel dann neu ein.</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new serial devices as modems: the udev rules this program installs keep it off programming cables (plug the cable in again once they are installed), or stop it with sudo systemctl stop ModemManager.</source>
+        <translation>ModemManager probiert neue serielle Geräte als Modems aus: Die udev-Regeln, die dieses Programm installiert, halten ihn von Programmierkabeln fern (stecken Sie das Kabel nach ihrer Installation neu ein), oder beenden Sie ihn mit sudo systemctl stop ModemManager.</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %s.</source>
+        <translation>Das Support-Paket wurde in %s gespeichert.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %s: %s</source>
+        <translation>Das Support-Paket konnte nicht in %s gespeichert werden: %s</translation>
+    </message>
+    <message>
+        <source>Support Bundle (*.zip)</source>
+        <translation>Support-Paket (*.zip)</translation>
+    </message>
+    <message>
+        <source>Create Support Bundle</source>
+        <translation>Support-Paket erstellen</translation>
+    </message>
+    <message>
+        <source>Save one zip file for support: versions, system, serial devices, settings, serial trace and recent service history
+Create Support Bundle</source>
+        <translation>Eine ZIP-Datei für den Support speichern: Versionen, System, serielle Geräte, Einstellungen, serieller Mitschnitt und neueste Servicehistorie
+Support-Paket erstellen</translation>
     </message>
 </context>
 </TS>

@@ -136,6 +136,11 @@ commands:
                     radio with its time, result, port, radio, board and user
   history show ID   one entry whole: its messages, the settings read and written
                     (in the text form) and what a write changed
+  support-bundle ZIP [TRACE]
+                    write one zip file for support: versions, system, serial
+                    devices, what keeps each port from opening, the settings
+                    (no passwords), the last 50 service history entries and
+                    the trace file TRACE of an earlier --trace
 
 options:
   --port COMn       the serial port (default: the port configured in the GUI)
@@ -223,6 +228,12 @@ comandos:
   history show ID   muestra una entrada completa: sus mensajes, los parámetros
                     leídos y escritos (en forma de texto) y lo que cambió una
                     escritura
+  support-bundle ZIP [TRACE]
+                    escribe un archivo zip para el servicio de asistencia:
+                    versiones, sistema, dispositivos serie, lo que impide abrir
+                    cada puerto, la configuración (sin contraseñas), las 50
+                    últimas entradas del historial de servicio y el archivo de
+                    traza TRACE de un --trace anterior
 
 opciones:
   --port COMn       el puerto serie (predeterminado: el puerto configurado en la
@@ -400,6 +411,10 @@ diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
     <message>
         <source>Service &amp;History...</source>
         <translation>&amp;Historial de servicio...</translation>
+    </message>
+    <message>
+        <source>Create Support &amp;Bundle...</source>
+        <translation>Crear &amp;paquete para asistencia...</translation>
     </message>
 </context>
 <context>
@@ -2337,6 +2352,56 @@ Remove them from the service history? This cannot be undone.</source>
     <message>
         <source>Windows reports a problem with this device (code %d): see its properties in Device Manager.</source>
         <translation>Windows informa de un problema con este dispositivo (código %d): consulte sus propiedades en el Administrador de dispositivos.</translation>
+    </message>
+    <message>
+        <source>The user %s is not in the group %s: join it with sudo usermod -aG %s %s, then log out and in again.</source>
+        <translation>El usuario %s no está en el grupo %s: únase a él con sudo usermod -aG %s %s y, a continuación, cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>The user %s is in the group %s, but this login began before joining it: log out and in again (or restart the computer).</source>
+        <translation>El usuario %s está en el grupo %s, pero esta sesión empezó antes de unirse a él: cierre la sesión y vuelva a iniciarla (o reinicie el equipo).</translation>
+    </message>
+    <message>
+        <source>It is held by %s (process %d).</source>
+        <translation>Lo tiene abierto %s (proceso %d).</translation>
+    </message>
+    <message>
+        <source>%s (process %d) is running and may hold it.</source>
+        <translation>%s (proceso %d) está en ejecución y puede tenerlo abierto.</translation>
+    </message>
+    <message>
+        <source>Which program holds it cannot be seen from this account: sudo fuser -v %s names it.</source>
+        <translation>Desde esta cuenta no se ve qué programa lo tiene abierto: sudo fuser -v %s lo indica.</translation>
+    </message>
+    <message>
+        <source>brltty, the Braille display reader, takes USB serial cables for itself: where no Braille display is used, remove it (sudo apt remove brltty), then plug the cable in again.</source>
+        <translation>brltty, el lector de pantallas braille, se apropia de los cables serie USB: si aquí no se usa ninguna pantalla braille, elimínelo (sudo apt remove brltty) y vuelva a conectar el cable.</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new serial devices as modems: the udev rules this program installs keep it off programming cables (plug the cable in again once they are installed), or stop it with sudo systemctl stop ModemManager.</source>
+        <translation>ModemManager prueba los dispositivos serie nuevos como módems: las reglas udev que instala este programa lo mantienen alejado de los cables de programación (vuelva a conectar el cable una vez instaladas) o deténgalo con sudo systemctl stop ModemManager.</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %s.</source>
+        <translation>El paquete para asistencia se ha guardado en %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %s: %s</source>
+        <translation>No se ha podido guardar el paquete para asistencia en %s: %s</translation>
+    </message>
+    <message>
+        <source>Support Bundle (*.zip)</source>
+        <translation>Paquete para asistencia (*.zip)</translation>
+    </message>
+    <message>
+        <source>Create Support Bundle</source>
+        <translation>Crear paquete para asistencia</translation>
+    </message>
+    <message>
+        <source>Save one zip file for support: versions, system, serial devices, settings, serial trace and recent service history
+Create Support Bundle</source>
+        <translation>Guardar un archivo zip para el servicio de asistencia: versiones, sistema, dispositivos serie, configuración, traza serie e historial de servicio reciente
+Crear paquete para asistencia</translation>
     </message>
 </context>
 </TS>

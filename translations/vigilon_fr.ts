@@ -136,6 +136,11 @@ commands:
                     radio with its time, result, port, radio, board and user
   history show ID   one entry whole: its messages, the settings read and written
                     (in the text form) and what a write changed
+  support-bundle ZIP [TRACE]
+                    write one zip file for support: versions, system, serial
+                    devices, what keeps each port from opening, the settings
+                    (no passwords), the last 50 service history entries and
+                    the trace file TRACE of an earlier --trace
 
 options:
   --port COMn       the serial port (default: the port configured in the GUI)
@@ -225,6 +230,12 @@ commandes :
                     l&apos;utilisateur
   history show ID   une entrée en entier : ses messages, les paramètres lus et
                     écrits (sous forme de texte) et ce qu&apos;une écriture a modifié
+  support-bundle ZIP [TRACE]
+                    écrire un fichier zip pour l&apos;assistance : versions, système,
+                    périphériques série, ce qui empêche chaque port de s&apos;ouvrir,
+                    les paramètres (sans mots de passe), les 50 dernières
+                    entrées de l&apos;historique des interventions et le fichier de
+                    trace TRACE d&apos;un --trace précédent
 
 options :
   --port COMn       le port série (par défaut : le port configuré dans
@@ -401,6 +412,10 @@ diff : 0 si identiques, 1 si différents, 2 en cas de problème.
     <message>
         <source>Service &amp;History...</source>
         <translation>&amp;Historique des interventions...</translation>
+    </message>
+    <message>
+        <source>Create Support &amp;Bundle...</source>
+        <translation>Créer un paquet pour l&apos;&amp;assistance...</translation>
     </message>
 </context>
 <context>
@@ -2338,6 +2353,56 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
     <message>
         <source>Windows reports a problem with this device (code %d): see its properties in Device Manager.</source>
         <translation>Windows signale un problème avec ce périphérique (code %d) : voyez ses propriétés dans le Gestionnaire de périphériques.</translation>
+    </message>
+    <message>
+        <source>The user %s is not in the group %s: join it with sudo usermod -aG %s %s, then log out and in again.</source>
+        <translation>L&apos;utilisateur %s n&apos;est pas dans le groupe %s : rejoignez-le avec sudo usermod -aG %s %s, puis fermez votre session et rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>The user %s is in the group %s, but this login began before joining it: log out and in again (or restart the computer).</source>
+        <translation>L&apos;utilisateur %s est dans le groupe %s, mais cette session a commencé avant qu&apos;il le rejoigne : fermez votre session et rouvrez-la (ou redémarrez l&apos;ordinateur).</translation>
+    </message>
+    <message>
+        <source>It is held by %s (process %d).</source>
+        <translation>Il est utilisé par %s (processus %d).</translation>
+    </message>
+    <message>
+        <source>%s (process %d) is running and may hold it.</source>
+        <translation>%s (processus %d) est en cours d&apos;exécution et l&apos;utilise peut-être.</translation>
+    </message>
+    <message>
+        <source>Which program holds it cannot be seen from this account: sudo fuser -v %s names it.</source>
+        <translation>Le programme qui l&apos;utilise n&apos;est pas visible depuis ce compte : sudo fuser -v %s l&apos;indique.</translation>
+    </message>
+    <message>
+        <source>brltty, the Braille display reader, takes USB serial cables for itself: where no Braille display is used, remove it (sudo apt remove brltty), then plug the cable in again.</source>
+        <translation>brltty, le lecteur d&apos;afficheurs braille, s&apos;approprie les câbles série USB : si aucun afficheur braille n&apos;est utilisé ici, supprimez-le (sudo apt remove brltty), puis rebranchez le câble.</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new serial devices as modems: the udev rules this program installs keep it off programming cables (plug the cable in again once they are installed), or stop it with sudo systemctl stop ModemManager.</source>
+        <translation>ModemManager essaie les nouveaux périphériques série comme modems : les règles udev qu&apos;installe ce programme l&apos;écartent des câbles de programmation (rebranchez le câble une fois qu&apos;elles sont installées), ou arrêtez-le avec sudo systemctl stop ModemManager.</translation>
+    </message>
+    <message>
+        <source>The support bundle was saved to %s.</source>
+        <translation>Le paquet pour l&apos;assistance a été enregistré dans %s.</translation>
+    </message>
+    <message>
+        <source>The support bundle could not be saved to %s: %s</source>
+        <translation>Impossible d&apos;enregistrer le paquet pour l&apos;assistance dans %s : %s</translation>
+    </message>
+    <message>
+        <source>Support Bundle (*.zip)</source>
+        <translation>Paquet pour l&apos;assistance (*.zip)</translation>
+    </message>
+    <message>
+        <source>Create Support Bundle</source>
+        <translation>Créer un paquet pour l&apos;assistance</translation>
+    </message>
+    <message>
+        <source>Save one zip file for support: versions, system, serial devices, settings, serial trace and recent service history
+Create Support Bundle</source>
+        <translation>Enregistrer un fichier zip pour l&apos;assistance : versions, système, périphériques série, paramètres, trace série et historique des interventions récent
+Créer un paquet pour l&apos;assistance</translation>
     </message>
 </context>
 </TS>

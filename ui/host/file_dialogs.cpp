@@ -139,6 +139,19 @@ bool IFileDialogs::SaveHistoryFile(QWidget* parent, const QString& proposed, QSt
     return true;
 }
 
+bool IFileDialogs::SaveSupportBundle(QWidget* parent, const QString& proposed, QString& path)
+{
+    QFileDialog dialog(parent, UiText(IDS_BUNDLE_CAPTION));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({ UiText(IDS_BUNDLE_FILTER), AllFilesFilter(IDS_ALL_FILES_SAVE) });
+    dialog.setDefaultSuffix(QStringLiteral("zip"));
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().first();
+    return true;
+}
+
 bool IFileDialogs::ChooseDevice(QWidget* parent, const QString& current, QString& path)
 {
     // Device files are not regular files: the platform's own dialog hides them.

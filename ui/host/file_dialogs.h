@@ -27,6 +27,9 @@ public:
     // Where to export the service history as CSV, `proposed` shown first; asks
     // before overwriting. False when cancelled. The platform's dialog unless overridden.
     virtual bool SaveHistoryFile(QWidget* parent, const QString& proposed, QString& path);
+    // Where to save the support bundle, `proposed` shown first; asks before
+    // overwriting. False when cancelled. The platform's dialog unless overridden.
+    virtual bool SaveSupportBundle(QWidget* parent, const QString& proposed, QString& path);
     // Where to save the serial trace; asks before overwriting. False when cancelled
     // (the default, for dialogs that never save one).
     virtual bool SaveTraceFile(QWidget* parent, QString& path)
@@ -40,7 +43,7 @@ public:
 // Kinds of file whose dialogs start in the folder one of them was chosen in
 // last (remembered for the session), at first in the user's documents folder
 // (else the home folder).
-enum class FileKind { CalibrationData, HistoryCsv };
+enum class FileKind { CalibrationData, HistoryCsv, SupportBundle };
 QString StartFolder(FileKind kind);
 // Remembers the folder of a file of that kind that was chosen and taken.
 void RememberFolder(FileKind kind, const QString& chosenFile);

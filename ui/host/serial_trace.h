@@ -13,6 +13,8 @@ public:
     // The trace to install with SetTrace: it fills the buffer.
     ITrace* Trace() { return &m_text; }
     bool HasTrace() const { return !m_buffer.Empty(); }
+    // The trace as Save writes it; empty when there is none yet.
+    std::string Text() const { return HasTrace() ? m_buffer.Text() : std::string(); }
     // Asks where to save the trace and saves it whole or not at all; says so when
     // there is no trace yet or the file cannot be written.
     void Save(QWidget* parent);

@@ -6,8 +6,10 @@
 #include "board/settings_snapshot.h"
 #include "frontend/backups.h"
 #include "frontend/service_history.h"
+#include "frontend/support_bundle.h"
 #include "link/port_resolver.h"
 #include "operations/operation_course.h"
+#include "operations/operation_record.h"
 #include "resources/command_ids.h"
 #include "resources/command_table.h"
 #include "resources/string_ids.h"
@@ -22,6 +24,7 @@
 #include "ui/dialogs/fleet_dialog.h"
 #include "ui/dialogs/history_options_dialog.h"
 #include "ui/host/file_dialogs.h"
+#include "ui/host/support_bundle_save.h"
 #include "ui/host/ui_text.h"
 #include "ui/shell/document_manager.h"
 #include "ui/shell/main_frame.h"
@@ -299,6 +302,19 @@ void CVigilonOssApp::OnViewHistory()
         m_history->SetDocumentLoaded(m_doc->dataLoaded);
 }
 
+void CVigilonOssApp::OnCreateSupportBundle()
+{
+    SupportBundleParts parts;
+    parts.program = "vigilon-oss";
+    parts.serialTrace = m_trace.Text();
+    if (m_doc->dataLoaded) {
+        const DataFileBytes bytes = DataFileForm(codeplugMajor, codeplugMinor, ImageOf(theOptionBoardData).data());
+        parts.documentBytes.assign(bytes.begin(), bytes.end());
+        parts.documentPath = QFile::encodeName(m_doc->GetPathName()).toStdString();
+    }
+    SaveSupportBundle(m_frame.get(), parts);
+}
+
 void CVigilonOssApp::OnCommand(int id)
 {
     // A disabled command does nothing, whichever way it was issued.
@@ -340,6 +356,7 @@ void CVigilonOssApp::OnCommand(int id)
     case ID_VIEW_HISTORY: OnViewHistory(); break;
     case ID_HELP_FINDER: m_help->ShowContents(); break;
     case ID_HELP_SAVE_TRACE: m_trace.Save(m_frame.get()); break;
+    case ID_HELP_SUPPORT_BUNDLE: OnCreateSupportBundle(); break;
     case ID_APP_ABOUT: {
         CTemplateDialog about(DLG_ABOUT, m_frame.get());
         about.DoModal();

@@ -64,6 +64,8 @@ private:
     void ShowComparison(const SettingsSnapshot& other, const QString& name);
     void OnViewHistory();
     void OnBoardFleet();
+    // Help > Create Support Bundle...: with this session's trace and the open document.
+    void OnCreateSupportBundle();
     // Says what went wrong with the service history once no operation holds the radio.
     void ShowHistoryTroubles(const std::vector<HistoryTrouble>& troubles);
 

@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(MenuTexts(TopMenu(frame, 2)), (QStringList{ "&Configuration...	Ctrl+,", "&Verify After Write",
                                                              "&Back Up Before Write", "&Language...", "Service &History...", "Window Size" }));
         QCOMPARE(MenuTexts(TopMenu(frame, 3)), (QStringList{ "&Toolbar", "&Status Bar", "Settings S&ummary", "Service &History..." }));
-        QCOMPARE(MenuTexts(TopMenu(frame, 4)), (QStringList{ "&Help Topics\tF1", "Save Serial &Trace...", "-", "&About Vigilon OSS..." }));
+        QCOMPARE(MenuTexts(TopMenu(frame, 4)), (QStringList{ "&Help Topics\tF1", "Save Serial &Trace...", "Create Support &Bundle...", "-", "&About Vigilon OSS..." }));
         // Nothing loaded: the commands that need data are off.
         for (int id : { ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_WRITE })
             QVERIFY(!frame->Action(id)->isEnabled());
