@@ -4,7 +4,6 @@
 #include "seams/string_table.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
@@ -99,8 +98,10 @@ void InstallLanguage(const QString& code)
         return;
     }
     QCoreApplication::installTranslator(ours);
+    // Qt's own texts (its standard buttons) come with ours: a program built with a static
+    // Qt would look for them in the build machine's folders.
     QTranslator* qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load(QStringLiteral("qtbase_%1").arg(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(QStringLiteral(":/i18n/qtbase_%1.qm").arg(code)))
         QCoreApplication::installTranslator(qt);
     else
         delete qt;

@@ -183,6 +183,9 @@ TEST_F(Translations, TheLanguageChosenIsSpokenAndAWrongTranslationIsNotUsed)
     EXPECT_NE(german, english);
     EXPECT_NE(german.find("COM2"), std::string::npos) << german;
     EXPECT_EQ(FormatEnglishString(IDS_PORT_OPEN_FAILED, "COM2"), english);
+    // Qt's standard buttons too, from the program's own resources: this test's qt.conf
+    // leaves Qt no translations folder.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), "&Ja");
 
     // A translation that asks for other fields than the English would read
     // arguments that are not there.

@@ -335,12 +335,17 @@ void VersionBlock()
           "the program file has a version block");
     if (block.empty())
         return;
+    // The project's version, which the build gives the resource script and this program alike.
+    const DWORD high = (VIGILON_VERSION_MAJOR << 16) | VIGILON_VERSION_MINOR;
+    const DWORD low = VIGILON_VERSION_PATCH << 16;
+    const std::string version = std::to_string(VIGILON_VERSION_MAJOR) + '.' + std::to_string(VIGILON_VERSION_MINOR)
+                                + '.' + std::to_string(VIGILON_VERSION_PATCH) + ".0";
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT size = 0;
     Check(::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &size) && fixed != nullptr
-              && fixed->dwFileVersionMS == 0x00010001 && fixed->dwFileVersionLS == 0x00010000
-              && fixed->dwProductVersionMS == 0x00010001 && fixed->dwProductVersionLS == 0x00010000,
-          "file and product version 1.1.1.0");
+              && fixed->dwFileVersionMS == high && fixed->dwFileVersionLS == low
+              && fixed->dwProductVersionMS == high && fixed->dwProductVersionLS == low,
+          "file and product version " + version);
     // The texts are found under the language and code page the block announces.
     WORD* translation = nullptr;
     Check(::VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
@@ -352,11 +357,11 @@ void VersionBlock()
     std::snprintf(prefix, sizeof(prefix), "\\StringFileInfo\\%04x%04x\\", translation[0], translation[1]);
     const std::map<std::string, std::string> expected = {
         { "FileDescription", "Vigilon Option Board Service Software" },
-        { "FileVersion", "1.1.1.0" },
+        { "FileVersion", version },
         { "InternalName", "Vigilon OSS" },
         { "OriginalFilename", "VigilonOss.exe" },
         { "ProductName", "Vigilon OSS" },
-        { "ProductVersion", "1.1.1.0" },
+        { "ProductVersion", version },
         { "Comments", "Release Build" },
     };
     for (const auto& entry : expected) {
