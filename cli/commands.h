@@ -42,3 +42,4 @@ int CommandFromText(const CliOptions& options);
 int CommandFleet(const CliOptions& options);
 int CommandCalibrationStats(const CliOptions& options);
 int CommandHistory(const CliOptions& options);
+int CommandFindCable(const CliOptions& options);
