@@ -14,6 +14,22 @@
 
 namespace {
 
+// The errors a USB serial driver fails reads with once its device has been
+// unplugged; a time-out or a read cancelled here is none of them.
+bool DeviceGone(DWORD error)
+{
+    switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_BAD_COMMAND:
+    case ERROR_GEN_FAILURE:
+    case ERROR_DEVICE_REMOVED:
+    case ERROR_DEVICE_NOT_CONNECTED:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Each write keeps its own control block and byte until the driver has finished
 // with them, so a block is never reused while its write is pending.
 struct PendingWrite {
@@ -145,8 +161,7 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
     port.m_ovRead.OffsetHigh = 0;
     port.m_ovRead.hEvent = event;
     DWORD transferred = 0;
-    // The error that ended a read the driver failed; a read that timed out or
-    // that was cancelled here failed nothing.
+    // The error that ended a read the driver failed.
     DWORD failure = ERROR_SUCCESS;
     if (!::ReadFile(port.m_hComm, buffer, static_cast<DWORD>(count), &transferred, &port.m_ovRead)) {
         transferred = 0;
@@ -178,10 +193,11 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
     }
     ::CloseHandle(event);
     port.m_ovRead.hEvent = nullptr;
-    if (transferred == 0 && failure != ERROR_SUCCESS && failure != ERROR_OPERATION_ABORTED) {
-        // The driver failed the read: the device is gone (its cable pulled).
+    if (transferred == 0 && DeviceGone(failure)) {
         NoteVanished();
     } else if (transferred == 0) {
+        // Any other failure is waited out like a silent line, so the caller's
+        // receive loop does not spin until its deadline.
         ClockWaitUntil(deadline);
     }
     return static_cast<int>(transferred);
