@@ -68,8 +68,8 @@ MsgAnswer GuiPresenter::Present(const MessageBoxRequest& request)
     }
     box.setDefaultButton(ButtonFor(request.defaultButton));
     QString details = QString::fromStdString(request.details);
-    // An operation that lost its cable ends in the Part's own messages, which
-    // cannot know why; the box that ends it says so.
+    // An operation that lost its cable ends in its usual messages, which cannot
+    // tell why; the boxes after the pull say so.
     if (request.kind == MSG_ERROR && m_host && m_host->Busy() && CableUnplugged())
         details += (details.isEmpty() ? QString() : QStringLiteral("\n\n")) + UiText(IDS_CABLE_UNPLUGGED_LINE);
     if (!details.isEmpty())
