@@ -43,3 +43,4 @@ int CommandFleet(const CliOptions& options);
 int CommandCalibrationStats(const CliOptions& options);
 int CommandHistory(const CliOptions& options);
 int CommandSupportBundle(const CliOptions& options);
+int CommandFindCable(const CliOptions& options);

@@ -22,6 +22,7 @@
 #include "operations/fleet_on_ports.h"
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
+#include "seams/cable_unplugged.h"
 #include "seams/status_message.h"
 #include "seams/string_table.h"
 #include "seams/trace_file.h"
@@ -58,6 +59,9 @@ const char* const HELP = QT_TRANSLATE_NOOP("Cli",
     "  ports             list the serial ports COM1..COM4 present, with their devices\n"
     "  ports --all       list every serial device: path, stable path, the ports that\n"
     "                    stand for it, kind (cable, usb, serial) and description\n"
+    "  find-cable        find the programming cable: unplug it and plug it in again\n"
+    "                    when asked; the port (--port, default: the configured one)\n"
+    "                    then stands for it, kept by its stable path\n"
     "  backups           list the backups of board settings, newest first\n"
     "  diff A B          show the settings that differ between data files A and B\n"
     "  diff A --board    show the settings that differ between data file A and the board\n"
@@ -179,6 +183,7 @@ const CommandRow COMMANDS[] = {
     { "cal-stats", 1, 1, false, false, &CommandCalibrationStats },
     { "history", 0, 2, false, false, &CommandHistory },
     { "support-bundle", 1, 2, false, false, &CommandSupportBundle, 0, SUPPORT_BUNDLE_SIZE },
+    { "find-cable", 0, 0, false, true, &CommandFindCable },
 };
 
 // diff's --board is a switch; history's takes a text. Under history the
@@ -315,6 +320,8 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
     if (parser.isSet(portOption) && parser.isSet(deviceOption))
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "give --port or --device, not both")));
     // fleet takes several ports (or devices), one loop on each; every other command one.
+    if (name == "find-cable" && parser.isSet(deviceOption))
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "find-cable takes --port COMn, not --device")));
     std::vector<std::string> ports;
     for (const QString& port : parser.values(portOption)) {
         if (PortIndexOf(port.toStdString()) < 0)
@@ -436,6 +443,9 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
     if (needsPort)
         InstallStopOnInterrupt();
     const int status = command->run(options);
+    // The operation's own messages cannot tell that the cable went; this line does.
+    if (CableUnplugged())
+        std::fprintf(stderr, "%s\n", FormatString(IDS_CLI_HINT, LoadString(IDS_HINT_CABLE_UNPLUGGED).c_str()).c_str());
     // A success after error lines (an echo that came back wrong, say, before an
     // answer that passed its checks) says so, so that nobody takes the lines for
     // a failure or the status for a lie.

@@ -1,6 +1,7 @@
 #include "frontend/settings.h"
 
 #include "frontend/byte_text.h"
+#include "link/cable_follow.h"
 
 #include <QSettings>
 #include <QString>
@@ -72,8 +73,28 @@ void StorePortDevice(const std::string& portName, const std::string& device)
         settings.setValue(key, TextOfBytes(device));
 }
 
+std::string StoredPortCable(const std::string& portName)
+{
+    VIGILON_SETTINGS;
+    return BytesOfText(settings.value(QStringLiteral("PortCables/") + QString::fromStdString(portName)).toString());
+}
+
+void StorePortCable(const std::string& portName, const std::string& stableName)
+{
+    VIGILON_SETTINGS;
+    settings.setValue(QStringLiteral("PortCables/") + QString::fromStdString(portName), TextOfBytes(stableName));
+}
+
 std::string SettingsPortResolver::DeviceFor(const std::string& portName)
 {
-    const std::string device = StoredPortDevice(portName);
-    return device.empty() ? DefaultDeviceFor(portName) : device;
+    const std::string stored = StoredPortDevice(portName);
+    const std::string device = stored.empty() ? DefaultDeviceFor(portName) : stored;
+    const std::string seen = StableNameOf(device);
+    const std::string kept = StoredPortCable(portName);
+    if (!seen.empty()) {
+        if (seen != kept)
+            StorePortCable(portName, seen);
+        return device;
+    }
+    return FollowCable(device, kept);
 }

@@ -32,7 +32,13 @@ std::vector<CableId> StoredCableIds();
 std::string StoredPortDevice(const std::string& portName);
 void StorePortDevice(const std::string& portName, const std::string& device);
 
-// Resolves COM1..COM4 through "Ports/COMn" when set, else the built-in mapping.
+// The stable name of the cable last seen on a port's device, "PortCables/COMn";
+// empty when none was seen there.
+std::string StoredPortCable(const std::string& portName);
+void StorePortCable(const std::string& portName, const std::string& stableName);
+
+// Resolves COM1..COM4 through "Ports/COMn" when set, else the built-in mapping;
+// a device that is gone gives way to the cable last seen on it, under its new name.
 class SettingsPortResolver : public IPortResolver {
 public:
     SettingsPortResolver();

@@ -1,5 +1,7 @@
 #include "link/cable_finder.h"
 
+#include "seams/clock.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -31,6 +33,16 @@ CableFinder::Stage CableFinder::Feed(const std::vector<SerialDevice>& now)
         if (!came || sameAsGone)
             came = &device;
     }
+#ifndef _WIN32
+    // udev makes the stable link tens of milliseconds after the device shows;
+    // until then the listing is not taken as seen, so the device keeps coming.
+    if (came && came->usb && came->stablePath.empty()) {
+        if (m_cameAtMs < 0)
+            m_cameAtMs = ClockNowMs();
+        if (ClockNowMs() - m_cameAtMs < CABLE_STABLE_NAME_WAIT_MS)
+            return m_stage;
+    }
+#endif
     if (came) {
         m_cable = *came;
         m_stage = Stage::Found;

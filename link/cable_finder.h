@@ -1,11 +1,17 @@
 // Finds the programming cable by watching the device listing while the user
 // unplugs it and plugs it in again: the device that went and came is the cable.
 // A cable that was not plugged in to begin with is found when it comes.
+// A USB adapter shows up a moment before udev makes its stable link; the finder
+// waits for that link (up to CABLE_STABLE_NAME_WAIT_MS) before it chooses, so the
+// cable is kept by the name that stays.
 #pragma once
 
 #include "link/serial_devices.h"
 
+#include <cstdint>
 #include <vector>
+
+constexpr int CABLE_STABLE_NAME_WAIT_MS = 2000;
 
 class CableFinder {
 public:
@@ -26,4 +32,5 @@ private:
     SerialDevice m_unplugged;
     SerialDevice m_cable;
     Stage m_stage = Stage::WaitingForUnplug;
+    int64_t m_cameAtMs = -1; // when a device without its stable link came; -1: none is waited for
 };

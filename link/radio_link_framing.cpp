@@ -161,8 +161,9 @@ int CRadioLink::ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, in
         const int byte = cutReads ? m_pPort->ReadByte(static_cast<int>(std::max<int64_t>(0, deadline + 1 - ClockNowMs())))
                                   : m_pPort->ReadByte();
         if (byte < 0) {
-            // The deadline is looked at only after a read that brought nothing.
-            if (ClockNowMs() > deadline)
+            // The deadline is looked at only after a read that brought nothing;
+            // a device that has gone will bring nothing more.
+            if (ClockNowMs() > deadline || m_pPort->Vanished())
                 break;
             continue;
         }

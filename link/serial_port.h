@@ -27,6 +27,10 @@ public:
     void Close();
     bool IsOpen() const;
 
+    // The device went away while the port was open (its USB cable pulled): from
+    // then on reads and writes fail at once instead of waiting out their time-outs.
+    bool Vanished() const { return m_vanished; }
+
     // Why the last Open failed; None after one that succeeded.
     PortOpenFailure LastOpenFailure() const { return m_lastOpenFailure; }
     // The device the last Open resolved the port name to.
@@ -59,10 +63,13 @@ private:
     struct Impl;
     // Whether a byte waits in the input queue (true when that cannot be told).
     bool InputWaiting();
+    // Notes that the device has gone, here and for the front ends.
+    void NoteVanished();
 
     std::unique_ptr<Impl> m_impl;
     std::string m_device;
     PortOpenFailure m_lastOpenFailure = PortOpenFailure::None;
+    bool m_vanished = false;
 };
 
 // Driver queue sizes, in and out.

@@ -1,10 +1,19 @@
 // The byte-wise reads and writes the framing layer uses, the same on every platform.
 #include "link/serial_port.h"
 
+#include "seams/cable_unplugged.h"
 #include "seams/clock.h"
 #include "seams/trace.h"
 
 #include <algorithm>
+
+void CSerialPort::NoteVanished()
+{
+    if (m_vanished)
+        return;
+    m_vanished = true;
+    NoteCableUnplugged();
+}
 
 int CSerialPort::ReadByte(int totalMs)
 {

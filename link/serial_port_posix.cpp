@@ -168,6 +168,7 @@ void CSerialPort::Close()
     CloseDescriptor(m_impl->m_hComm);
     m_impl->m_hComm = INVALID_HANDLE;
     m_impl->DropAhead();
+    m_vanished = false;
 }
 
 int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
@@ -176,7 +177,7 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
         return 0;
     Impl& port = *m_impl;
     int got = port.TakeAhead(buffer, count);
-    if (got == count)
+    if (got == count || m_vanished)
         return got;
     const int64_t start = ClockNowMs();
     const int64_t totalDeadline = start + std::clamp(totalMs, 0, SERIAL_READ_TOTAL_MS);
@@ -192,9 +193,10 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
             got += port.TakeAhead(buffer + got, count - got);
             deadline = std::min(totalDeadline, ClockNowMs() + SERIAL_READ_INTERVAL_MS);
         } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
-            // End of file or a device error: nothing more will come. Wait out the
-            // time-out anyway so a failing device behaves like a silent one.
-            ClockWaitUntil(deadline);
+            // A device that was ready yet gave nothing, or an error: the kernel hung
+            // the line up because the device is gone (a USB cable pulled). Nothing
+            // more will come, so the operation ends now rather than after time-outs.
+            NoteVanished();
             break;
         }
     }
@@ -203,7 +205,7 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
 
 int CSerialPort::Write(const unsigned char* buffer, int count)
 {
-    if (!IsOpen() || buffer == nullptr || count <= 0)
+    if (!IsOpen() || buffer == nullptr || count <= 0 || m_vanished)
         return 0;
     int written = 0;
     while (written < count) {
@@ -217,6 +219,8 @@ int CSerialPort::Write(const unsigned char* buffer, int count)
         // The output queue is full: give the line a moment to drain, never forever.
         if (n < 0 && errno == EAGAIN && WaitReady(m_impl->m_hComm, POLLOUT, ClockNowMs() + SERIAL_READ_TOTAL_MS))
             continue;
+        if (n < 0 && (errno == EIO || errno == ENODEV || errno == ENXIO))
+            NoteVanished();
         break;
     }
     return written;

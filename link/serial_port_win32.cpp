@@ -14,6 +14,22 @@
 
 namespace {
 
+// The errors a USB serial driver fails reads with once its device has been
+// unplugged; a time-out or a read cancelled here is none of them.
+bool DeviceGone(DWORD error)
+{
+    switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_BAD_COMMAND:
+    case ERROR_GEN_FAILURE:
+    case ERROR_DEVICE_REMOVED:
+    case ERROR_DEVICE_NOT_CONNECTED:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Each write keeps its own control block and byte until the driver has finished
 // with them, so a block is never reused while its write is pending.
 struct PendingWrite {
@@ -129,11 +145,12 @@ void CSerialPort::Close()
     port.ReapWrites(true);
     ::CloseHandle(port.m_hComm);
     port.m_hComm = INVALID_HANDLE_VALUE;
+    m_vanished = false;
 }
 
 int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
 {
-    if (!IsOpen() || buffer == nullptr || count <= 0)
+    if (!IsOpen() || buffer == nullptr || count <= 0 || m_vanished)
         return 0;
     Impl& port = *m_impl;
     const int64_t start = ClockNowMs();
@@ -144,9 +161,13 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
     port.m_ovRead.OffsetHigh = 0;
     port.m_ovRead.hEvent = event;
     DWORD transferred = 0;
+    // The error that ended a read the driver failed.
+    DWORD failure = ERROR_SUCCESS;
     if (!::ReadFile(port.m_hComm, buffer, static_cast<DWORD>(count), &transferred, &port.m_ovRead)) {
         transferred = 0;
-        if (::GetLastError() == ERROR_IO_PENDING) {
+        failure = ::GetLastError();
+        if (failure == ERROR_IO_PENDING) {
+            failure = ERROR_SUCCESS;
             // Wait in slices so the host's idle call runs while the driver's
             // time-outs decide when the read ends (a shorter read is cancelled).
             for (;;) {
@@ -157,8 +178,10 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
                 if (::GetOverlappedResult(port.m_hComm, &port.m_ovRead, &transferred, FALSE))
                     break;
                 transferred = 0;
-                if (::GetLastError() != ERROR_IO_INCOMPLETE)
+                if (::GetLastError() != ERROR_IO_INCOMPLETE) {
+                    failure = ::GetLastError();
                     break;
+                }
                 if (cut && ClockNowMs() >= deadline) {
                     ::CancelIoEx(port.m_hComm, &port.m_ovRead);
                     if (!::GetOverlappedResult(port.m_hComm, &port.m_ovRead, &transferred, TRUE))
@@ -170,10 +193,13 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
     }
     ::CloseHandle(event);
     port.m_ovRead.hEvent = nullptr;
-    // A device that fails the read at once (its cable pulled) is waited out like a
-    // silent line, so the caller's receive loop does not spin until its deadline.
-    if (transferred == 0)
+    if (transferred == 0 && DeviceGone(failure)) {
+        NoteVanished();
+    } else if (transferred == 0) {
+        // Any other failure is waited out like a silent line, so the caller's
+        // receive loop does not spin until its deadline.
         ClockWaitUntil(deadline);
+    }
     return static_cast<int>(transferred);
 }
 

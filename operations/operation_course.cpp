@@ -3,6 +3,7 @@
 #include "link/port_hint.h"
 #include "link/port_resolver.h"
 #include "link/radio_link.h"
+#include "seams/cable_unplugged.h"
 #include "seams/clock.h"
 #include "seams/operation_host.h"
 #include "seams/status_message.h"
@@ -28,6 +29,7 @@ OperationCourse::~OperationCourse()
 bool OperationCourse::Begin()
 {
     m_record.begun = true;
+    ForgetCableUnplugged();
     m_record.device = ResolvePort(m_portName);
     if (ITrace* trace = ActiveTrace())
         trace->OperationBegins(ClockNowMs(), m_operation, m_portName, m_record.device);

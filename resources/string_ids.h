@@ -431,6 +431,10 @@ enum : int {
     IDS_HISTORY_ENTRIES_LOST = 25150,    // %d how many, %s the history's file, %s why
     IDS_CHECK_RADIO_REFUSED = 25170,
     IDS_BACKUP_FIRST_NOT_KEPT = 25171, // %s why the backup could not be kept
+    IDS_HINT_CABLE_UNPLUGGED = 25300,
+    IDS_CABLE_UNPLUGGED_LINE = 25301,
+    IDS_CLI_FIND_CABLE_FOUND = 25302,   // %s the port, %s the device it stands for now, %s its description
+    IDS_CLI_FIND_CABLE_STOPPED = 25303,
     IDS_PROMPT_FLEET = 33020,
     IDS_PROMPT_CHECK = 33040,
     IDS_PROMPT_LANGUAGE = 33050,

@@ -124,6 +124,9 @@ commands:
   ports             list the serial ports COM1..COM4 present, with their devices
   ports --all       list every serial device: path, stable path, the ports that
                     stand for it, kind (cable, usb, serial) and description
+  find-cable        find the programming cable: unplug it and plug it in again
+                    when asked; the port (--port, default: the configured one)
+                    then stands for it, kept by its stable path
   backups           list the backups of board settings, newest first
   diff A B          show the settings that differ between data files A and B
   diff A --board    show the settings that differ between data file A and the board
@@ -208,6 +211,10 @@ Befehle:
   ports --all       alle seriellen Geräte auflisten: Pfad, stabiler Pfad, die
                     Schnittstellen, die für das Gerät stehen, Art (Kabel, USB,
                     seriell) und Beschreibung
+  find-cable        das Programmierkabel suchen: es auf Aufforderung abziehen
+                    und wieder einstecken; die Schnittstelle (--port, Standard:
+                    die konfigurierte) steht dann für das Kabel, festgehalten
+                    über seinen stabilen Pfad
   backups           die Sicherungen der Einstellungen von Optionsplatinen
                     auflisten, neueste zuerst
   diff A B          die Einstellungen anzeigen, in denen sich die Datendateien
@@ -286,6 +293,10 @@ fleet: 0, wenn jedes Funkgerät programmiert wurde, sonst 1 (auch wenn sich eine
 Schnittstelle in einem Durchlauf bis Ctrl+C nie öffnen ließ).
 diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
 </translation>
+    </message>
+    <message>
+        <source>find-cable takes --port COMn, not --device</source>
+        <translation>find-cable nimmt --port COMn, nicht --device</translation>
     </message>
 </context>
 <context>
@@ -2400,6 +2411,22 @@ Möchten Sie sie aus der Servicehistorie entfernen? Dies kann nicht rückgängig
 Create Support Bundle</source>
         <translation>Eine ZIP-Datei für den Support speichern: Versionen, System, serielle Geräte, Einstellungen, serieller Mitschnitt und neueste Servicehistorie
 Support-Paket erstellen</translation>
+    </message>
+    <message>
+        <source>the cable was unplugged during the operation</source>
+        <translation>das Kabel wurde während des Vorgangs abgezogen</translation>
+    </message>
+    <message>
+        <source>The cable was unplugged during the operation.</source>
+        <translation>Das Kabel wurde während des Vorgangs abgezogen.</translation>
+    </message>
+    <message>
+        <source>%s now stands for %s (%s).</source>
+        <translation>%s steht jetzt für %s (%s).</translation>
+    </message>
+    <message>
+        <source>Find Cable stopped: nothing was stored.</source>
+        <translation>Kabelsuche abgebrochen: Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -124,6 +124,9 @@ commands:
   ports             list the serial ports COM1..COM4 present, with their devices
   ports --all       list every serial device: path, stable path, the ports that
                     stand for it, kind (cable, usb, serial) and description
+  find-cable        find the programming cable: unplug it and plug it in again
+                    when asked; the port (--port, default: the configured one)
+                    then stands for it, kept by its stable path
   backups           list the backups of board settings, newest first
   diff A B          show the settings that differ between data files A and B
   diff A --board    show the settings that differ between data file A and the board
@@ -208,6 +211,10 @@ comandos:
   ports --all       lista todos los dispositivos serie: ruta, ruta estable, los
                     puertos que le corresponden, tipo (cable, usb, serie) y
                     descripción
+  find-cable        buscar el cable de programación: desconectarlo y volver a
+                    conectarlo cuando se pida; el puerto (--port, por defecto:
+                    el configurado) corresponde luego a ese cable, guardado por
+                    su ruta estable
   backups           lista las copias de seguridad de los parámetros de placas,
                     las más recientes primero
   diff A B          muestra los parámetros que difieren entre los archivos de
@@ -288,6 +295,10 @@ fleet: 0 cuando se han programado todas las radios, 1 en caso contrario
 (también cuando un puerto no llegó a abrirse en una ejecución hasta Ctrl+C).
 diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
 </translation>
+    </message>
+    <message>
+        <source>find-cable takes --port COMn, not --device</source>
+        <translation>find-cable admite --port COMn, no --device</translation>
     </message>
 </context>
 <context>
@@ -2402,6 +2413,22 @@ Remove them from the service history? This cannot be undone.</source>
 Create Support Bundle</source>
         <translation>Guardar un archivo zip para el servicio de asistencia: versiones, sistema, dispositivos serie, configuración, traza serie e historial de servicio reciente
 Crear paquete para asistencia</translation>
+    </message>
+    <message>
+        <source>the cable was unplugged during the operation</source>
+        <translation>el cable se desconectó durante la operación</translation>
+    </message>
+    <message>
+        <source>The cable was unplugged during the operation.</source>
+        <translation>El cable se desconectó durante la operación.</translation>
+    </message>
+    <message>
+        <source>%s now stands for %s (%s).</source>
+        <translation>%s corresponde ahora a %s (%s).</translation>
+    </message>
+    <message>
+        <source>Find Cable stopped: nothing was stored.</source>
+        <translation>Búsqueda del cable detenida: no se guardó nada.</translation>
     </message>
 </context>
 </TS>

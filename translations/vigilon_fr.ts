@@ -124,6 +124,9 @@ commands:
   ports             list the serial ports COM1..COM4 present, with their devices
   ports --all       list every serial device: path, stable path, the ports that
                     stand for it, kind (cable, usb, serial) and description
+  find-cable        find the programming cable: unplug it and plug it in again
+                    when asked; the port (--port, default: the configured one)
+                    then stands for it, kept by its stable path
   backups           list the backups of board settings, newest first
   diff A B          show the settings that differ between data files A and B
   diff A --board    show the settings that differ between data file A and the board
@@ -210,6 +213,10 @@ commandes :
   ports --all       lister tous les périphériques série : chemin, chemin stable,
                     ports qui le désignent, type (câble, usb, série) et
                     description
+  find-cable        rechercher le câble de programmation : le débrancher et le
+                    rebrancher à la demande ; le port (--port, par défaut : le
+                    port configuré) désigne ensuite ce câble, retenu par son
+                    chemin stable
   backups           lister les sauvegardes de paramètres de carte option, les
                     plus récentes en premier
   diff A B          afficher les paramètres qui diffèrent entre les fichiers de
@@ -289,6 +296,10 @@ fleet : 0 si toutes les radios ont été programmées, 1 sinon (y compris
 lorsqu&apos;un port ne s&apos;est jamais ouvert lors d&apos;une session menée jusqu&apos;à Ctrl+C).
 diff : 0 si identiques, 1 si différents, 2 en cas de problème.
 </translation>
+    </message>
+    <message>
+        <source>find-cable takes --port COMn, not --device</source>
+        <translation>find-cable prend --port COMn, pas --device</translation>
     </message>
 </context>
 <context>
@@ -2403,6 +2414,22 @@ Les supprimer de l&apos;historique des interventions ? Cette action est irréver
 Create Support Bundle</source>
         <translation>Enregistrer un fichier zip pour l&apos;assistance : versions, système, périphériques série, paramètres, trace série et historique des interventions récent
 Créer un paquet pour l&apos;assistance</translation>
+    </message>
+    <message>
+        <source>the cable was unplugged during the operation</source>
+        <translation>le câble a été débranché pendant l&apos;opération</translation>
+    </message>
+    <message>
+        <source>The cable was unplugged during the operation.</source>
+        <translation>Le câble a été débranché pendant l&apos;opération.</translation>
+    </message>
+    <message>
+        <source>%s now stands for %s (%s).</source>
+        <translation>%s désigne maintenant %s (%s).</translation>
+    </message>
+    <message>
+        <source>Find Cable stopped: nothing was stored.</source>
+        <translation>Recherche du câble arrêtée : rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,8 @@
 #include "link/cable_finder.h"
 #include "link/serial_devices.h"
 #include "link/windows_device_ids.h"
+#include "seams/clock.h"
+#include "tests/support/operation_bench.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -156,4 +158,23 @@ TEST(CableFinder, TheDeviceThatWentAndCameIsTheCable)
     CableFinder fresh({ uart });
     EXPECT_EQ(fresh.Feed({ uart, cable }), CableFinder::Stage::Found);
     EXPECT_EQ(fresh.Cable().path, "/dev/ttyUSB0");
+
+    // A USB adapter shows before udev has made its stable link: the finder waits
+    // for the link, and takes the adapter without one only after the wait.
+    FastForwardClock clock;
+    SerialDevice early = cable;
+    early.usb = true;
+    early.stablePath.clear();
+    SerialDevice linked = early;
+    linked.stablePath = cable.stablePath;
+    CableFinder waiting({ uart });
+    EXPECT_EQ(waiting.Feed({ uart, early }), CableFinder::Stage::WaitingForUnplug);
+    ClockWaitUntil(ClockNowMs() + 130);
+    EXPECT_EQ(waiting.Feed({ uart, linked }), CableFinder::Stage::Found);
+    EXPECT_EQ(waiting.Cable().PathToKeep(), cable.stablePath);
+    CableFinder unlinked({ uart });
+    EXPECT_EQ(unlinked.Feed({ uart, early }), CableFinder::Stage::WaitingForUnplug);
+    ClockWaitUntil(ClockNowMs() + CABLE_STABLE_NAME_WAIT_MS);
+    EXPECT_EQ(unlinked.Feed({ uart, early }), CableFinder::Stage::Found);
+    EXPECT_EQ(unlinked.Cable().PathToKeep(), "/dev/ttyUSB0");
 }

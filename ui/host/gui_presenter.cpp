@@ -2,6 +2,11 @@
 
 #include "ui/host/gui_host.h"
 
+#include "resources/string_ids.h"
+#include "seams/cable_unplugged.h"
+#include "seams/status_message.h"
+#include "ui/host/ui_text.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -62,8 +67,13 @@ MsgAnswer GuiPresenter::Present(const MessageBoxRequest& request)
         break;
     }
     box.setDefaultButton(ButtonFor(request.defaultButton));
-    if (!request.details.empty())
-        box.setInformativeText(QString::fromStdString(request.details));
+    QString details = QString::fromStdString(request.details);
+    // An operation that lost its cable ends in its usual messages, which cannot
+    // tell why; the boxes after the pull say so.
+    if (request.kind == MSG_ERROR && m_host && m_host->Busy() && CableUnplugged())
+        details += (details.isEmpty() ? QString() : QStringLiteral("\n\n")) + UiText(IDS_CABLE_UNPLUGGED_LINE);
+    if (!details.isEmpty())
+        box.setInformativeText(details);
     box.setWindowModality(request.taskModal || owner ? Qt::ApplicationModal : Qt::NonModal);
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
