@@ -3,6 +3,7 @@
 namespace {
 
 thread_local bool t_unplugged = false;
+thread_local bool t_said = false;
 
 } // namespace
 
@@ -13,10 +14,18 @@ void NoteCableUnplugged()
 
 void ForgetCableUnplugged()
 {
-    t_unplugged = false;
+    t_unplugged = t_said = false;
 }
 
 bool CableUnplugged()
 {
     return t_unplugged;
+}
+
+bool FirstToSayCableUnplugged()
+{
+    if (!t_unplugged || t_said)
+        return false;
+    t_said = true;
+    return true;
 }

@@ -8,3 +8,6 @@
 void NoteCableUnplugged();
 void ForgetCableUnplugged();
 bool CableUnplugged();
+// True once after the cable went: a window's user is told with the first box
+// after the pull, not again with each box that follows from it.
+bool FirstToSayCableUnplugged();

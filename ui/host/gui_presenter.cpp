@@ -69,8 +69,8 @@ MsgAnswer GuiPresenter::Present(const MessageBoxRequest& request)
     box.setDefaultButton(ButtonFor(request.defaultButton));
     QString details = QString::fromStdString(request.details);
     // An operation that lost its cable ends in its usual messages, which cannot
-    // tell why; the boxes after the pull say so.
-    if (request.kind == MSG_ERROR && m_host && m_host->Busy() && CableUnplugged())
+    // tell why; the first box after the pull says so.
+    if (request.kind == MSG_ERROR && m_host && m_host->Busy() && FirstToSayCableUnplugged())
         details += (details.isEmpty() ? QString() : QStringLiteral("\n\n")) + UiText(IDS_CABLE_UNPLUGGED_LINE);
     if (!details.isEmpty())
         box.setInformativeText(details);
