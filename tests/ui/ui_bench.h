@@ -5,6 +5,7 @@
 
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
+#include "link/serial_devices.h"
 #include "operations/readout_operation.h"
 #include "resources/command_ids.h"
 #include "seams/status_message.h"
@@ -105,6 +106,22 @@ inline void ResetProgramState()
 }
 
 // The texts of a menu's items, separators as "-", submenus as their title.
+// A USB programming cable as the device listing finds it: ttyUSB0, with its stable path.
+inline SerialDevice FtdiCable()
+{
+    SerialDevice cable;
+    cable.name = "ttyUSB0";
+    cable.path = "/dev/ttyUSB0";
+    cable.stablePath = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3D4-if00-port0";
+    cable.usb = cable.knownCable = true;
+    cable.vendorId = 0x0403;
+    cable.productId = 0x6001;
+    cable.manufacturer = "FTDI";
+    cable.product = "FT232R USB UART";
+    cable.serialNumber = "A1B2C3D4";
+    return cable;
+}
+
 inline QStringList MenuTexts(QMenu* menu)
 {
     QStringList texts;

@@ -482,16 +482,7 @@ private slots:
         SerialDevice uart;
         uart.name = "ttyS0";
         uart.path = "/dev/ttyS0";
-        SerialDevice cable;
-        cable.name = "ttyUSB0";
-        cable.path = "/dev/ttyUSB0";
-        cable.stablePath = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3D4-if00-port0";
-        cable.usb = cable.knownCable = true;
-        cable.vendorId = 0x0403;
-        cable.productId = 0x6001;
-        cable.manufacturer = "FTDI";
-        cable.product = "FT232R USB UART";
-        cable.serialNumber = "A1B2C3D4";
+        const SerialDevice cable = FtdiCable();
         auto machine = std::make_shared<std::vector<SerialDevice>>(std::vector<SerialDevice>{ cable, uart });
         struct OnMachine : public CConfigurationDialog {
             explicit OnMachine(std::shared_ptr<std::vector<SerialDevice>> devices) : CConfigurationDialog(nullptr)

@@ -167,16 +167,7 @@ private slots:
                 Shown() : CConfigurationDialog(nullptr)
                 {
                     m_nPortIndex = 1;
-                    SerialDevice cable;
-                    cable.name = "ttyUSB0";
-                    cable.path = "/dev/ttyUSB0";
-                    cable.stablePath = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3D4-if00-port0";
-                    cable.usb = cable.knownCable = true;
-                    cable.vendorId = 0x0403;
-                    cable.productId = 0x6001;
-                    cable.manufacturer = "FTDI";
-                    cable.product = "FT232R USB UART";
-                    cable.serialNumber = "A1B2C3D4";
+                    const SerialDevice cable = FtdiCable();
                     m_listDevices = [cable] { return std::vector<SerialDevice>{ cable }; };
                     m_deviceExists = [](const std::string& path) { return path != "/dev/ttyS1"; };
                     OnInitDialog();
