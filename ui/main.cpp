@@ -3,12 +3,41 @@
 #include "ui/shell/vigilon_oss_app.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+
+namespace {
+
+// Windows names its dialog font by an alias ("MS Shell Dlg"); where the font
+// database has nothing behind it (Wine, for one) Qt draws in a serif fallback.
+// A plain sans face of the system's takes its place then.
+void KeepTheDefaultFontPlain()
+{
+#ifdef Q_OS_WIN
+    QFont font = QApplication::font();
+    if (QFontInfo(font).family().compare(font.family(), Qt::CaseInsensitive) == 0)
+        return;
+    const QStringList families = QFontDatabase::families();
+    for (const QString& plain : { QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"), QStringLiteral("Arial"),
+                                  QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                                  QStringLiteral("Nimbus Sans") }) {
+        if (families.contains(plain, Qt::CaseInsensitive)) {
+            font.setFamily(plain);
+            QApplication::setFont(font);
+            return;
+        }
+    }
+#endif
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ardentec"));
     QApplication::setApplicationName(QStringLiteral("Vigilon OSS"));
+    KeepTheDefaultFontPlain();
     InstallLanguage(ChooseLanguage(QString()));
     CVigilonOssApp app;
     if (!app.InitInstance(QApplication::arguments()))
