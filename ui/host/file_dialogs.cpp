@@ -87,6 +87,22 @@ private:
 PlatformFileDialogs g_platformDialogs;
 IFileDialogs* g_dialogs = &g_platformDialogs;
 
+// A Save As for one kind of file, proposing a name and adding the kind's suffix
+// to a name typed without one.
+bool SaveWithSuffix(QWidget* parent, int caption, int filter, const QString& suffix, const QString& proposed,
+                    QString& path)
+{
+    QFileDialog dialog(parent, UiText(caption));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({ UiText(filter), AllFilesFilter(IDS_ALL_FILES_SAVE) });
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().first();
+    return true;
+}
+
 } // namespace
 
 bool IFileDialogs::ChooseBackup(QWidget* parent, QString& path)
@@ -128,28 +144,12 @@ bool IFileDialogs::OpenCalibrationFile(QWidget* parent, QString& path)
 
 bool IFileDialogs::SaveHistoryFile(QWidget* parent, const QString& proposed, QString& path)
 {
-    QFileDialog dialog(parent, UiText(IDS_HISTORY_EXPORT_CAPTION));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({ UiText(IDS_HISTORY_CSV_FILTER), AllFilesFilter(IDS_ALL_FILES_SAVE) });
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    path = dialog.selectedFiles().first();
-    return true;
+    return SaveWithSuffix(parent, IDS_HISTORY_EXPORT_CAPTION, IDS_HISTORY_CSV_FILTER, QStringLiteral("csv"), proposed, path);
 }
 
 bool IFileDialogs::SaveSupportBundle(QWidget* parent, const QString& proposed, QString& path)
 {
-    QFileDialog dialog(parent, UiText(IDS_BUNDLE_CAPTION));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({ UiText(IDS_BUNDLE_FILTER), AllFilesFilter(IDS_ALL_FILES_SAVE) });
-    dialog.setDefaultSuffix(QStringLiteral("zip"));
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    path = dialog.selectedFiles().first();
-    return true;
+    return SaveWithSuffix(parent, IDS_BUNDLE_CAPTION, IDS_BUNDLE_FILTER, QStringLiteral("zip"), proposed, path);
 }
 
 bool IFileDialogs::ChooseDevice(QWidget* parent, const QString& current, QString& path)
