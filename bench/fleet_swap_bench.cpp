@@ -1,5 +1,7 @@
 #include "bench/fleet_swap_bench.h"
 
+#include "ui/host/program_objects.h"
+
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
 #include "operations/fleet_operation.h"
@@ -104,14 +106,14 @@ int MeasureShortestUnplugNoticedMs()
             while (!done) {
                 const int64_t limit = giveUpAt;
                 if (limit != 0 && Clock::now().time_since_epoch().count() > limit)
-                    RequestStop();
+                    GuiContext().stop->Request();
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
             }
         });
         RunFleetOperation(theRadioLink, radio.DevicePath(), ImageOf(theOptionBoardData).data(), options);
         done = true;
         watch.join();
-        ClearStopRequest();
+        GuiContext().stop->Clear();
         std::printf("fleet.shortest_unplug_ms: unplugs of %d ms, %d of %d radios programmed\n", unplugMs, rows, SWAPS + 1);
         if (rows != SWAPS + 1)
             break;

@@ -1,5 +1,7 @@
 #include "bench/held_history_bench.h"
 
+#include "ui/host/program_objects.h"
+
 #include "bench/paint_watch.h"
 
 #include "board/option_board_data.h"
@@ -67,9 +69,9 @@ double MeasureHeldHistoryPaintGap()
     watch.Start();
     {
         const HeldHistory held(path, false, HOLD_MS);
-        HistoryRecorder recorder;
+        HistoryRecorder recorder(GuiContext());
         host.BeginWaitCursor();
-        const ReadOutcome outcome = RunReadOperation(theRadioLink, radio.DevicePath(), ProgramRecord(), nullptr);
+        const ReadOutcome outcome = RunReadOperation(theRadioLink, radio.DevicePath(), nullptr);
         host.EndWaitCursor();
         recorder.Record(outcome.record);
         // Until the entry has landed, the window's own event loop.
@@ -111,10 +113,10 @@ double FleetPerMinute(bool held, int& entries)
     }
     std::unique_ptr<HeldHistory> holder(held ? new HeldHistory(path, false) : nullptr);
     const auto start = std::chrono::steady_clock::now();
-    RunFleetOnPorts(ports, ImageOf(theOptionBoardData).data());
+    RunFleetOnPorts(ports, ImageOf(theOptionBoardData).data(), *GuiContext().stop);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     holder.reset();
-    history->End();
+    history->End(GuiContext());
     HistoryFilter fleet;
     fleet.operation = "fleet";
     entries = HistoryStore(path).Count(fleet);

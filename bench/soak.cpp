@@ -1,5 +1,7 @@
 #include "bench/soak.h"
 
+#include "ui/host/program_objects.h"
+
 #include "link/radio_link.h"
 #include "link/serial_port.h"
 #include "operations/calibration_operation.h"
@@ -26,8 +28,8 @@ namespace {
 // healthy operation takes milliseconds; time-outs still run their real length.
 class PauseSkippingClock : public IClock {
 public:
-    PauseSkippingClock() { SetClock(this); }
-    ~PauseSkippingClock() override { SetClock(nullptr); }
+    PauseSkippingClock() { GuiContext().clock = this; }
+    ~PauseSkippingClock() override { GuiContext().ForgetClock(this); }
     int64_t NowMs() override
     {
         const auto since = std::chrono::steady_clock::now() - m_start;
@@ -85,7 +87,7 @@ const T& Cycle(const T (&items)[N], int index)
 void Run(Operation operation, const std::string& port)
 {
     switch (operation) {
-    case Operation::Read: RunReadOperation(theRadioLink, port, ProgramRecord(), nullptr); break;
+    case Operation::Read: RunReadOperation(theRadioLink, port, nullptr); break;
     case Operation::Write: RunWriteOperation(theRadioLink, port, ImageOf(theOptionBoardData).data(), nullptr); break;
     case Operation::Info: RunInfoOperation(theRadioLink, port); break;
     case Operation::Calibration: RunCalibrationOperation(theRadioLink, port); break;

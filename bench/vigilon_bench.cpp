@@ -8,6 +8,8 @@
 // only the soak, in full; --fleet only the fleet loop; --history only the
 // service history's figures.
 #include "bench/fleet_swap_bench.h"
+
+#include "ui/host/program_objects.h"
 #include "bench/held_history_bench.h"
 #include "bench/history_bench.h"
 #include "bench/paint_watch.h"
@@ -101,8 +103,8 @@ void ReportWorstOfRuns(const char* name, const char* unit, double bound, Measure
 // Answers every question with Yes and keeps the texts, with when they came.
 class BenchPresenter : public IMessagePresenter {
 public:
-    BenchPresenter() { SetMessagePresenter(this); }
-    ~BenchPresenter() override { SetMessagePresenter(nullptr); }
+    BenchPresenter() { GuiContext().presenter = this; }
+    ~BenchPresenter() override { GuiContext().ForgetPresenter(this); }
     MsgAnswer Present(const MessageBoxRequest& request) override
     {
         last = request.text;
@@ -142,11 +144,11 @@ public:
     TraceToFile() : m_path((std::filesystem::temp_directory_path() / "vigilon-bench-trace.txt").string())
     {
         if (m_file.Open(m_path))
-            SetTrace(&m_text);
+            GuiContext().trace = &m_text;
     }
     ~TraceToFile()
     {
-        SetTrace(nullptr);
+        GuiContext().trace = nullptr;
         std::error_code ignored;
         std::filesystem::remove(m_path, ignored);
     }
@@ -300,7 +302,7 @@ double RunParallelFleet(int ports, std::vector<PortFigures>& figures)
         fleet.push_back(std::move(port));
     }
     const Clock::time_point start = Clock::now();
-    RunFleetOnPorts(fleet, ImageOf(theOptionBoardData).data());
+    RunFleetOnPorts(fleet, ImageOf(theOptionBoardData).data(), *GuiContext().stop);
     return Seconds(start);
 }
 
@@ -350,8 +352,8 @@ double MeasureCpuShare()
     // The product runs on this one thread; the simulator has its own.
     const double cpuBefore = ThreadCpuSeconds();
     const Clock::time_point start = Clock::now();
-    RunReadOperation(theRadioLink, radio.DevicePath(), ProgramRecord(), nullptr);
-    CSerialPort port;
+    RunReadOperation(theRadioLink, radio.DevicePath(), nullptr);
+    CSerialPort port{ theRadioLink.Context() };
     port.Open(radio.DevicePath().c_str());
     theRadioLink.m_pPort = &port;
     ReadOutRequests(100);
@@ -369,7 +371,7 @@ void MeasureReadout(bool quick, bool traced)
     const sim::PtyServer::Traffic traffic = radio.Traffic();
     const Clock::time_point start = Clock::now();
     if (quick) {
-        CSerialPort port;
+        CSerialPort port{ theRadioLink.Context() };
         port.Open(radio.DevicePath().c_str());
         theRadioLink.m_pPort = &port;
         ReadOutRequests(100);
@@ -390,7 +392,7 @@ void MeasureNoResponse(BenchPresenter& presenter)
     config.radio.faults.push_back(*sim::ParseFault("silent-radio", error));
     sim::SimulatedRadio radio(config);
     radio.Start(error);
-    CSerialPort port;
+    CSerialPort port{ theRadioLink.Context() };
     port.Open(radio.DevicePath().c_str());
     theRadioLink.m_pPort = &port;
     std::vector<double> times;
@@ -416,7 +418,7 @@ double MeasureGuiStall()
     GuiHost host;
     PaintWatch watch;
     watch.Start();
-    CSerialPort port;
+    CSerialPort port{ theRadioLink.Context() };
     port.Open(radio.DevicePath().c_str());
     host.BeginWaitCursor();
     theRadioLink.m_pPort = &port;
@@ -513,10 +515,10 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    MeasureRatio("link.read_ratio", [](const std::string& port) { RunReadOperation(theRadioLink, port, ProgramRecord(), nullptr); });
+    MeasureRatio("link.read_ratio", [](const std::string& port) { RunReadOperation(theRadioLink, port, nullptr); });
     MeasureRatio("link.read_ratio_traced", [](const std::string& port) {
         TraceToFile trace;
-        RunReadOperation(theRadioLink, port, ProgramRecord(), nullptr);
+        RunReadOperation(theRadioLink, port, nullptr);
     });
     MeasureRatio("link.write_ratio", [](const std::string& port) { RunWriteOperation(theRadioLink, port, ImageOf(theOptionBoardData).data(), nullptr); });
     MeasureRatio("link.info_ratio", [](const std::string& port) { RunInfoOperation(theRadioLink, port); });

@@ -1,6 +1,6 @@
-// The modified-sink seam: what a value's Set calls when it really changes, so the
-// open document is marked modified. Without a sink (no document yet, or no front
-// end at all) values are only stored.
+// The modified sink: what a record's value calls when it really changes, so the
+// document holding the record is marked modified. A record without a sink (no
+// document, or a record of its own for a comparison) only stores its values.
 #pragma once
 
 class IModifiedSink {
@@ -8,9 +8,3 @@ public:
     virtual ~IModifiedSink() = default;
     virtual void SetModified() = 0;
 };
-
-// Installs the sink used from now on; nullptr means there is no document.
-void SetModifiedSink(IModifiedSink* sink);
-IModifiedSink* CurrentModifiedSink();
-// Marks the document modified, when there is one.
-void MarkDocumentModified();

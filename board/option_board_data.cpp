@@ -2,19 +2,20 @@
 
 #include "board/settings_table.h"
 
-int32_t codeplugMajor = supportedCodeplugMajor;
-int32_t codeplugMinor = supportedCodeplugMinor;
-
-COptionBoardData theOptionBoardData;
-
-COptionBoardData::COptionBoardData() : checksum(0), fileHeader(), fileImage()
+COptionBoardData::COptionBoardData()
+    : checksum(0),
+      fileHeader{ static_cast<uint8_t>(supportedCodeplugMajor), static_cast<uint8_t>(supportedCodeplugMinor) },
+      fileImage()
 {
     // Each member from its own default or range triple, in member order.
     for (const SettingRow& row : SETTINGS) {
-        if (row.kind == SettingKind::Flag)
+        if (row.kind == SettingKind::Flag) {
             (this->*row.flag).Init(&row.flagDefault);
-        else
+            (this->*row.flag).AttachSink(&modifiedSink);
+        } else {
             (this->*row.number).Init(&row.range);
+            (this->*row.number).AttachSink(&modifiedSink);
+        }
     }
 }
 

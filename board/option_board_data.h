@@ -1,9 +1,13 @@
-// The option board's fifteen settings: one program-wide record, the single source
-// for the edit dialog, the board memory image, the data file and the board
-// operations. Beside it the codeplug version of the data last read or loaded.
+// The option board's fifteen settings: a record, the single source for the edit
+// dialog, the board memory image and the data file. The GUI's document holds one
+// with the codeplug version of the data last read or loaded beside it; a record
+// of its own (a comparison, a check) touches nothing else.
 #pragma once
 
+#include "board/modified_sink.h"
 #include "board/values.h"
+
+class OperationContext;
 
 #include <array>
 #include <cstddef>
@@ -19,10 +23,6 @@ constexpr uint16_t SETTINGS_ADDRESS = 0x1000;
 constexpr int32_t supportedCodeplugMajor = 1;
 constexpr int32_t supportedCodeplugMinor = 0;
 
-// Codeplug version of the data last loaded from a file or read from a board.
-extern int32_t codeplugMajor;
-extern int32_t codeplugMinor;
-
 class COptionBoardData {
 public:
     COptionBoardData();
@@ -32,9 +32,16 @@ public:
 
     // Every member back to its default (member order).
     virtual void ResetAll();
-    // The data file: codeplug version then the settings image (26 bytes).
-    virtual bool LoadFromFile(const std::string& path);
+    // The data file: codeplug version then the settings image (26 bytes). The
+    // file's version goes into `major` and `minor` when they are given, as soon
+    // as the file is read (also when it is then refused for its version or its
+    // checksum); the record keeps it in fileHeader too.
+    virtual bool LoadFromFile(const std::string& path, int32_t* major = nullptr, int32_t* minor = nullptr);
+    // Saves the record under the codeplug version in fileHeader: the version
+    // this program supports until a file is loaded or another version given.
     virtual bool SaveToFile(const std::string& path);
+    // Saves the record under the given codeplug version.
+    bool SaveToFile(const std::string& path, int32_t major, int32_t minor);
     // The settings image (24 bytes, big-endian, checksum first).
     virtual void ToImage(uint8_t* buffer);
     virtual bool FromImage(const uint8_t* buffer);
@@ -61,10 +68,12 @@ public:
     CIntValue alertRepeatTime;
     CIntValue sensorSensitivity;
     CBoolValue clockShift;
-};
 
-// The one record of the program.
-extern COptionBoardData theOptionBoardData;
+    // Told when a value really changes; none: the values are only stored.
+    IModifiedSink* modifiedSink = nullptr;
+    // Where the data file's boxes are shown; none: to standard error.
+    OperationContext* context = nullptr;
+};
 
 // A record's settings image, as a write sends it.
 using SettingsImage = std::array<uint8_t, SETTINGS_IMAGE_SIZE>;
@@ -77,8 +86,3 @@ struct VersionedRecord {
     int32_t& minor;
 };
 
-// The program's record and codeplug version.
-inline VersionedRecord ProgramRecord()
-{
-    return VersionedRecord{ theOptionBoardData, codeplugMajor, codeplugMinor };
-}

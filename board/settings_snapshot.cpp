@@ -1,70 +1,43 @@
 #include "board/settings_snapshot.h"
 
-#include "board/modified_sink.h"
 #include "board/option_board_data.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
 #include <cstdio>
-#include <functional>
 
-SettingsSnapshot TakeSnapshot()
+SettingsSnapshot TakeSnapshot(const VersionedRecord& from)
 {
     SettingsSnapshot snapshot;
-    snapshot.major = codeplugMajor;
-    snapshot.minor = codeplugMinor;
+    snapshot.major = from.major;
+    snapshot.minor = from.minor;
     for (size_t i = 0; i < SETTING_COUNT; ++i)
-        snapshot.values[i] = SettingValue(theOptionBoardData, SETTINGS[i]);
+        snapshot.values[i] = SettingValue(from.record, SETTINGS[i]);
     return snapshot;
 }
 
-void ApplySnapshot(const SettingsSnapshot& snapshot)
+void ApplySnapshot(const SettingsSnapshot& snapshot, const VersionedRecord& to)
 {
-    codeplugMajor = snapshot.major;
-    codeplugMinor = snapshot.minor;
+    to.major = snapshot.major;
+    to.minor = snapshot.minor;
     for (size_t i = 0; i < SETTING_COUNT; ++i)
-        SetSettingValue(theOptionBoardData, SETTINGS[i], snapshot.values[i]);
+        SetSettingValue(to.record, SETTINGS[i], snapshot.values[i]);
 }
 
-namespace {
-
-// Loads a data file into a record of its own while no document hears of it and
-// the program's codeplug version stays as it is; `take` sees the record and the
-// file's version.
-bool LoadQuietly(const std::string& path, const std::function<void(COptionBoardData&, int32_t, int32_t)>& take)
+bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot, OperationContext* context)
 {
-    IModifiedSink* const sink = CurrentModifiedSink();
-    const int32_t major = codeplugMajor;
-    const int32_t minor = codeplugMinor;
-    SetModifiedSink(nullptr);
     COptionBoardData other;
-    const bool loaded = other.LoadFromFile(path);
-    take(other, codeplugMajor, codeplugMinor);
-    codeplugMajor = major;
-    codeplugMinor = minor;
-    SetModifiedSink(sink);
+    other.context = context;
+    const bool loaded = other.LoadFromFile(path, &snapshot.major, &snapshot.minor);
+    for (size_t i = 0; i < SETTING_COUNT; ++i)
+        snapshot.values[i] = SettingValue(other, SETTINGS[i]);
     return loaded;
-}
-
-} // namespace
-
-bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot)
-{
-    return LoadQuietly(path, [&](COptionBoardData& other, int32_t major, int32_t minor) {
-        snapshot.major = major;
-        snapshot.minor = minor;
-        for (size_t i = 0; i < SETTING_COUNT; ++i)
-            snapshot.values[i] = SettingValue(other, SETTINGS[i]);
-    });
 }
 
 bool SnapshotFromDataFile(const uint8_t* bytes, SettingsSnapshot& snapshot)
 {
-    IModifiedSink* const sink = CurrentModifiedSink();
-    SetModifiedSink(nullptr);
     COptionBoardData other;
     const bool valid = other.FromImage(bytes + DATA_FILE_HEADER_SIZE);
-    SetModifiedSink(sink);
     snapshot.major = bytes[0];
     snapshot.minor = bytes[1];
     for (size_t i = 0; i < SETTING_COUNT; ++i)
@@ -72,9 +45,13 @@ bool SnapshotFromDataFile(const uint8_t* bytes, SettingsSnapshot& snapshot)
     return valid;
 }
 
-bool LoadImageFromFile(const std::string& path, uint8_t* image)
+bool LoadImageFromFile(const std::string& path, uint8_t* image, OperationContext* context)
 {
-    return LoadQuietly(path, [&](COptionBoardData& other, int32_t, int32_t) { other.ToImage(image); });
+    COptionBoardData other;
+    other.context = context;
+    const bool loaded = other.LoadFromFile(path);
+    other.ToImage(image);
+    return loaded;
 }
 
 std::string VersionText(int32_t major, int32_t minor)

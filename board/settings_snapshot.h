@@ -1,7 +1,9 @@
-// The fifteen settings and the codeplug version as plain numbers: what the
-// comparison and the text form work on, apart from the program-wide record.
+// The fifteen settings and the codeplug version as plain numbers: the settings
+// value that operations return and the comparison and the text form work on,
+// apart from any document's record.
 #pragma once
 
+#include "board/option_board_data.h"
 #include "board/settings_table.h"
 
 #include <cstdint>
@@ -14,23 +16,24 @@ struct SettingsSnapshot {
     int32_t values[SETTING_COUNT] = {};
 };
 
-// The record's values with the program-wide codeplug version.
-SettingsSnapshot TakeSnapshot();
-// Sets the record's values (each with Set) and the program-wide codeplug version.
-void ApplySnapshot(const SettingsSnapshot& snapshot);
+// A record's values with the codeplug version that goes with them.
+SettingsSnapshot TakeSnapshot(const VersionedRecord& from);
+// Sets the record's values (each with Set, so its document hears of a change)
+// and the codeplug version beside it.
+void ApplySnapshot(const SettingsSnapshot& snapshot, const VersionedRecord& to);
 
 // The settings of a data file, checked as an open checks them (with the same
-// messages), without touching the record, the document or the program's
-// codeplug version. False when the file does not load.
-bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot);
+// messages, through `context`), in a record of their own. False when the file
+// does not load.
+bool LoadSnapshotFromFile(const std::string& path, SettingsSnapshot& snapshot, OperationContext* context = nullptr);
 
-// The settings of a data file's 26 bytes, quietly (no message, no document, the
-// program's codeplug version untouched); false when the image's checksum is wrong.
+// The settings of a data file's 26 bytes, quietly (no message); false when the
+// image's checksum is wrong.
 bool SnapshotFromDataFile(const uint8_t* bytes, SettingsSnapshot& snapshot);
 
 // The settings image of a data file, loaded the same way; false when the file
 // does not load.
-bool LoadImageFromFile(const std::string& path, uint8_t* image);
+bool LoadImageFromFile(const std::string& path, uint8_t* image, OperationContext* context = nullptr);
 
 // One line per difference, in table order: the codeplug versions first when they
 // differ, then "label: value in a -> value in b" for each setting that differs.

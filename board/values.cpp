@@ -2,6 +2,12 @@
 
 #include "board/modified_sink.h"
 
+void CValue::MarkModified()
+{
+    if (m_sink && *m_sink)
+        (*m_sink)->SetModified();
+}
+
 void CBoolValue::Reset()
 {
     value = defaultValue;
@@ -12,7 +18,7 @@ void CBoolValue::Set(uint8_t newValue)
     if (newValue == value)
         return;
     value = newValue;
-    MarkDocumentModified();
+    MarkModified();
 }
 
 void CBoolValue::Init(const uint8_t* initial)
@@ -35,7 +41,7 @@ void CIntValue::Set(int32_t newValue)
     if (newValue == value)
         return;
     value = newValue;
-    MarkDocumentModified();
+    MarkModified();
 }
 
 void CIntValue::Init(const IntRange* range)

@@ -5,9 +5,19 @@
 
 #include <cstdint>
 
+class IModifiedSink;
+
 class CValue {
 public:
     virtual ~CValue() = default;
+    // The record's sink, told when the value really changes; none by default.
+    void AttachSink(IModifiedSink* const* sink) { m_sink = sink; }
+
+protected:
+    void MarkModified();
+
+private:
+    IModifiedSink* const* m_sink = nullptr;
 };
 
 class CBoolValue : public CValue {

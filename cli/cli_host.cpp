@@ -7,12 +7,6 @@
 CliHost::CliHost(std::FILE* progressOut, std::string exportPath)
     : m_progressOut(progressOut), m_exportPath(std::move(exportPath))
 {
-    SetOperationHost(this);
-}
-
-CliHost::~CliHost()
-{
-    SetOperationHost(nullptr);
 }
 
 void CliHost::BeginProgress(int)

@@ -10,7 +10,6 @@
 class CliHost : public IOperationHost {
 public:
     CliHost(std::FILE* progressOut, std::string exportPath);
-    ~CliHost() override;
 
     void BeginProgress(int maximum) override;
     void SetProgress(int position, const std::string& text) override;

@@ -14,12 +14,6 @@
 CliPresenter::CliPresenter(bool assumeYes, std::FILE* in, std::FILE* out, std::FILE* err)
     : m_assumeYes(assumeYes), m_in(in), m_out(out), m_err(err)
 {
-    SetMessagePresenter(this);
-}
-
-CliPresenter::~CliPresenter()
-{
-    SetMessagePresenter(nullptr);
 }
 
 namespace {

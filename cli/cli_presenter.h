@@ -10,7 +10,6 @@
 class CliPresenter : public IMessagePresenter {
 public:
     CliPresenter(bool assumeYes, std::FILE* in, std::FILE* out, std::FILE* err);
-    ~CliPresenter() override;
     MsgAnswer Present(const MessageBoxRequest& request) override;
     // How many errors were shown.
     int Errors() const { return m_errors; }

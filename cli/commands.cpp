@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/cli_work.h"
+
 #include "board/backup_store.h"
 #include "board/file_access.h"
 #include "board/option_board_data.h"
@@ -26,7 +28,6 @@
 #include "operations/readout_operation.h"
 #include "operations/write_operation.h"
 #include "resources/string_ids.h"
-#include "seams/stop_request.h"
 #include "seams/string_table.h"
 #include "seams/visible_text.h"
 
@@ -35,9 +36,9 @@
 namespace {
 
 // A command that did not succeed: said to have been stopped when it was.
-int Failed()
+int Failed(const CliOptions& options)
 {
-    if (StopRequested()) {
+    if (options.context->StopRequested()) {
         std::fprintf(stderr, "%s\n", LoadString(IDS_STOPPED).c_str());
         std::fflush(stderr);
         if (JsonReport* json = ActiveJsonReport())
@@ -52,14 +53,15 @@ int Done(std::FILE* out)
     return 0;
 }
 
-// Reads the board's settings into the record, with a backup unless told not to.
-bool ReadBoard(const CliOptions& options)
+// Reads the board's settings into the work's record, with a backup unless told not to.
+bool ReadBoard(const CliOptions& options, CliWork& work)
 {
-    HistoryRecorder recorder;
-    const ReadOutcome outcome = RunReadOperation(theRadioLink, options.portName, ProgramRecord(), nullptr);
+    HistoryRecorder recorder(work.context);
+    const ReadOutcome outcome = RunReadOperation(work.link, options.portName, nullptr);
+    TakeReadInto(outcome, work.Versioned());
     std::string backup;
     if (outcome.loaded && !options.noBackup)
-        backup = KeepBackup(options.portName, codeplugMajor, codeplugMinor, outcome.image);
+        backup = KeepBackup(work.context, options.portName, work.major, work.minor, outcome.image);
     recorder.Record(outcome.record, backup);
     return outcome.loaded;
 }
@@ -91,15 +93,17 @@ bool ReadText(const std::string& path, std::string& text, std::string& error)
 
 int CommandRead(const CliOptions& options)
 {
-    if (!ReadBoard(options))
-        return Failed();
-    return theOptionBoardData.SaveToFile(options.files[0]) ? 0 : 1;
+    CliWork work(options);
+    if (!ReadBoard(options, work))
+        return Failed(options);
+    return work.Save(options.files[0]) ? 0 : 1;
 }
 
 int CommandWrite(const CliOptions& options)
 {
     // A file that does not load never gets near the port.
-    if (!theOptionBoardData.LoadFromFile(options.files[0]))
+    CliWork work(options);
+    if (!work.Load(options.files[0]))
         return 1;
     WriteOptions write;
     write.verify = options.verify;
@@ -110,9 +114,9 @@ int CommandWrite(const CliOptions& options)
             return !backup.empty();
         };
     }
-    HistoryRecorder recorder;
-    const WriteOutcome outcome = RunWriteOperation(theRadioLink, options.portName, ImageOf(theOptionBoardData).data(), nullptr, write);
-    const int status = outcome.written ? 0 : Failed();
+    HistoryRecorder recorder(work.context);
+    const WriteOutcome outcome = RunWriteOperation(work.link, options.portName, ImageOf(work.record).data(), nullptr, write);
+    const int status = outcome.written ? 0 : Failed(options);
     recorder.Record(outcome.record, backup);
     return status;
 }
@@ -140,10 +144,10 @@ void PrintInfo(const BoardInfo& info)
 }
 
 // What the information says, and the command's status.
-int ShowInfo(const InfoOutcome& info)
+int ShowInfo(const CliOptions& options, const InfoOutcome& info)
 {
     if (!info.show)
-        return Failed();
+        return Failed(options);
     if (JsonReport* json = ActiveJsonReport()) {
         AddBoardIdentity(json->Result(), info);
         json->Result().Set("vendorRemarks", info.remarks).Set("complete", info.complete);
@@ -158,7 +162,7 @@ int ShowInfo(const InfoOutcome& info)
 }
 
 // What the end of a read-out says, and the command's status.
-int ShowReadout(const ReadoutOutcome& outcome)
+int ShowReadout(const CliOptions& options, const ReadoutOutcome& outcome)
 {
     if (outcome.result == ReadoutResult::Exported) {
         std::fprintf(stdout, "%s\n", FormatString(IDS_CLI_EXPORTED, outcome.path.c_str()).c_str());
@@ -173,7 +177,7 @@ int ShowReadout(const ReadoutOutcome& outcome)
         std::fprintf(stderr, "%s\n", FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE).c_str());
         return 1;
     }
-    return Failed();
+    return Failed(options);
 }
 
 } // namespace
@@ -182,47 +186,51 @@ int ShowReadout(const ReadoutOutcome& outcome)
 // it, so that a history that cannot keep it is a warning after the result.
 int CommandInfo(const CliOptions& options)
 {
-    HistoryRecorder recorder;
-    const InfoOutcome info = RunInfoOperation(theRadioLink, options.portName);
-    const int status = ShowInfo(info);
+    CliWork work(options);
+    HistoryRecorder recorder(work.context);
+    const InfoOutcome info = RunInfoOperation(work.link, options.portName);
+    const int status = ShowInfo(options, info);
     recorder.Record(info.record);
     return status;
 }
 
 int CommandCalibrate(const CliOptions& options)
 {
-    HistoryRecorder recorder;
-    const CalibrationOutcome outcome = RunCalibrationOperation(theRadioLink, options.portName);
-    const int status = outcome.calibrated ? 0 : Failed();
+    CliWork work(options);
+    HistoryRecorder recorder(work.context);
+    const CalibrationOutcome outcome = RunCalibrationOperation(work.link, options.portName);
+    const int status = outcome.calibrated ? 0 : Failed(options);
     recorder.Record(outcome.record);
     return status;
 }
 
 int CommandReadCalibration(const CliOptions& options)
 {
-    HistoryRecorder recorder;
-    const ReadoutOutcome outcome = RunCalibrationReadout(theRadioLink, options.portName, [&](const std::string& text, std::string& error) {
+    CliWork work(options);
+    HistoryRecorder recorder(work.context);
+    const ReadoutOutcome outcome = RunCalibrationReadout(work.link, options.portName, [&](const std::string& text, std::string& error) {
         return KeepCalibrationBackup(options.portName, text, error);
     });
-    const int status = ShowReadout(outcome);
+    const int status = ShowReadout(options, outcome);
     recorder.Record(outcome.record);
     return status;
 }
 
 int CommandShow(const CliOptions& options)
 {
-    if (!theOptionBoardData.LoadFromFile(options.files[0]))
+    CliWork work(options);
+    if (!work.Load(options.files[0]))
         return 1;
-    const COptionBoardData& r = theOptionBoardData;
+    const COptionBoardData& r = work.record;
     if (JsonReport* json = ActiveJsonReport()) {
         json->Result()
             .Set("file", options.files[0])
-            .Set(TEXT_VERSION_KEY, VersionText(codeplugMajor, codeplugMinor))
+            .Set(TEXT_VERSION_KEY, VersionText(work.major, work.minor))
             .Set("checksum", r.checksum)
-            .Set("settings", SettingsJson(TakeSnapshot()));
+            .Set("settings", SettingsJson(TakeSnapshot(work.Versioned())));
         return 0;
     }
-    std::fprintf(stdout, "%s: %02d.%02d\n", LoadString(IDS_LABEL_CODEPLUG_VERSION).c_str(), codeplugMajor, codeplugMinor);
+    std::fprintf(stdout, "%s: %02d.%02d\n", LoadString(IDS_LABEL_CODEPLUG_VERSION).c_str(), work.major, work.minor);
     std::fprintf(stdout, "%s: %d (0x%04X)\n", LoadString(IDS_CLI_CHECKSUM).c_str(), r.checksum, r.checksum);
     for (const SettingRow& row : SETTINGS) {
         std::fprintf(stdout, "%s%s: %s\n", row.owner >= 0 ? "  " : "", LoadString(row.labelId).c_str(),
@@ -234,12 +242,13 @@ int CommandShow(const CliOptions& options)
 int CommandCheck(const CliOptions& options)
 {
     // One line per stage as it is known, the stage's mark first.
-    const CheckOutcome outcome = RunCheckOperation(theRadioLink, options.portName, [](const CheckLine& line) {
+    CliWork work(options);
+    const CheckOutcome outcome = RunCheckOperation(work.link, options.portName, [](const CheckLine& line) {
         std::fprintf(stdout, "%s %s\n", LoadString(line.passed ? IDS_CHECK_PASSED_MARK : IDS_CHECK_FAILED_MARK).c_str(),
                      VisibleText(line.text).c_str());
         FlushOutput(stdout);
     });
-    RecordOperation(outcome.record, CheckMessages(outcome));
+    RecordOperation(work.context, outcome.record, CheckMessages(outcome));
     return outcome.passed ? Done(stdout) : 1;
 }
 
@@ -325,17 +334,18 @@ int CommandDiff(const CliOptions& options)
     constexpr int TROUBLE = 2;
     // Files are compared as they load, without going through the record.
     SettingsSnapshot first;
-    if (!LoadSnapshotFromFile(options.files[0], first))
+    if (!LoadSnapshotFromFile(options.files[0], first, options.context))
         return TROUBLE;
     SettingsSnapshot second;
     const std::string otherName = options.board ? options.portName : options.files[1];
     if (options.board) {
-        if (!ReadBoard(options)) {
-            Failed(); // says so when it was stopped
+        CliWork work(options);
+        if (!ReadBoard(options, work)) {
+            Failed(options); // says so when it was stopped
             return TROUBLE;
         }
-        second = TakeSnapshot();
-    } else if (!LoadSnapshotFromFile(options.files[1], second)) {
+        second = TakeSnapshot(work.Versioned());
+    } else if (!LoadSnapshotFromFile(options.files[1], second, options.context)) {
         return TROUBLE;
     }
     if (JsonReport* json = ActiveJsonReport()) {
@@ -359,9 +369,10 @@ int CommandDiff(const CliOptions& options)
 
 int CommandToText(const CliOptions& options)
 {
-    if (!theOptionBoardData.LoadFromFile(options.files[0]))
+    CliWork work(options);
+    if (!work.Load(options.files[0]))
         return 1;
-    const std::string text = SettingsToText(TakeSnapshot());
+    const std::string text = SettingsToText(TakeSnapshot(work.Versioned()));
     if (options.files.size() < 2) {
         std::fputs(text.c_str(), stdout);
         return Done(stdout);
@@ -386,8 +397,9 @@ int CommandFromText(const CliOptions& options)
         std::fprintf(stderr, "%s\n", VisibleText(error).c_str());
         return 1;
     }
-    ApplySnapshot(snapshot);
-    return theOptionBoardData.SaveToFile(options.files[1]) ? 0 : 1;
+    CliWork work(options);
+    ApplySnapshot(snapshot, work.Versioned());
+    return work.Save(options.files[1]) ? 0 : 1;
 }
 
 int CommandCalibrationStats(const CliOptions& options)

@@ -10,8 +10,10 @@
 
 // What the command line says besides the command's name.
 class ITraceLines;
+class OperationContext;
 
 struct CliOptions {
+    OperationContext* context = nullptr; // what the command's operations work through
     std::string portName;           // the port or device to use
     std::vector<std::string> ports; // fleet: every port or device given, in order (portName first)
     ITraceLines* traceLines = nullptr; // fleet on several ports: the trace file's lines, for a trace per port

@@ -33,19 +33,20 @@ std::string DeviceLine(const SerialDevice& device)
 int CommandFindCable(const CliOptions& options)
 {
     const std::vector<CableId> extraCables = StoredCableIds();
-    CableFinder finder(ListSerialDevices(extraCables));
-    ShowStatusText(MSG_INFO, IDS_FIND_CABLE_UNPLUG, LoadString(IDS_FIND_CABLE_UNPLUG));
+    OperationContext& context = *options.context;
+    CableFinder finder(ListSerialDevices(extraCables), context.clock);
+    ShowStatusText(context, MSG_INFO, IDS_FIND_CABLE_UNPLUG, LoadString(IDS_FIND_CABLE_UNPLUG));
     CableFinder::Stage stage = finder.CurrentStage();
     while (stage != CableFinder::Stage::Found) {
-        ClockWaitUntil(ClockNowMs() + LOOK_EVERY_MS);
-        if (StopRequested()) {
+        context.WaitUntil(context.NowMs() + LOOK_EVERY_MS);
+        if (context.StopRequested()) {
             std::fprintf(stderr, "%s\n", LoadString(IDS_CLI_FIND_CABLE_STOPPED).c_str());
             return 1;
         }
         const CableFinder::Stage before = stage;
         stage = finder.Feed(ListSerialDevices(extraCables));
         if (stage == CableFinder::Stage::WaitingForPlug && before != stage)
-            ShowStatusText(MSG_INFO, IDS_FIND_CABLE_PLUG,
+            ShowStatusText(context, MSG_INFO, IDS_FIND_CABLE_PLUG,
                            FormatString(IDS_FIND_CABLE_PLUG, DeviceLine(finder.Unplugged()).c_str()));
     }
     const SerialDevice& cable = finder.Cable();

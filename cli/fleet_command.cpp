@@ -7,6 +7,8 @@
 // ends the program without one; the report has every row as it was made).
 #include "cli/commands.h"
 
+#include "cli/cli_work.h"
+
 #include "board/option_board_data.h"
 #include "cli/json_board.h"
 #include "cli/json_report.h"
@@ -18,7 +20,6 @@
 #include "resources/string_ids.h"
 #include "seams/message_presenter.h"
 #include "seams/status_message.h"
-#include "seams/stop_request.h"
 #include "seams/string_table.h"
 #include "seams/trace_text.h"
 #include "seams/visible_text.h"
@@ -106,7 +107,7 @@ public:
     // says its own troubles at the end.
     void Remember(const FleetRow& row) { m_history->Add(row); }
     void BeginRun() { m_history = std::make_unique<FleetHistory>(m_options.files[0], m_options.ports, m_options.count); }
-    void EndRun() { m_history->End(); }
+    void EndRun() { m_history->End(*m_options.context); }
     // The line that counts all ports.
     void Total(const std::string& line)
     {
@@ -197,7 +198,7 @@ private:
     std::string m_tag;
 };
 
-int FleetOnOnePort(const CliOptions& options, FleetOutput& output)
+int FleetOnOnePort(const CliOptions& options, CliWork& work, FleetOutput& output)
 {
     FleetOptions fleet;
     fleet.count = options.count;
@@ -209,12 +210,12 @@ int FleetOnOnePort(const CliOptions& options, FleetOutput& output)
         output.Row({}, row);
         output.Remember(row);
     };
-    const FleetOutcome outcome = RunFleetOperation(theRadioLink, options.portName, ImageOf(theOptionBoardData).data(), fleet);
+    const FleetOutcome outcome = RunFleetOperation(work.link, options.portName, ImageOf(work.record).data(), fleet);
     output.Summary({}, outcome);
     return AllDone(options, outcome) && output.Reported() ? 0 : 1;
 }
 
-int FleetOnPorts(const CliOptions& options, FleetOutput& output)
+int FleetOnPorts(const CliOptions& options, CliWork& work, FleetOutput& output)
 {
     std::mutex traceMutex;
     std::vector<std::unique_ptr<PortPresenter>> presenters;
@@ -232,7 +233,7 @@ int FleetOnPorts(const CliOptions& options, FleetOutput& output)
             output.Remember(row);
         };
         // Under --json the document hears of each message once, with its port.
-        IMessagePresenter& terminal = output.Json() ? output.Json()->Terminal() : *CurrentMessagePresenter();
+        IMessagePresenter& terminal = output.Json() ? output.Json()->Terminal() : *work.context.presenter;
         presenters.push_back(std::make_unique<PortPresenter>(terminal, output.Json(), output.Mutex(), name));
         port.presenter = presenters.back().get();
         if (options.traceLines) {
@@ -242,7 +243,7 @@ int FleetOnPorts(const CliOptions& options, FleetOutput& output)
         }
         ports.push_back(std::move(port));
     }
-    const std::vector<FleetOutcome> outcomes = RunFleetOnPorts(ports, ImageOf(theOptionBoardData).data());
+    const std::vector<FleetOutcome> outcomes = RunFleetOnPorts(ports, ImageOf(work.record).data(), *work.context.stop);
     FleetOutcome total;
     bool allDone = true;
     for (size_t i = 0; i < outcomes.size(); ++i) {
@@ -260,9 +261,10 @@ int FleetOnPorts(const CliOptions& options, FleetOutput& output)
 
 int CommandFleet(const CliOptions& options)
 {
-    if (!theOptionBoardData.LoadFromFile(options.files[0]))
+    CliWork work(options);
+    if (!work.Load(options.files[0]))
         return 1;
-    if (AskQuestion(IDS_FLEET_CONFIRM, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes) {
+    if (AskQuestion(work.context, IDS_FLEET_CONFIRM, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes) {
         // The terminal knows why nothing happened; a script reading the document would not.
         if (JsonReport* json = ActiveJsonReport())
             json->AddError(IDS_JSON_NOT_CONFIRMED, LoadString(IDS_JSON_NOT_CONFIRMED));
@@ -272,10 +274,10 @@ int CommandFleet(const CliOptions& options)
     if (!output.OpenReport())
         return 1;
     output.BeginRun();
-    const int status = options.ports.size() > 1 ? FleetOnPorts(options, output) : FleetOnOnePort(options, output);
+    const int status = options.ports.size() > 1 ? FleetOnPorts(options, work, output) : FleetOnOnePort(options, work, output);
     // A stop while waiting leaves no row that says so: the run says it, as
     // every command that was stopped does.
-    if (StopRequested()) {
+    if (work.context.StopRequested()) {
         std::fprintf(stderr, "%s\n", LoadString(IDS_STOPPED).c_str());
         std::fflush(stderr);
     }

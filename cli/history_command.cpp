@@ -188,7 +188,7 @@ int CommandHistory(const CliOptions& options)
     if (!store.Open())
         return Unreadable(store);
     // A damaged file found on the way is said, as an operation says it.
-    WarnMovedAside(store);
+    WarnMovedAside(*options.context, store);
     if (!options.files.empty())
         return ShowEntry(store, options.files.at(1));
     if (options.csv && !WriteHistoryCsv(store, options.historyFilter, stdout)) {

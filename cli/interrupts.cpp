@@ -1,8 +1,13 @@
 #include "cli/interrupts.h"
 
-#include "seams/stop_request.h"
-
 #include <csignal>
+
+StopRequest& InterruptStopRequest()
+{
+    // A signal handler can reach nothing but a program-wide object.
+    static StopRequest stop;
+    return stop;
+}
 
 #ifdef _WIN32
 
@@ -11,7 +16,7 @@ namespace {
 extern "C" void OnInterrupt(int signal)
 {
     std::signal(signal, SIG_DFL); // the second interrupt ends the program
-    RequestStop();
+    InterruptStopRequest().Request();
 }
 
 } // namespace
@@ -28,7 +33,7 @@ namespace {
 
 extern "C" void OnInterrupt(int)
 {
-    RequestStop();
+    InterruptStopRequest().Request();
 }
 
 } // namespace

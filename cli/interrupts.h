@@ -3,4 +3,10 @@
 // written); a second one ends the program at once, as it normally would.
 #pragma once
 
+#include "seams/stop_request.h"
+
+// The stop request an interrupt sets: the command line's operations hear it
+// through their context.
+StopRequest& InterruptStopRequest();
+
 void InstallStopOnInterrupt();

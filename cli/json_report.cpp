@@ -19,15 +19,12 @@ JsonReport::JsonReport()
 
 JsonReport::~JsonReport()
 {
-    if (m_terminal)
-        SetMessagePresenter(nullptr);
     g_report = nullptr;
 }
 
 void JsonReport::Listen(IMessagePresenter& terminal)
 {
     m_terminal = &terminal;
-    SetMessagePresenter(this);
 }
 
 MsgAnswer JsonReport::Present(const MessageBoxRequest& request)

@@ -26,7 +26,7 @@ public:
     JsonReport(const JsonReport&) = delete;
     JsonReport& operator=(const JsonReport&) = delete;
 
-    // From now on every message box is recorded here on its way to `terminal`.
+    // Every message box presented here is recorded on its way to `terminal`.
     void Listen(IMessagePresenter& terminal);
     MsgAnswer Present(const MessageBoxRequest& request) override;
     // The presenter the boxes go on to.

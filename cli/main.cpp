@@ -22,7 +22,7 @@
 #include "operations/fleet_on_ports.h"
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
-#include "seams/cable_unplugged.h"
+#include "seams/operation_context.h"
 #include "seams/status_message.h"
 #include "seams/string_table.h"
 #include "seams/trace_file.h"
@@ -405,11 +405,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
             return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "cannot write the trace file '%1'"), { tracePath }));
         for (const std::string& line : TraceHeader("vigilon-oss-cli", VIGILON_VERSION))
             traceFile.Line(line);
-        SetTrace(&trace);
     }
-    struct TraceOff {
-        ~TraceOff() { SetTrace(nullptr); }
-    } traceOff;
 
     const bool needsPort = command->needsPort || board;
     CliOptions options;
@@ -420,7 +416,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
     options.ports = ports.empty() ? std::vector<std::string>{ options.portName } : ports;
     if (parser.isSet(traceOption))
         options.traceLines = &traceFile;
-    g_bLabMode = parser.isSet(labOption);
+    const bool labMode = parser.isSet(labOption);
     options.files = files;
     options.noBackup = parser.isSet(noBackupOption);
     options.verify = parser.isSet(verifyOption);
@@ -440,11 +436,18 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
         json->Listen(presenter);
     CliHost host(IsTerminal(stderr) ? stderr : nullptr,
                  name == "read-cal" ? options.files.front() : std::string());
+    OperationContext context;
+    context.presenter = json ? static_cast<IMessagePresenter*>(&*json) : &presenter;
+    context.host = &host;
+    context.trace = parser.isSet(traceOption) ? &trace : nullptr;
+    context.stop = &InterruptStopRequest();
+    context.labMode = &labMode;
+    options.context = &context;
     if (needsPort)
         InstallStopOnInterrupt();
     const int status = command->run(options);
     // The operation's own messages cannot tell that the cable went; this line does.
-    if (CableUnplugged())
+    if (context.CableUnplugged())
         std::fprintf(stderr, "%s\n", FormatString(IDS_CLI_HINT, LoadString(IDS_HINT_CABLE_UNPLUGGED).c_str()).c_str());
     // A success after error lines (an echo that came back wrong, say, before an
     // answer that passed its checks) says so, so that nobody takes the lines for

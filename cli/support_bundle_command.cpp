@@ -31,7 +31,7 @@ int CommandSupportBundle(const CliOptions& options)
     }
     std::string error;
     if (!WriteSupportBundle(path, parts, error)) {
-        ShowStatusText(MSG_ERROR, IDS_BUNDLE_FAILED, FormatString(IDS_BUNDLE_FAILED, path.c_str(), error.c_str()));
+        ShowStatusText(*options.context, MSG_ERROR, IDS_BUNDLE_FAILED, FormatString(IDS_BUNDLE_FAILED, path.c_str(), error.c_str()));
         return 1;
     }
     std::fprintf(stdout, "%s\n", FormatString(IDS_BUNDLE_WRITTEN, path.c_str()).c_str());

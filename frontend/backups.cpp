@@ -39,12 +39,13 @@ std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor
     return path;
 }
 
-std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor, const uint8_t* image)
+std::string KeepBackup(OperationContext& context, const std::string& portName, int32_t major, int32_t minor,
+                       const uint8_t* image)
 {
     std::string error;
     const std::string path = KeepBackup(portName, major, minor, image, error);
     if (path.empty())
-        ShowStatusText(MSG_WARNING, IDS_BACKUP_FAILED, FormatString(IDS_BACKUP_FAILED, error.c_str()));
+        ShowStatusText(context, MSG_WARNING, IDS_BACKUP_FAILED, FormatString(IDS_BACKUP_FAILED, error.c_str()));
     return path;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class OperationContext;
 struct BackupEntry;
 
 std::string BackupFolder();
@@ -15,7 +16,8 @@ std::string CalibrationBackupFolder();
 
 // Keeps the settings image a read brought as a backup; a warning when it cannot.
 // The path of the backup, or an empty text.
-std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor, const uint8_t* image);
+std::string KeepBackup(OperationContext& context, const std::string& portName, int32_t major, int32_t minor,
+                       const uint8_t* image);
 // The same without the warning: why it could not goes into `error`, for an
 // operation that still holds the radio to say once it has released it.
 std::string KeepBackup(const std::string& portName, int32_t major, int32_t minor, const uint8_t* image,

@@ -38,19 +38,19 @@ std::string UserName()
 #endif
 }
 
-void WarnNotRecorded(const HistoryStore& store)
+void WarnNotRecorded(OperationContext& context, const HistoryStore& store)
 {
-    ShowStatusText(MSG_WARNING, IDS_HISTORY_FAILED,
+    ShowStatusText(context, MSG_WARNING, IDS_HISTORY_FAILED,
                    FormatString(IDS_HISTORY_FAILED, store.Path().c_str(), store.Error().c_str()));
 }
 
 } // namespace
 
-void WarnMovedAside(HistoryStore& store)
+void WarnMovedAside(OperationContext& context, HistoryStore& store)
 {
     const std::string aside = store.TakeMovedAside();
     if (!aside.empty())
-        ShowStatusText(MSG_WARNING, IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
+        ShowStatusText(context, MSG_WARNING, IDS_HISTORY_MOVED_ASIDE, FormatString(IDS_HISTORY_MOVED_ASIDE, aside.c_str()));
 }
 
 std::string ServiceHistoryPath()
@@ -93,15 +93,18 @@ bool ServiceHistoryRecording()
     return g_recording;
 }
 
-ShownMessages::ShownMessages() : m_previous(CurrentMessagePresenter()), m_standIn(this) {}
+ShownMessages::ShownMessages(OperationContext& context) : m_standIn(context, this) {}
 
 MsgAnswer ShownMessages::Present(const MessageBoxRequest& request)
 {
     m_texts.push_back(request.details.empty() ? request.text : request.text + "\n" + request.details);
-    return m_previous ? m_previous->Present(request) : request.defaultButton;
+    return m_standIn.Previous()->Present(request);
 }
 
-HistoryRecorder::HistoryRecorder() : m_shown(std::make_unique<ShownMessages>()) {}
+HistoryRecorder::HistoryRecorder(OperationContext& context)
+    : m_context(context), m_shown(std::make_unique<ShownMessages>(context))
+{
+}
 
 HistoryRecorder::~HistoryRecorder() = default;
 
@@ -112,7 +115,7 @@ bool HistoryRecorder::Record(const OperationRecord& record, const std::string& b
     const std::vector<std::string> messages = m_shown->Texts();
     // The history's own warning is no message of the operation's.
     m_shown.reset();
-    return RecordOperation(record, messages, backupFile);
+    return RecordOperation(m_context, record, messages, backupFile);
 }
 
 HistoryAuthor CurrentAuthor()
@@ -153,7 +156,7 @@ namespace {
 
 HistoryQueue* g_queue = nullptr;
 
-bool RecordEntry(HistoryEntry entry)
+bool RecordEntry(OperationContext& context, HistoryEntry entry)
 {
     if (!g_recording)
         return true;
@@ -163,9 +166,9 @@ bool RecordEntry(HistoryEntry entry)
     }
     HistoryStore store(ServiceHistoryPath());
     const bool added = store.Add(entry);
-    WarnMovedAside(store);
+    WarnMovedAside(context, store);
     if (!added)
-        WarnNotRecorded(store);
+        WarnNotRecorded(context, store);
     return added;
 }
 
@@ -187,11 +190,12 @@ std::vector<HistoryTrouble> TroublesOf(HistoryStore& store, bool givenUp)
     return troubles;
 }
 
-bool RecordOperation(const OperationRecord& record, const std::vector<std::string>& messages, const std::string& backupFile)
+bool RecordOperation(OperationContext& context, const OperationRecord& record, const std::vector<std::string>& messages,
+                     const std::string& backupFile)
 {
     if (!record.begun)
         return true;
-    return RecordEntry(EntryOf(record, CurrentAuthor(), messages, backupFile));
+    return RecordEntry(context, EntryOf(record, CurrentAuthor(), messages, backupFile));
 }
 
 std::vector<std::string> CheckMessages(const CheckOutcome& outcome)
@@ -278,7 +282,7 @@ void FleetHistory::Add(const FleetRow& row)
     });
 }
 
-void FleetHistory::End(const std::function<void()>& waiting)
+void FleetHistory::End(OperationContext& context, const std::function<void()>& waiting)
 {
     if (!m_queue)
         return;
@@ -301,6 +305,6 @@ void FleetHistory::End(const std::function<void()>& waiting)
                                                                 : m_lastError.c_str()) });
     }
     for (const HistoryTrouble& trouble : std::exchange(m_troubles, {}))
-        ShowStatusText(MSG_WARNING, trouble.messageId, trouble.text);
+        ShowStatusText(context, MSG_WARNING, trouble.messageId, trouble.text);
     m_queue.reset();
 }

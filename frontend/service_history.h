@@ -9,7 +9,7 @@
 #include "operations/check_operation.h"
 #include "operations/fleet_operation.h"
 #include "operations/operation_record.h"
-#include "seams/message_presenter.h"
+#include "seams/operation_context.h"
 
 #include <atomic>
 #include <functional>
@@ -27,35 +27,34 @@ std::string ServiceHistoryPath();
 bool IsServiceHistoryPath(const std::string& path);
 
 // Warns, once, that `store` found its file damaged and moved it aside, saying where.
-void WarnMovedAside(HistoryStore& store);
+void WarnMovedAside(OperationContext& context, HistoryStore& store);
 
 // Whether operations add entries (--no-history turns it off for throw-away work).
 void SetServiceHistoryRecording(bool on);
 bool ServiceHistoryRecording();
 
-// Keeps the texts of the boxes shown on this thread while it lives, passing
-// each on to the presenter that was in use: the messages an entry records.
+// Keeps the texts of the boxes shown through the context while it lives,
+// passing each on to the presenter that was in use: the messages an entry records.
 class ShownMessages : public IMessagePresenter {
 public:
-    ShownMessages();
+    explicit ShownMessages(OperationContext& context);
     ShownMessages(const ShownMessages&) = delete;
     ShownMessages& operator=(const ShownMessages&) = delete;
     MsgAnswer Present(const MessageBoxRequest& request) override;
     const std::vector<std::string>& Texts() const { return m_texts; }
 
 private:
-    IMessagePresenter* m_previous;
     std::vector<std::string> m_texts;
-    ThreadMessagePresenter m_standIn;
+    PresenterStandIn m_standIn;
 };
 
 // Keeps the messages an operation shows from its start, then adds its entry:
-//     HistoryRecorder recorder;
-//     const ReadOutcome outcome = RunReadOperation(...);
+//     HistoryRecorder recorder(context);
+//     const ReadOutcome outcome = RunReadOperation(link, ...);
 //     recorder.Record(outcome.record, KeepBackup(...));
 class HistoryRecorder {
 public:
-    HistoryRecorder();
+    explicit HistoryRecorder(OperationContext& context);
     ~HistoryRecorder();
     HistoryRecorder(const HistoryRecorder&) = delete;
     HistoryRecorder& operator=(const HistoryRecorder&) = delete;
@@ -63,6 +62,7 @@ public:
     bool Record(const OperationRecord& record, const std::string& backupFile = std::string());
 
 private:
+    OperationContext& m_context;
     std::unique_ptr<ShownMessages> m_shown;
 };
 
@@ -83,7 +83,7 @@ HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author,
 // Adds the entry of an operation that went beyond its question (a declined
 // one talked to no radio and adds none). False, with a warning, when it could
 // not be added; true also when recording is off.
-bool RecordOperation(const OperationRecord& record, const std::vector<std::string>& messages,
+bool RecordOperation(OperationContext& context, const OperationRecord& record, const std::vector<std::string>& messages,
                      const std::string& backupFile = std::string());
 
 // A check's lines as it showed them, each after its mark: its entry's messages.
@@ -121,7 +121,7 @@ public:
     // Notes the run's end, waits at most the history's patience for what is
     // still queued, and warns of what went wrong meanwhile. `waiting`, when
     // given, is called every few milliseconds meanwhile (a GUI paints there).
-    void End(const std::function<void()>& waiting = {});
+    void End(OperationContext& context, const std::function<void()>& waiting = {});
 
 private:
     // Keeps what a try on `store` left to say (on the queue's thread).

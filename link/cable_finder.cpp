@@ -1,7 +1,5 @@
 #include "link/cable_finder.h"
 
-#include "seams/clock.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -15,7 +13,10 @@ bool Listed(const std::vector<SerialDevice>& devices, const SerialDevice& device
 
 } // namespace
 
-CableFinder::CableFinder(std::vector<SerialDevice> atStart) : m_last(std::move(atStart)) {}
+CableFinder::CableFinder(std::vector<SerialDevice> atStart, IClock* clock)
+    : m_last(std::move(atStart)), m_clock(clock ? clock : &m_systemClock)
+{
+}
 
 CableFinder::Stage CableFinder::Feed(const std::vector<SerialDevice>& now)
 {
@@ -38,8 +39,8 @@ CableFinder::Stage CableFinder::Feed(const std::vector<SerialDevice>& now)
     // until then the listing is not taken as seen, so the device keeps coming.
     if (came && came->usb && came->stablePath.empty()) {
         if (m_cameAtMs < 0)
-            m_cameAtMs = ClockNowMs();
-        if (ClockNowMs() - m_cameAtMs < CABLE_STABLE_NAME_WAIT_MS)
+            m_cameAtMs = m_clock->NowMs();
+        if (m_clock->NowMs() - m_cameAtMs < CABLE_STABLE_NAME_WAIT_MS)
             return m_stage;
     }
 #endif

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "link/serial_devices.h"
+#include "seams/clock.h"
 
 #include <cstdint>
 #include <vector>
@@ -17,7 +18,8 @@ class CableFinder {
 public:
     enum class Stage { WaitingForUnplug, WaitingForPlug, Found };
 
-    explicit CableFinder(std::vector<SerialDevice> atStart);
+    // `clock` times the wait for a stable link; the system clock when none is given.
+    explicit CableFinder(std::vector<SerialDevice> atStart, IClock* clock = nullptr);
 
     // Takes the listing of now and says how far the search is.
     Stage Feed(const std::vector<SerialDevice>& now);
@@ -32,5 +34,7 @@ private:
     SerialDevice m_unplugged;
     SerialDevice m_cable;
     Stage m_stage = Stage::WaitingForUnplug;
+    SystemClock m_systemClock;
+    IClock* m_clock;
     int64_t m_cameAtMs = -1; // when a device without its stable link came; -1: none is waited for
 };

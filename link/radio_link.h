@@ -3,6 +3,8 @@
 // it is found (a message box through the presenter) and kept in m_nStatus.
 #pragma once
 
+#include "seams/operation_context.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -60,7 +62,10 @@ extern const char* const BOARD_TYPE_TEXT;
 
 class CRadioLink {
 public:
+    // The link shows its messages, waits, traces and hears a stop request through
+    // its context; without one, through a context of its own.
     CRadioLink();
+    explicit CRadioLink(OperationContext& context);
     CRadioLink(const CRadioLink&) = delete;
     CRadioLink& operator=(const CRadioLink&) = delete;
 
@@ -95,6 +100,10 @@ public:
     bool CheckCalibration();
     static uint8_t BoardChecksum(const uint8_t* bytes, size_t count);
 
+    OperationContext& Context() const { return *m_context; }
+    // From now on the link works through `context` (a front end's own).
+    void UseContext(OperationContext& context) { m_context = &context; }
+
     int m_nStatus;
     CSerialPort* m_pPort;
     uint8_t m_nRxOpcode;
@@ -109,6 +118,9 @@ public:
     bool m_bAcknowledged = false;
 
 private:
+    OperationContext m_ownContext;
+    OperationContext* m_context = &m_ownContext;
+
     enum class Outcome { Answer, Failed, NoEcho, NotSupported };
     // The command's attempts at the exchange, until `takeAnswer` accepts the answer
     // in m_rxData, then the closing pause. False at once, without the pause, when
@@ -125,5 +137,3 @@ private:
     void ReportRefusal(uint8_t opcode, bool setStatus);
     void FailWith(int status, int messageId);
 };
-
-extern CRadioLink theRadioLink;

@@ -3,7 +3,6 @@
 #include "link/radio_link.h"
 
 #include "resources/string_ids.h"
-#include "seams/clock.h"
 #include "seams/status_message.h"
 
 #include <algorithm>
@@ -70,7 +69,7 @@ bool CRadioLink::RunCommand(const LinkExchange& exchange, const uint8_t* request
     // request, so there is no radio's pause to keep before the next.
     if (exchange.timeoutMs > 0 && !m_bReplied)
         return false;
-    PauseMoreThan(COMMAND_SETTLE_MS + 1);
+    m_context->PauseMoreThan(COMMAND_SETTLE_MS + 1);
     return ok;
 }
 
@@ -106,12 +105,12 @@ CRadioLink::Outcome CRadioLink::RunExchange(const LinkExchange& exchange, const 
     if (answerOpcode == exchange.answerOpcode) {
         if (!exchange.boardMessage || (m_nRxDataLength >= 1 && m_rxData[0] == BOARD_ANSWER))
             return Outcome::Answer;
-        ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_RADIO);
+        ShowStatusMessage(*m_context, MSG_ERROR, IDS_UNEXPECTED_RADIO);
         return Outcome::Failed;
     }
     if (answerOpcode == RADIO_NOT_SUPPORTED) {
         if (!exchange.quietNotSupported)
-            ShowStatusMessage(MSG_ERROR, IDS_NOT_SUPPORTED);
+            ShowStatusMessage(*m_context, MSG_ERROR, IDS_NOT_SUPPORTED);
         m_nStatus = LINK_NOT_SUPPORTED;
         return Outcome::NotSupported;
     }
@@ -131,7 +130,7 @@ int CRadioLink::ReceiveReply(uint8_t& opcode, int noResponseMessageId, int timeo
 void CRadioLink::ReportRefusal(uint8_t opcode, bool setStatus)
 {
     const bool nak = opcode == RADIO_NAK;
-    ShowStatusMessage(MSG_ERROR, nak ? IDS_NAK_RECEIVED : IDS_UNEXPECTED_RADIO);
+    ShowStatusMessage(*m_context, MSG_ERROR, nak ? IDS_NAK_RECEIVED : IDS_UNEXPECTED_RADIO);
     if (setStatus)
         m_nStatus = nak ? LINK_NAK : LINK_UNEXPECTED;
 }
@@ -147,7 +146,7 @@ bool CRadioLink::ResetRadio()
             continue;
         if (ackOpcode == RADIO_ACK) {
             // The radio restarts; give it its time before anything else is sent.
-            PauseMoreThan(RESET_SETTLE_MS + 1);
+            m_context->PauseMoreThan(RESET_SETTLE_MS + 1);
             m_nStatus = LINK_OK;
             return true;
         }
@@ -272,7 +271,7 @@ bool CRadioLink::IdentifyBoard(const char* expectedType)
     const std::string expected = expectedType ? expectedType : "";
     if (std::string(answer.begin(), answer.end()) == expected)
         return true;
-    ShowStatusMessage(MSG_ERROR, IDS_UNKNOWN_BOARD);
+    ShowStatusMessage(*m_context, MSG_ERROR, IDS_UNKNOWN_BOARD);
     return false;
 }
 
@@ -283,7 +282,7 @@ bool CRadioLink::StartCalibration()
         return false;
     if (answer.size() == 1 && answer[0] != 0)
         return true;
-    ShowStatusMessage(MSG_ERROR, IDS_UNEXPECTED_BOARD);
+    ShowStatusMessage(*m_context, MSG_ERROR, IDS_UNEXPECTED_BOARD);
     return false;
 }
 

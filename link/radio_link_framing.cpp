@@ -4,15 +4,11 @@
 
 #include "link/serial_port.h"
 #include "resources/string_ids.h"
-#include "seams/clock.h"
 #include "seams/status_message.h"
-#include "seams/trace.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
-
-CRadioLink theRadioLink;
 
 namespace {
 
@@ -35,6 +31,11 @@ CRadioLink::CRadioLink()
 {
 }
 
+CRadioLink::CRadioLink(OperationContext& context) : CRadioLink()
+{
+    m_context = &context;
+}
+
 uint8_t CRadioLink::FrameChecksum(const uint8_t* bytes, size_t count)
 {
     unsigned sum = 0;
@@ -45,7 +46,7 @@ uint8_t CRadioLink::FrameChecksum(const uint8_t* bytes, size_t count)
 
 void CRadioLink::FailWith(int status, int messageId)
 {
-    ShowStatusMessage(MSG_ERROR, messageId);
+    ShowStatusMessage(*m_context, MSG_ERROR, messageId);
     m_nStatus = status;
 }
 
@@ -107,10 +108,10 @@ void CRadioLink::TransmitFrame(uint8_t opcode, const uint8_t* frame, size_t fram
         FailWith(LINK_NO_PORT, IDS_NO_SERIAL_PORT);
         return;
     }
-    if (ITrace* trace = ActiveTrace()) {
+    if (ITrace* trace = m_context->trace) {
         // The data sits just before the checksum; the one-byte form has neither.
         const size_t count = static_cast<size_t>(dataCount);
-        trace->Frame(ClockNowMs(), TraceDirection::Sent, opcode, frame + frameSize - 1 - count, count,
+        trace->Frame(m_context->NowMs(), TraceDirection::Sent, opcode, frame + frameSize - 1 - count, count,
                      frameSize == 1 ? TraceChecksum::None : TraceChecksum::Good);
     }
     // Whatever is still waiting is stale: the first frame received afterwards must be the echo.
@@ -126,7 +127,7 @@ void CRadioLink::TransmitFrame(uint8_t opcode, const uint8_t* frame, size_t fram
 int CRadioLink::ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, int* length, int timeoutMs,
                              int noResponseMessageId)
 {
-    int64_t deadline = ClockNowMs() + timeoutMs + RX_DEADLINE_SLACK_MS;
+    int64_t deadline = m_context->NowMs() + timeoutMs + RX_DEADLINE_SLACK_MS;
     const bool cutReads = timeoutMs < SERIAL_READ_TOTAL_MS;
     m_nRxCount = 0;
     unsigned bodyCount = 0;
@@ -158,19 +159,19 @@ int CRadioLink::ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, in
             m_pPort->AwaitBytes(static_cast<int>(frameLength - bodyCount));
         // A wait shorter than one read of the port ends at its deadline, not a
         // second later; the link's own waits keep the port's full reads.
-        const int byte = cutReads ? m_pPort->ReadByte(static_cast<int>(std::max<int64_t>(0, deadline + 1 - ClockNowMs())))
+        const int byte = cutReads ? m_pPort->ReadByte(static_cast<int>(std::max<int64_t>(0, deadline + 1 - m_context->NowMs())))
                                   : m_pPort->ReadByte();
         if (byte < 0) {
             // The deadline is looked at only after a read that brought nothing;
             // a device that has gone will bring nothing more.
-            if (ClockNowMs() > deadline || m_pPort->Vanished())
+            if (m_context->NowMs() > deadline || m_pPort->Vanished())
                 break;
             continue;
         }
         if (m_nRxCount >= RX_FRAME_MAX)
             break; // one byte more than any frame may have
         m_rxBuffer[m_nRxCount++] = static_cast<uint8_t>(byte);
-        deadline = ClockNowMs() + RX_BYTE_GAP_MS;
+        deadline = m_context->NowMs() + RX_BYTE_GAP_MS;
 
         switch (state) {
         case RxState::Header:
@@ -220,8 +221,8 @@ int CRadioLink::ReceiveFrame(uint8_t& opcode, uint8_t* data, size_t capacity, in
     const size_t start = 1 + (opcodeFollows ? 1 : 0) + (lengthFollows ? 2 : 0);
     const bool checksumGood = m_nRxCount == 1
         || FrameChecksum(m_rxBuffer, m_nRxCount - 1) == m_rxBuffer[m_nRxCount - 1];
-    if (ITrace* trace = ActiveTrace())
-        trace->Frame(ClockNowMs(), TraceDirection::Received, m_nRxOpcode, m_rxBuffer + start, dataCount,
+    if (ITrace* trace = m_context->trace)
+        trace->Frame(m_context->NowMs(), TraceDirection::Received, m_nRxOpcode, m_rxBuffer + start, dataCount,
                      m_nRxCount == 1 ? TraceChecksum::None
                                      : (checksumGood ? TraceChecksum::Good : TraceChecksum::Bad));
     if (!checksumGood) {

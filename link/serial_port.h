@@ -3,6 +3,8 @@
 // after about one second of silence. Knows nothing of frames.
 #pragma once
 
+#include "seams/operation_context.h"
+
 #include <memory>
 #include <string>
 
@@ -16,7 +18,10 @@ constexpr int SERIAL_READ_INTERVAL_MS = 250;
 
 class CSerialPort {
 public:
+    // Waits, traces and notes a vanished device through `context`; without one,
+    // through a quiet context of the port's own.
     CSerialPort();
+    explicit CSerialPort(OperationContext& context);
     ~CSerialPort();
     CSerialPort(const CSerialPort&) = delete;
     CSerialPort& operator=(const CSerialPort&) = delete;
@@ -63,10 +68,14 @@ private:
     struct Impl;
     // Whether a byte waits in the input queue (true when that cannot be told).
     bool InputWaiting();
-    // Notes that the device has gone, here and for the front ends.
+    // Notes that the device has gone, here and in the context for the front ends.
     void NoteVanished();
 
+    OperationContext& Context() { return *m_context; }
+
     std::unique_ptr<Impl> m_impl;
+    OperationContext m_ownContext;
+    OperationContext* m_context = &m_ownContext;
     std::string m_device;
     PortOpenFailure m_lastOpenFailure = PortOpenFailure::None;
     bool m_vanished = false;

@@ -1,9 +1,6 @@
 // The byte-wise reads and writes the framing layer uses, the same on every platform.
 #include "link/serial_port.h"
 
-#include "seams/cable_unplugged.h"
-#include "seams/clock.h"
-#include "seams/trace.h"
 
 #include <algorithm>
 
@@ -12,7 +9,7 @@ void CSerialPort::NoteVanished()
     if (m_vanished)
         return;
     m_vanished = true;
-    NoteCableUnplugged();
+    m_context->NoteCableUnplugged();
 }
 
 int CSerialPort::ReadByte(int totalMs)
@@ -20,8 +17,8 @@ int CSerialPort::ReadByte(int totalMs)
     unsigned char byte = 0;
     if (Read(&byte, 1, totalMs) != 1)
         return -1;
-    if (ITrace* trace = ActiveTrace())
-        trace->Byte(ClockNowMs(), TraceDirection::Received, byte);
+    if (ITrace* trace = m_context->trace)
+        trace->Byte(m_context->NowMs(), TraceDirection::Received, byte);
     return byte;
 }
 
@@ -30,8 +27,8 @@ int CSerialPort::WriteByte(int byte)
     const unsigned char value = static_cast<unsigned char>(byte & 0xFF);
     if (Write(&value, 1) != 1)
         return -1;
-    if (ITrace* trace = ActiveTrace())
-        trace->Byte(ClockNowMs(), TraceDirection::Sent, value);
+    if (ITrace* trace = m_context->trace)
+        trace->Byte(m_context->NowMs(), TraceDirection::Sent, value);
     return byte;
 }
 
@@ -43,5 +40,5 @@ void CSerialPort::AwaitBytes(int count)
     const int lineMs = static_cast<int>(static_cast<int64_t>(count - 1) * SERIAL_BYTE_TIME_US / 1000);
     const int waitMs = std::min(lineMs, IDLE_SLICE_MS);
     if (waitMs > 0)
-        ClockWaitUntil(ClockNowMs() + waitMs);
+        m_context->WaitUntil(m_context->NowMs() + waitMs);
 }

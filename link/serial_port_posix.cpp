@@ -3,7 +3,6 @@
 #include "link/serial_port.h"
 
 #include "link/port_resolver.h"
-#include "seams/clock.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,13 +22,13 @@ constexpr int INVALID_HANDLE = -1;
 // Waits until fd is ready for `events` or the deadline passes, sleeping in slices
 // and making the idle call when due, also while bytes keep arriving (a long frame
 // at 9600 baud takes tens of milliseconds). True when ready.
-bool WaitReady(int fd, short events, int64_t deadlineMs)
+bool WaitReady(OperationContext& context, int fd, short events, int64_t deadlineMs)
 {
     for (;;) {
-        const int64_t left = deadlineMs - ClockNowMs();
+        const int64_t left = deadlineMs - context.NowMs();
         struct pollfd pfd = { fd, events, 0 };
-        const int result = ::poll(&pfd, 1, static_cast<int>(std::max<int64_t>(0, SleepBeforeIdleMs(left))));
-        IdleWhenDue();
+        const int result = ::poll(&pfd, 1, static_cast<int>(std::max<int64_t>(0, context.SleepBeforeIdleMs(left))));
+        context.IdleWhenDue();
         if (result > 0)
             return true;
         if ((result < 0 && errno != EINTR) || left <= 0)
@@ -87,6 +86,8 @@ struct CSerialPort::Impl {
 };
 
 CSerialPort::CSerialPort() : m_impl(new Impl) {}
+
+CSerialPort::CSerialPort(OperationContext& context) : m_impl(new Impl), m_context(&context) {}
 
 CSerialPort::~CSerialPort()
 {
@@ -179,19 +180,19 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
     int got = port.TakeAhead(buffer, count);
     if (got == count || m_vanished)
         return got;
-    const int64_t start = ClockNowMs();
+    const int64_t start = m_context->NowMs();
     const int64_t totalDeadline = start + std::clamp(totalMs, 0, SERIAL_READ_TOTAL_MS);
     // After the first byte, a gap longer than the interval time-out ends the read.
     int64_t deadline = got > 0 ? std::min(totalDeadline, start + SERIAL_READ_INTERVAL_MS) : totalDeadline;
     while (got < count) {
-        if (!WaitReady(port.m_hComm, POLLIN, deadline))
+        if (!WaitReady(*m_context, port.m_hComm, POLLIN, deadline))
             break;
         const ssize_t n = ::read(port.m_hComm, port.m_ahead, sizeof(port.m_ahead));
         if (n > 0) {
             port.m_aheadStart = 0;
             port.m_aheadEnd = static_cast<size_t>(n);
             got += port.TakeAhead(buffer + got, count - got);
-            deadline = std::min(totalDeadline, ClockNowMs() + SERIAL_READ_INTERVAL_MS);
+            deadline = std::min(totalDeadline, m_context->NowMs() + SERIAL_READ_INTERVAL_MS);
         } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
             // A device that was ready yet gave nothing, or an error: the kernel hung
             // the line up because the device is gone (a USB cable pulled). Nothing
@@ -217,7 +218,7 @@ int CSerialPort::Write(const unsigned char* buffer, int count)
         if (n < 0 && errno == EINTR)
             continue;
         // The output queue is full: give the line a moment to drain, never forever.
-        if (n < 0 && errno == EAGAIN && WaitReady(m_impl->m_hComm, POLLOUT, ClockNowMs() + SERIAL_READ_TOTAL_MS))
+        if (n < 0 && errno == EAGAIN && WaitReady(*m_context, m_impl->m_hComm, POLLOUT, m_context->NowMs() + SERIAL_READ_TOTAL_MS))
             continue;
         if (n < 0 && (errno == EIO || errno == ENODEV || errno == ENXIO))
             NoteVanished();

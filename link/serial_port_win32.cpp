@@ -3,7 +3,6 @@
 #include "link/serial_port.h"
 
 #include "link/port_resolver.h"
-#include "seams/clock.h"
 
 #include <windows.h>
 
@@ -65,6 +64,8 @@ struct CSerialPort::Impl {
 };
 
 CSerialPort::CSerialPort() : m_impl(new Impl) {}
+
+CSerialPort::CSerialPort(OperationContext& context) : m_impl(new Impl), m_context(&context) {}
 
 CSerialPort::~CSerialPort()
 {
@@ -153,7 +154,7 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
     if (!IsOpen() || buffer == nullptr || count <= 0 || m_vanished)
         return 0;
     Impl& port = *m_impl;
-    const int64_t start = ClockNowMs();
+    const int64_t start = m_context->NowMs();
     const bool cut = totalMs < SERIAL_READ_TOTAL_MS;
     const int64_t deadline = start + std::clamp(totalMs, 0, SERIAL_READ_TOTAL_MS);
     HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -171,10 +172,10 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
             // Wait in slices so the host's idle call runs while the driver's
             // time-outs decide when the read ends (a shorter read is cancelled).
             for (;;) {
-                const int64_t left = cut ? std::max<int64_t>(0, deadline - ClockNowMs()) : SERIAL_READ_TOTAL_MS;
-                const int64_t sleepMs = SleepBeforeIdleMs(left);
+                const int64_t left = cut ? std::max<int64_t>(0, deadline - m_context->NowMs()) : SERIAL_READ_TOTAL_MS;
+                const int64_t sleepMs = m_context->SleepBeforeIdleMs(left);
                 ::WaitForSingleObject(event, static_cast<DWORD>(sleepMs));
-                IdleWhenDue();
+                m_context->IdleWhenDue();
                 if (::GetOverlappedResult(port.m_hComm, &port.m_ovRead, &transferred, FALSE))
                     break;
                 transferred = 0;
@@ -182,7 +183,7 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
                     failure = ::GetLastError();
                     break;
                 }
-                if (cut && ClockNowMs() >= deadline) {
+                if (cut && m_context->NowMs() >= deadline) {
                     ::CancelIoEx(port.m_hComm, &port.m_ovRead);
                     if (!::GetOverlappedResult(port.m_hComm, &port.m_ovRead, &transferred, TRUE))
                         transferred = 0;
@@ -198,7 +199,7 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
     } else if (transferred == 0) {
         // Any other failure is waited out like a silent line, so the caller's
         // receive loop does not spin until its deadline.
-        ClockWaitUntil(deadline);
+        m_context->WaitUntil(deadline);
     }
     return static_cast<int>(transferred);
 }

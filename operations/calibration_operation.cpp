@@ -8,35 +8,33 @@
 CalibrationOutcome RunCalibrationOperation(CRadioLink& link, const std::string& portName)
 {
     CalibrationOutcome outcome;
-    if (AskQuestion(IDS_CONFIRM_CALIBRATE, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+    if (AskQuestion(link.Context(), IDS_CONFIRM_CALIBRATE, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return outcome;
     OperationCourse course(link, portName, "calibration", outcome.record);
     if (!course.Begin())
         return outcome;
     if (!course.IdentifyRadioAndBoard()) {
-        link.ResetRadio();
+        course.Fail();
         return outcome;
     }
     if (course.StopBeforeNextRequest())
         return outcome;
     if (!link.StartCalibration()) {
-        link.ResetRadio();
-        ShowStatusMessage(MSG_ERROR, IDS_CALIBRATE_FAILED);
+        course.Fail(IDS_CALIBRATE_FAILED);
         return outcome;
     }
     // The board measures while the radio turns; nothing is sent meanwhile.
-    AskQuestion(IDS_CALIBRATE_TURN, MsgButtons::Ok, MsgAnswer::Ok);
+    AskQuestion(link.Context(), IDS_CALIBRATE_TURN, MsgButtons::Ok, MsgAnswer::Ok);
     if (course.StopBeforeNextRequest())
         return outcome;
     if (!link.CheckCalibration()) {
-        link.ResetRadio();
-        ShowStatusMessage(MSG_ERROR, IDS_CALIBRATE_FAILED);
+        course.Fail(IDS_CALIBRATE_FAILED);
         return outcome;
     }
-    if (!link.ResetRadio())
+    if (!course.ReleaseRadio())
         return outcome;
     course.NoteResult("succeeded");
     outcome.calibrated = true;
-    ShowStatusMessage(MSG_INFO, IDS_CALIBRATE_OK);
+    ShowStatusMessage(link.Context(), MSG_INFO, IDS_CALIBRATE_OK);
     return outcome;
 }

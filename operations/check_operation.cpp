@@ -5,7 +5,7 @@
 #include "operations/codeplug_read.h"
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"
-#include "seams/message_presenter.h"
+#include "seams/operation_context.h"
 #include "seams/string_table.h"
 
 #include <algorithm>
@@ -40,7 +40,7 @@ CheckOutcome RunCheckOperation(CRadioLink& link, const std::string& portName,
 {
     CheckOutcome outcome;
     MessageKeeper keeper;
-    const ThreadMessagePresenter standIn(&keeper);
+    const PresenterStandIn standIn(link.Context(), &keeper);
     const auto line = [&](CheckStage stage, bool passed, const std::string& text) {
         outcome.lines.push_back({ stage, passed, text });
         if (onLine)
@@ -97,7 +97,7 @@ CheckOutcome RunCheckOperation(CRadioLink& link, const std::string& portName,
                             : !why.empty() && major == 255 ? why : FormatString(IDS_CHECK_CODEPLUG_BAD, major, minor));
     }
     link.m_nStatus = LINK_OK;
-    const bool reset = link.ResetRadio();
+    const bool reset = course.ReleaseRadio();
     keeper.Take();
     line(CheckStage::Reset, reset, LoadString(reset ? IDS_CHECK_RESET : IDS_CHECK_RESET_FAILED));
     outcome.passed = chain && reset;

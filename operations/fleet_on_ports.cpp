@@ -1,9 +1,7 @@
 #include "operations/fleet_on_ports.h"
 
 #include "link/radio_link.h"
-#include "seams/message_presenter.h"
-#include "seams/operation_host.h"
-#include "seams/trace.h"
+#include "seams/operation_context.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -12,22 +10,11 @@
 
 namespace {
 
-// A loop on a thread of its own has nothing to paint and nobody to ask.
-class QuietPresenter : public IMessagePresenter {
-public:
-    MsgAnswer Present(const MessageBoxRequest& request) override { return request.defaultButton; }
-};
-
-class QuietHost : public IOperationHost {
-public:
-    bool WantsIdle() const override { return false; }
-};
-
 constexpr auto WAITING_SLICE = std::chrono::milliseconds(20);
 
 } // namespace
 
-std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, const uint8_t* image,
+std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, const uint8_t* image, StopRequest& stop,
                                           const std::function<void()>& waiting)
 {
     std::vector<FleetOutcome> outcomes(ports.size());
@@ -40,12 +27,13 @@ std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, c
     for (size_t i = 0; i < ports.size(); ++i) {
         threads.emplace_back([&, i] {
             const FleetPort& port = ports[i];
-            QuietPresenter quietPresenter;
-            QuietHost quietHost;
-            const ThreadMessagePresenter presenter(port.presenter ? port.presenter : &quietPresenter);
-            const ThreadOperationHost host(&quietHost);
-            const ThreadTrace trace(port.trace);
-            CRadioLink link;
+            // A loop on a thread of its own has nothing to paint and nobody to ask.
+            SilentPresenter silent;
+            OperationContext context;
+            context.presenter = port.presenter ? port.presenter : &silent;
+            context.trace = port.trace;
+            context.stop = &stop;
+            CRadioLink link(context);
             const FleetOutcome outcome = RunFleetOperation(link, port.portName, image, port.options);
             const std::lock_guard<std::mutex> lock(mutex);
             outcomes[i] = outcome;

@@ -1,7 +1,8 @@
 // A fleet on several ports at once: one fleet loop per port, each on a thread
 // of its own with its own link and port, so that a radio that fails or a cable
-// that is missing on one port never holds up the others. One stop request ends
-// them all; each then resets its radio as a stopped write does.
+// that is missing on one port never holds up the others. Each port's loop gets a
+// context of its own; one stop request ends them all, and each then resets its
+// radio as a stopped write does.
 #pragma once
 
 #include "operations/fleet_operation.h"
@@ -12,6 +13,7 @@
 
 class IMessagePresenter;
 class ITrace;
+class StopRequest;
 
 struct FleetPort {
     std::string portName;
@@ -29,8 +31,9 @@ struct FleetPort {
 constexpr int FLEET_MAX_PORTS = 8;
 
 // Runs every port's loop at once with the settings image and returns when all
-// have ended: the outcomes in the order of `ports`. `waiting`, when given, is
+// have ended: the outcomes in the order of `ports`. `stop` ends every loop.
+// `waiting`, when given, is
 // called on the calling thread every few milliseconds meanwhile (a GUI keeps its
 // window painted there).
-std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, const uint8_t* image,
+std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, const uint8_t* image, StopRequest& stop,
                                           const std::function<void()>& waiting = {});

@@ -5,10 +5,8 @@
 #include "link/serial_port.h"
 #include "operations/write_operation.h"
 #include "resources/string_ids.h"
-#include "seams/clock.h"
 #include "seams/message_presenter.h"
 #include "seams/status_message.h"
-#include "seams/stop_request.h"
 #include "seams/string_table.h"
 
 #include <algorithm>
@@ -18,12 +16,12 @@
 
 namespace {
 
-// Stands in for the front end's presenter while the loop runs: polls show
-// nothing, and a radio's first error becomes its row's reason instead of a box
-// that would hold the line up.
+// Stands in for the front end's presenter in the loop's context while the loop
+// runs: polls show nothing, and a radio's first error becomes its row's reason
+// instead of a box that would hold the line up.
 class ReasonKeeper : public IMessagePresenter {
 public:
-    ReasonKeeper() : m_previous(CurrentMessagePresenter()), m_standIn(this) {}
+    explicit ReasonKeeper(OperationContext& context) : m_context(context), m_standIn(context, this) {}
     ReasonKeeper(const ReasonKeeper&) = delete;
     ReasonKeeper& operator=(const ReasonKeeper&) = delete;
 
@@ -36,15 +34,15 @@ public:
     // Shows a message through the front end's presenter after all.
     void PassOn(const std::function<void()>& show)
     {
-        const ThreadMessagePresenter previous(m_previous);
+        const PresenterStandIn previous(m_context, m_standIn.Previous());
         show();
     }
 
     std::string reason;
 
 private:
-    IMessagePresenter* m_previous;
-    ThreadMessagePresenter m_standIn;
+    OperationContext& m_context;
+    PresenterStandIn m_standIn;
 };
 
 enum class Line { Answered, Silent, NoPort };
@@ -53,7 +51,7 @@ enum class Line { Answered, Silent, NoPort };
 // after. False when the port does not open; `hint` then says what to do about it.
 bool OnOwnPort(CRadioLink& link, const std::string& portName, std::string& hint, const std::function<void()>& use)
 {
-    CSerialPort port;
+    CSerialPort port(link.Context());
     if (!port.Open(portName.c_str())) {
         port.Close();
         hint = PortOpenHint(portName, port.Device(), port.LastOpenFailure());
@@ -85,14 +83,14 @@ Line Poll(CRadioLink& link, const std::string& portName, std::string& radioInfo,
 }
 
 // Waits until `deadlineMs` on the clock or a stop request; false on the stop.
-bool WaitUntilOrStop(int64_t deadlineMs)
+bool WaitUntilOrStop(OperationContext& context, int64_t deadlineMs)
 {
     constexpr int64_t STOP_CHECK_MS = 50;
-    while (!StopRequested()) {
-        const int64_t now = ClockNowMs();
+    while (!context.StopRequested()) {
+        const int64_t now = context.NowMs();
         if (now >= deadlineMs)
             return true;
-        ClockWaitUntil(std::min(deadlineMs, now + STOP_CHECK_MS));
+        context.WaitUntil(std::min(deadlineMs, now + STOP_CHECK_MS));
     }
     return false;
 }
@@ -106,24 +104,25 @@ bool PollUntil(CRadioLink& link, const std::string& portName, bool wantAnswer, s
     // unanswered: one reply late for the poll's short wait is no swap, and
     // taking it for one would program the same radio again.
     constexpr int SILENT_POLLS_FOR_UNPLUG = 2;
+    OperationContext& context = link.Context();
     int silentPolls = 0;
     for (;;) {
-        if (StopRequested())
+        if (context.StopRequested())
             return false;
-        const int64_t started = ClockNowMs();
+        const int64_t started = context.NowMs();
         std::string hint;
         const Line line = Poll(link, portName, radioInfo, hint, heard);
         if (line == Line::NoPort && !portReported) {
             portReported = true;
             ++outages;
-            keeper.PassOn([&] { ShowPortOpenFailed(portName, hint); });
+            keeper.PassOn([&] { ShowPortOpenFailed(context, portName, hint); });
         }
         if (line != Line::NoPort)
             portReported = false; // a later outage is reported again
         silentPolls = line == Line::Answered ? 0 : silentPolls + 1;
         if (wantAnswer ? line == Line::Answered : silentPolls >= SILENT_POLLS_FOR_UNPLUG)
             return true;
-        if (!WaitUntilOrStop(started + (line == Line::NoPort ? FLEET_PORT_RETRY_MS : FLEET_POLL_MS)))
+        if (!WaitUntilOrStop(context, started + (line == Line::NoPort ? FLEET_PORT_RETRY_MS : FLEET_POLL_MS)))
             return false;
     }
 }
@@ -149,7 +148,8 @@ std::string UtcNow()
 FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, const uint8_t* image, const FleetOptions& options)
 {
     FleetOutcome outcome;
-    ReasonKeeper keeper;
+    OperationContext& context = link.Context();
+    ReasonKeeper keeper(context);
     bool portReported = false;
     bool heard = false; // a radio replied to the last poll and has not been reset since
     const auto stage = [&](FleetStage what, int radio, const std::string& text) {
@@ -163,7 +163,7 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
         if (!PollUntil(link, portName, true, row.radioInfo, keeper, portReported, outcome.portOutages, heard))
             break;
         heard = false; // the write ends with its own reset
-        const int64_t found = ClockNowMs();
+        const int64_t found = context.NowMs();
         row.time = UtcNow();
         stage(FleetStage::Programming, radio, FormatString(IDS_FLEET_PROGRAMMING, radio, row.radioInfo.c_str()));
 
@@ -176,20 +176,20 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
         row.ok = written.written;
         row.record = std::move(written.record);
         if (!row.ok)
-            row.reason = StopRequested() ? LoadString(IDS_STOPPED) : keeper.reason;
-        row.seconds = static_cast<double>(ClockNowMs() - found) / 1000.0;
+            row.reason = context.StopRequested() ? LoadString(IDS_STOPPED) : keeper.reason;
+        row.seconds = static_cast<double>(context.NowMs() - found) / 1000.0;
         ++(row.ok ? outcome.programmed : outcome.failed);
         if (options.onRow)
             options.onRow(row);
 
-        if (StopRequested() || radio == options.count)
+        if (context.StopRequested() || radio == options.count)
             break;
         stage(FleetStage::ConnectNext, radio, LoadString(IDS_FLEET_CONNECT_NEXT));
         std::string ignored;
         if (!PollUntil(link, portName, false, ignored, keeper, portReported, outcome.portOutages, heard))
             break;
     }
-    outcome.stopped = StopRequested();
+    outcome.stopped = context.StopRequested();
     // Stopped while the radio just polled is still plugged in: it is released
     // as every operation releases it.
     if (outcome.stopped && heard) {

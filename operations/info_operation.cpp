@@ -61,7 +61,7 @@ InfoOutcome RunInfoOperation(CRadioLink& link, const std::string& portName)
     if (!course.Begin())
         return info;
     if (!course.IdentifyRadioAndBoard()) {
-        link.ResetRadio();
+        course.Fail();
         return info;
     }
 
@@ -107,7 +107,7 @@ InfoOutcome RunInfoOperation(CRadioLink& link, const std::string& portName)
         info.remarks = reinterpret_cast<const char*>(buffer);
     }
 
-    if (!link.ResetRadio()) {
+    if (!course.ReleaseRadio()) {
         const int status = link.m_nStatus;
         link.m_nStatus = LINK_OK;
         if (status != LINK_OK)

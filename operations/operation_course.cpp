@@ -3,18 +3,13 @@
 #include "link/port_hint.h"
 #include "link/port_resolver.h"
 #include "link/radio_link.h"
-#include "seams/cable_unplugged.h"
-#include "seams/clock.h"
-#include "seams/operation_host.h"
 #include "seams/status_message.h"
-#include "seams/stop_request.h"
-#include "seams/trace.h"
 
 #include <algorithm>
 #include <utility>
 
 OperationCourse::OperationCourse(CRadioLink& link, std::string portName, const char* operation, OperationRecord& record)
-    : m_link(link), m_portName(std::move(portName)), m_operation(operation), m_record(record)
+    : m_link(link), m_portName(std::move(portName)), m_port(link.Context()), m_operation(operation), m_record(record)
 {
     m_record.operation = operation;
     m_record.port = m_portName;
@@ -28,19 +23,20 @@ OperationCourse::~OperationCourse()
 
 bool OperationCourse::Begin()
 {
+    OperationContext& context = Context();
     m_record.begun = true;
-    ForgetCableUnplugged();
+    context.ForgetCableUnplugged();
     m_record.device = ResolvePort(m_portName);
-    if (ITrace* trace = ActiveTrace())
-        trace->OperationBegins(ClockNowMs(), m_operation, m_portName, m_record.device);
+    if (ITrace* trace = context.trace)
+        trace->OperationBegins(context.NowMs(), m_operation, m_portName, m_record.device);
     if (!m_port.Open(m_portName.c_str())) {
         m_port.Close(); // opened but not configured counts as not opened
-        if (ITrace* trace = ActiveTrace())
-            trace->OperationEnds(ClockNowMs(), "failed: the port did not open");
-        ShowPortOpenFailed(m_portName, PortOpenHint(m_portName, m_port.Device(), m_port.LastOpenFailure()));
+        if (ITrace* trace = context.trace)
+            trace->OperationEnds(context.NowMs(), "failed: the port did not open");
+        ShowPortOpenFailed(context, m_portName, PortOpenHint(m_portName, m_port.Device(), m_port.LastOpenFailure()));
         return false;
     }
-    OperationHost().BeginWaitCursor();
+    context.host->BeginWaitCursor();
     m_link.m_pPort = &m_port;
     m_begun = true;
     return true;
@@ -61,12 +57,35 @@ bool OperationCourse::IdentifyRadioAndBoard()
 
 bool OperationCourse::StopBeforeNextRequest()
 {
-    if (!StopRequested())
+    if (!Context().StopRequested())
         return false;
+    Stop();
+    return true;
+}
+
+void OperationCourse::Stop()
+{
     m_link.ResetRadio();
     m_link.m_nStatus = LINK_OK;
     m_record.result = "stopped";
-    return true;
+}
+
+void OperationCourse::Fail(int messageId, std::string details)
+{
+    m_link.ResetRadio();
+    if (messageId != 0)
+        ShowStatusMessage(Context(), MSG_ERROR, messageId, std::move(details));
+}
+
+void OperationCourse::FailWithText(int messageId, std::string text)
+{
+    m_link.ResetRadio();
+    ShowStatusText(Context(), MSG_ERROR, messageId, std::move(text));
+}
+
+bool OperationCourse::ReleaseRadio()
+{
+    return m_link.ResetRadio();
 }
 
 void OperationCourse::End()
@@ -76,7 +95,8 @@ void OperationCourse::End()
     m_begun = false;
     m_link.m_pPort = nullptr;
     m_port.Close();
-    if (ITrace* trace = ActiveTrace())
-        trace->OperationEnds(ClockNowMs(), m_record.result);
-    OperationHost().EndWaitCursor();
+    OperationContext& context = Context();
+    if (ITrace* trace = context.trace)
+        trace->OperationEnds(context.NowMs(), m_record.result);
+    context.host->EndWaitCursor();
 }

@@ -33,20 +33,21 @@ ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portNa
         return outcome;
     outcome.result = ReadoutResult::Failed;
     if (!course.IdentifyRadioAndBoard()) {
-        link.ResetRadio();
+        course.Fail();
         return outcome;
     }
 
     // One byte more for the zero the last request writes behind its data.
     std::vector<uint8_t> buffer(static_cast<size_t>(CAL_DATA_SIZE) + 1, 0);
-    IOperationHost& host = OperationHost();
+    OperationContext& context = link.Context();
+    IOperationHost& host = *context.host;
     host.BeginProgress(CAL_DATA_SIZE);
     bool failed = false;
     bool stopped = false;
     for (int offset = 0, remaining = CAL_DATA_SIZE; remaining > 0;
          offset += CAL_BLOCK_SIZE, remaining -= CAL_BLOCK_SIZE) {
         // A stop takes effect between requests, never in the middle of one.
-        if (StopRequested()) {
+        if (context.StopRequested()) {
             stopped = true;
             break;
         }
@@ -58,7 +59,7 @@ ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portNa
                                          buffer.size() - static_cast<size_t>(offset), received)) {
             // Missing bytes would pass for data in the export: the read-out fails.
             if (received >= 0 && received < size)
-                ShowStatusText(MSG_ERROR, IDS_READOUT_SHORT, FormatString(IDS_READOUT_SHORT, address, received, size));
+                ShowStatusText(context, MSG_ERROR, IDS_READOUT_SHORT, FormatString(IDS_READOUT_SHORT, address, received, size));
             failed = true;
             break;
         }
@@ -66,13 +67,14 @@ ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portNa
     }
     host.EndProgress();
 
-    if (stopped || failed) {
-        link.ResetRadio();
+    if (stopped) {
+        course.Stop();
+        outcome.result = ReadoutResult::Stopped;
+        return outcome;
+    }
+    if (failed) {
+        course.Fail(); // the failed request has said why
         link.m_nStatus = LINK_OK;
-        if (stopped) {
-            outcome.result = ReadoutResult::Stopped;
-            course.NoteResult("stopped");
-        }
         return outcome;
     }
     // The data are kept before anything else can go wrong: the reset, the save
@@ -82,12 +84,12 @@ ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portNa
     if (keep)
         outcome.keptPath = keep(text, keepError);
     outcome.record.keptFile = outcome.keptPath;
-    const bool reset = link.ResetRadio();
+    const bool reset = course.ReleaseRadio();
     if (keep && outcome.keptPath.empty())
-        ShowStatusText(MSG_WARNING, IDS_CAL_BACKUP_FAILED, FormatString(IDS_CAL_BACKUP_FAILED, keepError.c_str()));
+        ShowStatusText(context, MSG_WARNING, IDS_CAL_BACKUP_FAILED, FormatString(IDS_CAL_BACKUP_FAILED, keepError.c_str()));
     if (!reset)
         return outcome;
-    if (StopRequested()) {
+    if (context.StopRequested()) {
         outcome.result = ReadoutResult::Stopped;
         course.NoteResult("stopped");
         return outcome;
@@ -102,7 +104,7 @@ ReadoutOutcome RunCalibrationReadout(CRadioLink& link, const std::string& portNa
     // Written beside the chosen name and moved into place only when complete,
     // so a failure never leaves a truncated export under that name.
     if (!ReplaceFileContents(path, reinterpret_cast<const uint8_t*>(text.data()), text.size())) {
-        ShowStatusMessage(MSG_ERROR, IDS_CALFILE_WRITE_FAILED);
+        ShowStatusMessage(context, MSG_ERROR, IDS_CALFILE_WRITE_FAILED);
         return outcome;
     }
     outcome.result = ReadoutResult::Exported;

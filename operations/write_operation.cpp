@@ -31,7 +31,7 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
                                const WriteOptions& options)
 {
     WriteOutcome outcome;
-    if (options.ask && AskQuestion(IDS_CONFIRM_WRITE, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
+    if (options.ask && AskQuestion(link.Context(), IDS_CONFIRM_WRITE, MsgButtons::YesNo, MsgAnswer::Yes) != MsgAnswer::Yes)
         return outcome;
     outcome.asked = true;
 
@@ -39,7 +39,7 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
     if (!course.Begin())
         return outcome;
     if (!course.IdentifyRadioAndBoard()) {
-        link.ResetRadio();
+        course.Fail();
         return outcome;
     }
     if (course.StopBeforeNextRequest())
@@ -47,8 +47,7 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
     if (options.identity) {
         options.identity->type = BOARD_TYPE_TEXT;
         if (!ReadBoardRevisions(link, *options.identity)) {
-            link.ResetRadio();
-            ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
+            course.Fail(IDS_WRITE_FAILED);
             return outcome;
         }
         outcome.record.boardHardware = options.identity->hardware;
@@ -63,8 +62,7 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
     if (options.identity && versionSupported)
         options.identity->codeplug = outcome.record.boardCodeplug;
     if (!versionSupported) {
-        link.ResetRadio();
-        ShowStatusText(MSG_ERROR, IDS_CODEPLUG_VERSION, CodeplugVersionMessage(boardMajor, boardMinor));
+        course.FailWithText(IDS_CODEPLUG_VERSION, CodeplugVersionMessage(boardMajor, boardMinor));
         return outcome;
     }
     if (course.StopBeforeNextRequest())
@@ -78,11 +76,10 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
             outcome.record.settingsRead = DataFileForm(boardMajor, boardMinor, current);
         std::string error;
         if (!read || !options.backupFirst(boardMajor, boardMinor, current, error)) {
-            link.ResetRadio();
             if (error.empty())
-                ShowStatusMessage(MSG_ERROR, IDS_BACKUP_FIRST_FAILED); // the read has said why
+                course.Fail(IDS_BACKUP_FIRST_FAILED); // the read has said why
             else
-                ShowStatusText(MSG_ERROR, IDS_BACKUP_FIRST_NOT_KEPT, FormatString(IDS_BACKUP_FIRST_NOT_KEPT, error.c_str()));
+                course.FailWithText(IDS_BACKUP_FIRST_NOT_KEPT, FormatString(IDS_BACKUP_FIRST_NOT_KEPT, error.c_str()));
             return outcome;
         }
         if (course.StopBeforeNextRequest())
@@ -90,8 +87,7 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
     }
     outcome.record.settingsWritten = DataFileForm(boardMajor, boardMinor, image);
     if (!link.WriteBoard(SETTINGS_ADDRESS, SETTINGS_IMAGE_SIZE, image)) {
-        link.ResetRadio();
-        ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
+        course.Fail(IDS_WRITE_FAILED);
         return outcome;
     }
     // The board's confirmation is taken at its word only when not verifying.
@@ -100,14 +96,13 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
         const bool read = ReadSettingsImage(link, readBack);
         const bool same = read && std::memcmp(readBack, image, SETTINGS_IMAGE_SIZE) == 0;
         if (!same) {
-            link.ResetRadio();
-            ShowStatusMessage(MSG_ERROR, read ? IDS_VERIFY_MISMATCH : IDS_VERIFY_UNREAD);
-            ShowStatusMessage(MSG_ERROR, IDS_WRITE_FAILED);
+            course.Fail(read ? IDS_VERIFY_MISMATCH : IDS_VERIFY_UNREAD);
+            ShowStatusMessage(link.Context(), MSG_ERROR, IDS_WRITE_FAILED);
             return outcome;
         }
         outcome.record.verified = true;
     }
-    if (!link.ResetRadio())
+    if (!course.ReleaseRadio())
         return outcome;
 
     outcome.written = true;
@@ -115,6 +110,6 @@ WriteOutcome RunWriteOperation(CRadioLink& link, const std::string& portName, co
     if (onWritten)
         onWritten();
     // A verified write says so in a line of its own under the usual text.
-    ShowStatusMessage(MSG_INFO, IDS_WRITE_OK, outcome.record.verified ? LoadString(IDS_WRITE_VERIFIED) : std::string());
+    ShowStatusMessage(link.Context(), MSG_INFO, IDS_WRITE_OK, outcome.record.verified ? LoadString(IDS_WRITE_VERIFIED) : std::string());
     return outcome;
 }

@@ -1,8 +1,7 @@
-// The clock seam: milliseconds since program start, and waiting until a moment.
-// Waits sleep in short slices and make the operation host's idle call between them,
-// so a pause keeps its length but costs almost no processor time.
+// The clock seam: milliseconds on a monotonic clock, and waiting until a moment.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 class IClock {
@@ -16,18 +15,27 @@ public:
 // Longest time between two idle calls while waiting.
 constexpr int IDLE_SLICE_MS = 10;
 
-// Makes the operation host's idle call when the last one is an idle slice ago.
-// Every wait of the link calls it, so the slice holds across waits of all kinds.
-void IdleWhenDue();
-// How long a wait may sleep before the next idle call is due: 0..IDLE_SLICE_MS,
-// or `leftMs` when the host wants no idle calls.
-int64_t SleepBeforeIdleMs(int64_t leftMs);
+// Who gets the idle calls while a wait sleeps (an operation's context, which
+// passes them to its host).
+class IIdleCalls {
+public:
+    virtual ~IIdleCalls() = default;
+    // How long a wait may sleep before the next idle call is due.
+    virtual int64_t SleepBeforeIdleMs(int64_t leftMs) const = 0;
+    // Makes the idle call when it is due.
+    virtual void IdleWhenDue() = 0;
+};
 
-// Installs the clock used from now on; nullptr restores the monotonic system clock.
-void SetClock(IClock* clock);
+// The monotonic system clock, counting from when it was made. Its waits sleep
+// in short slices and make the idle calls between them, so a pause keeps its
+// length but costs almost no processor time.
+class SystemClock : public IClock {
+public:
+    explicit SystemClock(IIdleCalls* idle = nullptr) : m_idle(idle) {}
+    int64_t NowMs() override;
+    void WaitUntil(int64_t deadlineMs) override;
 
-int64_t ClockNowMs();
-void ClockWaitUntil(int64_t deadlineMs);
-
-// Waits until more than `ms` milliseconds have passed from now on the clock.
-void PauseMoreThan(int ms);
+private:
+    IIdleCalls* m_idle;
+    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+};

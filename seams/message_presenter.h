@@ -2,8 +2,6 @@
 // The GUI shows a real box, the CLI prints, tests record and answer from a script.
 #pragma once
 
-#include "seams/thread_stand_in.h"
-
 #include <string>
 
 enum class MsgIcon { Stop, Information, Question, Exclamation };
@@ -29,16 +27,15 @@ public:
     virtual MsgAnswer Present(const MessageBoxRequest& request) = 0;
 };
 
-// Installs the presenter used from now on; nullptr restores the default, which
-// writes the caption and text to standard error and answers with the default button.
-void SetMessagePresenter(IMessagePresenter* presenter);
+// Writes the caption and text to standard error and answers with the default
+// button: what an operation says when nobody gave it a presenter.
+class StderrPresenter : public IMessagePresenter {
+public:
+    MsgAnswer Present(const MessageBoxRequest& request) override;
+};
 
-// The presenter in use on this thread now, so that one may stand in for it for a while.
-IMessagePresenter* CurrentMessagePresenter();
-
-// Stands in for the program's presenter on this thread alone while it lives, so
-// that a loop of its own on another thread (a fleet on a second port) says its
-// messages its own way; nullptr leaves the thread to the program's.
-using ThreadMessagePresenter = ThreadStandIn<IMessagePresenter>;
-
-MsgAnswer PresentMessage(const MessageBoxRequest& request);
+// Says nothing and answers with the default button.
+class SilentPresenter : public IMessagePresenter {
+public:
+    MsgAnswer Present(const MessageBoxRequest& request) override { return request.defaultButton; }
+};

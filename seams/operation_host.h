@@ -2,8 +2,6 @@
 // The link calls Idle() while it waits for the radio, so a GUI can keep painting.
 #pragma once
 
-#include "seams/thread_stand_in.h"
-
 #include <string>
 
 class IOperationHost {
@@ -35,11 +33,9 @@ public:
     }
 };
 
-// Installs the host used from now on; nullptr restores the default, which does nothing.
-void SetOperationHost(IOperationHost* host);
-// The host in use on this thread now.
-IOperationHost& OperationHost();
-
-// Stands in for the program's host on this thread alone while it lives (a loop
-// on a thread of its own must not paint the GUI's window).
-using ThreadOperationHost = ThreadStandIn<IOperationHost>;
+// A host for an operation that runs without a window: nothing to paint, so
+// waits sleep straight to their end.
+class QuietHost : public IOperationHost {
+public:
+    bool WantsIdle() const override { return false; }
+};

@@ -1,24 +1,21 @@
 #include "seams/status_message.h"
 
 #include "resources/string_ids.h"
-#include "seams/message_presenter.h"
 #include "seams/string_table.h"
 
 #include <utility>
 
-bool g_bLabMode = false;
-
-void ShowStatusMessage(int kind, int messageId, std::string details)
+void ShowStatusMessage(OperationContext& context, int kind, int messageId, std::string details)
 {
-    ShowStatusText(kind, messageId, LoadString(messageId), std::move(details));
+    ShowStatusText(context, kind, messageId, LoadString(messageId), std::move(details));
 }
 
-void ShowStatusText(int kind, std::string text, std::string details)
+void ShowStatusText(OperationContext& context, int kind, std::string text, std::string details)
 {
-    ShowStatusText(kind, 0, std::move(text), std::move(details));
+    ShowStatusText(context, kind, 0, std::move(text), std::move(details));
 }
 
-void ShowStatusText(int kind, int messageId, std::string text, std::string details)
+void ShowStatusText(OperationContext& context, int kind, int messageId, std::string text, std::string details)
 {
     MessageBoxRequest request;
     request.kind = kind;
@@ -27,21 +24,21 @@ void ShowStatusText(int kind, int messageId, std::string text, std::string detai
         request.caption = LoadString(IDS_ERROR_CAPTION);
         request.icon = MsgIcon::Stop;
     } else if (kind == MSG_WARNING) {
-        request.caption = LoadString(g_bLabMode ? IDS_APP_TITLE_LAB : IDS_APP_TITLE);
+        request.caption = LoadString(context.LabMode() ? IDS_APP_TITLE_LAB : IDS_APP_TITLE);
         request.icon = MsgIcon::Exclamation;
     } else {
         // The caption is chosen when the box is shown, so a later change of lab mode counts.
-        request.caption = LoadString(g_bLabMode ? IDS_APP_TITLE_LAB : IDS_APP_TITLE);
+        request.caption = LoadString(context.LabMode() ? IDS_APP_TITLE_LAB : IDS_APP_TITLE);
         request.icon = MsgIcon::Information;
     }
     request.buttons = MsgButtons::Ok;
     request.defaultButton = MsgAnswer::Ok;
     request.text = std::move(text);
     request.details = std::move(details);
-    PresentMessage(request);
+    context.Present(request);
 }
 
-MsgAnswer AskQuestion(int messageId, MsgButtons buttons, MsgAnswer defaultButton)
+MsgAnswer AskQuestion(OperationContext& context, int messageId, MsgButtons buttons, MsgAnswer defaultButton)
 {
     MessageBoxRequest request;
     request.kind = 0;
@@ -52,10 +49,10 @@ MsgAnswer AskQuestion(int messageId, MsgButtons buttons, MsgAnswer defaultButton
     request.taskModal = true;
     request.messageId = messageId;
     request.text = LoadString(messageId);
-    return PresentMessage(request);
+    return context.Present(request);
 }
 
-void ShowPortOpenFailed(const std::string& portName, const std::string& details)
+void ShowPortOpenFailed(OperationContext& context, const std::string& portName, const std::string& details)
 {
     MessageBoxRequest request;
     request.kind = MSG_ERROR;
@@ -64,5 +61,5 @@ void ShowPortOpenFailed(const std::string& portName, const std::string& details)
     request.messageId = IDS_PORT_OPEN_FAILED;
     request.text = FormatString(IDS_PORT_OPEN_FAILED, portName.c_str());
     request.details = details;
-    PresentMessage(request);
+    context.Present(request);
 }

@@ -4,7 +4,17 @@
 // operation then ends as a failed one does: radio reset, port released, no file.
 #pragma once
 
-// Safe to call from a signal handler.
-void RequestStop() noexcept;
-bool StopRequested() noexcept;
-void ClearStopRequest() noexcept;
+#include <atomic>
+
+class StopRequest {
+public:
+    // Safe to call from a signal handler.
+    void Request() noexcept { m_requested.store(true); }
+    bool Requested() const noexcept { return m_requested.load(); }
+    void Clear() noexcept { m_requested.store(false); }
+
+private:
+    // Lock-free, so a signal handler may set it.
+    std::atomic<bool> m_requested{ false };
+    static_assert(std::atomic<bool>::is_always_lock_free, "the stop flag must be usable from a signal handler");
+};

@@ -1,7 +1,8 @@
 // The trace seam: what went over the wire, for support. The link reports every
 // byte sent and received, every frame it decoded, every pause and the text of
 // every message shown; the GUI keeps the last operation in memory, the CLI
-// writes a file. With no trace installed each report costs one pointer test.
+// writes a file. An operation's context holds its trace, or none: then each
+// report costs one pointer test.
 #pragma once
 
 #include <cstddef>
@@ -32,37 +33,4 @@ public:
     }
     virtual void Pause(int64_t ms, int pauseMs) { (void)ms, (void)pauseMs; }
     virtual void Message(int64_t ms, const std::string& text) { (void)ms, (void)text; }
-};
-
-namespace trace_detail {
-extern ITrace* g_trace;
-// This thread's own trace while a ThreadTrace lives; `set` tells "off" from "the program's".
-struct ThreadTrace {
-    bool set = false;
-    ITrace* trace = nullptr;
-};
-extern thread_local ThreadTrace t_trace;
-}
-
-// Installs the trace used from now on; nullptr switches tracing off.
-void SetTrace(ITrace* trace);
-
-// The installed trace, or nullptr when tracing is off. Report sites test it first:
-//     if (ITrace* trace = ActiveTrace()) trace->Byte(ClockNowMs(), ...);
-inline ITrace* ActiveTrace()
-{
-    return trace_detail::t_trace.set ? trace_detail::t_trace.trace : trace_detail::g_trace;
-}
-
-// Gives this thread its own trace (nullptr: none) while it lives, so that loops
-// on several ports never write into one trace at once. Scopes nest.
-class ThreadTrace {
-public:
-    explicit ThreadTrace(ITrace* trace);
-    ~ThreadTrace();
-    ThreadTrace(const ThreadTrace&) = delete;
-    ThreadTrace& operator=(const ThreadTrace&) = delete;
-
-private:
-    trace_detail::ThreadTrace m_previous;
 };

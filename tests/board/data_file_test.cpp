@@ -54,7 +54,7 @@ TEST_F(DataFile, SavedFilesCarryTheCodeplugVersionOfTheirData)
     codeplugMajor = 1;
     codeplugMinor = 7; // as read from a board
     const std::string path = folder.Path("read.vgd");
-    ASSERT_TRUE(theOptionBoardData.SaveToFile(path));
+    ASSERT_TRUE(theOptionBoardData.SaveToFile(path, codeplugMajor, codeplugMinor));
     const ByteVector saved = ReadBytes(path);
     ASSERT_EQ(saved.size(), DATA_FILE_SIZE);
     EXPECT_EQ(saved[0], 1);
@@ -88,7 +88,7 @@ TEST_F(DataFile, FilesThatOpen)
         MakeDistinct();
         const std::string path = folder.Path("open.vgd");
         WriteBytes(path, c.bytes);
-        EXPECT_TRUE(theOptionBoardData.LoadFromFile(path));
+        EXPECT_TRUE(theOptionBoardData.LoadFromFile(path, &codeplugMajor, &codeplugMinor));
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_EQ(Values(theOptionBoardData), Values(COptionBoardData()));
         EXPECT_EQ(codeplugMajor, c.major);
@@ -134,7 +134,7 @@ TEST_F(DataFile, FilesThatAreRefusedLeaveTheMembersAlone)
         CountingSink sink;
         const std::string path = folder.Path("refused.vgd");
         WriteBytes(path, c.bytes);
-        EXPECT_FALSE(theOptionBoardData.LoadFromFile(path));
+        EXPECT_FALSE(theOptionBoardData.LoadFromFile(path, &codeplugMajor, &codeplugMinor));
         EXPECT_EQ(messages.Texts(), Texts{ c.message });
         ASSERT_FALSE(messages.shown.empty());
         EXPECT_EQ(messages.shown[0].caption, "Error");

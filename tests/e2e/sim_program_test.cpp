@@ -2,6 +2,7 @@
 // output, the --link symlink, the frame log and the board state kept across runs.
 #include "link/radio_link.h"
 #include "link/serial_port.h"
+#include "tests/support/bench_objects.h"
 #include "tests/support/programs.h"
 #include "tests/support/recording_presenter.h"
 #include "tests/support/temp_folder.h"
@@ -56,7 +57,7 @@ TEST(SimProgram, ServesTheDeviceItPrintsThroughItsLinkAndKeepsTheBoardAcrossRuns
     {
         SimProgram program({ "--link", link, "--state", state, "--log", log });
         ASSERT_EQ(program.device.compare(0, 5, "/dev/"), 0) << program.device;
-        CSerialPort port;
+        CSerialPort port{ theRadioLink.Context() };
         ASSERT_TRUE(port.Open(link.c_str()));
         theRadioLink.m_pPort = &port;
         char text[RADIO_INFO_TEXT_SIZE];
@@ -77,7 +78,7 @@ TEST(SimProgram, ServesTheDeviceItPrintsThroughItsLinkAndKeepsTheBoardAcrossRuns
     EXPECT_FALSE(std::getline(frames, third));
 
     SimProgram again({ "--state", state });
-    CSerialPort port;
+    CSerialPort port{ theRadioLink.Context() };
     ASSERT_TRUE(port.Open(again.device.c_str()));
     theRadioLink.m_pPort = &port;
     uint8_t back[4] = {};

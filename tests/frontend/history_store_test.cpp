@@ -217,7 +217,7 @@ TEST_F(HistoryFile, AFleetHandsItsEntriesOnAtOnceAndTheyLandOnceTheHistoryIsFree
         slowest = std::max(slowest, SecondsSince(start));
     }
     EXPECT_LT(slowest, 0.05) << "a radio's entry held up the fleet's loop";
-    fleet.End();
+    fleet.End(TestContext());
     EXPECT_EQ(messages.Texts(), std::vector<std::string>()) << "every entry was to be added";
     HistoryFilter filter;
     filter.operation = "fleet";

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     fuzz::Setup();
     fuzz::SetInput(data + 1, size - 1);
-    CSerialPort port;
+    CSerialPort port{ theRadioLink.Context() };
     port.Open("fuzz");
     theRadioLink.m_pPort = &port;
     theRadioLink.m_nStatus = LINK_OK;

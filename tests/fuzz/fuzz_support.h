@@ -2,9 +2,12 @@
 // sleeps, and a presenter that accepts only the texts this program may show.
 #pragma once
 
+#include "board/option_board_data.h"
+#include "link/radio_link.h"
 #include "resources/string_ids.h"
 #include "seams/clock.h"
 #include "seams/message_presenter.h"
+#include "seams/operation_context.h"
 #include "seams/string_table.h"
 
 #include <cstdint>
@@ -13,7 +16,14 @@
 #include <cstring>
 #include <string>
 
+// The fuzz programs' own link and record, through the context below.
+extern CRadioLink theRadioLink;
+extern COptionBoardData theOptionBoardData;
+
 namespace fuzz {
+
+// The context the fuzz programs' link and record work through.
+OperationContext& Context();
 
 extern const uint8_t* g_input;
 extern size_t g_inputSize;
@@ -60,13 +70,14 @@ public:
     }
 };
 
-// Installs the clock and the presenter once for the whole run.
+// Puts the clock and the presenter into the context once for the whole run.
 inline void Setup()
 {
     static VirtualClock clock;
     static CheckingPresenter presenter;
-    SetClock(&clock);
-    SetMessagePresenter(&presenter);
+    Context().clock = &clock;
+    Context().presenter = &presenter;
+    theOptionBoardData.context = &Context();
 }
 
 } // namespace fuzz

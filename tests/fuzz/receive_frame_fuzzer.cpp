@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::Setup();
     fuzz::SetInput(data, size);
-    CSerialPort port;
+    CSerialPort port{ theRadioLink.Context() };
     port.Open("fuzz");
     theRadioLink.m_pPort = &port;
     // Receive frames until the input runs dry, as the link does after an echo.

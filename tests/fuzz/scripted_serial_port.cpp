@@ -3,21 +3,31 @@
 // a silent read moves the fuzz clock on by the read time-out instead.
 #include "link/serial_port.h"
 
-#include "seams/clock.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace fuzz {
+
+OperationContext& Context()
+{
+    static OperationContext context;
+    return context;
+}
+
 const uint8_t* g_input = nullptr;
 size_t g_inputSize = 0;
 size_t g_position = 0;
 size_t g_written = 0;
 } // namespace fuzz
 
+CRadioLink theRadioLink(fuzz::Context());
+COptionBoardData theOptionBoardData;
+
 struct CSerialPort::Impl {
     bool open = false;
 };
 
 CSerialPort::CSerialPort() : m_impl(new Impl) {}
+CSerialPort::CSerialPort(OperationContext& context) : m_impl(new Impl), m_context(&context) {}
 CSerialPort::~CSerialPort() { Close(); }
 bool CSerialPort::IsOpen() const { return m_impl->open; }
 
@@ -40,7 +50,7 @@ int CSerialPort::Read(unsigned char* buffer, int count, int totalMs)
     while (got < count && fuzz::g_position < fuzz::g_inputSize)
         buffer[got++] = fuzz::g_input[fuzz::g_position++];
     if (got == 0)
-        ClockWaitUntil(ClockNowMs() + totalMs);
+        m_context->WaitUntil(m_context->NowMs() + totalMs);
     return got;
 }
 

@@ -271,8 +271,8 @@ namespace {
 
 class CountingHost : public IOperationHost {
 public:
-    CountingHost() { SetOperationHost(this); }
-    ~CountingHost() override { SetOperationHost(nullptr); }
+    CountingHost() { TestContext().host = this; }
+    ~CountingHost() override { TestContext().ForgetHost(this); }
     void Idle() override { ++idleCalls; }
     int idleCalls = 0;
 };
@@ -283,7 +283,7 @@ TEST(RadioTiming, APauseSleepsAndKeepsTheHostIdling)
 {
     CountingHost host;
     const double cpuBefore = ThreadCpuMs();
-    const double elapsed = ElapsedMs([] { PauseMoreThan(COMMAND_SETTLE_MS); });
+    const double elapsed = ElapsedMs([] { TestContext().PauseMoreThan(COMMAND_SETTLE_MS); });
     const double cpu = ThreadCpuMs() - cpuBefore;
     EXPECT_GT(elapsed, 100);
     EXPECT_LT(elapsed, 150);
@@ -310,11 +310,11 @@ TEST(RadioTiming, WaitingForTheRadioKeepsTheHostIdling)
 TEST(StatusMessages, CaptionsAndIconsFollowTheKindAndLabMode)
 {
     RecordingPresenter messages;
-    ShowStatusMessage(MSG_ERROR, IDS_NO_RESPONSE_RADIO);
-    ShowStatusMessage(MSG_INFO, IDS_READ_OK);
+    ShowStatusMessage(TestContext(), MSG_ERROR, IDS_NO_RESPONSE_RADIO);
+    ShowStatusMessage(TestContext(), MSG_INFO, IDS_READ_OK);
     g_bLabMode = true;
-    ShowStatusMessage(MSG_INFO, IDS_READ_OK);
-    ShowStatusText(MSG_ERROR, FormatString(IDS_CODEPLUG_VERSION, 2, 3, 1, 0));
+    ShowStatusMessage(TestContext(), MSG_INFO, IDS_READ_OK);
+    ShowStatusText(TestContext(), MSG_ERROR, FormatString(IDS_CODEPLUG_VERSION, 2, 3, 1, 0));
     g_bLabMode = false;
     ASSERT_EQ(messages.shown.size(), 4u);
     EXPECT_EQ(messages.shown[0].caption, "Error");

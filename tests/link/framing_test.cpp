@@ -40,7 +40,7 @@ protected:
     }
 
     PtyPeer peer;
-    CSerialPort port;
+    CSerialPort port{ theRadioLink.Context() };
     RecordingPresenter messages;
 };
 

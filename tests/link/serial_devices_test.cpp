@@ -162,19 +162,20 @@ TEST(CableFinder, TheDeviceThatWentAndCameIsTheCable)
     // A USB adapter shows before udev has made its stable link: the finder waits
     // for the link, and takes the adapter without one only after the wait.
     FastForwardClock clock;
+    OperationContext& context = TestContext();
     SerialDevice early = cable;
     early.usb = true;
     early.stablePath.clear();
     SerialDevice linked = early;
     linked.stablePath = cable.stablePath;
-    CableFinder waiting({ uart });
+    CableFinder waiting({ uart }, context.clock);
     EXPECT_EQ(waiting.Feed({ uart, early }), CableFinder::Stage::WaitingForUnplug);
-    ClockWaitUntil(ClockNowMs() + 130);
+    context.WaitUntil(context.NowMs() + 130);
     EXPECT_EQ(waiting.Feed({ uart, linked }), CableFinder::Stage::Found);
     EXPECT_EQ(waiting.Cable().PathToKeep(), cable.stablePath);
-    CableFinder unlinked({ uart });
+    CableFinder unlinked({ uart }, context.clock);
     EXPECT_EQ(unlinked.Feed({ uart, early }), CableFinder::Stage::WaitingForUnplug);
-    ClockWaitUntil(ClockNowMs() + CABLE_STABLE_NAME_WAIT_MS);
+    context.WaitUntil(context.NowMs() + CABLE_STABLE_NAME_WAIT_MS);
     EXPECT_EQ(unlinked.Feed({ uart, early }), CableFinder::Stage::Found);
     EXPECT_EQ(unlinked.Cable().PathToKeep(), "/dev/ttyUSB0");
 }

@@ -47,7 +47,7 @@ TEST(ReadOperation, ReadsTheBoardIntoTheRecord)
     bench.radio.PokeMemory(0x1000, WithChecksum(image));
     int loadedCalls = 0;
     Texts shownBeforeLoaded;
-    const ReadOutcome outcome = RunReadOperation(theRadioLink, bench.Port(), ProgramRecord(), [&] {
+    const ReadOutcome outcome = ReadIntoProgram(theRadioLink, bench.Port(), [&] {
         ++loadedCalls;
         shownBeforeLoaded = bench.messages.Texts();
     });
@@ -107,7 +107,7 @@ TEST(ReadOperation, EveryFailureIsReportedAfterTheRadioIsReset)
         SetDistinctRecord();
         const std::vector<int32_t> before = Values(theOptionBoardData);
         bool loadedCalled = false;
-        EXPECT_FALSE(RunReadOperation(theRadioLink, bench.Port(), ProgramRecord(), [&] { loadedCalled = true; }).loaded);
+        EXPECT_FALSE(ReadIntoProgram(theRadioLink, bench.Port(), [&] { loadedCalled = true; }).loaded);
         EXPECT_FALSE(loadedCalled);
         EXPECT_EQ(bench.messages.Texts(), c.messages);
         EXPECT_EQ(bench.Requests(), c.requests);
@@ -122,13 +122,13 @@ TEST(ReadOperation, APortThatDoesNotOpenIsNamedAndNothingIsSent)
     OperationBench bench;
     CSerialPort holder;
     ASSERT_TRUE(holder.Open(bench.Port().c_str())); // another program has the port
-    EXPECT_FALSE(RunReadOperation(theRadioLink, bench.Port(), ProgramRecord(), nullptr).loaded);
+    EXPECT_FALSE(ReadIntoProgram(theRadioLink, bench.Port(), nullptr).loaded);
     EXPECT_EQ(bench.messages.Texts(), Texts{ PortFailed(bench.Port()) });
     EXPECT_EQ(bench.messages.shown[0].caption, "Error");
     EXPECT_TRUE(bench.Requests().empty());
     EXPECT_TRUE(bench.host.events.empty()) << "no wait cursor without a port";
 
-    EXPECT_FALSE(RunReadOperation(theRadioLink, "COM4", ProgramRecord(), nullptr).loaded);
+    EXPECT_FALSE(ReadIntoProgram(theRadioLink, "COM4", nullptr).loaded);
     EXPECT_EQ(bench.messages.Texts().back(), PortFailed("COM4"));
 }
 

@@ -4,6 +4,7 @@
 
 #include "board/modified_sink.h"
 #include "board/option_board_data.h"
+#include "tests/support/bench_objects.h"
 #include "tests/support/recording_presenter.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +14,8 @@
 
 class CountingSink : public IModifiedSink {
 public:
-    CountingSink() { SetModifiedSink(this); }
-    ~CountingSink() override { SetModifiedSink(nullptr); }
+    CountingSink() { theOptionBoardData.modifiedSink = this; }
+    ~CountingSink() override { theOptionBoardData.modifiedSink = nullptr; }
     void SetModified() override { ++marks; }
     int marks = 0;
 };
@@ -23,7 +24,7 @@ class BoardRecordTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetModifiedSink(nullptr);
+        theOptionBoardData.modifiedSink = nullptr;
         theOptionBoardData.ResetAll();
         codeplugMajor = supportedCodeplugMajor;
         codeplugMinor = supportedCodeplugMinor;

@@ -4,13 +4,13 @@
 // saw, written the way a technician reads a frame log.
 #pragma once
 
-#include "board/modified_sink.h"
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
 #include "link/serial_port.h"
 #include "seams/clock.h"
 #include "seams/operation_host.h"
 #include "sim/simulated_radio.h"
+#include "tests/support/bench_objects.h"
 #include "tests/support/recording_presenter.h"
 #include "tests/support/sim_config.h"
 
@@ -23,8 +23,8 @@
 
 class RecordingHost : public IOperationHost {
 public:
-    RecordingHost() { SetOperationHost(this); }
-    ~RecordingHost() override { SetOperationHost(nullptr); }
+    RecordingHost() { TestContext().host = this; }
+    ~RecordingHost() override { TestContext().ForgetHost(this); }
     void BeginWaitCursor() override { events.push_back("wait on"); }
     void EndWaitCursor() override { events.push_back("wait off"); }
     void BeginProgress(int maximum) override { events.push_back("progress 0.." + std::to_string(maximum)); }
@@ -57,8 +57,8 @@ public:
 // Pauses take no time; everything else (time-outs included) runs in real time.
 class FastForwardClock : public IClock {
 public:
-    FastForwardClock() { SetClock(this); }
-    ~FastForwardClock() override { SetClock(nullptr); }
+    FastForwardClock() { TestContext().clock = this; }
+    ~FastForwardClock() override { TestContext().ForgetClock(this); }
     int64_t NowMs() override { return RealMs() + m_skipped; }
     void WaitUntil(int64_t deadlineMs) override
     {
@@ -84,7 +84,7 @@ public:
         std::string error;
         if (!radio.Start(error))
             throw std::runtime_error(error);
-        SetModifiedSink(nullptr);
+        theOptionBoardData.modifiedSink = nullptr;
         theOptionBoardData.ResetAll();
         codeplugMajor = supportedCodeplugMajor;
         codeplugMinor = supportedCodeplugMinor;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "seams/message_presenter.h"
+#include "tests/support/test_context.h"
 
 #include <deque>
 #include <functional>
@@ -10,8 +11,8 @@
 
 class RecordingPresenter : public IMessagePresenter {
 public:
-    RecordingPresenter() { SetMessagePresenter(this); }
-    ~RecordingPresenter() override { SetMessagePresenter(nullptr); }
+    RecordingPresenter() { TestContext().presenter = this; }
+    ~RecordingPresenter() override { TestContext().ForgetPresenter(this); }
 
     MsgAnswer Present(const MessageBoxRequest& request) override
     {

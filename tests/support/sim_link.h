@@ -6,6 +6,7 @@
 #include "link/serial_port.h"
 #include "sim/simulated_radio.h"
 #include "tests/support/sim_config.h"
+#include "tests/support/bench_objects.h"
 #include "tests/support/recording_presenter.h"
 
 #include <chrono>
@@ -35,7 +36,7 @@ public:
     static sim::SimConfig WithFaults(std::initializer_list<const char*> faults) { return SimConfigWithFaults(faults); }
 
     sim::SimulatedRadio radio;
-    CSerialPort port;
+    CSerialPort port{ theRadioLink.Context() };
     RecordingPresenter messages;
 };
 

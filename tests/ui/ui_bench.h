@@ -12,6 +12,7 @@
 #include "sim/board_memory.h"
 #include "tests/support/recording_presenter.h"
 #include "ui/host/file_dialogs.h"
+#include "ui/host/program_objects.h"
 #include "ui/shell/document_manager.h"
 #include "ui/shell/main_frame.h"
 #include "ui/shell/vigilon_oss_app.h"
@@ -95,7 +96,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Puts the program-wide state back as a fresh program has it.
+// Puts the GUI's objects back as a fresh program has them.
 inline void ResetProgramState()
 {
     theOptionBoardData.ResetAll();

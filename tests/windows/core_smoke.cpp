@@ -3,10 +3,11 @@
 // reads the option board in the radio on COM1 and saves its settings.
 #include "board/option_board_data.h"
 #include "operations/read_operation.h"
+#include "tests/support/bench_objects.h"
 
 int main()
 {
-    if (!RunReadOperation(theRadioLink, "COM1", ProgramRecord(), nullptr).loaded)
+    if (!ReadIntoProgram(theRadioLink, "COM1", nullptr).loaded)
         return 1;
     return theOptionBoardData.SaveToFile("board.vgd") ? 0 : 1;
 }

@@ -15,6 +15,7 @@
 #include "operations/read_operation.h"
 #include "operations/readout_operation.h"
 #include "operations/write_operation.h"
+#include "tests/support/bench_objects.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/recording_presenter.h"
 
@@ -104,7 +105,7 @@ void Read()
 {
     RecordingPresenter messages;
     theOptionBoardData.tiltAlertTime.Set(7); // the board's value must replace it
-    Check(RunReadOperation(theRadioLink, PORT, ProgramRecord(), nullptr).loaded, "the read loads the record");
+    Check(ReadIntoProgram(theRadioLink, PORT, nullptr).loaded, "the read loads the record");
     CheckTexts(messages, { READ_OK });
     Check(theOptionBoardData.SaveToFile("board.vgd"), "a new data file is saved");
     Check(FileBytes("board.vgd") == DEFAULT_FILE, "the saved file holds the board's settings");
@@ -117,7 +118,7 @@ void Write()
     Check(RunWriteOperation(theRadioLink, PORT, ImageOf(theOptionBoardData).data(), nullptr).written, "the write is confirmed");
     CheckTexts(messages, { CONFIRM_WRITE, WRITE_OK });
     theOptionBoardData.ResetAll();
-    Check(RunReadOperation(theRadioLink, PORT, ProgramRecord(), nullptr).loaded && theOptionBoardData.tiltAlertTime.Get() == 42,
+    Check(ReadIntoProgram(theRadioLink, PORT, nullptr).loaded && theOptionBoardData.tiltAlertTime.Get() == 42,
           "the value written is read back");
 }
 
@@ -175,7 +176,7 @@ void ShortReadout()
 void SilentRadio()
 {
     RecordingPresenter messages;
-    CSerialPort port;
+    CSerialPort port{ theRadioLink.Context() };
     Check(port.Open(PORT), "COM1 opens");
     int byte = 0;
     const double readMs = ElapsedMs([&] { byte = port.ReadByte(); });
@@ -234,7 +235,7 @@ double ProcessCpuMs()
 void CablePulled()
 {
     RecordingPresenter messages;
-    CSerialPort port;
+    CSerialPort port{ theRadioLink.Context() };
     Check(port.Open(PORT), "COM1 opens");
     theRadioLink.m_pPort = &port;
     const uint8_t item = 0;
@@ -252,7 +253,7 @@ void CablePulled()
 void FrameCutShort()
 {
     RecordingPresenter messages;
-    Check(!RunReadOperation(theRadioLink, PORT, ProgramRecord(), nullptr).loaded, "nothing is loaded");
+    Check(!ReadIntoProgram(theRadioLink, PORT, nullptr).loaded, "nothing is loaded");
     CheckTexts(messages, { INCOMPLETE, READ_FAILED });
 }
 
@@ -275,7 +276,7 @@ void SecondOpenRefused()
         Check(!second.Open(PORT) && !second.IsOpen(), "the second open is refused");
         Check(second.LastOpenFailure() == PortOpenFailure::Busy, "the refusal says busy");
         Check(second.Device() == "\\\\.\\COM1", "device: " + second.Device());
-        Check(!RunReadOperation(theRadioLink, PORT, ProgramRecord(), nullptr).loaded, "a read on the held port does nothing");
+        Check(!ReadIntoProgram(theRadioLink, PORT, nullptr).loaded, "a read on the held port does nothing");
         CheckTexts(messages, { PortFailed(PORT) });
     }
     first.Close();

@@ -1,5 +1,7 @@
 #include "ui/controls/fld_controls.h"
 
+#include "ui/host/program_objects.h"
+
 #include "board/values.h"
 #include "resources/string_ids.h"
 #include "seams/message_presenter.h"
@@ -248,7 +250,7 @@ bool CFldIntSpin::IsValid()
     request.icon = MsgIcon::Exclamation;
     request.buttons = MsgButtons::Ok;
     request.text = FormatString(IDS_INVALID_INTEGER, m_nMin, m_nMax);
-    PresentMessage(request);
+    GuiContext().Present(request);
     return false;
 }
 

@@ -1,4 +1,6 @@
 #include "ui/dialogs/board_dialogs.h"
+
+#include "ui/host/program_objects.h"
 #include "frontend/backups.h"
 #include "frontend/service_history.h"
 
@@ -125,7 +127,7 @@ void CCalibrateDialog::OnOK()
     // The dialog goes away first; the questions and the link work follow.
     EndDialog(Accepted);
     hide();
-    HistoryRecorder recorder;
+    HistoryRecorder recorder(GuiContext());
     recorder.Record(RunCalibrationOperation(theRadioLink, PortNameForIndex(m_portIndex)).record);
 }
 
@@ -139,18 +141,18 @@ void CReadCalDataDialog::OnOK()
     EndDialog(Accepted);
     hide();
     const std::string port = PortNameForIndex(m_portIndex);
-    HistoryRecorder recorder;
+    HistoryRecorder recorder(GuiContext());
     const ReadoutOutcome outcome = RunCalibrationReadout(
         theRadioLink, port,
         [&port](const std::string& text, std::string& error) { return KeepCalibrationBackup(port, text, error); });
     // Whatever ended it after the last byte, the data are not lost: say where they are.
     if (outcome.result != ReadoutResult::Exported && !outcome.keptPath.empty())
-        ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_KEPT,
+        ShowStatusText(GuiContext(), MSG_INFO, FormatString(IDS_READOUT_KEPT,
                                               QDir::toNativeSeparators(QString::fromStdString(outcome.keptPath))
                                                   .toStdString()
                                                   .c_str()));
     else if (outcome.result == ReadoutResult::Stopped)
-        ShowStatusText(MSG_INFO, FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE));
+        ShowStatusText(GuiContext(), MSG_INFO, FormatString(IDS_READOUT_STOPPED, outcome.bytesRead, CAL_DATA_SIZE));
     // The entry follows what the read-out said of its end (a history that
     // cannot keep it is a warning after that), the plot follows the entry.
     recorder.Record(outcome.record);
@@ -176,7 +178,7 @@ void CReadCalProgressDialog::SetTime(const QString& text)
 
 void CReadCalProgressDialog::OnCancel()
 {
-    RequestStop();
+    GuiContext().stop->Request();
     if (QWidget* stop = Item(IDC_CANCEL))
         stop->setEnabled(false);
     SetTime(UiText(IDS_STOPPING));

@@ -1,5 +1,7 @@
 #include "ui/dialogs/check_dialog.h"
 
+#include "ui/host/program_objects.h"
+
 #include "frontend/service_history.h"
 #include "operations/check_operation.h"
 #include "resources/string_ids.h"
@@ -70,7 +72,7 @@ bool CCheckDialog::Run()
         m_lines->scrollToItem(item);
     });
     m_running = false;
-    RecordOperation(outcome.record, CheckMessages(outcome));
+    RecordOperation(GuiContext(), outcome.record, CheckMessages(outcome));
     m_again->setEnabled(true);
     m_close->setEnabled(true);
     m_close->setFocus();

@@ -1,5 +1,7 @@
 #include "ui/dialogs/edit_data_dialog.h"
 
+#include "ui/host/program_objects.h"
+
 #include "board/option_board_data.h"
 #include "board/settings_table.h"
 #include "resources/control_ids.h"

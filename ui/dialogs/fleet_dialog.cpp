@@ -1,5 +1,7 @@
 #include "ui/dialogs/fleet_dialog.h"
 
+#include "ui/host/program_objects.h"
+
 #include "board/option_board_data.h"
 #include "board/output_target.h"
 #include "link/port_resolver.h"
@@ -201,7 +203,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     m_close = buttons->addButton(UiText(IDS_KEYED_CLOSE), QDialogButtonBox::RejectRole);
     m_stop->setEnabled(false);
     connect(m_start, &QPushButton::clicked, this, [this] { Start(); });
-    connect(m_stop, &QPushButton::clicked, this, [] { RequestStop(); });
+    connect(m_stop, &QPushButton::clicked, this, [] { GuiContext().stop->Request(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &CFleetDialog::reject);
 
     QVBoxLayout* layout = new QVBoxLayout(this);
@@ -241,7 +243,7 @@ void CFleetDialog::reject()
 {
     // Esc while the loop runs stops it; the dialog closes only when it is idle.
     if (m_running)
-        RequestStop();
+        GuiContext().stop->Request();
     else
         QDialog::reject();
 }
@@ -306,7 +308,7 @@ void CFleetDialog::Start()
             ports.push_back(index);
     }
     if (ports.empty()) {
-        ShowStatusText(MSG_ERROR, LoadString(IDS_FLEET_NO_PORT));
+        ShowStatusText(GuiContext(), MSG_ERROR, LoadString(IDS_FLEET_NO_PORT));
         return;
     }
     std::vector<std::string> names;
@@ -315,7 +317,7 @@ void CFleetDialog::Start()
     // Two ports set to one cable (its stable link and its tty) would fight over it.
     SharedDevice shared;
     if (FindSharedDevice(names, shared)) {
-        ShowStatusText(MSG_ERROR, FormatString(IDS_FLEET_SAME_DEVICE, shared.first.c_str(), shared.second.c_str(),
+        ShowStatusText(GuiContext(), MSG_ERROR, FormatString(IDS_FLEET_SAME_DEVICE, shared.first.c_str(), shared.second.c_str(),
                                                shared.device.c_str()));
         return;
     }
@@ -329,7 +331,7 @@ void CFleetDialog::Start()
     constexpr size_t REPORT_START = 4096;
     if (!reportPath.empty()
         && (CheckOutputTarget(reportPath, REPORT_START) != TargetProblem::None || !report.Open(reportPath))) {
-        ShowStatusText(MSG_ERROR, FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str()));
+        ShowStatusText(GuiContext(), MSG_ERROR, FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str()));
         return;
     }
 
@@ -392,7 +394,7 @@ void CFleetDialog::Start()
     // After the run's own tally: what went wrong with the history, if anything.
     // Entries still waiting for a held history get their time with the window
     // painted and taking no input.
-    history.End([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20); });
+    history.End(GuiContext(), [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20); });
 }
 
 void CFleetDialog::SetInputsEnabled(bool enabled)
@@ -429,7 +431,7 @@ FleetOutcome CFleetDialog::RunOnPorts(const std::vector<int>& ports, const uint8
         port.presenter = presenters.back().get();
         fleet.push_back(std::move(port));
     }
-    const std::vector<FleetOutcome> outcomes = RunFleetOnPorts(fleet, image, [this] { m_host.Idle(); });
+    const std::vector<FleetOutcome> outcomes = RunFleetOnPorts(fleet, image, *GuiContext().stop, [this] { m_host.Idle(); });
     // The last rows and lines are still in the queue: they reach the table
     // before the run's tally is shown.
     QCoreApplication::sendPostedEvents(this);

@@ -1,5 +1,7 @@
 #include "ui/dialogs/history_options_dialog.h"
 
+#include "ui/host/program_objects.h"
+
 #include "frontend/history_text.h"
 #include "frontend/service_history.h"
 #include "resources/string_ids.h"
@@ -67,7 +69,7 @@ HistoryOptionsDialog::HistoryOptionsDialog(QWidget* parent)
     // Room for the file's path on a line or two.
     const int width = std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 64);
     resize(width, layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : sizeHint().height());
-    WarnMovedAside(*m_store);
+    WarnMovedAside(GuiContext(), *m_store);
     KeepOnScreen(this);
 }
 
@@ -100,7 +102,7 @@ void HistoryOptionsDialog::RemoveOld()
         return;
     }
     if (count == 0) {
-        ShowStatusText(MSG_INFO, IDS_HISTORY_NONE_OLDER, FormatString(IDS_HISTORY_NONE_OLDER, dayShown.c_str()));
+        ShowStatusText(GuiContext(), MSG_INFO, IDS_HISTORY_NONE_OLDER, FormatString(IDS_HISTORY_NONE_OLDER, dayShown.c_str()));
         return;
     }
     MessageBoxRequest question;
@@ -110,14 +112,14 @@ void HistoryOptionsDialog::RemoveOld()
     question.defaultButton = MsgAnswer::No;
     question.messageId = IDS_HISTORY_CONFIRM_REMOVE;
     question.text = FormatString(IDS_HISTORY_CONFIRM_REMOVE, dayShown.c_str(), QLocale().toString(count).toStdString().c_str());
-    if (PresentMessage(question) != MsgAnswer::Yes)
+    if (GuiContext().Present(question) != MsgAnswer::Yes)
         return;
     const int removed = m_store->RemoveOlderThan(start);
     if (removed < 0) {
-        ShowStatusText(MSG_ERROR, IDS_HISTORY_REMOVE_FAILED,
+        ShowStatusText(GuiContext(), MSG_ERROR, IDS_HISTORY_REMOVE_FAILED,
                        FormatString(IDS_HISTORY_REMOVE_FAILED, m_store->Path().c_str(), m_store->Error().c_str()));
     } else {
-        ShowStatusText(MSG_INFO, IDS_HISTORY_REMOVED,
+        ShowStatusText(GuiContext(), MSG_INFO, IDS_HISTORY_REMOVED,
                        FormatString(IDS_HISTORY_REMOVED, QLocale().toString(removed).toStdString().c_str()));
     }
     ShowCount();

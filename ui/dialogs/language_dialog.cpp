@@ -1,5 +1,7 @@
 #include "ui/dialogs/language_dialog.h"
 
+#include "ui/host/program_objects.h"
+
 #include "frontend/language.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
@@ -68,5 +70,5 @@ void ChooseProgramLanguage(QWidget* parent)
     const QString chosen = dialog.Chosen();
     StoreLanguage(chosen);
     if (ChooseLanguage(QString()) != InstalledLanguage())
-        ShowStatusMessage(MSG_INFO, IDS_LANGUAGE_RESTART);
+        ShowStatusMessage(GuiContext(), MSG_INFO, IDS_LANGUAGE_RESTART);
 }

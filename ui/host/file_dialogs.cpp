@@ -1,5 +1,7 @@
 #include "ui/host/file_dialogs.h"
 
+#include "ui/host/program_objects.h"
+
 #include "frontend/backups.h"
 #include "frontend/service_history.h"
 #include "resources/string_ids.h"
@@ -176,13 +178,13 @@ bool IFileDialogs::ChooseDevice(QWidget* parent, const QString& current, QString
 bool RefusedAsKeptFile(const QString& path)
 {
     if (IsServiceHistoryPath(QFile::encodeName(path).toStdString())) {
-        ShowStatusText(MSG_ERROR, IDS_TARGET_IS_HISTORY, FormatUiText(IDS_TARGET_IS_HISTORY, QDir::toNativeSeparators(path)).toStdString());
+        ShowStatusText(GuiContext(), MSG_ERROR, IDS_TARGET_IS_HISTORY, FormatUiText(IDS_TARGET_IS_HISTORY, QDir::toNativeSeparators(path)).toStdString());
         return true;
     }
     if (!IsBackupPath(QFile::encodeName(path).toStdString()))
         return false;
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(BackupFolder()));
-    ShowStatusText(MSG_ERROR, FormatUiText(IDS_TARGET_IS_BACKUP, QDir::toNativeSeparators(path), folder).toStdString());
+    ShowStatusText(GuiContext(), MSG_ERROR, FormatUiText(IDS_TARGET_IS_BACKUP, QDir::toNativeSeparators(path), folder).toStdString());
     return true;
 }
 

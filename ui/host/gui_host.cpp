@@ -1,5 +1,7 @@
 #include "ui/host/gui_host.h"
 
+#include "ui/host/program_objects.h"
+
 #include "resources/string_ids.h"
 #include "seams/stop_request.h"
 #include "seams/string_table.h"
@@ -27,12 +29,12 @@ QString Duration(qint64 ms)
 
 GuiHost::GuiHost()
 {
-    SetOperationHost(this);
+    GuiContext().host = this;
 }
 
 GuiHost::~GuiHost()
 {
-    SetOperationHost(nullptr);
+    GuiContext().ForgetHost(this);
 }
 
 void GuiHost::ShowWaitCursor(bool on)
@@ -52,7 +54,7 @@ void GuiHost::BeginWaitCursor()
     if (m_busy++ > 0)
         return;
     // Only a Stop pressed during this operation may stop it.
-    ClearStopRequest();
+    GuiContext().stop->Clear();
     m_gate.reset(new InputGate);
     ShowWaitCursor(true);
     if (m_owner && !m_activity.isEmpty())
@@ -63,7 +65,7 @@ void GuiHost::EndWaitCursor()
 {
     if (m_busy == 0 || --m_busy > 0)
         return;
-    ClearStopRequest();
+    GuiContext().stop->Clear();
     ShowWaitCursor(false);
     m_gate.reset();
     if (m_owner)

@@ -1,9 +1,9 @@
 #include "ui/host/gui_presenter.h"
 
 #include "ui/host/gui_host.h"
+#include "ui/host/program_objects.h"
 
 #include "resources/string_ids.h"
-#include "seams/cable_unplugged.h"
 #include "seams/status_message.h"
 #include "ui/host/ui_text.h"
 
@@ -12,12 +12,12 @@
 
 GuiPresenter::GuiPresenter()
 {
-    SetMessagePresenter(this);
+    GuiContext().presenter = this;
 }
 
 GuiPresenter::~GuiPresenter()
 {
-    SetMessagePresenter(nullptr);
+    GuiContext().ForgetPresenter(this);
 }
 
 namespace {
@@ -70,7 +70,7 @@ MsgAnswer GuiPresenter::Present(const MessageBoxRequest& request)
     QString details = QString::fromStdString(request.details);
     // An operation that lost its cable ends in its usual messages, which cannot
     // tell why; the first box after the pull says so.
-    if (request.kind == MSG_ERROR && m_host && m_host->Busy() && FirstToSayCableUnplugged())
+    if (request.kind == MSG_ERROR && m_host && m_host->Busy() && GuiContext().FirstToSayCableUnplugged())
         details += (details.isEmpty() ? QString() : QStringLiteral("\n\n")) + UiText(IDS_CABLE_UNPLUGGED_LINE);
     if (!details.isEmpty())
         box.setInformativeText(details);

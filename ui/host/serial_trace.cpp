@@ -1,5 +1,7 @@
 #include "ui/host/serial_trace.h"
 
+#include "ui/host/program_objects.h"
+
 #include "board/file_access.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
@@ -17,7 +19,7 @@ GuiSerialTrace::GuiSerialTrace()
 void GuiSerialTrace::Save(QWidget* parent)
 {
     if (!HasTrace()) {
-        ShowStatusMessage(MSG_INFO, IDS_TRACE_NONE);
+        ShowStatusMessage(GuiContext(), MSG_INFO, IDS_TRACE_NONE);
         return;
     }
     QString path;
@@ -26,5 +28,5 @@ void GuiSerialTrace::Save(QWidget* parent)
     const std::string text = m_buffer.Text();
     const std::string target = QFile::encodeName(path).toStdString();
     if (!ReplaceFileContents(target, reinterpret_cast<const uint8_t*>(text.data()), text.size()))
-        ShowStatusText(MSG_ERROR, FormatString(IDS_TRACE_SAVE_FAILED, target.c_str()));
+        ShowStatusText(GuiContext(), MSG_ERROR, FormatString(IDS_TRACE_SAVE_FAILED, target.c_str()));
 }

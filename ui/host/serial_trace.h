@@ -10,7 +10,7 @@ class QWidget;
 class GuiSerialTrace {
 public:
     GuiSerialTrace();
-    // The trace to install with SetTrace: it fills the buffer.
+    // The trace for the GUI's operation context: it fills the buffer.
     ITrace* Trace() { return &m_text; }
     bool HasTrace() const { return !m_buffer.Empty(); }
     // The trace as Save writes it; empty when there is none yet.

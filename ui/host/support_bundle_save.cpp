@@ -1,5 +1,7 @@
 #include "ui/host/support_bundle_save.h"
 
+#include "ui/host/program_objects.h"
+
 #include "frontend/support_bundle.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
@@ -27,7 +29,7 @@ void SaveSupportBundle(QWidget* parent, const SupportBundleParts& parts)
     const bool written = WriteSupportBundle(QFile::encodeName(path).toStdString(), parts, error);
     QGuiApplication::restoreOverrideCursor();
     if (written)
-        ShowStatusText(MSG_INFO, IDS_BUNDLE_WRITTEN, FormatString(IDS_BUNDLE_WRITTEN, shown.c_str()));
+        ShowStatusText(GuiContext(), MSG_INFO, IDS_BUNDLE_WRITTEN, FormatString(IDS_BUNDLE_WRITTEN, shown.c_str()));
     else
-        ShowStatusText(MSG_ERROR, IDS_BUNDLE_FAILED, FormatString(IDS_BUNDLE_FAILED, shown.c_str(), error.c_str()));
+        ShowStatusText(GuiContext(), MSG_ERROR, IDS_BUNDLE_FAILED, FormatString(IDS_BUNDLE_FAILED, shown.c_str(), error.c_str()));
 }

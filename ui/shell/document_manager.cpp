@@ -1,5 +1,7 @@
 #include "ui/shell/document_manager.h"
 
+#include "ui/host/program_objects.h"
+
 #include "frontend/backups.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
@@ -37,7 +39,7 @@ bool DocumentManager::SaveModified()
     request.buttons = MsgButtons::YesNoCancel;
     request.defaultButton = MsgAnswer::Yes;
     request.text = UiText(IDS_SAVE_CHANGES).arg(name).toStdString();
-    switch (PresentMessage(request)) {
+    switch (GuiContext().Present(request)) {
     case MsgAnswer::Yes: return FileSave();
     case MsgAnswer::No: return true;
     default: return false;

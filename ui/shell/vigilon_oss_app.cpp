@@ -1,5 +1,7 @@
 #include "ui/shell/vigilon_oss_app.h"
 
+#include "ui/host/program_objects.h"
+
 #include "board/backup_store.h"
 #include "board/modified_sink.h"
 #include "board/option_board_data.h"
@@ -85,8 +87,8 @@ CVigilonOssApp::~CVigilonOssApp()
     SetHistoryQueue(nullptr);
     m_historyQueue.reset();
     CTemplateDialog::SetHelpHandler(nullptr);
-    SetModifiedSink(nullptr);
-    SetTrace(nullptr);
+    theOptionBoardData.modifiedSink = nullptr;
+    GuiContext().trace = nullptr;
     if (theApp == this)
         theApp = nullptr;
 }
@@ -123,7 +125,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
                 UpdateCommandUI();
         });
     };
-    SetTrace(m_trace.Trace());
+    GuiContext().trace = m_trace.Trace();
     // An entry waits for a history another program holds on the queue's thread;
     // what went wrong comes back to be said here.
     m_historyQueue = std::make_unique<HistoryQueue>(
@@ -140,7 +142,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     const bool started = files.isEmpty() ? m_documents->FileNew() : m_documents->OpenDocumentFile(files.first());
     if (!started)
         return false;
-    SetModifiedSink(m_doc.get());
+    theOptionBoardData.modifiedSink = m_doc.get();
 
     m_frame->RestorePlace(LoadWindowPlace());
     m_frame->View()->onEditRequest = [this] { OnCommand(ID_BOARD_EDIT); };
@@ -166,7 +168,7 @@ int CVigilonOssApp::ExitInstance()
         const int before = m_historyQueue->NotDone();
         const int lost = m_historyQueue->Finish(HISTORY_PATIENCE_MS) - before;
         if (lost > 0)
-            ShowStatusText(MSG_WARNING, IDS_HISTORY_LOST_AT_EXIT,
+            ShowStatusText(GuiContext(), MSG_WARNING, IDS_HISTORY_LOST_AT_EXIT,
                            FormatString(IDS_HISTORY_LOST_AT_EXIT, lost, ServiceHistoryPath().c_str(),
                                         LoadString(IDS_HISTORY_HELD).c_str()));
     }
@@ -258,7 +260,7 @@ void CVigilonOssApp::OnFileCompare()
     if (!FileDialogs().OpenDataFile(m_frame.get(), path))
         return;
     SettingsSnapshot other;
-    if (!LoadSnapshotFromFile(QFile::encodeName(path).toStdString(), other))
+    if (!LoadSnapshotFromFile(QFile::encodeName(path).toStdString(), other, &GuiContext()))
         return;
     ShowComparison(other, QDir::toNativeSeparators(path));
 }
@@ -267,15 +269,15 @@ void CVigilonOssApp::ShowComparison(const SettingsSnapshot& other, const QString
 {
     if (!m_doc->dataLoaded)
         return;
-    const std::vector<std::string> lines = DescribeDifferences(TakeSnapshot(), other);
+    const std::vector<std::string> lines = DescribeDifferences(TakeSnapshot(ProgramRecord()), other);
     if (lines.empty()) {
-        ShowStatusText(MSG_INFO, FormatUiText(IDS_COMPARE_SAME, name).toStdString());
+        ShowStatusText(GuiContext(), MSG_INFO, FormatUiText(IDS_COMPARE_SAME, name).toStdString());
         return;
     }
     QStringList text;
     for (const std::string& line : lines)
         text.append(QString::fromStdString(line));
-    ShowStatusText(MSG_INFO, FormatUiText(IDS_COMPARE_DIFFERENT, name, text.join(QLatin1Char('\n'))).toStdString());
+    ShowStatusText(GuiContext(), MSG_INFO, FormatUiText(IDS_COMPARE_DIFFERENT, name, text.join(QLatin1Char('\n'))).toStdString());
 }
 
 void CVigilonOssApp::OnViewHistory()
@@ -375,7 +377,7 @@ void CVigilonOssApp::OnCommand(int id)
         break;
     }
     case ID_BOARD_INFO: {
-        HistoryRecorder recorder;
+        HistoryRecorder recorder(GuiContext());
         CBoardInfoDialog info(m_frame.get(), m_nSerialPort);
         info.DoModal();
         // The entry follows the information: a history that cannot keep it warns after it.
@@ -426,7 +428,7 @@ void CVigilonOssApp::ShowHistoryTroubles(const std::vector<HistoryTrouble>& trou
         return;
     }
     for (const HistoryTrouble& trouble : troubles)
-        ShowStatusText(MSG_WARNING, trouble.messageId, trouble.text);
+        ShowStatusText(GuiContext(), MSG_WARNING, trouble.messageId, trouble.text);
 }
 
 void CVigilonOssApp::OnBoardFleet()
@@ -435,9 +437,9 @@ void CVigilonOssApp::OnBoardFleet()
     // nor counts it as a change.
     const auto settingsImage = [this](const QString& file, uint8_t* image) {
         if (!file.isEmpty())
-            return LoadImageFromFile(QFile::encodeName(file).toStdString(), image);
+            return LoadImageFromFile(QFile::encodeName(file).toStdString(), image, &GuiContext());
         if (!m_doc->dataLoaded) {
-            ShowStatusMessage(MSG_ERROR, IDS_FLEET_NO_SETTINGS);
+            ShowStatusMessage(GuiContext(), MSG_ERROR, IDS_FLEET_NO_SETTINGS);
             return false;
         }
         theOptionBoardData.ToImage(image);

@@ -1,5 +1,7 @@
 #include "ui/shell/vigilon_oss_doc.h"
 
+#include "ui/host/program_objects.h"
+
 #include "board/codeplug_version.h"
 #include "board/option_board_data.h"
 #include "board/settings_snapshot.h"
@@ -26,13 +28,14 @@
 
 #include <algorithm>
 
-// The application installs the document as the modified sink once start-up has
+// The application makes the document its record's modified sink once start-up has
 // loaded what the command line named.
 CVigilonOssDoc::CVigilonOssDoc(CVigilonOssApp& app) : m_app(app) {}
 
 CVigilonOssDoc::~CVigilonOssDoc()
 {
-    SetModifiedSink(nullptr);
+    if (theOptionBoardData.modifiedSink == this)
+        theOptionBoardData.modifiedSink = nullptr;
 }
 
 void CVigilonOssDoc::SetModifiedFlag(bool modified)
@@ -108,8 +111,9 @@ bool CVigilonOssDoc::OnNewDocument()
     if (m_readPort.empty())
         return true;
     const std::string port = m_readPort;
-    HistoryRecorder recorder;
-    const ReadOutcome outcome = RunReadOperation(theRadioLink, port, ProgramRecord(), [&] {
+    HistoryRecorder recorder(GuiContext());
+    const ReadOutcome outcome = RunReadOperation(theRadioLink, port, [&](const ReadOutcome& read) {
+        TakeReadInto(read, ProgramRecord());
         dataLoaded = true;
         NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_BOARD, QString::fromStdString(port),
                                 QString::fromStdString(ResolvePort(port))),
@@ -117,10 +121,15 @@ bool CVigilonOssDoc::OnNewDocument()
         UpdateCaption(QString::fromStdString(FormatString(IDS_TITLE_BOARD_AT_PORT, port.c_str())));
         SetModifiedFlag(true);
     });
+    // A read that failed on the way still leaves what it learnt: the board's
+    // codeplug version (255.00 when that request failed), and its values when
+    // they came whole before the radio refused its reset.
+    if (!outcome.loaded)
+        TakeReadInto(outcome, ProgramRecord());
     // Every read is kept; a backup that cannot be made is a warning after the success.
     std::string backup;
     if (outcome.loaded)
-        backup = KeepBackup(port, codeplugMajor, codeplugMinor, outcome.image);
+        backup = KeepBackup(GuiContext(), port, codeplugMajor, codeplugMinor, outcome.image);
     recorder.Record(outcome.record, backup);
     if (onStateChanged)
         onStateChanged();
@@ -131,7 +140,7 @@ bool CVigilonOssDoc::OnOpenDocument(const QString& path)
 {
     DeleteContents();
     const std::string file = QFile::encodeName(path).toStdString();
-    if (!theOptionBoardData.LoadFromFile(file))
+    if (!theOptionBoardData.LoadFromFile(file, &codeplugMajor, &codeplugMinor))
         return false;
     dataLoaded = true;
     m_backupCopy = IsBackupPath(file);
@@ -146,12 +155,12 @@ bool CVigilonOssDoc::IsUsableCopy(const SettingsCopy& copy)
     // The checks of a data file that is opened, before anything is changed.
     const uint8_t* bytes = copy.bytes.data();
     if (bytes[0] > supportedCodeplugMajor) {
-        ShowStatusText(MSG_ERROR, IDS_CODEPLUG_VERSION, CodeplugVersionMessage(bytes[0], bytes[1]));
+        ShowStatusText(GuiContext(), MSG_ERROR, IDS_CODEPLUG_VERSION, CodeplugVersionMessage(bytes[0], bytes[1]));
         return false;
     }
     SettingsSnapshot settings;
     if (!SnapshotFromDataFile(bytes, settings)) {
-        ShowStatusText(MSG_ERROR, IDS_HISTORY_SETTINGS_UNUSABLE,
+        ShowStatusText(GuiContext(), MSG_ERROR, IDS_HISTORY_SETTINGS_UNUSABLE,
                        FormatString(IDS_HISTORY_SETTINGS_UNUSABLE, copy.title.toStdString().c_str()));
         return false;
     }
@@ -195,7 +204,7 @@ QString CVigilonOssDoc::BackupCopyName() const
 
 bool CVigilonOssDoc::OnSaveDocument(const QString& path)
 {
-    if (!theOptionBoardData.SaveToFile(QFile::encodeName(path).toStdString()))
+    if (!theOptionBoardData.SaveToFile(QFile::encodeName(path).toStdString(), codeplugMajor, codeplugMinor))
         return false;
     SetModifiedFlag(false);
     return true;
@@ -214,7 +223,7 @@ void CVigilonOssDoc::OnFileWrite(const std::string& port, bool verify, bool back
             return !backup.empty();
         };
     }
-    HistoryRecorder recorder;
+    HistoryRecorder recorder(GuiContext());
     // Once written, the board holds the document's settings: the summary says
     // so, with the time, and whether they were read back and found the same.
     const WriteOutcome outcome = RunWriteOperation(

@@ -1,4 +1,4 @@
-// The document: one set of option board settings (the program-wide record) with
+// The document: one set of option board settings (the GUI's record) with
 // whether it holds loaded data, the modified flag, its file and its title.
 #pragma once
 

@@ -1,5 +1,7 @@
 #include "ui/windows/calibration_plot_window.h"
 
+#include "ui/host/program_objects.h"
+
 #include "operations/calibration_file.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
@@ -62,7 +64,7 @@ CCalibrationPlotWindow* CCalibrationPlotWindow::Open(QWidget* owner, const QStri
 {
     const CalibrationFile file = LoadCalibrationFile(QFile::encodeName(path).toStdString());
     if (!file.error.empty()) {
-        ShowStatusText(MSG_ERROR, file.error);
+        ShowStatusText(GuiContext(), MSG_ERROR, file.error);
         return nullptr;
     }
     CCalibrationPlotWindow* window = new CCalibrationPlotWindow(owner, path, file);

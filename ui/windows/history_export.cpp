@@ -1,5 +1,7 @@
 #include "ui/windows/history_export.h"
 
+#include "ui/host/program_objects.h"
+
 #include "board/output_target.h"
 #include "frontend/history_text.h"
 #include "resources/string_ids.h"
@@ -24,7 +26,7 @@ bool ExportHistoryCsv(QWidget* parent, HistoryStore& store, const HistoryFilter&
     RememberFolder(FileKind::HistoryCsv, path);
     const std::string shown = QDir::toNativeSeparators(path).toStdString();
     const auto failed = [&](const std::string& why) {
-        ShowStatusText(MSG_ERROR, IDS_HISTORY_EXPORT_FAILED,
+        ShowStatusText(GuiContext(), MSG_ERROR, IDS_HISTORY_EXPORT_FAILED,
                        FormatString(IDS_HISTORY_EXPORT_FAILED, shown.c_str(), why.c_str()));
         return false;
     };
@@ -42,7 +44,7 @@ bool ExportHistoryCsv(QWidget* parent, HistoryStore& store, const HistoryFilter&
     const TargetProblem problem = CheckOutputTarget(file.toStdString(), 4096);
     for (const auto& known : problems) {
         if (problem == known.problem) {
-            ShowStatusText(MSG_ERROR, known.textId, FormatString(known.textId, shown.c_str()));
+            ShowStatusText(GuiContext(), MSG_ERROR, known.textId, FormatString(known.textId, shown.c_str()));
             return false;
         }
     }
@@ -66,6 +68,6 @@ bool ExportHistoryCsv(QWidget* parent, HistoryStore& store, const HistoryFilter&
                                                        : std::strerror(errno);
         return failed(why);
     }
-    ShowStatusText(MSG_INFO, IDS_HISTORY_EXPORTED, FormatString(IDS_HISTORY_EXPORTED, shown.c_str()));
+    ShowStatusText(GuiContext(), MSG_INFO, IDS_HISTORY_EXPORTED, FormatString(IDS_HISTORY_EXPORTED, shown.c_str()));
     return true;
 }

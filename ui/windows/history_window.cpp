@@ -1,5 +1,7 @@
 #include "ui/windows/history_window.h"
 
+#include "ui/host/program_objects.h"
+
 #include "board/settings_snapshot.h"
 #include "frontend/history_text.h"
 #include "frontend/service_history.h"
@@ -107,11 +109,11 @@ HistoryWindow* HistoryWindow::Open(QWidget* owner, DocumentActions actions)
 {
     auto store = std::make_unique<HistoryStore>(ServiceHistoryPath());
     if (!store->Open()) {
-        ShowStatusText(MSG_ERROR, IDS_HISTORY_UNREADABLE,
+        ShowStatusText(GuiContext(), MSG_ERROR, IDS_HISTORY_UNREADABLE,
                        FormatString(IDS_HISTORY_UNREADABLE, store->Path().c_str(), store->Error().c_str()));
         return nullptr;
     }
-    WarnMovedAside(*store);
+    WarnMovedAside(GuiContext(), *store);
     HistoryWindow* window = new HistoryWindow(owner, std::move(store), std::move(actions));
     // Over the window it came from, not in a corner of the screen (the screen
     // keeper then moves it inside the screen where it must).

@@ -1,5 +1,7 @@
 #include "ui/windows/settings_summary.h"
 
+#include "ui/host/program_objects.h"
+
 #include "board/settings_snapshot.h"
 #include "board/settings_table.h"
 #include "resources/dialog_templates.h"
@@ -137,7 +139,7 @@ void SettingsSummary::Refresh(const SummaryFacts& facts)
         state += QStringLiteral(" ") + FormatUiText(IDS_SUMMARY_SAVED_AS, facts.savedAs);
     m_state->setText(state);
     m_state->setVisible(true);
-    Fill(TakeSnapshot());
+    Fill(TakeSnapshot(ProgramRecord()));
 }
 
 void SettingsSummary::ShowSettings(const QString& title, const SettingsSnapshot& settings)

@@ -129,7 +129,7 @@ private slots:
     {
         ResetProgramState();
         m_settings.Clear();
-        SetModifiedSink(nullptr);
+        theOptionBoardData.modifiedSink = nullptr;
         m_messages.reset(new RecordingPresenter);
         g_beeps = 0;
         SetWarningBeep(&CountBeep);
@@ -720,10 +720,10 @@ private slots:
         } watch;
         watch.inner = &clock;
         watch.host = &host;
-        SetClock(&watch);
+        TestContext().clock = &watch;
         Opened<ReadCal> run;
         QTest::mouseClick(qobject_cast<QPushButton*>(run.Item(IDC_OK)), Qt::LeftButton);
-        SetClock(&clock);
+        TestContext().clock = &clock;
         QVERIFY(watch.visible);
         QVERIFY(watch.bar > 0 && watch.bar < 57344);
         QCOMPARE(host.Progress(), nullptr);
@@ -765,10 +765,10 @@ private slots:
         stop.inner = &clock;
         stop.host = &host;
         stop.radio = &bench.radio;
-        SetClock(&stop);
+        TestContext().clock = &stop;
         Opened<ReadCal> run;
         QTest::mouseClick(qobject_cast<QPushButton*>(run.Item(IDC_OK)), Qt::LeftButton);
-        SetClock(&clock);
+        TestContext().clock = &clock;
 
         QCOMPARE(host.Progress(), nullptr);
         const std::vector<sim::Request> requests = bench.radio.History();
@@ -782,7 +782,7 @@ private slots:
         QCOMPARE(bench.messages.shown.back().kind, MSG_INFO);
         QVERIFY(QString::fromStdString(bench.messages.Texts().back()).startsWith(QStringLiteral("The read-out was stopped after ")));
         // The stop was for that read-out alone: the next operation runs to its end.
-        QVERIFY(RunReadOperation(theRadioLink, "COM1", ProgramRecord(), nullptr).loaded);
+        QVERIFY(ReadIntoProgram(theRadioLink, "COM1", nullptr).loaded);
     }
 
     void aboutShowsTheProgramAndItsVersion()

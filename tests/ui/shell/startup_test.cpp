@@ -25,7 +25,7 @@ private:
     {
         std::unique_ptr<CVigilonOssApp> app(new CVigilonOssApp);
         if (messages)
-            SetMessagePresenter(messages);
+            GuiContext().presenter = messages;
         QStringList all{ QStringLiteral("vigilon-oss") };
         all += arguments;
         m_started = app->InitInstance(all);
@@ -266,10 +266,10 @@ private slots:
     {
         auto app = Start();
         CMainFrame* frame = app->MainFrame();
-        OperationHost().BeginWaitCursor(); // an operation holds the radio
+        GuiContext().host->BeginWaitCursor(); // an operation holds the radio
         QVERIFY(!frame->close());
         QVERIFY(frame->isVisible());
-        OperationHost().EndWaitCursor();
+        GuiContext().host->EndWaitCursor();
         QVERIFY(frame->close());
     }
 };
