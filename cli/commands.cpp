@@ -427,3 +427,73 @@ int CommandCalibrationStats(const CliOptions& options)
         std::fprintf(stdout, "%s\n", CalibrationColumnFigures(file, column).c_str());
     return Done(stdout);
 }
+
+// How the command line knows the commands of this file (cli/command_list.cpp).
+extern const CliCommand READ_COMMAND = {
+    "read", "read FILE",
+    QT_TRANSLATE_NOOP("Cli", "read the board's settings and save them to the data file FILE\n"
+                             "(and a backup of them; --no-backup skips it)"),
+    1, 1, CLI_USES_PORT, &CommandRead, 0, DATA_FILE_SIZE,
+};
+extern const CliCommand WRITE_COMMAND = {
+    "write", "write FILE", QT_TRANSLATE_NOOP("Cli", "program the board with the settings of the data file FILE"),
+    1, 1, CLI_USES_PORT, &CommandWrite,
+};
+extern const CliCommand INFO_COMMAND = {
+    "info", "info", QT_TRANSLATE_NOOP("Cli", "show the board's type, revisions, codeplug version and remarks"),
+    0, 0, CLI_USES_PORT | CLI_TAKES_JSON, &CommandInfo,
+};
+extern const CliCommand CHECK_COMMAND = {
+    "check", "check",
+    QT_TRANSLATE_NOOP("Cli", "check the connection link by link: port, cable, radio, board,\n"
+                             "codeplug version; one line per stage, stops at the first failure"),
+    0, 0, CLI_USES_PORT, &CommandCheck,
+};
+extern const CliCommand CALIBRATE_COMMAND = {
+    "calibrate", "calibrate", QT_TRANSLATE_NOOP("Cli", "calibrate the accelerometer (needs --lab)"),
+    0, 0, CLI_USES_PORT | CLI_LAB_ONLY, &CommandCalibrate,
+};
+extern const CliCommand READ_CAL_COMMAND = {
+    "read-cal", "read-cal FILE", QT_TRANSLATE_NOOP("Cli", "export the board's calibration data to FILE (needs --lab)"),
+    1, 1, CLI_USES_PORT | CLI_LAB_ONLY, &CommandReadCalibration, 0, CALIBRATION_BACKUP.size,
+};
+extern const CliCommand CAL_STATS_COMMAND = {
+    "cal-stats", "cal-stats FILE",
+    QT_TRANSLATE_NOOP("Cli", "check an exported calibration data file, print each column's\n"
+                             "minimum, maximum and mean"),
+    1, 1, CLI_TAKES_JSON, &CommandCalibrationStats,
+};
+extern const CliCommand SHOW_COMMAND = {
+    "show", "show FILE", QT_TRANSLATE_NOOP("Cli", "show the settings kept in the data file FILE"),
+    1, 1, CLI_TAKES_JSON, &CommandShow,
+};
+extern const CliCommand PORTS_COMMAND = {
+    "ports", "ports\nports --all",
+    //: One paragraph per form: ports, then ports --all.
+    QT_TRANSLATE_NOOP("Cli", "list the serial ports COM1..COM4 present, with their devices\n"
+                             "\n"
+                             "list every serial device: path, stable path, the ports that\n"
+                             "stand for it, kind (cable, usb, serial) and description"),
+    0, 0, CLI_TAKES_JSON, &CommandPorts,
+};
+extern const CliCommand BACKUPS_COMMAND = {
+    "backups", "backups", QT_TRANSLATE_NOOP("Cli", "list the backups of board settings, newest first"),
+    0, 0, CLI_TAKES_JSON, &CommandBackups,
+};
+extern const CliCommand DIFF_COMMAND = {
+    "diff", "diff A B\ndiff A --board",
+    //: One paragraph per form: diff A B, then diff A --board.
+    QT_TRANSLATE_NOOP("Cli", "show the settings that differ between data files A and B\n"
+                             "\n"
+                             "show the settings that differ between data file A and the board"),
+    1, 2, CLI_TAKES_JSON, &CommandDiff,
+};
+extern const CliCommand TO_TEXT_COMMAND = {
+    "to-text", "to-text FILE [OUT]",
+    QT_TRANSLATE_NOOP("Cli", "write the data file's settings as text (to OUT or the terminal)"),
+    1, 2, CLI_NO_TRAITS, &CommandToText, 1, CLI_TEXT_OUTPUT_SIZE,
+};
+extern const CliCommand FROM_TEXT_COMMAND = {
+    "from-text", "from-text TEXT OUT", QT_TRANSLATE_NOOP("Cli", "make the data file OUT from a text made by to-text"),
+    2, 2, CLI_NO_TRAITS, &CommandFromText, 1, DATA_FILE_SIZE,
+};

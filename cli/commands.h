@@ -1,9 +1,13 @@
-// The commands of vigilon-oss-cli. Each returns the exit status: 0 success,
-// 1 failure (its messages have been printed); diff also 2 for trouble.
+// What a command of vigilon-oss-cli is given and how it is declared. Each
+// returns the exit status: 0 success, 1 failure (its messages have been
+// printed); diff also 2 for trouble.
 #pragma once
 
 #include "frontend/history_store.h"
 
+#include <QtGlobal>
+
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -29,20 +33,31 @@ struct CliOptions {
     bool csv = false;               // history: the CSV form
 };
 
-int CommandRead(const CliOptions& options);
-int CommandWrite(const CliOptions& options);
-int CommandInfo(const CliOptions& options);
-int CommandCheck(const CliOptions& options);
-int CommandCalibrate(const CliOptions& options);
-int CommandReadCalibration(const CliOptions& options);
-int CommandShow(const CliOptions& options);
-int CommandPorts(const CliOptions& options);
-int CommandBackups(const CliOptions& options);
-int CommandDiff(const CliOptions& options);
-int CommandToText(const CliOptions& options);
-int CommandFromText(const CliOptions& options);
-int CommandFleet(const CliOptions& options);
-int CommandCalibrationStats(const CliOptions& options);
-int CommandHistory(const CliOptions& options);
-int CommandSupportBundle(const CliOptions& options);
-int CommandFindCable(const CliOptions& options);
+// What sets a command apart on the command line.
+enum CliCommandTraits : unsigned {
+    CLI_NO_TRAITS = 0,
+    CLI_USES_PORT = 1 << 0,  // needs a port: the configured one unless --port or --device; Ctrl+C stops it
+    CLI_LAB_ONLY = 1 << 1,   // refused without --lab
+    CLI_TAKES_JSON = 1 << 2, // answers with one JSON document under --json
+};
+
+// A command of vigilon-oss-cli, declared beside the function that runs it and
+// gathered with the others in cli/command_list.cpp: the command line checks its
+// arguments and dispatches by it, and --help shows its usage and text.
+struct CliCommand {
+    const char* name;  // as typed after the options
+    const char* usage; // how it is called, one line per form: "ports\nports --all"
+    // What --help says of it, marked QT_TRANSLATE_NOOP("Cli", ...): one paragraph
+    // per form of the usage, lines of about 60 characters, no indentation.
+    const char* help;
+    int minArguments; // positional arguments after the name
+    int maxArguments;
+    unsigned traits;  // CliCommandTraits
+    int (*run)(const CliOptions& options); // the exit status, its messages printed
+    int output = -1;                       // the argument the command writes, when it writes one
+    size_t outputSize = 0;                 // about what it writes there, for the space check
+};
+
+// About what a text the command line writes takes, for the space check: a
+// settings text, a report row, a trace's start.
+constexpr size_t CLI_TEXT_OUTPUT_SIZE = 4096;

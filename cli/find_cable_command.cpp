@@ -58,3 +58,12 @@ int CommandFindCable(const CliOptions& options)
     FlushOutput(stdout);
     return 0;
 }
+
+// How the command line knows find-cable (cli/command_list.cpp).
+extern const CliCommand FIND_CABLE_COMMAND = {
+    "find-cable", "find-cable",
+    QT_TRANSLATE_NOOP("Cli", "find the programming cable: unplug it and plug it in again\n"
+                             "when asked; the port (--port, default: the configured one)\n"
+                             "then stands for it, kept by its stable path"),
+    0, 0, CLI_USES_PORT, &CommandFindCable,
+};

@@ -285,3 +285,12 @@ int CommandFleet(const CliOptions& options)
     output.Finish();
     return status;
 }
+
+// How the command line knows fleet (cli/command_list.cpp).
+extern const CliCommand FLEET_COMMAND = {
+    "fleet", "fleet FILE",
+    QT_TRANSLATE_NOOP("Cli", "program radio after radio with the settings of FILE: waits for\n"
+                             "each radio, writes it, reports it, waits until it is unplugged;\n"
+                             "with several --port (or --device) options, on all at once"),
+    1, 1, CLI_USES_PORT | CLI_TAKES_JSON, &CommandFleet,
+};

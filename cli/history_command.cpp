@@ -224,3 +224,15 @@ int CommandHistory(const CliOptions& options)
     FlushOutput(stdout);
     return 0;
 }
+
+// How the command line knows history (cli/command_list.cpp).
+extern const CliCommand HISTORY_COMMAND = {
+    "history", "history\nhistory show ID",
+    //: One paragraph per form: history, then history show ID.
+    QT_TRANSLATE_NOOP("Cli", "list the service history, newest first: every operation on a\n"
+                             "radio with its time, result, port, radio, board and user\n"
+                             "\n"
+                             "one entry whole: its messages, the settings read and written\n"
+                             "(in the text form) and what a write changed"),
+    0, 2, CLI_TAKES_JSON, &CommandHistory,
+};

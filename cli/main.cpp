@@ -1,11 +1,11 @@
 // vigilon-oss-cli: the service tool's board operations from a terminal, for
 // scripts and for servicing a fleet of radios.
-#include "board/backup_store.h"
-#include "board/option_board_data.h"
 #include "cli/arguments.h"
 #include "cli/cli_host.h"
 #include "cli/cli_presenter.h"
-#include "cli/commands.h"
+#include "cli/cli_text.h"
+#include "cli/command_list.h"
+#include "cli/help_text.h"
 #include "cli/interrupts.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
@@ -37,154 +37,22 @@
 
 namespace {
 
-const char* const USAGE = QT_TRANSLATE_NOOP(
-    "Cli", "usage: vigilon-oss-cli [--port COMn | --device PATH] [--yes] [--lab] [--json] [--language LANG] COMMAND [ARGS]\n");
-
-const char* const HELP = QT_TRANSLATE_NOOP("Cli",
-    "Reads, writes and inspects the Vigilon man down option board through the radio\n"
-    "on a serial port.\n"
-    "\n"
-    "commands:\n"
-    "  read FILE         read the board's settings and save them to the data file FILE\n"
-    "                    (and a backup of them; --no-backup skips it)\n"
-    "  write FILE        program the board with the settings of the data file FILE\n"
-    "  info              show the board's type, revisions, codeplug version and remarks\n"
-    "  check             check the connection link by link: port, cable, radio, board,\n"
-    "                    codeplug version; one line per stage, stops at the first failure\n"
-    "  calibrate         calibrate the accelerometer (needs --lab)\n"
-    "  read-cal FILE     export the board's calibration data to FILE (needs --lab)\n"
-    "  cal-stats FILE    check an exported calibration data file, print each column's\n"
-    "                    minimum, maximum and mean\n"
-    "  show FILE         show the settings kept in the data file FILE\n"
-    "  ports             list the serial ports COM1..COM4 present, with their devices\n"
-    "  ports --all       list every serial device: path, stable path, the ports that\n"
-    "                    stand for it, kind (cable, usb, serial) and description\n"
-    "  find-cable        find the programming cable: unplug it and plug it in again\n"
-    "                    when asked; the port (--port, default: the configured one)\n"
-    "                    then stands for it, kept by its stable path\n"
-    "  backups           list the backups of board settings, newest first\n"
-    "  diff A B          show the settings that differ between data files A and B\n"
-    "  diff A --board    show the settings that differ between data file A and the board\n"
-    "  to-text FILE [OUT]    write the data file's settings as text (to OUT or the terminal)\n"
-    "  from-text TEXT OUT    make the data file OUT from a text made by to-text\n"
-    "  fleet FILE        program radio after radio with the settings of FILE: waits for\n"
-    "                    each radio, writes it, reports it, waits until it is unplugged;\n"
-    "                    with several --port (or --device) options, on all at once\n"
-    "  history           list the service history, newest first: every operation on a\n"
-    "                    radio with its time, result, port, radio, board and user\n"
-    "  history show ID   one entry whole: its messages, the settings read and written\n"
-    "                    (in the text form) and what a write changed\n"
-    "  support-bundle ZIP [TRACE]\n"
-    "                    write one zip file for support: versions, system, serial\n"
-    "                    devices, what keeps each port from opening, the settings\n"
-    "                    (no passwords), the last 50 service history entries and\n"
-    "                    the trace file TRACE of an earlier --trace\n"
-    "\n"
-    "options:\n"
-    "  --port COMn       the serial port (default: the port configured in the GUI)\n"
-    "  --device PATH     a serial device to use directly instead of a port\n"
-    "                    (fleet: repeat --port or --device for up to 8 ports)\n"
-    "  --yes             answer yes to the confirmation questions\n"
-    "  --lab             lab mode: allows calibrate and read-cal\n"
-    "  --verify          write: read the settings back and compare them\n"
-    "  --backup-first    write: back up the board's settings before writing\n"
-    "  --no-backup       read: keep no backup of the settings read\n"
-    "  --board           diff: compare with the board's settings\n"
-    "  --count N         fleet: stop after N radios on each port (default: until Ctrl+C)\n"
-    "  --report CSV      fleet: append one row per radio to the CSV file\n"
-    "  --radio TEXT      history: the entries of radios whose text starts with TEXT\n"
-    "  --board TEXT      history: the entries whose board type, revisions or codeplug\n"
-    "                    version contain TEXT\n"
-    "  --since DATE      history: the entries from DATE on (2026-12-09, or a local\n"
-    "                    time 2026-12-09T14:30, or a UTC time ending in Z)\n"
-    "  --until DATE      history: the entries up to DATE (a date: its whole day)\n"
-    "  --failed          history: only the entries that did not succeed\n"
-    "  --csv             history: the entries as CSV, oldest first, with their\n"
-    "                    settings and messages\n"
-    "  --no-history      add no entry to the service history (throw-away work)\n"
-    "  --trace FILE      write every byte sent and received, the frames, pauses and\n"
-    "                    messages to FILE as they happen, for support (several\n"
-    "                    ports: each line starts with its port in brackets)\n"
-    "  --json            info, show, diff, ports, backups, cal-stats, fleet, history:\n"
-    "                    print one\n"
-    "                    JSON document on standard output instead, with the errors\n"
-    "                    as {\"error\": {\"id\": N, \"text\": ...}}; fleet prints it when\n"
-    "                    the run ends, its lines go to standard error\n"
-    "  --language LANG   the language of the messages: en, de, fr or es (default:\n"
-    "                    LANGUAGE, else the one chosen in the GUI, else the system's)\n"
-    "  --help            this text\n"
-    "  --version         the program's version\n"
-    "\n"
-    "Exit status: 0 when the command did all it was asked and every check passed,\n"
-    "1 when it failed, 2 for usage errors.\n"
-    "fleet: 0 when every radio was programmed, 1 otherwise (also when a port never\n"
-    "opened in a run until Ctrl+C).\n"
-    "diff: 0 when equal, 1 when different, 2 on trouble.\n");
-
-// A text of the command line's own in the user's language, %1, %2 filled in as
-// bytes (file names need not be UTF-8).
-std::string Tr(const char* english, const std::vector<std::string>& fields = {})
-{
-    std::string text = QCoreApplication::translate("Cli", english).toStdString();
-    for (size_t field = fields.size(); field-- > 0;) {
-        const std::string mark = "%" + std::to_string(field + 1);
-        for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + fields[field].size()))
-            text.replace(at, mark.size(), fields[field]);
-    }
-    return text;
-}
-
 int UsageError(const std::string& reason)
 {
-    std::fprintf(stderr, "vigilon-oss-cli: %s\n%s", reason.c_str(), Tr(USAGE).c_str());
+    std::fprintf(stderr, "vigilon-oss-cli: %s\n%s", reason.c_str(), UsageText().c_str());
     return 2;
 }
 
-struct CommandRow {
-    const char* name;
-    int minArguments; // positional arguments after the command name
-    int maxArguments;
-    bool needsLab;
-    bool needsPort;
-    int (*run)(const CliOptions&);
-    int output = -1;          // the argument the command writes, when it writes one
-    size_t outputSize = 0;    // about what it writes there
-};
-
-constexpr size_t TEXT_SIZE = 4096; // a settings text, a report row, a trace's start
-constexpr size_t SUPPORT_BUNDLE_SIZE = 64 * 1024; // about a bundle without a trace
-
-// The commands that answer with one JSON document under --json.
-const char* const JSON_COMMANDS[] = { "info", "show", "diff", "ports", "backups", "cal-stats", "fleet", "history" };
-
-bool AnswersInJson(const std::string& name)
+// The usage error of --json given to a command that does not take it, naming
+// those that do.
+std::string JsonRefused()
 {
-    for (const char* command : JSON_COMMANDS) {
-        if (name == command)
-            return true;
-    }
-    return false;
+    const std::vector<std::string> takers = CliCommandNames(CLI_TAKES_JSON);
+    std::string others;
+    for (size_t i = 0; i + 1 < takers.size(); ++i)
+        others += (others.empty() ? "" : ", ") + takers[i];
+    return Tr(QT_TRANSLATE_NOOP("Cli", "--json belongs to %1 and %2"), { others, takers.back() });
 }
-
-const CommandRow COMMANDS[] = {
-    { "read", 1, 1, false, true, &CommandRead, 0, DATA_FILE_SIZE },
-    { "write", 1, 1, false, true, &CommandWrite },
-    { "info", 0, 0, false, true, &CommandInfo },
-    { "check", 0, 0, false, true, &CommandCheck },
-    { "calibrate", 0, 0, true, true, &CommandCalibrate },
-    { "read-cal", 1, 1, true, true, &CommandReadCalibration, 0, CALIBRATION_BACKUP.size },
-    { "show", 1, 1, false, false, &CommandShow },
-    { "ports", 0, 0, false, false, &CommandPorts },
-    { "backups", 0, 0, false, false, &CommandBackups },
-    { "diff", 1, 2, false, false, &CommandDiff },
-    { "to-text", 1, 2, false, false, &CommandToText, 1, TEXT_SIZE },
-    { "from-text", 2, 2, false, false, &CommandFromText, 1, DATA_FILE_SIZE },
-    { "fleet", 1, 1, false, true, &CommandFleet },
-    { "cal-stats", 1, 1, false, false, &CommandCalibrationStats },
-    { "history", 0, 2, false, false, &CommandHistory },
-    { "support-bundle", 1, 2, false, false, &CommandSupportBundle, 0, SUPPORT_BUNDLE_SIZE },
-    { "find-cable", 0, 0, false, true, &CommandFindCable },
-};
 
 // diff's --board is a switch; history's takes a text. Under history the
 // switch's name is read as the filter's.
@@ -260,7 +128,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
     if (languageGiven && LanguageFor(request).isEmpty())
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--language takes en, de, fr or es")));
     if (parser.isSet(helpOption)) {
-        std::printf("%s\n%s", Tr(USAGE).c_str(), Tr(HELP).c_str());
+        std::printf("%s", HelpText().c_str());
         return 0;
     }
     if (parser.isSet(versionOption)) {
@@ -273,11 +141,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "no command given")));
     const std::string name = positional[0].toStdString();
     commandName = name;
-    const CommandRow* command = nullptr;
-    for (const CommandRow& row : COMMANDS) {
-        if (name == row.name)
-            command = &row;
-    }
+    const CliCommand* command = FindCliCommand(name);
     if (!command)
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "unknown command '%1'"), { name }));
     const int arguments = static_cast<int>(positional.size()) - 1;
@@ -286,8 +150,8 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--board belongs to diff")));
     if (parser.isSet(allOption) && name != "ports")
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--all belongs to ports")));
-    if (parser.isSet(jsonOption) && !AnswersInJson(name))
-        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history")));
+    if (parser.isSet(jsonOption) && !(command->traits & CLI_TAKES_JSON))
+        return UsageError(JsonRefused());
     HistoryFilter historyFilter;
     if (name == "history") {
         if (arguments > 0 && (positional[1] != QLatin1String("show") || arguments != 2))
@@ -315,7 +179,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
                                        : Tr(QT_TRANSLATE_NOOP("Cli", "%1 needs a FILE argument"), { name }));
     if (arguments > (board ? 1 : command->maxArguments))
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "too many arguments for %1"), { name }));
-    if (command->needsLab && !parser.isSet(labOption))
+    if ((command->traits & CLI_LAB_ONLY) && !parser.isSet(labOption))
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "%1 is a lab-mode command: add --lab"), { name }));
     if (parser.isSet(portOption) && parser.isSet(deviceOption))
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "give --port or --device, not both")));
@@ -387,9 +251,9 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
             inputs.push_back(files[i]);
     }
     if (!reportPath.empty())
-        outputs.push_back(OutputTarget{ reportPath, TEXT_SIZE, false });
+        outputs.push_back(OutputTarget{ reportPath, CLI_TEXT_OUTPUT_SIZE, false });
     if (parser.isSet(traceOption))
-        outputs.push_back(OutputTarget{ tracePath, TEXT_SIZE, true });
+        outputs.push_back(OutputTarget{ tracePath, CLI_TEXT_OUTPUT_SIZE, true });
     const TargetCheck targets = CheckTargets(outputs, inputs);
     if (targets.status == 2)
         return UsageError(targets.message);
@@ -407,7 +271,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
             traceFile.Line(line);
     }
 
-    const bool needsPort = command->needsPort || board;
+    const bool needsPort = (command->traits & CLI_USES_PORT) || board;
     CliOptions options;
     if (!ports.empty())
         options.portName = ports.front();

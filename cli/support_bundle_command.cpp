@@ -38,3 +38,14 @@ int CommandSupportBundle(const CliOptions& options)
     FlushOutput(stdout);
     return 0;
 }
+
+// How the command line knows support-bundle (cli/command_list.cpp).
+constexpr size_t SUPPORT_BUNDLE_SIZE = 64 * 1024; // about a bundle without a trace
+extern const CliCommand SUPPORT_BUNDLE_COMMAND = {
+    "support-bundle", "support-bundle ZIP [TRACE]",
+    QT_TRANSLATE_NOOP("Cli", "write one zip file for support: versions, system, serial\n"
+                             "devices, what keeps each port from opening, the settings\n"
+                             "(no passwords), the last 50 service history entries and\n"
+                             "the trace file TRACE of an earlier --trace"),
+    1, 2, CLI_NO_TRAITS, &CommandSupportBundle, 0, SUPPORT_BUNDLE_SIZE,
+};

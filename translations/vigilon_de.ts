@@ -82,10 +82,6 @@
         <translation>die Mitschnittdatei „%1“ kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
-        <translation>--json gehört zu info, show, diff, ports, backups, cal-stats, fleet und history</translation>
-    </message>
-    <message>
         <source>history takes no arguments, or show and an entry&apos;s number</source>
         <translation>history erwartet keine Argumente oder show und die Nummer eines Eintrags</translation>
     </message>
@@ -106,46 +102,123 @@
         <translation>%1 und %2 sind dasselbe Gerät (%3): nur eines davon angeben</translation>
     </message>
     <message>
+        <source>find-cable takes --port COMn, not --device</source>
+        <translation>find-cable nimmt --port COMn, nicht --device</translation>
+    </message>
+    <message>
+        <source>read the board&apos;s settings and save them to the data file FILE
+(and a backup of them; --no-backup skips it)</source>
+        <translation>die Einstellungen der Optionsplatine auslesen und in der
+Datendatei FILE speichern (dazu eine Sicherung davon;
+--no-backup lässt sie weg)</translation>
+    </message>
+    <message>
+        <source>program the board with the settings of the data file FILE</source>
+        <translation>die Optionsplatine mit den Einstellungen der Datendatei
+FILE programmieren</translation>
+    </message>
+    <message>
+        <source>show the board&apos;s type, revisions, codeplug version and remarks</source>
+        <translation>Typ, Revisionen, Codeplug-Version und Herstellerhinweise
+der Optionsplatine anzeigen</translation>
+    </message>
+    <message>
+        <source>check the connection link by link: port, cable, radio, board,
+codeplug version; one line per stage, stops at the first failure</source>
+        <translation>die Verbindung Glied für Glied prüfen: Schnittstelle,
+Kabel, Funkgerät, Optionsplatine, Codeplug-Version; eine
+Zeile pro Stufe, bricht beim ersten Fehler ab</translation>
+    </message>
+    <message>
+        <source>calibrate the accelerometer (needs --lab)</source>
+        <translation>den Beschleunigungssensor kalibrieren (erfordert --lab)</translation>
+    </message>
+    <message>
+        <source>export the board&apos;s calibration data to FILE (needs --lab)</source>
+        <translation>die Kalibrierdaten der Optionsplatine nach FILE exportieren
+(erfordert --lab)</translation>
+    </message>
+    <message>
+        <source>check an exported calibration data file, print each column&apos;s
+minimum, maximum and mean</source>
+        <translation>eine exportierte Kalibrierdatendatei prüfen, Minimum,
+Maximum und Mittelwert jeder Spalte ausgeben</translation>
+    </message>
+    <message>
+        <source>show the settings kept in the data file FILE</source>
+        <translation>die Einstellungen in der Datendatei FILE anzeigen</translation>
+    </message>
+    <message>
+        <source>list the serial ports COM1..COM4 present, with their devices
+
+list every serial device: path, stable path, the ports that
+stand for it, kind (cable, usb, serial) and description</source>
+        <extracomment>One paragraph per form: ports, then ports --all.</extracomment>
+        <translation>die vorhandenen seriellen Schnittstellen COM1..COM4 mit
+ihren Geräten auflisten
+
+alle seriellen Geräte auflisten: Pfad, stabiler Pfad, die
+Schnittstellen, die für das Gerät stehen, Art (Kabel, USB,
+seriell) und Beschreibung</translation>
+    </message>
+    <message>
+        <source>list the backups of board settings, newest first</source>
+        <translation>die Sicherungen der Einstellungen von Optionsplatinen
+auflisten, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>show the settings that differ between data files A and B
+
+show the settings that differ between data file A and the board</source>
+        <extracomment>One paragraph per form: diff A B, then diff A --board.</extracomment>
+        <translation>die Einstellungen anzeigen, in denen sich die Datendateien
+A und B unterscheiden
+
+die Einstellungen anzeigen, in denen sich die Datendatei A
+und die Optionsplatine unterscheiden</translation>
+    </message>
+    <message>
+        <source>write the data file&apos;s settings as text (to OUT or the terminal)</source>
+        <translation>die Einstellungen der Datendatei als Text schreiben
+(nach OUT oder auf das Terminal)</translation>
+    </message>
+    <message>
+        <source>make the data file OUT from a text made by to-text</source>
+        <translation>die Datendatei OUT aus einem mit to-text erstellten
+Text erzeugen</translation>
+    </message>
+    <message>
+        <source>find the programming cable: unplug it and plug it in again
+when asked; the port (--port, default: the configured one)
+then stands for it, kept by its stable path</source>
+        <translation>das Programmierkabel suchen: es auf Aufforderung abziehen
+und wieder einstecken; die Schnittstelle (--port, Standard:
+die konfigurierte) steht dann für das Kabel, festgehalten
+über seinen stabilen Pfad</translation>
+    </message>
+    <message>
+        <source>program radio after radio with the settings of FILE: waits for
+each radio, writes it, reports it, waits until it is unplugged;
+with several --port (or --device) options, on all at once</source>
+        <translation>ein Funkgerät nach dem anderen mit den Einstellungen von
+FILE programmieren: wartet auf jedes Funkgerät, schreibt
+es, meldet es, wartet, bis es abgezogen wird; mit mehreren
+Optionen --port (oder --device) auf allen gleichzeitig</translation>
+    </message>
+    <message>
         <source>Reads, writes and inspects the Vigilon man down option board through the radio
 on a serial port.
 
 commands:
-  read FILE         read the board&apos;s settings and save them to the data file FILE
-                    (and a backup of them; --no-backup skips it)
-  write FILE        program the board with the settings of the data file FILE
-  info              show the board&apos;s type, revisions, codeplug version and remarks
-  check             check the connection link by link: port, cable, radio, board,
-                    codeplug version; one line per stage, stops at the first failure
-  calibrate         calibrate the accelerometer (needs --lab)
-  read-cal FILE     export the board&apos;s calibration data to FILE (needs --lab)
-  cal-stats FILE    check an exported calibration data file, print each column&apos;s
-                    minimum, maximum and mean
-  show FILE         show the settings kept in the data file FILE
-  ports             list the serial ports COM1..COM4 present, with their devices
-  ports --all       list every serial device: path, stable path, the ports that
-                    stand for it, kind (cable, usb, serial) and description
-  find-cable        find the programming cable: unplug it and plug it in again
-                    when asked; the port (--port, default: the configured one)
-                    then stands for it, kept by its stable path
-  backups           list the backups of board settings, newest first
-  diff A B          show the settings that differ between data files A and B
-  diff A --board    show the settings that differ between data file A and the board
-  to-text FILE [OUT]    write the data file&apos;s settings as text (to OUT or the terminal)
-  from-text TEXT OUT    make the data file OUT from a text made by to-text
-  fleet FILE        program radio after radio with the settings of FILE: waits for
-                    each radio, writes it, reports it, waits until it is unplugged;
-                    with several --port (or --device) options, on all at once
-  history           list the service history, newest first: every operation on a
-                    radio with its time, result, port, radio, board and user
-  history show ID   one entry whole: its messages, the settings read and written
-                    (in the text form) and what a write changed
-  support-bundle ZIP [TRACE]
-                    write one zip file for support: versions, system, serial
-                    devices, what keeps each port from opening, the settings
-                    (no passwords), the last 50 service history entries and
-                    the trace file TRACE of an earlier --trace
+</source>
+        <translation>Liest, schreibt und untersucht die Vigilon-Optionsplatine für den Lagealarm über
+das Funkgerät an einer seriellen Schnittstelle.
 
-options:
+Befehle:
+</translation>
+    </message>
+    <message>
+        <source>options:
   --port COMn       the serial port (default: the port configured in the GUI)
   --device PATH     a serial device to use directly instead of a port
                     (fleet: repeat --port or --device for up to 8 ports)
@@ -170,7 +243,7 @@ options:
   --trace FILE      write every byte sent and received, the frames, pauses and
                     messages to FILE as they happen, for support (several
                     ports: each line starts with its port in brackets)
-  --json            info, show, diff, ports, backups, cal-stats, fleet, history:
+  --json            %1:
                     print one
                     JSON document on standard output instead, with the errors
                     as {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet prints it when
@@ -186,63 +259,8 @@ fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
 opened in a run until Ctrl+C).
 diff: 0 when equal, 1 when different, 2 on trouble.
 </source>
-        <translation>Liest, schreibt und untersucht die Vigilon-Optionsplatine für den Lagealarm über
-das Funkgerät an einer seriellen Schnittstelle.
-
-Befehle:
-  read FILE         die Einstellungen der Optionsplatine auslesen und in der
-                    Datendatei FILE speichern (dazu eine Sicherung davon;
-                    --no-backup lässt sie weg)
-  write FILE        die Optionsplatine mit den Einstellungen der Datendatei
-                    FILE programmieren
-  info              Typ, Revisionen, Codeplug-Version und Herstellerhinweise
-                    der Optionsplatine anzeigen
-  check             die Verbindung Glied für Glied prüfen: Schnittstelle,
-                    Kabel, Funkgerät, Optionsplatine, Codeplug-Version; eine
-                    Zeile pro Stufe, bricht beim ersten Fehler ab
-  calibrate         den Beschleunigungssensor kalibrieren (erfordert --lab)
-  read-cal FILE     die Kalibrierdaten der Optionsplatine nach FILE exportieren
-                    (erfordert --lab)
-  cal-stats FILE    eine exportierte Kalibrierdatendatei prüfen, Minimum,
-                    Maximum und Mittelwert jeder Spalte ausgeben
-  show FILE         die Einstellungen in der Datendatei FILE anzeigen
-  ports             die vorhandenen seriellen Schnittstellen COM1..COM4 mit
-                    ihren Geräten auflisten
-  ports --all       alle seriellen Geräte auflisten: Pfad, stabiler Pfad, die
-                    Schnittstellen, die für das Gerät stehen, Art (Kabel, USB,
-                    seriell) und Beschreibung
-  find-cable        das Programmierkabel suchen: es auf Aufforderung abziehen
-                    und wieder einstecken; die Schnittstelle (--port, Standard:
-                    die konfigurierte) steht dann für das Kabel, festgehalten
-                    über seinen stabilen Pfad
-  backups           die Sicherungen der Einstellungen von Optionsplatinen
-                    auflisten, neueste zuerst
-  diff A B          die Einstellungen anzeigen, in denen sich die Datendateien
-                    A und B unterscheiden
-  diff A --board    die Einstellungen anzeigen, in denen sich die Datendatei A
-                    und die Optionsplatine unterscheiden
-  to-text FILE [OUT]    die Einstellungen der Datendatei als Text schreiben
-                        (nach OUT oder auf das Terminal)
-  from-text TEXT OUT    die Datendatei OUT aus einem mit to-text erstellten
-                        Text erzeugen
-  fleet FILE        ein Funkgerät nach dem anderen mit den Einstellungen von
-                    FILE programmieren: wartet auf jedes Funkgerät, schreibt
-                    es, meldet es, wartet, bis es abgezogen wird; mit mehreren
-                    Optionen --port (oder --device) auf allen gleichzeitig
-  history           die Servicehistorie auflisten, neueste zuerst: jeden Vorgang
-                    an einem Funkgerät mit Zeit, Ergebnis, Schnittstelle,
-                    Funkgerät, Optionsplatine und Benutzer
-  history show ID   einen Eintrag vollständig anzeigen: seine Meldungen, die
-                    ausgelesenen und geschriebenen Einstellungen (in Textform)
-                    und was ein Schreibvorgang geändert hat
-  support-bundle ZIP [TRACE]
-                    eine ZIP-Datei für den Support schreiben: Versionen, System,
-                    serielle Geräte, was das Öffnen jeder Schnittstelle
-                    verhindert, die Einstellungen (ohne Passwörter), die letzten
-                    50 Einträge der Servicehistorie und die Mitschnittdatei
-                    TRACE eines früheren --trace
-
-Optionen:
+        <extracomment>%1 the commands that take --json, as in &quot;info, show, diff&quot;.</extracomment>
+        <translation>Optionen:
   --port COMn       die serielle Schnittstelle (Standard: die in der GUI
                     konfigurierte Schnittstelle)
   --device PATH     ein serielles Gerät, das direkt statt einer Schnittstelle
@@ -275,7 +293,7 @@ Optionen:
                     Meldungen laufend für den Support nach FILE schreiben
                     (mehrere Schnittstellen: jede Zeile beginnt mit ihrer
                     Schnittstelle in eckigen Klammern)
-  --json            info, show, diff, ports, backups, cal-stats, fleet, history:
+  --json            %1:
                     stattdessen ein JSON-Dokument auf der Standardausgabe
                     ausgeben, mit den Fehlern als
                     {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet gibt es am Ende
@@ -295,8 +313,34 @@ diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
 </translation>
     </message>
     <message>
-        <source>find-cable takes --port COMn, not --device</source>
-        <translation>find-cable nimmt --port COMn, nicht --device</translation>
+        <source>list the service history, newest first: every operation on a
+radio with its time, result, port, radio, board and user
+
+one entry whole: its messages, the settings read and written
+(in the text form) and what a write changed</source>
+        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
+        <translation>die Servicehistorie auflisten, neueste zuerst: jeden Vorgang
+an einem Funkgerät mit Zeit, Ergebnis, Schnittstelle,
+Funkgerät, Optionsplatine und Benutzer
+
+einen Eintrag vollständig anzeigen: seine Meldungen, die
+ausgelesenen und geschriebenen Einstellungen (in Textform)
+und was ein Schreibvorgang geändert hat</translation>
+    </message>
+    <message>
+        <source>--json belongs to %1 and %2</source>
+        <translation>--json gehört zu %1 und %2</translation>
+    </message>
+    <message>
+        <source>write one zip file for support: versions, system, serial
+devices, what keeps each port from opening, the settings
+(no passwords), the last 50 service history entries and
+the trace file TRACE of an earlier --trace</source>
+        <translation>eine ZIP-Datei für den Support schreiben: Versionen, System,
+serielle Geräte, was das Öffnen jeder Schnittstelle
+verhindert, die Einstellungen (ohne Passwörter), die letzten
+50 Einträge der Servicehistorie und die Mitschnittdatei
+TRACE eines früheren --trace</translation>
     </message>
 </context>
 <context>

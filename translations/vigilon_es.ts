@@ -82,10 +82,6 @@
         <translation>no se puede escribir el archivo de traza «%1»</translation>
     </message>
     <message>
-        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
-        <translation>--json solo se usa con info, show, diff, ports, backups, cal-stats, fleet y history</translation>
-    </message>
-    <message>
         <source>history takes no arguments, or show and an entry&apos;s number</source>
         <translation>history no admite argumentos, o bien show y el número de una entrada</translation>
     </message>
@@ -106,46 +102,123 @@
         <translation>%1 y %2 son el mismo dispositivo (%3): indica solo uno de ellos</translation>
     </message>
     <message>
+        <source>find-cable takes --port COMn, not --device</source>
+        <translation>find-cable admite --port COMn, no --device</translation>
+    </message>
+    <message>
+        <source>read the board&apos;s settings and save them to the data file FILE
+(and a backup of them; --no-backup skips it)</source>
+        <translation>lee los parámetros de la placa y los guarda en el archivo de
+datos FILE (y una copia de seguridad; --no-backup la omite)</translation>
+    </message>
+    <message>
+        <source>program the board with the settings of the data file FILE</source>
+        <translation>programa la placa con los parámetros del archivo de datos
+FILE</translation>
+    </message>
+    <message>
+        <source>show the board&apos;s type, revisions, codeplug version and remarks</source>
+        <translation>muestra el tipo, las revisiones, la versión de codeplug y
+las observaciones de la placa</translation>
+    </message>
+    <message>
+        <source>check the connection link by link: port, cable, radio, board,
+codeplug version; one line per stage, stops at the first failure</source>
+        <translation>comprueba la conexión eslabón a eslabón: puerto, cable,
+radio, placa, versión de codeplug; una línea por etapa, se
+detiene en el primer fallo</translation>
+    </message>
+    <message>
+        <source>calibrate the accelerometer (needs --lab)</source>
+        <translation>calibra el acelerómetro (requiere --lab)</translation>
+    </message>
+    <message>
+        <source>export the board&apos;s calibration data to FILE (needs --lab)</source>
+        <translation>exporta los datos de calibración de la placa a FILE
+(requiere --lab)</translation>
+    </message>
+    <message>
+        <source>check an exported calibration data file, print each column&apos;s
+minimum, maximum and mean</source>
+        <translation>comprueba un archivo de datos de calibración exportado y
+muestra el mínimo, el máximo y la media de cada columna</translation>
+    </message>
+    <message>
+        <source>show the settings kept in the data file FILE</source>
+        <translation>muestra los parámetros guardados en el archivo de datos
+FILE</translation>
+    </message>
+    <message>
+        <source>list the serial ports COM1..COM4 present, with their devices
+
+list every serial device: path, stable path, the ports that
+stand for it, kind (cable, usb, serial) and description</source>
+        <extracomment>One paragraph per form: ports, then ports --all.</extracomment>
+        <translation>lista los puertos serie COM1..COM4 presentes, con sus
+dispositivos
+
+lista todos los dispositivos serie: ruta, ruta estable, los
+puertos que le corresponden, tipo (cable, usb, serie) y
+descripción</translation>
+    </message>
+    <message>
+        <source>list the backups of board settings, newest first</source>
+        <translation>lista las copias de seguridad de los parámetros de placas,
+las más recientes primero</translation>
+    </message>
+    <message>
+        <source>show the settings that differ between data files A and B
+
+show the settings that differ between data file A and the board</source>
+        <extracomment>One paragraph per form: diff A B, then diff A --board.</extracomment>
+        <translation>muestra los parámetros que difieren entre los archivos de
+datos A y B
+
+muestra los parámetros que difieren entre el archivo de
+datos A y la placa</translation>
+    </message>
+    <message>
+        <source>write the data file&apos;s settings as text (to OUT or the terminal)</source>
+        <translation>escribe los parámetros del archivo de datos como texto
+(en OUT o en el terminal)</translation>
+    </message>
+    <message>
+        <source>make the data file OUT from a text made by to-text</source>
+        <translation>crea el archivo de datos OUT a partir de un texto creado
+con to-text</translation>
+    </message>
+    <message>
+        <source>find the programming cable: unplug it and plug it in again
+when asked; the port (--port, default: the configured one)
+then stands for it, kept by its stable path</source>
+        <translation>buscar el cable de programación: desconectarlo y volver a
+conectarlo cuando se pida; el puerto (--port, por defecto:
+el configurado) corresponde luego a ese cable, guardado por
+su ruta estable</translation>
+    </message>
+    <message>
+        <source>program radio after radio with the settings of FILE: waits for
+each radio, writes it, reports it, waits until it is unplugged;
+with several --port (or --device) options, on all at once</source>
+        <translation>programa una radio tras otra con los parámetros de FILE:
+espera cada radio, la escribe, la anota en el informe y
+espera a que se desconecte; con varias opciones --port (o
+--device), en todos los puertos a la vez</translation>
+    </message>
+    <message>
         <source>Reads, writes and inspects the Vigilon man down option board through the radio
 on a serial port.
 
 commands:
-  read FILE         read the board&apos;s settings and save them to the data file FILE
-                    (and a backup of them; --no-backup skips it)
-  write FILE        program the board with the settings of the data file FILE
-  info              show the board&apos;s type, revisions, codeplug version and remarks
-  check             check the connection link by link: port, cable, radio, board,
-                    codeplug version; one line per stage, stops at the first failure
-  calibrate         calibrate the accelerometer (needs --lab)
-  read-cal FILE     export the board&apos;s calibration data to FILE (needs --lab)
-  cal-stats FILE    check an exported calibration data file, print each column&apos;s
-                    minimum, maximum and mean
-  show FILE         show the settings kept in the data file FILE
-  ports             list the serial ports COM1..COM4 present, with their devices
-  ports --all       list every serial device: path, stable path, the ports that
-                    stand for it, kind (cable, usb, serial) and description
-  find-cable        find the programming cable: unplug it and plug it in again
-                    when asked; the port (--port, default: the configured one)
-                    then stands for it, kept by its stable path
-  backups           list the backups of board settings, newest first
-  diff A B          show the settings that differ between data files A and B
-  diff A --board    show the settings that differ between data file A and the board
-  to-text FILE [OUT]    write the data file&apos;s settings as text (to OUT or the terminal)
-  from-text TEXT OUT    make the data file OUT from a text made by to-text
-  fleet FILE        program radio after radio with the settings of FILE: waits for
-                    each radio, writes it, reports it, waits until it is unplugged;
-                    with several --port (or --device) options, on all at once
-  history           list the service history, newest first: every operation on a
-                    radio with its time, result, port, radio, board and user
-  history show ID   one entry whole: its messages, the settings read and written
-                    (in the text form) and what a write changed
-  support-bundle ZIP [TRACE]
-                    write one zip file for support: versions, system, serial
-                    devices, what keeps each port from opening, the settings
-                    (no passwords), the last 50 service history entries and
-                    the trace file TRACE of an earlier --trace
+</source>
+        <translation>Lee, escribe y examina la placa opcional de hombre caído Vigilon a través de la
+radio en un puerto serie.
 
-options:
+comandos:
+</translation>
+    </message>
+    <message>
+        <source>options:
   --port COMn       the serial port (default: the port configured in the GUI)
   --device PATH     a serial device to use directly instead of a port
                     (fleet: repeat --port or --device for up to 8 ports)
@@ -170,7 +243,7 @@ options:
   --trace FILE      write every byte sent and received, the frames, pauses and
                     messages to FILE as they happen, for support (several
                     ports: each line starts with its port in brackets)
-  --json            info, show, diff, ports, backups, cal-stats, fleet, history:
+  --json            %1:
                     print one
                     JSON document on standard output instead, with the errors
                     as {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet prints it when
@@ -186,63 +259,8 @@ fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
 opened in a run until Ctrl+C).
 diff: 0 when equal, 1 when different, 2 on trouble.
 </source>
-        <translation>Lee, escribe y examina la placa opcional de hombre caído Vigilon a través de la
-radio en un puerto serie.
-
-comandos:
-  read FILE         lee los parámetros de la placa y los guarda en el archivo de
-                    datos FILE (y una copia de seguridad; --no-backup la omite)
-  write FILE        programa la placa con los parámetros del archivo de datos
-                    FILE
-  info              muestra el tipo, las revisiones, la versión de codeplug y
-                    las observaciones de la placa
-  check             comprueba la conexión eslabón a eslabón: puerto, cable,
-                    radio, placa, versión de codeplug; una línea por etapa, se
-                    detiene en el primer fallo
-  calibrate         calibra el acelerómetro (requiere --lab)
-  read-cal FILE     exporta los datos de calibración de la placa a FILE
-                    (requiere --lab)
-  cal-stats FILE    comprueba un archivo de datos de calibración exportado y
-                    muestra el mínimo, el máximo y la media de cada columna
-  show FILE         muestra los parámetros guardados en el archivo de datos
-                    FILE
-  ports             lista los puertos serie COM1..COM4 presentes, con sus
-                    dispositivos
-  ports --all       lista todos los dispositivos serie: ruta, ruta estable, los
-                    puertos que le corresponden, tipo (cable, usb, serie) y
-                    descripción
-  find-cable        buscar el cable de programación: desconectarlo y volver a
-                    conectarlo cuando se pida; el puerto (--port, por defecto:
-                    el configurado) corresponde luego a ese cable, guardado por
-                    su ruta estable
-  backups           lista las copias de seguridad de los parámetros de placas,
-                    las más recientes primero
-  diff A B          muestra los parámetros que difieren entre los archivos de
-                    datos A y B
-  diff A --board    muestra los parámetros que difieren entre el archivo de
-                    datos A y la placa
-  to-text FILE [OUT]    escribe los parámetros del archivo de datos como texto
-                    (en OUT o en el terminal)
-  from-text TEXT OUT    crea el archivo de datos OUT a partir de un texto creado
-                    con to-text
-  fleet FILE        programa una radio tras otra con los parámetros de FILE:
-                    espera cada radio, la escribe, la anota en el informe y
-                    espera a que se desconecte; con varias opciones --port (o
-                    --device), en todos los puertos a la vez
-  history           lista el historial de servicio, lo más reciente primero:
-                    cada operación en una radio con su hora, resultado, puerto,
-                    radio, placa y usuario
-  history show ID   muestra una entrada completa: sus mensajes, los parámetros
-                    leídos y escritos (en forma de texto) y lo que cambió una
-                    escritura
-  support-bundle ZIP [TRACE]
-                    escribe un archivo zip para el servicio de asistencia:
-                    versiones, sistema, dispositivos serie, lo que impide abrir
-                    cada puerto, la configuración (sin contraseñas), las 50
-                    últimas entradas del historial de servicio y el archivo de
-                    traza TRACE de un --trace anterior
-
-opciones:
+        <extracomment>%1 the commands that take --json, as in &quot;info, show, diff&quot;.</extracomment>
+        <translation>opciones:
   --port COMn       el puerto serie (predeterminado: el puerto configurado en la
                     interfaz gráfica)
   --device PATH     un dispositivo serie que se usa directamente en lugar de un
@@ -276,7 +294,7 @@ opciones:
                     las pausas y los mensajes a medida que se producen, para el
                     servicio de asistencia (varios puertos: cada línea empieza
                     por su puerto entre corchetes)
-  --json            info, show, diff, ports, backups, cal-stats, fleet, history:
+  --json            %1:
                     en su lugar, imprime un único documento JSON en la salida
                     estándar, con los errores como
                     {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet lo imprime al
@@ -297,8 +315,34 @@ diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
 </translation>
     </message>
     <message>
-        <source>find-cable takes --port COMn, not --device</source>
-        <translation>find-cable admite --port COMn, no --device</translation>
+        <source>list the service history, newest first: every operation on a
+radio with its time, result, port, radio, board and user
+
+one entry whole: its messages, the settings read and written
+(in the text form) and what a write changed</source>
+        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
+        <translation>lista el historial de servicio, lo más reciente primero:
+cada operación en una radio con su hora, resultado, puerto,
+radio, placa y usuario
+
+muestra una entrada completa: sus mensajes, los parámetros
+leídos y escritos (en forma de texto) y lo que cambió una
+escritura</translation>
+    </message>
+    <message>
+        <source>--json belongs to %1 and %2</source>
+        <translation>--json solo se usa con %1 y %2</translation>
+    </message>
+    <message>
+        <source>write one zip file for support: versions, system, serial
+devices, what keeps each port from opening, the settings
+(no passwords), the last 50 service history entries and
+the trace file TRACE of an earlier --trace</source>
+        <translation>escribe un archivo zip para el servicio de asistencia:
+versiones, sistema, dispositivos serie, lo que impide abrir
+cada puerto, la configuración (sin contraseñas), las 50
+últimas entradas del historial de servicio y el archivo de
+traza TRACE de un --trace anterior</translation>
     </message>
 </context>
 <context>

@@ -82,10 +82,6 @@
         <translation>impossible d&apos;écrire le fichier de trace « %1 »</translation>
     </message>
     <message>
-        <source>--json belongs to info, show, diff, ports, backups, cal-stats, fleet and history</source>
-        <translation>--json ne s&apos;utilise qu&apos;avec info, show, diff, ports, backups, cal-stats, fleet et history</translation>
-    </message>
-    <message>
         <source>history takes no arguments, or show and an entry&apos;s number</source>
         <translation>history n&apos;accepte aucun argument, ou bien show suivi du numéro d&apos;une entrée</translation>
     </message>
@@ -106,46 +102,125 @@
         <translation>%1 et %2 sont le même périphérique (%3) : n&apos;en indiquez qu&apos;un seul</translation>
     </message>
     <message>
+        <source>find-cable takes --port COMn, not --device</source>
+        <translation>find-cable prend --port COMn, pas --device</translation>
+    </message>
+    <message>
+        <source>read the board&apos;s settings and save them to the data file FILE
+(and a backup of them; --no-backup skips it)</source>
+        <translation>lire les paramètres de la carte option et les enregistrer
+dans le fichier de données FILE (avec une sauvegarde ;
+--no-backup l&apos;omet)</translation>
+    </message>
+    <message>
+        <source>program the board with the settings of the data file FILE</source>
+        <translation>programmer la carte option avec les paramètres du fichier
+de données FILE</translation>
+    </message>
+    <message>
+        <source>show the board&apos;s type, revisions, codeplug version and remarks</source>
+        <translation>afficher le type, les révisions, la version de codeplug et
+les remarques de la carte option</translation>
+    </message>
+    <message>
+        <source>check the connection link by link: port, cable, radio, board,
+codeplug version; one line per stage, stops at the first failure</source>
+        <translation>vérifier la connexion maillon par maillon : port, câble,
+radio, carte option, version de codeplug ; une ligne par
+étape, arrêt au premier échec</translation>
+    </message>
+    <message>
+        <source>calibrate the accelerometer (needs --lab)</source>
+        <translation>étalonner l&apos;accéléromètre (nécessite --lab)</translation>
+    </message>
+    <message>
+        <source>export the board&apos;s calibration data to FILE (needs --lab)</source>
+        <translation>exporter les données d&apos;étalonnage de la carte option dans
+FILE (nécessite --lab)</translation>
+    </message>
+    <message>
+        <source>check an exported calibration data file, print each column&apos;s
+minimum, maximum and mean</source>
+        <translation>vérifier un fichier de données d&apos;étalonnage exporté,
+afficher le minimum, le maximum et la moyenne de chaque
+colonne</translation>
+    </message>
+    <message>
+        <source>show the settings kept in the data file FILE</source>
+        <translation>afficher les paramètres contenus dans le fichier de données
+FILE</translation>
+    </message>
+    <message>
+        <source>list the serial ports COM1..COM4 present, with their devices
+
+list every serial device: path, stable path, the ports that
+stand for it, kind (cable, usb, serial) and description</source>
+        <extracomment>One paragraph per form: ports, then ports --all.</extracomment>
+        <translation>lister les ports série COM1..COM4 présents, avec leurs
+périphériques
+
+lister tous les périphériques série : chemin, chemin stable,
+ports qui le désignent, type (câble, usb, série) et
+description</translation>
+    </message>
+    <message>
+        <source>list the backups of board settings, newest first</source>
+        <translation>lister les sauvegardes de paramètres de carte option, les
+plus récentes en premier</translation>
+    </message>
+    <message>
+        <source>show the settings that differ between data files A and B
+
+show the settings that differ between data file A and the board</source>
+        <extracomment>One paragraph per form: diff A B, then diff A --board.</extracomment>
+        <translation>afficher les paramètres qui diffèrent entre les fichiers de
+données A et B
+
+afficher les paramètres qui diffèrent entre le fichier de
+données A et la carte option</translation>
+    </message>
+    <message>
+        <source>write the data file&apos;s settings as text (to OUT or the terminal)</source>
+        <translation>écrire les paramètres du fichier de données en texte
+(dans OUT, sinon sur le terminal)</translation>
+    </message>
+    <message>
+        <source>make the data file OUT from a text made by to-text</source>
+        <translation>créer le fichier de données OUT à partir d&apos;un texte
+produit par to-text</translation>
+    </message>
+    <message>
+        <source>find the programming cable: unplug it and plug it in again
+when asked; the port (--port, default: the configured one)
+then stands for it, kept by its stable path</source>
+        <translation>rechercher le câble de programmation : le débrancher et le
+rebrancher à la demande ; le port (--port, par défaut : le
+port configuré) désigne ensuite ce câble, retenu par son
+chemin stable</translation>
+    </message>
+    <message>
+        <source>program radio after radio with the settings of FILE: waits for
+each radio, writes it, reports it, waits until it is unplugged;
+with several --port (or --device) options, on all at once</source>
+        <translation>programmer les radios l&apos;une après l&apos;autre avec les
+paramètres de FILE : attend chaque radio, la programme, en
+rend compte, attend qu&apos;elle soit débranchée ; avec plusieurs
+options --port (ou --device), sur tous ces ports à la fois</translation>
+    </message>
+    <message>
         <source>Reads, writes and inspects the Vigilon man down option board through the radio
 on a serial port.
 
 commands:
-  read FILE         read the board&apos;s settings and save them to the data file FILE
-                    (and a backup of them; --no-backup skips it)
-  write FILE        program the board with the settings of the data file FILE
-  info              show the board&apos;s type, revisions, codeplug version and remarks
-  check             check the connection link by link: port, cable, radio, board,
-                    codeplug version; one line per stage, stops at the first failure
-  calibrate         calibrate the accelerometer (needs --lab)
-  read-cal FILE     export the board&apos;s calibration data to FILE (needs --lab)
-  cal-stats FILE    check an exported calibration data file, print each column&apos;s
-                    minimum, maximum and mean
-  show FILE         show the settings kept in the data file FILE
-  ports             list the serial ports COM1..COM4 present, with their devices
-  ports --all       list every serial device: path, stable path, the ports that
-                    stand for it, kind (cable, usb, serial) and description
-  find-cable        find the programming cable: unplug it and plug it in again
-                    when asked; the port (--port, default: the configured one)
-                    then stands for it, kept by its stable path
-  backups           list the backups of board settings, newest first
-  diff A B          show the settings that differ between data files A and B
-  diff A --board    show the settings that differ between data file A and the board
-  to-text FILE [OUT]    write the data file&apos;s settings as text (to OUT or the terminal)
-  from-text TEXT OUT    make the data file OUT from a text made by to-text
-  fleet FILE        program radio after radio with the settings of FILE: waits for
-                    each radio, writes it, reports it, waits until it is unplugged;
-                    with several --port (or --device) options, on all at once
-  history           list the service history, newest first: every operation on a
-                    radio with its time, result, port, radio, board and user
-  history show ID   one entry whole: its messages, the settings read and written
-                    (in the text form) and what a write changed
-  support-bundle ZIP [TRACE]
-                    write one zip file for support: versions, system, serial
-                    devices, what keeps each port from opening, the settings
-                    (no passwords), the last 50 service history entries and
-                    the trace file TRACE of an earlier --trace
+</source>
+        <translation>Lit, écrit et examine la carte option homme à terre Vigilon par l&apos;intermédiaire
+de la radio, sur un port série.
 
-options:
+commandes :
+</translation>
+    </message>
+    <message>
+        <source>options:
   --port COMn       the serial port (default: the port configured in the GUI)
   --device PATH     a serial device to use directly instead of a port
                     (fleet: repeat --port or --device for up to 8 ports)
@@ -170,7 +245,7 @@ options:
   --trace FILE      write every byte sent and received, the frames, pauses and
                     messages to FILE as they happen, for support (several
                     ports: each line starts with its port in brackets)
-  --json            info, show, diff, ports, backups, cal-stats, fleet, history:
+  --json            %1:
                     print one
                     JSON document on standard output instead, with the errors
                     as {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}}; fleet prints it when
@@ -186,65 +261,8 @@ fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
 opened in a run until Ctrl+C).
 diff: 0 when equal, 1 when different, 2 on trouble.
 </source>
-        <translation>Lit, écrit et examine la carte option homme à terre Vigilon par l&apos;intermédiaire
-de la radio, sur un port série.
-
-commandes :
-  read FILE         lire les paramètres de la carte option et les enregistrer
-                    dans le fichier de données FILE (avec une sauvegarde ;
-                    --no-backup l&apos;omet)
-  write FILE        programmer la carte option avec les paramètres du fichier
-                    de données FILE
-  info              afficher le type, les révisions, la version de codeplug et
-                    les remarques de la carte option
-  check             vérifier la connexion maillon par maillon : port, câble,
-                    radio, carte option, version de codeplug ; une ligne par
-                    étape, arrêt au premier échec
-  calibrate         étalonner l&apos;accéléromètre (nécessite --lab)
-  read-cal FILE     exporter les données d&apos;étalonnage de la carte option dans
-                    FILE (nécessite --lab)
-  cal-stats FILE    vérifier un fichier de données d&apos;étalonnage exporté,
-                    afficher le minimum, le maximum et la moyenne de chaque
-                    colonne
-  show FILE         afficher les paramètres contenus dans le fichier de données
-                    FILE
-  ports             lister les ports série COM1..COM4 présents, avec leurs
-                    périphériques
-  ports --all       lister tous les périphériques série : chemin, chemin stable,
-                    ports qui le désignent, type (câble, usb, série) et
-                    description
-  find-cable        rechercher le câble de programmation : le débrancher et le
-                    rebrancher à la demande ; le port (--port, par défaut : le
-                    port configuré) désigne ensuite ce câble, retenu par son
-                    chemin stable
-  backups           lister les sauvegardes de paramètres de carte option, les
-                    plus récentes en premier
-  diff A B          afficher les paramètres qui diffèrent entre les fichiers de
-                    données A et B
-  diff A --board    afficher les paramètres qui diffèrent entre le fichier de
-                    données A et la carte option
-  to-text FILE [OUT]    écrire les paramètres du fichier de données en texte
-                    (dans OUT, sinon sur le terminal)
-  from-text TEXT OUT    créer le fichier de données OUT à partir d&apos;un texte
-                    produit par to-text
-  fleet FILE        programmer les radios l&apos;une après l&apos;autre avec les
-                    paramètres de FILE : attend chaque radio, la programme, en
-                    rend compte, attend qu&apos;elle soit débranchée ; avec plusieurs
-                    options --port (ou --device), sur tous ces ports à la fois
-  history           lister l&apos;historique des interventions, les plus récentes en
-                    premier : chaque opération sur une radio, avec son heure,
-                    son résultat, le port, la radio, la carte option et
-                    l&apos;utilisateur
-  history show ID   une entrée en entier : ses messages, les paramètres lus et
-                    écrits (sous forme de texte) et ce qu&apos;une écriture a modifié
-  support-bundle ZIP [TRACE]
-                    écrire un fichier zip pour l&apos;assistance : versions, système,
-                    périphériques série, ce qui empêche chaque port de s&apos;ouvrir,
-                    les paramètres (sans mots de passe), les 50 dernières
-                    entrées de l&apos;historique des interventions et le fichier de
-                    trace TRACE d&apos;un --trace précédent
-
-options :
+        <extracomment>%1 the commands that take --json, as in &quot;info, show, diff&quot;.</extracomment>
+        <translation>options :
   --port COMn       le port série (par défaut : le port configuré dans
                     l&apos;interface graphique)
   --device PATH     un périphérique série à utiliser directement au lieu d&apos;un
@@ -277,9 +295,9 @@ options :
                     reçu, les trames, les pauses et les messages, pour
                     l&apos;assistance technique (plusieurs ports : chaque ligne
                     commence par son port entre crochets)
-  --json            info, show, diff, ports, backups, cal-stats, fleet,
-                    history : afficher à la place un seul document JSON sur la
-                    sortie standard, avec les erreurs sous la forme
+  --json            %1 :
+                    afficher à la place un seul document JSON sur la sortie
+                    standard, avec les erreurs sous la forme
                     {&quot;error&quot;: {&quot;id&quot;: N, &quot;text&quot;: ...}} ; fleet l&apos;affiche à la fin
                     de la session, ses lignes vont sur la sortie d&apos;erreur
                     standard
@@ -298,8 +316,34 @@ diff : 0 si identiques, 1 si différents, 2 en cas de problème.
 </translation>
     </message>
     <message>
-        <source>find-cable takes --port COMn, not --device</source>
-        <translation>find-cable prend --port COMn, pas --device</translation>
+        <source>list the service history, newest first: every operation on a
+radio with its time, result, port, radio, board and user
+
+one entry whole: its messages, the settings read and written
+(in the text form) and what a write changed</source>
+        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
+        <translation>lister l&apos;historique des interventions, les plus récentes en
+premier : chaque opération sur une radio, avec son heure,
+son résultat, le port, la radio, la carte option et
+l&apos;utilisateur
+
+une entrée en entier : ses messages, les paramètres lus et
+écrits (sous forme de texte) et ce qu&apos;une écriture a modifié</translation>
+    </message>
+    <message>
+        <source>--json belongs to %1 and %2</source>
+        <translation>--json ne s&apos;utilise qu&apos;avec %1 et %2</translation>
+    </message>
+    <message>
+        <source>write one zip file for support: versions, system, serial
+devices, what keeps each port from opening, the settings
+(no passwords), the last 50 service history entries and
+the trace file TRACE of an earlier --trace</source>
+        <translation>écrire un fichier zip pour l&apos;assistance : versions, système,
+périphériques série, ce qui empêche chaque port de s&apos;ouvrir,
+les paramètres (sans mots de passe), les 50 dernières
+entrées de l&apos;historique des interventions et le fichier de
+trace TRACE d&apos;un --trace précédent</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // The translations: every file complete, each text's fields kept, every help
-// page translated with its links and anchors, and the program speaking the
-// language chosen, never with a translation's wrong fields.
+// page translated with its links and anchors, the command line's help command
+// by command, and the program speaking the language chosen, never with a
+// translation's wrong fields.
+#include "cli/command_list.h"
 #include "frontend/language.h"
 #include "resources/command_table.h"
 #include "resources/dialog_templates.h"
@@ -14,6 +16,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -166,6 +169,29 @@ TEST_F(Translations, EveryHelpPageIsTranslatedWithTheEnglishLinksAndAnchors)
         for (const QString& page : pages) {
             const QString translated = help.filePath(language.code + QLatin1Char('/') + page);
             EXPECT_EQ(LinksAndAnchors(translated), LinksAndAnchors(help.filePath(page))) << translated.toStdString();
+        }
+    }
+}
+
+// --help gives each command's text in the language chosen, a paragraph beside
+// each form of its usage: a text the translations lack (not marked, or marked
+// in another context) would stay English, and one whose paragraphs ran together
+// would tell one form under another.
+TEST_F(Translations, EveryCliCommandsHelpIsTranslatedAParagraphPerForm)
+{
+    for (const ProgramLanguage& language : ProgramLanguages()) {
+        if (language.code == QLatin1String("en"))
+            continue;
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/vigilon_%1.qm").arg(language.code)));
+        for (int i = 0; i < CLI_COMMAND_COUNT; ++i) {
+            const CliCommand& command = *CLI_COMMANDS[i];
+            const QString translated = translator.translate("Cli", command.help);
+            const std::string where = language.code.toStdString() + ": " + command.name;
+            EXPECT_FALSE(translated.isEmpty()) << where << " has no translated help";
+            const qsizetype forms = QString::fromUtf8(command.usage).count(QLatin1Char('\n')) + 1;
+            EXPECT_EQ(QString::fromUtf8(command.help).count(QStringLiteral("\n\n")) + 1, forms) << command.name;
+            EXPECT_EQ(translated.count(QStringLiteral("\n\n")) + 1, forms) << where;
         }
     }
 }
