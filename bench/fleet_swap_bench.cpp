@@ -1,6 +1,6 @@
 #include "bench/fleet_swap_bench.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "board/option_board_data.h"
 #include "link/radio_link.h"

@@ -1,12 +1,12 @@
 #include "bench/held_history_bench.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "bench/paint_watch.h"
 
 #include "board/option_board_data.h"
-#include "frontend/history_queue.h"
-#include "frontend/service_history.h"
+#include "app/history_queue.h"
+#include "app/service_history.h"
 #include "link/radio_link.h"
 #include "operations/fleet_on_ports.h"
 #include "operations/read_operation.h"

@@ -1,6 +1,6 @@
 #include "bench/history_bench.h"
 
-#include "frontend/history_store.h"
+#include "app/history_store.h"
 
 #include <QElapsedTimer>
 

@@ -1,6 +1,6 @@
 #include "bench/soak.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "link/radio_link.h"
 #include "link/serial_port.h"

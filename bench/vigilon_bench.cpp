@@ -9,7 +9,7 @@
 // service history's figures.
 #include "bench/fleet_swap_bench.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 #include "bench/held_history_bench.h"
 #include "bench/history_bench.h"
 #include "bench/paint_watch.h"
@@ -26,7 +26,7 @@
 #include "seams/clock.h"
 #include "seams/message_presenter.h"
 #include "seams/trace.h"
-#include "seams/trace_file.h"
+#include "cli/trace_file.h"
 #include "sim/simulated_radio.h"
 #include "ui/host/gui_host.h"
 

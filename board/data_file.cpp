@@ -1,7 +1,7 @@
 // The option board data file: 26 bytes, the codeplug version then the settings
 // image, kept in the record's fileHeader and fileImage on the way in and out.
 #include "board/codeplug_version.h"
-#include "board/file_access.h"
+#include "storage/file_access.h"
 #include "board/option_board_data.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"

@@ -6,6 +6,7 @@
 
 #include "board/modified_sink.h"
 #include "board/values.h"
+#include "storage/data_file_layout.h"
 
 class OperationContext;
 
@@ -14,9 +15,6 @@ class OperationContext;
 #include <cstdint>
 #include <string>
 
-constexpr size_t SETTINGS_IMAGE_SIZE = 24;  // the settings area of board memory
-constexpr size_t DATA_FILE_HEADER_SIZE = 2; // codeplug version major, minor
-constexpr size_t DATA_FILE_SIZE = DATA_FILE_HEADER_SIZE + SETTINGS_IMAGE_SIZE;
 constexpr uint16_t SETTINGS_ADDRESS = 0x1000;
 
 // The codeplug version this program supports.

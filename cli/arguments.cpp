@@ -1,6 +1,6 @@
 #include "cli/arguments.h"
 
-#include "frontend/byte_text.h"
+#include "app/byte_text.h"
 
 #include <QCoreApplication>
 

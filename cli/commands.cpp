@@ -2,8 +2,8 @@
 
 #include "cli/cli_work.h"
 
-#include "board/backup_store.h"
-#include "board/file_access.h"
+#include "storage/backup_store.h"
+#include "storage/file_access.h"
 #include "board/option_board_data.h"
 #include "board/settings_snapshot.h"
 #include "board/settings_table.h"
@@ -12,9 +12,10 @@
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
 #include "cli/utc_time.h"
-#include "frontend/backups.h"
-#include "frontend/service_history.h"
-#include "frontend/settings.h"
+#include "app/backup_folder.h"
+#include "storage/backups.h"
+#include "app/service_history.h"
+#include "app/settings.h"
 #include "link/device_listing.h"
 #include "link/port_name.h"
 #include "link/port_probe.h"
@@ -61,7 +62,7 @@ bool ReadBoard(const CliOptions& options, CliWork& work)
     TakeReadInto(outcome, work.Versioned());
     std::string backup;
     if (outcome.loaded && !options.noBackup)
-        backup = KeepBackup(work.context, options.portName, work.major, work.minor, outcome.image);
+        backup = KeepBackup(work.context, BackupFolder(), options.portName, work.major, work.minor, outcome.image);
     recorder.Record(outcome.record, backup);
     return outcome.loaded;
 }
@@ -110,7 +111,7 @@ int CommandWrite(const CliOptions& options)
     std::string backup;
     if (options.backupFirst) {
         write.backupFirst = [&](int32_t major, int32_t minor, const uint8_t* image, std::string& error) {
-            backup = KeepBackup(options.portName, major, minor, image, error);
+            backup = KeepBackup(BackupFolder(), options.portName, major, minor, image, error);
             return !backup.empty();
         };
     }
@@ -209,7 +210,7 @@ int CommandReadCalibration(const CliOptions& options)
     CliWork work(options);
     HistoryRecorder recorder(work.context);
     const ReadoutOutcome outcome = RunCalibrationReadout(work.link, options.portName, [&](const std::string& text, std::string& error) {
-        return KeepCalibrationBackup(options.portName, text, error);
+        return KeepCalibrationBackup(BackupFolder(), options.portName, text, error);
     });
     const int status = ShowReadout(options, outcome);
     recorder.Record(outcome.record);
@@ -309,7 +310,7 @@ int CommandPorts(const CliOptions& options)
 int CommandBackups(const CliOptions&)
 {
     const std::string folder = BackupFolder();
-    const std::vector<BackupEntry> backups = AllBackups();
+    const std::vector<BackupEntry> backups = AllBackups(folder);
     if (JsonReport* json = ActiveJsonReport()) {
         JsonValue list = JsonValue::Array();
         for (const BackupEntry& backup : backups) {

@@ -3,7 +3,7 @@
 // printed); diff also 2 for trouble.
 #pragma once
 
-#include "frontend/history_store.h"
+#include "app/history_store.h"
 
 #include <QtGlobal>
 

@@ -5,7 +5,7 @@
 #include "cli/commands.h"
 
 #include "cli/standard_output.h"
-#include "frontend/settings.h"
+#include "app/settings.h"
 #include "link/cable_finder.h"
 #include "link/serial_devices.h"
 #include "resources/string_ids.h"

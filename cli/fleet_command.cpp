@@ -13,7 +13,7 @@
 #include "cli/json_board.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
-#include "frontend/service_history.h"
+#include "app/service_history.h"
 #include "operations/fleet_on_ports.h"
 #include "operations/fleet_operation.h"
 #include "operations/fleet_report.h"
@@ -21,7 +21,7 @@
 #include "seams/message_presenter.h"
 #include "seams/status_message.h"
 #include "seams/string_table.h"
-#include "seams/trace_text.h"
+#include "app/trace_text.h"
 #include "seams/visible_text.h"
 
 #include <map>

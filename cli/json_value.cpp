@@ -1,6 +1,6 @@
 #include "cli/json_value.h"
 
-#include "frontend/utf8_bytes.h"
+#include "app/utf8_bytes.h"
 
 #include <charconv>
 #include <cmath>

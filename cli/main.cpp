@@ -11,11 +11,11 @@
 #include "cli/standard_output.h"
 #include "cli/targets.h"
 #include "cli/terminal.h"
-#include "frontend/byte_text.h"
-#include "frontend/history_text.h"
-#include "frontend/language.h"
-#include "frontend/service_history.h"
-#include "frontend/settings.h"
+#include "app/byte_text.h"
+#include "app/history_text.h"
+#include "app/language.h"
+#include "app/service_history.h"
+#include "app/settings.h"
 #include "link/port_hint.h"
 #include "link/port_name.h"
 #include "link/same_device.h"
@@ -25,7 +25,7 @@
 #include "seams/operation_context.h"
 #include "seams/status_message.h"
 #include "seams/string_table.h"
-#include "seams/trace_file.h"
+#include "cli/trace_file.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
-#include "frontend/support_bundle.h"
+#include "app/support_bundle.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 #include "seams/string_table.h"

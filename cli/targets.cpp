@@ -1,8 +1,9 @@
 #include "cli/targets.h"
 
-#include "board/output_target.h"
-#include "frontend/backups.h"
-#include "frontend/service_history.h"
+#include "storage/output_target.h"
+#include "app/backup_folder.h"
+#include "storage/backups.h"
+#include "app/service_history.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
@@ -21,7 +22,7 @@ TargetCheck CheckTargets(const std::vector<OutputTarget>& outputs, const std::ve
         const OutputTarget& target = outputs[i];
         const char* path = target.path.c_str();
         // A backup is refused as a failure, whichever output named it.
-        if (IsBackupPath(target.path))
+        if (IsBackupPath(BackupFolder(), target.path))
             return TargetCheck{ 1, FormatString(IDS_TARGET_IS_BACKUP, path, BackupFolder().c_str()), IDS_TARGET_IS_BACKUP };
         // So is the service history: a file saved over it would wipe the record.
         if (IsServiceHistoryPath(target.path))

@@ -1,6 +1,6 @@
 #include "operations/calibration_file.h"
 
-#include "board/file_access.h"
+#include "storage/file_access.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 

@@ -1,6 +1,6 @@
 #include "operations/readout_operation.h"
 
-#include "board/file_access.h"
+#include "storage/file_access.h"
 #include "link/radio_link.h"
 #include "operations/operation_course.h"
 #include "resources/string_ids.h"

@@ -1,5 +1,5 @@
 // vigilon-oss: the service tool's main window.
-#include "frontend/language.h"
+#include "app/language.h"
 #include "ui/shell/vigilon_oss_app.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The backup store keeps what it wrote: a new backup survives pruning however
 // wrong the clock was when the others were stamped, and pruning never touches a
 // file the store did not make.
-#include "board/backup_store.h"
+#include "storage/backup_store.h"
 #include "board/option_board_data.h"
 #include "tests/support/temp_folder.h"
 

@@ -1,23 +1,40 @@
 # Fails when a source includes from a layer it may not use: the arrows of the
-# house point down only (front ends -> frontend -> operations -> board, link -> seams ->
-# resources), and the simulator shares nothing with the product.
+# house point down only (front ends -> app -> operations -> board, link ->
+# storage -> seams -> resources), and the simulator shares nothing with the
+# product. Inside ui/ the rooms are layered too (shell -> dialogs -> windows ->
+# host -> controls -> base), so no circle forms there.
 # Run: cmake -DROOT=<source tree> -P check_includes.cmake
 
 set(allowed_resources resources)
 set(allowed_seams     seams resources)
+set(allowed_storage   storage seams resources)
 set(allowed_link      link seams resources)
-set(allowed_board     board seams resources)
-set(allowed_operations operations link board seams resources)
-set(allowed_frontend  frontend operations link board seams resources)
-set(allowed_cli       cli frontend operations link board seams resources)
-set(allowed_ui        ui frontend operations link board seams resources)
+set(allowed_board     board storage seams resources)
+set(allowed_operations operations link board storage seams resources)
+set(allowed_app       app operations link board storage seams resources)
+set(allowed_cli       cli app operations link board storage seams resources)
+set(allowed_ui        ui app operations link board storage seams resources)
 set(allowed_sim       sim)
-set(layers resources seams link board operations frontend cli ui sim)
+set(layers resources seams storage link board operations app cli ui sim)
+
+# The rooms of ui/, lowest first, and what each may use of ui/.
+set(allowed_ui_base     base)
+set(allowed_ui_controls controls base)
+set(allowed_ui_host     host controls base)
+set(allowed_ui_windows  windows host controls base)
+set(allowed_ui_dialogs  dialogs windows host controls base)
+set(allowed_ui_shell    shell dialogs windows host controls base)
+set(ui_rooms base controls host windows dialogs shell)
 
 set(violations 0)
 foreach(layer ${layers})
   file(GLOB_RECURSE sources "${ROOT}/${layer}/*.h" "${ROOT}/${layer}/*.cpp" "${ROOT}/${layer}/*.inc")
   foreach(source ${sources})
+    file(RELATIVE_PATH relative "${ROOT}" "${source}")
+    set(room "")
+    if(layer STREQUAL "ui" AND relative MATCHES "^ui/([^/]+)/")
+      set(room "${CMAKE_MATCH_1}")
+    endif()
     file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(line ${lines})
       string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" included "${line}")
@@ -28,9 +45,17 @@ foreach(layer ${layers})
       endif()
       list(FIND allowed_${layer} "${top}" found)
       if(found EQUAL -1)
-        file(RELATIVE_PATH relative "${ROOT}" "${source}")
         message("${relative}: includes \"${included}\", but ${layer}/ may use only: ${allowed_${layer}}")
         math(EXPR violations "${violations} + 1")
+        continue()
+      endif()
+      list(FIND ui_rooms "${room}" inRoom)
+      if(NOT inRoom EQUAL -1 AND included MATCHES "^ui/([^/]+)/")
+        list(FIND allowed_ui_${room} "${CMAKE_MATCH_1}" found)
+        if(found EQUAL -1)
+          message("${relative}: includes \"${included}\", but ui/${room}/ may use only: ${allowed_ui_${room}}")
+          math(EXPR violations "${violations} + 1")
+        endif()
       endif()
     endforeach()
   endforeach()

@@ -3,7 +3,7 @@
 // by command, and the program speaking the language chosen, never with a
 // translation's wrong fields.
 #include "cli/command_list.h"
-#include "frontend/language.h"
+#include "app/language.h"
 #include "resources/command_table.h"
 #include "resources/dialog_templates.h"
 #include "resources/string_ids.h"

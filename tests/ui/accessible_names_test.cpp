@@ -9,13 +9,14 @@
 // that is what Qt says of a list that has no label of its own. The offscreen
 // platform has no screen reader bridge (QAccessible stays inactive there), but
 // Qt builds the interfaces on each look-up all the same.
-#include "frontend/history_store.h"
-#include "frontend/service_history.h"
+#include "app/history_store.h"
+#include "app/service_history.h"
 #include "tests/support/map_resolver.h"
 #include "tests/support/operation_bench.h"
 #include "tests/ui/ui_bench.h"
-#include "ui/dialogs/backup_dialog.h"
+#include "ui/host/backup_dialog.h"
 #include "ui/dialogs/board_dialogs.h"
+#include "ui/host/readout_progress.h"
 #include "ui/dialogs/check_dialog.h"
 #include "ui/dialogs/configuration_dialog.h"
 #include "ui/dialogs/edit_data_dialog.h"

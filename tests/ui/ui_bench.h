@@ -12,7 +12,7 @@
 #include "sim/board_memory.h"
 #include "tests/support/recording_presenter.h"
 #include "ui/host/file_dialogs.h"
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 #include "ui/shell/document_manager.h"
 #include "ui/shell/main_frame.h"
 #include "ui/shell/vigilon_oss_app.h"

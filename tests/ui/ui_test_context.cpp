@@ -1,6 +1,6 @@
 #include "tests/support/test_context.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 OperationContext& TestContext()
 {

@@ -3,7 +3,7 @@
 // per run, named on the command line; every check that fails is printed, and the
 // exit status is 0 only when all held. The frames the radio saw are checked by the
 // script from the radio's frame log.
-#include "board/file_access.h"
+#include "storage/file_access.h"
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
 #include "link/serial_devices.h"

@@ -1,6 +1,6 @@
 #include "ui/controls/fld_controls.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "board/values.h"
 #include "resources/string_ids.h"
@@ -8,7 +8,7 @@
 #include "seams/string_table.h"
 #include "ui/controls/template_dialog.h"
 #include "ui/controls/up_down_control.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 
 #include <QApplication>
 #include <QCheckBox>

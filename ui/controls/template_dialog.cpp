@@ -3,7 +3,7 @@
 #include "ui/controls/accessible_factory.h"
 #include "ui/controls/label_buddy.h"
 #include "ui/controls/up_down_control.h"
-#include "ui/host/screen_fit.h"
+#include "ui/base/screen_fit.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "ui/controls/up_down_control.h"
 
 #include "resources/string_ids.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,8 +1,9 @@
 #include "ui/dialogs/board_dialogs.h"
 
-#include "ui/host/program_objects.h"
-#include "frontend/backups.h"
-#include "frontend/service_history.h"
+#include "ui/base/program_objects.h"
+#include "app/backup_folder.h"
+#include "storage/backups.h"
+#include "app/service_history.h"
 
 #include "operations/calibration_operation.h"
 #include "operations/info_operation.h"
@@ -14,7 +15,7 @@
 #include "seams/stop_request.h"
 #include "seams/string_table.h"
 #include "ui/controls/label_buddy.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 #include "ui/windows/calibration_plot_window.h"
 
 #include <QClipboard>
@@ -144,7 +145,7 @@ void CReadCalDataDialog::OnOK()
     HistoryRecorder recorder(GuiContext());
     const ReadoutOutcome outcome = RunCalibrationReadout(
         theRadioLink, port,
-        [&port](const std::string& text, std::string& error) { return KeepCalibrationBackup(port, text, error); });
+        [&port](const std::string& text, std::string& error) { return KeepCalibrationBackup(BackupFolder(), port, text, error); });
     // Whatever ended it after the last byte, the data are not lost: say where they are.
     if (outcome.result != ReadoutResult::Exported && !outcome.keptPath.empty())
         ShowStatusText(GuiContext(), MSG_INFO, FormatString(IDS_READOUT_KEPT,
@@ -159,46 +160,4 @@ void CReadCalDataDialog::OnOK()
     // The export just saved is plotted at once, with its figures.
     if (outcome.result == ReadoutResult::Exported)
         CCalibrationPlotWindow::Open(parentWidget(), QString::fromStdString(outcome.path));
-}
-
-CReadCalProgressDialog::CReadCalProgressDialog(QWidget* parent) : CTemplateDialog(DLG_READ_CAL_PROGRESS, parent)
-{
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    setModal(false);
-    static_cast<QLabel*>(Item(IDC_PROGRESS_TEXT))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    static_cast<QLabel*>(Item(IDC_PROGRESS_TIME))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-}
-
-void CReadCalProgressDialog::SetTime(const QString& text)
-{
-    QLabel* label = static_cast<QLabel*>(Item(IDC_PROGRESS_TIME));
-    label->setText(text);
-    label->repaint();
-}
-
-void CReadCalProgressDialog::OnCancel()
-{
-    GuiContext().stop->Request();
-    if (QWidget* stop = Item(IDC_CANCEL))
-        stop->setEnabled(false);
-    SetTime(UiText(IDS_STOPPING));
-}
-
-void CReadCalProgressDialog::SetRange(int maximum)
-{
-    static_cast<QProgressBar*>(Item(IDC_PROGRESS_BAR))->setRange(0, maximum);
-}
-
-void CReadCalProgressDialog::SetPosition(int position)
-{
-    QProgressBar* bar = static_cast<QProgressBar*>(Item(IDC_PROGRESS_BAR));
-    bar->setValue(position);
-    bar->repaint(); // painted now, not when the read-out lets events through
-}
-
-void CReadCalProgressDialog::SetText(const QString& text)
-{
-    QLabel* label = static_cast<QLabel*>(Item(IDC_PROGRESS_TEXT));
-    label->setText(text);
-    label->repaint();
 }

@@ -1,12 +1,12 @@
 #include "ui/dialogs/check_dialog.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
-#include "frontend/service_history.h"
+#include "app/service_history.h"
 #include "operations/check_operation.h"
 #include "resources/string_ids.h"
-#include "ui/host/screen_fit.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/screen_fit.h"
+#include "ui/base/ui_text.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>

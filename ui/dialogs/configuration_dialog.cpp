@@ -1,7 +1,7 @@
 #include "ui/dialogs/configuration_dialog.h"
 
-#include "frontend/byte_text.h"
-#include "frontend/settings.h"
+#include "app/byte_text.h"
+#include "app/settings.h"
 #include "link/port_access.h"
 #include "link/port_probe.h"
 #include "link/port_resolver.h"
@@ -10,7 +10,7 @@
 #include "ui/controls/path_edit.h"
 #include "ui/dialogs/find_cable_dialog.h"
 #include "ui/host/file_dialogs.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

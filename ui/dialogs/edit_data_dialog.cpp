@@ -1,13 +1,13 @@
 #include "ui/dialogs/edit_data_dialog.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "board/option_board_data.h"
 #include "board/settings_table.h"
 #include "resources/control_ids.h"
 #include "resources/string_ids.h"
 #include "ui/controls/up_down_control.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

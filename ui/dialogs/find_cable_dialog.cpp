@@ -1,8 +1,8 @@
 #include "ui/dialogs/find_cable_dialog.h"
 
 #include "resources/string_ids.h"
-#include "ui/host/screen_fit.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/screen_fit.h"
+#include "ui/base/ui_text.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "ui/dialogs/fleet_dialog.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "board/option_board_data.h"
-#include "board/output_target.h"
+#include "storage/output_target.h"
 #include "link/port_resolver.h"
 #include "link/same_device.h"
-#include "frontend/service_history.h"
+#include "app/service_history.h"
 #include "operations/fleet_on_ports.h"
 #include "operations/fleet_report.h"
 #include "resources/string_ids.h"
@@ -15,11 +15,11 @@
 #include "seams/stop_request.h"
 #include "seams/string_table.h"
 #include "ui/controls/label_buddy.h"
-#include "ui/host/screen_fit.h"
+#include "ui/base/screen_fit.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/host/gui_host.h"
-#include "ui/host/locale_text.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/locale_text.h"
+#include "ui/base/ui_text.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,14 +1,14 @@
 #include "ui/dialogs/history_options_dialog.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
-#include "frontend/history_text.h"
-#include "frontend/service_history.h"
+#include "app/history_text.h"
+#include "app/service_history.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 #include "ui/controls/label_buddy.h"
-#include "ui/host/screen_fit.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/screen_fit.h"
+#include "ui/base/ui_text.h"
 #include "ui/windows/history_export.h"
 
 #include <QDateEdit>

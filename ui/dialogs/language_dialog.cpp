@@ -1,13 +1,13 @@
 #include "ui/dialogs/language_dialog.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
-#include "frontend/language.h"
+#include "app/language.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 #include "ui/controls/label_buddy.h"
-#include "ui/host/screen_fit.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/screen_fit.h"
+#include "ui/base/ui_text.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,12 +1,13 @@
 #include "ui/host/file_dialogs.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
-#include "frontend/backups.h"
-#include "frontend/service_history.h"
+#include "app/backup_folder.h"
+#include "storage/backups.h"
+#include "app/service_history.h"
 #include "resources/string_ids.h"
-#include "ui/dialogs/backup_dialog.h"
-#include "ui/host/ui_text.h"
+#include "ui/host/backup_dialog.h"
+#include "ui/base/ui_text.h"
 
 #include "seams/status_message.h"
 
@@ -110,7 +111,7 @@ bool SaveWithSuffix(QWidget* parent, int caption, int filter, const QString& suf
 bool IFileDialogs::ChooseBackup(QWidget* parent, QString& path)
 {
     const std::string folder = BackupFolder();
-    BackupDialog dialog(parent, AllBackups(), QFile::decodeName(folder.c_str()));
+    BackupDialog dialog(parent, AllBackups(folder), QFile::decodeName(folder.c_str()));
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenPath().isEmpty())
         return false;
     path = dialog.ChosenPath();
@@ -181,7 +182,7 @@ bool RefusedAsKeptFile(const QString& path)
         ShowStatusText(GuiContext(), MSG_ERROR, IDS_TARGET_IS_HISTORY, FormatUiText(IDS_TARGET_IS_HISTORY, QDir::toNativeSeparators(path)).toStdString());
         return true;
     }
-    if (!IsBackupPath(QFile::encodeName(path).toStdString()))
+    if (!IsBackupPath(BackupFolder(), QFile::encodeName(path).toStdString()))
         return false;
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(BackupFolder()));
     ShowStatusText(GuiContext(), MSG_ERROR, FormatUiText(IDS_TARGET_IS_BACKUP, QDir::toNativeSeparators(path), folder).toStdString());

@@ -1,14 +1,14 @@
 #include "ui/host/gui_host.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "resources/string_ids.h"
 #include "seams/stop_request.h"
 #include "seams/string_table.h"
-#include "ui/dialogs/board_dialogs.h"
+#include "ui/host/readout_progress.h"
 #include "ui/host/file_dialogs.h"
 #include "ui/host/input_gate.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 
 #include <QFile>
 

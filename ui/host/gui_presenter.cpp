@@ -1,11 +1,11 @@
 #include "ui/host/gui_presenter.h"
 
 #include "ui/host/gui_host.h"
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 
 #include <QApplication>
 #include <QMessageBox>

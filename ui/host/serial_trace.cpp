@@ -1,8 +1,8 @@
 #include "ui/host/serial_trace.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
-#include "board/file_access.h"
+#include "storage/file_access.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 #include "seams/string_table.h"

@@ -2,8 +2,8 @@
 // program runs, and Help > Save Serial Trace... writing it to a file for support.
 #pragma once
 
-#include "seams/trace_buffer.h"
-#include "seams/trace_text.h"
+#include "ui/host/trace_buffer.h"
+#include "app/trace_text.h"
 
 class QWidget;
 

@@ -1,8 +1,8 @@
 #include "ui/host/support_bundle_save.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
-#include "frontend/support_bundle.h"
+#include "app/support_bundle.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 #include "seams/string_table.h"

@@ -1,13 +1,14 @@
 #include "ui/shell/document_manager.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
-#include "frontend/backups.h"
+#include "app/backup_folder.h"
+#include "storage/backups.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 #include "ui/host/file_dialogs.h"
-#include "ui/host/ui_text.h"
-#include "ui/shell/settings_copy.h"
+#include "ui/base/ui_text.h"
+#include "ui/host/settings_copy.h"
 #include "ui/shell/vigilon_oss_doc.h"
 
 #include <QApplication>
@@ -111,7 +112,7 @@ QString DocumentManager::LastFolder() const
         return m_lastFolder;
     for (int i = 0; i < m_recent.Count(); ++i) {
         const QString path = m_recent.Path(i);
-        if (!IsBackupPath(QFile::encodeName(path).toStdString()))
+        if (!IsBackupPath(BackupFolder(), QFile::encodeName(path).toStdString()))
             return QFileInfo(path).absolutePath();
     }
     return QDir::homePath();

@@ -6,8 +6,8 @@
 #include "seams/string_table.h"
 #include "ui/controls/label_buddy.h"
 #include "ui/host/key_state.h"
-#include "ui/host/screen_fit.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/screen_fit.h"
+#include "ui/base/ui_text.h"
 #include "ui/shell/vigilon_oss_view.h"
 #include "ui/shell/window_place.h"
 

@@ -1,6 +1,6 @@
 #include "ui/shell/recent_file_list.h"
 
-#include "frontend/settings.h"
+#include "app/settings.h"
 
 #include <QDir>
 #include <QFileInfo>

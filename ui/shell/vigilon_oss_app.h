@@ -2,8 +2,8 @@
 // commands of the main window.
 #pragma once
 
-#include "frontend/service_history.h"
-#include "frontend/settings.h"
+#include "app/service_history.h"
+#include "app/settings.h"
 #include "ui/host/gui_host.h"
 #include "ui/host/gui_presenter.h"
 #include "ui/host/serial_trace.h"

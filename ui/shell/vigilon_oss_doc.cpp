@@ -1,13 +1,14 @@
 #include "ui/shell/vigilon_oss_doc.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "board/codeplug_version.h"
 #include "board/option_board_data.h"
 #include "board/settings_snapshot.h"
 #include "board/settings_table.h"
-#include "frontend/backups.h"
-#include "frontend/service_history.h"
+#include "app/backup_folder.h"
+#include "storage/backups.h"
+#include "app/service_history.h"
 #include "link/port_resolver.h"
 #include "operations/operation_course.h"
 #include "operations/read_operation.h"
@@ -15,9 +16,9 @@
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 #include "seams/string_table.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 #include "ui/shell/main_frame.h"
-#include "ui/shell/settings_copy.h"
+#include "ui/host/settings_copy.h"
 #include "ui/shell/vigilon_oss_app.h"
 
 #include <QDir>
@@ -129,7 +130,7 @@ bool CVigilonOssDoc::OnNewDocument()
     // Every read is kept; a backup that cannot be made is a warning after the success.
     std::string backup;
     if (outcome.loaded)
-        backup = KeepBackup(GuiContext(), port, codeplugMajor, codeplugMinor, outcome.image);
+        backup = KeepBackup(GuiContext(), BackupFolder(), port, codeplugMajor, codeplugMinor, outcome.image);
     recorder.Record(outcome.record, backup);
     if (onStateChanged)
         onStateChanged();
@@ -143,7 +144,7 @@ bool CVigilonOssDoc::OnOpenDocument(const QString& path)
     if (!theOptionBoardData.LoadFromFile(file, &codeplugMajor, &codeplugMinor))
         return false;
     dataLoaded = true;
-    m_backupCopy = IsBackupPath(file);
+    m_backupCopy = IsBackupPath(BackupFolder(), file);
     NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_FILE, QDir::toNativeSeparators(path)), false);
     m_loadedPath = path;
     UpdateCaption(m_backupCopy ? FormatUiText(IDS_TITLE_BACKUP, QFileInfo(path).fileName()) : path);
@@ -219,7 +220,7 @@ void CVigilonOssDoc::OnFileWrite(const std::string& port, bool verify, bool back
     std::string backup;
     if (backUpFirst) {
         options.backupFirst = [&port, &backup](int32_t major, int32_t minor, const uint8_t* image, std::string& error) {
-            backup = KeepBackup(port, major, minor, image, error);
+            backup = KeepBackup(BackupFolder(), port, major, minor, image, error);
             return !backup.empty();
         };
     }

@@ -1,7 +1,7 @@
 #include "ui/shell/vigilon_oss_view.h"
 
 #include "resources/string_ids.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 #include "ui/windows/settings_summary.h"
 
 #include <QKeyEvent>

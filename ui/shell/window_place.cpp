@@ -1,6 +1,6 @@
 #include "ui/shell/window_place.h"
 
-#include "frontend/settings.h"
+#include "app/settings.h"
 
 #include <QSettings>
 

@@ -1,13 +1,13 @@
 #include "ui/windows/calibration_plot_window.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "operations/calibration_file.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 #include "ui/controls/accessible_factory.h"
-#include "ui/host/screen_fit.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/screen_fit.h"
+#include "ui/base/ui_text.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,11 +1,11 @@
 #include "ui/windows/help_window.h"
 
-#include "frontend/language.h"
+#include "app/language.h"
 #include "resources/string_ids.h"
 #include "ui/controls/accessible_factory.h"
 #include "ui/controls/label_buddy.h"
-#include "ui/host/screen_fit.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/screen_fit.h"
+#include "ui/base/ui_text.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "ui/windows/history_details.h"
 
 #include "board/settings_snapshot.h"
-#include "frontend/history_text.h"
+#include "app/history_text.h"
 #include "resources/string_ids.h"
 #include "seams/visible_text.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 #include "ui/windows/history_model.h"
 #include "ui/windows/settings_summary.h"
 

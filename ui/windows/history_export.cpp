@@ -1,13 +1,13 @@
 #include "ui/windows/history_export.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
-#include "board/output_target.h"
-#include "frontend/history_text.h"
+#include "storage/output_target.h"
+#include "app/history_text.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
 #include "ui/host/file_dialogs.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "ui/windows/history_model.h"
 
-#include "frontend/history_text.h"
+#include "app/history_text.h"
 #include "resources/string_ids.h"
 #include "seams/visible_text.h"
-#include "ui/host/locale_text.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/locale_text.h"
+#include "ui/base/ui_text.h"
 
 #include <QDateTime>
 

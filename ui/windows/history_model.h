@@ -4,7 +4,7 @@
 // that a history of any size opens at once and scrolls without reading it all.
 #pragma once
 
-#include "frontend/history_store.h"
+#include "app/history_store.h"
 
 #include <QAbstractTableModel>
 #include <QString>

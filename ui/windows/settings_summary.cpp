@@ -1,12 +1,12 @@
 #include "ui/windows/settings_summary.h"
 
-#include "ui/host/program_objects.h"
+#include "ui/base/program_objects.h"
 
 #include "board/settings_snapshot.h"
 #include "board/settings_table.h"
 #include "resources/dialog_templates.h"
 #include "resources/string_ids.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

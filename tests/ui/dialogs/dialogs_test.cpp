@@ -2,7 +2,7 @@
 // procedure, Configuration with the port probe, Information against the
 // simulated radio, the calibration and read-out dialogs; and a picture of each.
 #include "board/modified_sink.h"
-#include "frontend/settings.h"
+#include "app/settings.h"
 #include "link/port_resolver.h"
 #include "link/serial_port.h"
 #include "operations/read_operation.h"
@@ -14,11 +14,12 @@
 #include "tests/support/operation_bench.h"
 #include "tests/support/pty_peer.h"
 #include "tests/ui/ui_bench.h"
+#include "ui/host/readout_progress.h"
 #include "ui/controls/up_down_control.h"
 #include "ui/dialogs/board_dialogs.h"
 #include "resources/string_ids.h"
 #include "ui/dialogs/configuration_dialog.h"
-#include "ui/host/ui_text.h"
+#include "ui/base/ui_text.h"
 #include "ui/dialogs/edit_data_dialog.h"
 
 #include <QApplication>

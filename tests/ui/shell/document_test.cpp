@@ -1,11 +1,12 @@
 // The document's flows in the GUI: open, save, save as, the save question before
 // new, read, open and exit, the recent-file list, and reading and writing a
 // board on the simulated radio.
-#include "board/backup_store.h"
+#include "storage/backup_store.h"
 #include "board/settings_table.h"
-#include "frontend/backups.h"
-#include "frontend/history_store.h"
-#include "frontend/service_history.h"
+#include "app/backup_folder.h"
+#include "storage/backups.h"
+#include "app/history_store.h"
+#include "app/service_history.h"
 #include "operations/readout_operation.h"
 #include "sim/simulated_radio.h"
 #include "tests/support/held_history.h"

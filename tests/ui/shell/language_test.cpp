@@ -1,6 +1,6 @@
 // The GUI in another language: Options > Language... remembers the choice, and
 // the next start speaks it in the menus, the dialogs, the help and Qt's own buttons.
-#include "frontend/language.h"
+#include "app/language.h"
 #include "tests/ui/ui_bench.h"
 #include "ui/controls/label_buddy.h"
 #include "ui/controls/template_dialog.h"

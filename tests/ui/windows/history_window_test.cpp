@@ -4,8 +4,8 @@
 // copy after the save question and compare with the document. Options >
 // Service History asks before it removes old entries. On a short history the
 // window's picture for the README (VIGILON_SCREENSHOTS).
-#include "frontend/history_store.h"
-#include "frontend/service_history.h"
+#include "app/history_store.h"
+#include "app/service_history.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 #include "tests/ui/ui_bench.h"

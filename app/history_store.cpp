@@ -1,0 +1,726 @@
+#include "app/history_store.h"
+
+#include "app/byte_text.h"
+#include "resources/string_ids.h"
+#include "seams/string_table.h"
+
+#include <QAtomicInteger>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <QThread>
+#include <QVariant>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+// The tables' form this program writes; each step below brings a file from the
+// form before it to its own.
+constexpr int SCHEMA_VERSION = 1;
+
+const char* const SCHEMA_1[] = {
+    // AUTOINCREMENT: a number once given is never given again, also after
+    // old entries were removed, so that an export's numbers stay unambiguous.
+    "CREATE TABLE fleet_runs ("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " settings_file TEXT NOT NULL,"
+    " settings_sha256 TEXT NOT NULL,"
+    " ports TEXT NOT NULL,"
+    " count INTEGER NOT NULL,"
+    " started_utc TEXT NOT NULL,"
+    " ended_utc TEXT)",
+    "CREATE TABLE entries ("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " time_utc TEXT NOT NULL,"
+    " user TEXT NOT NULL,"
+    " host TEXT NOT NULL,"
+    " program TEXT NOT NULL,"
+    " port TEXT NOT NULL,"
+    " device TEXT NOT NULL,"
+    " radio_info TEXT NOT NULL,"
+    " board_type TEXT NOT NULL,"
+    " board_hardware TEXT NOT NULL,"
+    " board_software TEXT NOT NULL,"
+    " board_codeplug TEXT NOT NULL,"
+    " operation TEXT NOT NULL,"
+    " result TEXT NOT NULL,"
+    " messages TEXT NOT NULL," // a JSON array of the texts
+    " settings_read BLOB,"
+    " settings_written BLOB,"
+    " verified INTEGER NOT NULL,"
+    " backup_file TEXT NOT NULL,"
+    " fleet_run INTEGER REFERENCES fleet_runs(id) ON DELETE SET NULL)",
+    // A radio's entries without reading the others, its text in any case.
+    "CREATE INDEX entries_by_radio ON entries(radio_info COLLATE NOCASE, time_utc)",
+    "CREATE INDEX entries_by_time ON entries(time_utc)",
+    "CREATE INDEX entries_by_run ON entries(fleet_run)",
+};
+
+bool SaysBusy(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    constexpr int SQLITE_BUSY_CODE = 5;
+    constexpr int SQLITE_LOCKED_CODE = 6;
+    return code == SQLITE_BUSY_CODE || code == SQLITE_LOCKED_CODE;
+}
+
+// SQLite's own codes for a file that is not, or no longer, a database.
+bool SaysDamaged(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    constexpr int SQLITE_CORRUPT_CODE = 11;
+    constexpr int SQLITE_NOTADB_CODE = 26;
+    return code == SQLITE_CORRUPT_CODE || code == SQLITE_NOTADB_CODE;
+}
+
+// Texts from the radio, the board and the system are bytes that need not be
+// UTF-8: kept with the private-use mapping, so that each byte comes back as it was.
+QString Text(const std::string& text)
+{
+    return MappedText(text);
+}
+
+std::string Text(const QVariant& value)
+{
+    return MappedBytes(value.toString());
+}
+
+QVariant Blob(const std::optional<DataFileBytes>& bytes)
+{
+    if (!bytes)
+        return QVariant(QMetaType(QMetaType::QByteArray));
+    return QByteArray(reinterpret_cast<const char*>(bytes->data()), static_cast<int>(bytes->size()));
+}
+
+std::optional<DataFileBytes> Bytes(const QVariant& value)
+{
+    const QByteArray blob = value.toByteArray();
+    if (value.isNull() || blob.size() != static_cast<int>(DATA_FILE_SIZE))
+        return std::nullopt;
+    DataFileBytes bytes{};
+    std::copy(blob.begin(), blob.end(), bytes.begin());
+    return bytes;
+}
+
+QString MessagesJson(const std::vector<std::string>& messages)
+{
+    QJsonArray array;
+    for (const std::string& message : messages)
+        array.append(Text(message));
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+std::vector<std::string> MessagesFrom(const QVariant& value)
+{
+    std::vector<std::string> messages;
+    for (const QJsonValue& message : QJsonDocument::fromJson(value.toString().toUtf8()).array())
+        messages.push_back(MappedBytes(message.toString()));
+    return messages;
+}
+
+const char* const LIST_COLUMNS = "id, time_utc, user, host, program, port, device, radio_info, board_type,"
+                                 " board_hardware, board_software, board_codeplug, operation, result, verified,"
+                                 " backup_file, fleet_run";
+const char* const SETTINGS_COLUMNS = ", messages, settings_read, settings_written";
+
+HistoryEntry EntryFrom(const QSqlQuery& query, bool withSettings)
+{
+    HistoryEntry entry;
+    entry.id = query.value(0).toLongLong();
+    entry.time = Text(query.value(1));
+    entry.user = Text(query.value(2));
+    entry.host = Text(query.value(3));
+    entry.program = Text(query.value(4));
+    entry.port = Text(query.value(5));
+    entry.device = Text(query.value(6));
+    entry.radioInfo = Text(query.value(7));
+    entry.boardType = Text(query.value(8));
+    entry.boardHardware = Text(query.value(9));
+    entry.boardSoftware = Text(query.value(10));
+    entry.boardCodeplug = Text(query.value(11));
+    entry.operation = Text(query.value(12));
+    entry.result = Text(query.value(13));
+    entry.verified = query.value(14).toBool();
+    entry.backupFile = Text(query.value(15));
+    entry.fleetRun = query.value(16).toLongLong();
+    if (withSettings) {
+        entry.messages = MessagesFrom(query.value(17));
+        entry.settingsRead = Bytes(query.value(18));
+        entry.settingsWritten = Bytes(query.value(19));
+    }
+    return entry;
+}
+
+// The filter as a WHERE clause with its values in order.
+QString Where(const HistoryFilter& filter, QVariantList& values)
+{
+    QStringList parts;
+    if (!filter.radio.empty()) {
+        // A range on the radio's text, so that its index finds the entries;
+        // "sr-9" finds "SR-9 R02.10".
+        parts << QStringLiteral("radio_info >= ? COLLATE NOCASE AND radio_info < ? COLLATE NOCASE");
+        values << Text(filter.radio) << Text(filter.radio) + QString::fromUcs4(U"\U0010FFFF", 1);
+    }
+    if (!filter.board.empty()) {
+        parts << QStringLiteral("(instr(lower(board_type), lower(?)) > 0 OR instr(lower(board_hardware), lower(?)) > 0"
+                                " OR instr(lower(board_software), lower(?)) > 0 OR instr(lower(board_codeplug), lower(?)) > 0)");
+        for (int i = 0; i < 4; ++i)
+            values << Text(filter.board);
+    }
+    if (!filter.operation.empty()) {
+        parts << QStringLiteral("operation = ?");
+        values << Text(filter.operation);
+    }
+    if (!filter.result.empty()) {
+        parts << QStringLiteral("result = ?");
+        values << Text(filter.result);
+    }
+    if (filter.failedOnly)
+        parts << QStringLiteral("result <> 'succeeded'");
+    if (!filter.since.empty()) {
+        parts << QStringLiteral("time_utc >= ?");
+        values << Text(filter.since);
+    }
+    if (!filter.until.empty()) {
+        parts << QStringLiteral("time_utc <= ?");
+        values << Text(filter.until);
+    }
+    return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
+}
+
+void Bind(QSqlQuery& query, const QVariantList& values)
+{
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+}
+
+// A file name beside the history's that says when it was moved aside.
+QString AsideName(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("-damaged-") + stamp;
+    QString name = base + QLatin1Char('.') + info.suffix();
+    for (int n = 2; QFile::exists(name); ++n)
+        name = base + QLatin1Char('-') + QString::number(n) + QLatin1Char('.') + info.suffix();
+    return name;
+}
+
+} // namespace
+
+std::string HistoryTimeNow()
+{
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toStdString();
+}
+
+struct HistoryStore::Connection {
+    QString name;
+    QSqlDatabase db;
+    std::optional<QSqlQuery> insert;
+
+    explicit Connection(const QString& path)
+    {
+        // One connection per store: stores on other threads or files never share one.
+        static QAtomicInteger<int> next = 0;
+        name = QStringLiteral("vigilon-history-%1").arg(next.fetchAndAddRelaxed(1));
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        // Another program adding an entry holds the file for milliseconds: wait for it.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(HISTORY_PATIENCE_MS));
+    }
+    ~Connection()
+    {
+        insert.reset();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+};
+
+HistoryStore::HistoryStore(std::string path) : m_path(std::move(path)) {}
+
+// One call's wait for another program holding the file: however many statements
+// the call runs, together they wait at most the store's patience.
+struct HistoryStore::Call {
+    explicit Call(HistoryStore& store) : m_store(store), m_outer(!store.m_inCall)
+    {
+        if (m_outer) {
+            store.m_inCall = true;
+            store.m_deadline = QDeadlineTimer(store.m_patienceMs);
+        }
+    }
+    ~Call()
+    {
+        if (m_outer)
+            m_store.m_inCall = false;
+    }
+    Call(const Call&) = delete;
+    Call& operator=(const Call&) = delete;
+
+private:
+    HistoryStore& m_store;
+    bool m_outer;
+};
+
+void HistoryStore::KeepToDeadline(QSqlDatabase& db)
+{
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(std::max<qint64>(0, m_deadline.remainingTime())));
+}
+
+HistoryStore::~HistoryStore() = default;
+
+bool HistoryStore::IsOpen() const
+{
+    return m_connection != nullptr;
+}
+
+std::string HistoryStore::TakeMovedAside()
+{
+    return std::exchange(m_movedAside, std::string());
+}
+
+bool HistoryStore::Fail(const QSqlError& error)
+{
+    m_error = Reason(error);
+    m_damaged = SaysDamaged(error);
+    m_busy = SaysBusy(error);
+    return false;
+}
+
+std::string HistoryStore::Reason(const QSqlError& error) const
+{
+    // SQLite names no file and knows no cause beyond "unable to open" or "disk
+    // I/O error": what the file and its folder say is worth more to the user.
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    constexpr int SQLITE_PERM_CODE = 3;
+    constexpr int SQLITE_READONLY_CODE = 8;
+    constexpr int SQLITE_IOERR_CODE = 10;
+    constexpr int SQLITE_FULL_CODE = 13;
+    constexpr int SQLITE_CANTOPEN_CODE = 14;
+    const QFileInfo file(QFile::decodeName(m_path.c_str()));
+    const QFileInfo folder(file.path());
+    const std::string folderName = QFile::encodeName(folder.filePath()).toStdString();
+    if (code == SQLITE_CANTOPEN_CODE || code == SQLITE_READONLY_CODE || code == SQLITE_PERM_CODE) {
+        if (!folder.isDir())
+            return FormatString(IDS_HISTORY_NO_FOLDER, folderName.c_str());
+        if (file.exists() && !file.isWritable())
+            return LoadString(IDS_HISTORY_FILE_PROTECTED);
+        if (!folder.isWritable())
+            return FormatString(IDS_HISTORY_FOLDER_PROTECTED, folderName.c_str());
+    }
+    if (SaysBusy(error))
+        return LoadString(IDS_HISTORY_HELD);
+    if (code == SQLITE_FULL_CODE || code == SQLITE_IOERR_CODE) {
+        // SQLite reports a full disk as an I/O error where it meets it in the journal's index.
+        constexpr uintmax_t NEARLY_FULL = 1 << 20;
+        std::error_code failed;
+        const std::filesystem::space_info space = std::filesystem::space(folderName, failed);
+        if (code == SQLITE_FULL_CODE || (!failed && space.available < NEARLY_FULL))
+            return LoadString(IDS_HISTORY_DISK_FULL);
+    }
+    // The database's own words say what is wrong; the driver's only which call it was.
+    return (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).toStdString();
+}
+
+bool HistoryStore::Open()
+{
+    const Call call(*this);
+    m_error.clear();
+    m_busy = false;
+    if (m_connection)
+        return true;
+    const QFileInfo file(QFile::decodeName(m_path.c_str()));
+    QDir().mkpath(file.path());
+    // A pipe or a device under the history's name would hold SQLite's reads for ever.
+    if (file.exists() && !file.isFile()) {
+        m_error = LoadString(IDS_HISTORY_NOT_A_FILE);
+        return false;
+    }
+    bool damaged = false;
+    if (OpenOnce(damaged))
+        return true;
+    // A damaged file is kept for whoever wants to look at it, and the history goes on in a new one.
+    return damaged && MoveAside();
+}
+
+bool HistoryStore::MoveAside()
+{
+    m_connection.reset();
+    // Another program (or thread) may have found the damage first and started
+    // a new file: that one is not moved aside again.
+    bool damaged = false;
+    if (OpenOnce(damaged))
+        return true;
+    if (!damaged)
+        return false;
+    const QString path = QFile::decodeName(m_path.c_str());
+    const QString aside = AsideName(path);
+    // The journal first: left beside a new file, SQLite would play it into that one.
+    const QString journal = path + QStringLiteral("-wal");
+    if (QFile::exists(journal) && !QFile::rename(journal, aside + QStringLiteral("-wal"))) {
+        m_error = LoadString(IDS_HISTORY_NOT_MOVED);
+        return false;
+    }
+    QFile::remove(path + QStringLiteral("-shm")); // rebuilt from nothing
+    if (!QFile::rename(path, aside)) {
+        m_error = LoadString(IDS_HISTORY_NOT_MOVED);
+        return false;
+    }
+    m_movedAside = QFile::encodeName(aside).toStdString();
+    return OpenOnce(damaged);
+}
+
+bool HistoryStore::OpenOnce(bool& damaged)
+{
+    damaged = false;
+    auto connection = std::make_unique<Connection>(QFile::decodeName(m_path.c_str()));
+    if (!connection->db.open())
+        return Fail(connection->db.lastError());
+    KeepToDeadline(connection->db);
+    QSqlQuery query(connection->db);
+    const auto run = [&](const QString& statement) {
+        if (query.exec(statement))
+            return true;
+        Fail(query.lastError());
+        damaged = m_damaged;
+        return false;
+    };
+    // WAL: readers never wait for the writer, and a killed writer leaves the
+    // file as it was before its unfinished transaction. Turning a new file to
+    // WAL needs it alone, and SQLite does not wait for that: another program
+    // making the file at the same moment is waited for here.
+    while (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
+        if (!SaysBusy(query.lastError()) || m_deadline.hasExpired()) {
+            Fail(query.lastError());
+            damaged = m_damaged;
+            return false;
+        }
+        QThread::msleep(10);
+        KeepToDeadline(connection->db);
+    }
+    if (!run(QStringLiteral("PRAGMA foreign_keys=ON")) || !run(QStringLiteral("PRAGMA synchronous=FULL")))
+        return false;
+    // The form is checked and brought up to date under the write lock, so two
+    // programs starting at once do it once.
+    if (!run(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return false;
+    if (query.value(0).toInt() != SCHEMA_VERSION) {
+        if (!run(QStringLiteral("BEGIN IMMEDIATE")))
+            return false;
+        if (!run(QStringLiteral("PRAGMA user_version")) || !query.next())
+            return false;
+        int version = query.value(0).toInt();
+        query.finish();
+        if (version > SCHEMA_VERSION) {
+            run(QStringLiteral("ROLLBACK"));
+            m_error = LoadString(IDS_HISTORY_NEWER);
+            return false;
+        }
+        // No version of this program writes a number below 0: the file was
+        // changed by hand or by another program, and is not made over.
+        if (version < 0) {
+            run(QStringLiteral("ROLLBACK"));
+            m_error = FormatString(IDS_HISTORY_UNKNOWN_VERSION, version);
+            return false;
+        }
+        if (version < 1) {
+            for (const char* statement : SCHEMA_1) {
+                if (!run(QString::fromLatin1(statement))) {
+                    run(QStringLiteral("ROLLBACK"));
+                    return false;
+                }
+            }
+            version = 1;
+        }
+        if (!run(QStringLiteral("PRAGMA user_version=%1").arg(version)) || !run(QStringLiteral("COMMIT"))) {
+            run(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    // A file whose tables cannot be read is damaged, whatever its header says.
+    if (!run(QStringLiteral("SELECT count(*) FROM fleet_runs WHERE id = 0")))
+        return false;
+    query.finish();
+    connection->insert.emplace(connection->db);
+    if (!connection->insert->prepare(QStringLiteral(
+            "INSERT INTO entries (time_utc, user, host, program, port, device, radio_info, board_type, board_hardware,"
+            " board_software, board_codeplug, operation, result, messages, settings_read, settings_written, verified,"
+            " backup_file, fleet_run) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+        Fail(connection->insert->lastError());
+        damaged = m_damaged;
+        return false;
+    }
+    m_connection = std::move(connection);
+    return true;
+}
+
+bool HistoryStore::Insert(HistoryEntry& entry)
+{
+    QSqlQuery& insert = *m_connection->insert;
+    const QVariantList values = {
+        Text(entry.time), Text(entry.user), Text(entry.host), Text(entry.program), Text(entry.port),
+        Text(entry.device), Text(entry.radioInfo), Text(entry.boardType), Text(entry.boardHardware),
+        Text(entry.boardSoftware), Text(entry.boardCodeplug), Text(entry.operation), Text(entry.result),
+        MessagesJson(entry.messages), Blob(entry.settingsRead), Blob(entry.settingsWritten), entry.verified ? 1 : 0,
+        Text(entry.backupFile),
+        entry.fleetRun > 0 ? QVariant(static_cast<qlonglong>(entry.fleetRun)) : QVariant(QMetaType(QMetaType::LongLong)),
+    };
+    for (int i = 0; i < values.size(); ++i)
+        insert.bindValue(i, values[i]);
+    KeepToDeadline(m_connection->db);
+    const bool inserted = insert.exec();
+    if (inserted)
+        entry.id = insert.lastInsertId().toLongLong();
+    else
+        Fail(insert.lastError());
+    insert.finish();
+    return inserted;
+}
+
+bool HistoryStore::Add(HistoryEntry& entry)
+{
+    const Call call(*this);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!Open())
+            return false;
+        if (Insert(entry))
+            return true;
+        // Damage found only now: the entry goes into a new file.
+        if (!m_damaged || !MoveAside())
+            return false;
+    }
+    return false;
+}
+
+bool HistoryStore::AddAll(std::vector<HistoryEntry>& entries)
+{
+    const Call call(*this);
+    if (!Open())
+        return false;
+    KeepToDeadline(m_connection->db);
+    QSqlQuery query(m_connection->db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return Fail(query.lastError());
+    for (HistoryEntry& entry : entries) {
+        if (!Insert(entry)) {
+            query.exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    return query.exec(QStringLiteral("COMMIT")) || Fail(query.lastError());
+}
+
+int64_t HistoryStore::BeginRun(const HistoryRun& run)
+{
+    const Call call(*this);
+    if (!Open())
+        return 0;
+    KeepToDeadline(m_connection->db);
+    QSqlQuery query(m_connection->db);
+    query.prepare(QStringLiteral("INSERT INTO fleet_runs (settings_file, settings_sha256, ports, count, started_utc)"
+                                 " VALUES (?, ?, ?, ?, ?)"));
+    Bind(query, { Text(run.settingsFile), Text(run.settingsSha256), Text(run.ports), run.count, Text(run.started) });
+    if (!query.exec())
+        return Fail(query.lastError()), 0;
+    return query.lastInsertId().toLongLong();
+}
+
+bool HistoryStore::EndRun(int64_t id, const std::string& ended)
+{
+    const Call call(*this);
+    if (!Open())
+        return false;
+    KeepToDeadline(m_connection->db);
+    QSqlQuery query(m_connection->db);
+    query.prepare(QStringLiteral("UPDATE fleet_runs SET ended_utc = ? WHERE id = ?"));
+    Bind(query, { Text(ended), static_cast<qlonglong>(id) });
+    return query.exec() || Fail(query.lastError());
+}
+
+std::vector<HistoryEntry> HistoryStore::Find(const HistoryFilter& filter, int offset, int limit, bool withSettings)
+{
+    if (!Open())
+        return {};
+    QVariantList values;
+    QString statement = QStringLiteral("SELECT ") + QLatin1String(LIST_COLUMNS)
+        + (withSettings ? QLatin1String(SETTINGS_COLUMNS) : QLatin1String()) + QStringLiteral(" FROM entries")
+        + Where(filter, values) + QStringLiteral(" ORDER BY time_utc DESC, id DESC LIMIT ? OFFSET ?");
+    values << limit << offset;
+    return Select(statement, values, withSettings);
+}
+
+std::vector<HistoryEntry> HistoryStore::Select(const QString& statement, const QVariantList& values, bool withSettings)
+{
+    std::vector<HistoryEntry> entries;
+    QSqlQuery query(m_connection->db);
+    query.setForwardOnly(true);
+    query.prepare(statement);
+    Bind(query, values);
+    if (!query.exec()) {
+        Fail(query.lastError());
+        return entries;
+    }
+    while (query.next())
+        entries.push_back(EntryFrom(query, withSettings));
+    return entries;
+}
+
+std::vector<HistoryEntry> HistoryStore::FindAfter(const HistoryFilter& filter, int64_t afterId, int limit)
+{
+    if (!Open())
+        return {};
+    QVariantList values;
+    QString where = Where(filter, values);
+    where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + QStringLiteral("id > ?");
+    values << static_cast<qlonglong>(afterId) << limit;
+    return Select(QStringLiteral("SELECT ") + QLatin1String(LIST_COLUMNS) + QLatin1String(SETTINGS_COLUMNS)
+                      + QStringLiteral(" FROM entries") + where + QStringLiteral(" ORDER BY id LIMIT ?"),
+                  values, true);
+}
+
+int HistoryStore::Count(const HistoryFilter& filter)
+{
+    if (!Open())
+        return 0;
+    QVariantList values;
+    QSqlQuery query(m_connection->db);
+    query.prepare(QStringLiteral("SELECT count(*) FROM entries") + Where(filter, values));
+    Bind(query, values);
+    if (!query.exec() || !query.next())
+        return Fail(query.lastError()), 0;
+    return query.value(0).toInt();
+}
+
+std::optional<HistoryEntry> HistoryStore::Get(int64_t id)
+{
+    if (!Open())
+        return std::nullopt;
+    QSqlQuery query(m_connection->db);
+    query.prepare(QStringLiteral("SELECT ") + QLatin1String(LIST_COLUMNS) + QLatin1String(SETTINGS_COLUMNS)
+                  + QStringLiteral(" FROM entries WHERE id = ?"));
+    query.addBindValue(static_cast<qlonglong>(id));
+    if (!query.exec()) {
+        Fail(query.lastError());
+        return std::nullopt;
+    }
+    if (!query.next())
+        return std::nullopt;
+    return EntryFrom(query, true);
+}
+
+std::optional<HistoryRun> HistoryStore::Run(int64_t id)
+{
+    if (!Open())
+        return std::nullopt;
+    QSqlQuery query(m_connection->db);
+    query.prepare(QStringLiteral("SELECT id, settings_file, settings_sha256, ports, count, started_utc, ended_utc"
+                                 " FROM fleet_runs WHERE id = ?"));
+    query.addBindValue(static_cast<qlonglong>(id));
+    if (!query.exec()) {
+        Fail(query.lastError());
+        return std::nullopt;
+    }
+    if (!query.next())
+        return std::nullopt;
+    HistoryRun run;
+    run.id = query.value(0).toLongLong();
+    run.settingsFile = Text(query.value(1));
+    run.settingsSha256 = Text(query.value(2));
+    run.ports = Text(query.value(3));
+    run.count = query.value(4).toInt();
+    run.started = Text(query.value(5));
+    run.ended = Text(query.value(6));
+    return run;
+}
+
+std::optional<DataFileBytes> HistoryStore::SettingsBefore(const HistoryEntry& write)
+{
+    if (write.settingsRead)
+        return write.settingsRead;
+    if (!Open())
+        return std::nullopt;
+    // What the radio last held: read from it, or written to it by a write that
+    // succeeded. Entries are numbered as they were added, whatever a computer's
+    // clock said then.
+    QSqlQuery query(m_connection->db);
+    query.prepare(QStringLiteral(
+        "SELECT CASE WHEN result = 'succeeded' AND settings_written IS NOT NULL THEN settings_written"
+        " ELSE settings_read END FROM entries WHERE radio_info = ? AND id < ?"
+        " AND (settings_read IS NOT NULL OR (result = 'succeeded' AND settings_written IS NOT NULL))"
+        " ORDER BY id DESC LIMIT 1"));
+    Bind(query, { Text(write.radioInfo), static_cast<qlonglong>(write.id) });
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return Bytes(query.value(0));
+}
+
+int HistoryStore::RemoveOlderThan(const std::string& time)
+{
+    const Call call(*this);
+    if (!Open())
+        return -1;
+    KeepToDeadline(m_connection->db);
+    QSqlQuery query(m_connection->db);
+    const auto run = [&](const QString& statement, const QVariantList& values) {
+        query.prepare(statement);
+        Bind(query, values);
+        return query.exec() || Fail(query.lastError());
+    };
+    // What is removed is gone from the file too, not left in its free pages:
+    // the entries hold user and host names.
+    if (!run(QStringLiteral("PRAGMA secure_delete=ON"), {}) || !run(QStringLiteral("BEGIN IMMEDIATE"), {}))
+        return -1;
+    if (!run(QStringLiteral("DELETE FROM entries WHERE time_utc < ?"), { Text(time) })) {
+        QSqlQuery(m_connection->db).exec(QStringLiteral("ROLLBACK"));
+        return -1;
+    }
+    const int removed = query.numRowsAffected();
+    if (!run(QStringLiteral("DELETE FROM fleet_runs WHERE started_utc < ? AND id NOT IN"
+                            " (SELECT fleet_run FROM entries WHERE fleet_run IS NOT NULL)"),
+             { Text(time) })
+        || !run(QStringLiteral("COMMIT"), {})) {
+        QSqlQuery(m_connection->db).exec(QStringLiteral("ROLLBACK"));
+        return -1;
+    }
+    // The journal's copies of the old pages go as well; another program still
+    // reading keeps them for a moment, which only delays this.
+    run(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"), {});
+    return removed;
+}
+
+namespace {
+
+std::vector<std::string> Distinct(QSqlDatabase& db, const char* column)
+{
+    std::vector<std::string> values;
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("SELECT DISTINCT %1 FROM entries ORDER BY 1").arg(QLatin1String(column)))) {
+        while (query.next())
+            values.push_back(Text(query.value(0)));
+    }
+    return values;
+}
+
+} // namespace
+
+std::vector<std::string> HistoryStore::Operations()
+{
+    return Open() ? Distinct(m_connection->db, "operation") : std::vector<std::string>();
+}
+
+std::vector<std::string> HistoryStore::Results()
+{
+    return Open() ? Distinct(m_connection->db, "result") : std::vector<std::string>();
+}

@@ -1,0 +1,253 @@
+// The service history's file under the worst a desktop gives it: a writer killed
+// in the middle of a transaction, two programs adding at once, another program
+// holding it locked, and texts that are not UTF-8.
+#include "app/history_store.h"
+#include "app/history_text.h"
+#include "app/service_history.h"
+#include "tests/support/held_history.h"
+#include "tests/support/recording_presenter.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <sys/wait.h>
+#include <condition_variable>
+#include <future>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// history-writer in the background, its committed counts read line by line.
+class Writer {
+public:
+    Writer(const std::string& path, int count, const std::string& tag, int batch)
+    {
+        int out[2];
+        EXPECT_EQ(::pipe(out), 0);
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::dup2(out[1], STDOUT_FILENO);
+            ::close(out[0]);
+            ::close(out[1]);
+            const std::string counted = std::to_string(count);
+            const std::string batched = std::to_string(batch);
+            ::execl(HISTORY_WRITER, HISTORY_WRITER, path.c_str(), counted.c_str(), tag.c_str(), batched.c_str(),
+                    static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        m_out = ::fdopen(out[0], "r");
+    }
+    ~Writer()
+    {
+        if (m_pid > 0)
+            Wait();
+        std::fclose(m_out);
+    }
+    // Reads the next line; false at the end of the output.
+    bool Next()
+    {
+        char line[64] = {};
+        if (!std::fgets(line, sizeof(line), m_out))
+            return false;
+        if (std::strcmp(line, "open\n") != 0)
+            committed = std::atoi(line);
+        return true;
+    }
+    void Kill() { ::kill(m_pid, SIGKILL); }
+    int Wait()
+    {
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+        m_pid = -1;
+        return status;
+    }
+
+    int committed = 0; // entries the writer said were committed
+
+private:
+    pid_t m_pid = -1;
+    std::FILE* m_out = nullptr;
+};
+
+// The file as SQLite itself sees it, apart from the store.
+struct Inspection {
+    std::string integrity;
+    int entries = -1;
+};
+
+Inspection Inspect(const std::string& path, const std::string& tag = std::string())
+{
+    Inspection seen;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("inspection"));
+        db.setDatabaseName(QString::fromStdString(path));
+        if (db.open()) {
+            QSqlQuery query(db);
+            if (query.exec(QStringLiteral("PRAGMA integrity_check")) && query.next())
+                seen.integrity = query.value(0).toString().toStdString();
+            query.prepare(QStringLiteral("SELECT count(*) FROM entries WHERE ? = '' OR radio_info = ?"));
+            query.addBindValue(QString::fromStdString(tag));
+            query.addBindValue(QString::fromStdString(tag));
+            if (query.exec() && query.next())
+                seen.entries = query.value(0).toInt();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("inspection"));
+    return seen;
+}
+
+class HistoryFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "history_tests";
+        static char* argv[] = { name, nullptr };
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv);
+    }
+    TempFolder folder;
+    std::string path = folder.Path("history.sqlite");
+};
+
+} // namespace
+
+TEST_F(HistoryFile, AWriterKilledInTheMiddleOfItsTransactionsLeavesEveryCommittedEntryIntact)
+{
+    // Batches of 200: the kill lands inside a transaction nearly every time.
+    Writer writer(path, 1000000, "killed", 200);
+    while (writer.Next() && writer.committed < 2000) {
+    }
+    writer.Kill();
+    while (writer.Next()) {
+    }
+    writer.Wait();
+    ASSERT_GE(writer.committed, 2000);
+    const Inspection seen = Inspect(path);
+    EXPECT_EQ(seen.integrity, "ok");
+    EXPECT_GE(seen.entries, writer.committed) << "an entry said to be committed is missing";
+    EXPECT_EQ(seen.entries % 200, 0) << "part of a transaction survived the kill";
+
+    // The history goes on after it.
+    HistoryStore store(path);
+    HistoryEntry entry;
+    entry.operation = "read";
+    entry.result = "succeeded";
+    ASSERT_TRUE(store.Add(entry)) << store.Error();
+    EXPECT_EQ(store.Count(HistoryFilter()), seen.entries + 1);
+}
+
+TEST_F(HistoryFile, TwoProgramsAddingAtOnceLoseNoEntry)
+{
+    Writer first(path, 500, "first", 1);
+    Writer second(path, 500, "second", 1);
+    while (first.Next()) {
+    }
+    while (second.Next()) {
+    }
+    EXPECT_EQ(first.Wait(), 0);
+    EXPECT_EQ(second.Wait(), 0);
+    EXPECT_EQ(first.committed, 500);
+    EXPECT_EQ(second.committed, 500);
+    EXPECT_EQ(Inspect(path, "first").entries, 500);
+    EXPECT_EQ(Inspect(path, "second").entries, 500);
+    EXPECT_EQ(Inspect(path).integrity, "ok");
+}
+
+namespace {
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+TEST_F(HistoryFile, AHistoryHeldByAnotherProgramIsWaitedForOnlyThePatienceOfOneCall)
+{
+    ASSERT_TRUE(HistoryStore(path).Open());
+    HeldHistory held(path, true);
+    HistoryStore store(path);
+    store.SetPatience(1000);
+    HistoryEntry entry;
+    entry.operation = "read";
+    entry.result = "succeeded";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(store.Add(entry));
+    const double waited = SecondsSince(start);
+    EXPECT_TRUE(store.Busy());
+    EXPECT_GE(waited, 0.9);
+    EXPECT_LT(waited, 1.6) << "each statement waited the whole patience again";
+}
+
+TEST_F(HistoryFile, AFleetHandsItsEntriesOnAtOnceAndTheyLandOnceTheHistoryIsFree)
+{
+    // The history in the data folder, where the fleet looks for it.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.Path("data")));
+    const std::string history = ServiceHistoryPath();
+    ASSERT_TRUE(HistoryStore(history).Open());
+    RecordingPresenter messages;
+    HeldHistory held(history, false, 1500);
+    FleetHistory fleet(folder.Path("fleet.vgd"), { "COM1", "COM2" }, 6);
+    double slowest = 0;
+    for (int radio = 0; radio < 6; ++radio) {
+        FleetRow row;
+        row.ok = true;
+        row.record.begun = true;
+        row.record.operation = "write";
+        row.record.result = "succeeded";
+        row.record.radioInfo = "RADIO-" + std::to_string(radio);
+        const auto start = std::chrono::steady_clock::now();
+        fleet.Add(row);
+        slowest = std::max(slowest, SecondsSince(start));
+    }
+    EXPECT_LT(slowest, 0.05) << "a radio's entry held up the fleet's loop";
+    fleet.End(TestContext());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>()) << "every entry was to be added";
+    HistoryFilter filter;
+    filter.operation = "fleet";
+    HistoryStore store(history);
+    EXPECT_EQ(store.Count(filter), 6);
+    qunsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(HistoryFile, TextsFromTheRadioAreKeptByteForByteAndReachATerminalEscaped)
+{
+    HistoryStore store(path);
+    std::vector<HistoryEntry> entries(4);
+    // The last is a real character of the range that stands for such bytes.
+    const std::string radios[] = { "SR-9 \xE9", "SR-9 \xE8", "SR-9 \x1b[2J\a\r", "SR-9 \xEF\x9E\x80" };
+    for (size_t i = 0; i < entries.size(); ++i) {
+        entries[i].operation = "read";
+        entries[i].result = "succeeded";
+        entries[i].radioInfo = radios[i];
+        entries[i].device = "/dev/tty\xFF" + std::to_string(i);
+    }
+    ASSERT_TRUE(store.AddAll(entries)) << store.Error();
+    HistoryFilter filter;
+    filter.radio = "SR-9 \xE9";
+    const std::vector<HistoryEntry> found = store.Find(filter);
+    ASSERT_EQ(found.size(), 1u) << "a byte that is not UTF-8 matched another";
+    EXPECT_EQ(found[0].radioInfo, radios[0]);
+    EXPECT_EQ(store.Get(entries[1].id)->device, "/dev/tty\xFF" "1");
+    EXPECT_EQ(store.Get(entries[3].id)->radioInfo, radios[3]);
+    const std::string line = HistoryCsvLine(*store.Get(entries[2].id));
+    EXPECT_NE(line.find("SR-9 \\x1b[2J\\x07\\x0d"), std::string::npos) << line;
+    EXPECT_EQ(line.find_first_of("\x1b\a"), std::string::npos);
+    EXPECT_EQ(line.find('\r'), line.size() - 2) << "only the row's own end is a carriage return";
+}
