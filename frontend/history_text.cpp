@@ -63,6 +63,18 @@ bool HistoryTimeFromText(const std::string& text, bool endOfDay, std::string& ti
     return true;
 }
 
+std::string HistoryUserText(const HistoryEntry& entry)
+{
+    return FormatString(IDS_HISTORY_USER_AT, entry.user.c_str(), entry.host.c_str());
+}
+
+std::string HistoryPortText(const HistoryEntry& entry)
+{
+    if (entry.device.empty() || entry.device == entry.port)
+        return entry.port;
+    return entry.port + " (" + entry.device + ")";
+}
+
 std::string HistoryBoardText(const HistoryEntry& entry)
 {
     std::vector<std::string> parts;

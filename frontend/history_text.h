@@ -21,6 +21,10 @@ std::string HistoryLocalTime(const std::string& time);
 // text is none of these.
 bool HistoryTimeFromText(const std::string& text, bool endOfDay, std::string& time);
 
+// "kim on bench-2": who did it on which computer.
+std::string HistoryUserText(const HistoryEntry& entry);
+// "COM1 (/dev/ttyUSB0)": the port, with the device it stood for where that says more.
+std::string HistoryPortText(const HistoryEntry& entry);
 // "Vigilon, hardware R2, software 1.04, codeplug 01.00": what of the board is known.
 std::string HistoryBoardText(const HistoryEntry& entry);
 // An operation's or a result's stored word ("read", "stopped") in the user's language.
