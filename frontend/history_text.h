@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+struct HistoryColumn;
+
 // "2026-12-09 04:05:01" in the computer's time zone; the stored text when it is
 // no time.
 std::string HistoryLocalTime(const std::string& time);
@@ -35,6 +37,14 @@ std::vector<std::string> HistoryOperationWords(HistoryStore& store);
 std::vector<std::string> HistoryResultWords(HistoryStore& store);
 // "succeeded, verified", in the user's language
 std::string HistoryResultText(const HistoryEntry& entry);
+
+// "number 3: settings ... (SHA-256 ...), ports COM1, COM2, from ... to ...", its
+// times local; the number alone when the history no longer holds the run.
+std::string HistoryRunText(HistoryStore& store, int64_t id);
+// The text of the line `column` leads in `history show` (a field's label is
+// the column's): its value in words, with the columns after it that have no
+// line of their own; empty when the entry does not know it. Not yet escaped.
+std::string HistoryLineText(HistoryStore& store, const HistoryEntry& entry, const HistoryColumn& column);
 
 // The settings of a stored data file's bytes; false when their checksum is wrong
 // (the values are then those the bytes hold).
