@@ -1,6 +1,6 @@
 // Bytes as Qt text and back, without loss: a device path or file name on POSIX
 // need not be UTF-8. Valid UTF-8 becomes its characters; every other byte
-// becomes the private-use code point that stands for it (frontend/utf8_bytes.h),
+// becomes the private-use code point that stands for it (app/utf8_bytes.h),
 // so the text goes through a parser, a settings file or an edit field and comes
 // back as the same bytes.
 #pragma once

@@ -1,6 +1,7 @@
 #include "app/history_store.h"
 
 #include "app/byte_text.h"
+#include "app/history_columns.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
@@ -15,21 +16,21 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QThread>
 #include <QVariant>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
 namespace {
 
-// The tables' form this program writes; each step below brings a file from the
-// form before it to its own.
-constexpr int SCHEMA_VERSION = 1;
-
+// The tables' first form, kept as files were made with it; each later version
+// adds the columns whose rows in HISTORY_COLUMNS it brought.
 const char* const SCHEMA_1[] = {
     // AUTOINCREMENT: a number once given is never given again, also after
     // old entries were removed, so that an export's numbers stay unambiguous.
@@ -130,35 +131,103 @@ std::vector<std::string> MessagesFrom(const QVariant& value)
     return messages;
 }
 
-const char* const LIST_COLUMNS = "id, time_utc, user, host, program, port, device, radio_info, board_type,"
-                                 " board_hardware, board_software, board_codeplug, operation, result, verified,"
-                                 " backup_file, fleet_run";
-const char* const SETTINGS_COLUMNS = ", messages, settings_read, settings_written";
+// A column's value as the file keeps it.
+QVariant ValueOf(const HistoryEntry& entry, const HistoryColumn& column)
+{
+    switch (column.kind) {
+    case HistoryKind::Number:
+    case HistoryKind::Run:
+        if (HistoryValueIsNone(entry, column))
+            return QVariant(QMetaType(QMetaType::LongLong));
+        return static_cast<qlonglong>(HistoryValue<int64_t>(entry, column));
+    case HistoryKind::Time:
+    case HistoryKind::Text:
+    case HistoryKind::Word:
+        return Text(HistoryValue<std::string>(entry, column));
+    case HistoryKind::YesNo:
+        return HistoryValue<bool>(entry, column) ? 1 : 0;
+    case HistoryKind::Messages:
+        return MessagesJson(HistoryValue<std::vector<std::string>>(entry, column));
+    case HistoryKind::Settings:
+        return Blob(HistoryValue<std::optional<DataFileBytes>>(entry, column));
+    }
+    return QVariant();
+}
 
-HistoryEntry EntryFrom(const QSqlQuery& query, bool withSettings)
+void SetValue(HistoryEntry& entry, const HistoryColumn& column, const QVariant& value)
+{
+    switch (column.kind) {
+    case HistoryKind::Number:
+    case HistoryKind::Run:
+        HistoryValue<int64_t>(entry, column) = value.toLongLong();
+        break;
+    case HistoryKind::Time:
+    case HistoryKind::Text:
+    case HistoryKind::Word:
+        HistoryValue<std::string>(entry, column) = Text(value);
+        break;
+    case HistoryKind::YesNo:
+        HistoryValue<bool>(entry, column) = value.toBool();
+        break;
+    case HistoryKind::Messages:
+        HistoryValue<std::vector<std::string>>(entry, column) = MessagesFrom(value);
+        break;
+    case HistoryKind::Settings:
+        HistoryValue<std::optional<DataFileBytes>>(entry, column) = Bytes(value);
+        break;
+    }
+}
+
+// "id, time_utc, ...": what a list reads, or every column.
+QString ColumnNames(bool whole)
+{
+    QStringList names;
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if (whole || HistoryColumnListed(column))
+            names << QLatin1String(column.name);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+QString SelectEntries(bool whole)
+{
+    static const QString listed = QStringLiteral("SELECT ") + ColumnNames(false) + QStringLiteral(" FROM entries");
+    static const QString all = QStringLiteral("SELECT ") + ColumnNames(true) + QStringLiteral(" FROM entries");
+    return whole ? all : listed;
+}
+
+QString InsertEntry()
+{
+    QStringList names;
+    QStringList marks;
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if ((column.flags & HISTORY_KEY) == 0) {
+            names << QLatin1String(column.name);
+            marks << QStringLiteral("?");
+        }
+    }
+    return QStringLiteral("INSERT INTO entries (") + names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (")
+        + marks.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
+// Where each column is in a query's rows, -1 for one it does not read: found
+// once by name, so that a row is read without looking up names.
+using ColumnPlaces = std::array<int, HISTORY_COLUMN_COUNT>;
+
+ColumnPlaces PlacesIn(const QSqlRecord& record)
+{
+    ColumnPlaces places{};
+    for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i)
+        places[i] = record.indexOf(QLatin1String(HISTORY_COLUMNS[i].name));
+    return places;
+}
+
+HistoryEntry EntryFrom(const QSqlQuery& query, const ColumnPlaces& places)
 {
     HistoryEntry entry;
-    entry.id = query.value(0).toLongLong();
-    entry.time = Text(query.value(1));
-    entry.user = Text(query.value(2));
-    entry.host = Text(query.value(3));
-    entry.program = Text(query.value(4));
-    entry.port = Text(query.value(5));
-    entry.device = Text(query.value(6));
-    entry.radioInfo = Text(query.value(7));
-    entry.boardType = Text(query.value(8));
-    entry.boardHardware = Text(query.value(9));
-    entry.boardSoftware = Text(query.value(10));
-    entry.boardCodeplug = Text(query.value(11));
-    entry.operation = Text(query.value(12));
-    entry.result = Text(query.value(13));
-    entry.verified = query.value(14).toBool();
-    entry.backupFile = Text(query.value(15));
-    entry.fleetRun = query.value(16).toLongLong();
-    if (withSettings) {
-        entry.messages = MessagesFrom(query.value(17));
-        entry.settingsRead = Bytes(query.value(18));
-        entry.settingsWritten = Bytes(query.value(19));
+    for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i) {
+        if (places[i] >= 0)
+            SetValue(entry, HISTORY_COLUMNS[i], query.value(places[i]));
     }
     return entry;
 }
@@ -416,14 +485,14 @@ bool HistoryStore::OpenOnce(bool& damaged)
     // programs starting at once do it once.
     if (!run(QStringLiteral("PRAGMA user_version")) || !query.next())
         return false;
-    if (query.value(0).toInt() != SCHEMA_VERSION) {
+    if (query.value(0).toInt() != HISTORY_SCHEMA_VERSION) {
         if (!run(QStringLiteral("BEGIN IMMEDIATE")))
             return false;
         if (!run(QStringLiteral("PRAGMA user_version")) || !query.next())
             return false;
         int version = query.value(0).toInt();
         query.finish();
-        if (version > SCHEMA_VERSION) {
+        if (version > HISTORY_SCHEMA_VERSION) {
             run(QStringLiteral("ROLLBACK"));
             m_error = LoadString(IDS_HISTORY_NEWER);
             return false;
@@ -444,6 +513,17 @@ bool HistoryStore::OpenOnce(bool& damaged)
             }
             version = 1;
         }
+        for (; version < HISTORY_SCHEMA_VERSION; ++version) {
+            for (const HistoryColumn& column : HISTORY_COLUMNS) {
+                if (column.since != version + 1)
+                    continue;
+                if (!run(QStringLiteral("ALTER TABLE entries ADD COLUMN %1 %2")
+                             .arg(QLatin1String(column.name), QLatin1String(column.sqlType)))) {
+                    run(QStringLiteral("ROLLBACK"));
+                    return false;
+                }
+            }
+        }
         if (!run(QStringLiteral("PRAGMA user_version=%1").arg(version)) || !run(QStringLiteral("COMMIT"))) {
             run(QStringLiteral("ROLLBACK"));
             return false;
@@ -454,10 +534,7 @@ bool HistoryStore::OpenOnce(bool& damaged)
         return false;
     query.finish();
     connection->insert.emplace(connection->db);
-    if (!connection->insert->prepare(QStringLiteral(
-            "INSERT INTO entries (time_utc, user, host, program, port, device, radio_info, board_type, board_hardware,"
-            " board_software, board_codeplug, operation, result, messages, settings_read, settings_written, verified,"
-            " backup_file, fleet_run) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+    if (!connection->insert->prepare(InsertEntry())) {
         Fail(connection->insert->lastError());
         damaged = m_damaged;
         return false;
@@ -469,16 +546,12 @@ bool HistoryStore::OpenOnce(bool& damaged)
 bool HistoryStore::Insert(HistoryEntry& entry)
 {
     QSqlQuery& insert = *m_connection->insert;
-    const QVariantList values = {
-        Text(entry.time), Text(entry.user), Text(entry.host), Text(entry.program), Text(entry.port),
-        Text(entry.device), Text(entry.radioInfo), Text(entry.boardType), Text(entry.boardHardware),
-        Text(entry.boardSoftware), Text(entry.boardCodeplug), Text(entry.operation), Text(entry.result),
-        MessagesJson(entry.messages), Blob(entry.settingsRead), Blob(entry.settingsWritten), entry.verified ? 1 : 0,
-        Text(entry.backupFile),
-        entry.fleetRun > 0 ? QVariant(static_cast<qlonglong>(entry.fleetRun)) : QVariant(QMetaType(QMetaType::LongLong)),
-    };
-    for (int i = 0; i < values.size(); ++i)
-        insert.bindValue(i, values[i]);
+    // In the order InsertEntry names the columns.
+    int place = 0;
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if ((column.flags & HISTORY_KEY) == 0)
+            insert.bindValue(place++, ValueOf(entry, column));
+    }
     KeepToDeadline(m_connection->db);
     const bool inserted = insert.exec();
     if (inserted)
@@ -554,14 +627,13 @@ std::vector<HistoryEntry> HistoryStore::Find(const HistoryFilter& filter, int of
     if (!Open())
         return {};
     QVariantList values;
-    QString statement = QStringLiteral("SELECT ") + QLatin1String(LIST_COLUMNS)
-        + (withSettings ? QLatin1String(SETTINGS_COLUMNS) : QLatin1String()) + QStringLiteral(" FROM entries")
-        + Where(filter, values) + QStringLiteral(" ORDER BY time_utc DESC, id DESC LIMIT ? OFFSET ?");
+    QString statement = SelectEntries(withSettings) + Where(filter, values)
+        + QStringLiteral(" ORDER BY time_utc DESC, id DESC LIMIT ? OFFSET ?");
     values << limit << offset;
-    return Select(statement, values, withSettings);
+    return Select(statement, values);
 }
 
-std::vector<HistoryEntry> HistoryStore::Select(const QString& statement, const QVariantList& values, bool withSettings)
+std::vector<HistoryEntry> HistoryStore::Select(const QString& statement, const QVariantList& values)
 {
     std::vector<HistoryEntry> entries;
     QSqlQuery query(m_connection->db);
@@ -572,8 +644,9 @@ std::vector<HistoryEntry> HistoryStore::Select(const QString& statement, const Q
         Fail(query.lastError());
         return entries;
     }
+    const ColumnPlaces places = PlacesIn(query.record());
     while (query.next())
-        entries.push_back(EntryFrom(query, withSettings));
+        entries.push_back(EntryFrom(query, places));
     return entries;
 }
 
@@ -585,9 +658,7 @@ std::vector<HistoryEntry> HistoryStore::FindAfter(const HistoryFilter& filter, i
     QString where = Where(filter, values);
     where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + QStringLiteral("id > ?");
     values << static_cast<qlonglong>(afterId) << limit;
-    return Select(QStringLiteral("SELECT ") + QLatin1String(LIST_COLUMNS) + QLatin1String(SETTINGS_COLUMNS)
-                      + QStringLiteral(" FROM entries") + where + QStringLiteral(" ORDER BY id LIMIT ?"),
-                  values, true);
+    return Select(SelectEntries(true) + where + QStringLiteral(" ORDER BY id LIMIT ?"), values);
 }
 
 int HistoryStore::Count(const HistoryFilter& filter)
@@ -607,17 +678,11 @@ std::optional<HistoryEntry> HistoryStore::Get(int64_t id)
 {
     if (!Open())
         return std::nullopt;
-    QSqlQuery query(m_connection->db);
-    query.prepare(QStringLiteral("SELECT ") + QLatin1String(LIST_COLUMNS) + QLatin1String(SETTINGS_COLUMNS)
-                  + QStringLiteral(" FROM entries WHERE id = ?"));
-    query.addBindValue(static_cast<qlonglong>(id));
-    if (!query.exec()) {
-        Fail(query.lastError());
+    std::vector<HistoryEntry> found
+        = Select(SelectEntries(true) + QStringLiteral(" WHERE id = ?"), { static_cast<qlonglong>(id) });
+    if (found.empty())
         return std::nullopt;
-    }
-    if (!query.next())
-        return std::nullopt;
-    return EntryFrom(query, true);
+    return std::move(found.front());
 }
 
 std::optional<HistoryRun> HistoryStore::Run(int64_t id)

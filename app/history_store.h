@@ -143,7 +143,8 @@ private:
     bool OpenOnce(bool& damaged);
     bool MoveAside();
     bool Insert(HistoryEntry& entry);
-    std::vector<HistoryEntry> Select(const QString& statement, const QList<QVariant>& values, bool withSettings);
+    // The entries a statement reads from the entries table, each column found by its name.
+    std::vector<HistoryEntry> Select(const QString& statement, const QList<QVariant>& values);
     bool Fail(const QSqlError& error);
     // What the user is told of a failure: the cause where the file system shows it.
     std::string Reason(const QSqlError& error) const;

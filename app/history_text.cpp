@@ -1,5 +1,6 @@
 #include "app/history_text.h"
 
+#include "app/history_columns.h"
 #include "operations/fleet_report.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
@@ -61,6 +62,18 @@ bool HistoryTimeFromText(const std::string& text, bool endOfDay, std::string& ti
         return false;
     time = when.toUTC().toString(Qt::ISODateWithMs).toStdString();
     return true;
+}
+
+std::string HistoryUserText(const HistoryEntry& entry)
+{
+    return FormatString(IDS_HISTORY_USER_AT, entry.user.c_str(), entry.host.c_str());
+}
+
+std::string HistoryPortText(const HistoryEntry& entry)
+{
+    if (entry.device.empty() || entry.device == entry.port)
+        return entry.port;
+    return entry.port + " (" + entry.device + ")";
 }
 
 std::string HistoryBoardText(const HistoryEntry& entry)
@@ -149,6 +162,44 @@ std::string HistoryResultText(const HistoryEntry& entry)
     return HistoryWord(entry.result);
 }
 
+std::string HistoryRunText(HistoryStore& store, int64_t id)
+{
+    const std::optional<HistoryRun> run = store.Run(id);
+    if (!run)
+        return std::to_string(id);
+    return FormatString(IDS_HISTORY_RUN_TEXT, std::to_string(run->id).c_str(), run->settingsFile.c_str(),
+                        run->settingsSha256.c_str(), run->ports.c_str(), HistoryLocalTime(run->started).c_str(),
+                        run->ended.empty() ? LoadString(IDS_HISTORY_RUN_NOT_ENDED).c_str()
+                                           : HistoryLocalTime(run->ended).c_str());
+}
+
+std::string HistoryLineText(HistoryStore& store, const HistoryEntry& entry, const HistoryColumn& column)
+{
+    if (column.line)
+        return column.line(entry);
+    if (HistoryValueIsNone(entry, column))
+        return std::string();
+    switch (column.kind) {
+    case HistoryKind::Number:
+        return std::to_string(HistoryValue<int64_t>(entry, column));
+    case HistoryKind::Run:
+        return HistoryRunText(store, HistoryValue<int64_t>(entry, column));
+    case HistoryKind::Time: {
+        const std::string& time = HistoryValue<std::string>(entry, column);
+        return HistoryLocalTime(time) + " (" + time + ")";
+    }
+    case HistoryKind::Text:
+        return HistoryValue<std::string>(entry, column);
+    case HistoryKind::Word:
+        return HistoryWord(HistoryValue<std::string>(entry, column));
+    case HistoryKind::YesNo:
+    case HistoryKind::Messages:
+    case HistoryKind::Settings:
+        break; // within another line, or a section of its own
+    }
+    return std::string();
+}
+
 bool HistorySettings(const DataFileBytes& bytes, SettingsSnapshot& snapshot)
 {
     return SnapshotFromDataFile(bytes.data(), snapshot);
@@ -170,26 +221,46 @@ std::vector<std::string> HistoryWriteDifferences(HistoryStore& store, const Hist
 
 std::string HistoryCsvHeader()
 {
-    return "id,time_utc,user,host,program,port,device,radio,board_type,board_hardware,board_software,"
-           "board_codeplug,operation,result,verified,messages,settings_read,settings_written,backup_file,fleet_run\r\n";
+    std::string header;
+    for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i)
+        header += (i ? "," : "") + std::string(HISTORY_COLUMNS[i].csvTitle);
+    return header + "\r\n";
 }
+
+namespace {
+
+std::string CsvValue(const HistoryEntry& entry, const HistoryColumn& column)
+{
+    if (HistoryValueIsNone(entry, column))
+        return std::string();
+    switch (column.kind) {
+    case HistoryKind::Number:
+    case HistoryKind::Run:
+        return std::to_string(HistoryValue<int64_t>(entry, column));
+    case HistoryKind::Time:
+    case HistoryKind::Word:
+        return HistoryValue<std::string>(entry, column);
+    case HistoryKind::Text:
+        // Texts from the radio, the board or the system reach a terminal as the
+        // text listing shows them: a control character as \xNN, never acting.
+        return VisibleText(HistoryValue<std::string>(entry, column));
+    case HistoryKind::YesNo:
+        return HistoryValue<bool>(entry, column) ? "yes" : "no";
+    case HistoryKind::Messages:
+        return VisibleText(Joined(HistoryValue<std::vector<std::string>>(entry, column), "\n"), true);
+    case HistoryKind::Settings:
+        return Hex(HistoryValue<std::optional<DataFileBytes>>(entry, column));
+    }
+    return std::string();
+}
+
+} // namespace
 
 std::string HistoryCsvLine(const HistoryEntry& entry)
 {
-    // Texts from the radio, the board or the system reach a terminal as the
-    // text listing shows them: a control character as \xNN, never acting.
-    const auto shown = [](const std::string& text) { return VisibleText(text); };
-    const std::string fields[] = {
-        std::to_string(entry.id), entry.time, shown(entry.user), shown(entry.host), shown(entry.program),
-        shown(entry.port), shown(entry.device), shown(entry.radioInfo), shown(entry.boardType),
-        shown(entry.boardHardware), shown(entry.boardSoftware), shown(entry.boardCodeplug), entry.operation,
-        entry.result, entry.verified ? "yes" : "no", VisibleText(Joined(entry.messages, "\n"), true),
-        Hex(entry.settingsRead), Hex(entry.settingsWritten), shown(entry.backupFile),
-        entry.fleetRun > 0 ? std::to_string(entry.fleetRun) : std::string(),
-    };
     std::string line;
-    for (const std::string& field : fields)
-        line += (line.empty() ? "" : ",") + CsvField(field);
+    for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i)
+        line += (i ? "," : "") + CsvField(CsvValue(entry, HISTORY_COLUMNS[i]));
     return line + "\r\n";
 }
 

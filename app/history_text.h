@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+struct HistoryColumn;
+
 // "2026-12-09 04:05:01" in the computer's time zone; the stored text when it is
 // no time.
 std::string HistoryLocalTime(const std::string& time);
@@ -21,6 +23,10 @@ std::string HistoryLocalTime(const std::string& time);
 // text is none of these.
 bool HistoryTimeFromText(const std::string& text, bool endOfDay, std::string& time);
 
+// "kim on bench-2": who did it on which computer.
+std::string HistoryUserText(const HistoryEntry& entry);
+// "COM1 (/dev/ttyUSB0)": the port, with the device it stood for where that says more.
+std::string HistoryPortText(const HistoryEntry& entry);
 // "Vigilon, hardware R2, software 1.04, codeplug 01.00": what of the board is known.
 std::string HistoryBoardText(const HistoryEntry& entry);
 // An operation's or a result's stored word ("read", "stopped") in the user's language.
@@ -31,6 +37,14 @@ std::vector<std::string> HistoryOperationWords(HistoryStore& store);
 std::vector<std::string> HistoryResultWords(HistoryStore& store);
 // "succeeded, verified", in the user's language
 std::string HistoryResultText(const HistoryEntry& entry);
+
+// "number 3: settings ... (SHA-256 ...), ports COM1, COM2, from ... to ...", its
+// times local; the number alone when the history no longer holds the run.
+std::string HistoryRunText(HistoryStore& store, int64_t id);
+// The text of the line `column` leads in `history show` (a field's label is
+// the column's): its value in words, with the columns after it that have no
+// line of their own; empty when the entry does not know it. Not yet escaped.
+std::string HistoryLineText(HistoryStore& store, const HistoryEntry& entry, const HistoryColumn& column);
 
 // The settings of a stored data file's bytes; false when their checksum is wrong
 // (the values are then those the bytes hold).

@@ -1,5 +1,5 @@
 // The command line as text. File names are bytes on POSIX and need not be UTF-8;
-// the parser works on text, so each argument is decoded as frontend/byte_text.h
+// the parser works on text, so each argument is decoded as app/byte_text.h
 // does, and BytesOfText gives back the bytes an argument came from.
 #pragma once
 

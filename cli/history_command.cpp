@@ -8,6 +8,7 @@
 #include "cli/json_board.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
+#include "app/history_columns.h"
 #include "app/history_text.h"
 #include "app/service_history.h"
 #include "resources/string_ids.h"
@@ -36,30 +37,6 @@ std::string HexOf(const std::optional<DataFileBytes>& bytes)
                  : std::string();
 }
 
-JsonValue EntryJson(const HistoryEntry& entry)
-{
-    const auto text = [](const std::string& value) { return value.empty() ? JsonValue() : JsonValue(value); };
-    return JsonValue::Object()
-        .Set("id", entry.id)
-        .Set("time", entry.time)
-        .Set("user", entry.user)
-        .Set("host", entry.host)
-        .Set("program", entry.program)
-        .Set("port", entry.port)
-        .Set("device", entry.device)
-        .Set("radio", text(entry.radioInfo))
-        .Set("board", JsonValue::Object()
-                          .Set("type", text(entry.boardType))
-                          .Set("hardwareRevision", text(entry.boardHardware))
-                          .Set("softwareVersion", text(entry.boardSoftware))
-                          .Set("codeplugVersion", text(entry.boardCodeplug)))
-        .Set("operation", entry.operation)
-        .Set("result", entry.result)
-        .Set("verified", entry.verified)
-        .Set("backupFile", text(entry.backupFile))
-        .Set("fleetRun", entry.fleetRun > 0 ? JsonValue(entry.fleetRun) : JsonValue());
-}
-
 JsonValue SettingsBytesJson(const std::optional<DataFileBytes>& bytes)
 {
     if (!bytes)
@@ -71,6 +48,71 @@ JsonValue SettingsBytesJson(const std::optional<DataFileBytes>& bytes)
         .Set("checksumValid", valid)
         .Set(TEXT_VERSION_KEY, VersionText(snapshot.major, snapshot.minor))
         .Set("settings", SettingsJson(snapshot));
+}
+
+JsonValue ColumnJson(const HistoryEntry& entry, const HistoryColumn& column)
+{
+    if (HistoryValueIsNone(entry, column))
+        return JsonValue();
+    switch (column.kind) {
+    case HistoryKind::Number:
+    case HistoryKind::Run:
+        return JsonValue(HistoryValue<int64_t>(entry, column));
+    case HistoryKind::Time:
+    case HistoryKind::Text:
+    case HistoryKind::Word:
+        return JsonValue(HistoryValue<std::string>(entry, column));
+    case HistoryKind::YesNo:
+        return JsonValue(HistoryValue<bool>(entry, column));
+    case HistoryKind::Messages: {
+        JsonValue messages = JsonValue::Array();
+        for (const std::string& message : HistoryValue<std::vector<std::string>>(entry, column))
+            messages.Push(message);
+        return messages;
+    }
+    case HistoryKind::Settings:
+        return SettingsBytesJson(HistoryValue<std::optional<DataFileBytes>>(entry, column));
+    }
+    return JsonValue();
+}
+
+// The entry's columns a list reads, then with `whole` the others. A key
+// "board.type" is the member "type" of the object "board", which gathers the
+// columns of its name that follow each other.
+JsonValue EntryJson(const HistoryEntry& entry, bool whole)
+{
+    JsonValue object = JsonValue::Object();
+    std::string group;
+    JsonValue members;
+    const auto endGroup = [&] {
+        if (!group.empty())
+            object.Set(group, members);
+        group.clear();
+    };
+    const auto add = [&](const HistoryColumn& column) {
+        const std::string key = column.jsonKey;
+        const size_t dot = key.find('.');
+        const std::string prefix = dot == std::string::npos ? std::string() : key.substr(0, dot);
+        if (prefix != group) {
+            endGroup();
+            group = prefix;
+            members = JsonValue::Object();
+        }
+        if (group.empty())
+            object.Set(key, ColumnJson(entry, column));
+        else
+            members.Set(key.substr(dot + 1), ColumnJson(entry, column));
+    };
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if (HistoryColumnListed(column))
+            add(column);
+    }
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if (!HistoryColumnListed(column) && whole)
+            add(column);
+    }
+    endGroup();
+    return object;
 }
 
 void PrintField(int labelId, const std::string& value)
@@ -106,15 +148,19 @@ std::vector<std::string> SettingsLines(const DataFileBytes& bytes)
     return lines;
 }
 
-std::string RunText(HistoryStore& store, int64_t id)
+// A section's lines: the messages, or the settings in the text form; none when the entry has none.
+std::vector<std::string> SectionLines(const HistoryEntry& entry, const HistoryColumn& column)
 {
-    const std::optional<HistoryRun> run = store.Run(id);
-    if (!run)
-        return std::to_string(id);
-    return FormatString(IDS_HISTORY_RUN_TEXT, std::to_string(run->id).c_str(), run->settingsFile.c_str(),
-                        run->settingsSha256.c_str(), run->ports.c_str(), HistoryLocalTime(run->started).c_str(),
-                        run->ended.empty() ? LoadString(IDS_HISTORY_RUN_NOT_ENDED).c_str()
-                                           : HistoryLocalTime(run->ended).c_str());
+    std::vector<std::string> lines;
+    if (column.kind == HistoryKind::Messages) {
+        for (const std::string& message : HistoryValue<std::vector<std::string>>(entry, column))
+            lines.push_back(VisibleText(message));
+    }
+    if (column.kind == HistoryKind::Settings) {
+        if (const std::optional<DataFileBytes>& bytes = HistoryValue<std::optional<DataFileBytes>>(entry, column))
+            lines = SettingsLines(*bytes);
+    }
+    return lines;
 }
 
 int ShowEntry(HistoryStore& store, const std::string& given)
@@ -132,13 +178,7 @@ int ShowEntry(HistoryStore& store, const std::string& given)
     const std::vector<std::string> differences = HistoryWriteDifferences(store, entry);
     const bool before = entry.settingsWritten && store.SettingsBefore(entry).has_value();
     if (JsonReport* json = ActiveJsonReport()) {
-        JsonValue messages = JsonValue::Array();
-        for (const std::string& message : entry.messages)
-            messages.Push(message);
-        JsonValue shown = EntryJson(entry);
-        shown.Set("messages", messages)
-            .Set("settingsRead", SettingsBytesJson(entry.settingsRead))
-            .Set("settingsWritten", SettingsBytesJson(entry.settingsWritten));
+        JsonValue shown = EntryJson(entry, true);
         if (entry.settingsWritten) {
             JsonValue changed = JsonValue::Array();
             for (const std::string& line : differences)
@@ -149,28 +189,19 @@ int ShowEntry(HistoryStore& store, const std::string& given)
         return 0;
     }
     std::fprintf(stdout, "%s\n", FormatString(IDS_HISTORY_ENTRY, std::to_string(entry.id).c_str()).c_str());
-    PrintField(IDS_HISTORY_TIME, HistoryLocalTime(entry.time) + " (" + entry.time + ")");
-    PrintField(IDS_HISTORY_USER, FormatString(IDS_HISTORY_USER_AT, entry.user.c_str(), entry.host.c_str()));
-    PrintField(IDS_HISTORY_PROGRAM, entry.program);
-    PrintField(IDS_HISTORY_PORT, entry.device.empty() || entry.device == entry.port ? entry.port
-                                                                                     : entry.port + " (" + entry.device + ")");
-    PrintField(IDS_HISTORY_RADIO, entry.radioInfo);
-    PrintField(IDS_HISTORY_BOARD, HistoryBoardText(entry));
-    PrintField(IDS_HISTORY_OPERATION, HistoryWord(entry.operation));
-    PrintField(IDS_HISTORY_RESULT, HistoryResultText(entry));
-    PrintField(IDS_HISTORY_BACKUP, entry.backupFile);
-    if (entry.fleetRun > 0)
-        PrintField(IDS_HISTORY_FLEET_RUN, RunText(store, entry.fleetRun));
-    if (!entry.messages.empty()) {
-        std::vector<std::string> lines;
-        for (const std::string& message : entry.messages)
-            lines.push_back(VisibleText(message));
-        PrintSection(IDS_HISTORY_MESSAGES, lines);
+    // The fields one line each, then the sections; what a write changed last.
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if (column.labelId && !HistoryColumnIsSection(column))
+            PrintField(column.labelId, HistoryLineText(store, entry, column));
     }
-    if (entry.settingsRead)
-        PrintSection(IDS_HISTORY_SETTINGS_READ, SettingsLines(*entry.settingsRead));
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if (!HistoryColumnIsSection(column))
+            continue;
+        const std::vector<std::string> lines = SectionLines(entry, column);
+        if (!lines.empty())
+            PrintSection(column.labelId, lines);
+    }
     if (entry.settingsWritten) {
-        PrintSection(IDS_HISTORY_SETTINGS_WRITTEN, SettingsLines(*entry.settingsWritten));
         PrintSection(IDS_HISTORY_DIFFERENCES,
                      !before ? std::vector<std::string>{ LoadString(IDS_HISTORY_DIFFERENCES_UNKNOWN) }
                      : differences.empty() ? std::vector<std::string>{ LoadString(IDS_HISTORY_NO_DIFFERENCES) }
@@ -208,7 +239,7 @@ int CommandHistory(const CliOptions& options)
     if (JsonReport* json = ActiveJsonReport()) {
         JsonValue list = JsonValue::Array();
         for (const HistoryEntry& entry : entries)
-            list.Push(EntryJson(entry));
+            list.Push(EntryJson(entry, false));
         json->Result().Set("history", store.Path()).Set("entries", list);
         return 0;
     }
@@ -219,7 +250,7 @@ int CommandHistory(const CliOptions& options)
                      HistoryLocalTime(entry.time).c_str(), HistoryWord(entry.operation).c_str(),
                      HistoryResultText(entry).c_str(), VisibleText(entry.port).c_str(),
                      VisibleText(entry.radioInfo).c_str(), VisibleText(HistoryBoardText(entry)).c_str(),
-                     VisibleText(FormatString(IDS_HISTORY_USER_AT, entry.user.c_str(), entry.host.c_str())).c_str());
+                     VisibleText(HistoryUserText(entry)).c_str());
     }
     FlushOutput(stdout);
     return 0;

@@ -251,3 +251,107 @@ TEST_F(HistoryFile, TextsFromTheRadioAreKeptByteForByteAndReachATerminalEscaped)
     EXPECT_EQ(line.find_first_of("\x1b\a"), std::string::npos);
     EXPECT_EQ(line.find('\r'), line.size() - 2) << "only the row's own end is a carriage return";
 }
+
+TEST_F(HistoryFile, EveryFieldIsKeptInTheColumnOfItsNameAndReadBackByName)
+{
+    HistoryStore store(path);
+    HistoryRun run;
+    run.settingsFile = "site7.vgd";
+    run.started = "2026-12-09T08:00:00.000Z";
+    const int64_t runId = store.BeginRun(run);
+    ASSERT_GT(runId, 0) << store.Error();
+    DataFileBytes read{};
+    DataFileBytes written{};
+    for (size_t i = 0; i < read.size(); ++i) {
+        read[i] = static_cast<uint8_t>(i);
+        written[i] = static_cast<uint8_t>(0xF0 - i);
+    }
+    HistoryEntry entry;
+    entry.time = "2026-12-09T08:12:40.123Z";
+    entry.user = "kim";
+    entry.host = "bench-2";
+    entry.program = "vigilon-oss 0.1.0";
+    entry.port = "COM1";
+    entry.device = "/dev/ttyUSB0";
+    entry.radioInfo = "SR-9 R02.10";
+    entry.boardType = "Vigilon";
+    entry.boardHardware = "R2";
+    entry.boardSoftware = "1.04";
+    entry.boardCodeplug = "01.00";
+    entry.operation = "write";
+    entry.result = "succeeded";
+    entry.messages = { "Sure?", "Programmed." };
+    entry.settingsRead = read;
+    entry.settingsWritten = written;
+    entry.verified = true;
+    entry.backupFile = "/b/site7.vgd";
+    entry.fleetRun = runId;
+    ASSERT_TRUE(store.Add(entry)) << store.Error();
+
+    // The file's form, which every version of the program reads and writes.
+    const auto blob = [](const DataFileBytes& bytes) {
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
+    };
+    const std::pair<const char*, QByteArray> columns[] = {
+        { "id", QByteArray::number(static_cast<qlonglong>(entry.id)) },
+        { "time_utc", "2026-12-09T08:12:40.123Z" },
+        { "user", "kim" },
+        { "host", "bench-2" },
+        { "program", "vigilon-oss 0.1.0" },
+        { "port", "COM1" },
+        { "device", "/dev/ttyUSB0" },
+        { "radio_info", "SR-9 R02.10" },
+        { "board_type", "Vigilon" },
+        { "board_hardware", "R2" },
+        { "board_software", "1.04" },
+        { "board_codeplug", "01.00" },
+        { "operation", "write" },
+        { "result", "succeeded" },
+        { "messages", R"(["Sure?","Programmed."])" },
+        { "settings_read", blob(read) },
+        { "settings_written", blob(written) },
+        { "verified", "1" },
+        { "backup_file", "/b/site7.vgd" },
+        { "fleet_run", QByteArray::number(static_cast<qlonglong>(runId)) },
+    };
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("columns"));
+        db.setDatabaseName(QString::fromStdString(path));
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(QStringLiteral("SELECT * FROM entries")) && query.next());
+        for (const auto& [name, value] : columns)
+            EXPECT_EQ(query.value(QString::fromLatin1(name)).toByteArray(), value) << name;
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("columns"));
+
+    const auto same = [&](const HistoryEntry& back, bool whole) {
+        EXPECT_EQ(back.id, entry.id);
+        EXPECT_EQ(back.time, entry.time);
+        EXPECT_EQ(back.user, entry.user);
+        EXPECT_EQ(back.host, entry.host);
+        EXPECT_EQ(back.program, entry.program);
+        EXPECT_EQ(back.port, entry.port);
+        EXPECT_EQ(back.device, entry.device);
+        EXPECT_EQ(back.radioInfo, entry.radioInfo);
+        EXPECT_EQ(back.boardType, entry.boardType);
+        EXPECT_EQ(back.boardHardware, entry.boardHardware);
+        EXPECT_EQ(back.boardSoftware, entry.boardSoftware);
+        EXPECT_EQ(back.boardCodeplug, entry.boardCodeplug);
+        EXPECT_EQ(back.operation, entry.operation);
+        EXPECT_EQ(back.result, entry.result);
+        EXPECT_EQ(back.verified, entry.verified);
+        EXPECT_EQ(back.backupFile, entry.backupFile);
+        EXPECT_EQ(back.fleetRun, entry.fleetRun);
+        // A list leaves out the messages and settings.
+        EXPECT_EQ(back.messages, whole ? entry.messages : std::vector<std::string>());
+        EXPECT_EQ(back.settingsRead, whole ? entry.settingsRead : std::nullopt);
+        EXPECT_EQ(back.settingsWritten, whole ? entry.settingsWritten : std::nullopt);
+    };
+    const std::optional<HistoryEntry> whole = store.Get(entry.id);
+    ASSERT_TRUE(whole.has_value()) << store.Error();
+    same(*whole, true);
+    const std::vector<HistoryEntry> listed = store.Find(HistoryFilter());
+    ASSERT_EQ(listed.size(), 1u) << store.Error();
+    same(listed[0], false);
+}

@@ -1,6 +1,7 @@
 #include "ui/windows/history_details.h"
 
 #include "board/settings_snapshot.h"
+#include "app/history_columns.h"
 #include "app/history_text.h"
 #include "resources/string_ids.h"
 #include "seams/visible_text.h"
@@ -42,6 +43,25 @@ QString RunText(HistoryStore& store, int64_t id, QString& whole)
     const QString ended = run->ended.empty() ? UiText(IDS_HISTORY_RUN_NOT_ENDED) : HistoryLocaleTime(run->ended);
     return FormatUiText(IDS_HISTORY_RUN_TEXT, QString::number(run->id), Shown(run->settingsFile), hash,
                         Shown(run->ports), HistoryLocaleTime(run->started), ended);
+}
+
+// A field's value: times in the locale's form, a run with its hash cut short
+// (whole in `tip`), texts from the radio, the board and the system escaped.
+QString FieldText(HistoryStore& store, const HistoryEntry& entry, const HistoryColumn& column, QString& tip)
+{
+    switch (column.kind) {
+    case HistoryKind::Time: {
+        const std::string& time = HistoryValue<std::string>(entry, column);
+        return HistoryLocaleTime(time) + QStringLiteral(" (") + QString::fromStdString(time) + QLatin1Char(')');
+    }
+    case HistoryKind::Run:
+        return HistoryValueIsNone(entry, column) ? QString()
+                                                 : RunText(store, HistoryValue<int64_t>(entry, column), tip);
+    case HistoryKind::Word:
+        return QString::fromStdString(HistoryLineText(store, entry, column));
+    default:
+        return Shown(HistoryLineText(store, entry, column));
+    }
 }
 
 // The settings' title, and that their checksum is wrong when it is.
@@ -86,26 +106,17 @@ HistoryDetails::HistoryDetails(QWidget* parent) : QScrollArea(parent)
     QGridLayout* fields = new QGridLayout;
     fields->setColumnStretch(1, 1);
     left->addLayout(fields);
-    const auto field = [&](int labelId) {
-        QLabel* label = new QLabel(UiText(labelId) + QLatin1Char(':'));
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if (!column.labelId || HistoryColumnIsSection(column))
+            continue;
+        QLabel* label = new QLabel(UiText(column.labelId) + QLatin1Char(':'));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         QLabel* value = PlainLabel();
         const int row = fields->rowCount();
         fields->addWidget(label, row, 0);
         fields->addWidget(value, row, 1);
-        m_fields.emplace_back(label, value);
-        return value;
-    };
-    m_time = field(IDS_HISTORY_TIME);
-    m_user = field(IDS_HISTORY_USER);
-    m_program = field(IDS_HISTORY_PROGRAM);
-    m_port = field(IDS_HISTORY_PORT);
-    m_radio = field(IDS_HISTORY_RADIO);
-    m_board = field(IDS_HISTORY_BOARD);
-    m_operation = field(IDS_HISTORY_OPERATION);
-    m_result = field(IDS_HISTORY_RESULT);
-    m_backup = field(IDS_HISTORY_BACKUP);
-    m_run = field(IDS_HISTORY_FLEET_RUN);
+        m_fields.push_back({ &column, label, value });
+    }
 
     const auto section = [&](int titleId, QLabel*& title, QLabel*& text) {
         title = new QLabel(UiText(titleId) + QLatin1Char(':'));
@@ -116,14 +127,23 @@ HistoryDetails::HistoryDetails(QWidget* parent) : QScrollArea(parent)
         left->addWidget(title);
         left->addWidget(text);
     };
-    section(IDS_HISTORY_MESSAGES, m_messagesTitle, m_messages);
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if (column.kind == HistoryKind::Messages) {
+            Part messages{ &column, nullptr, nullptr };
+            section(column.labelId, messages.label, messages.value);
+            m_messages.push_back(messages);
+        }
+    }
     section(IDS_HISTORY_DIFFERENCES, m_differencesTitle, m_differences);
     left->addStretch(1);
 
-    m_read = new SettingsSummary;
-    m_written = new SettingsSummary;
-    right->addWidget(m_read);
-    right->addWidget(m_written);
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if (column.kind == HistoryKind::Settings) {
+            SettingsSummary* summary = new SettingsSummary;
+            right->addWidget(summary);
+            m_settings.emplace_back(&column, summary);
+        }
+    }
     right->addStretch(1);
     setWidget(m_content);
     ShowNone(UiText(IDS_HISTORY_NO_SELECTION));
@@ -146,32 +166,23 @@ void HistoryDetails::Show(HistoryStore& store, const HistoryEntry& entry)
 {
     ShowContent(true);
     m_heading->setText(FormatUiText(IDS_HISTORY_ENTRY, QString::number(entry.id)));
-    m_time->setText(HistoryLocaleTime(entry.time) + QStringLiteral(" (") + QString::fromStdString(entry.time)
-                    + QLatin1Char(')'));
-    m_user->setText(Shown(FormatString(IDS_HISTORY_USER_AT, entry.user.c_str(), entry.host.c_str())));
-    m_program->setText(Shown(entry.program));
-    const bool sameDevice = entry.device.empty() || entry.device == entry.port;
-    m_port->setText(Shown(sameDevice ? entry.port : entry.port + " (" + entry.device + ")"));
-    m_radio->setText(Shown(entry.radioInfo));
-    m_board->setText(Shown(HistoryBoardText(entry)));
-    m_operation->setText(QString::fromStdString(HistoryWord(entry.operation)));
-    m_result->setText(QString::fromStdString(HistoryResultText(entry)));
-    m_backup->setText(Shown(entry.backupFile));
-    QString hash;
-    m_run->setText(entry.fleetRun > 0 ? RunText(store, entry.fleetRun, hash) : QString());
-    m_run->setToolTip(hash);
     // A field the entry does not know is left out, as the command line leaves it out.
-    for (const auto& [label, value] : m_fields) {
-        label->setVisible(!value->text().isEmpty());
-        value->setVisible(!value->text().isEmpty());
+    for (const Part& field : m_fields) {
+        QString tip;
+        field.value->setText(FieldText(store, entry, *field.column, tip));
+        field.value->setToolTip(tip);
+        field.label->setVisible(!field.value->text().isEmpty());
+        field.value->setVisible(!field.value->text().isEmpty());
     }
 
-    QStringList messages;
-    for (const std::string& message : entry.messages)
-        messages.append(Shown(message));
-    m_messages->setText(messages.join(QLatin1Char('\n')));
-    m_messagesTitle->setVisible(!messages.isEmpty());
-    m_messages->setVisible(!messages.isEmpty());
+    for (const Part& section : m_messages) {
+        QStringList messages;
+        for (const std::string& message : HistoryValue<std::vector<std::string>>(entry, *section.column))
+            messages.append(Shown(message));
+        section.value->setText(messages.join(QLatin1Char('\n')));
+        section.label->setVisible(!messages.isEmpty());
+        section.value->setVisible(!messages.isEmpty());
+    }
 
     m_differencesTitle->setVisible(entry.settingsWritten.has_value());
     m_differences->setVisible(entry.settingsWritten.has_value());
@@ -185,8 +196,8 @@ void HistoryDetails::Show(HistoryStore& store, const HistoryEntry& entry)
             lines = QStringList{ UiText(IDS_HISTORY_NO_DIFFERENCES) };
         m_differences->setText(lines.join(QLatin1Char('\n')));
     }
-    ShowSettings(m_read, IDS_HISTORY_SETTINGS_READ, entry.settingsRead);
-    ShowSettings(m_written, IDS_HISTORY_SETTINGS_WRITTEN, entry.settingsWritten);
+    for (const auto& [column, summary] : m_settings)
+        ShowSettings(summary, column->labelId, HistoryValue<std::optional<DataFileBytes>>(entry, *column));
 }
 
 QString HistoryDetails::Text() const
@@ -194,11 +205,15 @@ QString HistoryDetails::Text() const
     if (m_none->isVisibleTo(this))
         return m_none->text();
     QStringList lines{ m_heading->text() };
-    for (const auto& [label, value] : m_fields) {
-        if (value->isVisibleTo(this))
-            lines.append(label->text() + QLatin1Char(' ') + value->text());
+    for (const Part& field : m_fields) {
+        if (field.value->isVisibleTo(this))
+            lines.append(field.label->text() + QLatin1Char(' ') + field.value->text());
     }
-    for (const QLabel* label : { m_messagesTitle, m_messages, m_differencesTitle, m_differences }) {
+    std::vector<const QLabel*> sections;
+    for (const Part& section : m_messages)
+        sections.insert(sections.end(), { section.label, section.value });
+    sections.insert(sections.end(), { m_differencesTitle, m_differences });
+    for (const QLabel* label : sections) {
         if (label->isVisibleTo(this))
             lines.append(label->text());
     }

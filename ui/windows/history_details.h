@@ -1,7 +1,8 @@
-// One service history entry whole, read-only: its fields (time, user, program,
-// port and device, radio, board, operation, result, backup, fleet run), its
-// messages, for a write what it changed from the settings the radio held before,
-// and the settings read and written in the settings summary's form.
+// One service history entry whole, read-only: a line for each column of
+// HISTORY_COLUMNS that leads one (time, user, program, port and device, radio,
+// board, operation, result, backup, fleet run), its messages, for a write what it
+// changed from the settings the radio held before, and the settings read and
+// written in the settings summary's form.
 #pragma once
 
 #include <QScrollArea>
@@ -12,6 +13,7 @@
 class HistoryStore;
 class QLabel;
 class SettingsSummary;
+struct HistoryColumn;
 struct HistoryEntry;
 
 class HistoryDetails : public QScrollArea {
@@ -27,24 +29,19 @@ public:
 private:
     void ShowContent(bool entry);
 
+    // A column's line, or its section of texts: a title and what it shows.
+    struct Part {
+        const HistoryColumn* column;
+        QLabel* label;
+        QLabel* value;
+    };
+
     QWidget* m_content = nullptr;
     QLabel* m_none = nullptr;
     QLabel* m_heading = nullptr;
-    std::vector<std::pair<QLabel*, QLabel*>> m_fields; // label, value
-    QLabel* m_time = nullptr;
-    QLabel* m_user = nullptr;
-    QLabel* m_program = nullptr;
-    QLabel* m_port = nullptr;
-    QLabel* m_radio = nullptr;
-    QLabel* m_board = nullptr;
-    QLabel* m_operation = nullptr;
-    QLabel* m_result = nullptr;
-    QLabel* m_backup = nullptr;
-    QLabel* m_run = nullptr;
-    QLabel* m_messagesTitle = nullptr;
-    QLabel* m_messages = nullptr;
+    std::vector<Part> m_fields;
+    std::vector<Part> m_messages;
     QLabel* m_differencesTitle = nullptr;
     QLabel* m_differences = nullptr;
-    SettingsSummary* m_read = nullptr;
-    SettingsSummary* m_written = nullptr;
+    std::vector<std::pair<const HistoryColumn*, SettingsSummary*>> m_settings;
 };

@@ -79,7 +79,7 @@ const HistoryModel::Row* HistoryModel::RowAt(int row) const
             shown.texts[PORT] = Shown(entry.port);
             shown.texts[RADIO] = Shown(entry.radioInfo);
             shown.texts[BOARD] = Shown(HistoryBoardText(entry));
-            shown.texts[USER] = Shown(FormatString(IDS_HISTORY_USER_AT, entry.user.c_str(), entry.host.c_str()));
+            shown.texts[USER] = Shown(HistoryUserText(entry));
             shown.entry = std::move(entry);
             read.rows.push_back(std::move(shown));
         }
