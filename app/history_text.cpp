@@ -1,7 +1,7 @@
 #include "app/history_text.h"
 
 #include "app/history_columns.h"
-#include "operations/fleet_report.h"
+#include "app/csv_field.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 #include "seams/visible_text.h"

@@ -14,9 +14,8 @@
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
 #include "app/service_history.h"
-#include "operations/fleet_on_ports.h"
-#include "operations/fleet_operation.h"
-#include "operations/fleet_report.h"
+#include "app/fleet_report.h"
+#include "app/fleet_run.h"
 #include "resources/string_ids.h"
 #include "seams/message_presenter.h"
 #include "seams/status_message.h"
@@ -52,106 +51,23 @@ JsonValue RowJson(const FleetRow& row)
         .Set("seconds", row.seconds);
 }
 
-// What the loops print and append: one lock keeps every line and row whole.
-class FleetOutput {
+// A port's trace lines into the one trace file, each whole and tagged with its port.
+class PortTraceLines : public ITraceLines {
 public:
-    explicit FleetOutput(const CliOptions& options)
-        : m_options(options), m_json(ActiveJsonReport()), m_lines(m_json ? stderr : stdout)
+    PortTraceLines(ITraceLines& file, std::mutex& mutex, std::string port)
+        : m_file(file), m_mutex(mutex), m_tag("[" + VisibleText(port) + "] ")
     {
     }
-
-    bool OpenReport()
-    {
-        if (m_options.report.empty() || m_report.Open(m_options.report))
-            return true;
-        ReportFailed();
-        return false;
-    }
-    bool Reported() const { return m_reported; }
-
-    // `port` is empty when only one port runs: its lines stay as they always were.
-    void Stage(const std::string& port, const std::string& text)
+    void Line(const std::string& line) override
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        Print(port, VisibleText(text));
+        m_file.Line(m_tag + line);
     }
-    void Row(const std::string& port, const FleetRow& row)
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        std::string result = FleetRowField(row, 7);
-        if (!row.ok)
-            result += ": " + row.reason;
-        const std::string line = FormatString(IDS_FLEET_LINE, ++m_radios[port], VisibleText(row.radioInfo).c_str(),
-                                              VisibleText(result, true).c_str(), row.seconds);
-        Print(port, line);
-        if (!m_options.report.empty() && m_reported) {
-            const ReportAppend appended = m_report.Append(row);
-            if (appended != ReportAppend::Written)
-                ReportFailed(appended);
-        }
-        m_radiosJson.Push(RowJson(row));
-    }
-    void Summary(const std::string& port, const FleetOutcome& outcome)
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        Print(port, FormatString(CountedTextId(outcome.programmed, IDS_FLEET_SUMMARY_ONE, IDS_FLEET_SUMMARY),
-                                 outcome.programmed, outcome.failed));
-        m_runsJson.Push(JsonValue::Object()
-                            .Set("port", port.empty() ? m_options.portName : port)
-                            .Set("programmed", outcome.programmed)
-                            .Set("failed", outcome.failed)
-                            .Set("stopped", outcome.stopped)
-                            .Set("done", AllDone(m_options, outcome)));
-    }
-    // The radio's entry in the service history, outside the lock: the history
-    // says its own troubles at the end.
-    void Remember(const FleetRow& row) { m_history->Add(row); }
-    void BeginRun() { m_history = std::make_unique<FleetHistory>(m_options.files[0], m_options.ports, m_options.count); }
-    void EndRun() { m_history->End(*m_options.context); }
-    // The line that counts all ports.
-    void Total(const std::string& line)
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        Print({}, line);
-    }
-    // Once the loops have ended: the run into the document.
-    void Finish()
-    {
-        if (!m_json)
-            return;
-        m_json->Result()
-            .Set("file", m_options.files[0])
-            .Set("count", m_options.count > 0 ? JsonValue(m_options.count) : JsonValue())
-            .Set("verify", m_options.verify)
-            .Set("runs", m_runsJson)
-            .Set("radios", m_radiosJson);
-    }
-    std::mutex& Mutex() { return m_mutex; }
-    JsonReport* Json() const { return m_json; }
 
 private:
-    void Print(const std::string& port, const std::string& text)
-    {
-        const std::string line = port.empty() ? text : FormatString(IDS_FLEET_ON_PORT, VisibleText(port).c_str(), text.c_str());
-        std::fprintf(m_lines, "%s\n", line.c_str());
-        FlushOutput(m_lines);
-    }
-    void ReportFailed(ReportAppend problem = ReportAppend::Failed)
-    {
-        PrintError(ReportProblemMessageId(problem), ReportProblemText(m_options.report, problem));
-        m_reported = false;
-    }
-
-    const CliOptions& m_options;
-    JsonReport* m_json;
-    std::FILE* m_lines; // the stages, rows and summaries as text
-    JsonValue m_runsJson = JsonValue::Array();
-    JsonValue m_radiosJson = JsonValue::Array();
-    std::mutex m_mutex;
-    FleetReport m_report;
-    bool m_reported = true;
-    std::map<std::string, int> m_radios; // radios done per port, for the line's number
-    std::unique_ptr<FleetHistory> m_history;
+    ITraceLines& m_file;
+    std::mutex& m_mutex;
+    std::string m_tag;
 };
 
 // A port's messages through the terminal's presenter, under the output's lock
@@ -179,81 +95,122 @@ private:
     std::string m_port;
 };
 
-// A port's trace lines into the one trace file, each whole and tagged with its port.
-class PortTraceLines : public ITraceLines {
+// What the run prints: one lock keeps every line whole.
+class FleetOutput : public IFleetRunView {
 public:
-    PortTraceLines(ITraceLines& file, std::mutex& mutex, std::string port)
-        : m_file(file), m_mutex(mutex), m_tag("[" + VisibleText(port) + "] ")
+    FleetOutput(const CliOptions& options, IMessagePresenter& presenter)
+        : m_options(options), m_json(ActiveJsonReport()), m_lines(m_json ? stderr : stdout),
+          m_terminal(m_json ? m_json->Terminal() : presenter)
     {
     }
-    void Line(const std::string& line) override
+
+    bool Reported() const { return m_reported; }
+    // The report could not be opened.
+    void ReportNotOpened() { ReportStopped(ReportAppend::Failed); }
+
+    // `port` is empty when only one port runs: its lines stay as they always were.
+    void Stage(const std::string& port, const std::string& text) override
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        m_file.Line(m_tag + line);
+        Print(port, VisibleText(text));
+    }
+    void Row(const std::string& port, const FleetRow& row) override
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        std::string result = FleetRowField(row, 7);
+        if (!row.ok)
+            result += ": " + row.reason;
+        const std::string line = FormatString(IDS_FLEET_LINE, ++m_radios[port], VisibleText(row.radioInfo).c_str(),
+                                              VisibleText(result, true).c_str(), row.seconds);
+        Print(port, line);
+        m_radiosJson.Push(RowJson(row));
+    }
+    void ReportStopped(ReportAppend problem) override
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        PrintError(ReportProblemMessageId(problem), ReportProblemText(m_options.report, problem));
+        m_reported = false;
+    }
+    // Under --json the document hears of each message once, with its port.
+    IMessagePresenter* PresenterFor(const std::string& port) override
+    {
+        m_presenters.push_back(std::make_unique<PortPresenter>(m_terminal, m_json, m_mutex, port));
+        return m_presenters.back().get();
+    }
+    ITrace* TraceFor(const std::string& port) override
+    {
+        if (!m_options.traceLines)
+            return nullptr;
+        m_traceLines.push_back(std::make_unique<PortTraceLines>(*m_options.traceLines, m_traceMutex, port));
+        m_traces.push_back(std::make_unique<CTextTrace>(*m_traceLines.back()));
+        return m_traces.back().get();
+    }
+    void Summary(const std::string& port, const FleetOutcome& outcome)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        Print(port, FormatString(CountedTextId(outcome.programmed, IDS_FLEET_SUMMARY_ONE, IDS_FLEET_SUMMARY),
+                                 outcome.programmed, outcome.failed));
+        m_runsJson.Push(JsonValue::Object()
+                            .Set("port", port.empty() ? m_options.portName : port)
+                            .Set("programmed", outcome.programmed)
+                            .Set("failed", outcome.failed)
+                            .Set("stopped", outcome.stopped)
+                            .Set("done", AllDone(m_options, outcome)));
+    }
+    // The line that counts all ports.
+    void Total(const std::string& line)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        Print({}, line);
+    }
+    // Once the loops have ended: the run into the document.
+    void Finish()
+    {
+        if (!m_json)
+            return;
+        m_json->Result()
+            .Set("file", m_options.files[0])
+            .Set("count", m_options.count > 0 ? JsonValue(m_options.count) : JsonValue())
+            .Set("verify", m_options.verify)
+            .Set("runs", m_runsJson)
+            .Set("radios", m_radiosJson);
     }
 
 private:
-    ITraceLines& m_file;
-    std::mutex& m_mutex;
-    std::string m_tag;
+    void Print(const std::string& port, const std::string& text)
+    {
+        const std::string line = port.empty() ? text : FormatString(IDS_FLEET_ON_PORT, VisibleText(port).c_str(), text.c_str());
+        std::fprintf(m_lines, "%s\n", line.c_str());
+        FlushOutput(m_lines);
+    }
+    const CliOptions& m_options;
+    JsonReport* m_json;
+    std::FILE* m_lines; // the stages, rows and summaries as text
+    JsonValue m_runsJson = JsonValue::Array();
+    JsonValue m_radiosJson = JsonValue::Array();
+    IMessagePresenter& m_terminal; // where a port's messages go on, tagged
+    std::mutex m_mutex;
+    bool m_reported = true;
+    std::map<std::string, int> m_radios; // radios done per port, for the line's number
+    std::vector<std::unique_ptr<PortPresenter>> m_presenters;
+    std::mutex m_traceMutex;
+    std::vector<std::unique_ptr<PortTraceLines>> m_traceLines;
+    std::vector<std::unique_ptr<CTextTrace>> m_traces;
 };
 
-int FleetOnOnePort(const CliOptions& options, CliWork& work, FleetOutput& output)
+// Each port's line, the total over all ports and the command's status.
+int Summarize(const CliOptions& options, FleetOutput& output, const std::vector<FleetOutcome>& outcomes)
 {
-    FleetOptions fleet;
-    fleet.count = options.count;
-    fleet.verify = options.verify;
-    // Each stage and row is one line: the radio's information, its own text,
-    // cannot break it or reach the terminal as control characters.
-    fleet.onStage = [&](FleetStage, int, const std::string& text) { output.Stage({}, text); };
-    fleet.onRow = [&](const FleetRow& row) {
-        output.Row({}, row);
-        output.Remember(row);
-    };
-    const FleetOutcome outcome = RunFleetOperation(work.link, options.portName, ImageOf(work.record).data(), fleet);
-    output.Summary({}, outcome);
-    return AllDone(options, outcome) && output.Reported() ? 0 : 1;
-}
-
-int FleetOnPorts(const CliOptions& options, CliWork& work, FleetOutput& output)
-{
-    std::mutex traceMutex;
-    std::vector<std::unique_ptr<PortPresenter>> presenters;
-    std::vector<std::unique_ptr<PortTraceLines>> traceLines;
-    std::vector<std::unique_ptr<CTextTrace>> traces;
-    std::vector<FleetPort> ports;
-    for (const std::string& name : options.ports) {
-        FleetPort port;
-        port.portName = name;
-        port.options.count = options.count;
-        port.options.verify = options.verify;
-        port.options.onStage = [&output, name](FleetStage, int, const std::string& text) { output.Stage(name, text); };
-        port.options.onRow = [&output, name](const FleetRow& row) {
-            output.Row(name, row);
-            output.Remember(row);
-        };
-        // Under --json the document hears of each message once, with its port.
-        IMessagePresenter& terminal = output.Json() ? output.Json()->Terminal() : *work.context.presenter;
-        presenters.push_back(std::make_unique<PortPresenter>(terminal, output.Json(), output.Mutex(), name));
-        port.presenter = presenters.back().get();
-        if (options.traceLines) {
-            traceLines.push_back(std::make_unique<PortTraceLines>(*options.traceLines, traceMutex, name));
-            traces.push_back(std::make_unique<CTextTrace>(*traceLines.back()));
-            port.trace = traces.back().get();
-        }
-        ports.push_back(std::move(port));
-    }
-    const std::vector<FleetOutcome> outcomes = RunFleetOnPorts(ports, ImageOf(work.record).data(), *work.context.stop);
-    FleetOutcome total;
     bool allDone = true;
     for (size_t i = 0; i < outcomes.size(); ++i) {
-        output.Summary(options.ports[i], outcomes[i]);
-        total.programmed += outcomes[i].programmed;
-        total.failed += outcomes[i].failed;
+        output.Summary(outcomes.size() > 1 ? options.ports[i] : std::string(), outcomes[i]);
         allDone = allDone && AllDone(options, outcomes[i]);
     }
-    output.Total(FormatString(CountedTextId(total.programmed, IDS_FLEET_ALL_PORTS_ONE, IDS_FLEET_ALL_PORTS), total.programmed,
-                              total.failed, static_cast<int>(outcomes.size())));
+    if (outcomes.size() > 1) {
+        const FleetOutcome total = FleetRun::Total(outcomes);
+        output.Total(FormatString(CountedTextId(total.programmed, IDS_FLEET_ALL_PORTS_ONE, IDS_FLEET_ALL_PORTS),
+                                  total.programmed, total.failed, static_cast<int>(outcomes.size())));
+    }
     return allDone && output.Reported() ? 0 : 1;
 }
 
@@ -270,18 +227,26 @@ int CommandFleet(const CliOptions& options)
             json->AddError(IDS_JSON_NOT_CONFIRMED, LoadString(IDS_JSON_NOT_CONFIRMED));
         return 1;
     }
-    FleetOutput output(options);
-    if (!output.OpenReport())
+    FleetOutput output(options, *work.context.presenter);
+    FleetRunPlan plan;
+    plan.settingsFile = options.files[0];
+    plan.ports = options.ports.size() > 1 ? options.ports : std::vector<std::string>{ options.portName };
+    plan.count = options.count;
+    plan.verify = options.verify;
+    plan.reportPath = options.report;
+    FleetRun run(plan);
+    if (!run.Begin()) {
+        output.ReportNotOpened();
         return 1;
-    output.BeginRun();
-    const int status = options.ports.size() > 1 ? FleetOnPorts(options, work, output) : FleetOnOnePort(options, work, output);
+    }
+    const int status = Summarize(options, output, run.Run(work.link, ImageOf(work.record).data(), output));
     // A stop while waiting leaves no row that says so: the run says it, as
     // every command that was stopped does.
     if (work.context.StopRequested()) {
         std::fprintf(stderr, "%s\n", LoadString(IDS_STOPPED).c_str());
         std::fflush(stderr);
     }
-    output.EndRun();
+    run.End(work.context);
     output.Finish();
     return status;
 }

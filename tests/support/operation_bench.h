@@ -148,6 +148,9 @@ public:
 
     static sim::SimConfig WithFaults(std::initializer_list<const char*> faults) { return SimConfigWithFaults(faults); }
 
+    // The protocol's pauses take no time (its time-outs still do): these tests
+    // look at the order of requests and boxes, and timing has tests of its own.
+    FastForwardClock clock;
     sim::SimulatedRadio radio;
     RecordingPresenter messages;
     RecordingHost host;

@@ -3,12 +3,11 @@
 #include "ui/base/program_objects.h"
 
 #include "board/option_board_data.h"
-#include "storage/output_target.h"
 #include "link/port_resolver.h"
 #include "link/same_device.h"
 #include "app/service_history.h"
-#include "operations/fleet_on_ports.h"
-#include "operations/fleet_report.h"
+#include "app/fleet_report.h"
+#include "app/fleet_run.h"
 #include "resources/string_ids.h"
 #include "seams/message_presenter.h"
 #include "seams/status_message.h"
@@ -37,12 +36,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QThread>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <cstdlib>
 #include <utility>
@@ -296,6 +297,70 @@ void CFleetDialog::ShowTally(int programmed, int failed, int ports)
                   : FormatString(CountedTextId(programmed, IDS_FLEET_SUMMARY_ONE, IDS_FLEET_SUMMARY), programmed, failed)));
 }
 
+// What the run tells the dialog: the stage (or a port's line), each row into
+// the table and the tally, a report that stopped taking rows. Loops on ports of
+// their own call from their threads: their rows come here through the dialog's
+// event queue, copied, while the loops go on.
+class CFleetDialog::RunView : public IFleetRunView {
+public:
+    RunView(CFleetDialog& dialog, const std::vector<int>& ports, std::string reportPath)
+        : m_dialog(dialog), m_portCount(static_cast<int>(ports.size())), m_reportPath(std::move(reportPath))
+    {
+        for (int index : ports)
+            m_lines[PortNameForIndex(index)] = dialog.m_portLines[index];
+    }
+
+    void Stage(const std::string& port, const std::string& text) override
+    {
+        if (port.empty())
+            m_dialog.m_stage->setText(QString::fromStdString(text));
+        else
+            SetLineText(m_lines.at(port), QString::fromStdString(FormatString(IDS_FLEET_ON_PORT, port.c_str(), text.c_str())));
+    }
+    void Row(const std::string&, const FleetRow& row) override
+    {
+        OnDialogThread([this, row] {
+            m_dialog.AddRow(row);
+            ++(row.ok ? m_programmed : m_failed);
+            m_dialog.ShowTally(m_programmed, m_failed, m_portCount);
+        });
+    }
+    void ReportStopped(ReportAppend problem) override
+    {
+        OnDialogThread([this, problem] {
+            m_reportProblem = ReportProblemText(m_reportPath, problem);
+            m_dialog.m_stage->setText(QString::fromStdString(m_reportProblem));
+        });
+    }
+    IMessagePresenter* PresenterFor(const std::string& port) override
+    {
+        m_presenters.push_back(std::make_unique<PortLinePresenter>(m_lines.at(port), port));
+        return m_presenters.back().get();
+    }
+    void Waiting() override { m_dialog.m_host.Idle(); }
+
+    // Why rows no longer go into the report; empty while they do.
+    const std::string& ReportProblem() const { return m_reportProblem; }
+
+private:
+    void OnDialogThread(const std::function<void()>& work)
+    {
+        if (QThread::currentThread() == m_dialog.thread())
+            work();
+        else
+            QMetaObject::invokeMethod(&m_dialog, work, Qt::QueuedConnection);
+    }
+
+    CFleetDialog& m_dialog;
+    int m_portCount;
+    std::string m_reportPath;
+    std::map<std::string, QLabel*> m_lines;
+    std::vector<std::unique_ptr<PortLinePresenter>> m_presenters;
+    int m_programmed = 0;
+    int m_failed = 0;
+    std::string m_reportProblem;
+};
+
 void CFleetDialog::Start()
 {
     if (m_running)
@@ -323,26 +388,24 @@ void CFleetDialog::Start()
     }
     if (!m_settingsImage(m_file->text(), image))
         return;
-    FleetReport report;
-    const std::string reportPath = QFile::encodeName(m_report->text()).toStdString();
-    if (!reportPath.empty() && RefusedAsKeptFile(m_report->text()))
+    FleetRunPlan plan;
+    plan.settingsFile = QFile::encodeName(m_file->text()).toStdString();
+    plan.ports = names;
+    plan.count = m_count->value();
+    plan.verify = m_verify->isChecked();
+    plan.reportPath = QFile::encodeName(m_report->text()).toStdString();
+    if (!plan.reportPath.empty() && RefusedAsKeptFile(m_report->text()))
         return;
-    // Checked before it is opened: a named pipe would hold the open for ever.
-    constexpr size_t REPORT_START = 4096;
-    if (!reportPath.empty()
-        && (CheckOutputTarget(reportPath, REPORT_START) != TargetProblem::None || !report.Open(reportPath))) {
-        ShowStatusText(GuiContext(), MSG_ERROR, FormatString(IDS_FLEET_REPORT_FAILED, reportPath.c_str()));
+    FleetRun run(plan);
+    if (!run.Begin()) {
+        ShowStatusText(GuiContext(), MSG_ERROR, FormatString(IDS_FLEET_REPORT_FAILED, plan.reportPath.c_str()));
         return;
     }
 
     // The table and the tally are this run's alone.
     m_table->setRowCount(0);
-    int programmed = 0;
-    int failed = 0;
     const int portCount = static_cast<int>(ports.size());
-    ShowTally(programmed, failed, portCount);
-    std::string reportProblem; // why rows no longer go into the report; empty while they do
-
+    ShowTally(0, 0, portCount);
     m_running = true;
     SetInputsEnabled(false);
     // Several ports: a line for each above the table; the lines stay for the last run.
@@ -351,25 +414,6 @@ void CFleetDialog::Start()
         m_portLines[index]->setVisible(inRun);
         m_portLines[index]->clear();
     }
-    FleetOptions options;
-    options.count = m_count->value();
-    options.verify = m_verify->isChecked();
-    options.onStage = [this](FleetStage, int, const std::string& text) { m_stage->setText(QString::fromStdString(text)); };
-    FleetHistory history(QFile::encodeName(m_file->text()).toStdString(), names, options.count);
-    const auto addRow = [&](const FleetRow& row) {
-        AddRow(row);
-        history.Add(row);
-        ++(row.ok ? programmed : failed);
-        ShowTally(programmed, failed, portCount);
-        if (!reportPath.empty() && reportProblem.empty()) {
-            const ReportAppend appended = report.Append(row);
-            if (appended != ReportAppend::Written) {
-                reportProblem = ReportProblemText(reportPath, appended);
-                m_stage->setText(QString::fromStdString(reportProblem));
-            }
-        }
-    };
-    options.onRow = addRow;
 
     // One operation for the whole run: the window takes no commands, but this
     // dialog keeps its Stop button.
@@ -381,20 +425,31 @@ void CFleetDialog::Start()
     m_host.SetActivity(QString::fromStdString(FormatString(IDS_ACTIVITY_WRITE, named.c_str(), devices.c_str())));
     m_host.BeginWaitCursor();
     m_host.SetOpenWindow(this);
-    const FleetOutcome outcome = ports.size() == 1
-                                   ? RunFleetOperation(theRadioLink, PortNameForIndex(ports.front()), image, options)
-                                   : RunOnPorts(ports, image, options, addRow);
+    RunView view(*this, ports, plan.reportPath);
+    const std::vector<FleetOutcome> outcomes = run.Run(theRadioLink, image, view);
     m_host.EndWaitCursor();
-
-    ShowTally(outcome.programmed, outcome.failed, portCount);
+    // The last rows and lines are still in the queue: they reach the table
+    // before the run's tally is shown.
+    QCoreApplication::sendPostedEvents(this);
+    for (QLabel* line : m_portLines)
+        QCoreApplication::sendPostedEvents(line);
+    if (ports.size() > 1) {
+        for (size_t i = 0; i < outcomes.size(); ++i) {
+            m_portLines[ports[i]]->setText(QString::fromStdString(
+                FormatString(CountedTextId(outcomes[i].programmed, IDS_FLEET_PORT_ENDED_ONE, IDS_FLEET_PORT_ENDED),
+                             names[i].c_str(), outcomes[i].programmed, outcomes[i].failed)));
+        }
+    }
+    const FleetOutcome total = FleetRun::Total(outcomes);
+    ShowTally(total.programmed, total.failed, portCount);
     // The stages are over; a report that could not be written stays said.
-    m_stage->setText(QString::fromStdString(reportProblem));
+    m_stage->setText(QString::fromStdString(view.ReportProblem()));
     m_running = false;
     SetInputsEnabled(true);
     // After the run's own tally: what went wrong with the history, if anything.
     // Entries still waiting for a held history get their time with the window
     // painted and taking no input.
-    history.End(GuiContext(), [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20); });
+    run.End(GuiContext(), [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20); });
 }
 
 void CFleetDialog::SetInputsEnabled(bool enabled)
@@ -406,46 +461,4 @@ void CFleetDialog::SetInputsEnabled(bool enabled)
     for (QCheckBox* port : m_ports)
         port->setEnabled(enabled);
     m_stop->setEnabled(!enabled);
-}
-
-FleetOutcome CFleetDialog::RunOnPorts(const std::vector<int>& ports, const uint8_t* image, const FleetOptions& options,
-                                      const std::function<void(const FleetRow&)>& addRow)
-{
-    std::vector<std::unique_ptr<PortLinePresenter>> presenters;
-    std::vector<FleetPort> fleet;
-    for (int index : ports) {
-        QLabel* line = m_portLines[index];
-        const std::string name = PortNameForIndex(index);
-        FleetPort port;
-        port.portName = name;
-        port.options.count = options.count;
-        port.options.verify = options.verify;
-        port.options.onStage = [line, name](FleetStage, int, const std::string& text) {
-            SetLineText(line, QString::fromStdString(FormatString(IDS_FLEET_ON_PORT, name.c_str(), text.c_str())));
-        };
-        // The row is copied into the event: the loop goes on meanwhile.
-        port.options.onRow = [this, &addRow](const FleetRow& row) {
-            QMetaObject::invokeMethod(this, [&addRow, row] { addRow(row); }, Qt::QueuedConnection);
-        };
-        presenters.push_back(std::make_unique<PortLinePresenter>(line, name));
-        port.presenter = presenters.back().get();
-        fleet.push_back(std::move(port));
-    }
-    const std::vector<FleetOutcome> outcomes = RunFleetOnPorts(fleet, image, *GuiContext().stop, [this] { m_host.Idle(); });
-    // The last rows and lines are still in the queue: they reach the table
-    // before the run's tally is shown.
-    QCoreApplication::sendPostedEvents(this);
-    for (QLabel* line : m_portLines)
-        QCoreApplication::sendPostedEvents(line);
-    FleetOutcome total;
-    for (size_t i = 0; i < outcomes.size(); ++i) {
-        total.programmed += outcomes[i].programmed;
-        total.failed += outcomes[i].failed;
-        total.stopped = total.stopped || outcomes[i].stopped;
-        const std::string name = PortNameForIndex(ports[i]);
-        m_portLines[ports[i]]->setText(QString::fromStdString(
-            FormatString(CountedTextId(outcomes[i].programmed, IDS_FLEET_PORT_ENDED_ONE, IDS_FLEET_PORT_ENDED),
-                         name.c_str(), outcomes[i].programmed, outcomes[i].failed)));
-    }
-    return total;
 }

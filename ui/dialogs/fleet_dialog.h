@@ -53,10 +53,7 @@ private:
     // Everything that decides what a run writes and where it reports, with the
     // Start and Close buttons; Stop is the opposite.
     void SetInputsEnabled(bool enabled);
-    // The loops on the ticked ports, each on its own thread; rows and lines come
-    // back to this thread through its event queue.
-    FleetOutcome RunOnPorts(const std::vector<int>& ports, const uint8_t* image, const FleetOptions& options,
-                            const std::function<void(const FleetRow&)>& addRow);
+    class RunView;
     QColor FailedTint() const;
 
     GuiHost& m_host;

@@ -1,6 +1,6 @@
 // The fleet's CSV report when its disk fills or the file goes away during a run:
 // rows whole or not at all, and the failure named for what it is.
-#include "operations/fleet_report.h"
+#include "app/fleet_report.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>

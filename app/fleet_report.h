@@ -7,11 +7,6 @@
 #include <cstdio>
 #include <string>
 
-// One field as RFC 4180 wants it: quoted (quotes doubled) when it holds a
-// comma, a quote or a line break; after an apostrophe when it starts with
-// '=', '+', '-', '@', a tab or a carriage return, so that no spreadsheet
-// evaluates it.
-std::string CsvField(const std::string& text);
 // The header line and a row's line, each ended by CR LF.
 std::string FleetCsvHeader();
 std::string FleetCsvLine(const FleetRow& row);
