@@ -64,7 +64,7 @@ std::vector<FleetOutcome> FleetRun::Run(CRadioLink& link, const uint8_t* image, 
         port.trace = view.TraceFor(name);
         ports.push_back(std::move(port));
     }
-    return RunFleetOnPorts(ports, image, *link.Context().stop, [&view] { view.Waiting(); });
+    return RunFleetOnPorts(ports, image, link.Context(), [&view] { view.Waiting(); });
 }
 
 void FleetRun::End(OperationContext& context, const std::function<void()>& waiting)

@@ -57,7 +57,7 @@ public:
     // be written. Then adds the run's row to the service history.
     bool Begin();
     // Runs the loops with `link` (one port) or a link of their own each (several,
-    // sharing `link`'s stop request); the outcome of each port in the plan's order.
+    // with what `link`'s context gives them); the outcome of each port in the plan's order.
     std::vector<FleetOutcome> Run(CRadioLink& link, const uint8_t* image, IFleetRunView& view);
     // Notes the run's end in the history, waits at most its patience for what
     // is still queued (`waiting` meanwhile) and says what went wrong with it.

@@ -44,15 +44,6 @@ void StoreOption(const char* name, bool value)
     settings.setValue(QStringLiteral("Options/") + QString::fromLatin1(name), value);
 }
 
-SettingsPortResolver::SettingsPortResolver()
-{
-    SetPortResolver(this);
-}
-
-SettingsPortResolver::~SettingsPortResolver()
-{
-    SetPortResolver(nullptr);
-}
 
 // A device path is bytes to the system, whatever the settings file's text form:
 // bytes that are not UTF-8 are kept as the code points that stand for them, and

@@ -41,7 +41,5 @@ void StorePortCable(const std::string& portName, const std::string& stableName);
 // a device that is gone gives way to the cable last seen on it, under its new name.
 class SettingsPortResolver : public IPortResolver {
 public:
-    SettingsPortResolver();
-    ~SettingsPortResolver() override;
     std::string DeviceFor(const std::string& portName) override;
 };

@@ -65,14 +65,14 @@ std::string SystemText(const SupportBundleParts& parts)
     return text;
 }
 
-std::string DevicesText()
+std::string DevicesText(IPortResolver* resolver)
 {
     const std::vector<SerialDevice> devices = ListSerialDevices(StoredCableIds());
     if (devices.empty())
         return LoadEnglishString(IDS_CLI_NO_DEVICES) + "\n";
     std::string text;
     for (const SerialDevice& device : devices)
-        text += DeviceListingLine(device) + "\n";
+        text += DeviceListingLine(resolver, device) + "\n";
     return text;
 }
 
@@ -104,14 +104,14 @@ std::string PortsText(const SupportBundleParts& parts)
     const AccessSources sources = SystemAccessSources();
     std::string text;
     for (const std::string& port : ports) {
-        const std::string device = ResolvePort(port);
+        const std::string device = ResolvePort(parts.resolver, port);
         const PortOpenFailure failure = ForeseenOpenFailure(device, sources);
         text += port + (port == configured ? " (configured)" : "") + "\n";
         text += "  device: " + device + "\n";
         text += "  node: " + DeviceBehind(device) + "\n";
         text += std::string("  open: ") + FailureName(failure) + "\n";
         if (failure != PortOpenFailure::None) {
-            std::string hint = PortOpenHint(port, device, failure);
+            std::string hint = PortOpenHint(port, device, failure, parts.hintReader);
             for (size_t at = hint.find('\n'); at != std::string::npos; at = hint.find('\n', at + 1))
                 hint.insert(at + 1, "        ");
             text += "  hint: " + hint + "\n";
@@ -185,7 +185,7 @@ std::vector<ZipMember> GatherSupportBundle(const SupportBundleParts& parts)
     std::vector<ZipMember> members = {
         { "versions.txt", VersionsText(parts) },
         { "system.txt", SystemText(parts) },
-        { "devices.txt", DevicesText() },
+        { "devices.txt", DevicesText(parts.resolver) },
         { "ports.txt", PortsText(parts) },
         { "settings.txt", SettingsText() },
         { "service-history.csv", HistoryText() },

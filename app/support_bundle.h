@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/zip_writer.h"
+#include "seams/port_resolver.h"
 
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ struct SupportBundleParts {
     std::string documentPath;    // the open document's file; empty when it has none
     std::string documentBytes;   // the open document as a data file; empty: none open
     std::vector<std::string> ports; // ports or devices to look at besides COM1..COM4
+    IPortResolver* resolver = nullptr; // the devices the port names stand for; none: the built-in mapping
+    PortHintReader hintReader = PortHintReader::Window; // who reads the hints beside a port that does not open
 };
 
 // How many service history entries the bundle keeps, the newest.

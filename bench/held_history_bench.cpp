@@ -113,7 +113,7 @@ double FleetPerMinute(bool held, int& entries)
     }
     std::unique_ptr<HeldHistory> holder(held ? new HeldHistory(path, false) : nullptr);
     const auto start = std::chrono::steady_clock::now();
-    RunFleetOnPorts(ports, ImageOf(theOptionBoardData).data(), *GuiContext().stop);
+    RunFleetOnPorts(ports, ImageOf(theOptionBoardData).data(), GuiContext());
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     holder.reset();
     history->End(GuiContext());

@@ -302,7 +302,7 @@ double RunParallelFleet(int ports, std::vector<PortFigures>& figures)
         fleet.push_back(std::move(port));
     }
     const Clock::time_point start = Clock::now();
-    RunFleetOnPorts(fleet, ImageOf(theOptionBoardData).data(), *GuiContext().stop);
+    RunFleetOnPorts(fleet, ImageOf(theOptionBoardData).data(), GuiContext());
     return Seconds(start);
 }
 

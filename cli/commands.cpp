@@ -255,12 +255,12 @@ int CommandCheck(const CliOptions& options)
 
 namespace {
 
-void ListDevicesAsJson(JsonReport& json, const std::vector<SerialDevice>& devices)
+void ListDevicesAsJson(IPortResolver* resolver, JsonReport& json, const std::vector<SerialDevice>& devices)
 {
     JsonValue list = JsonValue::Array();
     for (const SerialDevice& device : devices) {
         JsonValue ports = JsonValue::Array();
-        for (const std::string& port : PortsFor(device))
+        for (const std::string& port : PortsFor(resolver, device))
             ports.Push(port);
         list.Push(JsonValue::Object()
                       .Set("path", device.path)
@@ -272,17 +272,17 @@ void ListDevicesAsJson(JsonReport& json, const std::vector<SerialDevice>& device
     json.Result().Set("devices", list);
 }
 
-int ListAllDevices()
+int ListAllDevices(IPortResolver* resolver)
 {
     const std::vector<SerialDevice> devices = ListSerialDevices(StoredCableIds());
     if (JsonReport* json = ActiveJsonReport()) {
-        ListDevicesAsJson(*json, devices);
+        ListDevicesAsJson(resolver, *json, devices);
         return 0;
     }
     if (devices.empty())
         std::fprintf(stdout, "%s\n", LoadString(IDS_CLI_NO_DEVICES).c_str());
     for (const SerialDevice& device : devices)
-        std::fprintf(stdout, "%s\n", DeviceListingLine(device).c_str());
+        std::fprintf(stdout, "%s\n", DeviceListingLine(resolver, device).c_str());
     return Done(stdout);
 }
 
@@ -291,8 +291,8 @@ int ListAllDevices()
 int CommandPorts(const CliOptions& options)
 {
     if (options.all)
-        return ListAllDevices();
-    const std::vector<ProbedPort> ports = ProbePorts();
+        return ListAllDevices(options.context->ports);
+    const std::vector<ProbedPort> ports = ProbePorts(options.context->ports);
     if (JsonReport* json = ActiveJsonReport()) {
         JsonValue list = JsonValue::Array();
         for (const ProbedPort& port : ports)

@@ -211,7 +211,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
     // stable link and its tty) would make two loops fight over one port.
     SettingsPortResolver resolver;
     SharedDevice shared;
-    if (FindSharedDevice(ports, shared))
+    if (FindSharedDevice(&resolver, ports, shared))
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "%1 and %2 are the same device (%3): give only one of them"),
                              { shared.first, shared.second, shared.device }));
     if ((parser.isSet(countOption) || parser.isSet(reportOption)) && name != "fleet")
@@ -306,6 +306,8 @@ int RunCommandLine(int argc, char** argv, std::string& commandName)
     context.trace = parser.isSet(traceOption) ? &trace : nullptr;
     context.stop = &InterruptStopRequest();
     context.labMode = &labMode;
+    context.ports = &resolver;
+    context.hintReader = PortHintReader::Terminal;
     options.context = &context;
     if (needsPort)
         InstallStopOnInterrupt();
@@ -334,7 +336,6 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     BufferStandardOutput();
-    SetPortHintReader(PortHintReader::Terminal);
     QCoreApplication app(argc, argv);
     std::string name;
     const int status = RunCommandLine(argc, argv, name);

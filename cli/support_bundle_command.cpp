@@ -30,6 +30,8 @@ int CommandSupportBundle(const CliOptions& options)
             parts.ports.push_back(port);
     }
     std::string error;
+    parts.resolver = options.context->ports;
+    parts.hintReader = options.context->hintReader;
     if (!WriteSupportBundle(path, parts, error)) {
         ShowStatusText(*options.context, MSG_ERROR, IDS_BUNDLE_FAILED, FormatString(IDS_BUNDLE_FAILED, path.c_str(), error.c_str()));
         return 1;

@@ -8,16 +8,12 @@
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
-#include <atomic>
-
 #ifndef _WIN32
 #include <grp.h>
 #include <sys/stat.h>
 #endif
 
 namespace {
-
-std::atomic<PortHintReader> g_reader{ PortHintReader::Window };
 
 // What a device that is no serial line is instead, as the hint names it.
 int NotSerialHintOf(const std::string& device)
@@ -43,7 +39,8 @@ int NotSerialHintOf(const std::string& device)
 
 } // namespace
 
-std::string PortOpenHint(const std::string& portName, const std::string& device, PortOpenFailure failure)
+std::string PortOpenHint(const std::string& portName, const std::string& device, PortOpenFailure failure,
+                         PortHintReader reader)
 {
     // A port name first says which device it stands for; a device path given
     // directly stands for itself.
@@ -56,7 +53,7 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
     switch (failure) {
     case PortOpenFailure::NoSuchDevice: {
         const bool named = PortIndexOf(portName) >= 0;
-        cause = FormatString(g_reader == PortHintReader::Terminal ? IDS_HINT_NO_DEVICE : IDS_HINT_NO_DEVICE_WINDOW,
+        cause = FormatString(reader == PortHintReader::Terminal ? IDS_HINT_NO_DEVICE : IDS_HINT_NO_DEVICE_WINDOW,
                              named ? portName.c_str() : "COMn");
         break;
     }
@@ -95,11 +92,6 @@ std::string PortOpenHint(const std::string& portName, const std::string& device,
             hint += '\n' + note;
     }
     return hint;
-}
-
-void SetPortHintReader(PortHintReader reader)
-{
-    g_reader = reader;
 }
 
 std::string DeviceGroup(const std::string& device)

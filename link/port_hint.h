@@ -4,15 +4,13 @@
 #pragma once
 
 #include "link/serial_port.h"
+#include "seams/port_resolver.h"
 
 #include <string>
 
-std::string PortOpenHint(const std::string& portName, const std::string& device, PortOpenFailure failure);
-
-// Who reads the hints: the window's user is pointed to its menus, a terminal's
-// user also to --device. The window's by default; the command line says so at start.
-enum class PortHintReader { Window, Terminal };
-void SetPortHintReader(PortHintReader reader);
+// `reader`: the window's user is pointed to its menus, a terminal's also to --device.
+std::string PortOpenHint(const std::string& portName, const std::string& device, PortOpenFailure failure,
+                         PortHintReader reader);
 
 // The group that owns a device node, or an empty text where that does not apply.
 std::string DeviceGroup(const std::string& device);

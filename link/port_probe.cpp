@@ -55,9 +55,9 @@ bool EmptyUartSlot(int fd)
 #endif
 
 
-bool PortExists(const std::string& portName)
+bool PortExists(IPortResolver* resolver, const std::string& portName)
 {
-    return DeviceExists(ResolvePort(portName));
+    return DeviceExists(ResolvePort(resolver, portName));
 }
 
 bool DeviceExists(const std::string& device)
@@ -83,13 +83,13 @@ bool DeviceExists(const std::string& device)
 #endif
 }
 
-std::vector<ProbedPort> ProbePorts()
+std::vector<ProbedPort> ProbePorts(IPortResolver* resolver)
 {
     std::vector<ProbedPort> ports;
     for (int index = 0; index < PORT_COUNT; ++index) {
         const std::string name = PortNameForIndex(index);
-        if (PortExists(name))
-            ports.push_back({ index, name, ResolvePort(name) });
+        if (PortExists(resolver, name))
+            ports.push_back({ index, name, ResolvePort(resolver, name) });
     }
     return ports;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/port_name.h"
+#include "seams/port_resolver.h"
 
 #include <string>
 #include <vector>
@@ -13,10 +14,11 @@ struct ProbedPort {
     std::string device; // what the port resolver makes of the name
 };
 
-// Whether the device behind a port name exists (free, busy or forbidden alike).
-bool PortExists(const std::string& portName);
+// Whether the device behind a port name (through `resolver`, nullptr: the
+// built-in mapping) exists, free, busy or forbidden alike.
+bool PortExists(IPortResolver* resolver, const std::string& portName);
 // The same for a device path.
 bool DeviceExists(const std::string& device);
 
 // The ports that exist, in the order COM1..COM4.
-std::vector<ProbedPort> ProbePorts();
+std::vector<ProbedPort> ProbePorts(IPortResolver* resolver);

@@ -15,14 +15,6 @@ bool DeviceExists(const std::string& path)
 
 #endif
 
-class DefaultResolver : public IPortResolver {
-public:
-    std::string DeviceFor(const std::string& portName) override { return DefaultDeviceFor(portName); }
-};
-
-DefaultResolver g_defaultResolver;
-IPortResolver* g_resolver = &g_defaultResolver;
-
 } // namespace
 
 std::string DefaultDeviceFor(const std::string& portName)
@@ -54,15 +46,10 @@ std::string DefaultDeviceFor(const std::string& portName)
 #endif
 }
 
-void SetPortResolver(IPortResolver* resolver)
+std::string ResolvePort(IPortResolver* resolver, const std::string& portName)
 {
-    g_resolver = resolver ? resolver : &g_defaultResolver;
-}
-
-std::string ResolvePort(const std::string& portName)
-{
-    // A device path stands for itself whatever resolver is installed.
+    // A device path stands for itself whatever the resolver.
     if (!portName.empty() && (portName[0] == '/' || portName[0] == '\\'))
         return portName;
-    return g_resolver->DeviceFor(portName);
+    return resolver ? resolver->DeviceFor(portName) : DefaultDeviceFor(portName);
 }

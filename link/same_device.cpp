@@ -44,11 +44,11 @@ bool SameDevice(const std::string& first, const std::string& second)
 #endif
 }
 
-bool FindSharedDevice(const std::vector<std::string>& ports, SharedDevice& shared)
+bool FindSharedDevice(IPortResolver* resolver, const std::vector<std::string>& ports, SharedDevice& shared)
 {
     std::vector<std::string> devices;
     for (const std::string& port : ports)
-        devices.push_back(ResolvePort(port));
+        devices.push_back(ResolvePort(resolver, port));
     for (size_t i = 0; i < ports.size(); ++i) {
         for (size_t j = 0; j < i; ++j) {
             if (SameDevice(devices[j], devices[i])) {

@@ -3,6 +3,8 @@
 // and two loops on it would fight over the one port.
 #pragma once
 
+#include "seams/port_resolver.h"
+
 #include <string>
 #include <vector>
 
@@ -16,7 +18,7 @@ bool SameDevice(const std::string& first, const std::string& second);
 // name leads to its tty); the path itself where that cannot be told.
 std::string DeviceBehind(const std::string& device);
 
-// Two of `ports` that stand for one device, resolved through the port resolver.
+// Two of `ports` that stand for one device, resolved through a port resolver.
 struct SharedDevice {
     std::string first;  // as given
     std::string second; // as given
@@ -24,4 +26,4 @@ struct SharedDevice {
 };
 
 // The first pair of ports that share a device; false when every port is a device of its own.
-bool FindSharedDevice(const std::vector<std::string>& ports, SharedDevice& shared);
+bool FindSharedDevice(IPortResolver* resolver, const std::vector<std::string>& ports, SharedDevice& shared);

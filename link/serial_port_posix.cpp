@@ -105,7 +105,7 @@ bool CSerialPort::Open(const char* portName)
         m_lastOpenFailure = PortOpenFailure::Other;
         return false;
     }
-    m_device = ResolvePort(portName);
+    m_device = ResolvePort(m_context->ports, portName);
     // Only a character device can be a serial line: a file, folder or named pipe
     // is refused without being opened.
     struct stat info;

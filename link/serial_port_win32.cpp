@@ -83,7 +83,7 @@ bool CSerialPort::Open(const char* portName)
         m_lastOpenFailure = PortOpenFailure::Other;
         return false;
     }
-    m_device = ResolvePort(portName);
+    m_device = ResolvePort(m_context->ports, portName);
     const HANDLE comm = ::CreateFileA(m_device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
     if (comm == INVALID_HANDLE_VALUE) {

@@ -53,7 +53,7 @@ CheckOutcome RunCheckOperation(CRadioLink& link, const std::string& portName,
         line(CheckStage::Port, false, keeper.Take());
         return outcome;
     }
-    const std::string device = ResolvePort(portName);
+    const std::string device = ResolvePort(link.Context().ports, portName);
     line(CheckStage::Port, true,
          device == portName ? FormatString(IDS_CHECK_DEVICE, device.c_str())
                             : FormatString(IDS_CHECK_PORT, portName.c_str(), device.c_str()));

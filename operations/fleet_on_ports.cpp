@@ -14,7 +14,7 @@ constexpr auto WAITING_SLICE = std::chrono::milliseconds(20);
 
 } // namespace
 
-std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, const uint8_t* image, StopRequest& stop,
+std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, const uint8_t* image, OperationContext& caller,
                                           const std::function<void()>& waiting)
 {
     std::vector<FleetOutcome> outcomes(ports.size());
@@ -32,7 +32,10 @@ std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, c
             OperationContext context;
             context.presenter = port.presenter ? port.presenter : &silent;
             context.trace = port.trace;
-            context.stop = &stop;
+            context.stop = caller.stop;
+            context.ports = caller.ports;
+            context.hintReader = caller.hintReader;
+            context.labMode = caller.labMode;
             CRadioLink link(context);
             const FleetOutcome outcome = RunFleetOperation(link, port.portName, image, port.options);
             const std::lock_guard<std::mutex> lock(mutex);

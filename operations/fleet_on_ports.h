@@ -13,7 +13,7 @@
 
 class IMessagePresenter;
 class ITrace;
-class StopRequest;
+class OperationContext;
 
 struct FleetPort {
     std::string portName;
@@ -31,9 +31,10 @@ struct FleetPort {
 constexpr int FLEET_MAX_PORTS = 8;
 
 // Runs every port's loop at once with the settings image and returns when all
-// have ended: the outcomes in the order of `ports`. `stop` ends every loop.
-// `waiting`, when given, is
+// have ended: the outcomes in the order of `ports`. Each loop's context takes
+// the caller's stop request, port resolver, hint reader and lab mode; its
+// presenter and trace are the port's. `waiting`, when given, is
 // called on the calling thread every few milliseconds meanwhile (a GUI keeps its
 // window painted there).
-std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, const uint8_t* image, StopRequest& stop,
+std::vector<FleetOutcome> RunFleetOnPorts(const std::vector<FleetPort>& ports, const uint8_t* image, OperationContext& caller,
                                           const std::function<void()>& waiting = {});

@@ -54,7 +54,7 @@ bool OnOwnPort(CRadioLink& link, const std::string& portName, std::string& hint,
     CSerialPort port(link.Context());
     if (!port.Open(portName.c_str())) {
         port.Close();
-        hint = PortOpenHint(portName, port.Device(), port.LastOpenFailure());
+        hint = PortOpenHint(portName, port.Device(), port.LastOpenFailure(), link.Context().hintReader);
         return false;
     }
     link.m_pPort = &port;

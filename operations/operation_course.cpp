@@ -26,14 +26,14 @@ bool OperationCourse::Begin()
     OperationContext& context = Context();
     m_record.begun = true;
     context.ForgetCableUnplugged();
-    m_record.device = ResolvePort(m_portName);
+    m_record.device = ResolvePort(context.ports, m_portName);
     if (ITrace* trace = context.trace)
         trace->OperationBegins(context.NowMs(), m_operation, m_portName, m_record.device);
     if (!m_port.Open(m_portName.c_str())) {
         m_port.Close(); // opened but not configured counts as not opened
         if (ITrace* trace = context.trace)
             trace->OperationEnds(context.NowMs(), "failed: the port did not open");
-        ShowPortOpenFailed(context, m_portName, PortOpenHint(m_portName, m_port.Device(), m_port.LastOpenFailure()));
+        ShowPortOpenFailed(context, m_portName, PortOpenHint(m_portName, m_port.Device(), m_port.LastOpenFailure(), context.hintReader));
         return false;
     }
     context.host->BeginWaitCursor();

@@ -8,6 +8,7 @@
 #include "seams/clock.h"
 #include "seams/message_presenter.h"
 #include "seams/operation_host.h"
+#include "seams/port_resolver.h"
 #include "seams/stop_request.h"
 #include "seams/trace.h"
 
@@ -29,6 +30,10 @@ public:
     IClock* clock = &m_systemClock;
     // Information boxes carry the lab-mode title while this is set and true.
     const bool* labMode = nullptr;
+    // The devices the port names stand for; none: the link's built-in mapping.
+    IPortResolver* ports = nullptr;
+    // Who reads the hints beside a port that did not open.
+    PortHintReader hintReader = PortHintReader::Window;
 
     // Back to the context's own presenter (standard error), host (no window) or
     // clock (the system's), when the one it pointed to goes away.

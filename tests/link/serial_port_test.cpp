@@ -16,7 +16,7 @@
 TEST(SerialPort, MissingDeviceFailsToOpenAndStaysClosed)
 {
     MapResolver resolver({});
-    CSerialPort port;
+    CSerialPort port(TestContext());
     EXPECT_FALSE(port.Open("COM3"));
     EXPECT_FALSE(port.IsOpen());
     port.Close();
@@ -26,7 +26,7 @@ TEST(SerialPort, MissingDeviceFailsToOpenAndStaysClosed)
 
 TEST(SerialPort, DeviceThatIsNoSerialLineFailsToOpen)
 {
-    CSerialPort port;
+    CSerialPort port(TestContext());
     EXPECT_FALSE(port.Open("/dev/null"));
 }
 
@@ -34,7 +34,7 @@ TEST(SerialPort, PortNamesAreResolvedThroughTheResolver)
 {
     PtyPeer peer;
     MapResolver resolver({ { "COM2", peer.DevicePath() } });
-    CSerialPort port;
+    CSerialPort port(TestContext());
     EXPECT_FALSE(port.Open("COM1"));
     ASSERT_TRUE(port.Open("COM2"));
     EXPECT_EQ(port.WriteByte(0x5A), 0x5A);
@@ -44,8 +44,8 @@ TEST(SerialPort, PortNamesAreResolvedThroughTheResolver)
 TEST(SerialPort, SecondOpenOfAHeldDeviceFailsUntilTheFirstCloses)
 {
     PtyPeer peer;
-    CSerialPort first;
-    CSerialPort second;
+    CSerialPort first(TestContext());
+    CSerialPort second(TestContext());
     ASSERT_TRUE(first.Open(peer.DevicePath().c_str()));
     EXPECT_FALSE(second.Open(peer.DevicePath().c_str()));
     EXPECT_FALSE(second.IsOpen());
@@ -57,13 +57,13 @@ TEST(SerialPort, AFailedOpenSaysWhyAndWhichDevice)
 {
     PtyPeer peer;
     MapResolver resolver({ { "COM2", peer.DevicePath() } });
-    CSerialPort missing;
+    CSerialPort missing(TestContext());
     EXPECT_FALSE(missing.Open("COM3"));
     EXPECT_EQ(missing.LastOpenFailure(), PortOpenFailure::NoSuchDevice);
     EXPECT_EQ(missing.Device(), "/nonexistent/COM3");
 
-    CSerialPort first;
-    CSerialPort second;
+    CSerialPort first(TestContext());
+    CSerialPort second(TestContext());
     ASSERT_TRUE(first.Open("COM2"));
     EXPECT_EQ(first.LastOpenFailure(), PortOpenFailure::None);
     EXPECT_FALSE(second.Open("COM2"));
@@ -74,7 +74,7 @@ TEST(SerialPort, AFailedOpenSaysWhyAndWhichDevice)
 TEST(SerialPort, SilentLineReadGivesUpAfterAboutOneSecondWithoutBurningTheProcessor)
 {
     PtyPeer peer;
-    CSerialPort port;
+    CSerialPort port(TestContext());
     ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
     const double cpuBefore = ThreadCpuMs();
     int result = 0;
@@ -89,7 +89,7 @@ TEST(SerialPort, SilentLineReadGivesUpAfterAboutOneSecondWithoutBurningTheProces
 TEST(SerialPort, BytesZeroAndFFAreReadAsValuesNotAsSilence)
 {
     PtyPeer peer;
-    CSerialPort port;
+    CSerialPort port(TestContext());
     ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
     peer.Send({ 0x00, 0xFF, 0x7F });
     EXPECT_EQ(port.ReadByte(), 0);
@@ -100,7 +100,7 @@ TEST(SerialPort, BytesZeroAndFFAreReadAsValuesNotAsSilence)
 TEST(SerialPort, ReadReturnsAsSoonAsTheByteArrives)
 {
     PtyPeer peer;
-    CSerialPort port;
+    CSerialPort port(TestContext());
     ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
     peer.Send({ 0x42 });
     int result = -1;
@@ -121,7 +121,7 @@ TEST(SerialPort, OpeningSetsTheLineTo9600Baud8N1WithoutFlowControl)
     before.c_lflag |= ICANON | ECHO;
     peer.SetLineSettings(before);
 
-    CSerialPort port;
+    CSerialPort port(TestContext());
     ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
     const struct termios after = peer.LineSettings();
     EXPECT_EQ(::cfgetospeed(&after), static_cast<speed_t>(B9600));
@@ -140,7 +140,7 @@ TEST(SerialPort, BytesWaitingBeforeOpenAndBeforeAPurgeAreDiscarded)
     PtyPeer peer;
     peer.Send({ 0x11, 0x22 }); // left over from before the port was opened
     ASSERT_TRUE(peer.WaitUntilQueued(2, 1000));
-    CSerialPort port;
+    CSerialPort port(TestContext());
     ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
     peer.Send({ 0x33 });
     EXPECT_EQ(port.ReadByte(), 0x33);
@@ -164,7 +164,7 @@ TEST(SerialPort, BytesWaitingBeforeOpenAndBeforeAPurgeAreDiscarded)
 TEST(SerialPort, WritesKeepTheirOrder)
 {
     PtyPeer peer;
-    CSerialPort port;
+    CSerialPort port(TestContext());
     ASSERT_TRUE(port.Open(peer.DevicePath().c_str()));
     const unsigned char block[] = { 1, 2, 3, 4, 5 };
     EXPECT_EQ(port.Write(block, 5), 5);

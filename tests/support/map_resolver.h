@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/port_resolver.h"
+#include "tests/support/test_context.h"
 
 #include <map>
 #include <string>
@@ -10,8 +11,13 @@
 
 class MapResolver : public IPortResolver {
 public:
-    explicit MapResolver(std::map<std::string, std::string> map) : m_map(std::move(map)) { SetPortResolver(this); }
-    ~MapResolver() override { SetPortResolver(nullptr); }
+    // Stands in for the test context's resolver while it lives.
+    explicit MapResolver(std::map<std::string, std::string> map)
+        : m_map(std::move(map)), m_previous(TestContext().ports)
+    {
+        TestContext().ports = this;
+    }
+    ~MapResolver() override { TestContext().ports = m_previous; }
     std::string DeviceFor(const std::string& name) override
     {
         const auto found = m_map.find(name);
@@ -20,4 +26,5 @@ public:
 
 private:
     std::map<std::string, std::string> m_map;
+    IPortResolver* m_previous;
 };

@@ -1,5 +1,7 @@
 #include "ui/dialogs/configuration_dialog.h"
 
+#include "ui/base/program_objects.h"
+
 #include "app/byte_text.h"
 #include "app/settings.h"
 #include "link/port_access.h"
@@ -200,7 +202,7 @@ std::string CConfigurationDialog::DeviceOf(int index) const
 {
     const std::string name = PortNameForIndex(index);
     if (m_pending[index] == m_stored[index])
-        return ResolvePort(name);
+        return ResolvePort(GuiContext().ports, name);
     return m_pending[index].isEmpty() ? DefaultDeviceFor(name) : BytesOfText(m_pending[index]);
 }
 

@@ -381,7 +381,7 @@ void CFleetDialog::Start()
         names.push_back(PortNameForIndex(index));
     // Two ports set to one cable (its stable link and its tty) would fight over it.
     SharedDevice shared;
-    if (FindSharedDevice(names, shared)) {
+    if (FindSharedDevice(GuiContext().ports, names, shared)) {
         ShowStatusText(GuiContext(), MSG_ERROR, FormatString(IDS_FLEET_SAME_DEVICE, shared.first.c_str(), shared.second.c_str(),
                                                shared.device.c_str()));
         return;
@@ -420,7 +420,7 @@ void CFleetDialog::Start()
     std::string named, devices;
     for (const std::string& name : names) {
         named += (named.empty() ? "" : ", ") + name;
-        devices += (devices.empty() ? "" : ", ") + ResolvePort(name);
+        devices += (devices.empty() ? "" : ", ") + ResolvePort(GuiContext().ports, name);
     }
     m_host.SetActivity(QString::fromStdString(FormatString(IDS_ACTIVITY_WRITE, named.c_str(), devices.c_str())));
     m_host.BeginWaitCursor();

@@ -72,7 +72,7 @@ QString ActivityText(int command, int portIndex)
     default: return QString();
     }
     const std::string port = PortNameForIndex(portIndex);
-    return QString::fromStdString(FormatString(id, port.c_str(), ResolvePort(port).c_str()));
+    return QString::fromStdString(FormatString(id, port.c_str(), ResolvePort(GuiContext().ports, port).c_str()));
 }
 
 } // namespace
@@ -81,6 +81,8 @@ CVigilonOssApp::CVigilonOssApp()
 {
     Q_INIT_RESOURCE(vigilon_oss);
     theApp = this;
+    // The ports the user configured stand for their devices in every operation.
+    GuiContext().ports = &m_resolver;
 }
 
 CVigilonOssApp::~CVigilonOssApp()
@@ -90,6 +92,8 @@ CVigilonOssApp::~CVigilonOssApp()
     CTemplateDialog::SetHelpHandler(nullptr);
     theOptionBoardData.modifiedSink = nullptr;
     GuiContext().trace = nullptr;
+    if (GuiContext().ports == &m_resolver)
+        GuiContext().ports = nullptr;
     if (theApp == this)
         theApp = nullptr;
 }
@@ -315,6 +319,7 @@ void CVigilonOssApp::OnCreateSupportBundle()
         parts.documentBytes.assign(bytes.begin(), bytes.end());
         parts.documentPath = QFile::encodeName(m_doc->GetPathName()).toStdString();
     }
+    parts.resolver = GuiContext().ports;
     SaveSupportBundle(m_frame.get(), parts);
 }
 

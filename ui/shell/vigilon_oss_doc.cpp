@@ -117,7 +117,7 @@ bool CVigilonOssDoc::OnNewDocument()
         TakeReadInto(read, ProgramRecord());
         dataLoaded = true;
         NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_BOARD, QString::fromStdString(port),
-                                QString::fromStdString(ResolvePort(port))),
+                                QString::fromStdString(ResolvePort(GuiContext().ports, port))),
                    true);
         UpdateCaption(QString::fromStdString(FormatString(IDS_TITLE_BOARD_AT_PORT, port.c_str())));
         SetModifiedFlag(true);
@@ -232,7 +232,7 @@ void CVigilonOssDoc::OnFileWrite(const std::string& port, bool verify, bool back
         [&] {
             const QString time = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
             NoteLoaded(FormatUiText(verify ? IDS_SUMMARY_WRITTEN_VERIFIED : IDS_SUMMARY_WRITTEN,
-                                    QString::fromStdString(port), QString::fromStdString(ResolvePort(port)), time),
+                                    QString::fromStdString(port), QString::fromStdString(ResolvePort(GuiContext().ports, port)), time),
                        m_fromBoard);
             SetModifiedFlag(false);
         },

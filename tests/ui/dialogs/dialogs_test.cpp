@@ -592,8 +592,11 @@ private slots:
 
         // COM1 opens the cable by the very bytes of its link.
         SettingsPortResolver resolver;
-        CSerialPort port;
-        QVERIFY(port.Open("COM1"));
+        GuiContext().ports = &resolver;
+        CSerialPort port(GuiContext());
+        const bool opened = port.Open("COM1");
+        GuiContext().ports = nullptr;
+        QVERIFY(opened);
         QVERIFY(port.Device() == link);
     }
 
