@@ -5,7 +5,6 @@
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
 #include "operations/fleet_operation.h"
-#include "seams/stop_request.h"
 #include "sim/simulated_radio.h"
 
 #include <algorithm>

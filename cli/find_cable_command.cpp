@@ -9,7 +9,6 @@
 #include "link/cable_finder.h"
 #include "link/serial_devices.h"
 #include "resources/string_ids.h"
-#include "seams/clock.h"
 #include "seams/status_message.h"
 #include "seams/stop_request.h"
 #include "seams/string_table.h"

@@ -6,7 +6,6 @@
 #include "resources/string_ids.h"
 #include "seams/operation_host.h"
 #include "seams/status_message.h"
-#include "seams/stop_request.h"
 #include "seams/string_table.h"
 
 #include <cstdio>

@@ -12,7 +12,6 @@
 #include "resources/control_ids.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
-#include "seams/stop_request.h"
 #include "seams/string_table.h"
 #include "ui/controls/label_buddy.h"
 #include "ui/base/ui_text.h"

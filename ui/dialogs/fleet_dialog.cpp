@@ -11,7 +11,6 @@
 #include "resources/string_ids.h"
 #include "seams/message_presenter.h"
 #include "seams/status_message.h"
-#include "seams/stop_request.h"
 #include "seams/string_table.h"
 #include "ui/controls/label_buddy.h"
 #include "ui/base/screen_fit.h"

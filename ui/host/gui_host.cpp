@@ -3,7 +3,6 @@
 #include "ui/base/program_objects.h"
 
 #include "resources/string_ids.h"
-#include "seams/stop_request.h"
 #include "seams/string_table.h"
 #include "ui/host/readout_progress.h"
 #include "ui/host/file_dialogs.h"
