@@ -29,7 +29,7 @@ TEST(CliCheck, EachBrokenLinkGivesItsLineAndTheRunStopsThere)
     for (const Case& c : cases) {
         BackgroundProgram sim(VIGILON_RADIO_SIM, c.simArgs);
         const auto started = std::chrono::steady_clock::now();
-        const ProgramResult result = RunProgram(VIGILON_OSS_CLI, { "--device", sim.firstLine, "check" }, "",
+        const ProgramResult result = RunCli({ "--device", sim.firstLine, "check" }, "",
                                                 { { "XDG_CONFIG_HOME", folder.Path("config") } });
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         const std::vector<std::string> lines = Lines(result.out);
@@ -46,7 +46,7 @@ TEST(CliCheck, EachBrokenLinkGivesItsLineAndTheRunStopsThere)
             EXPECT_EQ(lines[5], "\u2717 The board's codeplug version 9.00 is not one this program can use.");
         }
     }
-    const ProgramResult missing = RunProgram(VIGILON_OSS_CLI, { "--device", folder.Path("none"), "check" }, "",
+    const ProgramResult missing = RunCli({ "--device", folder.Path("none"), "check" }, "",
                                              { { "XDG_CONFIG_HOME", folder.Path("config") } });
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out.rfind("\u2717 The serial port " + folder.Path("none") + " could not be opened. ", 0), 0u)

@@ -6,7 +6,7 @@
 // spends its time waiting out the link's time-outs and the reset's pause, not
 // working, so together they take about as long as the slowest of them.
 #include "tests/support/board_fixture.h"
-#include "tests/support/programs.h"
+#include "tests/support/cli_in_child.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +83,7 @@ void Start(FaultRun& run, const std::vector<std::string>& args, const std::map<s
     int out[2], err[2];
     if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe");
+    std::fflush(nullptr); // the child starts with copies of the stdio buffers
     run.pid = ::fork();
     if (run.pid == 0) {
         const int nothing = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
@@ -91,7 +92,7 @@ void Start(FaultRun& run, const std::vector<std::string>& args, const std::map<s
         ::dup2(err[1], STDERR_FILENO);
         for (const auto& entry : environment)
             ::setenv(entry.first.c_str(), entry.second.c_str(), 1);
-        ExecProgram(VIGILON_OSS_CLI, args);
+        BecomeCli(args, false);
     }
     ::close(out[1]);
     ::close(err[1]);

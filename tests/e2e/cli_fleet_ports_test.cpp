@@ -47,7 +47,7 @@ struct FourRadios {
             args.push_back("--device");
             args.push_back(device);
         }
-        return RunProgram(VIGILON_OSS_CLI, args, std::string(),
+        return RunCli(args, std::string(),
                           { { "XDG_CONFIG_HOME", folder.Path("config") }, { "XDG_DATA_HOME", folder.Path("data") } },
                           interruptWhen);
     }

@@ -250,8 +250,8 @@ TEST(CliJson, TheDocumentIsTheSameInAGermanLocale)
     const std::string calibration = CalibrationExport(folder);
     for (const std::vector<std::string>& args : { std::vector<std::string>{ "--json", "cal-stats", calibration },
                                                   std::vector<std::string>{ "--json", "show", file } }) {
-        const ProgramResult c = RunProgram(VIGILON_OSS_CLI, args, "", plain);
-        const ProgramResult de = RunProgram(VIGILON_OSS_CLI, args, "", german);
+        const ProgramResult c = RunCli(args, "", plain);
+        const ProgramResult de = RunCli(args, "", german);
         EXPECT_EQ(c.status, 0) << c.err;
         EXPECT_EQ(de.out, c.out) << args[1];
     }
@@ -265,16 +265,16 @@ TEST(CliJson, AHostileFileNameIsValidJsonAndNamesTheSameFileAgain)
     // is no UTF-8, a tab and a line end.
     const std::string name = "q\"b\\s\x01\x1b[2J\x7f\xc2\x9b\xe9\tz\n.vgd";
     WriteBytes(folder.Path(name), DataFile(DefaultImage()));
-    const ProgramResult shown = RunProgram(VIGILON_OSS_CLI, { "--json", "show", folder.Path(name) }, "", env);
+    const ProgramResult shown = RunCli({ "--json", "show", folder.Path(name) }, "", env);
     EXPECT_EQ(shown.status, 0) << shown.err;
     const QString path = Document(shown)["file"].toString();
     // The byte that is no UTF-8 comes as the code point the command line reads
     // back as that byte: the name from the document opens the same file.
     EXPECT_TRUE(path.contains(QChar(0xF7E9))) << shown.out;
-    const ProgramResult again = RunProgram(VIGILON_OSS_CLI, { "show", path.toStdString() }, "", env);
+    const ProgramResult again = RunCli({ "show", path.toStdString() }, "", env);
     EXPECT_EQ(again.status, 0) << again.err;
 
-    const ProgramResult missing = RunProgram(VIGILON_OSS_CLI, { "--json", "show", folder.Path(name + "x") }, "", env);
+    const ProgramResult missing = RunCli({ "--json", "show", folder.Path(name + "x") }, "", env);
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(Document(missing)["error"].toObject()["hint"].toString().startsWith(QString::fromStdString(
         folder.Path("q\"b\\s\x01\x1b[2J\x7f\xc2\x9b") + "\xef\x9f\xa9\tz\n.vgdx")))

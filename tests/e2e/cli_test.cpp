@@ -386,6 +386,7 @@ TEST(Cli, CablePulledDuringTheReadOutLeavesNoFile)
 TEST(Cli, InterruptDuringTheReadOutResetsTheRadioAndLeavesNoFile)
 {
     CliBench bench;
+    bench.realTime = true; // the link's pauses give the interrupt its moment
     const std::string file = bench.folder.Path("cal.txt");
     const ProgramResult result =
         bench.Run({ "--lab", "read-cal", file }, std::string(), [&] { return bench.Requests().size() >= 6; });
@@ -497,6 +498,7 @@ TEST(Cli, FleetNoticesASwapOfAFractionOfASecondWhileTheRadioAnswersItsPolls)
 TEST(Cli, InterruptDuringAFleetRunResetsTheRadioAndCompletesTheReport)
 {
     CliBench bench({ "--fleet", "3", "--swap-ms", "1200" });
+    bench.realTime = true; // the link's pauses give the interrupt its moment
     FleetSettings(bench, "fleet.vgd");
     const std::string report = bench.folder.Path("report.csv");
     // Stopped once the second radio has been identified.
@@ -566,13 +568,13 @@ TEST(Cli, CalStatsPrintsEachColumnsFiguresOrTheFirstWrongLine)
     }
     WriteBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
     const std::map<std::string, std::string> env = { { "XDG_CONFIG_HOME", folder.Path("config") } };
-    const ProgramResult good = RunProgram(VIGILON_OSS_CLI, { "cal-stats", file }, "", env);
+    const ProgramResult good = RunCli({ "cal-stats", file }, "", env);
     EXPECT_EQ(good.status, 0) << good.err;
     EXPECT_EQ(good.out, "Column 1: minimum 0, maximum 255, mean 127.50\n"
                         "Column 2: minimum 100, maximum 102, mean 101.00\n");
     text.replace(41 * 9, 3, "300");
     WriteBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
-    const ProgramResult bad = RunProgram(VIGILON_OSS_CLI, { "cal-stats", file }, "", env);
+    const ProgramResult bad = RunCli({ "cal-stats", file }, "", env);
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
     EXPECT_EQ(bad.err, Errors({ file + ":42: 300 is outside 0 to 255" }));
@@ -638,11 +640,11 @@ TEST(Cli, PortsAndTheConfiguredPortComeFromTheSharedSettings)
     EXPECT_EQ(ports.out, "COM2\t" + bench.device + "\n");
 
     // Without --port the configured port (index 1: COM2) is used.
-    const ProgramResult info = RunProgram(VIGILON_OSS_CLI, { "info" }, "",
+    const ProgramResult info = RunCli({ "info" }, "",
                                           { { "XDG_CONFIG_HOME", bench.folder.Path("config") } });
     EXPECT_EQ(info.status, 0) << info.err;
 
-    const ProgramResult absent = RunProgram(VIGILON_OSS_CLI, { "--port", "COM3", "info" }, "",
+    const ProgramResult absent = RunCli({ "--port", "COM3", "info" }, "",
                                             { { "XDG_CONFIG_HOME", bench.folder.Path("config") } });
     EXPECT_EQ(absent.status, 1);
     EXPECT_EQ(absent.err, Errors({ PortFailed("COM3") })
@@ -733,14 +735,14 @@ TEST(Cli, UsageErrorsHelpAndVersion)
         { { "--frob", "info" }, "Unknown option 'frob'." },
     };
     for (const Case& c : cases) {
-        const ProgramResult result = RunProgram(VIGILON_OSS_CLI, c.args);
+        const ProgramResult result = RunCli(c.args);
         EXPECT_EQ(result.status, 2) << c.reason;
         EXPECT_EQ(result.err.rfind(std::string("vigilon-oss-cli: ") + c.reason + "\nusage: ", 0), 0u) << result.err;
     }
-    const ProgramResult help = RunProgram(VIGILON_OSS_CLI, { "--help" });
+    const ProgramResult help = RunCli({ "--help" });
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("read-cal FILE"), std::string::npos);
-    const ProgramResult version = RunProgram(VIGILON_OSS_CLI, { "--version" });
+    const ProgramResult version = RunCli({ "--version" });
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("vigilon-oss-cli ", 0), 0u);
     EXPECT_TRUE(bench.Requests().empty());

@@ -2,7 +2,7 @@
 // settings and data folder of its own, for the end-to-end tests of the CLI.
 #pragma once
 
-#include "tests/support/programs.h"
+#include "tests/support/cli_in_child.h"
 #include "tests/support/temp_folder.h"
 
 #include <fstream>
@@ -41,7 +41,7 @@ public:
         std::map<std::string, std::string> env = environment;
         env["XDG_CONFIG_HOME"] = folder.Path("config");
         env["XDG_DATA_HOME"] = folder.Path("data");
-        return RunProgram(VIGILON_OSS_CLI, args, input, env, interruptWhen);
+        return RunCli(args, input, env, interruptWhen, realTime);
     }
 
     std::string Backups() { return folder.Path("data/Ardentec/Vigilon OSS/backups"); }
@@ -75,6 +75,7 @@ public:
 
     TempFolder folder;
     std::map<std::string, std::string> environment; // more for every run
+    bool realTime = false; // the CLI's pauses as long as the program's
     std::unique_ptr<BackgroundProgram> sim;
     std::string device;
     std::string log;

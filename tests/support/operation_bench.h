@@ -11,10 +11,10 @@
 #include "seams/operation_host.h"
 #include "sim/simulated_radio.h"
 #include "tests/support/bench_objects.h"
+#include "tests/support/pause_skipping_clock.h"
 #include "tests/support/recording_presenter.h"
 #include "tests/support/sim_config.h"
 
-#include <chrono>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -54,27 +54,11 @@ public:
     std::string exportPath; // empty: the user cancels the save dialog
 };
 
-// Pauses take no time; everything else (time-outs included) runs in real time.
-class FastForwardClock : public IClock {
+// The pause-skipping clock, the test context's while it lives.
+class FastForwardClock : public PauseSkippingClock {
 public:
     FastForwardClock() { TestContext().clock = this; }
     ~FastForwardClock() override { TestContext().ForgetClock(this); }
-    int64_t NowMs() override { return RealMs() + m_skipped; }
-    void WaitUntil(int64_t deadlineMs) override
-    {
-        const int64_t now = NowMs();
-        if (deadlineMs > now)
-            m_skipped += deadlineMs - now;
-    }
-
-private:
-    static int64_t RealMs()
-    {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    int64_t m_skipped = 0;
 };
 
 class OperationBench {

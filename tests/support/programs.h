@@ -91,17 +91,21 @@ struct ProgramResult {
     std::string err;
 };
 
-// Runs a program to its end with the given standard input (not a terminal) and
-// extra environment; collects both outputs. When `interruptWhen` is given it is
-// asked every few milliseconds, and the program gets SIGINT once it says yes.
-inline ProgramResult RunProgram(const std::string& program, std::vector<std::string> args,
-                                const std::string& input = std::string(),
-                                const std::map<std::string, std::string>& environment = {},
-                                const std::function<bool()>& interruptWhen = nullptr)
+// Runs a child to its end with the given standard input (not a terminal) and
+// extra environment; collects both outputs. The child becomes what `become`
+// makes it (a program, or a function that exits with its status). When
+// `interruptWhen` is given it is asked every few milliseconds, and the child
+// gets SIGINT once it says yes.
+inline ProgramResult RunChild(const std::function<void()>& become, const std::string& input = std::string(),
+                              const std::map<std::string, std::string>& environment = {},
+                              const std::function<bool()>& interruptWhen = nullptr)
 {
     int in[2], out[2], err[2];
     if (::pipe(in) != 0 || ::pipe(out) != 0 || ::pipe(err) != 0)
         throw std::runtime_error("pipe");
+    // A child that is no program of its own starts with copies of this process's
+    // stdio buffers: they go out empty.
+    std::fflush(nullptr);
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(in[0], STDIN_FILENO);
@@ -111,7 +115,8 @@ inline ProgramResult RunProgram(const std::string& program, std::vector<std::str
             ::close(fd);
         for (const auto& entry : environment)
             ::setenv(entry.first.c_str(), entry.second.c_str(), 1);
-        ExecProgram(program, args);
+        become();
+        ::_exit(127);
     }
     ::close(in[0]);
     ::close(out[1]);
@@ -149,4 +154,13 @@ inline ProgramResult RunProgram(const std::string& program, std::vector<std::str
     ::waitpid(pid, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+// Runs a program to its end; see RunChild.
+inline ProgramResult RunProgram(const std::string& program, std::vector<std::string> args,
+                                const std::string& input = std::string(),
+                                const std::map<std::string, std::string>& environment = {},
+                                const std::function<bool()>& interruptWhen = nullptr)
+{
+    return RunChild([&] { ExecProgram(program, args); }, input, environment, interruptWhen);
 }
