@@ -24,7 +24,7 @@ bool FleetRun::Begin()
         if (!m_reporting)
             return false;
     }
-    m_history = std::make_unique<FleetHistory>(m_plan.settingsFile, m_plan.ports, m_plan.count);
+    m_history = std::make_unique<FleetHistory>(m_plan.history, m_plan.settingsFile, m_plan.ports, m_plan.count);
     return true;
 }
 

@@ -25,6 +25,7 @@ struct FleetRunPlan {
     int count = 0; // radios per port; 0: until a stop is requested
     bool verify = false;
     std::string reportPath; // empty: no report
+    HistoryKeeping history;
 };
 
 // What the run tells the front end. On several ports the loops call it from

@@ -25,8 +25,6 @@
 
 namespace {
 
-std::atomic<bool> g_recording{ true };
-
 std::string UserName()
 {
 #ifndef _WIN32
@@ -84,16 +82,6 @@ bool IsServiceHistoryPath(const std::string& path)
     return false;
 }
 
-void SetServiceHistoryRecording(bool on)
-{
-    g_recording = on;
-}
-
-bool ServiceHistoryRecording()
-{
-    return g_recording;
-}
-
 ShownMessages::ShownMessages(OperationContext& context) : m_standIn(context, this) {}
 
 MsgAnswer ShownMessages::Present(const MessageBoxRequest& request)
@@ -102,8 +90,8 @@ MsgAnswer ShownMessages::Present(const MessageBoxRequest& request)
     return m_standIn.Previous()->Present(request);
 }
 
-HistoryRecorder::HistoryRecorder(OperationContext& context)
-    : m_context(context), m_shown(std::make_unique<ShownMessages>(context))
+HistoryRecorder::HistoryRecorder(OperationContext& context, const HistoryKeeping& keeping)
+    : m_context(context), m_keeping(keeping), m_shown(std::make_unique<ShownMessages>(context))
 {
 }
 
@@ -116,7 +104,7 @@ bool HistoryRecorder::Record(const OperationRecord& record, const std::string& b
     const std::vector<std::string> messages = m_shown->Texts();
     // The history's own warning is no message of the operation's.
     m_shown.reset();
-    return RecordOperation(m_context, record, messages, backupFile);
+    return RecordOperation(m_context, m_keeping, record, messages, backupFile);
 }
 
 HistoryAuthor CurrentAuthor()
@@ -155,14 +143,12 @@ HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author,
 
 namespace {
 
-HistoryQueue* g_queue = nullptr;
-
-bool RecordEntry(OperationContext& context, HistoryEntry entry)
+bool RecordEntry(OperationContext& context, const HistoryKeeping& keeping, HistoryEntry entry)
 {
-    if (!g_recording)
+    if (!keeping.recording)
         return true;
-    if (g_queue) {
-        g_queue->Queue([entry](HistoryStore& store) mutable { return store.Add(entry); });
+    if (keeping.queue) {
+        keeping.queue->Queue([entry](HistoryStore& store) mutable { return store.Add(entry); });
         return true;
     }
     HistoryStore store(ServiceHistoryPath());
@@ -175,11 +161,6 @@ bool RecordEntry(OperationContext& context, HistoryEntry entry)
 
 } // namespace
 
-void SetHistoryQueue(HistoryQueue* queue)
-{
-    g_queue = queue;
-}
-
 std::vector<HistoryTrouble> TroublesOf(HistoryStore& store, bool givenUp)
 {
     std::vector<HistoryTrouble> troubles;
@@ -191,12 +172,12 @@ std::vector<HistoryTrouble> TroublesOf(HistoryStore& store, bool givenUp)
     return troubles;
 }
 
-bool RecordOperation(OperationContext& context, const OperationRecord& record, const std::vector<std::string>& messages,
-                     const std::string& backupFile)
+bool RecordOperation(OperationContext& context, const HistoryKeeping& keeping, const OperationRecord& record,
+                     const std::vector<std::string>& messages, const std::string& backupFile)
 {
     if (!record.begun)
         return true;
-    return RecordEntry(context, EntryOf(record, CurrentAuthor(), messages, backupFile));
+    return RecordEntry(context, keeping, EntryOf(record, CurrentAuthor(), messages, backupFile));
 }
 
 std::vector<std::string> CheckMessages(const CheckOutcome& outcome)
@@ -211,10 +192,11 @@ std::vector<std::string> CheckMessages(const CheckOutcome& outcome)
 // line: the queue tries them again until the run ends.
 constexpr int FLEET_TRY_PATIENCE_MS = 250;
 
-FleetHistory::FleetHistory(const std::string& settingsFile, const std::vector<std::string>& ports, int count)
+FleetHistory::FleetHistory(const HistoryKeeping& keeping, const std::string& settingsFile,
+                           const std::vector<std::string>& ports, int count)
     : m_path(ServiceHistoryPath()), m_author(CurrentAuthor())
 {
-    if (!g_recording)
+    if (!keeping.recording)
         return;
     m_runRow.settingsFile = settingsFile;
     QFile file(QFile::decodeName(settingsFile.c_str()));

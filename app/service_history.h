@@ -4,6 +4,7 @@
 // is a warning after the operation's own result, as a failed backup is.
 #pragma once
 
+#include "app/history_keeping.h"
 #include "app/history_queue.h"
 #include "app/history_store.h"
 #include "operations/check_operation.h"
@@ -29,9 +30,6 @@ bool IsServiceHistoryPath(const std::string& path);
 // Warns, once, that `store` found its file damaged and moved it aside, saying where.
 void WarnMovedAside(OperationContext& context, HistoryStore& store);
 
-// Whether operations add entries (--no-history turns it off for throw-away work).
-void SetServiceHistoryRecording(bool on);
-bool ServiceHistoryRecording();
 
 // Keeps the texts of the boxes shown through the context while it lives,
 // passing each on to the presenter that was in use: the messages an entry records.
@@ -49,12 +47,12 @@ private:
 };
 
 // Keeps the messages an operation shows from its start, then adds its entry:
-//     HistoryRecorder recorder(context);
+//     HistoryRecorder recorder(context, keeping);
 //     const ReadOutcome outcome = RunReadOperation(link, ...);
 //     recorder.Record(outcome.record, KeepBackup(...));
 class HistoryRecorder {
 public:
-    explicit HistoryRecorder(OperationContext& context);
+    HistoryRecorder(OperationContext& context, const HistoryKeeping& keeping);
     ~HistoryRecorder();
     HistoryRecorder(const HistoryRecorder&) = delete;
     HistoryRecorder& operator=(const HistoryRecorder&) = delete;
@@ -63,6 +61,7 @@ public:
 
 private:
     OperationContext& m_context;
+    const HistoryKeeping& m_keeping;
     std::unique_ptr<ShownMessages> m_shown;
 };
 
@@ -83,8 +82,8 @@ HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author,
 // Adds the entry of an operation that went beyond its question (a declined
 // one talked to no radio and adds none). False, with a warning, when it could
 // not be added; true also when recording is off.
-bool RecordOperation(OperationContext& context, const OperationRecord& record, const std::vector<std::string>& messages,
-                     const std::string& backupFile = std::string());
+bool RecordOperation(OperationContext& context, const HistoryKeeping& keeping, const OperationRecord& record,
+                     const std::vector<std::string>& messages, const std::string& backupFile = std::string());
 
 // A check's lines as it showed them, each after its mark: its entry's messages.
 std::vector<std::string> CheckMessages(const CheckOutcome& outcome);
@@ -98,12 +97,6 @@ struct HistoryTrouble {
 // given up (`givenUp`).
 std::vector<HistoryTrouble> TroublesOf(HistoryStore& store, bool givenUp);
 
-// Where the entries of single operations go instead of being added at once:
-// the GUI's queue, which adds them on its own thread and says what went wrong
-// when the wait is over. nullptr: each entry is added before RecordOperation
-// returns (the command line, which has nothing to paint meanwhile).
-void SetHistoryQueue(HistoryQueue* queue);
-
 // A fleet run in the service history: its row (settings file and that file's
 // SHA-256, ports, count, start and end) and one entry per radio. Entries are
 // handed to a queue that never delays the loops: a history another program
@@ -111,8 +104,10 @@ void SetHistoryQueue(HistoryQueue* queue);
 // is over, each kind of trouble once.
 class FleetHistory {
 public:
-    // Adds the run's row (what goes wrong is said at the end too).
-    FleetHistory(const std::string& settingsFile, const std::vector<std::string>& ports, int count);
+    // Adds the run's row (what goes wrong is said at the end too); nothing when
+    // recording is off. Fleet entries have a queue of their own.
+    FleetHistory(const HistoryKeeping& keeping, const std::string& settingsFile, const std::vector<std::string>& ports,
+                 int count);
     ~FleetHistory();
     FleetHistory(const FleetHistory&) = delete;
     FleetHistory& operator=(const FleetHistory&) = delete;

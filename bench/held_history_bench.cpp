@@ -64,12 +64,12 @@ double MeasureHeldHistoryPaintGap()
     // The GUI's own arrangement: its host, and its queue for the entries.
     GuiHost host;
     HistoryQueue queue(path, HISTORY_PATIENCE_MS, false, nullptr);
-    SetHistoryQueue(&queue);
+    GuiHistory().queue = &queue;
     PaintWatch watch;
     watch.Start();
     {
         const HeldHistory held(path, false, HOLD_MS);
-        HistoryRecorder recorder(GuiContext());
+        HistoryRecorder recorder(GuiContext(), GuiHistory());
         host.BeginWaitCursor();
         const ReadOutcome outcome = RunReadOperation(theRadioLink, radio.DevicePath(), nullptr);
         host.EndWaitCursor();
@@ -80,7 +80,7 @@ double MeasureHeldHistoryPaintGap()
         while (!queue.WaitUntilTried(0) && waited.elapsed() < HISTORY_PATIENCE_MS + HOLD_MS)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    SetHistoryQueue(nullptr);
+    GuiHistory().queue = nullptr;
     return watch.LongestMs();
 }
 
@@ -103,7 +103,7 @@ double FleetPerMinute(bool held, int& entries)
             return 0;
         names.push_back(radios.back()->DevicePath());
     }
-    auto history = std::make_unique<FleetHistory>("bench.vgd", names, RADIOS);
+    auto history = std::make_unique<FleetHistory>(HistoryKeeping(), "bench.vgd", names, RADIOS);
     for (const std::string& name : names) {
         FleetPort port;
         port.portName = name;

@@ -290,7 +290,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
     options.report = reportPath;
     options.historyFilter = historyFilter;
     options.csv = parser.isSet(csvOption);
-    SetServiceHistoryRecording(!parser.isSet(noHistoryOption));
+    options.history.recording = !parser.isSet(noHistoryOption);
 
     // What would have gone to standard output besides the result (information,
     // instructions) goes to standard error under --json.

@@ -3,6 +3,7 @@
 // printed); diff also 2 for trouble.
 #pragma once
 
+#include "app/history_keeping.h"
 #include "app/history_store.h"
 
 #include <QtGlobal>
@@ -31,6 +32,7 @@ struct CliOptions {
     std::string report;             // fleet: the CSV report's path; empty for none
     HistoryFilter historyFilter;    // history: which entries to list
     bool csv = false;               // history: the CSV form
+    HistoryKeeping history;         // where operations add their entries
 };
 
 // What sets a command apart on the command line.

@@ -234,6 +234,7 @@ int CommandFleet(const CliOptions& options)
     plan.count = options.count;
     plan.verify = options.verify;
     plan.reportPath = options.report;
+    plan.history = options.history;
     FleetRun run(plan);
     if (!run.Begin()) {
         output.ReportNotOpened();

@@ -203,7 +203,7 @@ TEST_F(HistoryFile, AFleetHandsItsEntriesOnAtOnceAndTheyLandOnceTheHistoryIsFree
     ASSERT_TRUE(HistoryStore(history).Open());
     RecordingPresenter messages;
     HeldHistory held(history, false, 1500);
-    FleetHistory fleet(folder.Path("fleet.vgd"), { "COM1", "COM2" }, 6);
+    FleetHistory fleet(HistoryKeeping(), folder.Path("fleet.vgd"), { "COM1", "COM2" }, 6);
     double slowest = 0;
     for (int radio = 0; radio < 6; ++radio) {
         FleetRow row;

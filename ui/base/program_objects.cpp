@@ -11,6 +11,7 @@ struct GuiOperationContext : OperationContext {
 
 // Made before the link below, which keeps a pointer to it (one file: one order).
 GuiOperationContext g_guiContext;
+HistoryKeeping g_guiHistory;
 
 } // namespace
 
@@ -32,4 +33,9 @@ VersionedRecord ProgramRecord()
 OperationContext& GuiContext()
 {
     return g_guiContext;
+}
+
+HistoryKeeping& GuiHistory()
+{
+    return g_guiHistory;
 }

@@ -4,6 +4,7 @@
 // beside it, and lab mode.
 #pragma once
 
+#include "app/history_keeping.h"
 #include "board/option_board_data.h"
 #include "link/radio_link.h"
 #include "seams/operation_context.h"
@@ -12,6 +13,9 @@
 
 // The GUI's operation context: its presenter, host, trace and Stop button.
 OperationContext& GuiContext();
+// Where the GUI's operations add their history entries: its queue while the
+// application runs.
+HistoryKeeping& GuiHistory();
 
 extern CRadioLink theRadioLink;
 extern COptionBoardData theOptionBoardData;

@@ -127,7 +127,7 @@ void CCalibrateDialog::OnOK()
     // The dialog goes away first; the questions and the link work follow.
     EndDialog(Accepted);
     hide();
-    HistoryRecorder recorder(GuiContext());
+    HistoryRecorder recorder(GuiContext(), GuiHistory());
     recorder.Record(RunCalibrationOperation(theRadioLink, PortNameForIndex(m_portIndex)).record);
 }
 
@@ -141,7 +141,7 @@ void CReadCalDataDialog::OnOK()
     EndDialog(Accepted);
     hide();
     const std::string port = PortNameForIndex(m_portIndex);
-    HistoryRecorder recorder(GuiContext());
+    HistoryRecorder recorder(GuiContext(), GuiHistory());
     const ReadoutOutcome outcome = RunCalibrationReadout(
         theRadioLink, port,
         [&port](const std::string& text, std::string& error) { return KeepCalibrationBackup(BackupFolder(), port, text, error); });

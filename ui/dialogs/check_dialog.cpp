@@ -72,7 +72,7 @@ bool CCheckDialog::Run()
         m_lines->scrollToItem(item);
     });
     m_running = false;
-    RecordOperation(GuiContext(), outcome.record, CheckMessages(outcome));
+    RecordOperation(GuiContext(), GuiHistory(), outcome.record, CheckMessages(outcome));
     m_again->setEnabled(true);
     m_close->setEnabled(true);
     m_close->setFocus();

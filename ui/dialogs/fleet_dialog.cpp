@@ -393,6 +393,7 @@ void CFleetDialog::Start()
     plan.count = m_count->value();
     plan.verify = m_verify->isChecked();
     plan.reportPath = QFile::encodeName(m_report->text()).toStdString();
+    plan.history = GuiHistory();
     if (!plan.reportPath.empty() && RefusedAsKeptFile(m_report->text()))
         return;
     FleetRun run(plan);

@@ -87,7 +87,7 @@ CVigilonOssApp::CVigilonOssApp()
 
 CVigilonOssApp::~CVigilonOssApp()
 {
-    SetHistoryQueue(nullptr);
+    GuiHistory().queue = nullptr;
     m_historyQueue.reset();
     CTemplateDialog::SetHelpHandler(nullptr);
     theOptionBoardData.modifiedSink = nullptr;
@@ -140,7 +140,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
                 QMetaObject::invokeMethod(
                     m_frame.get(), [this, troubles] { ShowHistoryTroubles(troubles); }, Qt::QueuedConnection);
         });
-    SetHistoryQueue(m_historyQueue.get());
+    GuiHistory().queue = m_historyQueue.get();
 
     // A file named on the command line is loaded before there is a document to
     // mark modified; a file that does not load ends the program.
@@ -167,7 +167,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
 int CVigilonOssApp::ExitInstance()
 {
     // Entries still waiting for the history get their usual time, no more.
-    SetHistoryQueue(nullptr);
+    GuiHistory().queue = nullptr;
     if (m_historyQueue) {
         // Those given up before were said then; what the wait at exit could not add is said here.
         const int before = m_historyQueue->NotDone();
@@ -383,7 +383,7 @@ void CVigilonOssApp::OnCommand(int id)
         break;
     }
     case ID_BOARD_INFO: {
-        HistoryRecorder recorder(GuiContext());
+        HistoryRecorder recorder(GuiContext(), GuiHistory());
         CBoardInfoDialog info(m_frame.get(), m_nSerialPort);
         info.DoModal();
         // The entry follows the information: a history that cannot keep it warns after it.

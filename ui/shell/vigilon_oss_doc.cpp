@@ -112,7 +112,7 @@ bool CVigilonOssDoc::OnNewDocument()
     if (m_readPort.empty())
         return true;
     const std::string port = m_readPort;
-    HistoryRecorder recorder(GuiContext());
+    HistoryRecorder recorder(GuiContext(), GuiHistory());
     const ReadOutcome outcome = RunReadOperation(theRadioLink, port, [&](const ReadOutcome& read) {
         TakeReadInto(read, ProgramRecord());
         dataLoaded = true;
@@ -224,7 +224,7 @@ void CVigilonOssDoc::OnFileWrite(const std::string& port, bool verify, bool back
             return !backup.empty();
         };
     }
-    HistoryRecorder recorder(GuiContext());
+    HistoryRecorder recorder(GuiContext(), GuiHistory());
     // Once written, the board holds the document's settings: the summary says
     // so, with the time, and whether they were read back and found the same.
     const WriteOutcome outcome = RunWriteOperation(
