@@ -4,22 +4,6 @@
 
 using Record = BoardRecordTest;
 
-TEST_F(Record, StartsWithTheFactoryDefaults)
-{
-    EXPECT_EQ(Values(theOptionBoardData), (std::vector<int32_t>{ 1, 100, 10, 1, 1, 100, 10, 0, 10, 10, 0, 0, 10, 1, 0 }));
-    EXPECT_EQ(codeplugMajor, 1);
-    EXPECT_EQ(codeplugMinor, 0);
-    const COptionBoardData& r = theOptionBoardData;
-    EXPECT_EQ(std::make_pair(r.tiltPreAlertTime.GetMin(), r.tiltPreAlertTime.GetMax()), std::make_pair(0, 600));
-    EXPECT_EQ(std::make_pair(r.antiMovementPreAlertTime.GetMin(), r.antiMovementPreAlertTime.GetMax()),
-              std::make_pair(0, 600));
-    for (const CIntValue* time : { &r.tiltAlertTime, &r.antiMovementAlertTime, &r.movementPreAlertTime,
-                                   &r.movementAlertTime, &r.alertRepeatTime })
-        EXPECT_EQ(std::make_pair(time->GetMin(), time->GetMax()), std::make_pair(1, 99));
-    for (const CIntValue* index : { &r.activationAngle, &r.sensorSensitivity })
-        EXPECT_EQ(std::make_pair(index->GetMin(), index->GetMax()), std::make_pair(0, 2));
-}
-
 TEST_F(Record, DefaultRecordGivesTheKnownImage)
 {
     ByteVector image(SETTINGS_IMAGE_SIZE, 0xEE);

@@ -172,11 +172,3 @@ TEST(SerialPort, WritesKeepTheirOrder)
     EXPECT_EQ(peer.WaitForBytes(6, 1000), ByteString({ 1, 2, 3, 4, 5, 6 }));
 }
 
-TEST(PortResolver, DefaultsMapComPortsToTheUsualDevices)
-{
-    EXPECT_EQ(DefaultDeviceFor("COM3"), "/dev/ttyS0");
-    EXPECT_EQ(DefaultDeviceFor("COM4"), "/dev/ttyS1");
-    const std::string com1 = DefaultDeviceFor("COM1");
-    EXPECT_TRUE(com1 == "/dev/ttyUSB0" || com1 == "/dev/ttyACM0") << com1;
-    EXPECT_EQ(DefaultDeviceFor("/dev/pts/7"), "/dev/pts/7");
-}
