@@ -3,6 +3,7 @@
 // scale come from the environment: the offscreen platform's screen and
 // QT_SCALE_FACTOR), opening each window the way its command does.
 #include "sim/simulated_radio.h"
+#include "tests/support/operation_bench.h"
 #include "tests/ui/ui_bench.h"
 #include "ui/dialogs/find_cable_dialog.h"
 #include "ui/windows/calibration_plot_window.h"
@@ -98,6 +99,7 @@ private slots:
         const QString data = m_files.filePath(QStringLiteral("site7.vgd"));
         WriteFile(data, DefaultDataFile());
         RecordingPresenter messages;
+        FastForwardClock clock; // the dialogs that talk to the radio need not take its pauses
 
         CVigilonOssApp app;
         QVERIFY(app.InitInstance({ QStringLiteral("vigilon-oss"), QStringLiteral("--lab"), data }));
