@@ -34,7 +34,7 @@ std::string FleetColumnTitle(int column, bool english)
     static const int TITLES[FLEET_COLUMNS] = {
         IDS_FLEET_COL_TIME,          IDS_FLEET_COL_PORT,          IDS_FLEET_COL_RADIO_INFO, IDS_LABEL_BOARD_TYPE,
         IDS_LABEL_HARDWARE_REVISION, IDS_LABEL_SOFTWARE_VERSION,  IDS_LABEL_CODEPLUG_VERSION,
-        IDS_FLEET_COL_RESULT,        IDS_FLEET_COL_REASON,        IDS_FLEET_COL_SECONDS,
+        IDS_FLEET_COL_RESULT,        IDS_FLEET_COL_REASON,        IDS_FLEET_COL_SECONDS,    IDS_HISTORY_RADIO_ID,
     };
     if (column < 0 || column >= FLEET_COLUMNS)
         return std::string();
@@ -56,26 +56,33 @@ std::string FleetRowField(const FleetRow& row, int column, bool english)
         const int result = row.ok ? IDS_FLEET_RESULT_OK : IDS_FLEET_RESULT_FAILED;
         return english ? LoadEnglishString(result) : LoadString(result);
     }
-    case 8: return row.reason;
+    case 8: {
+        if (!row.radioIdRepeated)
+            return row.reason;
+        const std::string repeated = english ? FormatEnglishString(IDS_FLEET_RADIO_ID_REPEATED, row.radioId.c_str())
+                                             : FormatString(IDS_FLEET_RADIO_ID_REPEATED, row.radioId.c_str());
+        return row.reason.empty() ? repeated : row.reason + "; " + repeated;
+    }
     case 9: std::snprintf(seconds, sizeof(seconds), "%.1f", row.seconds); return seconds;
+    case 10: return row.radioId;
     default: return std::string();
     }
 }
 
-std::string FleetCsvHeader()
+std::string FleetCsvHeader(int columns)
 {
     std::string fields[FLEET_COLUMNS];
-    for (int i = 0; i < FLEET_COLUMNS; ++i)
+    for (int i = 0; i < columns; ++i)
         fields[i] = FleetColumnTitle(i, true);
-    return Line(fields, FLEET_COLUMNS);
+    return Line(fields, columns);
 }
 
-std::string FleetCsvLine(const FleetRow& row)
+std::string FleetCsvLine(const FleetRow& row, int columns)
 {
     std::string fields[FLEET_COLUMNS];
-    for (int i = 0; i < FLEET_COLUMNS; ++i)
+    for (int i = 0; i < columns; ++i)
         fields[i] = FleetRowField(row, i, true);
-    return Line(fields, FLEET_COLUMNS);
+    return Line(fields, columns);
 }
 
 namespace {
@@ -123,9 +130,19 @@ bool FleetReport::Open(const std::string& path)
     if (!m_file)
         return false;
     std::fseek(m_file, 0, SEEK_END);
-    if (std::ftell(m_file) > 0)
+    m_columns = FLEET_COLUMNS;
+    if (std::ftell(m_file) > 0) {
+        // Rows go on in the form of the header the file has.
+        if (std::FILE* begun = std::fopen(path.c_str(), "rb")) {
+            const std::string old = FleetCsvHeader(FLEET_COLUMNS_WITHOUT_RADIO_ID);
+            std::string first(old.size(), '\0');
+            if (std::fread(&first[0], 1, first.size(), begun) == first.size() && first == old)
+                m_columns = FLEET_COLUMNS_WITHOUT_RADIO_ID;
+            std::fclose(begun);
+        }
         return true;
-    const std::string header = FleetCsvHeader();
+    }
+    const std::string header = FleetCsvHeader(m_columns);
     return std::fwrite(header.data(), 1, header.size(), m_file) == header.size() && std::fflush(m_file) == 0;
 }
 
@@ -150,7 +167,7 @@ ReportAppend FleetReport::Append(const FleetRow& row)
     // Rows written into a file nobody can find any more would be lost in silence.
     if (!StillNamed())
         return m_problem = ReportAppend::Gone;
-    const std::string line = FleetCsvLine(row);
+    const std::string line = FleetCsvLine(row, m_columns);
     std::fseek(m_file, 0, SEEK_END);
     const long before = std::ftell(m_file);
     errno = 0;

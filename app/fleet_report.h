@@ -7,12 +7,15 @@
 #include <cstdio>
 #include <string>
 
-// The header line and a row's line, each ended by CR LF.
-std::string FleetCsvHeader();
-std::string FleetCsvLine(const FleetRow& row);
-// The ten column titles, in the report's order (also the GUI table's); the
+// The header line and a row's line, each ended by CR LF; with the first
+// `columns` columns (a report begun before the radio's ID had its column goes
+// on in its own form).
+std::string FleetCsvHeader(int columns);
+std::string FleetCsvLine(const FleetRow& row, int columns);
+// The column titles, in the report's order (also the GUI table's); the
 // report's are English whatever the user's language, as programs read them.
-constexpr int FLEET_COLUMNS = 10;
+constexpr int FLEET_COLUMNS = 11;
+constexpr int FLEET_COLUMNS_WITHOUT_RADIO_ID = 10;
 std::string FleetColumnTitle(int column, bool english = false);
 // A row's field in a column, as the report (`english`) and the GUI table show it.
 std::string FleetRowField(const FleetRow& row, int column, bool english = false);
@@ -49,5 +52,6 @@ private:
 
     std::FILE* m_file = nullptr;
     std::string m_path;
+    int m_columns = FLEET_COLUMNS; // those of the file's header
     ReportAppend m_problem = ReportAppend::Written;
 };

@@ -34,7 +34,19 @@ FleetOptions FleetRun::LoopOptions(const std::string& port, IFleetRunView& view)
     options.count = m_plan.count;
     options.verify = m_plan.verify;
     options.onStage = [&view, port](FleetStage, int, const std::string& text) { view.Stage(port, text); };
-    options.onRow = [this, &view, port](const FleetRow& row) {
+    if (m_plan.askRadioId)
+        options.askRadioId = [&view, port](int radio, std::string& radioId) {
+            return view.AskRadioId(port, radio, radioId);
+        };
+    options.onRow = [this, &view, port](const FleetRow& made) {
+        FleetRow row = made;
+        if (!row.radioId.empty()) {
+            // The same label on two radios, or one radio plugged in twice: the row says so.
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            row.radioIdRepeated = m_programmedIds.count(row.radioId) > 0;
+            if (row.ok)
+                m_programmedIds.insert(row.radioId);
+        }
         view.Row(port, row);
         {
             const std::lock_guard<std::mutex> lock(m_mutex);

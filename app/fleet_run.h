@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ struct FleetRunPlan {
     bool verify = false;
     std::string reportPath; // empty: no report
     HistoryKeeping history;
+    bool askRadioId = false; // each radio's ID is asked (IFleetRunView::AskRadioId) before it is plugged in
 };
 
 // What the run tells the front end. On several ports the loops call it from
@@ -44,6 +46,13 @@ public:
     virtual IMessagePresenter* PresenterFor(const std::string& port) = 0;
     virtual ITrace* TraceFor(const std::string& port) { (void)port; return nullptr; }
     virtual void Waiting() {}
+    // The ID of the port's next radio, as the technician scans or types it;
+    // false when none comes (the input ended, or Cancel), which ends that port's loop.
+    virtual bool AskRadioId(const std::string& port, int radio, std::string& radioId)
+    {
+        (void)port, (void)radio, (void)radioId;
+        return false;
+    }
 };
 
 class FleetRun {
@@ -74,5 +83,6 @@ private:
     std::mutex m_mutex; // one row at a time into the report
     FleetReport m_report;
     bool m_reporting = false;
+    std::set<std::string> m_programmedIds; // the IDs of the radios this run programmed
     std::unique_ptr<FleetHistory> m_history;
 };

@@ -40,6 +40,7 @@ constexpr HistoryColumn HISTORY_COLUMNS[HISTORY_COLUMN_COUNT] = {
     { "backup_file", "TEXT NOT NULL", "backup_file", "backupFile", IDS_HISTORY_BACKUP, K::Text, &E::backupFile, NONE, 1, nullptr },
     { "fleet_run", "INTEGER REFERENCES fleet_runs(id) ON DELETE SET NULL", "fleet_run", "fleetRun",
       IDS_HISTORY_FLEET_RUN, K::Run, &E::fleetRun, NONE, 1, nullptr },
+    { "radio_id", "TEXT NOT NULL DEFAULT ''", "radio_id", "radioId", IDS_HISTORY_RADIO_ID, K::Text, &E::radioId, NONE, 2, nullptr },
 };
 // clang-format on
 

@@ -69,6 +69,15 @@ const char* const SCHEMA_1[] = {
     "CREATE INDEX entries_by_run ON entries(fleet_run)",
 };
 
+// What a schema version makes besides the columns it adds.
+struct SchemaStep {
+    int version;
+    const char* statement;
+};
+const SchemaStep SCHEMA_STEPS[] = {
+    { 2, "CREATE INDEX entries_by_radio_id ON entries(radio_id)" },
+};
+
 bool SaysBusy(const QSqlError& error)
 {
     const int code = error.nativeErrorCode().toInt() & 0xFF;
@@ -241,6 +250,10 @@ QString Where(const HistoryFilter& filter, QVariantList& values)
         // "sr-9" finds "SR-9 R02.10".
         parts << QStringLiteral("radio_info >= ? COLLATE NOCASE AND radio_info < ? COLLATE NOCASE");
         values << Text(filter.radio) << Text(filter.radio) + QString::fromUcs4(U"\U0010FFFF", 1);
+    }
+    if (!filter.radioId.empty()) {
+        parts << QStringLiteral("radio_id = ?");
+        values << Text(filter.radioId);
     }
     if (!filter.board.empty()) {
         parts << QStringLiteral("(instr(lower(board_type), lower(?)) > 0 OR instr(lower(board_hardware), lower(?)) > 0"
@@ -514,11 +527,18 @@ bool HistoryStore::OpenOnce(bool& damaged)
             version = 1;
         }
         for (; version < HISTORY_SCHEMA_VERSION; ++version) {
+            QStringList statements;
             for (const HistoryColumn& column : HISTORY_COLUMNS) {
-                if (column.since != version + 1)
-                    continue;
-                if (!run(QStringLiteral("ALTER TABLE entries ADD COLUMN %1 %2")
-                             .arg(QLatin1String(column.name), QLatin1String(column.sqlType)))) {
+                if (column.since == version + 1)
+                    statements << QStringLiteral("ALTER TABLE entries ADD COLUMN %1 %2")
+                                      .arg(QLatin1String(column.name), QLatin1String(column.sqlType));
+            }
+            for (const SchemaStep& step : SCHEMA_STEPS) {
+                if (step.version == version + 1)
+                    statements << QString::fromLatin1(step.statement);
+            }
+            for (const QString& statement : statements) {
+                if (!run(statement)) {
                     run(QStringLiteral("ROLLBACK"));
                     return false;
                 }
@@ -718,14 +738,17 @@ std::optional<DataFileBytes> HistoryStore::SettingsBefore(const HistoryEntry& wr
         return std::nullopt;
     // What the radio last held: read from it, or written to it by a write that
     // succeeded. Entries are numbered as they were added, whatever a computer's
-    // clock said then.
+    // clock said then. The radio is the one of this ID when the write has one;
+    // else the one whose information text is the same (a fleet's radios all
+    // give the same).
     QSqlQuery query(m_connection->db);
     query.prepare(QStringLiteral(
-        "SELECT CASE WHEN result = 'succeeded' AND settings_written IS NOT NULL THEN settings_written"
-        " ELSE settings_read END FROM entries WHERE radio_info = ? AND id < ?"
-        " AND (settings_read IS NOT NULL OR (result = 'succeeded' AND settings_written IS NOT NULL))"
-        " ORDER BY id DESC LIMIT 1"));
-    Bind(query, { Text(write.radioInfo), static_cast<qlonglong>(write.id) });
+                      "SELECT CASE WHEN result = 'succeeded' AND settings_written IS NOT NULL THEN settings_written"
+                      " ELSE settings_read END FROM entries WHERE %1 = ? AND id < ?"
+                      " AND (settings_read IS NOT NULL OR (result = 'succeeded' AND settings_written IS NOT NULL))"
+                      " ORDER BY id DESC LIMIT 1")
+                      .arg(write.radioId.empty() ? QStringLiteral("radio_info") : QStringLiteral("radio_id")));
+    Bind(query, { Text(write.radioId.empty() ? write.radioInfo : write.radioId), static_cast<qlonglong>(write.id) });
     if (!query.exec() || !query.next())
         return std::nullopt;
     return Bytes(query.value(0));

@@ -49,6 +49,7 @@ struct HistoryEntry {
     bool verified = false;
     std::string backupFile;
     int64_t fleetRun = 0; // 0: none
+    std::string radioId;  // the radio's serial number or asset tag as the technician gave it; empty: none
 
     bool Succeeded() const { return result == "succeeded"; }
 };
@@ -66,6 +67,7 @@ struct HistoryRun {
 // Which entries a list shows; every part left empty lets all through.
 struct HistoryFilter {
     std::string radio;     // the radio's text starts with this
+    std::string radioId;   // exactly this radio ID
     std::string board;     // the board's type, hardware, software or codeplug version contains this
     std::string operation; // exactly this operation
     std::string result;    // exactly this result

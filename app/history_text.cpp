@@ -69,6 +69,13 @@ std::string HistoryUserText(const HistoryEntry& entry)
     return FormatString(IDS_HISTORY_USER_AT, entry.user.c_str(), entry.host.c_str());
 }
 
+std::string HistoryRadioText(const HistoryEntry& entry)
+{
+    if (entry.radioId.empty())
+        return entry.radioInfo;
+    return FormatString(IDS_HISTORY_RADIO_WITH_ID, entry.radioInfo.c_str(), entry.radioId.c_str());
+}
+
 std::string HistoryPortText(const HistoryEntry& entry)
 {
     if (entry.device.empty() || entry.device == entry.port)

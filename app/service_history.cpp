@@ -90,8 +90,8 @@ MsgAnswer ShownMessages::Present(const MessageBoxRequest& request)
     return m_standIn.Previous()->Present(request);
 }
 
-HistoryRecorder::HistoryRecorder(OperationContext& context, const HistoryKeeping& keeping)
-    : m_context(context), m_keeping(keeping), m_shown(std::make_unique<ShownMessages>(context))
+HistoryRecorder::HistoryRecorder(OperationContext& context, const HistoryKeeping& keeping, std::string radioId)
+    : m_context(context), m_keeping(keeping), m_radioId(std::move(radioId)), m_shown(std::make_unique<ShownMessages>(context))
 {
 }
 
@@ -104,7 +104,7 @@ bool HistoryRecorder::Record(const OperationRecord& record, const std::string& b
     const std::vector<std::string> messages = m_shown->Texts();
     // The history's own warning is no message of the operation's.
     m_shown.reset();
-    return RecordOperation(m_context, m_keeping, record, messages, backupFile);
+    return RecordOperation(m_context, m_keeping, record, messages, backupFile, m_radioId);
 }
 
 HistoryAuthor CurrentAuthor()
@@ -117,7 +117,7 @@ HistoryAuthor CurrentAuthor()
 }
 
 HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author, std::vector<std::string> messages,
-                     const std::string& backupFile)
+                     const std::string& backupFile, const std::string& radioId)
 {
     HistoryEntry entry;
     entry.time = HistoryTimeNow();
@@ -138,6 +138,7 @@ HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author,
     entry.settingsWritten = record.settingsWritten;
     entry.verified = record.verified;
     entry.backupFile = backupFile.empty() ? record.keptFile : backupFile;
+    entry.radioId = radioId;
     return entry;
 }
 
@@ -173,11 +174,12 @@ std::vector<HistoryTrouble> TroublesOf(HistoryStore& store, bool givenUp)
 }
 
 bool RecordOperation(OperationContext& context, const HistoryKeeping& keeping, const OperationRecord& record,
-                     const std::vector<std::string>& messages, const std::string& backupFile)
+                     const std::vector<std::string>& messages, const std::string& backupFile,
+                     const std::string& radioId)
 {
     if (!record.begun)
         return true;
-    return RecordEntry(context, keeping, EntryOf(record, CurrentAuthor(), messages, backupFile));
+    return RecordEntry(context, keeping, EntryOf(record, CurrentAuthor(), messages, backupFile, radioId));
 }
 
 std::vector<std::string> CheckMessages(const CheckOutcome& outcome)
@@ -248,8 +250,9 @@ void FleetHistory::Add(const FleetRow& row)
 {
     if (!m_queue)
         return;
-    HistoryEntry entry
-        = EntryOf(row.record, m_author, row.ok ? std::vector<std::string>() : std::vector<std::string>{ row.reason });
+    HistoryEntry entry = EntryOf(row.record, m_author,
+                                 row.ok ? std::vector<std::string>() : std::vector<std::string>{ row.reason },
+                                 std::string(), row.radioId);
     entry.operation = "fleet";
     ++m_queued;
     m_queue->Queue([this, entry](HistoryStore& store) mutable {

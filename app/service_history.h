@@ -47,12 +47,13 @@ private:
 };
 
 // Keeps the messages an operation shows from its start, then adds its entry:
-//     HistoryRecorder recorder(context, keeping);
+//     HistoryRecorder recorder(context, keeping, radioId);
 //     const ReadOutcome outcome = RunReadOperation(link, ...);
 //     recorder.Record(outcome.record, KeepBackup(...));
 class HistoryRecorder {
 public:
-    HistoryRecorder(OperationContext& context, const HistoryKeeping& keeping);
+    // `radioId`: the radio's serial number or asset tag as the technician gave it, or none.
+    HistoryRecorder(OperationContext& context, const HistoryKeeping& keeping, std::string radioId = std::string());
     ~HistoryRecorder();
     HistoryRecorder(const HistoryRecorder&) = delete;
     HistoryRecorder& operator=(const HistoryRecorder&) = delete;
@@ -62,6 +63,7 @@ public:
 private:
     OperationContext& m_context;
     const HistoryKeeping& m_keeping;
+    std::string m_radioId;
     std::unique_ptr<ShownMessages> m_shown;
 };
 
@@ -75,15 +77,17 @@ struct HistoryAuthor {
 };
 HistoryAuthor CurrentAuthor();
 
-// The entry of an operation: the record with the time and its author.
+// The entry of an operation: the record with the time and its author, and the
+// radio's ID when the technician gave one.
 HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author, std::vector<std::string> messages,
-                     const std::string& backupFile = std::string());
+                     const std::string& backupFile = std::string(), const std::string& radioId = std::string());
 
 // Adds the entry of an operation that went beyond its question (a declined
 // one talked to no radio and adds none). False, with a warning, when it could
 // not be added; true also when recording is off.
 bool RecordOperation(OperationContext& context, const HistoryKeeping& keeping, const OperationRecord& record,
-                     const std::vector<std::string>& messages, const std::string& backupFile = std::string());
+                     const std::vector<std::string>& messages, const std::string& backupFile = std::string(),
+                     const std::string& radioId = std::string());
 
 // A check's lines as it showed them, each after its mark: its entry's messages.
 std::vector<std::string> CheckMessages(const CheckOutcome& outcome);

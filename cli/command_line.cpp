@@ -15,6 +15,7 @@
 #include "app/byte_text.h"
 #include "app/history_text.h"
 #include "app/language.h"
+#include "app/radio_id.h"
 #include "app/service_history.h"
 #include "app/settings.h"
 #include "link/port_hint.h"
@@ -99,11 +100,14 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
     const QCommandLineOption failedOption(QStringLiteral("failed"));
     const QCommandLineOption csvOption(QStringLiteral("csv"));
     const QCommandLineOption noHistoryOption(QStringLiteral("no-history"));
+    const QCommandLineOption radioIdOption(QStringLiteral("radio-id"), QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption askRadioIdOption(QStringLiteral("ask-radio-id"));
     const QList<QCommandLineOption> allOptions = { portOption, deviceOption, yesOption, labOption, helpOption,
                                                    versionOption, verifyOption, backupFirstOption, noBackupOption,
                                                    boardOption, allOption, countOption, reportOption, traceOption,
                                                    jsonOption, languageOption, radioOption, boardTextOption, sinceOption,
-                                                   untilOption, failedOption, csvOption, noHistoryOption };
+                                                   untilOption, failedOption, csvOption, noHistoryOption,
+                                                   radioIdOption, askRadioIdOption };
     parser.addOptions(allOptions);
     // The language: --language, else LANGUAGE, else the one chosen in the GUI,
     // else the system's.
@@ -172,6 +176,22 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
                 return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--radio, --since, --until, --failed and --csv belong to history")));
         }
     }
+    // The radio's ID names the one radio a command talks to; history lists its entries.
+    std::string radioId;
+    if (parser.isSet(radioIdOption)) {
+        if (name == "fleet")
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "fleet asks each radio's ID: give --ask-radio-id instead of --radio-id")));
+        if (!(command->traits & CLI_ONE_RADIO) && !board && name != "history")
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--radio-id belongs to the commands that talk to one radio, and to history")));
+        const std::optional<std::string> id = RadioIdFromText(BytesOfText(parser.value(radioIdOption)));
+        if (!id)
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--radio-id takes the radio's serial number or asset tag: up to %1 characters of one line"),
+                                 { std::to_string(RADIO_ID_MAX_BYTES) }));
+        radioId = *id;
+        historyFilter.radioId = radioId;
+    }
+    if (parser.isSet(askRadioIdOption) && name != "fleet")
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--ask-radio-id belongs to fleet")));
     const int wanted = board ? 1 : command->minArguments;
     if (arguments < wanted)
         return UsageError(wanted > 1 ? Tr(QT_TRANSLATE_NOOP("Cli", "%1 needs two FILE arguments"), { name })
@@ -291,6 +311,8 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
     options.historyFilter = historyFilter;
     options.csv = parser.isSet(csvOption);
     options.history.recording = !parser.isSet(noHistoryOption);
+    options.radioId = radioId;
+    options.askRadioId = parser.isSet(askRadioIdOption);
 
     // What would have gone to standard output besides the result (information,
     // instructions) goes to standard error under --json.

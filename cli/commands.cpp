@@ -57,7 +57,7 @@ int Done(std::FILE* out)
 // Reads the board's settings into the work's record, with a backup unless told not to.
 bool ReadBoard(const CliOptions& options, CliWork& work)
 {
-    HistoryRecorder recorder(work.context, options.history);
+    HistoryRecorder recorder(work.context, options.history, options.radioId);
     const ReadOutcome outcome = RunReadOperation(work.link, options.portName, nullptr);
     TakeReadInto(outcome, work.Versioned());
     std::string backup;
@@ -115,7 +115,7 @@ int CommandWrite(const CliOptions& options)
             return !backup.empty();
         };
     }
-    HistoryRecorder recorder(work.context, options.history);
+    HistoryRecorder recorder(work.context, options.history, options.radioId);
     const WriteOutcome outcome = RunWriteOperation(work.link, options.portName, ImageOf(work.record).data(), nullptr, write);
     const int status = outcome.written ? 0 : Failed(options);
     recorder.Record(outcome.record, backup);
@@ -188,7 +188,7 @@ int ShowReadout(const CliOptions& options, const ReadoutOutcome& outcome)
 int CommandInfo(const CliOptions& options)
 {
     CliWork work(options);
-    HistoryRecorder recorder(work.context, options.history);
+    HistoryRecorder recorder(work.context, options.history, options.radioId);
     const InfoOutcome info = RunInfoOperation(work.link, options.portName);
     const int status = ShowInfo(options, info);
     recorder.Record(info.record);
@@ -198,7 +198,7 @@ int CommandInfo(const CliOptions& options)
 int CommandCalibrate(const CliOptions& options)
 {
     CliWork work(options);
-    HistoryRecorder recorder(work.context, options.history);
+    HistoryRecorder recorder(work.context, options.history, options.radioId);
     const CalibrationOutcome outcome = RunCalibrationOperation(work.link, options.portName);
     const int status = outcome.calibrated ? 0 : Failed(options);
     recorder.Record(outcome.record);
@@ -208,7 +208,7 @@ int CommandCalibrate(const CliOptions& options)
 int CommandReadCalibration(const CliOptions& options)
 {
     CliWork work(options);
-    HistoryRecorder recorder(work.context, options.history);
+    HistoryRecorder recorder(work.context, options.history, options.radioId);
     const ReadoutOutcome outcome = RunCalibrationReadout(work.link, options.portName, [&](const std::string& text, std::string& error) {
         return KeepCalibrationBackup(BackupFolder(), options.portName, text, error);
     });
@@ -249,7 +249,7 @@ int CommandCheck(const CliOptions& options)
                      VisibleText(line.text).c_str());
         FlushOutput(stdout);
     });
-    RecordOperation(work.context, options.history, outcome.record, CheckMessages(outcome));
+    RecordOperation(work.context, options.history, outcome.record, CheckMessages(outcome), std::string(), options.radioId);
     return outcome.passed ? Done(stdout) : 1;
 }
 
@@ -434,29 +434,29 @@ extern const CliCommand READ_COMMAND = {
     "read", "read FILE",
     QT_TRANSLATE_NOOP("Cli", "read the board's settings and save them to the data file FILE\n"
                              "(and a backup of them; --no-backup skips it)"),
-    1, 1, CLI_USES_PORT, &CommandRead, 0, DATA_FILE_SIZE,
+    1, 1, CLI_USES_PORT | CLI_ONE_RADIO, &CommandRead, 0, DATA_FILE_SIZE,
 };
 extern const CliCommand WRITE_COMMAND = {
     "write", "write FILE", QT_TRANSLATE_NOOP("Cli", "program the board with the settings of the data file FILE"),
-    1, 1, CLI_USES_PORT, &CommandWrite,
+    1, 1, CLI_USES_PORT | CLI_ONE_RADIO, &CommandWrite,
 };
 extern const CliCommand INFO_COMMAND = {
     "info", "info", QT_TRANSLATE_NOOP("Cli", "show the board's type, revisions, codeplug version and remarks"),
-    0, 0, CLI_USES_PORT | CLI_TAKES_JSON, &CommandInfo,
+    0, 0, CLI_USES_PORT | CLI_TAKES_JSON | CLI_ONE_RADIO, &CommandInfo,
 };
 extern const CliCommand CHECK_COMMAND = {
     "check", "check",
     QT_TRANSLATE_NOOP("Cli", "check the connection link by link: port, cable, radio, board,\n"
                              "codeplug version; one line per stage, stops at the first failure"),
-    0, 0, CLI_USES_PORT, &CommandCheck,
+    0, 0, CLI_USES_PORT | CLI_ONE_RADIO, &CommandCheck,
 };
 extern const CliCommand CALIBRATE_COMMAND = {
     "calibrate", "calibrate", QT_TRANSLATE_NOOP("Cli", "calibrate the accelerometer (needs --lab)"),
-    0, 0, CLI_USES_PORT | CLI_LAB_ONLY, &CommandCalibrate,
+    0, 0, CLI_USES_PORT | CLI_LAB_ONLY | CLI_ONE_RADIO, &CommandCalibrate,
 };
 extern const CliCommand READ_CAL_COMMAND = {
     "read-cal", "read-cal FILE", QT_TRANSLATE_NOOP("Cli", "export the board's calibration data to FILE (needs --lab)"),
-    1, 1, CLI_USES_PORT | CLI_LAB_ONLY, &CommandReadCalibration, 0, CALIBRATION_BACKUP.size,
+    1, 1, CLI_USES_PORT | CLI_LAB_ONLY | CLI_ONE_RADIO, &CommandReadCalibration, 0, CALIBRATION_BACKUP.size,
 };
 extern const CliCommand CAL_STATS_COMMAND = {
     "cal-stats", "cal-stats FILE",

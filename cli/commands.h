@@ -33,6 +33,8 @@ struct CliOptions {
     HistoryFilter historyFilter;    // history: which entries to list
     bool csv = false;               // history: the CSV form
     HistoryKeeping history;         // where operations add their entries
+    std::string radioId;            // the radio's ID as given (--radio-id); empty: none
+    bool askRadioId = false;        // fleet: ask each radio's ID before it is programmed
 };
 
 // What sets a command apart on the command line.
@@ -41,6 +43,7 @@ enum CliCommandTraits : unsigned {
     CLI_USES_PORT = 1 << 0,  // needs a port: the configured one unless --port or --device; Ctrl+C stops it
     CLI_LAB_ONLY = 1 << 1,   // refused without --lab
     CLI_TAKES_JSON = 1 << 2, // answers with one JSON document under --json
+    CLI_ONE_RADIO = 1 << 3,  // talks to one radio, which --radio-id names in the history
 };
 
 // A command of vigilon-oss-cli, declared beside the function that runs it and

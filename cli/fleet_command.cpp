@@ -16,6 +16,7 @@
 #include "app/service_history.h"
 #include "app/fleet_report.h"
 #include "app/fleet_run.h"
+#include "app/radio_id.h"
 #include "resources/string_ids.h"
 #include "seams/message_presenter.h"
 #include "seams/status_message.h"
@@ -48,7 +49,9 @@ JsonValue RowJson(const FleetRow& row)
     AddBoardIdentity(radio, row.board);
     return radio.Set("result", row.ok ? "ok" : "failed")
         .Set("reason", row.ok ? JsonValue() : JsonValue(row.reason))
-        .Set("seconds", row.seconds);
+        .Set("seconds", row.seconds)
+        .Set("radioId", row.radioId.empty() ? JsonValue() : JsonValue(row.radioId))
+        .Set("radioIdRepeated", row.radioIdRepeated);
 }
 
 // A port's trace lines into the one trace file, each whole and tagged with its port.
@@ -120,8 +123,13 @@ public:
         std::string result = FleetRowField(row, 7);
         if (!row.ok)
             result += ": " + row.reason;
-        const std::string line = FormatString(IDS_FLEET_LINE, ++m_radios[port], VisibleText(row.radioInfo).c_str(),
-                                              VisibleText(result, true).c_str(), row.seconds);
+        const std::string radio = row.radioId.empty()
+                                      ? row.radioInfo
+                                      : FormatString(IDS_HISTORY_RADIO_WITH_ID, row.radioInfo.c_str(), row.radioId.c_str());
+        std::string line = FormatString(IDS_FLEET_LINE, ++m_radios[port], VisibleText(radio).c_str(),
+                                        VisibleText(result, true).c_str(), row.seconds);
+        if (row.radioIdRepeated)
+            line += " " + FormatString(IDS_FLEET_RADIO_ID_REPEATED, row.radioId.c_str());
         Print(port, line);
         m_radiosJson.Push(RowJson(row));
     }
@@ -157,6 +165,38 @@ public:
                             .Set("stopped", outcome.stopped)
                             .Set("done", AllDone(m_options, outcome)));
     }
+    // One line from standard input (a scanner types the label and Enter); one
+    // port asks at a time, while the others' lines go on.
+    bool AskRadioId(const std::string& port, int radio, std::string& radioId) override
+    {
+        const std::lock_guard<std::mutex> asking(m_askMutex);
+        for (;;) {
+            {
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                const std::string prompt = FormatString(IDS_FLEET_ASK_RADIO_ID, radio);
+                const std::string text
+                    = port.empty() ? prompt : FormatString(IDS_FLEET_ON_PORT, VisibleText(port).c_str(), prompt.c_str());
+                std::fprintf(m_lines, "%s ", text.c_str());
+                FlushOutput(m_lines);
+            }
+            std::string line;
+            for (int c = std::fgetc(stdin); c != '\n'; c = std::fgetc(stdin)) {
+                if (c == EOF)
+                    return false; // the input ended, or Ctrl+C
+                if (line.size() <= RADIO_ID_MAX_BYTES + 1)
+                    line += static_cast<char>(c);
+            }
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (const std::optional<std::string> id = RadioIdFromText(line)) {
+                radioId = *id;
+                return true;
+            }
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            std::fprintf(m_lines, "%s\n", FormatString(IDS_FLEET_RADIO_ID_UNUSABLE, static_cast<int>(RADIO_ID_MAX_BYTES)).c_str());
+            FlushOutput(m_lines);
+        }
+    }
     // The line that counts all ports.
     void Total(const std::string& line)
     {
@@ -190,6 +230,7 @@ private:
     JsonValue m_radiosJson = JsonValue::Array();
     IMessagePresenter& m_terminal; // where a port's messages go on, tagged
     std::mutex m_mutex;
+    std::mutex m_askMutex; // one port asks for an ID at a time
     bool m_reported = true;
     std::map<std::string, int> m_radios; // radios done per port, for the line's number
     std::vector<std::unique_ptr<PortPresenter>> m_presenters;
@@ -235,6 +276,7 @@ int CommandFleet(const CliOptions& options)
     plan.verify = options.verify;
     plan.reportPath = options.report;
     plan.history = options.history;
+    plan.askRadioId = options.askRadioId;
     FleetRun run(plan);
     if (!run.Begin()) {
         output.ReportNotOpened();

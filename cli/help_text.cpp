@@ -53,8 +53,17 @@ const char* const OPTIONS = QT_TRANSLATE_NOOP("Cli",
     "  --language LANG   the language of the messages: en, de, fr or es (default:\n"
     "                    LANGUAGE, else the one chosen in the GUI, else the system's)\n"
     "  --help            this text\n"
-    "  --version         the program's version\n"
-    "\n"
+    "  --version         the program's version\n");
+
+const char* const RADIO_ID_OPTIONS = QT_TRANSLATE_NOOP("Cli",
+    "  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:\n"
+    "                    the radio's serial number or asset tag, kept with the\n"
+    "                    operation in the service history; history: the entries\n"
+    "                    of the radio with this ID\n"
+    "  --ask-radio-id    fleet: ask for each radio's ID before it is programmed\n"
+    "                    (scan or type it, then plug the radio in)\n");
+
+const char* const EXIT_STATUS = QT_TRANSLATE_NOOP("Cli",
     "Exit status: 0 when the command did all it was asked and every check passed,\n"
     "1 when it failed, 2 for usage errors.\n"
     "fleet: 0 when every radio was programmed, 1 otherwise (also when a port never\n"
@@ -125,5 +134,6 @@ std::string HelpText()
     std::string help = UsageText() + "\n" + Tr(INTRO);
     for (int i = 0; i < CLI_COMMAND_COUNT; ++i)
         help += CommandLines(*CLI_COMMANDS[i]);
-    return help + "\n" + Tr(OPTIONS, { Joined(CliCommandNames(CLI_TAKES_JSON), ", ") });
+    return help + "\n" + Tr(OPTIONS, { Joined(CliCommandNames(CLI_TAKES_JSON), ", ") }) + Tr(RADIO_ID_OPTIONS) + "\n"
+           + Tr(EXIT_STATUS);
 }

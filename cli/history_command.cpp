@@ -249,7 +249,7 @@ int CommandHistory(const CliOptions& options)
         std::fprintf(stdout, "%lld\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", static_cast<long long>(entry.id),
                      HistoryLocalTime(entry.time).c_str(), HistoryWord(entry.operation).c_str(),
                      HistoryResultText(entry).c_str(), VisibleText(entry.port).c_str(),
-                     VisibleText(entry.radioInfo).c_str(), VisibleText(HistoryBoardText(entry)).c_str(),
+                     VisibleText(HistoryRadioText(entry)).c_str(), VisibleText(HistoryBoardText(entry)).c_str(),
                      VisibleText(HistoryUserText(entry)).c_str());
     }
     FlushOutput(stdout);

@@ -156,9 +156,14 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
         if (options.onStage)
             options.onStage(what, radio, text);
     };
+    bool noMoreIds = false;
     for (int radio = 1; options.count <= 0 || radio <= options.count; ++radio) {
-        stage(FleetStage::WaitingForRadio, radio, FormatString(IDS_FLEET_WAITING, radio, portName.c_str()));
         FleetRow row;
+        if (options.askRadioId && !options.askRadioId(radio, row.radioId)) {
+            noMoreIds = true;
+            break;
+        }
+        stage(FleetStage::WaitingForRadio, radio, FormatString(IDS_FLEET_WAITING, radio, portName.c_str()));
         row.port = portName;
         if (!PollUntil(link, portName, true, row.radioInfo, keeper, portReported, outcome.portOutages, heard))
             break;
@@ -189,7 +194,7 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
         if (!PollUntil(link, portName, false, ignored, keeper, portReported, outcome.portOutages, heard))
             break;
     }
-    outcome.stopped = context.StopRequested();
+    outcome.stopped = context.StopRequested() || noMoreIds;
     // Stopped while the radio just polled is still plugged in: it is released
     // as every operation releases it.
     if (outcome.stopped && heard) {

@@ -20,6 +20,8 @@ struct FleetRow {
     std::string reason; // why it failed: the first error shown, or the stop
     double seconds = 0; // from finding the radio to its row
     OperationRecord record; // the radio's write, as the service history keeps it
+    std::string radioId;    // the ID the technician gave before plugging it in; empty: none asked
+    bool radioIdRepeated = false; // a radio of this ID was programmed before in the same run
 };
 
 // What the loop does now, for the front end to say.
@@ -30,6 +32,9 @@ struct FleetOptions {
     bool verify = false;
     std::function<void(const FleetRow&)> onRow; // each row as soon as it is made
     std::function<void(FleetStage stage, int radio, const std::string& text)> onStage;
+    // When given, asked for each radio's ID before the loop waits for it ("scan,
+    // then plug in"); false when no more IDs come, which ends the loop as a stop does.
+    std::function<bool(int radio, std::string& radioId)> askRadioId;
 };
 
 struct FleetOutcome {

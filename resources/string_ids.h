@@ -372,6 +372,11 @@ enum : int {
     IDS_HISTORY_NO_ENTRY = 25061,     // %s the number asked for
     IDS_HISTORY_UNREADABLE = 25062,   // %s the history's file, %s why
     IDS_HISTORY_DIFFERENCES_UNKNOWN = 25063,
+    IDS_HISTORY_RADIO_ID = 25400,
+    IDS_HISTORY_RADIO_WITH_ID = 25401, // %s the radio's information text, %s its ID
+    IDS_FLEET_RADIO_ID_REPEATED = 25402, // %s the radio's ID
+    IDS_FLEET_ASK_RADIO_ID = 25403,      // %d the radio's number on its port
+    IDS_FLEET_RADIO_ID_UNUSABLE = 25404, // %d the most characters an ID has
     IDS_PROMPT_VIEW_HISTORY = 25100,     // the command's id, as every prompt
     IDS_PROMPT_OPTIONS_HISTORY = 25101,  // the command's id, as every prompt
     IDS_HISTORY_WINDOW_TITLE = 25102,

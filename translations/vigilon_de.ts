@@ -218,6 +218,52 @@ Befehle:
 </translation>
     </message>
     <message>
+        <source>list the service history, newest first: every operation on a
+radio with its time, result, port, radio, board and user
+
+one entry whole: its messages, the settings read and written
+(in the text form) and what a write changed</source>
+        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
+        <translation>die Servicehistorie auflisten, neueste zuerst: jeden Vorgang
+an einem Funkgerät mit Zeit, Ergebnis, Schnittstelle,
+Funkgerät, Optionsplatine und Benutzer
+
+einen Eintrag vollständig anzeigen: seine Meldungen, die
+ausgelesenen und geschriebenen Einstellungen (in Textform)
+und was ein Schreibvorgang geändert hat</translation>
+    </message>
+    <message>
+        <source>--json belongs to %1 and %2</source>
+        <translation>--json gehört zu %1 und %2</translation>
+    </message>
+    <message>
+        <source>write one zip file for support: versions, system, serial
+devices, what keeps each port from opening, the settings
+(no passwords), the last 50 service history entries and
+the trace file TRACE of an earlier --trace</source>
+        <translation>eine ZIP-Datei für den Support schreiben: Versionen, System,
+serielle Geräte, was das Öffnen jeder Schnittstelle
+verhindert, die Einstellungen (ohne Passwörter), die letzten
+50 Einträge der Servicehistorie und die Mitschnittdatei
+TRACE eines früheren --trace</translation>
+    </message>
+    <message>
+        <source>fleet asks each radio&apos;s ID: give --ask-radio-id instead of --radio-id</source>
+        <translation>fleet fragt nach der ID jedes Funkgeräts: --ask-radio-id statt --radio-id angeben</translation>
+    </message>
+    <message>
+        <source>--radio-id belongs to the commands that talk to one radio, and to history</source>
+        <translation>--radio-id gehört zu den Befehlen, die mit einem Funkgerät sprechen, und zu history</translation>
+    </message>
+    <message>
+        <source>--radio-id takes the radio&apos;s serial number or asset tag: up to %1 characters of one line</source>
+        <translation>--radio-id erwartet die Seriennummer oder Inventarnummer des Funkgeräts: bis zu %1 Zeichen in einer Zeile</translation>
+    </message>
+    <message>
+        <source>--ask-radio-id belongs to fleet</source>
+        <translation>--ask-radio-id gehört zu fleet</translation>
+    </message>
+    <message>
         <source>options:
   --port COMn       the serial port (default: the port configured in the GUI)
   --device PATH     a serial device to use directly instead of a port
@@ -252,12 +298,6 @@ Befehle:
                     LANGUAGE, else the one chosen in the GUI, else the system&apos;s)
   --help            this text
   --version         the program&apos;s version
-
-Exit status: 0 when the command did all it was asked and every check passed,
-1 when it failed, 2 for usage errors.
-fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
-opened in a run until Ctrl+C).
-diff: 0 when equal, 1 when different, 2 on trouble.
 </source>
         <extracomment>%1 the commands that take --json, as in &quot;info, show, diff&quot;.</extracomment>
         <translation>Optionen:
@@ -304,43 +344,37 @@ diff: 0 when equal, 1 when different, 2 on trouble.
                     Systems)
   --help            dieser Text
   --version         die Version des Programms
-
-Exit-Status: 0, wenn der Befehl alles Verlangte ausgeführt hat und jede Prüfung
+</translation>
+    </message>
+    <message>
+        <source>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
+                    the radio&apos;s serial number or asset tag, kept with the
+                    operation in the service history; history: the entries
+                    of the radio with this ID
+  --ask-radio-id    fleet: ask for each radio&apos;s ID before it is programmed
+                    (scan or type it, then plug the radio in)
+</source>
+        <translation>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
+                    die Seriennummer oder Inventarnummer des Funkgeräts, die
+                    mit dem Vorgang in der Servicehistorie festgehalten wird;
+                    history: die Einträge des Funkgeräts mit dieser ID
+  --ask-radio-id    fleet: vor jedem Funkgerät nach seiner ID fragen (scannen
+                    oder eintippen, dann das Funkgerät anschließen)
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when the command did all it was asked and every check passed,
+1 when it failed, 2 for usage errors.
+fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
+opened in a run until Ctrl+C).
+diff: 0 when equal, 1 when different, 2 on trouble.
+</source>
+        <translation>Exit-Status: 0, wenn der Befehl alles Verlangte ausgeführt hat und jede Prüfung
 bestanden wurde, 1, wenn er fehlgeschlagen ist, 2 bei Aufruffehlern.
 fleet: 0, wenn jedes Funkgerät programmiert wurde, sonst 1 (auch wenn sich eine
 Schnittstelle in einem Durchlauf bis Ctrl+C nie öffnen ließ).
 diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
 </translation>
-    </message>
-    <message>
-        <source>list the service history, newest first: every operation on a
-radio with its time, result, port, radio, board and user
-
-one entry whole: its messages, the settings read and written
-(in the text form) and what a write changed</source>
-        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
-        <translation>die Servicehistorie auflisten, neueste zuerst: jeden Vorgang
-an einem Funkgerät mit Zeit, Ergebnis, Schnittstelle,
-Funkgerät, Optionsplatine und Benutzer
-
-einen Eintrag vollständig anzeigen: seine Meldungen, die
-ausgelesenen und geschriebenen Einstellungen (in Textform)
-und was ein Schreibvorgang geändert hat</translation>
-    </message>
-    <message>
-        <source>--json belongs to %1 and %2</source>
-        <translation>--json gehört zu %1 und %2</translation>
-    </message>
-    <message>
-        <source>write one zip file for support: versions, system, serial
-devices, what keeps each port from opening, the settings
-(no passwords), the last 50 service history entries and
-the trace file TRACE of an earlier --trace</source>
-        <translation>eine ZIP-Datei für den Support schreiben: Versionen, System,
-serielle Geräte, was das Öffnen jeder Schnittstelle
-verhindert, die Einstellungen (ohne Passwörter), die letzten
-50 Einträge der Servicehistorie und die Mitschnittdatei
-TRACE eines früheren --trace</translation>
     </message>
 </context>
 <context>
@@ -2471,6 +2505,26 @@ Support-Paket erstellen</translation>
     <message>
         <source>Find Cable stopped: nothing was stored.</source>
         <translation>Kabelsuche abgebrochen: Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Radio ID</source>
+        <translation>Funkgeräte-ID</translation>
+    </message>
+    <message>
+        <source>%s, ID %s</source>
+        <translation>%s, ID %s</translation>
+    </message>
+    <message>
+        <source>A radio with the ID %s was programmed before in this run.</source>
+        <translation>Ein Funkgerät mit der ID %s wurde in diesem Durchlauf schon programmiert.</translation>
+    </message>
+    <message>
+        <source>Radio %d: scan or type its ID, then plug it in:</source>
+        <translation>Funkgerät %d: ID scannen oder eintippen, dann das Funkgerät anschließen:</translation>
+    </message>
+    <message>
+        <source>A radio ID is one line of up to %d characters: scan or type it again.</source>
+        <translation>Eine Funkgeräte-ID ist eine Zeile mit bis zu %d Zeichen: bitte erneut scannen oder eintippen.</translation>
     </message>
 </context>
 </TS>

@@ -218,6 +218,52 @@ comandos:
 </translation>
     </message>
     <message>
+        <source>list the service history, newest first: every operation on a
+radio with its time, result, port, radio, board and user
+
+one entry whole: its messages, the settings read and written
+(in the text form) and what a write changed</source>
+        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
+        <translation>lista el historial de servicio, lo más reciente primero:
+cada operación en una radio con su hora, resultado, puerto,
+radio, placa y usuario
+
+muestra una entrada completa: sus mensajes, los parámetros
+leídos y escritos (en forma de texto) y lo que cambió una
+escritura</translation>
+    </message>
+    <message>
+        <source>--json belongs to %1 and %2</source>
+        <translation>--json solo se usa con %1 y %2</translation>
+    </message>
+    <message>
+        <source>write one zip file for support: versions, system, serial
+devices, what keeps each port from opening, the settings
+(no passwords), the last 50 service history entries and
+the trace file TRACE of an earlier --trace</source>
+        <translation>escribe un archivo zip para el servicio de asistencia:
+versiones, sistema, dispositivos serie, lo que impide abrir
+cada puerto, la configuración (sin contraseñas), las 50
+últimas entradas del historial de servicio y el archivo de
+traza TRACE de un --trace anterior</translation>
+    </message>
+    <message>
+        <source>fleet asks each radio&apos;s ID: give --ask-radio-id instead of --radio-id</source>
+        <translation>fleet pide el ID de cada radio: indique --ask-radio-id en lugar de --radio-id</translation>
+    </message>
+    <message>
+        <source>--radio-id belongs to the commands that talk to one radio, and to history</source>
+        <translation>--radio-id corresponde a los comandos que se comunican con una radio, y a history</translation>
+    </message>
+    <message>
+        <source>--radio-id takes the radio&apos;s serial number or asset tag: up to %1 characters of one line</source>
+        <translation>--radio-id espera el número de serie o de inventario de la radio: hasta %1 caracteres en una línea</translation>
+    </message>
+    <message>
+        <source>--ask-radio-id belongs to fleet</source>
+        <translation>--ask-radio-id corresponde a fleet</translation>
+    </message>
+    <message>
         <source>options:
   --port COMn       the serial port (default: the port configured in the GUI)
   --device PATH     a serial device to use directly instead of a port
@@ -252,12 +298,6 @@ comandos:
                     LANGUAGE, else the one chosen in the GUI, else the system&apos;s)
   --help            this text
   --version         the program&apos;s version
-
-Exit status: 0 when the command did all it was asked and every check passed,
-1 when it failed, 2 for usage errors.
-fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
-opened in a run until Ctrl+C).
-diff: 0 when equal, 1 when different, 2 on trouble.
 </source>
         <extracomment>%1 the commands that take --json, as in &quot;info, show, diff&quot;.</extracomment>
         <translation>opciones:
@@ -305,44 +345,38 @@ diff: 0 when equal, 1 when different, 2 on trouble.
                     el del sistema)
   --help            este texto
   --version         la versión del programa
-
-Estado de salida: 0 cuando el comando ha hecho todo lo que se le ha pedido y se
+</translation>
+    </message>
+    <message>
+        <source>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
+                    the radio&apos;s serial number or asset tag, kept with the
+                    operation in the service history; history: the entries
+                    of the radio with this ID
+  --ask-radio-id    fleet: ask for each radio&apos;s ID before it is programmed
+                    (scan or type it, then plug the radio in)
+</source>
+        <translation>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
+                    el número de serie o de inventario de la radio, guardado
+                    con la operación en el historial de servicio; history:
+                    las entradas de la radio con este ID
+  --ask-radio-id    fleet: pedir el ID de cada radio antes de programarla
+                    (escanearlo o escribirlo, y luego conectar la radio)
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when the command did all it was asked and every check passed,
+1 when it failed, 2 for usage errors.
+fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
+opened in a run until Ctrl+C).
+diff: 0 when equal, 1 when different, 2 on trouble.
+</source>
+        <translation>Estado de salida: 0 cuando el comando ha hecho todo lo que se le ha pedido y se
 han superado todas las comprobaciones, 1 cuando ha fallado, 2 para errores de
 uso.
 fleet: 0 cuando se han programado todas las radios, 1 en caso contrario
 (también cuando un puerto no llegó a abrirse en una ejecución hasta Ctrl+C).
 diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
 </translation>
-    </message>
-    <message>
-        <source>list the service history, newest first: every operation on a
-radio with its time, result, port, radio, board and user
-
-one entry whole: its messages, the settings read and written
-(in the text form) and what a write changed</source>
-        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
-        <translation>lista el historial de servicio, lo más reciente primero:
-cada operación en una radio con su hora, resultado, puerto,
-radio, placa y usuario
-
-muestra una entrada completa: sus mensajes, los parámetros
-leídos y escritos (en forma de texto) y lo que cambió una
-escritura</translation>
-    </message>
-    <message>
-        <source>--json belongs to %1 and %2</source>
-        <translation>--json solo se usa con %1 y %2</translation>
-    </message>
-    <message>
-        <source>write one zip file for support: versions, system, serial
-devices, what keeps each port from opening, the settings
-(no passwords), the last 50 service history entries and
-the trace file TRACE of an earlier --trace</source>
-        <translation>escribe un archivo zip para el servicio de asistencia:
-versiones, sistema, dispositivos serie, lo que impide abrir
-cada puerto, la configuración (sin contraseñas), las 50
-últimas entradas del historial de servicio y el archivo de
-traza TRACE de un --trace anterior</translation>
     </message>
 </context>
 <context>
@@ -2473,6 +2507,26 @@ Crear paquete para asistencia</translation>
     <message>
         <source>Find Cable stopped: nothing was stored.</source>
         <translation>Búsqueda del cable detenida: no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Radio ID</source>
+        <translation>ID de la radio</translation>
+    </message>
+    <message>
+        <source>%s, ID %s</source>
+        <translation>%s, ID %s</translation>
+    </message>
+    <message>
+        <source>A radio with the ID %s was programmed before in this run.</source>
+        <translation>Una radio con el ID %s ya se programó en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Radio %d: scan or type its ID, then plug it in:</source>
+        <translation>Radio %d: escanee o escriba su ID y luego conéctela:</translation>
+    </message>
+    <message>
+        <source>A radio ID is one line of up to %d characters: scan or type it again.</source>
+        <translation>Un ID de radio es una línea de hasta %d caracteres: escanéelo o escríbalo de nuevo.</translation>
     </message>
 </context>
 </TS>

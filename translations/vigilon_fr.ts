@@ -220,6 +220,52 @@ commandes :
 </translation>
     </message>
     <message>
+        <source>list the service history, newest first: every operation on a
+radio with its time, result, port, radio, board and user
+
+one entry whole: its messages, the settings read and written
+(in the text form) and what a write changed</source>
+        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
+        <translation>lister l&apos;historique des interventions, les plus récentes en
+premier : chaque opération sur une radio, avec son heure,
+son résultat, le port, la radio, la carte option et
+l&apos;utilisateur
+
+une entrée en entier : ses messages, les paramètres lus et
+écrits (sous forme de texte) et ce qu&apos;une écriture a modifié</translation>
+    </message>
+    <message>
+        <source>--json belongs to %1 and %2</source>
+        <translation>--json ne s&apos;utilise qu&apos;avec %1 et %2</translation>
+    </message>
+    <message>
+        <source>write one zip file for support: versions, system, serial
+devices, what keeps each port from opening, the settings
+(no passwords), the last 50 service history entries and
+the trace file TRACE of an earlier --trace</source>
+        <translation>écrire un fichier zip pour l&apos;assistance : versions, système,
+périphériques série, ce qui empêche chaque port de s&apos;ouvrir,
+les paramètres (sans mots de passe), les 50 dernières
+entrées de l&apos;historique des interventions et le fichier de
+trace TRACE d&apos;un --trace précédent</translation>
+    </message>
+    <message>
+        <source>fleet asks each radio&apos;s ID: give --ask-radio-id instead of --radio-id</source>
+        <translation>fleet demande l&apos;ID de chaque radio : indiquez --ask-radio-id au lieu de --radio-id</translation>
+    </message>
+    <message>
+        <source>--radio-id belongs to the commands that talk to one radio, and to history</source>
+        <translation>--radio-id est réservé aux commandes qui dialoguent avec une radio, et à history</translation>
+    </message>
+    <message>
+        <source>--radio-id takes the radio&apos;s serial number or asset tag: up to %1 characters of one line</source>
+        <translation>--radio-id attend le numéro de série ou d&apos;inventaire de la radio : jusqu&apos;à %1 caractères sur une ligne</translation>
+    </message>
+    <message>
+        <source>--ask-radio-id belongs to fleet</source>
+        <translation>--ask-radio-id est réservé à fleet</translation>
+    </message>
+    <message>
         <source>options:
   --port COMn       the serial port (default: the port configured in the GUI)
   --device PATH     a serial device to use directly instead of a port
@@ -254,12 +300,6 @@ commandes :
                     LANGUAGE, else the one chosen in the GUI, else the system&apos;s)
   --help            this text
   --version         the program&apos;s version
-
-Exit status: 0 when the command did all it was asked and every check passed,
-1 when it failed, 2 for usage errors.
-fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
-opened in a run until Ctrl+C).
-diff: 0 when equal, 1 when different, 2 on trouble.
 </source>
         <extracomment>%1 the commands that take --json, as in &quot;info, show, diff&quot;.</extracomment>
         <translation>options :
@@ -306,44 +346,38 @@ diff: 0 when equal, 1 when different, 2 on trouble.
                     sinon celle du système)
   --help            ce texte
   --version         la version du programme
-
-Code de sortie : 0 si la commande a fait tout ce qui lui était demandé et si
+</translation>
+    </message>
+    <message>
+        <source>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
+                    the radio&apos;s serial number or asset tag, kept with the
+                    operation in the service history; history: the entries
+                    of the radio with this ID
+  --ask-radio-id    fleet: ask for each radio&apos;s ID before it is programmed
+                    (scan or type it, then plug the radio in)
+</source>
+        <translation>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board :
+                    le numéro de série ou d&apos;inventaire de la radio, conservé
+                    avec l&apos;opération dans l&apos;historique des interventions ;
+                    history : les entrées de la radio portant cet ID
+  --ask-radio-id    fleet : demander l&apos;ID de chaque radio avant de la programmer
+                    (le scanner ou le saisir, puis brancher la radio)
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when the command did all it was asked and every check passed,
+1 when it failed, 2 for usage errors.
+fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
+opened in a run until Ctrl+C).
+diff: 0 when equal, 1 when different, 2 on trouble.
+</source>
+        <translation>Code de sortie : 0 si la commande a fait tout ce qui lui était demandé et si
 tous les contrôles ont réussi, 1 en cas d&apos;échec, 2 pour les erreurs
 d&apos;utilisation.
 fleet : 0 si toutes les radios ont été programmées, 1 sinon (y compris
 lorsqu&apos;un port ne s&apos;est jamais ouvert lors d&apos;une session menée jusqu&apos;à Ctrl+C).
 diff : 0 si identiques, 1 si différents, 2 en cas de problème.
 </translation>
-    </message>
-    <message>
-        <source>list the service history, newest first: every operation on a
-radio with its time, result, port, radio, board and user
-
-one entry whole: its messages, the settings read and written
-(in the text form) and what a write changed</source>
-        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
-        <translation>lister l&apos;historique des interventions, les plus récentes en
-premier : chaque opération sur une radio, avec son heure,
-son résultat, le port, la radio, la carte option et
-l&apos;utilisateur
-
-une entrée en entier : ses messages, les paramètres lus et
-écrits (sous forme de texte) et ce qu&apos;une écriture a modifié</translation>
-    </message>
-    <message>
-        <source>--json belongs to %1 and %2</source>
-        <translation>--json ne s&apos;utilise qu&apos;avec %1 et %2</translation>
-    </message>
-    <message>
-        <source>write one zip file for support: versions, system, serial
-devices, what keeps each port from opening, the settings
-(no passwords), the last 50 service history entries and
-the trace file TRACE of an earlier --trace</source>
-        <translation>écrire un fichier zip pour l&apos;assistance : versions, système,
-périphériques série, ce qui empêche chaque port de s&apos;ouvrir,
-les paramètres (sans mots de passe), les 50 dernières
-entrées de l&apos;historique des interventions et le fichier de
-trace TRACE d&apos;un --trace précédent</translation>
     </message>
 </context>
 <context>
@@ -2474,6 +2508,26 @@ Créer un paquet pour l&apos;assistance</translation>
     <message>
         <source>Find Cable stopped: nothing was stored.</source>
         <translation>Recherche du câble arrêtée : rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Radio ID</source>
+        <translation>ID de la radio</translation>
+    </message>
+    <message>
+        <source>%s, ID %s</source>
+        <translation>%s, ID %s</translation>
+    </message>
+    <message>
+        <source>A radio with the ID %s was programmed before in this run.</source>
+        <translation>Une radio portant l&apos;ID %s a déjà été programmée au cours de cette session.</translation>
+    </message>
+    <message>
+        <source>Radio %d: scan or type its ID, then plug it in:</source>
+        <translation>Radio %d : scannez ou saisissez son ID, puis branchez-la :</translation>
+    </message>
+    <message>
+        <source>A radio ID is one line of up to %d characters: scan or type it again.</source>
+        <translation>Un ID de radio tient sur une ligne de %d caractères au plus : scannez-le ou saisissez-le à nouveau.</translation>
     </message>
 </context>
 </TS>

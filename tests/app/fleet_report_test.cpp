@@ -38,10 +38,10 @@ TEST(FleetReportFile, AFullDiskLeavesWholeRowsAndSaysTheDiskIsFull)
     EXPECT_EQ(report.Append(Radio(written)), ReportAppend::DiskFull) << "no row after a gap";
     const std::vector<uint8_t> bytes = ReadBytes(path);
     const std::string text(bytes.begin(), bytes.end());
-    EXPECT_EQ(text, FleetCsvHeader() + [&] {
+    EXPECT_EQ(text, FleetCsvHeader(FLEET_COLUMNS) + [&] {
         std::string rows;
         for (int i = 0; i < written; ++i)
-            rows += FleetCsvLine(Radio(i));
+            rows += FleetCsvLine(Radio(i), FLEET_COLUMNS);
         return rows;
     }());
     EXPECT_NE(ReportProblemText(path, appended).find("the disk is full"), std::string::npos);
@@ -60,4 +60,23 @@ TEST(FleetReportFile, AReportRemovedOrReplacedDuringTheRunTakesNoMoreRows)
             ::mkdir(path.c_str(), 0755);
         EXPECT_EQ(report.Append(Radio(2)), ReportAppend::Gone) << path;
     }
+}
+
+// A report begun before radios had IDs goes on in its own form: rows with one
+// column more under its header would shift every column a program reads.
+TEST(FleetReportFile, AReportBegunWithoutTheRadioIdColumnGoesOnInItsForm)
+{
+    TempFolder folder;
+    const std::string path = folder.Path("report.csv");
+    const std::string header = FleetCsvHeader(FLEET_COLUMNS_WITHOUT_RADIO_ID);
+    WriteBytes(path, std::vector<uint8_t>(header.begin(), header.end()));
+    FleetRow row = Radio(1);
+    row.radioId = "4711";
+    {
+        FleetReport report;
+        ASSERT_TRUE(report.Open(path));
+        ASSERT_EQ(report.Append(row), ReportAppend::Written);
+    }
+    const std::vector<uint8_t> bytes = ReadBytes(path);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), header + FleetCsvLine(row, FLEET_COLUMNS_WITHOUT_RADIO_ID));
 }

@@ -286,6 +286,7 @@ TEST_F(HistoryFile, EveryFieldIsKeptInTheColumnOfItsNameAndReadBackByName)
     entry.verified = true;
     entry.backupFile = "/b/site7.vgd";
     entry.fleetRun = runId;
+    entry.radioId = "4711";
     ASSERT_TRUE(store.Add(entry)) << store.Error();
 
     // The file's form, which every version of the program reads and writes.
@@ -313,6 +314,7 @@ TEST_F(HistoryFile, EveryFieldIsKeptInTheColumnOfItsNameAndReadBackByName)
         { "verified", "1" },
         { "backup_file", "/b/site7.vgd" },
         { "fleet_run", QByteArray::number(static_cast<qlonglong>(runId)) },
+        { "radio_id", "4711" },
     };
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("columns"));
@@ -343,6 +345,7 @@ TEST_F(HistoryFile, EveryFieldIsKeptInTheColumnOfItsNameAndReadBackByName)
         EXPECT_EQ(back.verified, entry.verified);
         EXPECT_EQ(back.backupFile, entry.backupFile);
         EXPECT_EQ(back.fleetRun, entry.fleetRun);
+        EXPECT_EQ(back.radioId, entry.radioId);
         // A list leaves out the messages and settings.
         EXPECT_EQ(back.messages, whole ? entry.messages : std::vector<std::string>());
         EXPECT_EQ(back.settingsRead, whole ? entry.settingsRead : std::nullopt);
@@ -354,4 +357,43 @@ TEST_F(HistoryFile, EveryFieldIsKeptInTheColumnOfItsNameAndReadBackByName)
     const std::vector<HistoryEntry> listed = store.Find(HistoryFilter());
     ASSERT_EQ(listed.size(), 1u) << store.Error();
     same(listed[0], false);
+}
+
+// A history from before radios had IDs is brought up to date when opened: its
+// entries stay, with no ID, and a new one keeps its ID and is found by it.
+TEST_F(HistoryFile, AFileWrittenBeforeRadioIdsGainsTheColumnAndKeepsItsEntries)
+{
+    HistoryEntry old;
+    old.time = "2026-12-01T08:00:00.000Z";
+    old.radioInfo = "SR-9 R02.10";
+    old.operation = "read";
+    old.result = "succeeded";
+    {
+        HistoryStore store(path);
+        ASSERT_TRUE(store.Add(old)) << store.Error();
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
+        db.setDatabaseName(QString::fromStdString(path));
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const char* statement : { "DROP INDEX entries_by_radio_id", "ALTER TABLE entries DROP COLUMN radio_id",
+                                       "PRAGMA user_version=1" })
+            ASSERT_TRUE(query.exec(QString::fromLatin1(statement))) << statement;
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("older"));
+
+    HistoryStore store(path);
+    HistoryEntry tagged = old;
+    tagged.radioId = "4711";
+    ASSERT_TRUE(store.Add(tagged)) << store.Error();
+    const std::vector<HistoryEntry> all = store.Find(HistoryFilter());
+    ASSERT_EQ(all.size(), 2u) << store.Error();
+    EXPECT_EQ(all[1].radioId, "");
+    HistoryFilter byId;
+    byId.radioId = "4711";
+    const std::vector<HistoryEntry> found = store.Find(byId);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].id, tagged.id);
 }

@@ -147,3 +147,48 @@ TEST(CliHistory, NoOutputOfAnyKindWritesOverTheHistoryOrItsOwnFiles)
     EXPECT_EQ(Document(bench.Run({ "--json", "history" }))[QLatin1String("entries")].toArray().size(), 1)
         << "only the first read went to the radio";
 }
+
+// Two radios that answer with the same information text are told apart by the
+// ID the technician gives: what a write changed is measured against the
+// settings that radio held, the history lists a radio's entries by its ID, and
+// a fleet run asked for each radio's ID says so when one comes twice.
+TEST(CliHistory, RadioIdsTellRadiosOfOneKindApart)
+{
+    CliBench bench({ "--fleet", "3", "--swap-ms", "300", "--unplug-after", "500" });
+    const std::string read = bench.folder.Path("read.vgd");
+    ASSERT_EQ(bench.Run({ "--radio-id", " R-1 ", "read", read }).status, 0);
+    std::vector<uint8_t> changed = { 0x01, 0x00 };
+    std::vector<uint8_t> image = DefaultImage();
+    image[23] = 1; // clock shift on
+    for (uint8_t byte : WithChecksum(image))
+        changed.push_back(byte);
+    const std::string file = bench.folder.Path("changed.vgd");
+    WriteBytes(file, changed);
+    // Written under another ID: what was read under R-1 is not taken for what this radio held.
+    ASSERT_EQ(bench.Run({ "--yes", "--radio-id", "R-2", "write", file }).status, 0);
+    const ProgramResult shown = bench.Run({ "history", "show", "2" });
+    EXPECT_NE(shown.out.find("Radio ID: R-2\n"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("No settings read from this radio before are known."), std::string::npos) << shown.out;
+
+    const std::string report = bench.folder.Path("report.csv");
+    const ProgramResult fleet = bench.Run({ "--yes", "fleet", "--ask-radio-id", "--count", "2", "--report", report, file },
+                                          "R-3\nR-3\n");
+    EXPECT_EQ(fleet.status, 0) << fleet.out << fleet.err;
+    EXPECT_NE(fleet.out.find(", ID R-3: OK ("), std::string::npos) << fleet.out;
+    EXPECT_NE(fleet.out.find("A radio with the ID R-3 was programmed before in this run."), std::string::npos) << fleet.out;
+    const std::vector<uint8_t> reported = ReadBytes(report);
+    const std::vector<std::string> rows = Lines(std::string(reported.begin(), reported.end()), "\r\n");
+    ASSERT_GE(rows.size(), 3u);
+    EXPECT_EQ(rows[0].substr(rows[0].rfind(',')), ",Radio ID");
+    EXPECT_EQ(rows[2].substr(rows[2].rfind(',')), ",R-3");
+
+    const ProgramResult listed = bench.Run({ "--json", "history", "--radio-id", "R-3" });
+    const QJsonArray entries = Document(listed)[QLatin1String("entries")].toArray();
+    ASSERT_EQ(entries.size(), 2) << listed.out;
+    EXPECT_EQ(entries[0].toObject()[QLatin1String("radioId")].toString(), QStringLiteral("R-3"));
+
+    // The input ends before the next radio's ID: the run ends there, short of its count.
+    const ProgramResult ended = bench.Run({ "--yes", "fleet", "--ask-radio-id", "--count", "2", file }, "");
+    EXPECT_EQ(ended.status, 1) << ended.out;
+    EXPECT_NE(ended.out.find("0 radios programmed, 0 failed."), std::string::npos) << ended.out;
+}

@@ -420,7 +420,7 @@ std::string ReportText(const std::string& path)
 
 const std::string STOPPED = "Stopped before the operation was complete; the radio has been reset.";
 const std::string FLEET_HEADER = "Time (UTC),Port,Radio Information,Option Board Type,Hardware Revision,"
-                                 "Software Version,Codeplug Version,Result,Reason,Seconds";
+                                 "Software Version,Codeplug Version,Result,Reason,Seconds,Radio ID";
 
 TEST(Cli, FleetProgramsRadioAfterRadioAndReportsTheOneThatFailed)
 {
@@ -453,7 +453,7 @@ TEST(Cli, FleetProgramsRadioAfterRadioAndReportsTheOneThatFailed)
         const std::string& row = rows[static_cast<size_t>(radio)];
         const std::string middle = "," + bench.device + ",SR-9 R02.10 #" + std::to_string(radio) + "," + identity
                                  + (radio == 2 ? "Failed," + WRITE_FAILED + "," : "OK,,");
-        EXPECT_EQ(row.size(), 20u + middle.size() + 3u) << row; // "2026-12-08T02:36:43Z" ... "1.6"
+        EXPECT_EQ(row.size(), 20u + middle.size() + 4u) << row; // "2026-12-08T02:36:43Z" ... "1.6," (no radio ID)
         EXPECT_EQ(row.find(middle), 20u) << row;
         EXPECT_EQ(row[19], 'Z') << row;
     }

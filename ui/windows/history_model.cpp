@@ -77,7 +77,7 @@ const HistoryModel::Row* HistoryModel::RowAt(int row) const
             shown.texts[OPERATION] = QString::fromStdString(HistoryWord(entry.operation));
             shown.texts[RESULT] = QString::fromStdString(HistoryResultText(entry));
             shown.texts[PORT] = Shown(entry.port);
-            shown.texts[RADIO] = Shown(entry.radioInfo);
+            shown.texts[RADIO] = Shown(HistoryRadioText(entry));
             shown.texts[BOARD] = Shown(HistoryBoardText(entry));
             shown.texts[USER] = Shown(HistoryUserText(entry));
             shown.entry = std::move(entry);
