@@ -1,6 +1,8 @@
 // Where a front end's operations add their service history entries.
 #pragma once
 
+#include <string>
+
 class HistoryQueue;
 
 // Where a front end's operations add their entries. Nowhere when recording is
@@ -8,7 +10,12 @@ class HistoryQueue;
 // `queue` when there is one (the GUI's, which adds them on its own thread and says
 // what went wrong when the wait is over), or before RecordOperation returns (the
 // command line, which has nothing to paint meanwhile).
+//
+// `radioId` is the radio the front end's operation talks to as the technician
+// named it (serial number or asset tag), empty when none was given: the command
+// line's --radio-id, the GUI's answer before the operation.
 struct HistoryKeeping {
     bool recording = true;
     HistoryQueue* queue = nullptr;
+    std::string radioId;
 };

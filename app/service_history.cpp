@@ -90,8 +90,8 @@ MsgAnswer ShownMessages::Present(const MessageBoxRequest& request)
     return m_standIn.Previous()->Present(request);
 }
 
-HistoryRecorder::HistoryRecorder(OperationContext& context, const HistoryKeeping& keeping, std::string radioId)
-    : m_context(context), m_keeping(keeping), m_radioId(std::move(radioId)), m_shown(std::make_unique<ShownMessages>(context))
+HistoryRecorder::HistoryRecorder(OperationContext& context, const HistoryKeeping& keeping)
+    : m_context(context), m_keeping(keeping), m_shown(std::make_unique<ShownMessages>(context))
 {
 }
 
@@ -104,7 +104,7 @@ bool HistoryRecorder::Record(const OperationRecord& record, const std::string& b
     const std::vector<std::string> messages = m_shown->Texts();
     // The history's own warning is no message of the operation's.
     m_shown.reset();
-    return RecordOperation(m_context, m_keeping, record, messages, backupFile, m_radioId);
+    return RecordOperation(m_context, m_keeping, record, messages, backupFile);
 }
 
 HistoryAuthor CurrentAuthor()
@@ -174,12 +174,11 @@ std::vector<HistoryTrouble> TroublesOf(HistoryStore& store, bool givenUp)
 }
 
 bool RecordOperation(OperationContext& context, const HistoryKeeping& keeping, const OperationRecord& record,
-                     const std::vector<std::string>& messages, const std::string& backupFile,
-                     const std::string& radioId)
+                     const std::vector<std::string>& messages, const std::string& backupFile)
 {
     if (!record.begun)
         return true;
-    return RecordEntry(context, keeping, EntryOf(record, CurrentAuthor(), messages, backupFile, radioId));
+    return RecordEntry(context, keeping, EntryOf(record, CurrentAuthor(), messages, backupFile, keeping.radioId));
 }
 
 std::vector<std::string> CheckMessages(const CheckOutcome& outcome)

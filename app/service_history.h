@@ -47,13 +47,12 @@ private:
 };
 
 // Keeps the messages an operation shows from its start, then adds its entry:
-//     HistoryRecorder recorder(context, keeping, radioId);
+//     HistoryRecorder recorder(context, keeping);
 //     const ReadOutcome outcome = RunReadOperation(link, ...);
 //     recorder.Record(outcome.record, KeepBackup(...));
 class HistoryRecorder {
 public:
-    // `radioId`: the radio's serial number or asset tag as the technician gave it, or none.
-    HistoryRecorder(OperationContext& context, const HistoryKeeping& keeping, std::string radioId = std::string());
+    HistoryRecorder(OperationContext& context, const HistoryKeeping& keeping);
     ~HistoryRecorder();
     HistoryRecorder(const HistoryRecorder&) = delete;
     HistoryRecorder& operator=(const HistoryRecorder&) = delete;
@@ -62,8 +61,7 @@ public:
 
 private:
     OperationContext& m_context;
-    const HistoryKeeping& m_keeping;
-    std::string m_radioId;
+    const HistoryKeeping m_keeping; // as it was when the operation began
     std::unique_ptr<ShownMessages> m_shown;
 };
 
@@ -86,8 +84,7 @@ HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author,
 // one talked to no radio and adds none). False, with a warning, when it could
 // not be added; true also when recording is off.
 bool RecordOperation(OperationContext& context, const HistoryKeeping& keeping, const OperationRecord& record,
-                     const std::vector<std::string>& messages, const std::string& backupFile = std::string(),
-                     const std::string& radioId = std::string());
+                     const std::vector<std::string>& messages, const std::string& backupFile = std::string());
 
 // A check's lines as it showed them, each after its mark: its entry's messages.
 std::vector<std::string> CheckMessages(const CheckOutcome& outcome);

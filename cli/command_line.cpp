@@ -311,7 +311,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
     options.historyFilter = historyFilter;
     options.csv = parser.isSet(csvOption);
     options.history.recording = !parser.isSet(noHistoryOption);
-    options.radioId = radioId;
+    options.history.radioId = radioId;
     options.askRadioId = parser.isSet(askRadioIdOption);
 
     // What would have gone to standard output besides the result (information,

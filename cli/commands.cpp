@@ -57,7 +57,7 @@ int Done(std::FILE* out)
 // Reads the board's settings into the work's record, with a backup unless told not to.
 bool ReadBoard(const CliOptions& options, CliWork& work)
 {
-    HistoryRecorder recorder(work.context, options.history, options.radioId);
+    HistoryRecorder recorder(work.context, options.history);
     const ReadOutcome outcome = RunReadOperation(work.link, options.portName, nullptr);
     TakeReadInto(outcome, work.Versioned());
     std::string backup;
@@ -115,7 +115,7 @@ int CommandWrite(const CliOptions& options)
             return !backup.empty();
         };
     }
-    HistoryRecorder recorder(work.context, options.history, options.radioId);
+    HistoryRecorder recorder(work.context, options.history);
     const WriteOutcome outcome = RunWriteOperation(work.link, options.portName, ImageOf(work.record).data(), nullptr, write);
     const int status = outcome.written ? 0 : Failed(options);
     recorder.Record(outcome.record, backup);
@@ -188,7 +188,7 @@ int ShowReadout(const CliOptions& options, const ReadoutOutcome& outcome)
 int CommandInfo(const CliOptions& options)
 {
     CliWork work(options);
-    HistoryRecorder recorder(work.context, options.history, options.radioId);
+    HistoryRecorder recorder(work.context, options.history);
     const InfoOutcome info = RunInfoOperation(work.link, options.portName);
     const int status = ShowInfo(options, info);
     recorder.Record(info.record);
@@ -198,7 +198,7 @@ int CommandInfo(const CliOptions& options)
 int CommandCalibrate(const CliOptions& options)
 {
     CliWork work(options);
-    HistoryRecorder recorder(work.context, options.history, options.radioId);
+    HistoryRecorder recorder(work.context, options.history);
     const CalibrationOutcome outcome = RunCalibrationOperation(work.link, options.portName);
     const int status = outcome.calibrated ? 0 : Failed(options);
     recorder.Record(outcome.record);
@@ -208,7 +208,7 @@ int CommandCalibrate(const CliOptions& options)
 int CommandReadCalibration(const CliOptions& options)
 {
     CliWork work(options);
-    HistoryRecorder recorder(work.context, options.history, options.radioId);
+    HistoryRecorder recorder(work.context, options.history);
     const ReadoutOutcome outcome = RunCalibrationReadout(work.link, options.portName, [&](const std::string& text, std::string& error) {
         return KeepCalibrationBackup(BackupFolder(), options.portName, text, error);
     });
@@ -249,7 +249,7 @@ int CommandCheck(const CliOptions& options)
                      VisibleText(line.text).c_str());
         FlushOutput(stdout);
     });
-    RecordOperation(work.context, options.history, outcome.record, CheckMessages(outcome), std::string(), options.radioId);
+    RecordOperation(work.context, options.history, outcome.record, CheckMessages(outcome));
     return outcome.passed ? Done(stdout) : 1;
 }
 

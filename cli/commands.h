@@ -33,7 +33,6 @@ struct CliOptions {
     HistoryFilter historyFilter;    // history: which entries to list
     bool csv = false;               // history: the CSV form
     HistoryKeeping history;         // where operations add their entries
-    std::string radioId;            // the radio's ID as given (--radio-id); empty: none
     bool askRadioId = false;        // fleet: ask each radio's ID before it is programmed
 };
 

@@ -35,6 +35,7 @@ const MenuRow MAIN_MENU[] = {
     { MenuRowKind::Item, ID_OPTIONS_CONFIGURATION, QT_TRANSLATE_NOOP("CommandTable", "&Configuration...") },
     { MenuRowKind::Item, ID_OPTIONS_VERIFY, QT_TRANSLATE_NOOP("CommandTable", "&Verify After Write") },
     { MenuRowKind::Item, ID_OPTIONS_BACKUP_FIRST, QT_TRANSLATE_NOOP("CommandTable", "&Back Up Before Write") },
+    { MenuRowKind::Item, ID_OPTIONS_ASK_RADIO_ID, QT_TRANSLATE_NOOP("CommandTable", "Ask For &Radio ID") },
     { MenuRowKind::Item, ID_OPTIONS_LANGUAGE, QT_TRANSLATE_NOOP("CommandTable", "&Language...") },
     { MenuRowKind::Item, ID_OPTIONS_HISTORY, QT_TRANSLATE_NOOP("CommandTable", "Service &History...") },
     { MenuRowKind::Popup, IDS_MENU_WINDOW_SIZE, nullptr },

@@ -223,6 +223,7 @@ enum : int {
     IDS_PROMPT_COMPARE = 33002,
     IDS_PROMPT_VERIFY = 33003,
     IDS_PROMPT_BACKUP_FIRST = 33004,
+    IDS_PROMPT_ASK_RADIO_ID = 33005,
     IDS_PROMPT_VIEW_CAL = 33030,
     IDS_PROMPT_SAVE_TRACE = 33010,
     IDS_PROMPT_SUPPORT_BUNDLE = 25340,
@@ -377,6 +378,9 @@ enum : int {
     IDS_FLEET_RADIO_ID_REPEATED = 25402, // %s the radio's ID
     IDS_FLEET_ASK_RADIO_ID = 25403,      // %d the radio's number on its port
     IDS_FLEET_RADIO_ID_UNUSABLE = 25404, // %d the most characters an ID has
+    IDS_RADIO_ID_PROMPT = 25405,
+    IDS_SUMMARY_WITH_RADIO_ID = 25406,   // %s where the settings came from or went, %s the radio's ID
+    IDS_FLEET_ASK_RADIO_ID_BOX = 25407,
     IDS_PROMPT_VIEW_HISTORY = 25100,     // the command's id, as every prompt
     IDS_PROMPT_OPTIONS_HISTORY = 25101,  // the command's id, as every prompt
     IDS_HISTORY_WINDOW_TITLE = 25102,

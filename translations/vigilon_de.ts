@@ -503,6 +503,10 @@ diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
         <source>Create Support &amp;Bundle...</source>
         <translation>&amp;Support-Paket erstellen...</translation>
     </message>
+    <message>
+        <source>Ask For &amp;Radio ID</source>
+        <translation>Nach &amp;Funkgeräte-ID fragen</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplates</name>
@@ -2525,6 +2529,24 @@ Support-Paket erstellen</translation>
     <message>
         <source>A radio ID is one line of up to %d characters: scan or type it again.</source>
         <translation>Eine Funkgeräte-ID ist eine Zeile mit bis zu %d Zeichen: bitte erneut scannen oder eintippen.</translation>
+    </message>
+    <message>
+        <source>Ask for the radio&apos;s ID before each operation, to keep it in the service history
+Ask For Radio ID</source>
+        <translation>Vor jedem Vorgang nach der ID des Funkgeräts fragen, um sie in der Servicehistorie festzuhalten
+Nach Funkgeräte-ID fragen</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s serial number or asset tag (type it, or scan its label):</source>
+        <translation>Seriennummer oder Inventarnummer des Funkgeräts (eintippen oder das Etikett scannen):</translation>
+    </message>
+    <message>
+        <source>%s, radio ID %s</source>
+        <translation>%s, Funkgeräte-ID %s</translation>
+    </message>
+    <message>
+        <source>Ask for each radio&apos;s &amp;ID before it is plugged in</source>
+        <translation>Vor jedem Funkgerät nach seiner &amp;ID fragen, bevor es angeschlossen wird</translation>
     </message>
 </context>
 </TS>

@@ -505,6 +505,10 @@ diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
         <source>Create Support &amp;Bundle...</source>
         <translation>Crear &amp;paquete para asistencia...</translation>
     </message>
+    <message>
+        <source>Ask For &amp;Radio ID</source>
+        <translation>Pedir el &amp;ID de la radio</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplates</name>
@@ -2527,6 +2531,24 @@ Crear paquete para asistencia</translation>
     <message>
         <source>A radio ID is one line of up to %d characters: scan or type it again.</source>
         <translation>Un ID de radio es una línea de hasta %d caracteres: escanéelo o escríbalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Ask for the radio&apos;s ID before each operation, to keep it in the service history
+Ask For Radio ID</source>
+        <translation>Pedir el ID de la radio antes de cada operación, para guardarlo en el historial de servicio
+Pedir el ID de la radio</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s serial number or asset tag (type it, or scan its label):</source>
+        <translation>Número de serie o de inventario de la radio (escríbalo o escanee su etiqueta):</translation>
+    </message>
+    <message>
+        <source>%s, radio ID %s</source>
+        <translation>%s, ID de la radio %s</translation>
+    </message>
+    <message>
+        <source>Ask for each radio&apos;s &amp;ID before it is plugged in</source>
+        <translation>Pedir el &amp;ID de cada radio antes de conectarla</translation>
     </message>
 </context>
 </TS>

@@ -506,6 +506,10 @@ diff : 0 si identiques, 1 si différents, 2 en cas de problème.
         <source>Create Support &amp;Bundle...</source>
         <translation>Créer un paquet pour l&apos;&amp;assistance...</translation>
     </message>
+    <message>
+        <source>Ask For &amp;Radio ID</source>
+        <translation>Demander l&apos;&amp;ID de la radio</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplates</name>
@@ -2528,6 +2532,24 @@ Créer un paquet pour l&apos;assistance</translation>
     <message>
         <source>A radio ID is one line of up to %d characters: scan or type it again.</source>
         <translation>Un ID de radio tient sur une ligne de %d caractères au plus : scannez-le ou saisissez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>Ask for the radio&apos;s ID before each operation, to keep it in the service history
+Ask For Radio ID</source>
+        <translation>Demander l&apos;ID de la radio avant chaque opération, pour le conserver dans l&apos;historique des interventions
+Demander l&apos;ID de la radio</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s serial number or asset tag (type it, or scan its label):</source>
+        <translation>Numéro de série ou d&apos;inventaire de la radio (saisissez-le ou scannez son étiquette) :</translation>
+    </message>
+    <message>
+        <source>%s, radio ID %s</source>
+        <translation>%s, ID de la radio %s</translation>
+    </message>
+    <message>
+        <source>Ask for each radio&apos;s &amp;ID before it is plugged in</source>
+        <translation>Demander l&apos;&amp;ID de chaque radio avant de la brancher</translation>
     </message>
 </context>
 </TS>

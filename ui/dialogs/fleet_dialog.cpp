@@ -1,6 +1,7 @@
 #include "ui/dialogs/fleet_dialog.h"
 
 #include "ui/base/program_objects.h"
+#include "ui/dialogs/radio_id_dialog.h"
 
 #include "board/option_board_data.h"
 #include "link/port_resolver.h"
@@ -126,7 +127,8 @@ private:
 
 } // namespace
 
-CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, SettingsSource settingsImage, bool verify)
+CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, SettingsSource settingsImage, bool verify,
+                           bool askRadioId)
     : QDialog(parent), m_host(host), m_settingsImage(std::move(settingsImage))
 {
     setWindowTitle(UiText(IDS_FLEET_TITLE));
@@ -137,6 +139,8 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     m_count->setSpecialValueText(UiText(IDS_FLEET_COUNT_ALL));
     m_verify = new QCheckBox(UiText(IDS_FLEET_VERIFY_KEYED), this);
     m_verify->setChecked(verify);
+    m_askRadioId = new QCheckBox(UiText(IDS_FLEET_ASK_RADIO_ID_BOX), this);
+    m_askRadioId->setChecked(askRadioId);
     m_report = new QLineEdit(this);
     m_report->setPlaceholderText(UiText(IDS_FLEET_NO_REPORT));
 
@@ -179,6 +183,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     form->addRow(UiText(IDS_FLEET_PORTS_LABEL), ports);
     form->addRow(countLabel, m_count);
     form->addRow(QString(), m_verify);
+    form->addRow(QString(), m_askRadioId);
     form->addRow(reportLabel, WithBrowse(m_report, m_browseReport));
 
     m_tally = new QLabel(this);
@@ -219,7 +224,7 @@ CFleetDialog::CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, Settin
     QList<QWidget*> order{ m_file, m_browseFile };
     for (QCheckBox* port : m_ports)
         order.append(port);
-    order += { m_count, m_verify, m_report, m_browseReport, m_table, m_start, m_stop, m_close };
+    order += { m_count, m_verify, m_askRadioId, m_report, m_browseReport, m_table, m_start, m_stop, m_close };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -337,6 +342,23 @@ public:
         return m_presenters.back().get();
     }
     void Waiting() override { m_dialog.m_host.Idle(); }
+    // The dialog asks; a port's loop on a thread of its own waits for the answer,
+    // one port at a time.
+    bool AskRadioId(const std::string& port, int radio, std::string& radioId) override
+    {
+        const std::string asked = FormatString(IDS_FLEET_ASK_RADIO_ID, radio);
+        const QString prompt = QString::fromStdString(
+            port.empty() ? asked : FormatString(IDS_FLEET_ON_PORT, port.c_str(), asked.c_str()));
+        bool given = false;
+        const auto ask = [&] { given = ::AskRadioId(&m_dialog, prompt, radioId); };
+        if (QThread::currentThread() == m_dialog.thread()) {
+            ask();
+        } else {
+            const std::lock_guard<std::mutex> one(m_asking);
+            QMetaObject::invokeMethod(&m_dialog, ask, Qt::BlockingQueuedConnection);
+        }
+        return given;
+    }
 
     // Why rows no longer go into the report; empty while they do.
     const std::string& ReportProblem() const { return m_reportProblem; }
@@ -358,6 +380,7 @@ private:
     int m_programmed = 0;
     int m_failed = 0;
     std::string m_reportProblem;
+    std::mutex m_asking;
 };
 
 void CFleetDialog::Start()
@@ -394,6 +417,7 @@ void CFleetDialog::Start()
     plan.verify = m_verify->isChecked();
     plan.reportPath = QFile::encodeName(m_report->text()).toStdString();
     plan.history = GuiHistory();
+    plan.askRadioId = m_askRadioId->isChecked();
     if (!plan.reportPath.empty() && RefusedAsKeptFile(m_report->text()))
         return;
     FleetRun run(plan);
@@ -455,7 +479,7 @@ void CFleetDialog::Start()
 void CFleetDialog::SetInputsEnabled(bool enabled)
 {
     // A file chosen during a run would show one file while the radios get another.
-    for (QWidget* input : std::initializer_list<QWidget*>{ m_file, m_browseFile, m_count, m_verify, m_report,
+    for (QWidget* input : std::initializer_list<QWidget*>{ m_file, m_browseFile, m_count, m_verify, m_askRadioId, m_report,
                                                            m_browseReport, m_start, m_close })
         input->setEnabled(enabled);
     for (QCheckBox* port : m_ports)

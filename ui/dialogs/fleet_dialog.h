@@ -30,12 +30,14 @@ public:
     // `verify` is the verify box's initial state (the application's Verify After Write).
     using SettingsSource = std::function<bool(const QString& file, uint8_t* image)>;
     // `portIndex` is the port ticked at first (the configured one).
-    CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, SettingsSource settingsImage, bool verify);
+    CFleetDialog(QWidget* parent, GuiHost& host, int portIndex, SettingsSource settingsImage, bool verify,
+                 bool askRadioId = false);
 
     // Runs the loop as Start does (for tests and scripts).
     void Start();
     QTableWidget* Table() const { return m_table; }
     QCheckBox* VerifyBox() const { return m_verify; }
+    QCheckBox* AskRadioIdBox() const { return m_askRadioId; }
     QLabel* Tally() const { return m_tally; }
     QCheckBox* PortBox(int index) const { return m_ports[index]; }
     QLabel* PortLine(int index) const { return m_portLines[index]; }
@@ -63,6 +65,7 @@ private:
     QPushButton* m_browseFile;
     QSpinBox* m_count;
     QCheckBox* m_verify;
+    QCheckBox* m_askRadioId;
     QLineEdit* m_report;
     QPushButton* m_browseReport;
     QCheckBox* m_ports[PORT_COUNT];

@@ -181,7 +181,7 @@ void CMainFrame::BuildStatusBar()
     QAction* statusToggle = Action(ID_VIEW_STATUS_BAR);
     statusToggle->setCheckable(true);
     statusToggle->setChecked(true);
-    for (int id : { ID_OPTIONS_VERIFY, ID_OPTIONS_BACKUP_FIRST })
+    for (int id : { ID_OPTIONS_VERIFY, ID_OPTIONS_BACKUP_FIRST, ID_OPTIONS_ASK_RADIO_ID })
         Action(id)->setCheckable(true);
     QAction* summaryToggle = Action(ID_VIEW_SUMMARY);
     summaryToggle->setCheckable(true);

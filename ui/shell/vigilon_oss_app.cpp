@@ -23,6 +23,7 @@
 #include "ui/dialogs/check_dialog.h"
 #include "ui/dialogs/configuration_dialog.h"
 #include "ui/dialogs/language_dialog.h"
+#include "ui/dialogs/radio_id_dialog.h"
 #include "ui/dialogs/edit_data_dialog.h"
 #include "ui/dialogs/fleet_dialog.h"
 #include "ui/dialogs/history_options_dialog.h"
@@ -109,6 +110,7 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
     m_nSerialPort = StoredSerialPortIndex();
     m_bVerifyAfterWrite = StoredOption("VerifyAfterWrite", false);
     m_bBackUpBeforeWrite = StoredOption("BackUpBeforeWrite", false);
+    m_bAskRadioId = StoredOption("AskRadioId", false);
     m_doc.reset(new CVigilonOssDoc(*this));
     m_documents.reset(new DocumentManager(*m_doc, &OwnerWindow));
     m_documents->RecentFiles().Load();
@@ -180,6 +182,7 @@ int CVigilonOssApp::ExitInstance()
     StoreSerialPortIndex(m_nSerialPort);
     StoreOption("VerifyAfterWrite", m_bVerifyAfterWrite);
     StoreOption("BackUpBeforeWrite", m_bBackUpBeforeWrite);
+    StoreOption("AskRadioId", m_bAskRadioId);
     SaveWindowPlace(m_frame->CurrentPlace());
     m_documents->RecentFiles().Save();
     return 0;
@@ -219,6 +222,7 @@ void CVigilonOssApp::UpdateCommandUI()
     m_frame->SetRecentFiles(names);
     m_frame->Action(ID_OPTIONS_VERIFY)->setChecked(m_bVerifyAfterWrite);
     m_frame->Action(ID_OPTIONS_BACKUP_FIRST)->setChecked(m_bBackUpBeforeWrite);
+    m_frame->Action(ID_OPTIONS_ASK_RADIO_ID)->setChecked(m_bAskRadioId);
     if (m_history)
         m_history->SetDocumentLoaded(loaded);
 
@@ -328,6 +332,17 @@ void CVigilonOssApp::OnCommand(int id)
     // A disabled command does nothing, whichever way it was issued.
     if (QAction* action = m_frame->Action(id); action && !action->isEnabled())
         return;
+    // An operation on one radio is asked the radio's ID first when the user
+    // wants it kept; Cancel leaves the radio alone. The ID holds for this command.
+    const bool oneRadio = id == ID_FILE_READ || id == ID_FILE_WRITE || id == ID_BOARD_INFO || id == ID_BOARD_CHECK
+                          || id == ID_BOARD_CALIBRATE || id == ID_FILE_READ_CAL;
+    std::string radioId;
+    if (oneRadio && m_bAskRadioId && !AskRadioId(m_frame.get(), UiText(IDS_RADIO_ID_PROMPT), radioId))
+        return;
+    struct NamedRadio {
+        explicit NamedRadio(std::string id) { GuiHistory().radioId = std::move(id); }
+        ~NamedRadio() { GuiHistory().radioId.clear(); }
+    } named(radioId);
     m_host.SetActivity(ActivityText(id, m_nSerialPort));
     switch (id) {
     case ID_FILE_OPEN: OnFileOpen(); break;
@@ -335,6 +350,7 @@ void CVigilonOssApp::OnCommand(int id)
     case ID_FILE_COMPARE: OnFileCompare(); break;
     case ID_OPTIONS_VERIFY: m_bVerifyAfterWrite = !m_bVerifyAfterWrite; break;
     case ID_OPTIONS_BACKUP_FIRST: m_bBackUpBeforeWrite = !m_bBackUpBeforeWrite; break;
+    case ID_OPTIONS_ASK_RADIO_ID: m_bAskRadioId = !m_bAskRadioId; break;
     case ID_OPTIONS_LANGUAGE: ChooseProgramLanguage(m_frame.get()); break;
     case ID_OPTIONS_HISTORY: {
         HistoryOptionsDialog options(m_frame.get());
@@ -451,6 +467,6 @@ void CVigilonOssApp::OnBoardFleet()
         theOptionBoardData.ToImage(image);
         return true;
     };
-    CFleetDialog fleet(m_frame.get(), m_host, m_nSerialPort, settingsImage, m_bVerifyAfterWrite);
+    CFleetDialog fleet(m_frame.get(), m_host, m_nSerialPort, settingsImage, m_bVerifyAfterWrite, m_bAskRadioId);
     fleet.exec();
 }

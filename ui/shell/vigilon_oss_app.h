@@ -52,6 +52,7 @@ public:
     int m_nSerialPort = 0;    // 0..3 for COM1..COM4
     bool m_bVerifyAfterWrite = false;
     bool m_bBackUpBeforeWrite = false;
+    bool m_bAskRadioId = false; // the radio's ID is asked before each operation on one radio
     int m_bReadRequested = 0; // 1 while Read Option Board runs
 
 private:

@@ -104,6 +104,17 @@ void CVigilonOssDoc::UpdateCaption(const QString& name)
         frame->setWindowTitle(caption);
 }
 
+namespace {
+
+// Where settings came from or went, with the radio's ID when the user gave one.
+QString WithRadioId(const QString& source)
+{
+    const std::string& id = GuiHistory().radioId;
+    return id.empty() ? source : FormatUiText(IDS_SUMMARY_WITH_RADIO_ID, source, QString::fromUtf8(id.c_str()));
+}
+
+} // namespace
+
 bool CVigilonOssDoc::OnNewDocument()
 {
     DeleteContents();
@@ -116,8 +127,8 @@ bool CVigilonOssDoc::OnNewDocument()
     const ReadOutcome outcome = RunReadOperation(theRadioLink, port, [&](const ReadOutcome& read) {
         TakeReadInto(read, ProgramRecord());
         dataLoaded = true;
-        NoteLoaded(FormatUiText(IDS_SUMMARY_FROM_BOARD, QString::fromStdString(port),
-                                QString::fromStdString(ResolvePort(GuiContext().ports, port))),
+        NoteLoaded(WithRadioId(FormatUiText(IDS_SUMMARY_FROM_BOARD, QString::fromStdString(port),
+                                            QString::fromStdString(ResolvePort(GuiContext().ports, port)))),
                    true);
         UpdateCaption(QString::fromStdString(FormatString(IDS_TITLE_BOARD_AT_PORT, port.c_str())));
         SetModifiedFlag(true);
@@ -231,8 +242,9 @@ void CVigilonOssDoc::OnFileWrite(const std::string& port, bool verify, bool back
         theRadioLink, port, ImageOf(theOptionBoardData).data(),
         [&] {
             const QString time = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
-            NoteLoaded(FormatUiText(verify ? IDS_SUMMARY_WRITTEN_VERIFIED : IDS_SUMMARY_WRITTEN,
-                                    QString::fromStdString(port), QString::fromStdString(ResolvePort(GuiContext().ports, port)), time),
+            NoteLoaded(WithRadioId(FormatUiText(verify ? IDS_SUMMARY_WRITTEN_VERIFIED : IDS_SUMMARY_WRITTEN,
+                                                QString::fromStdString(port),
+                                                QString::fromStdString(ResolvePort(GuiContext().ports, port)), time)),
                        m_fromBoard);
             SetModifiedFlag(false);
         },

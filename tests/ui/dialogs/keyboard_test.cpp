@@ -127,7 +127,7 @@ private slots:
         int rows = 0;
         InModal(
             [&](QWidget*) {
-                for (int field = 0; field < 14; ++field) {
+                for (int field = 0; field < 15; ++field) {
                     order.append(FocusName());
                     Press(Qt::Key_Tab);
                 }
@@ -145,7 +145,8 @@ private slots:
             },
             [&] { QCOMPARE(dialog.exec(), int(QDialog::Rejected)); });
         QCOMPARE(order, (QStringList{ "Settings:", "Browse for the settings file", "COM1", "COM2", "COM3", "COM4",
-                                      "Radios per port:", "Read the settings back after each write", "Report:",
+                                      "Radios per port:", "Read the settings back after each write",
+                                      "Ask for each radio's ID before it is plugged in", "Report:",
                                       "Browse for the report", "Radios of this run", "Start", "Close", "Settings:" }));
         QCOMPARE(rows, 1);
         QCOMPARE(dialog.Table()->item(0, 7)->text(), QStringLiteral("OK"));

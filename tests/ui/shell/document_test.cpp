@@ -17,6 +17,7 @@
 #include "ui/dialogs/board_dialogs.h"
 #include "ui/dialogs/check_dialog.h"
 #include "ui/dialogs/fleet_dialog.h"
+#include "ui/dialogs/radio_id_dialog.h"
 #include "ui/shell/vigilon_oss_view.h"
 #include "ui/windows/settings_summary.h"
 
@@ -24,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -368,6 +370,32 @@ private slots:
         const int updates = m_app->CommandUiUpdates() - before;
         QVERIFY2(updates <= 3, qPrintable(QString::number(updates)));
         QCOMPARE(Summary()->ValueText("clockShift"), QStringLiteral("off"));
+    }
+
+    // Options > Ask For Radio ID: the ID typed (or scanned, with its Enter) goes
+    // with the read into the history and the summary; Cancel leaves the radio alone.
+    void anOperationAsksTheRadiosIdFirstWhenTheOptionIsOn()
+    {
+        m_app->OnCommand(ID_OPTIONS_ASK_RADIO_ID);
+        QTimer::singleShot(0, Frame(), [] {
+            if (RadioIdDialog* asked = OpenDialog<RadioIdDialog>())
+                asked->reject();
+        });
+        Read();
+        QCOMPARE(RadioRequests(), 0);
+        QTimer::singleShot(0, Frame(), [] {
+            if (RadioIdDialog* asked = OpenDialog<RadioIdDialog>()) {
+                QTest::keyClicks(asked->Field(), QStringLiteral("  SN 4711 "));
+                QTest::keyClick(asked->Field(), Qt::Key_Return);
+            }
+        });
+        Read();
+        QVERIFY(RadioRequests() > 0);
+        QVERIFY2(Summary()->HeaderText().contains(QStringLiteral("), radio ID SN 4711")), qPrintable(Summary()->HeaderText()));
+        HistoryFilter byId;
+        byId.radioId = "SN 4711";
+        QTRY_COMPARE(HistoryStore(ServiceHistoryPath()).Count(byId), 1);
+        QVERIFY(GuiHistory().radioId.empty()); // the next operation is asked again
     }
 
     void inputMadeWhileTheRadioWorksIsNotActedOn()

@@ -127,7 +127,8 @@ private slots:
         QCOMPARE(frame->Action(ID_BOARD_CALIBRATE), nullptr);
         QCOMPARE(frame->Action(ID_FILE_READ_CAL), nullptr);
         QCOMPARE(MenuTexts(TopMenu(frame, 2)), (QStringList{ "&Configuration...	Ctrl+,", "&Verify After Write",
-                                                             "&Back Up Before Write", "&Language...", "Service &History...", "Window Size" }));
+                                                             "&Back Up Before Write", "Ask For &Radio ID", "&Language...",
+                                                             "Service &History...", "Window Size" }));
         QCOMPARE(MenuTexts(TopMenu(frame, 3)), (QStringList{ "&Toolbar", "&Status Bar", "Settings S&ummary", "Service &History..." }));
         QCOMPARE(MenuTexts(TopMenu(frame, 4)), (QStringList{ "&Help Topics\tF1", "Save Serial &Trace...", "Create Support &Bundle...", "-", "&About Vigilon OSS..." }));
         // Nothing loaded: the commands that need data are off.
