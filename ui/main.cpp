@@ -30,6 +30,17 @@ void KeepTheDefaultFontPlain()
 #endif
 }
 
+// The windows' style animations (a button easing into its pressed look) share
+// one timer, which the last of them stops by queued calls. Left undelivered when
+// the event loop ends, the timer still runs when the library's thread-local
+// objects go at exit, after the rest of it, and stopping it then can crash the
+// program (under Wine, a box answered just before the main window closed).
+void DeliverWhatTheWindowsLeftQueued()
+{
+    constexpr int MOST_MS = 500;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, MOST_MS);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -39,10 +50,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Vigilon OSS"));
     KeepTheDefaultFontPlain();
     InstallLanguage(ChooseLanguage(QString()));
-    CVigilonOssApp app;
-    if (!app.InitInstance(QApplication::arguments()))
-        return 1;
-    const int status = application.exec();
-    app.ExitInstance();
+    int status = 1;
+    {
+        CVigilonOssApp app;
+        if (app.InitInstance(QApplication::arguments())) {
+            status = application.exec();
+            app.ExitInstance();
+        }
+    }
+    DeliverWhatTheWindowsLeftQueued();
     return status;
 }
