@@ -31,6 +31,17 @@ std::string BytesOf(const QJsonObject& entry, const char* member)
     return entry[QLatin1String(member)].toObject()[QLatin1String("bytes")].toString().toStdString();
 }
 
+// A data file whose settings differ from a fresh board's: clock shift on.
+std::vector<uint8_t> ClockShiftFile()
+{
+    std::vector<uint8_t> bytes = { 0x01, 0x00 };
+    std::vector<uint8_t> image = DefaultImage();
+    image[23] = 1;
+    for (uint8_t byte : WithChecksum(image))
+        bytes.push_back(byte);
+    return bytes;
+}
+
 } // namespace
 
 TEST(CliHistory, AReadAVerifiedWriteAndAFailedWriteAreThreeEntriesWithTheirBytes)
@@ -40,11 +51,7 @@ TEST(CliHistory, AReadAVerifiedWriteAndAFailedWriteAreThreeEntriesWithTheirBytes
     CliBench bench({ "--fault", "write-refused@#15" });
     const std::string read = bench.folder.Path("read.vgd");
     ASSERT_EQ(bench.Run({ "read", read }).status, 0);
-    std::vector<uint8_t> changed = { 0x01, 0x00 };
-    std::vector<uint8_t> image = DefaultImage();
-    image[23] = 1; // clock shift on
-    for (uint8_t byte : WithChecksum(image))
-        changed.push_back(byte);
+    const std::vector<uint8_t> changed = ClockShiftFile();
     const std::string file = bench.folder.Path("changed.vgd");
     WriteBytes(file, changed);
     ASSERT_EQ(bench.Run({ "--yes", "--verify", "write", file }).status, 0);
@@ -157,11 +164,7 @@ TEST(CliHistory, RadioIdsTellRadiosOfOneKindApart)
     CliBench bench({ "--fleet", "3", "--swap-ms", "300", "--unplug-after", "500" });
     const std::string read = bench.folder.Path("read.vgd");
     ASSERT_EQ(bench.Run({ "--radio-id", " R-1 ", "read", read }).status, 0);
-    std::vector<uint8_t> changed = { 0x01, 0x00 };
-    std::vector<uint8_t> image = DefaultImage();
-    image[23] = 1; // clock shift on
-    for (uint8_t byte : WithChecksum(image))
-        changed.push_back(byte);
+    const std::vector<uint8_t> changed = ClockShiftFile();
     const std::string file = bench.folder.Path("changed.vgd");
     WriteBytes(file, changed);
     // Written under another ID: what was read under R-1 is not taken for what this radio held.

@@ -17,12 +17,8 @@
 // system clock when `realTime`.
 [[noreturn]] inline void BecomeCli(std::vector<std::string> args, bool realTime)
 {
-    std::vector<char*> argv;
-    std::string name = VIGILON_OSS_CLI;
-    argv.push_back(&name[0]);
-    for (std::string& arg : args)
-        argv.push_back(&arg[0]);
-    argv.push_back(nullptr);
+    args.insert(args.begin(), VIGILON_OSS_CLI);
+    std::vector<char*> argv = ArgumentVector(args);
     // Streams as fresh as a new program's: this process's have been used, and a
     // stream's buffering is set before its first use (the GNU C library lets the
     // standard streams be replaced).

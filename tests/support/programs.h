@@ -16,15 +16,22 @@
 #include <unistd.h>
 #include <vector>
 
+// A program's name and arguments as main() takes them, ended by a null; the
+// strings stay in `words`.
+inline std::vector<char*> ArgumentVector(std::vector<std::string>& words)
+{
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(&word[0]);
+    argv.push_back(nullptr);
+    return argv;
+}
+
 // In a child process: becomes the program; never returns.
 [[noreturn]] inline void ExecProgram(const std::string& program, std::vector<std::string> args)
 {
-    std::vector<char*> argv;
-    std::string name = program;
-    argv.push_back(&name[0]);
-    for (std::string& arg : args)
-        argv.push_back(&arg[0]);
-    argv.push_back(nullptr);
+    args.insert(args.begin(), program);
+    std::vector<char*> argv = ArgumentVector(args);
     ::execv(program.c_str(), argv.data());
     ::_exit(127);
 }
