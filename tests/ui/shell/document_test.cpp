@@ -389,6 +389,7 @@ private slots:
         QTimer::singleShot(0, Frame(), [] {
             if (RadioIdDialog* asked = OpenDialog<RadioIdDialog>()) {
                 QTest::keyClicks(asked->Field(), QStringLiteral("  SN 4711 "));
+                SaveShot(asked, QStringLiteral("radio-id.png"));
                 QTest::keyClick(asked->Field(), Qt::Key_Return);
             }
         });
