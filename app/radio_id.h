@@ -7,9 +7,10 @@
 #include <optional>
 #include <string>
 
-constexpr size_t RADIO_ID_MAX_BYTES = 64;
+constexpr size_t RADIO_ID_MAX_CHARACTERS = 64;
 
-// The ID in `text` without the spaces around it. None when nothing is left, when
-// it is longer than RADIO_ID_MAX_BYTES or holds a control character (a label
-// is one line of printable text; a scanner's Enter ends it and is no part of it).
+// The ID in `text` (UTF-8) without the spaces around it. None when nothing is
+// left, when it has more than RADIO_ID_MAX_CHARACTERS characters or holds a
+// control character (a label is one line of printable text; a scanner's Enter
+// ends it and is no part of it).
 std::optional<std::string> RadioIdFromText(const std::string& text);

@@ -180,13 +180,14 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
     std::string radioId;
     if (parser.isSet(radioIdOption)) {
         if (name == "fleet")
-            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "fleet asks each radio's ID: give --ask-radio-id instead of --radio-id")));
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "fleet asks for each radio's ID: give --ask-radio-id instead of --radio-id")));
         if (!(command->traits & CLI_ONE_RADIO) && !board && name != "history")
             return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--radio-id belongs to the commands that talk to one radio, and to history")));
-        const std::optional<std::string> id = RadioIdFromText(BytesOfText(parser.value(radioIdOption)));
+        // UTF-8 as the GUI keeps it, so that one label is one ID whichever program took it.
+        const std::optional<std::string> id = RadioIdFromText(parser.value(radioIdOption).toUtf8().toStdString());
         if (!id)
             return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--radio-id takes the radio's serial number or asset tag: up to %1 characters of one line"),
-                                 { std::to_string(RADIO_ID_MAX_BYTES) }));
+                                 { std::to_string(RADIO_ID_MAX_CHARACTERS) }));
         radioId = *id;
         historyFilter.radioId = radioId;
     }
@@ -361,6 +362,10 @@ int CliMain(int argc, char** argv, IClock* clock)
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     BufferStandardOutput();
+    // Standard input unbuffered: a line is read byte by byte, so that what one
+    // answer did not take waits in the pipe for the next (a fleet's radio IDs,
+    // read while the input is watched for Ctrl+C).
+    std::setvbuf(stdin, nullptr, _IONBF, 0);
     QCoreApplication app(argc, argv);
     std::string name;
     const int status = RunCommandLine(argc, argv, name, clock);

@@ -11,6 +11,7 @@
 
 #include "board/option_board_data.h"
 #include "cli/json_board.h"
+#include "cli/interrupts.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
 #include "app/service_history.h"
@@ -25,6 +26,10 @@
 #include "seams/visible_text.h"
 
 #include <map>
+#ifndef _WIN32
+#include <poll.h>
+#include <unistd.h>
+#endif
 #include <memory>
 #include <mutex>
 
@@ -98,6 +103,35 @@ private:
     std::string m_port;
 };
 
+// A line of standard input without its end (at most what a radio ID can take
+// and a little more). False when the input ends, or a stop is requested: a
+// port's loop on a thread of its own waits here in short slices, as the
+// interrupt goes to another thread.
+bool ReadInputLine(std::string& line)
+{
+    constexpr size_t KEPT = RADIO_ID_MAX_CHARACTERS * 4 + 2;
+    for (;;) {
+#ifndef _WIN32
+        struct pollfd ready = { STDIN_FILENO, POLLIN, 0 };
+        constexpr int SLICE_MS = 100;
+        if (InterruptStopRequest().Requested())
+            return false;
+        if (::poll(&ready, 1, SLICE_MS) == 0)
+            continue;
+#endif
+        const int c = std::fgetc(stdin);
+        if (c == EOF)
+            return false;
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            return true;
+        }
+        if (line.size() < KEPT)
+            line += static_cast<char>(c);
+    }
+}
+
 // What the run prints: one lock keeps every line whole.
 class FleetOutput : public IFleetRunView {
 public:
@@ -129,7 +163,7 @@ public:
         std::string line = FormatString(IDS_FLEET_LINE, ++m_radios[port], VisibleText(radio).c_str(),
                                         VisibleText(result, true).c_str(), row.seconds);
         if (row.radioIdRepeated)
-            line += " " + FormatString(IDS_FLEET_RADIO_ID_REPEATED, row.radioId.c_str());
+            line += " " + VisibleText(FormatString(IDS_FLEET_RADIO_ID_REPEATED, row.radioId.c_str()));
         Print(port, line);
         m_radiosJson.Push(RowJson(row));
     }
@@ -171,6 +205,8 @@ public:
     {
         const std::lock_guard<std::mutex> asking(m_askMutex);
         for (;;) {
+            if (m_options.context->StopRequested())
+                return false;
             {
                 const std::lock_guard<std::mutex> lock(m_mutex);
                 const std::string prompt = FormatString(IDS_FLEET_ASK_RADIO_ID, radio);
@@ -180,20 +216,15 @@ public:
                 FlushOutput(m_lines);
             }
             std::string line;
-            for (int c = std::fgetc(stdin); c != '\n'; c = std::fgetc(stdin)) {
-                if (c == EOF)
-                    return false; // the input ended, or Ctrl+C
-                if (line.size() <= RADIO_ID_MAX_BYTES + 1)
-                    line += static_cast<char>(c);
-            }
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
+            if (!ReadInputLine(line))
+                return false; // the input ended, or Ctrl+C
             if (const std::optional<std::string> id = RadioIdFromText(line)) {
                 radioId = *id;
                 return true;
             }
             const std::lock_guard<std::mutex> lock(m_mutex);
-            std::fprintf(m_lines, "%s\n", FormatString(IDS_FLEET_RADIO_ID_UNUSABLE, static_cast<int>(RADIO_ID_MAX_BYTES)).c_str());
+            std::fprintf(m_lines, "%s\n",
+                         FormatString(IDS_FLEET_RADIO_ID_UNUSABLE, static_cast<int>(RADIO_ID_MAX_CHARACTERS)).c_str());
             FlushOutput(m_lines);
         }
     }

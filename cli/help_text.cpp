@@ -61,7 +61,7 @@ const char* const RADIO_ID_OPTIONS = QT_TRANSLATE_NOOP("Cli",
     "                    operation in the service history; history: the entries\n"
     "                    of the radio with this ID\n"
     "  --ask-radio-id    fleet: ask for each radio's ID before it is programmed\n"
-    "                    (scan or type it, then plug the radio in)\n");
+    "                    (scan or type it, then connect the radio)\n");
 
 const char* const EXIT_STATUS = QT_TRANSLATE_NOOP("Cli",
     "Exit status: 0 when the command did all it was asked and every check passed,\n"

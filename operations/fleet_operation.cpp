@@ -159,7 +159,7 @@ FleetOutcome RunFleetOperation(CRadioLink& link, const std::string& portName, co
     bool noMoreIds = false;
     for (int radio = 1; options.count <= 0 || radio <= options.count; ++radio) {
         FleetRow row;
-        if (options.askRadioId && !options.askRadioId(radio, row.radioId)) {
+        if (options.askRadioId && (context.StopRequested() || !options.askRadioId(radio, row.radioId))) {
             noMoreIds = true;
             break;
         }

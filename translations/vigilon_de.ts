@@ -248,10 +248,6 @@ verhindert, die Einstellungen (ohne Passwörter), die letzten
 TRACE eines früheren --trace</translation>
     </message>
     <message>
-        <source>fleet asks each radio&apos;s ID: give --ask-radio-id instead of --radio-id</source>
-        <translation>fleet fragt nach der ID jedes Funkgeräts: --ask-radio-id statt --radio-id angeben</translation>
-    </message>
-    <message>
         <source>--radio-id belongs to the commands that talk to one radio, and to history</source>
         <translation>--radio-id gehört zu den Befehlen, die mit einem Funkgerät sprechen, und zu history</translation>
     </message>
@@ -347,22 +343,6 @@ TRACE eines früheren --trace</translation>
 </translation>
     </message>
     <message>
-        <source>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
-                    the radio&apos;s serial number or asset tag, kept with the
-                    operation in the service history; history: the entries
-                    of the radio with this ID
-  --ask-radio-id    fleet: ask for each radio&apos;s ID before it is programmed
-                    (scan or type it, then plug the radio in)
-</source>
-        <translation>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
-                    die Seriennummer oder Inventarnummer des Funkgeräts, die
-                    mit dem Vorgang in der Servicehistorie festgehalten wird;
-                    history: die Einträge des Funkgeräts mit dieser ID
-  --ask-radio-id    fleet: vor jedem Funkgerät nach seiner ID fragen (scannen
-                    oder eintippen, dann das Funkgerät anschließen)
-</translation>
-    </message>
-    <message>
         <source>Exit status: 0 when the command did all it was asked and every check passed,
 1 when it failed, 2 for usage errors.
 fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
@@ -374,6 +354,26 @@ bestanden wurde, 1, wenn er fehlgeschlagen ist, 2 bei Aufruffehlern.
 fleet: 0, wenn jedes Funkgerät programmiert wurde, sonst 1 (auch wenn sich eine
 Schnittstelle in einem Durchlauf bis Ctrl+C nie öffnen ließ).
 diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
+</translation>
+    </message>
+    <message>
+        <source>fleet asks for each radio&apos;s ID: give --ask-radio-id instead of --radio-id</source>
+        <translation>fleet fragt nach der ID jedes Funkgeräts: --ask-radio-id statt --radio-id angeben</translation>
+    </message>
+    <message>
+        <source>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
+                    the radio&apos;s serial number or asset tag, kept with the
+                    operation in the service history; history: the entries
+                    of the radio with this ID
+  --ask-radio-id    fleet: ask for each radio&apos;s ID before it is programmed
+                    (scan or type it, then connect the radio)
+</source>
+        <translation>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
+                    die Seriennummer oder Inventarnummer des Funkgeräts, die
+                    mit dem Vorgang in der Servicehistorie festgehalten wird;
+                    history: die Einträge des Funkgeräts mit dieser ID
+  --ask-radio-id    fleet: vor jedem Funkgerät nach seiner ID fragen (scannen
+                    oder eintippen, dann das Funkgerät anschließen)
 </translation>
     </message>
 </context>
@@ -2523,10 +2523,6 @@ Support-Paket erstellen</translation>
         <translation>Ein Funkgerät mit der ID %s wurde in diesem Durchlauf schon programmiert.</translation>
     </message>
     <message>
-        <source>Radio %d: scan or type its ID, then plug it in:</source>
-        <translation>Funkgerät %d: ID scannen oder eintippen, dann das Funkgerät anschließen:</translation>
-    </message>
-    <message>
         <source>A radio ID is one line of up to %d characters: scan or type it again.</source>
         <translation>Eine Funkgeräte-ID ist eine Zeile mit bis zu %d Zeichen: bitte erneut scannen oder eintippen.</translation>
     </message>
@@ -2545,8 +2541,12 @@ Nach Funkgeräte-ID fragen</translation>
         <translation>%s, Funkgeräte-ID %s</translation>
     </message>
     <message>
-        <source>Ask for each radio&apos;s &amp;ID before it is plugged in</source>
-        <translation>Vor jedem Funkgerät nach seiner &amp;ID fragen, bevor es angeschlossen wird</translation>
+        <source>Radio %d: scan or type its ID, then connect it:</source>
+        <translation>Funkgerät %d: ID scannen oder eintippen, dann das Funkgerät anschließen:</translation>
+    </message>
+    <message>
+        <source>Ask for each radio&apos;s &amp;ID before it is connected</source>
+        <translation>Vor dem Anschließen nach der &amp;ID jedes Funkgeräts fragen</translation>
     </message>
 </context>
 </TS>

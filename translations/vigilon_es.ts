@@ -248,10 +248,6 @@ cada puerto, la configuración (sin contraseñas), las 50
 traza TRACE de un --trace anterior</translation>
     </message>
     <message>
-        <source>fleet asks each radio&apos;s ID: give --ask-radio-id instead of --radio-id</source>
-        <translation>fleet pide el ID de cada radio: indique --ask-radio-id en lugar de --radio-id</translation>
-    </message>
-    <message>
         <source>--radio-id belongs to the commands that talk to one radio, and to history</source>
         <translation>--radio-id corresponde a los comandos que se comunican con una radio, y a history</translation>
     </message>
@@ -348,22 +344,6 @@ traza TRACE de un --trace anterior</translation>
 </translation>
     </message>
     <message>
-        <source>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
-                    the radio&apos;s serial number or asset tag, kept with the
-                    operation in the service history; history: the entries
-                    of the radio with this ID
-  --ask-radio-id    fleet: ask for each radio&apos;s ID before it is programmed
-                    (scan or type it, then plug the radio in)
-</source>
-        <translation>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
-                    el número de serie o de inventario de la radio, guardado
-                    con la operación en el historial de servicio; history:
-                    las entradas de la radio con este ID
-  --ask-radio-id    fleet: pedir el ID de cada radio antes de programarla
-                    (escanearlo o escribirlo, y luego conectar la radio)
-</translation>
-    </message>
-    <message>
         <source>Exit status: 0 when the command did all it was asked and every check passed,
 1 when it failed, 2 for usage errors.
 fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
@@ -376,6 +356,26 @@ uso.
 fleet: 0 cuando se han programado todas las radios, 1 en caso contrario
 (también cuando un puerto no llegó a abrirse en una ejecución hasta Ctrl+C).
 diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
+</translation>
+    </message>
+    <message>
+        <source>fleet asks for each radio&apos;s ID: give --ask-radio-id instead of --radio-id</source>
+        <translation>fleet pide el ID de cada radio: indique --ask-radio-id en lugar de --radio-id</translation>
+    </message>
+    <message>
+        <source>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
+                    the radio&apos;s serial number or asset tag, kept with the
+                    operation in the service history; history: the entries
+                    of the radio with this ID
+  --ask-radio-id    fleet: ask for each radio&apos;s ID before it is programmed
+                    (scan or type it, then connect the radio)
+</source>
+        <translation>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
+                    el número de serie o de inventario de la radio, guardado
+                    con la operación en el historial de servicio; history:
+                    las entradas de la radio con este ID
+  --ask-radio-id    fleet: pedir el ID de cada radio antes de programarla
+                    (escanearlo o escribirlo, y luego conectar la radio)
 </translation>
     </message>
 </context>
@@ -507,7 +507,7 @@ diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
     </message>
     <message>
         <source>Ask For &amp;Radio ID</source>
-        <translation>Pedir el &amp;ID de la radio</translation>
+        <translation>Pedir el I&amp;D de la radio</translation>
     </message>
 </context>
 <context>
@@ -2525,10 +2525,6 @@ Crear paquete para asistencia</translation>
         <translation>Una radio con el ID %s ya se programó en esta ejecución.</translation>
     </message>
     <message>
-        <source>Radio %d: scan or type its ID, then plug it in:</source>
-        <translation>Radio %d: escanee o escriba su ID y luego conéctela:</translation>
-    </message>
-    <message>
         <source>A radio ID is one line of up to %d characters: scan or type it again.</source>
         <translation>Un ID de radio es una línea de hasta %d caracteres: escanéelo o escríbalo de nuevo.</translation>
     </message>
@@ -2547,8 +2543,12 @@ Pedir el ID de la radio</translation>
         <translation>%s, ID de la radio %s</translation>
     </message>
     <message>
-        <source>Ask for each radio&apos;s &amp;ID before it is plugged in</source>
-        <translation>Pedir el &amp;ID de cada radio antes de conectarla</translation>
+        <source>Radio %d: scan or type its ID, then connect it:</source>
+        <translation>Radio %d: escanee o escriba su ID y luego conéctela:</translation>
+    </message>
+    <message>
+        <source>Ask for each radio&apos;s &amp;ID before it is connected</source>
+        <translation>Pedir el ID de cada radio antes de co&amp;nectarla</translation>
     </message>
 </context>
 </TS>

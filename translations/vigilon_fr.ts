@@ -250,10 +250,6 @@ entrées de l&apos;historique des interventions et le fichier de
 trace TRACE d&apos;un --trace précédent</translation>
     </message>
     <message>
-        <source>fleet asks each radio&apos;s ID: give --ask-radio-id instead of --radio-id</source>
-        <translation>fleet demande l&apos;ID de chaque radio : indiquez --ask-radio-id au lieu de --radio-id</translation>
-    </message>
-    <message>
         <source>--radio-id belongs to the commands that talk to one radio, and to history</source>
         <translation>--radio-id est réservé aux commandes qui dialoguent avec une radio, et à history</translation>
     </message>
@@ -349,22 +345,6 @@ trace TRACE d&apos;un --trace précédent</translation>
 </translation>
     </message>
     <message>
-        <source>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
-                    the radio&apos;s serial number or asset tag, kept with the
-                    operation in the service history; history: the entries
-                    of the radio with this ID
-  --ask-radio-id    fleet: ask for each radio&apos;s ID before it is programmed
-                    (scan or type it, then plug the radio in)
-</source>
-        <translation>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board :
-                    le numéro de série ou d&apos;inventaire de la radio, conservé
-                    avec l&apos;opération dans l&apos;historique des interventions ;
-                    history : les entrées de la radio portant cet ID
-  --ask-radio-id    fleet : demander l&apos;ID de chaque radio avant de la programmer
-                    (le scanner ou le saisir, puis brancher la radio)
-</translation>
-    </message>
-    <message>
         <source>Exit status: 0 when the command did all it was asked and every check passed,
 1 when it failed, 2 for usage errors.
 fleet: 0 when every radio was programmed, 1 otherwise (also when a port never
@@ -377,6 +357,27 @@ d&apos;utilisation.
 fleet : 0 si toutes les radios ont été programmées, 1 sinon (y compris
 lorsqu&apos;un port ne s&apos;est jamais ouvert lors d&apos;une session menée jusqu&apos;à Ctrl+C).
 diff : 0 si identiques, 1 si différents, 2 en cas de problème.
+</translation>
+    </message>
+    <message>
+        <source>fleet asks for each radio&apos;s ID: give --ask-radio-id instead of --radio-id</source>
+        <translation>fleet demande l&apos;ID de chaque radio : indiquez --ask-radio-id au lieu de --radio-id</translation>
+    </message>
+    <message>
+        <source>  --radio-id TEXT   read, write, info, check, calibrate, read-cal, diff --board:
+                    the radio&apos;s serial number or asset tag, kept with the
+                    operation in the service history; history: the entries
+                    of the radio with this ID
+  --ask-radio-id    fleet: ask for each radio&apos;s ID before it is programmed
+                    (scan or type it, then connect the radio)
+</source>
+        <translation>  --radio-id TEXT   read, write, info, check, calibrate, read-cal,
+                    diff --board : le numéro de série ou d&apos;inventaire de la
+                    radio, conservé avec l&apos;opération dans l&apos;historique des
+                    interventions ; history : les entrées de la radio portant
+                    cet ID
+  --ask-radio-id    fleet : demander l&apos;ID de chaque radio avant de la programmer
+                    (le scanner ou le saisir, puis connecter la radio)
 </translation>
     </message>
 </context>
@@ -2526,10 +2527,6 @@ Créer un paquet pour l&apos;assistance</translation>
         <translation>Une radio portant l&apos;ID %s a déjà été programmée au cours de cette session.</translation>
     </message>
     <message>
-        <source>Radio %d: scan or type its ID, then plug it in:</source>
-        <translation>Radio %d : scannez ou saisissez son ID, puis branchez-la :</translation>
-    </message>
-    <message>
         <source>A radio ID is one line of up to %d characters: scan or type it again.</source>
         <translation>Un ID de radio tient sur une ligne de %d caractères au plus : scannez-le ou saisissez-le à nouveau.</translation>
     </message>
@@ -2548,8 +2545,12 @@ Demander l&apos;ID de la radio</translation>
         <translation>%s, ID de la radio %s</translation>
     </message>
     <message>
-        <source>Ask for each radio&apos;s &amp;ID before it is plugged in</source>
-        <translation>Demander l&apos;&amp;ID de chaque radio avant de la brancher</translation>
+        <source>Radio %d: scan or type its ID, then connect it:</source>
+        <translation>Radio %d : scannez ou saisissez son ID, puis connectez-la :</translation>
+    </message>
+    <message>
+        <source>Ask for each radio&apos;s &amp;ID before it is connected</source>
+        <translation>Demander l&apos;ID de chaque radio avant de la co&amp;nnecter</translation>
     </message>
 </context>
 </TS>

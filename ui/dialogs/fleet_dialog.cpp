@@ -357,6 +357,9 @@ public:
             const std::lock_guard<std::mutex> one(m_asking);
             QMetaObject::invokeMethod(&m_dialog, ask, Qt::BlockingQueuedConnection);
         }
+        // Cancel stops the run, on every port: Stop cannot be reached while the question is open.
+        if (!given)
+            GuiContext().stop->Request();
         return given;
     }
 

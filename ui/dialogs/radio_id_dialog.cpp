@@ -7,7 +7,6 @@
 #include "ui/controls/label_buddy.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,15 +18,20 @@ RadioIdDialog::RadioIdDialog(QWidget* parent, const QString& prompt) : QDialog(p
     QLabel* label = new QLabel(prompt);
     label->setWordWrap(true);
     m_field = new QLineEdit;
-    m_field->setMaxLength(static_cast<int>(RADIO_ID_MAX_BYTES));
+    // Room for the most characters an ID has, each of them two UTF-16 units at most.
+    m_field->setMaxLength(static_cast<int>(RADIO_ID_MAX_CHARACTERS) * 2);
     LabelFor(label, m_field);
     QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     buttons->button(QDialogButtonBox::Cancel)->setText(UiText(IDS_KEYED_CANCEL));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // Only an ID the history can keep is taken: Enter on anything else does nothing.
-    const auto check = [this] { m_ok->setEnabled(RadioIdFromText(QFile::encodeName(m_field->text()).toStdString()).has_value()); };
+    // The field may stay empty (no ID); anything else is an ID the history can
+    // keep, or Enter does nothing.
+    const auto check = [this] {
+        const std::string typed = m_field->text().toUtf8().toStdString();
+        m_ok->setEnabled(typed.find_first_not_of(' ') == std::string::npos || RadioIdFromText(typed).has_value());
+    };
     connect(m_field, &QLineEdit::textChanged, this, check);
     check();
     QVBoxLayout* layout = new QVBoxLayout(this);
@@ -49,5 +53,5 @@ bool AskRadioId(QWidget* parent, const QString& prompt, std::string& radioId)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     radioId = dialog.RadioId();
-    return !radioId.empty();
+    return true;
 }

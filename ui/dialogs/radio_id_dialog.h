@@ -16,7 +16,7 @@ public:
     RadioIdDialog(QWidget* parent, const QString& prompt);
 
     QLineEdit* Field() const { return m_field; }
-    // The ID as typed, without the spaces around it; valid once accepted.
+    // The ID as typed, without the spaces around it; empty for none.
     std::string RadioId() const;
 
 private:
@@ -24,5 +24,6 @@ private:
     QPushButton* m_ok;
 };
 
-// Asks for the radio's ID; false when the user cancels (nothing is done then).
+// Asks for the radio's ID, which may be left empty; false when the user
+// cancels (nothing is done then).
 bool AskRadioId(QWidget* parent, const QString& prompt, std::string& radioId);

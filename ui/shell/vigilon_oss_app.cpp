@@ -339,10 +339,21 @@ void CVigilonOssApp::OnCommand(int id)
     std::string radioId;
     if (oneRadio && m_bAskRadioId && !AskRadioId(m_frame.get(), UiText(IDS_RADIO_ID_PROMPT), radioId))
         return;
+    // Only an operation on one radio names it, and what it found is put back after.
     struct NamedRadio {
-        explicit NamedRadio(std::string id) { GuiHistory().radioId = std::move(id); }
-        ~NamedRadio() { GuiHistory().radioId.clear(); }
-    } named(radioId);
+        NamedRadio(bool named, std::string id) : m_named(named), m_previous(GuiHistory().radioId)
+        {
+            if (m_named)
+                GuiHistory().radioId = std::move(id);
+        }
+        ~NamedRadio()
+        {
+            if (m_named)
+                GuiHistory().radioId = m_previous;
+        }
+        bool m_named;
+        std::string m_previous;
+    } named(oneRadio, radioId);
     m_host.SetActivity(ActivityText(id, m_nSerialPort));
     switch (id) {
     case ID_FILE_OPEN: OnFileOpen(); break;

@@ -146,7 +146,7 @@ private slots:
             [&] { QCOMPARE(dialog.exec(), int(QDialog::Rejected)); });
         QCOMPARE(order, (QStringList{ "Settings:", "Browse for the settings file", "COM1", "COM2", "COM3", "COM4",
                                       "Radios per port:", "Read the settings back after each write",
-                                      "Ask for each radio's ID before it is plugged in", "Report:",
+                                      "Ask for each radio's ID before it is connected", "Report:",
                                       "Browse for the report", "Radios of this run", "Start", "Close", "Settings:" }));
         QCOMPARE(rows, 1);
         QCOMPARE(dialog.Table()->item(0, 7)->text(), QStringLiteral("OK"));
