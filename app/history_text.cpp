@@ -71,9 +71,14 @@ std::string HistoryUserText(const HistoryEntry& entry)
 
 std::string HistoryRadioText(const HistoryEntry& entry)
 {
-    if (entry.radioId.empty())
-        return entry.radioInfo;
-    return FormatString(IDS_HISTORY_RADIO_WITH_ID, entry.radioInfo.c_str(), entry.radioId.c_str());
+    return RadioTextWithId(entry.radioInfo, entry.radioId);
+}
+
+std::string RadioTextWithId(const std::string& radioInfo, const std::string& radioId)
+{
+    if (radioId.empty())
+        return radioInfo;
+    return FormatString(IDS_HISTORY_RADIO_WITH_ID, radioInfo.c_str(), radioId.c_str());
 }
 
 std::string HistoryPortText(const HistoryEntry& entry)

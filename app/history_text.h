@@ -28,6 +28,7 @@ std::string HistoryUserText(const HistoryEntry& entry);
 // "SR-9 R02.10, ID 4711": the radio's information text, with the ID the
 // technician gave when there is one.
 std::string HistoryRadioText(const HistoryEntry& entry);
+std::string RadioTextWithId(const std::string& radioInfo, const std::string& radioId);
 // "COM1 (/dev/ttyUSB0)": the port, with the device it stood for where that says more.
 std::string HistoryPortText(const HistoryEntry& entry);
 // "Vigilon, hardware R2, software 1.04, codeplug 01.00": what of the board is known.

@@ -17,6 +17,7 @@
 #include "app/service_history.h"
 #include "app/fleet_report.h"
 #include "app/fleet_run.h"
+#include "app/history_text.h"
 #include "app/radio_id.h"
 #include "resources/string_ids.h"
 #include "seams/message_presenter.h"
@@ -157,10 +158,8 @@ public:
         std::string result = FleetRowField(row, 7);
         if (!row.ok)
             result += ": " + row.reason;
-        const std::string radio = row.radioId.empty()
-                                      ? row.radioInfo
-                                      : FormatString(IDS_HISTORY_RADIO_WITH_ID, row.radioInfo.c_str(), row.radioId.c_str());
-        std::string line = FormatString(IDS_FLEET_LINE, ++m_radios[port], VisibleText(radio).c_str(),
+        std::string line = FormatString(IDS_FLEET_LINE, ++m_radios[port],
+                                        VisibleText(RadioTextWithId(row.radioInfo, row.radioId)).c_str(),
                                         VisibleText(result, true).c_str(), row.seconds);
         if (row.radioIdRepeated)
             line += " " + VisibleText(FormatString(IDS_FLEET_RADIO_ID_REPEATED, row.radioId.c_str()));
