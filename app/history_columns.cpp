@@ -41,6 +41,8 @@ constexpr HistoryColumn HISTORY_COLUMNS[HISTORY_COLUMN_COUNT] = {
     { "fleet_run", "INTEGER REFERENCES fleet_runs(id) ON DELETE SET NULL", "fleet_run", "fleetRun",
       IDS_HISTORY_FLEET_RUN, K::Run, &E::fleetRun, NONE, 1, nullptr },
     { "radio_id", "TEXT NOT NULL DEFAULT ''", "radio_id", "radioId", IDS_HISTORY_RADIO_ID, K::Text, &E::radioId, NONE, 2, nullptr },
+    { "bench", "TEXT NOT NULL DEFAULT ''", "bench", "bench", IDS_HISTORY_BENCH, K::Text, &E::bench, NONE, 3, nullptr },
+    { "uuid", "TEXT NOT NULL DEFAULT ''", "uuid", "uuid", 0, K::Text, &E::uuid, 0, 3, nullptr },
 };
 // clang-format on
 

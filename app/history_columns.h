@@ -19,7 +19,7 @@
 
 // The form of the file this program writes; a file with a lower number is
 // brought up to it when opened, one version at a time.
-constexpr int HISTORY_SCHEMA_VERSION = 2;
+constexpr int HISTORY_SCHEMA_VERSION = 3;
 
 // What a column holds, which decides how it is kept, written and shown.
 enum class HistoryKind {
@@ -57,7 +57,7 @@ struct HistoryColumn {
     std::string (*line)(const HistoryEntry& entry);
 };
 
-constexpr size_t HISTORY_COLUMN_COUNT = 21; // a row more or less fails to compile
+constexpr size_t HISTORY_COLUMN_COUNT = 23; // a row more or less fails to compile
 extern const HistoryColumn HISTORY_COLUMNS[HISTORY_COLUMN_COUNT];
 
 // Whether a list reads the column: messages and settings are read only with the entry whole.

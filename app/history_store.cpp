@@ -19,6 +19,7 @@
 #include <QSqlRecord>
 #include <QString>
 #include <QThread>
+#include <QUuid>
 #include <QVariant>
 
 #include <algorithm>
@@ -74,9 +75,24 @@ struct SchemaStep {
     int version;
     const char* statement;
 };
+// A version 4 UUID made by SQLite, for the entries a file held before entries had one.
+#define RANDOM_UUID                                                                                                     \
+    "lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' || substr(hex(randomblob(2)), 2) || '-'"           \
+    " || substr('89ab', 1 + abs(random()) % 4, 1) || substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))"
 const SchemaStep SCHEMA_STEPS[] = {
     { 2, "CREATE INDEX entries_by_radio_id ON entries(radio_id)" },
+    { 3, "UPDATE entries SET uuid = " RANDOM_UUID " WHERE uuid = ''" },
+    { 3, "UPDATE entries SET bench = host WHERE bench = ''" },
+    { 3, "CREATE UNIQUE INDEX entries_by_uuid ON entries(uuid)" },
+    // The file is a journal of this bench's work, named once; entries are
+    // chained in it as they are sent to a depot's record: each sent entry keeps
+    // its link's hash, the journal the last one's. An entry without one waits.
+    { 3, "ALTER TABLE entries ADD COLUMN chain_hash TEXT" },
+    { 3, "CREATE INDEX entries_waiting ON entries(id) WHERE chain_hash IS NULL" },
+    { 3, "CREATE TABLE journal (id TEXT NOT NULL, last_hash TEXT NOT NULL)" },
+    { 3, "INSERT INTO journal (id, last_hash) VALUES (" RANDOM_UUID ", '')" },
 };
+#undef RANDOM_UUID
 
 bool SaysBusy(const QSqlError& error)
 {
@@ -565,6 +581,8 @@ bool HistoryStore::OpenOnce(bool& damaged)
 
 bool HistoryStore::Insert(HistoryEntry& entry)
 {
+    if (entry.uuid.empty())
+        entry.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
     QSqlQuery& insert = *m_connection->insert;
     // In the order InsertEntry names the columns.
     int place = 0;

@@ -50,6 +50,8 @@ struct HistoryEntry {
     std::string backupFile;
     int64_t fleetRun = 0; // 0: none
     std::string radioId;  // the radio's serial number or asset tag as the technician gave it; empty: none
+    std::string uuid;     // the entry's own name wherever it is copied: given when it is added
+    std::string bench;    // the name of the computer (bench) that added it, as the depot's record shows it
 
     bool Succeeded() const { return result == "succeeded"; }
 };

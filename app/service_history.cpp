@@ -1,6 +1,7 @@
 #include "app/service_history.h"
 
 #include "app/backup_folder.h"
+#include "app/settings.h"
 #include "storage/backups.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
@@ -113,6 +114,9 @@ HistoryAuthor CurrentAuthor()
     author.user = UserName();
     author.host = QSysInfo::machineHostName().toStdString();
     author.program = (QCoreApplication::applicationName() + QLatin1Char(' ') + QStringLiteral(VIGILON_VERSION)).toStdString();
+    author.bench = StoredBenchName();
+    if (author.bench.empty())
+        author.bench = author.host;
     return author;
 }
 
@@ -139,6 +143,7 @@ HistoryEntry EntryOf(const OperationRecord& record, const HistoryAuthor& author,
     entry.verified = record.verified;
     entry.backupFile = backupFile.empty() ? record.keptFile : backupFile;
     entry.radioId = radioId;
+    entry.bench = author.bench;
     return entry;
 }
 

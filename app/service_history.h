@@ -72,6 +72,7 @@ struct HistoryAuthor {
     std::string user;
     std::string host;
     std::string program; // "vigilon-oss-cli 0.1.0"
+    std::string bench;   // the setting "History/Bench", else the computer's name
 };
 HistoryAuthor CurrentAuthor();
 

@@ -44,6 +44,30 @@ void StoreOption(const char* name, bool value)
     settings.setValue(QStringLiteral("Options/") + QString::fromLatin1(name), value);
 }
 
+std::string StoredHistoryServer()
+{
+    VIGILON_SETTINGS;
+    return settings.value(QStringLiteral("History/Server")).toString().trimmed().toStdString();
+}
+
+void StoreHistoryServer(const std::string& uri)
+{
+    VIGILON_SETTINGS;
+    settings.setValue(QStringLiteral("History/Server"), QString::fromStdString(uri));
+}
+
+std::string StoredBenchName()
+{
+    VIGILON_SETTINGS;
+    return settings.value(QStringLiteral("History/Bench")).toString().trimmed().toStdString();
+}
+
+void StoreBenchName(const std::string& name)
+{
+    VIGILON_SETTINGS;
+    settings.setValue(QStringLiteral("History/Bench"), QString::fromStdString(name));
+}
+
 
 // A device path is bytes to the system, whatever the settings file's text form:
 // bytes that are not UTF-8 are kept as the code points that stand for them, and

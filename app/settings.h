@@ -23,6 +23,16 @@ void StoreSerialPortIndex(int index);
 bool StoredOption(const char* name, bool fallback);
 void StoreOption(const char* name, bool value);
 
+// The depot's record the service history is also sent to, "History/Server": a
+// connection URI ("postgresql://vigilon@depot/vigilon"); empty for none. Its
+// password is never kept here: the server's client library finds it.
+std::string StoredHistoryServer();
+void StoreHistoryServer(const std::string& uri);
+// The name this computer's entries carry in the depot's record, "History/Bench";
+// empty: the computer's own name.
+std::string StoredBenchName();
+void StoreBenchName(const std::string& name);
+
 // USB ids of programming cables beyond the built-in ones, "Ports/CableIds"
 // ("0403:6015, 1a86"); an unreadable setting adds none.
 std::vector<CableId> StoredCableIds();

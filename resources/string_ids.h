@@ -381,6 +381,7 @@ enum : int {
     IDS_RADIO_ID_PROMPT = 25405,
     IDS_SUMMARY_WITH_RADIO_ID = 25406,   // %s where the settings came from or went, %s the radio's ID
     IDS_FLEET_ASK_RADIO_ID_BOX = 25407,
+    IDS_HISTORY_BENCH = 25450,
     IDS_PROMPT_VIEW_HISTORY = 25100,     // the command's id, as every prompt
     IDS_PROMPT_OPTIONS_HISTORY = 25101,  // the command's id, as every prompt
     IDS_HISTORY_WINDOW_TITLE = 25102,

@@ -2548,5 +2548,9 @@ Nach Funkgeräte-ID fragen</translation>
         <source>Ask for each radio&apos;s &amp;ID before it is connected</source>
         <translation>Vor dem Anschließen nach der &amp;ID jedes Funkgeräts fragen</translation>
     </message>
+    <message>
+        <source>Bench</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
 </context>
 </TS>

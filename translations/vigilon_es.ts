@@ -2550,5 +2550,9 @@ Pedir el ID de la radio</translation>
         <source>Ask for each radio&apos;s &amp;ID before it is connected</source>
         <translation>Pedir el ID de cada radio antes de co&amp;nectarla</translation>
     </message>
+    <message>
+        <source>Bench</source>
+        <translation>Puesto</translation>
+    </message>
 </context>
 </TS>

@@ -2552,5 +2552,9 @@ Demander l&apos;ID de la radio</translation>
         <source>Ask for each radio&apos;s &amp;ID before it is connected</source>
         <translation>Demander l&apos;ID de chaque radio avant de la co&amp;nnecter</translation>
     </message>
+    <message>
+        <source>Bench</source>
+        <translation>Poste</translation>
+    </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -359,11 +360,13 @@ TEST_F(HistoryFile, EveryFieldIsKeptInTheColumnOfItsNameAndReadBackByName)
     same(listed[0], false);
 }
 
-// A history from before radios had IDs is brought up to date when opened: its
-// entries stay, with no ID, and a new one keeps its ID and is found by it.
-TEST_F(HistoryFile, AFileWrittenBeforeRadioIdsGainsTheColumnAndKeepsItsEntries)
+// A history of the first form is brought up to date when opened: its entries
+// stay, with no radio ID, their computer's name as their bench's and a UUID of
+// their own; a new entry keeps its ID and is found by it.
+TEST_F(HistoryFile, AFileOfTheFirstFormGainsTheNewColumnsAndKeepsItsEntries)
 {
     HistoryEntry old;
+    old.host = "bench-pc";
     old.time = "2026-12-01T08:00:00.000Z";
     old.radioInfo = "SR-9 R02.10";
     old.operation = "read";
@@ -377,8 +380,10 @@ TEST_F(HistoryFile, AFileWrittenBeforeRadioIdsGainsTheColumnAndKeepsItsEntries)
         db.setDatabaseName(QString::fromStdString(path));
         ASSERT_TRUE(db.open());
         QSqlQuery query(db);
-        for (const char* statement : { "DROP INDEX entries_by_radio_id", "ALTER TABLE entries DROP COLUMN radio_id",
-                                       "PRAGMA user_version=1" })
+        for (const char* statement :
+             { "DROP INDEX entries_by_radio_id", "ALTER TABLE entries DROP COLUMN radio_id", "DROP INDEX entries_by_uuid",
+               "ALTER TABLE entries DROP COLUMN uuid", "ALTER TABLE entries DROP COLUMN bench", "DROP INDEX entries_waiting",
+               "ALTER TABLE entries DROP COLUMN chain_hash", "DROP TABLE journal", "PRAGMA user_version=1" })
             ASSERT_TRUE(query.exec(QString::fromLatin1(statement))) << statement;
         db.close();
     }
@@ -391,6 +396,12 @@ TEST_F(HistoryFile, AFileWrittenBeforeRadioIdsGainsTheColumnAndKeepsItsEntries)
     const std::vector<HistoryEntry> all = store.Find(HistoryFilter());
     ASSERT_EQ(all.size(), 2u) << store.Error();
     EXPECT_EQ(all[1].radioId, "");
+    EXPECT_EQ(all[1].bench, "bench-pc");
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}$"))
+                    .match(QString::fromStdString(all[1].uuid))
+                    .hasMatch())
+        << all[1].uuid;
+    EXPECT_NE(all[0].uuid, all[1].uuid);
     HistoryFilter byId;
     byId.radioId = "4711";
     const std::vector<HistoryEntry> found = store.Find(byId);
