@@ -2,6 +2,7 @@
 
 #include "app/byte_text.h"
 #include "app/history_columns.h"
+#include "app/history_sql.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
@@ -111,98 +112,6 @@ bool SaysDamaged(const QSqlError& error)
     return code == SQLITE_CORRUPT_CODE || code == SQLITE_NOTADB_CODE;
 }
 
-// Texts from the radio, the board and the system are bytes that need not be
-// UTF-8: kept with the private-use mapping, so that each byte comes back as it was.
-QString Text(const std::string& text)
-{
-    return MappedText(text);
-}
-
-std::string Text(const QVariant& value)
-{
-    return MappedBytes(value.toString());
-}
-
-QVariant Blob(const std::optional<DataFileBytes>& bytes)
-{
-    if (!bytes)
-        return QVariant(QMetaType(QMetaType::QByteArray));
-    return QByteArray(reinterpret_cast<const char*>(bytes->data()), static_cast<int>(bytes->size()));
-}
-
-std::optional<DataFileBytes> Bytes(const QVariant& value)
-{
-    const QByteArray blob = value.toByteArray();
-    if (value.isNull() || blob.size() != static_cast<int>(DATA_FILE_SIZE))
-        return std::nullopt;
-    DataFileBytes bytes{};
-    std::copy(blob.begin(), blob.end(), bytes.begin());
-    return bytes;
-}
-
-QString MessagesJson(const std::vector<std::string>& messages)
-{
-    QJsonArray array;
-    for (const std::string& message : messages)
-        array.append(Text(message));
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
-}
-
-std::vector<std::string> MessagesFrom(const QVariant& value)
-{
-    std::vector<std::string> messages;
-    for (const QJsonValue& message : QJsonDocument::fromJson(value.toString().toUtf8()).array())
-        messages.push_back(MappedBytes(message.toString()));
-    return messages;
-}
-
-// A column's value as the file keeps it.
-QVariant ValueOf(const HistoryEntry& entry, const HistoryColumn& column)
-{
-    switch (column.kind) {
-    case HistoryKind::Number:
-    case HistoryKind::Run:
-        if (HistoryValueIsNone(entry, column))
-            return QVariant(QMetaType(QMetaType::LongLong));
-        return static_cast<qlonglong>(HistoryValue<int64_t>(entry, column));
-    case HistoryKind::Time:
-    case HistoryKind::Text:
-    case HistoryKind::Word:
-        return Text(HistoryValue<std::string>(entry, column));
-    case HistoryKind::YesNo:
-        return HistoryValue<bool>(entry, column) ? 1 : 0;
-    case HistoryKind::Messages:
-        return MessagesJson(HistoryValue<std::vector<std::string>>(entry, column));
-    case HistoryKind::Settings:
-        return Blob(HistoryValue<std::optional<DataFileBytes>>(entry, column));
-    }
-    return QVariant();
-}
-
-void SetValue(HistoryEntry& entry, const HistoryColumn& column, const QVariant& value)
-{
-    switch (column.kind) {
-    case HistoryKind::Number:
-    case HistoryKind::Run:
-        HistoryValue<int64_t>(entry, column) = value.toLongLong();
-        break;
-    case HistoryKind::Time:
-    case HistoryKind::Text:
-    case HistoryKind::Word:
-        HistoryValue<std::string>(entry, column) = Text(value);
-        break;
-    case HistoryKind::YesNo:
-        HistoryValue<bool>(entry, column) = value.toBool();
-        break;
-    case HistoryKind::Messages:
-        HistoryValue<std::vector<std::string>>(entry, column) = MessagesFrom(value);
-        break;
-    case HistoryKind::Settings:
-        HistoryValue<std::optional<DataFileBytes>>(entry, column) = Bytes(value);
-        break;
-    }
-}
-
 // "id, time_utc, ...": what a list reads, or every column.
 QString ColumnNames(bool whole)
 {
@@ -233,69 +142,6 @@ QString InsertEntry()
     }
     return QStringLiteral("INSERT INTO entries (") + names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (")
         + marks.join(QStringLiteral(", ")) + QLatin1Char(')');
-}
-
-// Where each column is in a query's rows, -1 for one it does not read: found
-// once by name, so that a row is read without looking up names.
-using ColumnPlaces = std::array<int, HISTORY_COLUMN_COUNT>;
-
-ColumnPlaces PlacesIn(const QSqlRecord& record)
-{
-    ColumnPlaces places{};
-    for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i)
-        places[i] = record.indexOf(QLatin1String(HISTORY_COLUMNS[i].name));
-    return places;
-}
-
-HistoryEntry EntryFrom(const QSqlQuery& query, const ColumnPlaces& places)
-{
-    HistoryEntry entry;
-    for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i) {
-        if (places[i] >= 0)
-            SetValue(entry, HISTORY_COLUMNS[i], query.value(places[i]));
-    }
-    return entry;
-}
-
-// The filter as a WHERE clause with its values in order.
-QString Where(const HistoryFilter& filter, QVariantList& values)
-{
-    QStringList parts;
-    if (!filter.radio.empty()) {
-        // A range on the radio's text, so that its index finds the entries;
-        // "sr-9" finds "SR-9 R02.10".
-        parts << QStringLiteral("radio_info >= ? COLLATE NOCASE AND radio_info < ? COLLATE NOCASE");
-        values << Text(filter.radio) << Text(filter.radio) + QString::fromUcs4(U"\U0010FFFF", 1);
-    }
-    if (!filter.radioId.empty()) {
-        parts << QStringLiteral("radio_id = ?");
-        values << Text(filter.radioId);
-    }
-    if (!filter.board.empty()) {
-        parts << QStringLiteral("(instr(lower(board_type), lower(?)) > 0 OR instr(lower(board_hardware), lower(?)) > 0"
-                                " OR instr(lower(board_software), lower(?)) > 0 OR instr(lower(board_codeplug), lower(?)) > 0)");
-        for (int i = 0; i < 4; ++i)
-            values << Text(filter.board);
-    }
-    if (!filter.operation.empty()) {
-        parts << QStringLiteral("operation = ?");
-        values << Text(filter.operation);
-    }
-    if (!filter.result.empty()) {
-        parts << QStringLiteral("result = ?");
-        values << Text(filter.result);
-    }
-    if (filter.failedOnly)
-        parts << QStringLiteral("result <> 'succeeded'");
-    if (!filter.since.empty()) {
-        parts << QStringLiteral("time_utc >= ?");
-        values << Text(filter.since);
-    }
-    if (!filter.until.empty()) {
-        parts << QStringLiteral("time_utc <= ?");
-        values << Text(filter.until);
-    }
-    return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
 }
 
 void Bind(QSqlQuery& query, const QVariantList& values)
@@ -665,7 +511,7 @@ std::vector<HistoryEntry> HistoryStore::Find(const HistoryFilter& filter, int of
     if (!Open())
         return {};
     QVariantList values;
-    QString statement = SelectEntries(withSettings) + Where(filter, values)
+    QString statement = SelectEntries(withSettings) + HistoryWhere(filter, values, HistoryDialect::SQLite)
         + QStringLiteral(" ORDER BY time_utc DESC, id DESC LIMIT ? OFFSET ?");
     values << limit << offset;
     return Select(statement, values);
@@ -693,7 +539,7 @@ std::vector<HistoryEntry> HistoryStore::FindAfter(const HistoryFilter& filter, i
     if (!Open())
         return {};
     QVariantList values;
-    QString where = Where(filter, values);
+    QString where = HistoryWhere(filter, values, HistoryDialect::SQLite);
     where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + QStringLiteral("id > ?");
     values << static_cast<qlonglong>(afterId) << limit;
     return Select(SelectEntries(true) + where + QStringLiteral(" ORDER BY id LIMIT ?"), values);
@@ -705,7 +551,7 @@ int HistoryStore::Count(const HistoryFilter& filter)
         return 0;
     QVariantList values;
     QSqlQuery query(m_connection->db);
-    query.prepare(QStringLiteral("SELECT count(*) FROM entries") + Where(filter, values));
+    query.prepare(QStringLiteral("SELECT count(*) FROM entries") + HistoryWhere(filter, values, HistoryDialect::SQLite));
     Bind(query, values);
     if (!query.exec() || !query.next())
         return Fail(query.lastError()), 0;
@@ -772,7 +618,7 @@ std::optional<DataFileBytes> HistoryStore::SettingsBefore(const HistoryEntry& wr
     return Bytes(query.value(0));
 }
 
-int HistoryStore::RemoveOlderThan(const std::string& time)
+int HistoryStore::RemoveOlderThan(const std::string& time, bool keepWaiting)
 {
     const Call call(*this);
     if (!Open())
@@ -788,7 +634,8 @@ int HistoryStore::RemoveOlderThan(const std::string& time)
     // the entries hold user and host names.
     if (!run(QStringLiteral("PRAGMA secure_delete=ON"), {}) || !run(QStringLiteral("BEGIN IMMEDIATE"), {}))
         return -1;
-    if (!run(QStringLiteral("DELETE FROM entries WHERE time_utc < ?"), { Text(time) })) {
+    const QString waiting = keepWaiting ? QStringLiteral(" AND chain_hash IS NOT NULL") : QString();
+    if (!run(QStringLiteral("DELETE FROM entries WHERE time_utc < ?") + waiting, { Text(time) })) {
         QSqlQuery(m_connection->db).exec(QStringLiteral("ROLLBACK"));
         return -1;
     }
@@ -829,4 +676,93 @@ std::vector<std::string> HistoryStore::Operations()
 std::vector<std::string> HistoryStore::Results()
 {
     return Open() ? Distinct(m_connection->db, "result") : std::vector<std::string>();
+}
+
+bool HistoryStore::Waiting(int limit, HistoryJournal& journal, std::vector<HistoryEntry>& entries)
+{
+    const Call call(*this);
+    entries.clear();
+    if (!Open())
+        return false;
+    KeepToDeadline(m_connection->db);
+    // One read transaction: the journal's last hash and the entries after it as one moment saw them.
+    QSqlQuery query(m_connection->db);
+    if (!query.exec(QStringLiteral("BEGIN")))
+        return Fail(query.lastError());
+    const auto end = [&](bool done) {
+        query.finish();
+        QSqlQuery(m_connection->db).exec(QStringLiteral("COMMIT"));
+        return done;
+    };
+    if (!query.exec(QStringLiteral("SELECT id, last_hash FROM journal")) || !query.next())
+        return end(Fail(query.lastError()));
+    journal.id = Text(query.value(0));
+    journal.lastHash = Text(query.value(1));
+    query.finish();
+    QVariantList values{ limit };
+    entries = Select(SelectEntries(true) + QStringLiteral(" WHERE chain_hash IS NULL ORDER BY id LIMIT ?"), values);
+    return end(m_error.empty());
+}
+
+int HistoryStore::WaitingCount()
+{
+    if (!Open())
+        return -1;
+    QSqlQuery query(m_connection->db);
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM entries WHERE chain_hash IS NULL")) || !query.next())
+        return Fail(query.lastError()), -1;
+    return query.value(0).toInt();
+}
+
+bool HistoryStore::MarkSent(const std::vector<HistorySent>& sent)
+{
+    const Call call(*this);
+    if (sent.empty())
+        return true;
+    if (!Open())
+        return false;
+    KeepToDeadline(m_connection->db);
+    QSqlQuery query(m_connection->db);
+    const auto run = [&](const QString& statement, const QVariantList& values) {
+        query.prepare(statement);
+        Bind(query, values);
+        return query.exec() || Fail(query.lastError());
+    };
+    if (!run(QStringLiteral("BEGIN IMMEDIATE"), {}))
+        return false;
+    const auto rollBack = [&] {
+        QSqlQuery(m_connection->db).exec(QStringLiteral("ROLLBACK"));
+        return false;
+    };
+    // Another program sending the same entries at the same time computed the
+    // same hashes: an entry it marked first is left as it is.
+    for (const HistorySent& entry : sent) {
+        if (!run(QStringLiteral("UPDATE entries SET chain_hash = ? WHERE id = ? AND chain_hash IS NULL"),
+                 { Text(entry.hash), static_cast<qlonglong>(entry.id) }))
+            return rollBack();
+    }
+    if (!run(QStringLiteral("UPDATE journal SET last_hash = ? WHERE NOT EXISTS"
+                            " (SELECT 1 FROM entries WHERE chain_hash IS NOT NULL AND id > ?)"),
+             { Text(sent.back().hash), static_cast<qlonglong>(sent.back().id) })
+        || !run(QStringLiteral("COMMIT"), {}))
+        return rollBack();
+    return true;
+}
+
+bool HistoryStore::SentEntries(HistoryJournal& journal, std::vector<std::pair<std::string, std::string>>& sent)
+{
+    sent.clear();
+    if (!Open())
+        return false;
+    QSqlQuery query(m_connection->db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT id, last_hash FROM journal")) || !query.next())
+        return Fail(query.lastError());
+    journal.id = Text(query.value(0));
+    journal.lastHash = Text(query.value(1));
+    if (!query.exec(QStringLiteral("SELECT uuid, chain_hash FROM entries WHERE chain_hash IS NOT NULL ORDER BY id")))
+        return Fail(query.lastError());
+    while (query.next())
+        sent.emplace_back(Text(query.value(0)), Text(query.value(1)));
+    return true;
 }

@@ -5,7 +5,8 @@
 // had added and two programs adding at once wait for each other instead of failing.
 #pragma once
 
-#include "operations/operation_record.h"
+#include "app/history_reader.h"
+#include "app/history_store_types.h"
 
 #include <QDeadlineTimer>
 #include <QList>
@@ -24,61 +25,20 @@ class QSqlError;
 // How long an entry waits for another program that holds the history.
 constexpr int HISTORY_PATIENCE_MS = 10000;
 
-// The history's form of a time: UTC with milliseconds, "2026-12-09T03:05:01.123Z",
-// so that texts sort as times do.
-std::string HistoryTimeNow();
+// The file as a journal of this bench's work, for sending it to a depot's
+// record: its own name, and the hash of the last entry it sent.
+struct HistoryJournal {
+    std::string id;
+    std::string lastHash; // empty: nothing sent yet
+};
 
-struct HistoryEntry {
+// An entry sent, with the hash its link in the journal's chain has.
+struct HistorySent {
     int64_t id = 0;
-    std::string time; // HistoryTimeNow's form
-    std::string user;
-    std::string host;
-    std::string program; // "vigilon-oss-cli 1.4.0"
-    std::string port;
-    std::string device;
-    std::string radioInfo;
-    std::string boardType;
-    std::string boardHardware;
-    std::string boardSoftware;
-    std::string boardCodeplug;
-    std::string operation;
-    std::string result;
-    std::vector<std::string> messages; // as shown, in order
-    std::optional<DataFileBytes> settingsRead;
-    std::optional<DataFileBytes> settingsWritten;
-    bool verified = false;
-    std::string backupFile;
-    int64_t fleetRun = 0; // 0: none
-    std::string radioId;  // the radio's serial number or asset tag as the technician gave it; empty: none
-    std::string uuid;     // the entry's own name wherever it is copied: given when it is added
-    std::string bench;    // the name of the computer (bench) that added it, as the depot's record shows it
-
-    bool Succeeded() const { return result == "succeeded"; }
+    std::string hash;
 };
 
-struct HistoryRun {
-    int64_t id = 0;
-    std::string settingsFile;
-    std::string settingsSha256; // of the file's bytes, in hexadecimal
-    std::string ports;          // "COM1, COM2"
-    int count = 0;              // radios asked for; 0: until stopped
-    std::string started;
-    std::string ended; // empty while running, or when the run never ended
-};
-
-// Which entries a list shows; every part left empty lets all through.
-struct HistoryFilter {
-    std::string radio;     // the radio's text starts with this
-    std::string radioId;   // exactly this radio ID
-    std::string board;     // the board's type, hardware, software or codeplug version contains this
-    std::string operation; // exactly this operation
-    std::string result;    // exactly this result
-    bool failedOnly = false; // every result but "succeeded"
-    std::string since;     // from this time on (HistoryTimeNow's form)
-    std::string until;     // up to and including this time
-};
-
-class HistoryStore {
+class HistoryStore : public HistoryReader {
 public:
     explicit HistoryStore(std::string path);
     ~HistoryStore();
@@ -88,12 +48,13 @@ public:
     // Opens the file, making it or bringing its tables up to this program's
     // form. A file that is not a readable history is moved aside under a
     // time-stamped name (MovedAside) and a new one started. False with Error().
-    bool Open();
+    bool Open() override;
     bool IsOpen() const;
     const std::string& Path() const { return m_path; }
+    std::string Place() const override { return m_path; }
     // Why the last call failed: its cause where the file system shows it, else
     // in the database's words.
-    const std::string& Error() const { return m_error; }
+    const std::string& Error() const override { return m_error; }
     // Whether the last call failed because another program held the file
     // longer than this store's patience.
     bool Busy() const { return m_busy; }
@@ -121,23 +82,37 @@ public:
     // most `limit` of them (all when negative). Without `withSettings` the
     // settings and messages are left out (a list does not show them).
     std::vector<HistoryEntry> Find(const HistoryFilter& filter, int offset = 0, int limit = -1,
-                                   bool withSettings = false);
+                                   bool withSettings = false) override;
     // The same with settings and messages, in the order they were added, after
     // the entry `afterId`: for going through a history that grows meanwhile.
-    std::vector<HistoryEntry> FindAfter(const HistoryFilter& filter, int64_t afterId, int limit);
-    int Count(const HistoryFilter& filter);
-    std::optional<HistoryEntry> Get(int64_t id);
+    std::vector<HistoryEntry> FindAfter(const HistoryFilter& filter, int64_t afterId, int limit) override;
+    int Count(const HistoryFilter& filter) override;
+    std::optional<HistoryEntry> Get(int64_t id) override;
     std::optional<HistoryRun> Run(int64_t id);
+    std::optional<HistoryRun> RunOf(const HistoryEntry& entry) override { return Run(entry.fleetRun); }
     // The settings the radio of a write held before it: those the write read
     // itself first, else the last the history knows of the same radio before
     // it (read from it, or written by a write that succeeded).
-    std::optional<DataFileBytes> SettingsBefore(const HistoryEntry& write);
+    std::optional<DataFileBytes> SettingsBefore(const HistoryEntry& write) override;
     // Removes the entries older than `time` (and runs left without entries);
-    // how many, or -1 with Error().
-    int RemoveOlderThan(const std::string& time);
+    // how many, or -1 with Error(). With `keepWaiting` entries not yet sent to
+    // the depot's record stay, whatever their age.
+    int RemoveOlderThan(const std::string& time, bool keepWaiting = false);
     // Every operation name and result the history holds, for the filters' lists.
-    std::vector<std::string> Operations();
-    std::vector<std::string> Results();
+    std::vector<std::string> Operations() override;
+    std::vector<std::string> Results() override;
+
+    // The oldest entries not yet sent (at most `limit`, whole) and the journal as
+    // it stood when they were read: each is chained to the one before it, the
+    // first to journal.lastHash. False with Error().
+    bool Waiting(int limit, HistoryJournal& journal, std::vector<HistoryEntry>& entries);
+    // How many entries wait to be sent; -1 with Error().
+    int WaitingCount();
+    // Notes entries as sent, oldest first, with their links' hashes; the journal's
+    // last hash becomes the last one's unless later entries were sent meanwhile.
+    bool MarkSent(const std::vector<HistorySent>& sent);
+    // The journal's name and every entry sent so far: its UUID and its link's hash.
+    bool SentEntries(HistoryJournal& journal, std::vector<std::pair<std::string, std::string>>& sent);
 
 private:
     struct Connection;

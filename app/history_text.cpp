@@ -157,12 +157,12 @@ std::string HistoryWord(const std::string& word)
     return word;
 }
 
-std::vector<std::string> HistoryOperationWords(HistoryStore& store)
+std::vector<std::string> HistoryOperationWords(HistoryReader& store)
 {
     return KnownAnd(OPERATIONS, store.Operations());
 }
 
-std::vector<std::string> HistoryResultWords(HistoryStore& store)
+std::vector<std::string> HistoryResultWords(HistoryReader& store)
 {
     return KnownAnd(RESULTS, store.Results());
 }
@@ -174,18 +174,18 @@ std::string HistoryResultText(const HistoryEntry& entry)
     return HistoryWord(entry.result);
 }
 
-std::string HistoryRunText(HistoryStore& store, int64_t id)
+std::string HistoryRunText(HistoryReader& store, const HistoryEntry& entry)
 {
-    const std::optional<HistoryRun> run = store.Run(id);
+    const std::optional<HistoryRun> run = store.RunOf(entry);
     if (!run)
-        return std::to_string(id);
+        return std::to_string(entry.fleetRun);
     return FormatString(IDS_HISTORY_RUN_TEXT, std::to_string(run->id).c_str(), run->settingsFile.c_str(),
                         run->settingsSha256.c_str(), run->ports.c_str(), HistoryLocalTime(run->started).c_str(),
                         run->ended.empty() ? LoadString(IDS_HISTORY_RUN_NOT_ENDED).c_str()
                                            : HistoryLocalTime(run->ended).c_str());
 }
 
-std::string HistoryLineText(HistoryStore& store, const HistoryEntry& entry, const HistoryColumn& column)
+std::string HistoryLineText(HistoryReader& store, const HistoryEntry& entry, const HistoryColumn& column)
 {
     if (column.line)
         return column.line(entry);
@@ -195,7 +195,7 @@ std::string HistoryLineText(HistoryStore& store, const HistoryEntry& entry, cons
     case HistoryKind::Number:
         return std::to_string(HistoryValue<int64_t>(entry, column));
     case HistoryKind::Run:
-        return HistoryRunText(store, HistoryValue<int64_t>(entry, column));
+        return HistoryRunText(store, entry);
     case HistoryKind::Time: {
         const std::string& time = HistoryValue<std::string>(entry, column);
         return HistoryLocalTime(time) + " (" + time + ")";
@@ -217,7 +217,7 @@ bool HistorySettings(const DataFileBytes& bytes, SettingsSnapshot& snapshot)
     return SnapshotFromDataFile(bytes.data(), snapshot);
 }
 
-std::vector<std::string> HistoryWriteDifferences(HistoryStore& store, const HistoryEntry& entry)
+std::vector<std::string> HistoryWriteDifferences(HistoryReader& store, const HistoryEntry& entry)
 {
     if (!entry.settingsWritten)
         return {};
@@ -276,7 +276,7 @@ std::string HistoryCsvLine(const HistoryEntry& entry)
     return line + "\r\n";
 }
 
-bool WriteHistoryCsv(HistoryStore& store, const HistoryFilter& filter, std::FILE* out)
+bool WriteHistoryCsv(HistoryReader& store, const HistoryFilter& filter, std::FILE* out)
 {
     if (!store.Open())
         return false;

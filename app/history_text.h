@@ -37,25 +37,25 @@ std::string HistoryBoardText(const HistoryEntry& entry);
 std::string HistoryWord(const std::string& word);
 // Every operation and every result this program records, then any other the
 // history holds: what the filters offer, whether the history has them yet or not.
-std::vector<std::string> HistoryOperationWords(HistoryStore& store);
-std::vector<std::string> HistoryResultWords(HistoryStore& store);
+std::vector<std::string> HistoryOperationWords(HistoryReader& store);
+std::vector<std::string> HistoryResultWords(HistoryReader& store);
 // "succeeded, verified", in the user's language
 std::string HistoryResultText(const HistoryEntry& entry);
 
-// "number 3: settings ... (SHA-256 ...), ports COM1, COM2, from ... to ...", its
+// The entry's fleet run: "number 3: settings ... (SHA-256 ...), ports COM1, COM2, from ... to ...", its
 // times local; the number alone when the history no longer holds the run.
-std::string HistoryRunText(HistoryStore& store, int64_t id);
+std::string HistoryRunText(HistoryReader& store, const HistoryEntry& entry);
 // The text of the line `column` leads in `history show` (a field's label is
 // the column's): its value in words, with the columns after it that have no
 // line of their own; empty when the entry does not know it. Not yet escaped.
-std::string HistoryLineText(HistoryStore& store, const HistoryEntry& entry, const HistoryColumn& column);
+std::string HistoryLineText(HistoryReader& store, const HistoryEntry& entry, const HistoryColumn& column);
 
 // The settings of a stored data file's bytes; false when their checksum is wrong
 // (the values are then those the bytes hold).
 bool HistorySettings(const DataFileBytes& bytes, SettingsSnapshot& snapshot);
 // "label: before -> after" for each setting a write changed from what the radio
 // held before it; empty when nothing is known of before, or nothing changed.
-std::vector<std::string> HistoryWriteDifferences(HistoryStore& store, const HistoryEntry& entry);
+std::vector<std::string> HistoryWriteDifferences(HistoryReader& store, const HistoryEntry& entry);
 
 // The CSV form: the header and one line per entry (with settings and
 // messages), each ended by CR LF.
@@ -63,4 +63,4 @@ std::string HistoryCsvHeader();
 std::string HistoryCsvLine(const HistoryEntry& entry);
 // Every entry the filter lets through, oldest first, into `out`; false when the
 // history could not be read or the file not written.
-bool WriteHistoryCsv(HistoryStore& store, const HistoryFilter& filter, std::FILE* out);
+bool WriteHistoryCsv(HistoryReader& store, const HistoryFilter& filter, std::FILE* out);
