@@ -1,6 +1,7 @@
 // Where a front end's operations add their service history entries.
 #pragma once
 
+#include <functional>
 #include <string>
 
 class HistoryQueue;
@@ -18,4 +19,7 @@ struct HistoryKeeping {
     bool recording = true;
     HistoryQueue* queue = nullptr;
     std::string radioId;
+    // Called after entries were added to the file (from the thread that added
+    // them), when the front end sends them on to a depot's record from there.
+    std::function<void()> added;
 };

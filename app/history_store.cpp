@@ -92,6 +92,8 @@ const SchemaStep SCHEMA_STEPS[] = {
     { 3, "CREATE INDEX entries_waiting ON entries(id) WHERE chain_hash IS NULL" },
     { 3, "CREATE TABLE journal (id TEXT NOT NULL, last_hash TEXT NOT NULL)" },
     { 3, "INSERT INTO journal (id, last_hash) VALUES (" RANDOM_UUID ", '')" },
+    // A fleet run goes to the depot's record when it starts (1) and when it ends (2).
+    { 3, "ALTER TABLE fleet_runs ADD COLUMN sent INTEGER NOT NULL DEFAULT 0" },
 };
 #undef RANDOM_UUID
 
@@ -749,7 +751,7 @@ bool HistoryStore::MarkSent(const std::vector<HistorySent>& sent)
     return true;
 }
 
-bool HistoryStore::SentEntries(HistoryJournal& journal, std::vector<std::pair<std::string, std::string>>& sent)
+bool HistoryStore::SentEntries(HistoryJournal& journal, std::vector<HistorySent>& sent)
 {
     sent.clear();
     if (!Open())
@@ -760,9 +762,53 @@ bool HistoryStore::SentEntries(HistoryJournal& journal, std::vector<std::pair<st
         return Fail(query.lastError());
     journal.id = Text(query.value(0));
     journal.lastHash = Text(query.value(1));
-    if (!query.exec(QStringLiteral("SELECT uuid, chain_hash FROM entries WHERE chain_hash IS NOT NULL ORDER BY id")))
+    if (!query.exec(QStringLiteral("SELECT id, uuid, chain_hash FROM entries WHERE chain_hash IS NOT NULL ORDER BY id")))
         return Fail(query.lastError());
     while (query.next())
-        sent.emplace_back(Text(query.value(0)), Text(query.value(1)));
+        sent.push_back(HistorySent{ query.value(0).toLongLong(), Text(query.value(1)), Text(query.value(2)) });
+    return true;
+}
+
+std::vector<HistoryRun> HistoryStore::RunsToSend()
+{
+    std::vector<HistoryRun> runs;
+    if (!Open())
+        return runs;
+    QSqlQuery query(m_connection->db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT id, settings_file, settings_sha256, ports, count, started_utc, ended_utc"
+                                   " FROM fleet_runs WHERE sent = 0 OR (sent = 1 AND ended_utc IS NOT NULL) ORDER BY id"))) {
+        Fail(query.lastError());
+        return runs;
+    }
+    while (query.next()) {
+        HistoryRun run;
+        run.id = query.value(0).toLongLong();
+        run.settingsFile = Text(query.value(1));
+        run.settingsSha256 = Text(query.value(2));
+        run.ports = Text(query.value(3));
+        run.count = query.value(4).toInt();
+        run.started = Text(query.value(5));
+        run.ended = Text(query.value(6));
+        runs.push_back(run);
+    }
+    return runs;
+}
+
+bool HistoryStore::MarkRunsSent(const std::vector<HistoryRun>& runs)
+{
+    const Call call(*this);
+    if (runs.empty())
+        return true;
+    if (!Open())
+        return false;
+    KeepToDeadline(m_connection->db);
+    QSqlQuery query(m_connection->db);
+    for (const HistoryRun& run : runs) {
+        query.prepare(QStringLiteral("UPDATE fleet_runs SET sent = max(sent, ?) WHERE id = ?"));
+        Bind(query, { run.ended.empty() ? 1 : 2, static_cast<qlonglong>(run.id) });
+        if (!query.exec())
+            return Fail(query.lastError());
+    }
     return true;
 }

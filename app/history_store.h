@@ -35,6 +35,7 @@ struct HistoryJournal {
 // An entry sent, with the hash its link in the journal's chain has.
 struct HistorySent {
     int64_t id = 0;
+    std::string uuid;
     std::string hash;
 };
 
@@ -111,8 +112,12 @@ public:
     // Notes entries as sent, oldest first, with their links' hashes; the journal's
     // last hash becomes the last one's unless later entries were sent meanwhile.
     bool MarkSent(const std::vector<HistorySent>& sent);
-    // The journal's name and every entry sent so far: its UUID and its link's hash.
-    bool SentEntries(HistoryJournal& journal, std::vector<std::pair<std::string, std::string>>& sent);
+    // The fleet runs whose start or end the depot's record has not been sent yet.
+    std::vector<HistoryRun> RunsToSend();
+    // Notes that the runs went as they are: their start, and their end if they had one.
+    bool MarkRunsSent(const std::vector<HistoryRun>& runs);
+    // The journal's name and every entry sent so far, oldest first.
+    bool SentEntries(HistoryJournal& journal, std::vector<HistorySent>& sent);
 
 private:
     struct Connection;

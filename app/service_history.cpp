@@ -154,11 +154,18 @@ bool RecordEntry(OperationContext& context, const HistoryKeeping& keeping, Histo
     if (!keeping.recording)
         return true;
     if (keeping.queue) {
-        keeping.queue->Queue([entry](HistoryStore& store) mutable { return store.Add(entry); });
+        keeping.queue->Queue([entry, tell = keeping.added](HistoryStore& store) mutable {
+            const bool added = store.Add(entry);
+            if (added && tell)
+                tell();
+            return added;
+        });
         return true;
     }
     HistoryStore store(ServiceHistoryPath());
     const bool added = store.Add(entry);
+    if (added && keeping.added)
+        keeping.added();
     WarnMovedAside(context, store);
     if (!added)
         WarnNotRecorded(context, store);
@@ -200,7 +207,7 @@ constexpr int FLEET_TRY_PATIENCE_MS = 250;
 
 FleetHistory::FleetHistory(const HistoryKeeping& keeping, const std::string& settingsFile,
                            const std::vector<std::string>& ports, int count)
-    : m_path(ServiceHistoryPath()), m_author(CurrentAuthor())
+    : m_path(ServiceHistoryPath()), m_tell(keeping.added), m_author(CurrentAuthor())
 {
     if (!keeping.recording)
         return;
@@ -268,6 +275,8 @@ void FleetHistory::Add(const FleetRow& row)
             && (entry.fleetRun = RunIn(store)) != 0)
             added = store.Add(entry);
         m_added += added ? 1 : 0;
+        if (added && m_tell)
+            m_tell();
         return added;
     });
 }
@@ -276,7 +285,12 @@ void FleetHistory::End(OperationContext& context, const std::function<void()>& w
 {
     if (!m_queue)
         return;
-    m_queue->Queue([this](HistoryStore& store) { return m_run == 0 || store.EndRun(m_run, HistoryTimeNow()); });
+    m_queue->Queue([this](HistoryStore& store) {
+        const bool ended = m_run == 0 || store.EndRun(m_run, HistoryTimeNow());
+        if (m_run != 0 && ended && m_tell)
+            m_tell();
+        return ended;
+    });
     constexpr int WAITING_SLICE_MS = 20;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(HISTORY_PATIENCE_MS);
     while (waiting && !m_queue->WaitUntilTried(WAITING_SLICE_MS) && std::chrono::steady_clock::now() < deadline)

@@ -127,6 +127,7 @@ private:
     int64_t RunIn(HistoryStore& store);
 
     std::string m_path; // the history's file, named once on the main thread
+    std::function<void()> m_tell; // the keeping's `added`
     HistoryAuthor m_author;
     HistoryRun m_runRow;
     int64_t m_run = 0; // on the queue's thread

@@ -7,12 +7,14 @@
 #include "cli/cli_text.h"
 #include "cli/command_list.h"
 #include "cli/help_text.h"
+#include "cli/history_send.h"
 #include "cli/interrupts.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
 #include "cli/targets.h"
 #include "cli/terminal.h"
 #include "app/byte_text.h"
+#include "app/depot_store.h"
 #include "app/history_text.h"
 #include "app/language.h"
 #include "app/radio_id.h"
@@ -102,12 +104,15 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
     const QCommandLineOption noHistoryOption(QStringLiteral("no-history"));
     const QCommandLineOption radioIdOption(QStringLiteral("radio-id"), QString(), QStringLiteral("TEXT"));
     const QCommandLineOption askRadioIdOption(QStringLiteral("ask-radio-id"));
+    const QCommandLineOption historyServerOption(QStringLiteral("history-server"), QString(), QStringLiteral("URI"));
+    const QCommandLineOption allBenchesOption(QStringLiteral("all-benches"));
     const QList<QCommandLineOption> allOptions = { portOption, deviceOption, yesOption, labOption, helpOption,
                                                    versionOption, verifyOption, backupFirstOption, noBackupOption,
                                                    boardOption, allOption, countOption, reportOption, traceOption,
                                                    jsonOption, languageOption, radioOption, boardTextOption, sinceOption,
                                                    untilOption, failedOption, csvOption, noHistoryOption,
-                                                   radioIdOption, askRadioIdOption };
+                                                   radioIdOption, askRadioIdOption, historyServerOption,
+                                                   allBenchesOption };
     parser.addOptions(allOptions);
     // The language: --language, else LANGUAGE, else the one chosen in the GUI,
     // else the system's.
@@ -157,8 +162,12 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
         return UsageError(JsonRefused());
     HistoryFilter historyFilter;
     if (name == "history") {
-        if (arguments > 0 && (positional[1] != QLatin1String("show") || arguments != 2))
-            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "history takes no arguments, or show and an entry's number")));
+        const QString verb = arguments > 0 ? positional[1] : QString();
+        const bool alone = verb == QLatin1String("sync") || verb == QLatin1String("verify");
+        if (arguments > 0 && !(verb == QLatin1String("show") && arguments == 2) && !(alone && arguments == 1))
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "history takes no arguments, show and an entry's number, sync or verify")));
+        if (alone && parser.isSet(allBenchesOption))
+            return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--all-benches belongs to the history's lists and show")));
         if (parser.isSet(csvOption) && parser.isSet(jsonOption))
             return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "give --csv or --json, not both")));
         historyFilter.radio = BytesOfText(parser.value(radioOption));
@@ -191,6 +200,17 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
         radioId = *id;
         historyFilter.radioId = radioId;
     }
+    if (parser.isSet(allBenchesOption) && name != "history")
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--all-benches belongs to the history's lists and show")));
+    // The depot's record: given, else the one the settings name.
+    const std::string historyServer
+        = parser.isSet(historyServerOption) ? parser.value(historyServerOption).trimmed().toStdString() : StoredHistoryServer();
+    if (parser.isSet(historyServerOption) && historyServer.empty())
+        return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--history-server takes a PostgreSQL connection URI")));
+    // One kept in the settings is refused where the record is reached, so that
+    // the commands that need no server still work.
+    if (parser.isSet(historyServerOption) && DepotAddressHoldsPassword(historyServer))
+        return UsageError(LoadString(IDS_DEPOT_PASSWORD_IN_ADDRESS));
     if (parser.isSet(askRadioIdOption) && name != "fleet")
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--ask-radio-id belongs to fleet")));
     const int wanted = board ? 1 : command->minArguments;
@@ -314,6 +334,14 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
     options.history.recording = !parser.isSet(noHistoryOption);
     options.history.radioId = radioId;
     options.askRadioId = parser.isSet(askRadioIdOption);
+    options.historyServer = historyServer;
+    options.allBenches = parser.isSet(allBenchesOption);
+    // What this command adds goes on to the depot's record without it waiting.
+    std::optional<DetachedHistorySync> sending;
+    if (options.history.recording && !historyServer.empty() && needsPort) {
+        sending.emplace(ProgramFile(argv[0]), historyServer);
+        options.history.added = [&sending] { sending->Added(); };
+    }
 
     // What would have gone to standard output besides the result (information,
     // instructions) goes to standard error under --json.

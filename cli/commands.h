@@ -34,6 +34,8 @@ struct CliOptions {
     bool csv = false;               // history: the CSV form
     HistoryKeeping history;         // where operations add their entries
     bool askRadioId = false;        // fleet: ask each radio's ID before it is programmed
+    std::string historyServer;      // the depot's record's address; empty for none
+    bool allBenches = false;        // history: read the depot's record instead of this bench's file
 };
 
 // What sets a command apart on the command line.

@@ -63,6 +63,17 @@ const char* const RADIO_ID_OPTIONS = QT_TRANSLATE_NOOP("Cli",
     "  --ask-radio-id    fleet: ask for each radio's ID before it is programmed\n"
     "                    (scan or type it, then connect the radio)\n");
 
+const char* const DEPOT_OPTIONS = QT_TRANSLATE_NOOP("Cli",
+    "  --history-server URI\n"
+    "                    the depot's record on a PostgreSQL server, as a connection\n"
+    "                    URI (postgresql://user@host/database): each entry is also\n"
+    "                    sent there, and history sync, history verify and\n"
+    "                    --all-benches read it (default: the setting\n"
+    "                    History/Server); a password belongs in ~/.pgpass, never\n"
+    "                    in the URI\n"
+    "  --all-benches     history: list or show the depot's record, the entries of\n"
+    "                    every bench, instead of this computer's\n");
+
 const char* const EXIT_STATUS = QT_TRANSLATE_NOOP("Cli",
     "Exit status: 0 when the command did all it was asked and every check passed,\n"
     "1 when it failed, 2 for usage errors.\n"
@@ -134,6 +145,7 @@ std::string HelpText()
     std::string help = UsageText() + "\n" + Tr(INTRO);
     for (int i = 0; i < CLI_COMMAND_COUNT; ++i)
         help += CommandLines(*CLI_COMMANDS[i]);
-    return help + "\n" + Tr(OPTIONS, { Joined(CliCommandNames(CLI_TAKES_JSON), ", ") }) + Tr(RADIO_ID_OPTIONS) + "\n"
+    return help + "\n" + Tr(OPTIONS, { Joined(CliCommandNames(CLI_TAKES_JSON), ", ") }) + Tr(RADIO_ID_OPTIONS) + Tr(DEPOT_OPTIONS)
+           + "\n"
            + Tr(EXIT_STATUS);
 }

@@ -8,7 +8,9 @@
 #include "cli/json_board.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
+#include "app/depot_store.h"
 #include "app/history_columns.h"
+#include "app/history_sync.h"
 #include "app/history_text.h"
 #include "app/service_history.h"
 #include "resources/string_ids.h"
@@ -19,15 +21,25 @@
 #include <QByteArray>
 
 #include <cstdlib>
+#include <memory>
 
 #include <cerrno>
 
 namespace {
 
 // The history cannot be read: said as an error, into the document too.
-int Unreadable(const HistoryStore& store)
+int Unreadable(const HistoryReader& store)
 {
-    PrintError(IDS_HISTORY_UNREADABLE, FormatString(IDS_HISTORY_UNREADABLE, store.Path().c_str(), store.Error().c_str()));
+    const bool depot = dynamic_cast<const DepotStore*>(&store) != nullptr;
+    const int id = depot ? IDS_DEPOT_UNREACHABLE : IDS_HISTORY_UNREADABLE;
+    PrintError(id, FormatString(id, store.Place().c_str(), store.Error().c_str()));
+    return 1;
+}
+
+// No depot's record is named: `history sync`, `verify` and --all-benches have nothing to reach.
+int NoServer()
+{
+    PrintError(IDS_HISTORY_NO_SERVER, LoadString(IDS_HISTORY_NO_SERVER));
     return 1;
 }
 
@@ -163,7 +175,7 @@ std::vector<std::string> SectionLines(const HistoryEntry& entry, const HistoryCo
     return lines;
 }
 
-int ShowEntry(HistoryStore& store, const std::string& given)
+int ShowEntry(HistoryReader& store, const std::string& given)
 {
     char* end = nullptr;
     const long long id = std::strtoll(given.c_str(), &end, 10);
@@ -211,15 +223,91 @@ int ShowEntry(HistoryStore& store, const std::string& given)
     return 0;
 }
 
+// Sends what waits: "N uploaded, M waiting", 1 while any still waits.
+int SyncCommand(const CliOptions& options)
+{
+    if (options.historyServer.empty())
+        return NoServer();
+    HistoryStore local(ServiceHistoryPath());
+    if (!local.Open())
+        return Unreadable(local);
+    WarnMovedAside(*options.context, local);
+    DepotStore depot(options.historyServer);
+    HistorySyncOutcome outcome;
+    const bool reached = depot.Open();
+    if (reached)
+        outcome = SyncHistory(local, depot);
+    else
+        outcome.waiting = local.WaitingCount();
+    if (!reached || !depot.Error().empty())
+        Unreadable(depot);
+    else if (!outcome.error.empty())
+        Unreadable(local);
+    const bool done = reached && depot.Error().empty() && outcome.error.empty() && outcome.waiting == 0;
+    if (JsonReport* json = ActiveJsonReport())
+        json->Result().Set("uploaded", outcome.uploaded).Set("waiting", outcome.waiting);
+    else
+        std::fprintf(stdout, "%s\n", FormatString(IDS_HISTORY_SYNC_RESULT, outcome.uploaded, outcome.waiting).c_str());
+    FlushOutput(stdout);
+    return done ? 0 : 1;
+}
+
+// Walks every bench's chain in the record and this bench's sent entries: 1 for any fault.
+int VerifyCommand(const CliOptions& options)
+{
+    if (options.historyServer.empty())
+        return NoServer();
+    HistoryStore local(ServiceHistoryPath());
+    HistoryJournal journal;
+    std::vector<HistorySent> sent;
+    if (!local.SentEntries(journal, sent))
+        return Unreadable(local);
+    DepotStore depot(options.historyServer);
+    DepotVerdict verdict;
+    if (!depot.Verify(journal, sent, verdict))
+        return Unreadable(depot);
+    const std::string count = std::to_string(verdict.entries);
+    if (JsonReport* json = ActiveJsonReport()) {
+        JsonValue faults = JsonValue::Array();
+        for (const std::string& fault : verdict.faults)
+            faults.Push(fault);
+        json->Result().Set("entries", verdict.entries).Set("benches", verdict.benches).Set("faults", faults);
+    } else {
+        for (const std::string& fault : verdict.faults)
+            std::fprintf(stdout, "%s\n", VisibleText(fault).c_str());
+        std::fprintf(stdout, "%s\n",
+                     verdict.faults.empty()
+                         ? FormatString(IDS_DEPOT_VERIFY_WHOLE, count.c_str(), verdict.benches).c_str()
+                         : FormatString(IDS_DEPOT_VERIFY_FAULTS, count.c_str(), verdict.benches,
+                                        static_cast<int>(verdict.faults.size()))
+                               .c_str());
+    }
+    FlushOutput(stdout);
+    return verdict.faults.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int CommandHistory(const CliOptions& options)
 {
-    HistoryStore store(ServiceHistoryPath());
+    const std::string verb = options.files.empty() ? std::string() : options.files.front();
+    if (verb == "sync")
+        return SyncCommand(options);
+    if (verb == "verify")
+        return VerifyCommand(options);
+    if (options.allBenches && options.historyServer.empty())
+        return NoServer();
+    std::unique_ptr<HistoryReader> reader;
+    if (options.allBenches)
+        reader = std::make_unique<DepotStore>(options.historyServer);
+    else
+        reader = std::make_unique<HistoryStore>(ServiceHistoryPath());
+    HistoryReader& store = *reader;
     if (!store.Open())
         return Unreadable(store);
     // A damaged file found on the way is said, as an operation says it.
-    WarnMovedAside(*options.context, store);
+    if (auto* local = dynamic_cast<HistoryStore*>(&store))
+        WarnMovedAside(*options.context, *local);
     if (!options.files.empty())
         return ShowEntry(store, options.files.at(1));
     if (options.csv && !WriteHistoryCsv(store, options.historyFilter, stdout)) {
@@ -233,24 +321,28 @@ int CommandHistory(const CliOptions& options)
     if (options.csv)
         return 0;
 
-    const std::vector<HistoryEntry> entries = store.Find(options.historyFilter);
+    const std::vector<HistoryEntry> entries = store.Find(options.historyFilter, 0, -1, false);
     if (!store.Error().empty())
         return Unreadable(store);
     if (JsonReport* json = ActiveJsonReport()) {
         JsonValue list = JsonValue::Array();
         for (const HistoryEntry& entry : entries)
             list.Push(EntryJson(entry, false));
-        json->Result().Set("history", store.Path()).Set("entries", list);
+        json->Result().Set("history", store.Place()).Set("entries", list);
         return 0;
     }
     if (entries.empty())
-        std::fprintf(stdout, "%s\n", FormatString(IDS_HISTORY_NO_ENTRIES, store.Path().c_str()).c_str());
+        std::fprintf(stdout, "%s\n", FormatString(IDS_HISTORY_NO_ENTRIES, store.Place().c_str()).c_str());
     for (const HistoryEntry& entry : entries) {
-        std::fprintf(stdout, "%lld\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", static_cast<long long>(entry.id),
+        std::fprintf(stdout, "%lld\t%s\t%s\t%s\t%s\t%s\t%s\t%s", static_cast<long long>(entry.id),
                      HistoryLocalTime(entry.time).c_str(), HistoryWord(entry.operation).c_str(),
                      HistoryResultText(entry).c_str(), VisibleText(entry.port).c_str(),
                      VisibleText(HistoryRadioText(entry)).c_str(), VisibleText(HistoryBoardText(entry)).c_str(),
                      VisibleText(HistoryUserText(entry)).c_str());
+        // The depot's record holds every bench's work: each line says whose.
+        if (options.allBenches)
+            std::fprintf(stdout, "\t%s", VisibleText(entry.bench).c_str());
+        std::fputc('\n', stdout);
     }
     FlushOutput(stdout);
     return 0;
@@ -258,12 +350,18 @@ int CommandHistory(const CliOptions& options)
 
 // How the command line knows history (cli/command_list.cpp).
 extern const CliCommand HISTORY_COMMAND = {
-    "history", "history\nhistory show ID",
-    //: One paragraph per form: history, then history show ID.
+    "history", "history\nhistory show ID\nhistory sync\nhistory verify",
+    //: One paragraph per form: history, history show ID, history sync, history verify.
     QT_TRANSLATE_NOOP("Cli", "list the service history, newest first: every operation on a\n"
                              "radio with its time, result, port, radio, board and user\n"
                              "\n"
                              "one entry whole: its messages, the settings read and written\n"
-                             "(in the text form) and what a write changed"),
+                             "(in the text form) and what a write changed\n"
+                             "\n"
+                             "send the entries waiting for the depot's record now and say\n"
+                             "\"N uploaded, M waiting\" (1 while entries wait)\n"
+                             "\n"
+                             "check every bench's chain in the depot's record, and that it\n"
+                             "holds what this bench sent (1 for any fault)"),
     0, 2, CLI_TAKES_JSON, &CommandHistory,
 };

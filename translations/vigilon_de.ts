@@ -82,10 +82,6 @@
         <translation>die Mitschnittdatei „%1“ kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>history takes no arguments, or show and an entry&apos;s number</source>
-        <translation>history erwartet keine Argumente oder show und die Nummer eines Eintrags</translation>
-    </message>
-    <message>
         <source>give --csv or --json, not both</source>
         <translation>--csv oder --json angeben, nicht beides</translation>
     </message>
@@ -216,21 +212,6 @@ das Funkgerät an einer seriellen Schnittstelle.
 
 Befehle:
 </translation>
-    </message>
-    <message>
-        <source>list the service history, newest first: every operation on a
-radio with its time, result, port, radio, board and user
-
-one entry whole: its messages, the settings read and written
-(in the text form) and what a write changed</source>
-        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
-        <translation>die Servicehistorie auflisten, neueste zuerst: jeden Vorgang
-an einem Funkgerät mit Zeit, Ergebnis, Schnittstelle,
-Funkgerät, Optionsplatine und Benutzer
-
-einen Eintrag vollständig anzeigen: seine Meldungen, die
-ausgelesenen und geschriebenen Einstellungen (in Textform)
-und was ein Schreibvorgang geändert hat</translation>
     </message>
     <message>
         <source>--json belongs to %1 and %2</source>
@@ -375,6 +356,67 @@ diff: 0 bei Gleichheit, 1 bei Unterschieden, 2 bei Problemen.
   --ask-radio-id    fleet: vor jedem Funkgerät nach seiner ID fragen (scannen
                     oder eintippen, dann das Funkgerät anschließen)
 </translation>
+    </message>
+    <message>
+        <source>history takes no arguments, show and an entry&apos;s number, sync or verify</source>
+        <translation>history erwartet keine Argumente, show und die Nummer eines Eintrags, sync oder verify</translation>
+    </message>
+    <message>
+        <source>--all-benches belongs to the history&apos;s lists and show</source>
+        <translation>--all-benches gehört zu den Listen der Historie und zu show</translation>
+    </message>
+    <message>
+        <source>--history-server takes a PostgreSQL connection URI</source>
+        <translation>--history-server erwartet eine PostgreSQL-Verbindungs-URI</translation>
+    </message>
+    <message>
+        <source>  --history-server URI
+                    the depot&apos;s record on a PostgreSQL server, as a connection
+                    URI (postgresql://user@host/database): each entry is also
+                    sent there, and history sync, history verify and
+                    --all-benches read it (default: the setting
+                    History/Server); a password belongs in ~/.pgpass, never
+                    in the URI
+  --all-benches     history: list or show the depot&apos;s record, the entries of
+                    every bench, instead of this computer&apos;s
+</source>
+        <translation>  --history-server URI
+                    die Depot-Historie auf einem PostgreSQL-Server als
+                    Verbindungs-URI (postgresql://benutzer@host/datenbank):
+                    jeder Eintrag wird auch dorthin gesendet, und history sync,
+                    history verify und --all-benches lesen sie (Standard: die
+                    Einstellung History/Server); ein Passwort gehört in
+                    ~/.pgpass, nie in die URI
+  --all-benches     history: die Depot-Historie mit den Einträgen aller
+                    Arbeitsplätze auflisten oder anzeigen statt der dieses Computers
+</translation>
+    </message>
+    <message>
+        <source>list the service history, newest first: every operation on a
+radio with its time, result, port, radio, board and user
+
+one entry whole: its messages, the settings read and written
+(in the text form) and what a write changed
+
+send the entries waiting for the depot&apos;s record now and say
+&quot;N uploaded, M waiting&quot; (1 while entries wait)
+
+check every bench&apos;s chain in the depot&apos;s record, and that it
+holds what this bench sent (1 for any fault)</source>
+        <extracomment>One paragraph per form: history, history show ID, history sync, history verify.</extracomment>
+        <translation>die Servicehistorie auflisten, neueste zuerst: jeden Vorgang
+an einem Funkgerät mit Zeit, Ergebnis, Schnittstelle,
+Funkgerät, Optionsplatine und Benutzer
+
+einen Eintrag vollständig anzeigen: seine Meldungen, die
+ausgelesenen und geschriebenen Einstellungen (in Textform)
+und was ein Schreibvorgang geändert hat
+
+die für die Depot-Historie wartenden Einträge jetzt senden und
+&quot;N uploaded, M waiting&quot; ausgeben (1, solange Einträge warten)
+
+die Kette jedes Arbeitsplatzes in der Depot-Historie prüfen und
+ob sie enthält, was dieser Arbeitsplatz gesendet hat (1 bei Fehlern)</translation>
     </message>
 </context>
 <context>
@@ -2551,6 +2593,64 @@ Nach Funkgeräte-ID fragen</translation>
     <message>
         <source>Bench</source>
         <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>this program has no driver for PostgreSQL servers</source>
+        <translation>diesem Programm fehlt der Treiber für PostgreSQL-Server</translation>
+    </message>
+    <message>
+        <source>its tables are of an older form (version %d), which this login may not bring up to date: connect once with the login that owns them</source>
+        <translation>ihre Tabellen haben eine ältere Form (Version %d), die diese Anmeldung nicht aktualisieren darf: verbinden Sie sich einmal mit der Anmeldung, der sie gehören</translation>
+    </message>
+    <message>
+        <source>it has no tables yet, and this login may not make them: connect once with the login that owns the database</source>
+        <translation>sie hat noch keine Tabellen, und diese Anmeldung darf sie nicht anlegen: verbinden Sie sich einmal mit der Anmeldung, der die Datenbank gehört</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s address holds a password. Keep the password in PostgreSQL&apos;s password file (~/.pgpass, or the file PGPASSFILE names) or in a service file instead.</source>
+        <translation>Die Adresse des Depots enthält ein Passwort. Legen Sie das Passwort stattdessen in der Passwortdatei von PostgreSQL (~/.pgpass oder die Datei, die PGPASSFILE nennt) oder in einer Dienstdatei ab.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record %s could not be used:
+%s</source>
+        <translation>Die Depot-Historie %s konnte nicht verwendet werden:
+%s</translation>
+    </message>
+    <message>
+        <source>%d uploaded, %d waiting</source>
+        <translation>%d uploaded, %d waiting</translation>
+    </message>
+    <message>
+        <source>Entry %s (bench %s, its entry %s) was changed after it was sent: its values no longer give its hash.</source>
+        <translation>Eintrag %s (Arbeitsplatz %s, dort Eintrag %s) wurde nach dem Senden geändert: seine Werte ergeben seinen Hash nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Before entry %s (bench %s, its entry %s) an entry was removed or changed: its link does not follow the one before it.</source>
+        <translation>Vor Eintrag %s (Arbeitsplatz %s, dort Eintrag %s) wurde ein Eintrag entfernt oder geändert: sein Glied folgt nicht auf das vorherige.</translation>
+    </message>
+    <message>
+        <source>This bench sent its entry %s, but the depot&apos;s record no longer holds it.</source>
+        <translation>Dieser Arbeitsplatz hat seinen Eintrag %s gesendet, aber die Depot-Historie enthält ihn nicht mehr.</translation>
+    </message>
+    <message>
+        <source>This bench&apos;s entry %s is not what this bench sent: the record&apos;s entry %s has another hash.</source>
+        <translation>Der Eintrag %s dieses Arbeitsplatzes ist nicht, was er gesendet hat: Eintrag %s der Depot-Historie hat einen anderen Hash.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record holds %s entries (benches: %d); every bench&apos;s chain is whole.</source>
+        <translation>Die Depot-Historie enthält %s Einträge (Arbeitsplätze: %d); die Kette jedes Arbeitsplatzes ist vollständig.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record holds %s entries (benches: %d). Faults found: %d.</source>
+        <translation>Die Depot-Historie enthält %s Einträge (Arbeitsplätze: %d). Gefundene Fehler: %d.</translation>
+    </message>
+    <message>
+        <source>No depot&apos;s record is set: give --history-server URI, or set History/Server.</source>
+        <translation>Keine Depot-Historie eingestellt: geben Sie --history-server URI an oder setzen Sie History/Server.</translation>
+    </message>
+    <message>
+        <source>Entry %s (bench %s, its entry %s) is the first the record holds of its bench, but it follows another: earlier entries were removed.</source>
+        <translation>Eintrag %s (Arbeitsplatz %s, dort Eintrag %s) ist der erste seines Arbeitsplatzes in der Depot-Historie, folgt aber auf einen anderen: frühere Einträge wurden entfernt.</translation>
     </message>
 </context>
 </TS>

@@ -82,10 +82,6 @@
         <translation>no se puede escribir el archivo de traza «%1»</translation>
     </message>
     <message>
-        <source>history takes no arguments, or show and an entry&apos;s number</source>
-        <translation>history no admite argumentos, o bien show y el número de una entrada</translation>
-    </message>
-    <message>
         <source>give --csv or --json, not both</source>
         <translation>indique --csv o --json, no ambos</translation>
     </message>
@@ -216,21 +212,6 @@ radio en un puerto serie.
 
 comandos:
 </translation>
-    </message>
-    <message>
-        <source>list the service history, newest first: every operation on a
-radio with its time, result, port, radio, board and user
-
-one entry whole: its messages, the settings read and written
-(in the text form) and what a write changed</source>
-        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
-        <translation>lista el historial de servicio, lo más reciente primero:
-cada operación en una radio con su hora, resultado, puerto,
-radio, placa y usuario
-
-muestra una entrada completa: sus mensajes, los parámetros
-leídos y escritos (en forma de texto) y lo que cambió una
-escritura</translation>
     </message>
     <message>
         <source>--json belongs to %1 and %2</source>
@@ -377,6 +358,68 @@ diff: 0 si son iguales, 1 si son distintos, 2 si hay problemas.
   --ask-radio-id    fleet: pedir el ID de cada radio antes de programarla
                     (escanearlo o escribirlo, y luego conectar la radio)
 </translation>
+    </message>
+    <message>
+        <source>history takes no arguments, show and an entry&apos;s number, sync or verify</source>
+        <translation>history no admite argumentos, o bien show y el número de una entrada, sync o verify</translation>
+    </message>
+    <message>
+        <source>--all-benches belongs to the history&apos;s lists and show</source>
+        <translation>--all-benches corresponde a las listas del historial y a show</translation>
+    </message>
+    <message>
+        <source>--history-server takes a PostgreSQL connection URI</source>
+        <translation>--history-server requiere una URI de conexión de PostgreSQL</translation>
+    </message>
+    <message>
+        <source>  --history-server URI
+                    the depot&apos;s record on a PostgreSQL server, as a connection
+                    URI (postgresql://user@host/database): each entry is also
+                    sent there, and history sync, history verify and
+                    --all-benches read it (default: the setting
+                    History/Server); a password belongs in ~/.pgpass, never
+                    in the URI
+  --all-benches     history: list or show the depot&apos;s record, the entries of
+                    every bench, instead of this computer&apos;s
+</source>
+        <translation>  --history-server URI
+                    el historial del depósito en un servidor PostgreSQL, como
+                    URI de conexión (postgresql://usuario@host/base): cada
+                    entrada se envía también allí, y history sync, history
+                    verify y --all-benches lo leen (por defecto: el ajuste
+                    History/Server); la contraseña va en ~/.pgpass, nunca
+                    en la URI
+  --all-benches     history: lista o muestra el historial del depósito, las
+                    entradas de todos los puestos, en lugar del de este equipo
+</translation>
+    </message>
+    <message>
+        <source>list the service history, newest first: every operation on a
+radio with its time, result, port, radio, board and user
+
+one entry whole: its messages, the settings read and written
+(in the text form) and what a write changed
+
+send the entries waiting for the depot&apos;s record now and say
+&quot;N uploaded, M waiting&quot; (1 while entries wait)
+
+check every bench&apos;s chain in the depot&apos;s record, and that it
+holds what this bench sent (1 for any fault)</source>
+        <extracomment>One paragraph per form: history, history show ID, history sync, history verify.</extracomment>
+        <translation>lista el historial de servicio, lo más reciente primero:
+cada operación en una radio con su hora, resultado, puerto,
+radio, placa y usuario
+
+muestra una entrada completa: sus mensajes, los parámetros
+leídos y escritos (en forma de texto) y lo que cambió una
+escritura
+
+envía ahora las entradas que esperan al historial del depósito
+y muestra &quot;N uploaded, M waiting&quot; (1 mientras haya entradas
+en espera)
+
+comprueba la cadena de cada puesto en el historial del depósito
+y que contenga lo que envió este puesto (1 ante cualquier fallo)</translation>
     </message>
 </context>
 <context>
@@ -2553,6 +2596,64 @@ Pedir el ID de la radio</translation>
     <message>
         <source>Bench</source>
         <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>this program has no driver for PostgreSQL servers</source>
+        <translation>este programa no tiene controlador para servidores PostgreSQL</translation>
+    </message>
+    <message>
+        <source>its tables are of an older form (version %d), which this login may not bring up to date: connect once with the login that owns them</source>
+        <translation>sus tablas tienen una forma anterior (versión %d) que este usuario no puede actualizar: conéctese una vez con el usuario propietario de ellas</translation>
+    </message>
+    <message>
+        <source>it has no tables yet, and this login may not make them: connect once with the login that owns the database</source>
+        <translation>aún no tiene tablas, y este usuario no puede crearlas: conéctese una vez con el usuario propietario de la base de datos</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s address holds a password. Keep the password in PostgreSQL&apos;s password file (~/.pgpass, or the file PGPASSFILE names) or in a service file instead.</source>
+        <translation>La dirección del depósito contiene una contraseña. Guarde la contraseña en el archivo de contraseñas de PostgreSQL (~/.pgpass, o el archivo que indique PGPASSFILE) o en un archivo de servicio.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record %s could not be used:
+%s</source>
+        <translation>No se pudo usar el historial del depósito %s:
+%s</translation>
+    </message>
+    <message>
+        <source>%d uploaded, %d waiting</source>
+        <translation>%d uploaded, %d waiting</translation>
+    </message>
+    <message>
+        <source>Entry %s (bench %s, its entry %s) was changed after it was sent: its values no longer give its hash.</source>
+        <translation>La entrada %s (puesto %s, su entrada %s) se modificó después de enviarse: sus valores ya no dan su hash.</translation>
+    </message>
+    <message>
+        <source>Before entry %s (bench %s, its entry %s) an entry was removed or changed: its link does not follow the one before it.</source>
+        <translation>Antes de la entrada %s (puesto %s, su entrada %s) se eliminó o modificó una entrada: su eslabón no sigue al anterior.</translation>
+    </message>
+    <message>
+        <source>This bench sent its entry %s, but the depot&apos;s record no longer holds it.</source>
+        <translation>Este puesto envió su entrada %s, pero el historial del depósito ya no la contiene.</translation>
+    </message>
+    <message>
+        <source>This bench&apos;s entry %s is not what this bench sent: the record&apos;s entry %s has another hash.</source>
+        <translation>La entrada %s de este puesto no es lo que envió: la entrada %s del historial del depósito tiene otro hash.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record holds %s entries (benches: %d); every bench&apos;s chain is whole.</source>
+        <translation>El historial del depósito contiene %s entradas (puestos: %d); la cadena de cada puesto está completa.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record holds %s entries (benches: %d). Faults found: %d.</source>
+        <translation>El historial del depósito contiene %s entradas (puestos: %d). Fallos encontrados: %d.</translation>
+    </message>
+    <message>
+        <source>No depot&apos;s record is set: give --history-server URI, or set History/Server.</source>
+        <translation>No hay historial de depósito configurado: indique --history-server URI o configure History/Server.</translation>
+    </message>
+    <message>
+        <source>Entry %s (bench %s, its entry %s) is the first the record holds of its bench, but it follows another: earlier entries were removed.</source>
+        <translation>La entrada %s (puesto %s, su entrada %s) es la primera de su puesto en el historial del depósito, pero sigue a otra: se eliminaron entradas anteriores.</translation>
     </message>
 </context>
 </TS>

@@ -82,10 +82,6 @@
         <translation>impossible d&apos;écrire le fichier de trace « %1 »</translation>
     </message>
     <message>
-        <source>history takes no arguments, or show and an entry&apos;s number</source>
-        <translation>history n&apos;accepte aucun argument, ou bien show suivi du numéro d&apos;une entrée</translation>
-    </message>
-    <message>
         <source>give --csv or --json, not both</source>
         <translation>indiquez --csv ou --json, pas les deux</translation>
     </message>
@@ -218,21 +214,6 @@ de la radio, sur un port série.
 
 commandes :
 </translation>
-    </message>
-    <message>
-        <source>list the service history, newest first: every operation on a
-radio with its time, result, port, radio, board and user
-
-one entry whole: its messages, the settings read and written
-(in the text form) and what a write changed</source>
-        <extracomment>One paragraph per form: history, then history show ID.</extracomment>
-        <translation>lister l&apos;historique des interventions, les plus récentes en
-premier : chaque opération sur une radio, avec son heure,
-son résultat, le port, la radio, la carte option et
-l&apos;utilisateur
-
-une entrée en entier : ses messages, les paramètres lus et
-écrits (sous forme de texte) et ce qu&apos;une écriture a modifié</translation>
     </message>
     <message>
         <source>--json belongs to %1 and %2</source>
@@ -379,6 +360,68 @@ diff : 0 si identiques, 1 si différents, 2 en cas de problème.
   --ask-radio-id    fleet : demander l&apos;ID de chaque radio avant de la programmer
                     (le scanner ou le saisir, puis connecter la radio)
 </translation>
+    </message>
+    <message>
+        <source>history takes no arguments, show and an entry&apos;s number, sync or verify</source>
+        <translation>history n&apos;accepte aucun argument, ou bien show suivi du numéro d&apos;une entrée, sync ou verify</translation>
+    </message>
+    <message>
+        <source>--all-benches belongs to the history&apos;s lists and show</source>
+        <translation>--all-benches s&apos;applique aux listes de l&apos;historique et à show</translation>
+    </message>
+    <message>
+        <source>--history-server takes a PostgreSQL connection URI</source>
+        <translation>--history-server attend une URI de connexion PostgreSQL</translation>
+    </message>
+    <message>
+        <source>  --history-server URI
+                    the depot&apos;s record on a PostgreSQL server, as a connection
+                    URI (postgresql://user@host/database): each entry is also
+                    sent there, and history sync, history verify and
+                    --all-benches read it (default: the setting
+                    History/Server); a password belongs in ~/.pgpass, never
+                    in the URI
+  --all-benches     history: list or show the depot&apos;s record, the entries of
+                    every bench, instead of this computer&apos;s
+</source>
+        <translation>  --history-server URI
+                    l&apos;historique du dépôt sur un serveur PostgreSQL, sous
+                    forme d&apos;URI de connexion (postgresql://utilisateur@hôte/base) :
+                    chaque entrée y est aussi envoyée, et history sync,
+                    history verify et --all-benches le lisent (par défaut : le
+                    paramètre History/Server) ; un mot de passe se met dans
+                    ~/.pgpass, jamais dans l&apos;URI
+  --all-benches     history : lister ou afficher l&apos;historique du dépôt, les
+                    entrées de tous les postes, au lieu de celui de cet ordinateur
+</translation>
+    </message>
+    <message>
+        <source>list the service history, newest first: every operation on a
+radio with its time, result, port, radio, board and user
+
+one entry whole: its messages, the settings read and written
+(in the text form) and what a write changed
+
+send the entries waiting for the depot&apos;s record now and say
+&quot;N uploaded, M waiting&quot; (1 while entries wait)
+
+check every bench&apos;s chain in the depot&apos;s record, and that it
+holds what this bench sent (1 for any fault)</source>
+        <extracomment>One paragraph per form: history, history show ID, history sync, history verify.</extracomment>
+        <translation>lister l&apos;historique des interventions, les plus récentes en
+premier : chaque opération sur une radio, avec son heure,
+son résultat, le port, la radio, la carte option et
+l&apos;utilisateur
+
+une entrée en entier : ses messages, les paramètres lus et
+écrits (sous forme de texte) et ce qu&apos;une écriture a modifié
+
+envoyer maintenant les entrées en attente pour l&apos;historique du
+dépôt et afficher &quot;N uploaded, M waiting&quot; (1 tant que des
+entrées attendent)
+
+vérifier la chaîne de chaque poste dans l&apos;historique du dépôt,
+et qu&apos;il contient ce que ce poste a envoyé (1 en cas de défaut)</translation>
     </message>
 </context>
 <context>
@@ -2555,6 +2598,64 @@ Demander l&apos;ID de la radio</translation>
     <message>
         <source>Bench</source>
         <translation>Poste</translation>
+    </message>
+    <message>
+        <source>this program has no driver for PostgreSQL servers</source>
+        <translation>ce programme n&apos;a pas de pilote pour les serveurs PostgreSQL</translation>
+    </message>
+    <message>
+        <source>its tables are of an older form (version %d), which this login may not bring up to date: connect once with the login that owns them</source>
+        <translation>ses tables ont une forme plus ancienne (version %d) que cet identifiant n&apos;a pas le droit de mettre à jour : connectez-vous une fois avec l&apos;identifiant qui en est propriétaire</translation>
+    </message>
+    <message>
+        <source>it has no tables yet, and this login may not make them: connect once with the login that owns the database</source>
+        <translation>il n&apos;a pas encore de tables, et cet identifiant n&apos;a pas le droit de les créer : connectez-vous une fois avec l&apos;identifiant propriétaire de la base</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s address holds a password. Keep the password in PostgreSQL&apos;s password file (~/.pgpass, or the file PGPASSFILE names) or in a service file instead.</source>
+        <translation>L&apos;adresse du dépôt contient un mot de passe. Placez plutôt le mot de passe dans le fichier de mots de passe de PostgreSQL (~/.pgpass, ou le fichier que nomme PGPASSFILE) ou dans un fichier de service.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record %s could not be used:
+%s</source>
+        <translation>L&apos;historique du dépôt %s n&apos;a pas pu être utilisé :
+%s</translation>
+    </message>
+    <message>
+        <source>%d uploaded, %d waiting</source>
+        <translation>%d uploaded, %d waiting</translation>
+    </message>
+    <message>
+        <source>Entry %s (bench %s, its entry %s) was changed after it was sent: its values no longer give its hash.</source>
+        <translation>L&apos;entrée %s (poste %s, son entrée %s) a été modifiée après son envoi : ses valeurs ne donnent plus son hachage.</translation>
+    </message>
+    <message>
+        <source>Before entry %s (bench %s, its entry %s) an entry was removed or changed: its link does not follow the one before it.</source>
+        <translation>Avant l&apos;entrée %s (poste %s, son entrée %s), une entrée a été supprimée ou modifiée : son maillon ne suit pas le précédent.</translation>
+    </message>
+    <message>
+        <source>This bench sent its entry %s, but the depot&apos;s record no longer holds it.</source>
+        <translation>Ce poste a envoyé son entrée %s, mais l&apos;historique du dépôt ne la contient plus.</translation>
+    </message>
+    <message>
+        <source>This bench&apos;s entry %s is not what this bench sent: the record&apos;s entry %s has another hash.</source>
+        <translation>L&apos;entrée %s de ce poste n&apos;est pas ce qu&apos;il a envoyé : l&apos;entrée %s de l&apos;historique du dépôt a un autre hachage.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record holds %s entries (benches: %d); every bench&apos;s chain is whole.</source>
+        <translation>L&apos;historique du dépôt contient %s entrées (postes : %d) ; la chaîne de chaque poste est complète.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record holds %s entries (benches: %d). Faults found: %d.</source>
+        <translation>L&apos;historique du dépôt contient %s entrées (postes : %d). Défauts trouvés : %d.</translation>
+    </message>
+    <message>
+        <source>No depot&apos;s record is set: give --history-server URI, or set History/Server.</source>
+        <translation>Aucun historique de dépôt n&apos;est défini : indiquez --history-server URI, ou définissez History/Server.</translation>
+    </message>
+    <message>
+        <source>Entry %s (bench %s, its entry %s) is the first the record holds of its bench, but it follows another: earlier entries were removed.</source>
+        <translation>L&apos;entrée %s (poste %s, son entrée %s) est la première de son poste dans l&apos;historique du dépôt, mais elle en suit une autre : des entrées antérieures ont été supprimées.</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,598 @@
+#include "app/depot_store.h"
+
+#include "app/history_chain.h"
+#include "app/history_columns.h"
+#include "app/history_sql.h"
+#include "app/utf8_bytes.h"
+#include "resources/string_ids.h"
+#include "seams/string_table.h"
+
+#include <QAtomicInteger>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <map>
+
+namespace {
+
+// The record's tables in their first form, which already has every column of
+// the history's version 3; a later version adds its columns (ALTER TABLE).
+constexpr int DEPOT_FIRST_FORM = 3;
+
+// A server's text holds no NUL: the byte goes as a private-use character of the
+// history's own mapping, which no other byte or character becomes, and comes back.
+constexpr char32_t NUL_STAND_IN = RAW_BYTE_BASE;
+
+QVariant ToServer(QVariant value)
+{
+    if (value.typeId() == QMetaType::QString)
+        return value.toString().replace(QChar(u'\0'), QString::fromUcs4(&NUL_STAND_IN, 1));
+    return value;
+}
+
+QVariant FromServer(QVariant value)
+{
+    if (value.typeId() == QMetaType::QString)
+        return value.toString().replace(QString::fromUcs4(&NUL_STAND_IN, 1), QString(QChar(u'\0')));
+    return value;
+}
+
+QString Quoted(const char* name)
+{
+    return QLatin1Char('"') + QLatin1String(name) + QLatin1Char('"');
+}
+
+// A column's declaration on the server, from what it holds.
+QString ServerType(const HistoryColumn& column)
+{
+    switch (column.kind) {
+    case HistoryKind::Number:
+    case HistoryKind::Run:
+        return QStringLiteral("bigint");
+    case HistoryKind::Time:
+    case HistoryKind::Text:
+    case HistoryKind::Word:
+        return QStringLiteral("text NOT NULL DEFAULT ''");
+    case HistoryKind::YesNo:
+        return QStringLiteral("integer NOT NULL DEFAULT 0");
+    case HistoryKind::Messages:
+        return QStringLiteral("text NOT NULL DEFAULT '[]'");
+    case HistoryKind::Settings:
+        return QStringLiteral("bytea");
+    }
+    return QString();
+}
+
+// Every column of the history but its number, which is the record's own.
+QStringList EntryColumns(bool whole)
+{
+    QStringList names;
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if ((column.flags & HISTORY_KEY) == 0 && (whole || HistoryColumnListed(column)))
+            names << Quoted(column.name);
+    }
+    return names;
+}
+
+QString SelectEntries(bool whole)
+{
+    return QStringLiteral("SELECT id, journal, ") + EntryColumns(whole).join(QStringLiteral(", "))
+        + QStringLiteral(" FROM entries");
+}
+
+QStringList CreateStatements()
+{
+    QStringList columns;
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if ((column.flags & HISTORY_KEY) == 0 && column.since <= DEPOT_FIRST_FORM)
+            columns << Quoted(column.name) + QLatin1Char(' ') + ServerType(column);
+    }
+    return {
+        QStringLiteral("CREATE TABLE schema_version (version integer NOT NULL)"),
+        QStringLiteral("CREATE TABLE fleet_runs (journal text NOT NULL, id bigint NOT NULL,"
+                       " settings_file text NOT NULL, settings_sha256 text NOT NULL, ports text NOT NULL,"
+                       " count integer NOT NULL, started_utc text NOT NULL, PRIMARY KEY (journal, id))"),
+        // A run's end comes later than its start: a row of its own, as the record only grows.
+        QStringLiteral("CREATE TABLE fleet_run_ends (journal text NOT NULL, id bigint NOT NULL,"
+                       " ended_utc text NOT NULL, PRIMARY KEY (journal, id))"),
+        QStringLiteral("CREATE TABLE entries (id bigserial PRIMARY KEY, journal text NOT NULL,"
+                       " journal_seq bigint NOT NULL, previous_hash text NOT NULL, hash text NOT NULL,"
+                       " received timestamptz NOT NULL DEFAULT now(), ")
+            + columns.join(QStringLiteral(", ")) + QStringLiteral(", UNIQUE (journal, journal_seq))"),
+        QStringLiteral("CREATE UNIQUE INDEX entries_by_uuid ON entries (uuid)"),
+        QStringLiteral("CREATE INDEX entries_by_radio_id ON entries (radio_id, time_utc)"),
+        QStringLiteral("CREATE INDEX entries_by_time ON entries (time_utc)"),
+        QStringLiteral("CREATE INDEX entries_by_radio ON entries (lower(radio_info) text_pattern_ops)"),
+        QStringLiteral("INSERT INTO schema_version (version) VALUES (%1)").arg(DEPOT_FIRST_FORM),
+    };
+}
+
+// The lock two benches making the tables at the same moment take in turn.
+constexpr qint64 FORM_LOCK = 0x76676f6e; // arbitrary, the same for every bench
+
+std::vector<HistoryEntry> ReadEntries(QSqlQuery& query)
+{
+    std::vector<HistoryEntry> entries;
+    const QSqlRecord record = query.record();
+    ColumnPlaces places{};
+    for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i)
+        places[i] = record.indexOf(QLatin1String(HISTORY_COLUMNS[i].name));
+    const int journal = record.indexOf(QStringLiteral("journal"));
+    while (query.next()) {
+        HistoryEntry entry;
+        for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i) {
+            if (places[i] >= 0)
+                SetValue(entry, HISTORY_COLUMNS[i], FromServer(query.value(places[i])));
+        }
+        if (journal >= 0)
+            entry.journal = Text(query.value(journal));
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+bool IsUri(const QString& address)
+{
+    return address.startsWith(QLatin1String("postgresql://")) || address.startsWith(QLatin1String("postgres://"));
+}
+
+void Bind(QSqlQuery& query, const QVariantList& values)
+{
+    for (const QVariant& value : values)
+        query.addBindValue(ToServer(value));
+}
+
+} // namespace
+
+bool DepotAddressHoldsPassword(const std::string& address)
+{
+    const QString text = QString::fromStdString(address).trimmed();
+    if (IsUri(text)) {
+        const QUrl url(text);
+        if (!url.password().isEmpty())
+            return true;
+        for (const auto& item : QUrlQuery(url).queryItems()) {
+            if (item.first.compare(QLatin1String("password"), Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        return false;
+    }
+    static const QRegularExpression pair(QStringLiteral("(^|\\s)password\\s*="),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return pair.match(text).hasMatch();
+}
+
+std::string DepotPlace(const std::string& address)
+{
+    const QString text = QString::fromStdString(address).trimmed();
+    if (IsUri(text)) {
+        const QUrl url(text);
+        QString place = url.host();
+        if (url.port() > 0)
+            place += QLatin1Char(':') + QString::number(url.port());
+        return (place + url.path()).toStdString();
+    }
+    return address;
+}
+
+struct DepotStore::Connection {
+    QString name;
+    QSqlDatabase db;
+
+    explicit Connection(const std::string& address)
+    {
+        static QAtomicInteger<int> next = 0;
+        name = QStringLiteral("vigilon-depot-%1").arg(next.fetchAndAddRelaxed(1));
+        db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        // The driver hands the client library key=value pairs: a URI's parts
+        // become those, and key=value pairs given as they are go as they are.
+        QStringList options;
+        const QString text = QString::fromStdString(address).trimmed();
+        if (IsUri(text)) {
+            const QUrl url(text);
+            db.setHostName(url.host());
+            if (url.port() > 0)
+                db.setPort(url.port());
+            db.setUserName(url.userName());
+            db.setDatabaseName(url.path().mid(1));
+            for (const auto& item : QUrlQuery(url).queryItems(QUrl::FullyDecoded))
+                options << item.first + QLatin1Char('=') + Quoted(item.second);
+        } else {
+            options << text;
+        }
+        options << QStringLiteral("connect_timeout=%1").arg(DEPOT_CONNECT_TIMEOUT_S);
+        db.setConnectOptions(options.join(QLatin1Char(';')));
+    }
+
+    // A value as the client library reads one between quotes.
+    static QString Quoted(QString value)
+    {
+        value.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('\''), QStringLiteral("\\'"));
+        return QLatin1Char('\'') + value + QLatin1Char('\'');
+    }
+    ~Connection()
+    {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+};
+
+DepotStore::DepotStore(std::string address) : m_address(std::move(address)) {}
+
+DepotStore::~DepotStore() = default;
+
+bool DepotStore::Fail(const QSqlError& error)
+{
+    m_error = (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed().toStdString();
+    // A connection that broke is made again by the next call.
+    if (m_connection && !m_connection->db.isOpen())
+        m_connection.reset();
+    else if (m_connection && error.type() == QSqlError::ConnectionError)
+        m_connection.reset();
+    return false;
+}
+
+bool DepotStore::Open()
+{
+    m_error.clear();
+    if (m_connection && m_connection->db.isOpen())
+        return true;
+    m_connection.reset();
+    if (DepotAddressHoldsPassword(m_address)) {
+        m_error = LoadString(IDS_DEPOT_PASSWORD_IN_ADDRESS);
+        return false;
+    }
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        m_error = LoadString(IDS_DEPOT_NO_DRIVER);
+        return false;
+    }
+    auto connection = std::make_unique<Connection>(m_address);
+    if (!connection->db.open()) {
+        const QSqlError error = connection->db.lastError();
+        return Fail(error);
+    }
+    m_connection = std::move(connection);
+    if (Prepare())
+        return true;
+    m_connection.reset();
+    return false;
+}
+
+bool DepotStore::Prepare()
+{
+    QSqlQuery query(m_connection->db);
+    const auto version = [&](int& found) {
+        found = 0;
+        if (!query.exec(QStringLiteral("SELECT to_regclass('schema_version') IS NOT NULL")) || !query.next())
+            return Fail(query.lastError());
+        if (!query.value(0).toBool())
+            return true;
+        if (!query.exec(QStringLiteral("SELECT max(version) FROM schema_version")) || !query.next())
+            return Fail(query.lastError());
+        found = query.value(0).toInt();
+        return true;
+    };
+    int form = 0;
+    if (!version(form))
+        return false;
+    // A newer program's form only adds: this one reads and adds its own columns.
+    if (form >= HISTORY_SCHEMA_VERSION)
+        return true;
+    // Made or brought up in one transaction, one bench at a time.
+    const auto rollBack = [&](int reasonId, int found) {
+        QSqlQuery(m_connection->db).exec(QStringLiteral("ROLLBACK"));
+        if (reasonId)
+            m_error = found ? FormatString(reasonId, found) : LoadString(reasonId);
+        return false;
+    };
+    if (!query.exec(QStringLiteral("BEGIN")))
+        return Fail(query.lastError());
+    if (!query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(FORM_LOCK)) || !version(form))
+        return rollBack(0, 0);
+    QStringList statements;
+    if (form == 0)
+        statements = CreateStatements();
+    const int from = form == 0 ? DEPOT_FIRST_FORM : form;
+    for (const HistoryColumn& column : HISTORY_COLUMNS) {
+        if (column.since > from)
+            statements << QStringLiteral("ALTER TABLE entries ADD COLUMN %1 %2").arg(Quoted(column.name), ServerType(column));
+    }
+    if (from < HISTORY_SCHEMA_VERSION)
+        statements << QStringLiteral("UPDATE schema_version SET version = %1").arg(HISTORY_SCHEMA_VERSION);
+    for (const QString& statement : statements) {
+        if (!query.exec(statement)) {
+            // "insufficient privilege": the benches' login adds and reads, and no more.
+            const bool refused = query.lastError().nativeErrorCode() == QLatin1String("42501");
+            Fail(query.lastError());
+            if (!refused)
+                return rollBack(0, 0);
+            return rollBack(form == 0 ? IDS_DEPOT_NO_TABLES : IDS_DEPOT_OLDER_FORM, form);
+        }
+    }
+    if (!query.exec(QStringLiteral("COMMIT")))
+        return Fail(query.lastError());
+    return true;
+}
+
+bool DepotStore::Upload(const std::string& journal, const std::vector<DepotUpload>& entries,
+                        const std::vector<HistoryRun>& runs)
+{
+    if (!Open())
+        return false;
+    QSqlDatabase& db = m_connection->db;
+    if (!db.transaction())
+        return Fail(db.lastError());
+    const auto rollBack = [&](const QSqlError& error) {
+        Fail(error);
+        if (m_connection)
+            m_connection->db.rollback();
+        return false;
+    };
+    QSqlQuery query(db);
+    for (const HistoryRun& run : runs) {
+        query.prepare(QStringLiteral("INSERT INTO fleet_runs (journal, id, settings_file, settings_sha256, ports, count,"
+                                     " started_utc) VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"));
+        Bind(query, { Text(journal), static_cast<qlonglong>(run.id), Text(run.settingsFile), Text(run.settingsSha256),
+                      Text(run.ports), run.count, Text(run.started) });
+        if (!query.exec())
+            return rollBack(query.lastError());
+        if (!run.ended.empty()) {
+            query.prepare(QStringLiteral(
+                "INSERT INTO fleet_run_ends (journal, id, ended_utc) VALUES (?, ?, ?) ON CONFLICT DO NOTHING"));
+            Bind(query, { Text(journal), static_cast<qlonglong>(run.id), Text(run.ended) });
+            if (!query.exec())
+                return rollBack(query.lastError());
+        }
+    }
+    const QStringList columns = EntryColumns(true);
+    QStringList marks;
+    for (int i = 0; i < columns.size() + 4; ++i)
+        marks << QStringLiteral("?");
+    // A repeated upload (a bench that lost its answer, two programs sending at
+    // once) finds the entry's UUID there and adds nothing.
+    query.prepare(QStringLiteral("INSERT INTO entries (journal, journal_seq, previous_hash, hash, ")
+                  + columns.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (")
+                  + marks.join(QStringLiteral(", ")) + QStringLiteral(") ON CONFLICT (uuid) DO NOTHING"));
+    for (const DepotUpload& upload : entries) {
+        query.addBindValue(Text(journal));
+        query.addBindValue(static_cast<qlonglong>(upload.entry.id));
+        query.addBindValue(Text(upload.previousHash));
+        query.addBindValue(Text(upload.hash));
+        for (const HistoryColumn& column : HISTORY_COLUMNS) {
+            if ((column.flags & HISTORY_KEY) == 0)
+                query.addBindValue(ToServer(ValueOf(upload.entry, column)));
+        }
+        if (!query.exec())
+            return rollBack(query.lastError());
+    }
+    if (!db.commit())
+        return rollBack(db.lastError());
+    return true;
+}
+
+std::vector<HistoryEntry> DepotStore::Select(const QString& statement, const QVariantList& values)
+{
+    QSqlQuery query(m_connection->db);
+    query.setForwardOnly(true);
+    query.prepare(statement);
+    Bind(query, values);
+    if (!query.exec()) {
+        Fail(query.lastError());
+        return {};
+    }
+    return ReadEntries(query);
+}
+
+std::vector<HistoryEntry> DepotStore::Find(const HistoryFilter& filter, int offset, int limit, bool withSettings)
+{
+    if (!Open())
+        return {};
+    QVariantList values;
+    QString statement = SelectEntries(withSettings) + HistoryWhere(filter, values, HistoryDialect::PostgreSQL)
+        + QStringLiteral(" ORDER BY time_utc DESC, id DESC");
+    if (limit >= 0) {
+        statement += QStringLiteral(" LIMIT ?");
+        values << limit;
+    }
+    statement += QStringLiteral(" OFFSET ?");
+    values << offset;
+    return Select(statement, values);
+}
+
+std::vector<HistoryEntry> DepotStore::FindAfter(const HistoryFilter& filter, int64_t afterId, int limit)
+{
+    if (!Open())
+        return {};
+    QVariantList values;
+    QString where = HistoryWhere(filter, values, HistoryDialect::PostgreSQL);
+    where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + QStringLiteral("id > ?");
+    values << static_cast<qlonglong>(afterId) << limit;
+    return Select(SelectEntries(true) + where + QStringLiteral(" ORDER BY id LIMIT ?"), values);
+}
+
+int DepotStore::Count(const HistoryFilter& filter)
+{
+    if (!Open())
+        return 0;
+    QVariantList values;
+    QSqlQuery query(m_connection->db);
+    query.prepare(QStringLiteral("SELECT count(*) FROM entries")
+                  + HistoryWhere(filter, values, HistoryDialect::PostgreSQL));
+    Bind(query, values);
+    if (!query.exec() || !query.next())
+        return Fail(query.lastError()), 0;
+    return query.value(0).toInt();
+}
+
+std::optional<HistoryEntry> DepotStore::Get(int64_t id)
+{
+    if (!Open())
+        return std::nullopt;
+    std::vector<HistoryEntry> found
+        = Select(SelectEntries(true) + QStringLiteral(" WHERE id = ?"), { static_cast<qlonglong>(id) });
+    if (found.empty())
+        return std::nullopt;
+    return std::move(found.front());
+}
+
+std::optional<HistoryRun> DepotStore::RunOf(const HistoryEntry& entry)
+{
+    if (entry.fleetRun <= 0 || !Open())
+        return std::nullopt;
+    QSqlQuery query(m_connection->db);
+    query.prepare(QStringLiteral("SELECT r.id, r.settings_file, r.settings_sha256, r.ports, r.count, r.started_utc,"
+                                 " e.ended_utc FROM fleet_runs r LEFT JOIN fleet_run_ends e"
+                                 " ON e.journal = r.journal AND e.id = r.id WHERE r.journal = ? AND r.id = ?"));
+    Bind(query, { Text(entry.journal), static_cast<qlonglong>(entry.fleetRun) });
+    if (!query.exec()) {
+        Fail(query.lastError());
+        return std::nullopt;
+    }
+    if (!query.next())
+        return std::nullopt;
+    HistoryRun run;
+    run.id = query.value(0).toLongLong();
+    run.settingsFile = Text(FromServer(query.value(1)));
+    run.settingsSha256 = Text(query.value(2));
+    run.ports = Text(FromServer(query.value(3)));
+    run.count = query.value(4).toInt();
+    run.started = Text(query.value(5));
+    run.ended = query.value(6).isNull() ? std::string() : Text(query.value(6));
+    return run;
+}
+
+std::optional<DataFileBytes> DepotStore::SettingsBefore(const HistoryEntry& write)
+{
+    if (write.settingsRead)
+        return write.settingsRead;
+    if (!Open())
+        return std::nullopt;
+    // Across every bench: what the radio last held before the write, by the
+    // benches' clocks (the record numbers entries as they arrive, not as they were made).
+    QSqlQuery query(m_connection->db);
+    query.prepare(QStringLiteral(
+                      "SELECT CASE WHEN result = 'succeeded' AND settings_written IS NOT NULL THEN settings_written"
+                      " ELSE settings_read END FROM entries WHERE %1 = ? AND (time_utc, id) < (?, ?)"
+                      " AND (settings_read IS NOT NULL OR (result = 'succeeded' AND settings_written IS NOT NULL))"
+                      " ORDER BY time_utc DESC, id DESC LIMIT 1")
+                      .arg(write.radioId.empty() ? QStringLiteral("radio_info") : QStringLiteral("radio_id")));
+    Bind(query, { Text(write.radioId.empty() ? write.radioInfo : write.radioId), Text(write.time),
+                  static_cast<qlonglong>(write.id) });
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return Bytes(query.value(0));
+}
+
+namespace {
+
+std::vector<std::string> Distinct(QSqlDatabase& db, const char* column)
+{
+    std::vector<std::string> values;
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("SELECT DISTINCT %1 FROM entries ORDER BY 1").arg(QLatin1String(column)))) {
+        while (query.next())
+            values.push_back(Text(query.value(0)));
+    }
+    return values;
+}
+
+} // namespace
+
+std::vector<std::string> DepotStore::Operations()
+{
+    return Open() ? Distinct(m_connection->db, "operation") : std::vector<std::string>();
+}
+
+std::vector<std::string> DepotStore::Results()
+{
+    return Open() ? Distinct(m_connection->db, "result") : std::vector<std::string>();
+}
+
+bool DepotStore::Verify(const HistoryJournal& journal, const std::vector<HistorySent>& sent, DepotVerdict& verdict)
+{
+    verdict = DepotVerdict();
+    if (!Open())
+        return false;
+    QSqlDatabase& db = m_connection->db;
+    // One snapshot for the whole walk, read a block at a time.
+    if (!db.transaction())
+        return Fail(db.lastError());
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const QString columns = EntryColumns(true).join(QStringLiteral(", "));
+    std::map<std::string, std::pair<int64_t, std::string>> ours; // uuid -> the record's entry and its hash
+    std::string lastJournal;
+    std::string lastHash;
+    constexpr int BLOCK = 5000;
+    std::string afterJournal;
+    qlonglong afterSequence = -1;
+    for (;;) {
+        query.prepare(QStringLiteral("SELECT id, journal, journal_seq, previous_hash, hash, ") + columns
+                      + QStringLiteral(" FROM entries WHERE (journal, journal_seq) > (?, ?)"
+                                       " ORDER BY journal, journal_seq LIMIT ?"));
+        Bind(query, { Text(afterJournal), afterSequence, BLOCK });
+        if (!query.exec()) {
+            Fail(query.lastError());
+            db.rollback();
+            return false;
+        }
+        int rows = 0;
+        while (query.next()) {
+            ++rows;
+            HistoryEntry entry;
+            for (const HistoryColumn& column : HISTORY_COLUMNS) {
+                if ((column.flags & HISTORY_KEY) == 0)
+                    SetValue(entry, column, FromServer(query.value(QLatin1String(column.name))));
+            }
+            const int64_t id = query.value(0).toLongLong();
+            const std::string entryJournal = Text(query.value(1));
+            const qlonglong sequence = query.value(2).toLongLong();
+            const std::string previous = Text(query.value(3));
+            const std::string hash = Text(query.value(4));
+            const std::string number = std::to_string(id);
+            const std::string theirs = std::to_string(sequence);
+            ++verdict.entries;
+            const bool first = entryJournal != lastJournal;
+            if (first)
+                ++verdict.benches;
+            if (HistoryChainHash(previous, entryJournal, sequence, entry) != hash)
+                verdict.faults.push_back(FormatString(IDS_DEPOT_VERIFY_CHANGED, number.c_str(), entry.bench.c_str(),
+                                                      theirs.c_str()));
+            if (first && !previous.empty())
+                verdict.faults.push_back(FormatString(IDS_DEPOT_VERIFY_FIRST_LINK, number.c_str(),
+                                                      entry.bench.c_str(), theirs.c_str()));
+            if (!first && previous != lastHash)
+                verdict.faults.push_back(FormatString(IDS_DEPOT_VERIFY_GAP, number.c_str(), entry.bench.c_str(),
+                                                      theirs.c_str()));
+            if (entryJournal == journal.id)
+                ours[entry.uuid] = { id, hash };
+            lastJournal = entryJournal;
+            lastHash = hash;
+            afterJournal = entryJournal;
+            afterSequence = sequence;
+        }
+        if (rows < BLOCK)
+            break;
+    }
+    db.commit();
+    // What this bench sent and the record no longer holds as it was sent; the
+    // chain alone cannot show its last entries gone.
+    for (const HistorySent& entry : sent) {
+        const auto found = ours.find(entry.uuid);
+        const std::string number = std::to_string(entry.id);
+        if (found == ours.end())
+            verdict.faults.push_back(FormatString(IDS_DEPOT_VERIFY_MISSING, number.c_str()));
+        else if (found->second.second != entry.hash)
+            verdict.faults.push_back(
+                FormatString(IDS_DEPOT_VERIFY_DIFFERS, number.c_str(), std::to_string(found->second.first).c_str()));
+    }
+    return true;
+}
