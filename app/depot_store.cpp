@@ -208,6 +208,9 @@ struct DepotStore::Connection {
             options << text;
         }
         options << QStringLiteral("connect_timeout=%1").arg(DEPOT_CONNECT_TIMEOUT_S);
+        // A server that vanishes mid-answer (a cable pulled, a machine off) is
+        // given up after seconds, not after the system's TCP patience of minutes.
+        options << QStringLiteral("tcp_user_timeout=%1").arg(DEPOT_CONNECT_TIMEOUT_S * 2000);
         db.setConnectOptions(options.join(QLatin1Char(';')));
     }
 

@@ -51,6 +51,7 @@ public:
     bool Open() override;
     const std::string& Error() const override { return m_error; }
     std::string Place() const override { return DepotPlace(m_address); }
+    const std::string& Address() const { return m_address; }
 
     // Adds the entries of one journal in one transaction, each with the fleet
     // run it belongs to; an entry the record already holds (by its UUID) is left

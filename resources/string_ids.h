@@ -396,6 +396,15 @@ enum : int {
     IDS_DEPOT_VERIFY_FAULTS = 25462,     // %s entries, %d benches, %d faults
     IDS_HISTORY_NO_SERVER = 25463,
     IDS_DEPOT_VERIFY_FIRST_LINK = 25464, // %s the record's entry, %s its bench, %s its number there
+    IDS_DEPOT_STATUS_SENT = 25465,
+    IDS_DEPOT_STATUS_WAITING = 25466,    // %d entries waiting
+    IDS_HISTORY_OPTIONS_SERVER = 25467,
+    IDS_HISTORY_OPTIONS_BENCH = 25468,
+    IDS_HISTORY_OPTIONS_SEND = 25469,
+    IDS_HISTORY_OPTIONS_WAITING = 25470, // %s entries waiting
+    IDS_HISTORY_SOURCE = 25471,
+    IDS_HISTORY_SOURCE_LOCAL = 25472,
+    IDS_HISTORY_SOURCE_DEPOT = 25473,
     IDS_PROMPT_VIEW_HISTORY = 25100,     // the command's id, as every prompt
     IDS_PROMPT_OPTIONS_HISTORY = 25101,  // the command's id, as every prompt
     IDS_HISTORY_WINDOW_TITLE = 25102,

@@ -2652,5 +2652,41 @@ Nach Funkgeräte-ID fragen</translation>
         <source>Entry %s (bench %s, its entry %s) is the first the record holds of its bench, but it follows another: earlier entries were removed.</source>
         <translation>Eintrag %s (Arbeitsplatz %s, dort Eintrag %s) ist der erste seines Arbeitsplatzes in der Depot-Historie, folgt aber auf einen anderen: frühere Einträge wurden entfernt.</translation>
     </message>
+    <message>
+        <source>Depot: all entries sent</source>
+        <translation>Depot: alle Einträge gesendet</translation>
+    </message>
+    <message>
+        <source>Depot: %d entries waiting</source>
+        <translation>Depot: %d Einträge warten</translation>
+    </message>
+    <message>
+        <source>&amp;Depot&apos;s record (PostgreSQL URI):</source>
+        <translation>&amp;Depot-Historie (PostgreSQL-URI):</translation>
+    </message>
+    <message>
+        <source>Bench &amp;name:</source>
+        <translation>&amp;Name des Arbeitsplatzes:</translation>
+    </message>
+    <message>
+        <source>&amp;Send Now</source>
+        <translation>Jetzt &amp;senden</translation>
+    </message>
+    <message>
+        <source>Entries waiting to be sent to the depot&apos;s record: %s.</source>
+        <translation>Einträge, die auf das Senden an die Depot-Historie warten: %s.</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>An&amp;zeigen:</translation>
+    </message>
+    <message>
+        <source>This Computer</source>
+        <translation>Dieser Computer</translation>
+    </message>
+    <message>
+        <source>All Benches</source>
+        <translation>Alle Arbeitsplätze</translation>
+    </message>
 </context>
 </TS>

@@ -2655,5 +2655,41 @@ Pedir el ID de la radio</translation>
         <source>Entry %s (bench %s, its entry %s) is the first the record holds of its bench, but it follows another: earlier entries were removed.</source>
         <translation>La entrada %s (puesto %s, su entrada %s) es la primera de su puesto en el historial del depósito, pero sigue a otra: se eliminaron entradas anteriores.</translation>
     </message>
+    <message>
+        <source>Depot: all entries sent</source>
+        <translation>Depósito: todas las entradas enviadas</translation>
+    </message>
+    <message>
+        <source>Depot: %d entries waiting</source>
+        <translation>Depósito: %d entradas en espera</translation>
+    </message>
+    <message>
+        <source>&amp;Depot&apos;s record (PostgreSQL URI):</source>
+        <translation>Historial del &amp;depósito (URI de PostgreSQL):</translation>
+    </message>
+    <message>
+        <source>Bench &amp;name:</source>
+        <translation>&amp;Nombre del puesto:</translation>
+    </message>
+    <message>
+        <source>&amp;Send Now</source>
+        <translation>&amp;Enviar ahora</translation>
+    </message>
+    <message>
+        <source>Entries waiting to be sent to the depot&apos;s record: %s.</source>
+        <translation>Entradas en espera de envío al historial del depósito: %s.</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>This Computer</source>
+        <translation>Este equipo</translation>
+    </message>
+    <message>
+        <source>All Benches</source>
+        <translation>Todos los puestos</translation>
+    </message>
 </context>
 </TS>

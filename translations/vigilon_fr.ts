@@ -2657,5 +2657,41 @@ Demander l&apos;ID de la radio</translation>
         <source>Entry %s (bench %s, its entry %s) is the first the record holds of its bench, but it follows another: earlier entries were removed.</source>
         <translation>L&apos;entrée %s (poste %s, son entrée %s) est la première de son poste dans l&apos;historique du dépôt, mais elle en suit une autre : des entrées antérieures ont été supprimées.</translation>
     </message>
+    <message>
+        <source>Depot: all entries sent</source>
+        <translation>Dépôt : toutes les entrées envoyées</translation>
+    </message>
+    <message>
+        <source>Depot: %d entries waiting</source>
+        <translation>Dépôt : %d entrées en attente</translation>
+    </message>
+    <message>
+        <source>&amp;Depot&apos;s record (PostgreSQL URI):</source>
+        <translation>Historique du &amp;dépôt (URI PostgreSQL) :</translation>
+    </message>
+    <message>
+        <source>Bench &amp;name:</source>
+        <translation>&amp;Nom du poste :</translation>
+    </message>
+    <message>
+        <source>&amp;Send Now</source>
+        <translation>&amp;Envoyer maintenant</translation>
+    </message>
+    <message>
+        <source>Entries waiting to be sent to the depot&apos;s record: %s.</source>
+        <translation>Entrées en attente d&apos;envoi vers l&apos;historique du dépôt : %s.</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>A&amp;fficher :</translation>
+    </message>
+    <message>
+        <source>This Computer</source>
+        <translation>Cet ordinateur</translation>
+    </message>
+    <message>
+        <source>All Benches</source>
+        <translation>Tous les postes</translation>
+    </message>
 </context>
 </TS>

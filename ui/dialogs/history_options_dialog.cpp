@@ -2,7 +2,9 @@
 
 #include "ui/base/program_objects.h"
 
+#include "app/depot_store.h"
 #include "app/history_text.h"
+#include "app/settings.h"
 #include "app/service_history.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
@@ -15,6 +17,9 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QSysInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -23,8 +28,8 @@
 
 #include <algorithm>
 
-HistoryOptionsDialog::HistoryOptionsDialog(QWidget* parent)
-    : QDialog(parent), m_store(std::make_unique<HistoryStore>(ServiceHistoryPath()))
+HistoryOptionsDialog::HistoryOptionsDialog(QWidget* parent, std::function<void()> sendNow)
+    : QDialog(parent), m_sendNow(std::move(sendNow)), m_store(std::make_unique<HistoryStore>(ServiceHistoryPath()))
 {
     setWindowTitle(UiText(IDS_HISTORY_OPTIONS_TITLE));
     QVBoxLayout* layout = new QVBoxLayout(this);
@@ -57,6 +62,34 @@ HistoryOptionsDialog::HistoryOptionsDialog(QWidget* parent)
     removeRow->addStretch(1);
     layout->addLayout(removeRow);
 
+    // The depot's record: its address (a password stays in the client's own
+    // password file) and the name this computer's entries carry there.
+    QGridLayout* depot = new QGridLayout;
+    QLabel* serverLabel = new QLabel(UiText(IDS_HISTORY_OPTIONS_SERVER));
+    m_server = new QLineEdit(QString::fromStdString(StoredHistoryServer()));
+    m_server->setPlaceholderText(QStringLiteral("postgresql://vigilon@depot-server/vigilon"));
+    LabelFor(serverLabel, m_server);
+    m_send = new QPushButton(UiText(IDS_HISTORY_OPTIONS_SEND));
+    QLabel* benchLabel = new QLabel(UiText(IDS_HISTORY_OPTIONS_BENCH));
+    m_bench = new QLineEdit(QString::fromStdString(StoredBenchName()));
+    m_bench->setPlaceholderText(QSysInfo::machineHostName());
+    LabelFor(benchLabel, m_bench);
+    depot->addWidget(serverLabel, 0, 0);
+    depot->addWidget(m_server, 0, 1);
+    depot->addWidget(m_send, 0, 2);
+    depot->addWidget(benchLabel, 1, 0);
+    depot->addWidget(m_bench, 1, 1);
+    depot->setColumnStretch(1, 1);
+    layout->addLayout(depot);
+    connect(m_server, &QLineEdit::editingFinished, this, &HistoryOptionsDialog::KeepServer);
+    connect(m_bench, &QLineEdit::editingFinished, this,
+            [this] { StoreBenchName(m_bench->text().trimmed().toStdString()); });
+    connect(m_send, &QPushButton::clicked, this, [this] {
+        KeepServer();
+        if (m_sendNow)
+            m_sendNow();
+    });
+
     QDialogButtonBox* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     // The platform's text of this button may have no mnemonic.
     buttons->button(QDialogButtonBox::Close)->setText(UiText(IDS_KEYED_CLOSE));
@@ -75,13 +108,33 @@ HistoryOptionsDialog::HistoryOptionsDialog(QWidget* parent)
 
 HistoryOptionsDialog::~HistoryOptionsDialog() = default;
 
+void HistoryOptionsDialog::KeepServer()
+{
+    const std::string address = m_server->text().trimmed().toStdString();
+    if (address == StoredHistoryServer())
+        return;
+    if (DepotAddressHoldsPassword(address)) {
+        ShowStatusText(GuiContext(), MSG_ERROR, IDS_DEPOT_PASSWORD_IN_ADDRESS, LoadString(IDS_DEPOT_PASSWORD_IN_ADDRESS));
+        m_server->setText(QString::fromStdString(StoredHistoryServer()));
+        return;
+    }
+    StoreHistoryServer(address);
+    if (m_sendNow)
+        m_sendNow();
+    ShowCount();
+}
+
 void HistoryOptionsDialog::ShowCount()
 {
     const int count = m_store->Count(HistoryFilter());
     const bool readable = m_store->Error().empty();
-    m_count->setText(readable ? FormatUiText(IDS_HISTORY_OPTIONS_COUNT, QLocale().toString(count))
-                              : QString::fromStdString(FormatString(IDS_HISTORY_UNREADABLE, m_store->Path().c_str(),
-                                                                    m_store->Error().c_str())));
+    QString text = readable ? FormatUiText(IDS_HISTORY_OPTIONS_COUNT, QLocale().toString(count))
+                            : QString::fromStdString(FormatString(IDS_HISTORY_UNREADABLE, m_store->Path().c_str(),
+                                                                  m_store->Error().c_str()));
+    const int waiting = readable && !StoredHistoryServer().empty() ? m_store->WaitingCount() : 0;
+    if (waiting > 0)
+        text += QLatin1Char('\n') + FormatUiText(IDS_HISTORY_OPTIONS_WAITING, QLocale().toString(waiting));
+    m_count->setText(text);
     m_export->setEnabled(readable);
     m_remove->setEnabled(readable);
 }
@@ -114,7 +167,8 @@ void HistoryOptionsDialog::RemoveOld()
     question.text = FormatString(IDS_HISTORY_CONFIRM_REMOVE, dayShown.c_str(), QLocale().toString(count).toStdString().c_str());
     if (GuiContext().Present(question) != MsgAnswer::Yes)
         return;
-    const int removed = m_store->RemoveOlderThan(start);
+    // Entries not yet in the depot's record stay until they are.
+    const int removed = m_store->RemoveOlderThan(start, !StoredHistoryServer().empty());
     if (removed < 0) {
         ShowStatusText(GuiContext(), MSG_ERROR, IDS_HISTORY_REMOVE_FAILED,
                        FormatString(IDS_HISTORY_REMOVE_FAILED, m_store->Path().c_str(), m_store->Error().c_str()));

@@ -169,6 +169,10 @@ void CMainFrame::BuildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->addWidget(new QLabel(UiText(IDS_IDLE_PROMPT)), 1);
+    m_depotState = new QLabel;
+    m_depotState->setTextFormat(Qt::PlainText);
+    m_depotState->hide();
+    bar->addPermanentWidget(m_depotState);
     for (int id : { IDS_INDICATOR_CAPS, IDS_INDICATOR_NUM, IDS_INDICATOR_SCROLL }) {
         QLabel* label = new QLabel(UiText(id));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -191,6 +195,15 @@ void CMainFrame::BuildStatusBar()
     connect(poll, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
     poll->start(INDICATOR_POLL_MS);
     UpdateIndicators();
+}
+
+void CMainFrame::ShowDepotState(const QString& text, const QString& detail)
+{
+    m_depotState->setText(text);
+    m_depotState->setToolTip(detail);
+    m_depotState->setAccessibleName(text);
+    m_depotState->setAccessibleDescription(detail);
+    m_depotState->setVisible(!text.isEmpty());
 }
 
 void CMainFrame::UpdateIndicators()

@@ -38,6 +38,10 @@ public:
     // Sets the outer size (frame included) and centres the window on its screen.
     void SetOuterSize(int width, int height);
     void UpdateIndicators();
+    // How sending to the depot's record stands: `text` in the status bar (none:
+    // hidden), `detail` when the pointer rests on it.
+    void ShowDepotState(const QString& text, const QString& detail);
+    QLabel* DepotState() const { return m_depotState; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,6 +52,7 @@ private:
     void BuildStatusBar();
     QAction* MakeAction(int id, const QString& text);
 
+    QLabel* m_depotState = nullptr;
     std::function<void(int)> m_dispatch;
     std::function<bool()> m_canClose;
     std::map<int, QAction*> m_actions;

@@ -8,7 +8,9 @@
 #include "board/settings_snapshot.h"
 #include "app/backup_folder.h"
 #include "storage/backups.h"
+#include "app/history_sender.h"
 #include "app/service_history.h"
+#include "app/settings.h"
 #include "app/support_bundle.h"
 #include "link/port_resolver.h"
 #include "operations/operation_course.h"
@@ -89,7 +91,9 @@ CVigilonOssApp::CVigilonOssApp()
 CVigilonOssApp::~CVigilonOssApp()
 {
     GuiHistory().queue = nullptr;
+    GuiHistory().added = nullptr;
     m_historyQueue.reset();
+    m_historySender.reset();
     CTemplateDialog::SetHelpHandler(nullptr);
     theOptionBoardData.modifiedSink = nullptr;
     GuiContext().trace = nullptr;
@@ -143,6 +147,13 @@ bool CVigilonOssApp::InitInstance(const QStringList& arguments)
                     m_frame.get(), [this, troubles] { ShowHistoryTroubles(troubles); }, Qt::QueuedConnection);
         });
     GuiHistory().queue = m_historyQueue.get();
+    m_historySender = std::make_unique<HistorySender>(ServiceHistoryPath(), &StoredHistoryServer,
+                                                      [this](const HistorySendState& state) {
+                                                          QMetaObject::invokeMethod(
+                                                              m_frame.get(), [this, state] { ShowDepotState(state); },
+                                                              Qt::QueuedConnection);
+                                                      });
+    GuiHistory().added = [sender = m_historySender.get()] { sender->Poke(); };
 
     // A file named on the command line is loaded before there is a document to
     // mark modified; a file that does not load ends the program.
@@ -170,6 +181,7 @@ int CVigilonOssApp::ExitInstance()
 {
     // Entries still waiting for the history get their usual time, no more.
     GuiHistory().queue = nullptr;
+    GuiHistory().added = nullptr;
     if (m_historyQueue) {
         // Those given up before were said then; what the wait at exit could not add is said here.
         const int before = m_historyQueue->NotDone();
@@ -179,6 +191,8 @@ int CVigilonOssApp::ExitInstance()
                            FormatString(IDS_HISTORY_LOST_AT_EXIT, lost, ServiceHistoryPath().c_str(),
                                         LoadString(IDS_HISTORY_HELD).c_str()));
     }
+    // What still waits for the depot's record stays in the file for the next start.
+    m_historySender.reset();
     StoreSerialPortIndex(m_nSerialPort);
     StoreOption("VerifyAfterWrite", m_bVerifyAfterWrite);
     StoreOption("BackUpBeforeWrite", m_bBackUpBeforeWrite);
@@ -364,7 +378,7 @@ void CVigilonOssApp::OnCommand(int id)
     case ID_OPTIONS_ASK_RADIO_ID: m_bAskRadioId = !m_bAskRadioId; break;
     case ID_OPTIONS_LANGUAGE: ChooseProgramLanguage(m_frame.get()); break;
     case ID_OPTIONS_HISTORY: {
-        HistoryOptionsDialog options(m_frame.get());
+        HistoryOptionsDialog options(m_frame.get(), [this] { m_historySender->Poke(); });
         options.exec();
         if (m_history)
             m_history->Refresh();
@@ -462,6 +476,21 @@ void CVigilonOssApp::ShowHistoryTroubles(const std::vector<HistoryTrouble>& trou
     }
     for (const HistoryTrouble& trouble : troubles)
         ShowStatusText(GuiContext(), MSG_WARNING, trouble.messageId, trouble.text);
+}
+
+void CVigilonOssApp::ShowDepotState(const HistorySendState& state)
+{
+    QString text;
+    QString detail;
+    if (state.configured && state.waiting == 0 && state.error.empty())
+        text = UiText(IDS_DEPOT_STATUS_SENT);
+    else if (state.configured)
+        text = QString::fromStdString(FormatString(IDS_DEPOT_STATUS_WAITING, std::max(state.waiting, 0)));
+    if (!state.error.empty())
+        detail = QString::fromStdString(FormatString(IDS_DEPOT_UNREACHABLE, state.place.c_str(), state.error.c_str()));
+    else if (state.configured)
+        detail = QString::fromStdString(state.place);
+    m_frame->ShowDepotState(text, detail);
 }
 
 void CVigilonOssApp::OnBoardFleet()

@@ -2,6 +2,7 @@
 // commands of the main window.
 #pragma once
 
+#include "app/history_sender.h"
 #include "app/service_history.h"
 #include "app/settings.h"
 #include "ui/host/gui_host.h"
@@ -69,6 +70,7 @@ private:
     void OnCreateSupportBundle();
     // Says what went wrong with the service history once no operation holds the radio.
     void ShowHistoryTroubles(const std::vector<HistoryTrouble>& troubles);
+    void ShowDepotState(const HistorySendState& state);
 
     GuiPresenter m_presenter;
     GuiHost m_host;
@@ -84,6 +86,8 @@ private:
     // Adds the operations' entries to the service history off the event loop;
     // last, so that it ends before the windows it reports to.
     std::unique_ptr<HistoryQueue> m_historyQueue;
+    // Sends the entries on to the depot's record when one is set.
+    std::unique_ptr<HistorySender> m_historySender;
 };
 
 // The one application object while it exists.

@@ -32,11 +32,11 @@ QLabel* PlainLabel()
 
 // The run's text, its settings file's SHA-256 cut short (whole in `whole`): a
 // word that long would widen the pane beyond its window.
-QString RunText(HistoryStore& store, int64_t id, QString& whole)
+QString RunText(HistoryReader& store, const HistoryEntry& entry, QString& whole)
 {
-    const std::optional<HistoryRun> run = store.Run(id);
+    const std::optional<HistoryRun> run = store.RunOf(entry);
     if (!run)
-        return QString::number(id);
+        return QString::number(entry.fleetRun);
     constexpr int SHORT_HASH = 16;
     whole = QString::fromStdString(run->settingsSha256);
     const QString hash = whole.size() > SHORT_HASH ? whole.left(SHORT_HASH) + QChar(0x2026) : whole;
@@ -47,7 +47,7 @@ QString RunText(HistoryStore& store, int64_t id, QString& whole)
 
 // A field's value: times in the locale's form, a run with its hash cut short
 // (whole in `tip`), texts from the radio, the board and the system escaped.
-QString FieldText(HistoryStore& store, const HistoryEntry& entry, const HistoryColumn& column, QString& tip)
+QString FieldText(HistoryReader& store, const HistoryEntry& entry, const HistoryColumn& column, QString& tip)
 {
     switch (column.kind) {
     case HistoryKind::Time: {
@@ -56,7 +56,7 @@ QString FieldText(HistoryStore& store, const HistoryEntry& entry, const HistoryC
     }
     case HistoryKind::Run:
         return HistoryValueIsNone(entry, column) ? QString()
-                                                 : RunText(store, HistoryValue<int64_t>(entry, column), tip);
+                                                 : RunText(store, entry, tip);
     case HistoryKind::Word:
         return QString::fromStdString(HistoryLineText(store, entry, column));
     default:
@@ -162,7 +162,7 @@ void HistoryDetails::ShowNone(const QString& why)
     ShowContent(false);
 }
 
-void HistoryDetails::Show(HistoryStore& store, const HistoryEntry& entry)
+void HistoryDetails::Show(HistoryReader& store, const HistoryEntry& entry)
 {
     ShowContent(true);
     m_heading->setText(FormatUiText(IDS_HISTORY_ENTRY, QString::number(entry.id)));

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-class HistoryStore;
+class HistoryReader;
 class QLabel;
 class SettingsSummary;
 struct HistoryColumn;
@@ -20,7 +20,7 @@ class HistoryDetails : public QScrollArea {
 public:
     explicit HistoryDetails(QWidget* parent = nullptr);
     // Shows the entry, read with its settings and messages.
-    void Show(HistoryStore& store, const HistoryEntry& entry);
+    void Show(HistoryReader& store, const HistoryEntry& entry);
     // Says why no entry is shown.
     void ShowNone(const QString& why);
     // What the pane says, line by line in reading order.

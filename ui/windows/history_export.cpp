@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <cstring>
 
-bool ExportHistoryCsv(QWidget* parent, HistoryStore& store, const HistoryFilter& filter)
+bool ExportHistoryCsv(QWidget* parent, HistoryReader& store, const HistoryFilter& filter)
 {
     QString path;
     const QString proposed = QDir(StartFolder(FileKind::HistoryCsv)).filePath(UiText(IDS_HISTORY_CSV_NAME));

@@ -2,9 +2,9 @@
 // through, oldest first, in the history's CSV form, into a file the user chooses.
 #pragma once
 
-class HistoryStore;
+class HistoryReader;
 class QWidget;
 struct HistoryFilter;
 
 // Asks for the file and writes it, saying how it went; false when cancelled or failed.
-bool ExportHistoryCsv(QWidget* parent, HistoryStore& store, const HistoryFilter& filter);
+bool ExportHistoryCsv(QWidget* parent, HistoryReader& store, const HistoryFilter& filter);

@@ -23,7 +23,15 @@ QString HistoryLocaleTime(const std::string& time)
     return utc.isValid() ? LocaleDateTimeText(utc.toLocalTime()) : Shown(time);
 }
 
-HistoryModel::HistoryModel(HistoryStore& store, QObject* parent) : QAbstractTableModel(parent), m_store(store) {}
+HistoryModel::HistoryModel(HistoryReader& store, QObject* parent) : QAbstractTableModel(parent), m_store(&store) {}
+
+void HistoryModel::SetReader(HistoryReader& store)
+{
+    beginResetModel();
+    m_store = &store;
+    Count();
+    endResetModel();
+}
 
 void HistoryModel::SetFilter(const HistoryFilter& filter)
 {
@@ -43,19 +51,19 @@ void HistoryModel::Reload()
 void HistoryModel::Count()
 {
     m_pages.clear();
-    m_count = m_store.Count(m_filter);
+    m_count = m_store->Count(m_filter);
     m_newestId = NewestIdNow();
 }
 
 int64_t HistoryModel::NewestIdNow()
 {
-    const std::vector<HistoryEntry> newest = m_store.Find(HistoryFilter(), 0, 1);
+    const std::vector<HistoryEntry> newest = m_store->Find(HistoryFilter(), 0, 1, false);
     return newest.empty() ? 0 : newest.front().id;
 }
 
 bool HistoryModel::IsCurrent()
 {
-    return m_store.Count(m_filter) == m_count && NewestIdNow() == m_newestId;
+    return m_store->Count(m_filter) == m_count && NewestIdNow() == m_newestId;
 }
 
 const HistoryModel::Row* HistoryModel::RowAt(int row) const
@@ -71,7 +79,7 @@ const HistoryModel::Row* HistoryModel::RowAt(int row) const
     } else {
         Page read;
         read.first = first;
-        for (HistoryEntry& entry : m_store.Find(m_filter, first, PAGE_ROWS)) {
+        for (HistoryEntry& entry : m_store->Find(m_filter, first, PAGE_ROWS, false)) {
             Row shown;
             shown.texts[TIME] = HistoryLocaleTime(entry.time);
             shown.texts[OPERATION] = QString::fromStdString(HistoryWord(entry.operation));
@@ -80,6 +88,7 @@ const HistoryModel::Row* HistoryModel::RowAt(int row) const
             shown.texts[RADIO] = Shown(HistoryRadioText(entry));
             shown.texts[BOARD] = Shown(HistoryBoardText(entry));
             shown.texts[USER] = Shown(HistoryUserText(entry));
+            shown.texts[BENCH] = Shown(entry.bench);
             shown.entry = std::move(entry);
             read.rows.push_back(std::move(shown));
         }
@@ -129,7 +138,7 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
         return QAbstractTableModel::headerData(section, orientation, role);
     static const int titles[COLUMN_COUNT] = {
         IDS_HISTORY_TIME, IDS_HISTORY_OPERATION, IDS_HISTORY_RESULT, IDS_HISTORY_PORT,
-        IDS_HISTORY_RADIO, IDS_HISTORY_BOARD, IDS_HISTORY_USER,
+        IDS_HISTORY_RADIO, IDS_HISTORY_BOARD, IDS_HISTORY_USER, IDS_HISTORY_BENCH,
     };
     return section >= 0 && section < COLUMN_COUNT ? UiText(titles[section]) : QVariant();
 }

@@ -4,7 +4,7 @@
 // that a history of any size opens at once and scrolls without reading it all.
 #pragma once
 
-#include "app/history_store.h"
+#include "app/history_reader.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -19,11 +19,14 @@ QString HistoryLocaleTime(const std::string& time);
 
 class HistoryModel : public QAbstractTableModel {
 public:
-    enum Column { TIME, OPERATION, RESULT, PORT, RADIO, BOARD, USER, COLUMN_COUNT };
+    enum Column { TIME, OPERATION, RESULT, PORT, RADIO, BOARD, USER, BENCH, COLUMN_COUNT };
     static constexpr int PAGE_ROWS = 200;
     static constexpr int PAGES_KEPT = 5;
 
-    explicit HistoryModel(HistoryStore& store, QObject* parent = nullptr);
+    explicit HistoryModel(HistoryReader& store, QObject* parent = nullptr);
+
+    // Lists the entries of another history (this bench's, or the depot's record) from the newest.
+    void SetReader(HistoryReader& store);
 
     // Lists the entries `filter` lets through, from the newest.
     void SetFilter(const HistoryFilter& filter);
@@ -61,7 +64,7 @@ private:
     void Count();
     int64_t NewestIdNow();
 
-    HistoryStore& m_store;
+    HistoryReader* m_store;
     HistoryFilter m_filter;
     int m_count = 0;
     int64_t m_newestId = 0;

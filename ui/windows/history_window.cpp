@@ -3,7 +3,9 @@
 #include "ui/base/program_objects.h"
 
 #include "board/settings_snapshot.h"
+#include "app/depot_store.h"
 #include "app/history_text.h"
+#include "app/settings.h"
 #include "app/service_history.h"
 #include "resources/string_ids.h"
 #include "seams/status_message.h"
@@ -17,6 +19,7 @@
 #include "ui/windows/history_export.h"
 #include "ui/windows/history_model.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -30,6 +33,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -126,7 +130,7 @@ HistoryWindow* HistoryWindow::Open(QWidget* owner, DocumentActions actions)
 HistoryWindow::~HistoryWindow() = default;
 
 HistoryWindow::HistoryWindow(QWidget* owner, std::unique_ptr<HistoryStore> store, DocumentActions actions)
-    : QWidget(owner, Qt::Window), m_store(std::move(store)), m_actions(std::move(actions))
+    : QWidget(owner, Qt::Window), m_store(std::move(store)), m_reader(m_store.get()), m_actions(std::move(actions))
 {
     // The drop-down lists are named by their labels, the window is one to a screen reader.
     InstallAccessibleFactory();
@@ -210,7 +214,7 @@ HistoryWindow::HistoryWindow(QWidget* owner, std::unique_ptr<HistoryStore> store
     connect(m_open, &QPushButton::clicked, this, &HistoryWindow::OpenSettings);
     connect(m_compare, &QPushButton::clicked, this, &HistoryWindow::CompareSettings);
     connect(exportList, &QPushButton::clicked, this,
-            [this] { ExportHistoryCsv(this, *m_store, m_model->Filter()); });
+            [this] { ExportHistoryCsv(this, *m_reader, m_model->Filter()); });
     connect(closeWindow, &QPushButton::clicked, this, &QWidget::close);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { ShowEntry(current.row()); });
@@ -272,6 +276,12 @@ QWidget* HistoryWindow::BuildFilters()
         connect(day, &QDateEdit::dateChanged, this, &HistoryWindow::ApplyFilter);
     for (int column : { 1, 3, 5 })
         grid->setColumnStretch(column, 1);
+
+    m_source = new QComboBox;
+    m_source->addItem(UiText(IDS_HISTORY_SOURCE_LOCAL));
+    m_source->addItem(UiText(IDS_HISTORY_SOURCE_DEPOT));
+    labelled(IDS_HISTORY_SOURCE, m_source, 2, 0);
+    connect(m_source, qOverload<int>(&QComboBox::currentIndexChanged), this, &HistoryWindow::ChooseSource);
     return filters;
 }
 
@@ -306,7 +316,7 @@ void HistoryWindow::ApplyFilter()
 void HistoryWindow::ShowCount()
 {
     const QLocale locale;
-    const int all = IsEmpty(m_model->Filter()) ? m_model->rowCount() : m_store->Count(HistoryFilter());
+    const int all = IsEmpty(m_model->Filter()) ? m_model->rowCount() : m_reader->Count(HistoryFilter());
     m_count->setText(IsEmpty(m_model->Filter())
                          ? FormatUiText(IDS_HISTORY_COUNT_ALL, locale.toString(all))
                          : FormatUiText(IDS_HISTORY_COUNT_FILTERED, locale.toString(m_model->rowCount()),
@@ -326,15 +336,15 @@ void HistoryWindow::FitColumns()
 void HistoryWindow::ShowEntry(int row)
 {
     const HistoryEntry* listed = m_model->Entry(row);
-    std::optional<HistoryEntry> whole = listed ? m_store->Get(listed->id) : std::nullopt;
+    std::optional<HistoryEntry> whole = listed ? m_reader->Get(listed->id) : std::nullopt;
     if (whole) {
         m_entry = std::make_unique<HistoryEntry>(std::move(*whole));
-        m_details->Show(*m_store, *m_entry);
+        m_details->Show(*m_reader, *m_entry);
     } else {
         m_entry.reset();
         const std::string none = m_model->rowCount() > 0
                                      ? LoadString(IDS_HISTORY_NO_SELECTION)
-                                     : FormatString(IDS_HISTORY_NO_ENTRIES, m_store->Path().c_str());
+                                     : FormatString(IDS_HISTORY_NO_ENTRIES, m_reader->Place().c_str());
         m_details->ShowNone(QString::fromStdString(none));
     }
     UpdateButtons();
@@ -381,7 +391,9 @@ void HistoryWindow::Refresh()
 
 void HistoryWindow::LookForChanges()
 {
-    if (!isVisible())
+    // The depot's record is looked at again when the window is come back to:
+    // a look every few seconds would wait on the network while the user types.
+    if (!isVisible() || m_reader != m_store.get())
         return;
     // A look that must not stall the window: a file another program holds
     // counts as unchanged until it is free again.
@@ -392,6 +404,36 @@ void HistoryWindow::LookForChanges()
     m_store->SetPatience(HISTORY_PATIENCE_MS);
     if (!current && readable)
         Refresh();
+}
+
+void HistoryWindow::ChooseSource()
+{
+    const bool depot = m_source->currentIndex() == 1;
+    if (depot) {
+        const std::string address = StoredHistoryServer();
+        if (address.empty()) {
+            ShowStatusText(GuiContext(), MSG_ERROR, IDS_HISTORY_NO_SERVER, LoadString(IDS_HISTORY_NO_SERVER));
+            const QSignalBlocker quiet(m_source);
+            m_source->setCurrentIndex(0);
+            return;
+        }
+        // Made again when the address changed meanwhile (Options > Service History).
+        if (!m_depot || m_depot->Address() != address)
+            m_depot = std::make_unique<DepotStore>(address);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool reached = m_depot->Open();
+        QApplication::restoreOverrideCursor();
+        if (!reached) {
+            ShowStatusText(GuiContext(), MSG_ERROR, IDS_DEPOT_UNREACHABLE,
+                           FormatString(IDS_DEPOT_UNREACHABLE, m_depot->Place().c_str(), m_depot->Error().c_str()));
+            const QSignalBlocker quiet(m_source);
+            m_source->setCurrentIndex(0);
+            return;
+        }
+    }
+    m_reader = depot ? static_cast<HistoryReader*>(m_depot.get()) : m_store.get();
+    m_model->SetReader(*m_reader);
+    ApplyFilter();
 }
 
 void HistoryWindow::OpenSettings()

@@ -1,6 +1,6 @@
-// View > Service History: the history's entries newest first, narrowed by the
-// radio, the board, the operation, the result and a range of days, with the
-// chosen entry's details. Its settings open as a copy in the main window or are
+// View > Service History: the history's entries newest first, this computer's
+// or the whole depot's, narrowed by the radio, the board, the operation, the
+// result and a range of days, with the chosen entry's details. Its settings open as a copy in the main window or are
 // compared with the document's, and the list as filtered is exported as CSV.
 #pragma once
 
@@ -9,8 +9,10 @@
 #include <functional>
 #include <memory>
 
+class DepotStore;
 class HistoryDetails;
 class HistoryModel;
+class HistoryReader;
 class HistoryStore;
 class QCheckBox;
 class QComboBox;
@@ -49,6 +51,7 @@ public:
     HistoryModel* Model() const { return m_model; }
     HistoryDetails* Details() const { return m_details; }
     QLineEdit* RadioFilter() const { return m_radio; }
+    QComboBox* SourceChoice() const { return m_source; }
     QPushButton* OpenButton() const { return m_open; }
     QPushButton* CompareButton() const { return m_compare; }
 
@@ -69,14 +72,19 @@ private:
     void OpenSettings();
     void CompareSettings();
     void LookForChanges();
+    // This computer's history, or the depot's record of every bench.
+    void ChooseSource();
 
     std::unique_ptr<HistoryStore> m_store;
+    std::unique_ptr<DepotStore> m_depot; // once the depot's record was chosen
+    HistoryReader* m_reader = nullptr;   // the history listed: m_store or m_depot
     DocumentActions m_actions;
     HistoryModel* m_model = nullptr;
     QLineEdit* m_radio = nullptr;
     QLineEdit* m_board = nullptr;
     QComboBox* m_operation = nullptr;
     QComboBox* m_result = nullptr;
+    QComboBox* m_source = nullptr;
     QCheckBox* m_fromOn = nullptr;
     QDateEdit* m_from = nullptr;
     QCheckBox* m_toOn = nullptr;
