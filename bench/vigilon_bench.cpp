@@ -6,7 +6,8 @@
 // Runs against the simulated radio in its 9600-baud timing mode (the soak against
 // its immediate mode). --quick shortens the read-out and the soak; --soak runs
 // only the soak, in full; --fleet only the fleet loop; --history only the
-// service history's figures.
+// service history's figures; --depot only the depot's record's.
+#include "bench/depot_bench.h"
 #include "bench/fleet_swap_bench.h"
 
 #include "ui/base/program_objects.h"
@@ -455,6 +456,21 @@ void MeasureSoak(int operations)
     std::fflush(stdout);
 }
 
+// The depot's record on a server of the bench's own.
+void MeasureDepot()
+{
+    const DepotFigures depot = MeasureDepotFigures();
+    if (!depot.error.empty()) {
+        std::printf("history.depot: not measured: %s\n", depot.error.c_str());
+        std::fflush(stdout);
+        return;
+    }
+    ReportAtLeast("history.upload_per_s", depot.uploadPerSecond, "entries/s", 1000);
+    Report("history.depot_query_ms", depot.queryMs, "ms", 200);
+    std::printf("history.depot_query_rows: %d entries of 1000000 from 10 benches\n", depot.queryRows);
+    std::fflush(stdout);
+}
+
 // The service history on the disk of the build folder.
 void MeasureHistory()
 {
@@ -489,7 +505,9 @@ int main(int argc, char** argv)
     bool soakOnly = false;
     bool fleetOnly = false;
     bool historyOnly = false;
+    bool depotOnly = false;
     for (int i = 1; i < argc; ++i) {
+        depotOnly = depotOnly || std::strcmp(argv[i], "--depot") == 0;
         historyOnly = historyOnly || std::strcmp(argv[i], "--history") == 0;
         fleetOnly = fleetOnly || std::strcmp(argv[i], "--fleet") == 0;
         quick = quick || std::strcmp(argv[i], "--quick") == 0;
@@ -508,6 +526,10 @@ int main(int argc, char** argv)
     }
     if (historyOnly) {
         MeasureHistory();
+        return 0;
+    }
+    if (depotOnly) {
+        MeasureDepot();
         return 0;
     }
     if (soakOnly) {
@@ -533,6 +555,7 @@ int main(int argc, char** argv)
     ReportWorstOfRuns("gui.max_stall_ms", "ms", 50.0, MeasureGuiStall);
     MeasureStartup();
     MeasureHistory();
+    MeasureDepot();
     MeasureSoak(quick ? QUICK_SOAK_OPERATIONS : SOAK_OPERATIONS);
     return 0;
 }

@@ -22,6 +22,25 @@
 
 namespace {
 
+// The cluster, each of its failures a test's failure.
+class PostgresServer : public PostgresCluster {
+public:
+    PostgresServer() { EXPECT_EQ(Error(), ""); }
+    ~PostgresServer() { EXPECT_EQ(Error(), ""); }
+    bool Start()
+    {
+        const bool started = PostgresCluster::Start();
+        EXPECT_EQ(Error(), "");
+        return started;
+    }
+    std::string Sql(const std::string& statement)
+    {
+        const std::string rows = PostgresCluster::Sql(statement);
+        EXPECT_EQ(Error(), "");
+        return rows;
+    }
+};
+
 QJsonArray Entries(const ProgramResult& result)
 {
     return QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object()[QLatin1String("entries")].toArray();

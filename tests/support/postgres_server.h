@@ -1,26 +1,29 @@
-// A real PostgreSQL server of the test's own: a cluster made with initdb in a
-// scratch folder, on a free loopback port, with the depot's two logins: its
-// owner, who makes the tables, and the benches' login, which may only add and
-// read. Passwords are in a password file of the test's own. As root the server
-// runs as an unprivileged user, as PostgreSQL insists.
+// A real PostgreSQL server of its own: a cluster made with initdb in a scratch
+// folder, on a free loopback port, with the depot's two logins: its owner, who
+// makes the tables, and the benches' login, which may only add and read.
+// Passwords are in a password file of its own. As root the server runs as an
+// unprivileged user, as PostgreSQL insists. The tests and the bench both use it.
 #pragma once
 
 #include "tests/support/programs.h"
-#include "tests/support/temp_folder.h"
 
-#include <gtest/gtest.h>
-
+#include <cstdlib>
+#include <fstream>
 #include <glob.h>
 #include <netinet/in.h>
 #include <pwd.h>
 #include <string>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-class PostgresServer {
+class PostgresCluster {
 public:
-    PostgresServer()
+    // Made and started; Error() says what went wrong, if anything did.
+    PostgresCluster()
     {
+        char pattern[] = "/tmp/vigilon-postgres-XXXXXX";
+        m_root = ::mkdtemp(pattern);
         glob_t found{};
         if (::glob("/usr/lib/postgresql/*/bin/initdb", 0, nullptr, &found) == 0 && found.gl_pathc > 0) {
             const std::string initdb = found.gl_pathv[found.gl_pathc - 1];
@@ -28,21 +31,23 @@ public:
         }
         ::globfree(&found);
         if (m_bin.empty()) {
-            ADD_FAILURE() << "no PostgreSQL server is installed (scripts/install-deps installs it)";
+            m_error = "no PostgreSQL server is installed (scripts/install-deps installs it)";
             return;
         }
-        m_data = m_folder.Path("cluster");
+        m_data = m_root + "/cluster";
         m_port = FreePort();
         if (::geteuid() == 0) {
             const passwd* nobody = ::getpwnam("nobody");
-            if (!nobody || ::chown(m_folder.Root().c_str(), nobody->pw_uid, nobody->pw_gid) != 0)
-                ADD_FAILURE() << "cannot give the server's folder to an unprivileged user";
+            if (!nobody || ::chown(m_root.c_str(), nobody->pw_uid, nobody->pw_gid) != 0) {
+                m_error = "cannot give the server's folder to an unprivileged user";
+                return;
+            }
             m_asUser = true;
         }
         const ProgramResult made = AsServer(m_bin + "/initdb", { "-D", m_data, "-U", "postgres", "--auth-local=trust",
                                                                  "--auth-host=scram-sha-256", "-E", "UTF8", "--no-sync" });
         if (made.status != 0) {
-            ADD_FAILURE() << "initdb failed: " << made.out << made.err;
+            m_error = "initdb failed: " + made.out + made.err;
             return;
         }
         if (!Start())
@@ -51,24 +56,35 @@ public:
              { "CREATE ROLE depot_owner LOGIN PASSWORD 'owner-secret'", "CREATE DATABASE depot OWNER depot_owner",
                "CREATE ROLE bench LOGIN PASSWORD 'bench-secret'" })
             Sql(statement, "postgres");
-        passwordFile = m_folder.Path("pgpass");
+        passwordFile = m_root + "/pgpass";
         std::ofstream(passwordFile) << "127.0.0.1:" << m_port << ":depot:depot_owner:owner-secret\n"
                                     << "127.0.0.1:" << m_port << ":depot:bench:bench-secret\n";
         ::chmod(passwordFile.c_str(), 0600);
     }
 
-    ~PostgresServer() { Stop(); }
+    ~PostgresCluster()
+    {
+        Stop();
+        const std::string command = "rm -rf '" + m_root + "'";
+        if (std::system(command.c_str()) != 0)
+            m_error = "could not remove " + m_root;
+    }
+
+    PostgresCluster(const PostgresCluster&) = delete;
+    PostgresCluster& operator=(const PostgresCluster&) = delete;
+
+    const std::string& Error() const { return m_error; }
 
     bool Start()
     {
         const ProgramResult started
-            = AsServer(m_bin + "/pg_ctl", { "-D", m_data, "-l", m_data + "/../server.log", "-w", "-o",
-                                            "-p " + std::to_string(m_port) + " -k " + m_folder.Root()
+            = AsServer(m_bin + "/pg_ctl", { "-D", m_data, "-l", m_root + "/server.log", "-w", "-o",
+                                            "-p " + std::to_string(m_port) + " -k " + m_root
                                                 + " -c listen_addresses=127.0.0.1 -c fsync=off",
                                             "start" });
         m_running = started.status == 0;
         if (!m_running)
-            ADD_FAILURE() << "the server did not start: " << started.out << started.err;
+            m_error = "the server did not start: " + started.out + started.err;
         return m_running;
     }
 
@@ -85,14 +101,15 @@ public:
         return "postgresql://" + login + "@127.0.0.1:" + std::to_string(m_port) + "/depot";
     }
 
-    // Runs SQL as the cluster's superuser on its socket; the rows, one per line,
-    // columns separated by '|'.
+    // Runs SQL as the cluster's superuser on its socket: the rows, one per
+    // line, columns separated by '|'; a failure's words in Error().
     std::string Sql(const std::string& statement, const std::string& database = "depot")
     {
         const ProgramResult result = RunProgram(m_bin + "/psql", { "-X", "-q", "-A", "-t", "-v", "ON_ERROR_STOP=1", "-h",
-                                                                   m_folder.Root(), "-p", std::to_string(m_port), "-U",
+                                                                   m_root, "-p", std::to_string(m_port), "-U",
                                                                    "postgres", "-d", database, "-c", statement });
-        EXPECT_EQ(result.status, 0) << statement << ": " << result.err;
+        if (result.status != 0)
+            m_error = statement + ": " + result.err;
         return result.out;
     }
 
@@ -127,9 +144,10 @@ private:
         return RunProgram("/usr/sbin/runuser", args);
     }
 
-    TempFolder m_folder;
+    std::string m_root;
     std::string m_bin;
     std::string m_data;
+    std::string m_error;
     int m_port = 0;
     bool m_asUser = false;
     bool m_running = false;
