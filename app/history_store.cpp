@@ -642,8 +642,11 @@ int HistoryStore::RemoveOlderThan(const std::string& time, bool keepWaiting)
         return -1;
     }
     const int removed = query.numRowsAffected();
+    // A run whose start or end the depot's record has not had yet stays as its entries do.
+    const QString runWaiting = keepWaiting ? QStringLiteral(" AND sent = 2") : QString();
     if (!run(QStringLiteral("DELETE FROM fleet_runs WHERE started_utc < ? AND id NOT IN"
-                            " (SELECT fleet_run FROM entries WHERE fleet_run IS NOT NULL)"),
+                            " (SELECT fleet_run FROM entries WHERE fleet_run IS NOT NULL)")
+                 + runWaiting,
              { Text(time) })
         || !run(QStringLiteral("COMMIT"), {})) {
         QSqlQuery(m_connection->db).exec(QStringLiteral("ROLLBACK"));
