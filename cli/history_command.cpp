@@ -6,6 +6,7 @@
 
 #include "board/settings_text.h"
 #include "cli/json_board.h"
+#include "cli/job_sheet_output.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
 #include "app/history_columns.h"
@@ -220,6 +221,8 @@ int CommandHistory(const CliOptions& options)
         return Unreadable(store);
     // A damaged file found on the way is said, as an operation says it.
     WarnMovedAside(*options.context, store);
+    if (!options.files.empty() && !options.jobSheet.empty())
+        return WriteEntryJobSheet(store, options.files.at(1), options.jobSheet);
     if (!options.files.empty())
         return ShowEntry(store, options.files.at(1));
     if (options.csv && !WriteHistoryCsv(store, options.historyFilter, stdout)) {
