@@ -72,6 +72,8 @@ public:
     // Notes the run's end in the history, waits at most its patience for what
     // is still queued (`waiting` meanwhile) and says what went wrong with it.
     void End(OperationContext& context, const std::function<void()>& waiting = {});
+    // The run's number in the history once End has returned; 0 when it has none.
+    int64_t HistoryRunNumber() const { return m_history ? m_history->RunNumber() : 0; }
 
     // The outcomes of all ports together.
     static FleetOutcome Total(const std::vector<FleetOutcome>& outcomes);

@@ -119,6 +119,8 @@ public:
     // still queued, and warns of what went wrong meanwhile. `waiting`, when
     // given, is called every few milliseconds meanwhile (a GUI paints there).
     void End(OperationContext& context, const std::function<void()>& waiting = {});
+    // The run's number in the history once End has returned; 0 when it has none.
+    int64_t RunNumber() const { return m_run; }
 
 private:
     // Keeps what a try on `store` left to say (on the queue's thread).

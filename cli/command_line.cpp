@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 
 #include "cli/arguments.h"
+#include "cli/cli_application.h"
 #include "cli/cli_host.h"
 #include "cli/cli_presenter.h"
 #include "cli/cli_text.h"
@@ -9,6 +10,7 @@
 #include "cli/help_text.h"
 #include "cli/history_send.h"
 #include "cli/interrupts.h"
+#include "cli/job_sheet_output.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
 #include "cli/targets.h"
@@ -20,6 +22,7 @@
 #include "app/radio_id.h"
 #include "app/service_history.h"
 #include "app/settings.h"
+#include "jobsheet/job_sheet.h"
 #include "link/port_hint.h"
 #include "link/port_name.h"
 #include "link/same_device.h"
@@ -37,6 +40,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -114,6 +118,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
                                                    radioIdOption, askRadioIdOption, historyServerOption,
                                                    allBenchesOption };
     parser.addOptions(allOptions);
+    parser.addOptions(JobSheetOptions());
     // The language: --language, else LANGUAGE, else the one chosen in the GUI,
     // else the system's.
     const QStringList decoded = DecodeArguments(argc, argv);
@@ -124,6 +129,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
         QCommandLineParser again;
         again.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
         again.addOptions(allOptions);
+        again.addOptions(JobSheetOptions());
         if (again.parse(HistoryBoardFilter(decoded)) && !again.positionalArguments().isEmpty()
             && again.positionalArguments()[0] == QLatin1String("history"))
             parsed = parser.parse(HistoryBoardFilter(decoded));
@@ -213,6 +219,9 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
         return UsageError(LoadString(IDS_DEPOT_PASSWORD_IN_ADDRESS));
     if (parser.isSet(askRadioIdOption) && name != "fleet")
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--ask-radio-id belongs to fleet")));
+    std::string jobSheetPath;
+    if (const std::string misplaced = JobSheetPath(parser, positional, jobSheetPath); !misplaced.empty())
+        return UsageError(misplaced);
     const int wanted = board ? 1 : command->minArguments;
     if (arguments < wanted)
         return UsageError(wanted > 1 ? Tr(QT_TRANSLATE_NOOP("Cli", "%1 needs two FILE arguments"), { name })
@@ -294,6 +303,8 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
         outputs.push_back(OutputTarget{ reportPath, CLI_TEXT_OUTPUT_SIZE, false });
     if (parser.isSet(traceOption))
         outputs.push_back(OutputTarget{ tracePath, CLI_TEXT_OUTPUT_SIZE, true });
+    if (!jobSheetPath.empty())
+        outputs.push_back(OutputTarget{ jobSheetPath, JOB_SHEET_OUTPUT_SIZE, false });
     const TargetCheck targets = CheckTargets(outputs, inputs);
     if (targets.status == 2)
         return UsageError(targets.message);
@@ -342,6 +353,7 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
         sending.emplace(ProgramFile(argv[0]), historyServer);
         options.history.added = [&sending] { sending->Added(); };
     }
+    options.jobSheet = jobSheetPath;
 
     // What would have gone to standard output besides the result (information,
     // instructions) goes to standard error under --json.
@@ -394,7 +406,7 @@ int CliMain(int argc, char** argv, IClock* clock)
     // answer did not take waits in the pipe for the next (a fleet's radio IDs,
     // read while the input is watched for Ctrl+C).
     std::setvbuf(stdin, nullptr, _IONBF, 0);
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeCliApplication(argc, argv);
     std::string name;
     const int status = RunCommandLine(argc, argv, name, clock);
     // What standard output did not take is a failure, whatever the command made

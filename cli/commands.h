@@ -30,6 +30,7 @@ struct CliOptions {
     bool all = false;               // ports: every serial device, with its details
     int count = 0;                  // fleet: radios to program; 0 until stopped
     std::string report;             // fleet: the CSV report's path; empty for none
+    std::string jobSheet;           // history show, fleet: the job sheet's PDF; empty for none
     HistoryFilter historyFilter;    // history: which entries to list
     bool csv = false;               // history: the CSV form
     HistoryKeeping history;         // where operations add their entries

@@ -12,6 +12,7 @@
 #include "board/option_board_data.h"
 #include "cli/json_board.h"
 #include "cli/interrupts.h"
+#include "cli/job_sheet_output.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
 #include "app/service_history.h"
@@ -143,6 +144,8 @@ public:
     }
 
     bool Reported() const { return m_reported; }
+    // The radios done, in the order they were done: a job sheet's rows.
+    const std::vector<FleetRow>& Rows() const { return m_rows; }
     // The report could not be opened.
     void ReportNotOpened() { ReportStopped(ReportAppend::Failed); }
 
@@ -165,6 +168,7 @@ public:
             line += " " + VisibleText(FormatString(IDS_FLEET_RADIO_ID_REPEATED, row.radioId.c_str()));
         Print(port, line);
         m_radiosJson.Push(RowJson(row));
+        m_rows.push_back(row);
     }
     void ReportStopped(ReportAppend problem) override
     {
@@ -249,7 +253,8 @@ public:
 private:
     void Print(const std::string& port, const std::string& text)
     {
-        const std::string line = port.empty() ? text : FormatString(IDS_FLEET_ON_PORT, VisibleText(port).c_str(), text.c_str());
+        const std::string line
+            = port.empty() ? text : FormatString(IDS_FLEET_ON_PORT, VisibleText(port).c_str(), text.c_str());
         std::fprintf(m_lines, "%s\n", line.c_str());
         FlushOutput(m_lines);
     }
@@ -263,6 +268,7 @@ private:
     std::mutex m_askMutex; // one port asks for an ID at a time
     bool m_reported = true;
     std::map<std::string, int> m_radios; // radios done per port, for the line's number
+    std::vector<FleetRow> m_rows;
     std::vector<std::unique_ptr<PortPresenter>> m_presenters;
     std::mutex m_traceMutex;
     std::vector<std::unique_ptr<PortTraceLines>> m_traceLines;
@@ -308,11 +314,12 @@ int CommandFleet(const CliOptions& options)
     plan.history = options.history;
     plan.askRadioId = options.askRadioId;
     FleetRun run(plan);
+    const std::string started = HistoryTimeNow();
     if (!run.Begin()) {
         output.ReportNotOpened();
         return 1;
     }
-    const int status = Summarize(options, output, run.Run(work.link, ImageOf(work.record).data(), output));
+    int status = Summarize(options, output, run.Run(work.link, ImageOf(work.record).data(), output));
     // A stop while waiting leaves no row that says so: the run says it, as
     // every command that was stopped does.
     if (work.context.StopRequested()) {
@@ -321,6 +328,9 @@ int CommandFleet(const CliOptions& options)
     }
     run.End(work.context);
     output.Finish();
+    if (!options.jobSheet.empty()
+        && WriteFleetJobSheet(options.jobSheet, plan, run.HistoryRunNumber(), output.Rows(), started) != 0)
+        status = 1;
     return status;
 }
 

@@ -73,6 +73,13 @@ const char* const DEPOT_OPTIONS = QT_TRANSLATE_NOOP("Cli",
     "                    in the URI\n"
     "  --all-benches     history: list or show the depot's record, the entries of\n"
     "                    every bench, instead of this computer's\n");
+const char* const JOB_SHEET_OPTIONS = QT_TRANSLATE_NOOP("Cli",
+    "  --pdf FILE        history show ID: write the entry's job sheet to FILE as a\n"
+    "                    PDF (radio, board, settings written, verified, technician,\n"
+    "                    bench, time) instead of printing the entry\n"
+    "  --job-sheet FILE  fleet: write the run's job sheet to FILE as a PDF once the\n"
+    "                    run has ended: the settings file and its SHA-256, ports,\n"
+    "                    times, the settings written and a row per radio\n");
 
 const char* const EXIT_STATUS = QT_TRANSLATE_NOOP("Cli",
     "Exit status: 0 when the command did all it was asked and every check passed,\n"
@@ -145,7 +152,7 @@ std::string HelpText()
     std::string help = UsageText() + "\n" + Tr(INTRO);
     for (int i = 0; i < CLI_COMMAND_COUNT; ++i)
         help += CommandLines(*CLI_COMMANDS[i]);
-    return help + "\n" + Tr(OPTIONS, { Joined(CliCommandNames(CLI_TAKES_JSON), ", ") }) + Tr(RADIO_ID_OPTIONS) + Tr(DEPOT_OPTIONS)
-           + "\n"
+    return help + "\n" + Tr(OPTIONS, { Joined(CliCommandNames(CLI_TAKES_JSON), ", ") }) + Tr(RADIO_ID_OPTIONS)
+           + Tr(DEPOT_OPTIONS) + Tr(JOB_SHEET_OPTIONS) + "\n"
            + Tr(EXIT_STATUS);
 }

@@ -6,6 +6,7 @@
 
 #include "board/settings_text.h"
 #include "cli/json_board.h"
+#include "cli/job_sheet_output.h"
 #include "cli/json_report.h"
 #include "cli/standard_output.h"
 #include "app/depot_store.h"
@@ -308,6 +309,8 @@ int CommandHistory(const CliOptions& options)
     // A damaged file found on the way is said, as an operation says it.
     if (auto* local = dynamic_cast<HistoryStore*>(&store))
         WarnMovedAside(*options.context, *local);
+    if (!options.files.empty() && !options.jobSheet.empty())
+        return WriteEntryJobSheet(store, options.files.at(1), options.jobSheet);
     if (!options.files.empty())
         return ShowEntry(store, options.files.at(1));
     if (options.csv && !WriteHistoryCsv(store, options.historyFilter, stdout)) {

@@ -418,6 +418,32 @@ die für die Depot-Historie wartenden Einträge jetzt senden und
 die Kette jedes Arbeitsplatzes in der Depot-Historie prüfen und
 ob sie enthält, was dieser Arbeitsplatz gesendet hat (1 bei Fehlern)</translation>
     </message>
+    <message>
+        <source>  --pdf FILE        history show ID: write the entry&apos;s job sheet to FILE as a
+                    PDF (radio, board, settings written, verified, technician,
+                    bench, time) instead of printing the entry
+  --job-sheet FILE  fleet: write the run&apos;s job sheet to FILE as a PDF once the
+                    run has ended: the settings file and its SHA-256, ports,
+                    times, the settings written and a row per radio
+</source>
+        <translation>  --pdf FILE        history show ID: den Arbeitsbericht des Eintrags als PDF in
+                    FILE schreiben (Funkgerät, Optionsplatine, geschriebene
+                    Einstellungen, überprüft, Techniker, Arbeitsplatz, Zeit),
+                    statt den Eintrag auszugeben
+  --job-sheet FILE  fleet: nach dem Durchlauf dessen Arbeitsbericht als PDF in
+                    FILE schreiben: die Einstellungsdatei und ihr SHA-256, die
+                    Ports, die Zeiten, die geschriebenen Einstellungen und eine
+                    Zeile je Funkgerät
+</translation>
+    </message>
+    <message>
+        <source>--pdf belongs to history show</source>
+        <translation>--pdf gehört zu history show</translation>
+    </message>
+    <message>
+        <source>--job-sheet belongs to fleet</source>
+        <translation>--job-sheet gehört zu fleet</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2687,6 +2713,108 @@ Nach Funkgeräte-ID fragen</translation>
     <message>
         <source>All Benches</source>
         <translation>Alle Arbeitsplätze</translation>
+    </message>
+    <message>
+        <source>Job Sheet</source>
+        <translation>Arbeitsbericht</translation>
+    </message>
+    <message>
+        <source>Fleet run %s</source>
+        <translation>Programmierdurchlauf %s</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Techniker</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Überprüft</translation>
+    </message>
+    <message>
+        <source>Yes: read back from the option board and found the same</source>
+        <translation>Ja: von der Optionsplatine zurückgelesen und als gleich befunden</translation>
+    </message>
+    <message>
+        <source>No: not read back</source>
+        <translation>Nein: nicht zurückgelesen</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Funkgeräte</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s signature</source>
+        <translation>Unterschrift des Technikers</translation>
+    </message>
+    <message>
+        <source>Page %d of %d</source>
+        <translation>Seite %d von %d</translation>
+    </message>
+    <message>
+        <source>The job sheet was written to %s.</source>
+        <translation>Der Arbeitsbericht wurde nach %s geschrieben.</translation>
+    </message>
+    <message>
+        <source>The job sheet could not be written: %s</source>
+        <translation>Der Arbeitsbericht konnte nicht geschrieben werden: %s</translation>
+    </message>
+    <message>
+        <source>Export &amp;Job Sheet...</source>
+        <translation>&amp;Arbeitsbericht exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Job Sheet</source>
+        <translation>Arbeitsbericht exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Entry %s is one radio of fleet run %s. Put every radio of the run on the job sheet?
+No puts this entry on it alone.</source>
+        <translation>Eintrag %s ist ein Funkgerät des Programmierdurchlaufs %s. Alle Funkgeräte des Durchlaufs in den Arbeitsbericht aufnehmen?
+Mit Nein enthält er nur diesen Eintrag.</translation>
+    </message>
+    <message>
+        <source>job-sheet-entry-%s.pdf</source>
+        <translation>arbeitsbericht-eintrag-%s.pdf</translation>
+    </message>
+    <message>
+        <source>job-sheet-run-%s.pdf</source>
+        <translation>arbeitsbericht-durchlauf-%s.pdf</translation>
+    </message>
+    <message>
+        <source>The service history no longer holds fleet run %s.</source>
+        <translation>Die Servicehistorie enthält den Programmierdurchlauf %s nicht mehr.</translation>
     </message>
 </context>
 </TS>

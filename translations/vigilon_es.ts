@@ -421,6 +421,32 @@ en espera)
 comprueba la cadena de cada puesto en el historial del depósito
 y que contenga lo que envió este puesto (1 ante cualquier fallo)</translation>
     </message>
+    <message>
+        <source>  --pdf FILE        history show ID: write the entry&apos;s job sheet to FILE as a
+                    PDF (radio, board, settings written, verified, technician,
+                    bench, time) instead of printing the entry
+  --job-sheet FILE  fleet: write the run&apos;s job sheet to FILE as a PDF once the
+                    run has ended: the settings file and its SHA-256, ports,
+                    times, the settings written and a row per radio
+</source>
+        <translation>  --pdf FILE        history show ID: escribir el parte de trabajo de la entrada
+                    en FILE como PDF (radio, placa, parámetros escritos,
+                    verificación, técnico, puesto, hora) en lugar de mostrar
+                    la entrada
+  --job-sheet FILE  fleet: al terminar la programación, escribir su parte de
+                    trabajo en FILE como PDF: el archivo de parámetros y su
+                    SHA-256, los puertos, las horas, los parámetros escritos y
+                    una fila por radio
+</translation>
+    </message>
+    <message>
+        <source>--pdf belongs to history show</source>
+        <translation>--pdf corresponde a history show</translation>
+    </message>
+    <message>
+        <source>--job-sheet belongs to fleet</source>
+        <translation>--job-sheet corresponde a fleet</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2690,6 +2716,108 @@ Pedir el ID de la radio</translation>
     <message>
         <source>All Benches</source>
         <translation>Todos los puestos</translation>
+    </message>
+    <message>
+        <source>Job Sheet</source>
+        <translation>Parte de trabajo</translation>
+    </message>
+    <message>
+        <source>Fleet run %s</source>
+        <translation>Programación de varias radios %s</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Técnico</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Verificado</translation>
+    </message>
+    <message>
+        <source>Yes: read back from the option board and found the same</source>
+        <translation>Sí: releídos de la placa opcional y son los mismos</translation>
+    </message>
+    <message>
+        <source>No: not read back</source>
+        <translation>No: no se releyeron</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Archivo de parámetros</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Puertos</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s signature</source>
+        <translation>Firma del técnico</translation>
+    </message>
+    <message>
+        <source>Page %d of %d</source>
+        <translation>Página %d de %d</translation>
+    </message>
+    <message>
+        <source>The job sheet was written to %s.</source>
+        <translation>El parte de trabajo se ha escrito en %s.</translation>
+    </message>
+    <message>
+        <source>The job sheet could not be written: %s</source>
+        <translation>No se ha podido escribir el parte de trabajo: %s</translation>
+    </message>
+    <message>
+        <source>Export &amp;Job Sheet...</source>
+        <translation>Exportar parte de tra&amp;bajo...</translation>
+    </message>
+    <message>
+        <source>Export Job Sheet</source>
+        <translation>Exportar parte de trabajo</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Entry %s is one radio of fleet run %s. Put every radio of the run on the job sheet?
+No puts this entry on it alone.</source>
+        <translation>La entrada %s es una radio de la programación de varias radios %s. ¿Poner todas las radios de esa programación en el parte de trabajo?
+No pone solo esta entrada.</translation>
+    </message>
+    <message>
+        <source>job-sheet-entry-%s.pdf</source>
+        <translation>parte-trabajo-entrada-%s.pdf</translation>
+    </message>
+    <message>
+        <source>job-sheet-run-%s.pdf</source>
+        <translation>parte-trabajo-programacion-%s.pdf</translation>
+    </message>
+    <message>
+        <source>The service history no longer holds fleet run %s.</source>
+        <translation>El historial de servicio ya no contiene la programación de varias radios %s.</translation>
     </message>
 </context>
 </TS>

@@ -423,6 +423,32 @@ entrées attendent)
 vérifier la chaîne de chaque poste dans l&apos;historique du dépôt,
 et qu&apos;il contient ce que ce poste a envoyé (1 en cas de défaut)</translation>
     </message>
+    <message>
+        <source>  --pdf FILE        history show ID: write the entry&apos;s job sheet to FILE as a
+                    PDF (radio, board, settings written, verified, technician,
+                    bench, time) instead of printing the entry
+  --job-sheet FILE  fleet: write the run&apos;s job sheet to FILE as a PDF once the
+                    run has ended: the settings file and its SHA-256, ports,
+                    times, the settings written and a row per radio
+</source>
+        <translation>  --pdf FILE        history show ID : écrire la fiche d&apos;intervention de l&apos;entrée
+                    dans FILE au format PDF (radio, carte option, paramètres
+                    écrits, vérification, technicien, poste, heure) au lieu
+                    d&apos;afficher l&apos;entrée
+  --job-sheet FILE  fleet : une fois la session terminée, écrire sa fiche
+                    d&apos;intervention dans FILE au format PDF : le fichier de
+                    paramètres et son SHA-256, les ports, les heures, les
+                    paramètres écrits et une ligne par radio
+</translation>
+    </message>
+    <message>
+        <source>--pdf belongs to history show</source>
+        <translation>--pdf est réservé à history show</translation>
+    </message>
+    <message>
+        <source>--job-sheet belongs to fleet</source>
+        <translation>--job-sheet est réservé à fleet</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -2692,6 +2718,108 @@ Demander l&apos;ID de la radio</translation>
     <message>
         <source>All Benches</source>
         <translation>Tous les postes</translation>
+    </message>
+    <message>
+        <source>Job Sheet</source>
+        <translation>Fiche d&apos;intervention</translation>
+    </message>
+    <message>
+        <source>Fleet run %s</source>
+        <translation>Session de programmation %s</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technicien</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Vérifié</translation>
+    </message>
+    <message>
+        <source>Yes: read back from the option board and found the same</source>
+        <translation>Oui : relus dans la carte option et trouvés identiques</translation>
+    </message>
+    <message>
+        <source>No: not read back</source>
+        <translation>Non : pas relus</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>Radios</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s signature</source>
+        <translation>Signature du technicien</translation>
+    </message>
+    <message>
+        <source>Page %d of %d</source>
+        <translation>Page %d sur %d</translation>
+    </message>
+    <message>
+        <source>The job sheet was written to %s.</source>
+        <translation>La fiche d&apos;intervention a été écrite dans %s.</translation>
+    </message>
+    <message>
+        <source>The job sheet could not be written: %s</source>
+        <translation>Impossible d&apos;écrire la fiche d&apos;intervention : %s</translation>
+    </message>
+    <message>
+        <source>Export &amp;Job Sheet...</source>
+        <translation>Exporter la fiche d&apos;&amp;intervention...</translation>
+    </message>
+    <message>
+        <source>Export Job Sheet</source>
+        <translation>Exporter la fiche d&apos;intervention</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Entry %s is one radio of fleet run %s. Put every radio of the run on the job sheet?
+No puts this entry on it alone.</source>
+        <translation>L&apos;entrée %s est une radio de la session de programmation %s. Mettre toutes les radios de la session sur la fiche d&apos;intervention ?
+Non n&apos;y met que cette entrée.</translation>
+    </message>
+    <message>
+        <source>job-sheet-entry-%s.pdf</source>
+        <translation>fiche-intervention-entree-%s.pdf</translation>
+    </message>
+    <message>
+        <source>job-sheet-run-%s.pdf</source>
+        <translation>fiche-intervention-session-%s.pdf</translation>
+    </message>
+    <message>
+        <source>The service history no longer holds fleet run %s.</source>
+        <translation>L&apos;historique des interventions ne contient plus la session de programmation %s.</translation>
     </message>
 </context>
 </TS>

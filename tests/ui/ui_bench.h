@@ -50,6 +50,11 @@ public:
         return Answer(path);
     }
     bool ChooseDevice(QWidget*, const QString&, QString& path) override { return Answer(path); }
+    bool SaveJobSheet(QWidget*, const QString& proposed, QString& path) override
+    {
+        proposals.append(proposed);
+        return Answer(path);
+    }
 
     std::deque<QString> answers;
     QStringList proposals;

@@ -150,6 +150,11 @@ bool IFileDialogs::SaveHistoryFile(QWidget* parent, const QString& proposed, QSt
     return SaveWithSuffix(parent, IDS_HISTORY_EXPORT_CAPTION, IDS_HISTORY_CSV_FILTER, QStringLiteral("csv"), proposed, path);
 }
 
+bool IFileDialogs::SaveJobSheet(QWidget* parent, const QString& proposed, QString& path)
+{
+    return SaveWithSuffix(parent, IDS_JOBSHEET_CAPTION, IDS_JOBSHEET_FILTER, QStringLiteral("pdf"), proposed, path);
+}
+
 bool IFileDialogs::SaveSupportBundle(QWidget* parent, const QString& proposed, QString& path)
 {
     return SaveWithSuffix(parent, IDS_BUNDLE_CAPTION, IDS_BUNDLE_FILTER, QStringLiteral("zip"), proposed, path);

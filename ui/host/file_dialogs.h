@@ -27,6 +27,9 @@ public:
     // Where to export the service history as CSV, `proposed` shown first; asks
     // before overwriting. False when cancelled. The platform's dialog unless overridden.
     virtual bool SaveHistoryFile(QWidget* parent, const QString& proposed, QString& path);
+    // Where to save a job sheet (PDF), `proposed` shown first; asks before
+    // overwriting. False when cancelled. The platform's dialog unless overridden.
+    virtual bool SaveJobSheet(QWidget* parent, const QString& proposed, QString& path);
     // Where to save the support bundle, `proposed` shown first; asks before
     // overwriting. False when cancelled. The platform's dialog unless overridden.
     virtual bool SaveSupportBundle(QWidget* parent, const QString& proposed, QString& path);
@@ -43,7 +46,7 @@ public:
 // Kinds of file whose dialogs start in the folder one of them was chosen in
 // last (remembered for the session), at first in the user's documents folder
 // (else the home folder).
-enum class FileKind { CalibrationData, HistoryCsv, SupportBundle };
+enum class FileKind { CalibrationData, HistoryCsv, SupportBundle, JobSheet };
 QString StartFolder(FileKind kind);
 // Remembers the folder of a file of that kind that was chosen and taken.
 void RememberFolder(FileKind kind, const QString& chosenFile);

@@ -17,6 +17,7 @@
 #include "ui/host/settings_copy.h"
 #include "ui/windows/history_details.h"
 #include "ui/windows/history_export.h"
+#include "ui/windows/history_job_sheet.h"
 #include "ui/windows/history_model.h"
 
 #include <QApplication>
@@ -208,6 +209,12 @@ HistoryWindow::HistoryWindow(QWidget* owner, std::unique_ptr<HistoryStore> store
     QPushButton* closeWindow = new QPushButton(UiText(IDS_KEYED_CLOSE));
     for (QPushButton* button : { m_open, m_compare, exportList })
         buttons->addWidget(button);
+    m_jobSheet = new QPushButton(UiText(IDS_JOBSHEET_EXPORT));
+    buttons->addWidget(m_jobSheet);
+    connect(m_jobSheet, &QPushButton::clicked, this, [this] {
+        if (m_entry)
+            ExportJobSheet(this, *m_reader, *m_entry);
+    });
     buttons->addStretch(1);
     buttons->addWidget(closeWindow);
     layout->addLayout(buttons);
@@ -355,6 +362,7 @@ void HistoryWindow::UpdateButtons()
     const bool settings = m_entry && SettingsOf(*m_entry);
     m_open->setEnabled(settings);
     m_compare->setEnabled(settings && m_documentLoaded);
+    m_jobSheet->setEnabled(m_entry != nullptr);
 }
 
 void HistoryWindow::SetDocumentLoaded(bool loaded)

@@ -1,7 +1,8 @@
 // View > Service History: the history's entries newest first, this computer's
 // or the whole depot's, narrowed by the radio, the board, the operation, the
-// result and a range of days, with the chosen entry's details. Its settings open as a copy in the main window or are
-// compared with the document's, and the list as filtered is exported as CSV.
+// result and a range of days, with the chosen entry's details. Its settings open
+// as a copy in the main window or are compared with the document's, the list as
+// filtered is exported as CSV, and the entry (or its fleet run) as a job sheet.
 #pragma once
 
 #include <QWidget>
@@ -54,6 +55,7 @@ public:
     QComboBox* SourceChoice() const { return m_source; }
     QPushButton* OpenButton() const { return m_open; }
     QPushButton* CompareButton() const { return m_compare; }
+    QPushButton* JobSheetButton() const { return m_jobSheet; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,6 +97,7 @@ private:
     HistoryDetails* m_details = nullptr;
     QPushButton* m_open = nullptr;
     QPushButton* m_compare = nullptr;
+    QPushButton* m_jobSheet = nullptr;
     std::unique_ptr<HistoryEntry> m_entry; // the chosen entry, whole
     bool m_documentLoaded = false;
     bool m_columnsFitted = false;

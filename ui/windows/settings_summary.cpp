@@ -2,9 +2,9 @@
 
 #include "ui/base/program_objects.h"
 
+#include "app/settings_summary_text.h"
 #include "board/settings_snapshot.h"
 #include "board/settings_table.h"
-#include "resources/dialog_templates.h"
 #include "resources/string_ids.h"
 #include "ui/base/ui_text.h"
 
@@ -18,27 +18,6 @@
 #include <cstring>
 
 namespace {
-
-// The edit dialog's right-hand column starts here (dialog units).
-constexpr int RIGHT_COLUMN_X = 212;
-
-bool InRightColumn(const SettingRow& row)
-{
-    for (int i = 0; i < DLG_EDIT_DATA.count; ++i) {
-        if (DLG_EDIT_DATA.controls[i].id == row.controlId)
-            return DLG_EDIT_DATA.controls[i].x >= RIGHT_COLUMN_X;
-    }
-    return false;
-}
-
-bool HasMembers(int index)
-{
-    for (const SettingRow& row : SETTINGS) {
-        if (row.owner == index)
-            return true;
-    }
-    return false;
-}
 
 QLabel* ValueLabel()
 {
@@ -85,42 +64,32 @@ SettingsSummary::SettingsSummary(QWidget* parent) : QWidget(parent)
     // One frame per switch that has settings of its own, as in the edit dialog;
     // a setting of no switch stands on its own line below the frames.
     m_lines.reserve(SETTING_COUNT);
-    QGridLayout* loose[2] = { new QGridLayout, new QGridLayout };
     // Lines outside the frames line up with the lines inside them.
     const int left = style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + 1;
     const int right = style()->pixelMetric(QStyle::PM_LayoutRightMargin) + 1;
-    for (QGridLayout* grid : loose)
-        grid->setContentsMargins(left, 0, right, 0);
-    for (size_t i = 0; i < SETTING_COUNT; ++i) {
-        const SettingRow& row = SETTINGS[i];
-        if (row.owner >= 0)
-            continue;
-        const int side = InRightColumn(row) ? 1 : 0;
-        QGridLayout* grid = loose[side];
-        if (HasMembers(static_cast<int>(i))) {
-            QGroupBox* frame = new QGroupBox;
-            grid = new QGridLayout(frame);
-            column[side]->addWidget(frame);
+    for (int side = 0; side < SUMMARY_COLUMNS; ++side) {
+        for (const SummaryGroup& group : SummaryColumn(side)) {
+            QGridLayout* grid = new QGridLayout;
+            if (group.framed) {
+                QGroupBox* frame = new QGroupBox;
+                frame->setLayout(grid);
+                column[side]->addWidget(frame);
+            } else {
+                grid->setContentsMargins(left, 0, right, 0);
+                column[side]->addLayout(grid);
+            }
+            for (const SummaryLine& line : group.lines) {
+                QLabel* label = new QLabel(QString::fromStdString(SummaryLabel(*line.row)));
+                label->setIndent(line.member ? 16 : 0);
+                if (!line.member)
+                    label->setFont(strong);
+                QLabel* value = ValueLabel();
+                const int at = grid->rowCount();
+                grid->addWidget(label, at, 0);
+                grid->addWidget(value, at, 1);
+                m_lines.push_back({ line.row, label, value });
+            }
         }
-        const auto addLine = [&](const SettingRow& line, bool indented) {
-            QLabel* label = new QLabel(UiText(line.labelId));
-            label->setIndent(indented ? 16 : 0);
-            if (!indented)
-                label->setFont(strong);
-            QLabel* value = ValueLabel();
-            const int at = grid->rowCount();
-            grid->addWidget(label, at, 0);
-            grid->addWidget(value, at, 1);
-            m_lines.push_back({ &line, label, value });
-        };
-        addLine(row, false);
-        for (const SettingRow& member : SETTINGS) {
-            if (member.owner == static_cast<int>(i))
-                addLine(member, true);
-        }
-    }
-    for (int side = 0; side < 2; ++side) {
-        column[side]->addLayout(loose[side]);
         column[side]->addStretch(1);
     }
 }
@@ -153,12 +122,10 @@ void SettingsSummary::ShowSettings(const QString& title, const SettingsSnapshot&
 
 void SettingsSummary::Fill(const SettingsSnapshot& settings)
 {
-    m_version->setText(UiText(IDS_LABEL_CODEPLUG_VERSION) + QStringLiteral(": ")
-                       + QString::fromStdString(VersionText(settings.major, settings.minor)));
+    m_version->setText(QString::fromStdString(SummaryVersion(settings)));
     for (const Line& line : m_lines) {
-        const int32_t value = settings.values[line.row - SETTINGS];
-        line.value->setText(QString::fromStdString(SettingValueText(*line.row, value)));
-        const bool on = line.row->owner < 0 || settings.values[line.row->owner] != 0;
+        line.value->setText(QString::fromStdString(SummaryValue(*line.row, settings)));
+        const bool on = !SummaryGreyed(*line.row, settings);
         line.label->setEnabled(on);
         line.value->setEnabled(on);
     }
