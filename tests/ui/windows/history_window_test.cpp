@@ -44,6 +44,7 @@ HistoryEntry Entry(const QDateTime& utc, const std::string& operation, const std
     entry.time = utc.toString(Qt::ISODateWithMs).toStdString();
     entry.user = "kim";
     entry.host = "bench-2";
+    entry.bench = "Bench 2";
     entry.program = "vigilon-oss 0.1.0";
     entry.port = "COM1";
     entry.device = "/dev/ttyUSB0";
