@@ -1,5 +1,6 @@
 #include "app/depot_store.h"
 
+#include "app/depot_address.h"
 #include "app/history_chain.h"
 #include "app/history_columns.h"
 #include "app/history_sql.h"
@@ -19,6 +20,7 @@
 #include <QUrlQuery>
 
 #include <map>
+#include <set>
 
 namespace {
 
@@ -26,22 +28,45 @@ namespace {
 // the history's version 3; a later version adds its columns (ALTER TABLE).
 constexpr int DEPOT_FIRST_FORM = 3;
 
-// A server's text holds no NUL: the byte goes as a private-use character of the
-// history's own mapping, which no other byte or character becomes, and comes back.
-constexpr char32_t NUL_STAND_IN = RAW_BYTE_BASE;
+// A server's text holds no NUL: a NUL goes as ESCAPE '0', and ESCAPE itself as
+// ESCAPE ESCAPE, so that every text comes back as it was. ESCAPE is a
+// private-use character that radio texts hardly hold.
+constexpr char16_t ESCAPE = 0xF8FF;
 
 QVariant ToServer(QVariant value)
 {
-    if (value.typeId() == QMetaType::QString)
-        return value.toString().replace(QChar(u'\0'), QString::fromUcs4(&NUL_STAND_IN, 1));
-    return value;
+    if (value.typeId() != QMetaType::QString)
+        return value;
+    const QString text = value.toString();
+    if (!text.contains(QChar(u'\0')) && !text.contains(QChar(ESCAPE)))
+        return value;
+    QString escaped;
+    for (const QChar c : text) {
+        if (c == QChar(ESCAPE) || c == QChar(u'\0')) {
+            escaped += QChar(ESCAPE);
+            escaped += c == QChar(ESCAPE) ? QChar(ESCAPE) : QChar(u'0');
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
 }
 
 QVariant FromServer(QVariant value)
 {
-    if (value.typeId() == QMetaType::QString)
-        return value.toString().replace(QString::fromUcs4(&NUL_STAND_IN, 1), QString(QChar(u'\0')));
-    return value;
+    if (value.typeId() != QMetaType::QString || !value.toString().contains(QChar(ESCAPE)))
+        return value;
+    const QString text = value.toString();
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QChar(ESCAPE) && i + 1 < text.size()) {
+            plain += text[i + 1] == QLatin1Char('0') ? QChar(u'\0') : text[i + 1];
+            ++i;
+        } else {
+            plain += text[i];
+        }
+    }
+    return plain;
 }
 
 QString Quoted(const char* name)
@@ -138,11 +163,6 @@ std::vector<HistoryEntry> ReadEntries(QSqlQuery& query)
     return entries;
 }
 
-bool IsUri(const QString& address)
-{
-    return address.startsWith(QLatin1String("postgresql://")) || address.startsWith(QLatin1String("postgres://"));
-}
-
 void Bind(QSqlQuery& query, const QVariantList& values)
 {
     for (const QVariant& value : values)
@@ -151,74 +171,27 @@ void Bind(QSqlQuery& query, const QVariantList& values)
 
 } // namespace
 
-bool DepotAddressHoldsPassword(const std::string& address)
-{
-    const QString text = QString::fromStdString(address).trimmed();
-    if (IsUri(text)) {
-        const QUrl url(text);
-        if (!url.password().isEmpty())
-            return true;
-        for (const auto& item : QUrlQuery(url).queryItems()) {
-            if (item.first.compare(QLatin1String("password"), Qt::CaseInsensitive) == 0)
-                return true;
-        }
-        return false;
-    }
-    static const QRegularExpression pair(QStringLiteral("(^|\\s)password\\s*="),
-                                         QRegularExpression::CaseInsensitiveOption);
-    return pair.match(text).hasMatch();
-}
-
-std::string DepotPlace(const std::string& address)
-{
-    const QString text = QString::fromStdString(address).trimmed();
-    if (IsUri(text)) {
-        const QUrl url(text);
-        QString place = url.host();
-        if (url.port() > 0)
-            place += QLatin1Char(':') + QString::number(url.port());
-        return (place + url.path()).toStdString();
-    }
-    return address;
-}
-
 struct DepotStore::Connection {
     QString name;
     QSqlDatabase db;
 
-    explicit Connection(const std::string& address)
+    explicit Connection(const DepotAddress& address)
     {
         static QAtomicInteger<int> next = 0;
         name = QStringLiteral("vigilon-depot-%1").arg(next.fetchAndAddRelaxed(1));
         db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        // The driver hands the client library key=value pairs: a URI's parts
-        // become those, and key=value pairs given as they are go as they are.
-        QStringList options;
-        const QString text = QString::fromStdString(address).trimmed();
-        if (IsUri(text)) {
-            const QUrl url(text);
-            db.setHostName(url.host());
-            if (url.port() > 0)
-                db.setPort(url.port());
-            db.setUserName(url.userName());
-            db.setDatabaseName(url.path().mid(1));
-            for (const auto& item : QUrlQuery(url).queryItems(QUrl::FullyDecoded))
-                options << item.first + QLatin1Char('=') + Quoted(item.second);
-        } else {
-            options << text;
-        }
+        // The driver hands its options to the client library as they are: the
+        // address's pairs, each quoted, then this program's limits.
+        QStringList options{ QString::fromStdString(address.ConnectionText()) };
         options << QStringLiteral("connect_timeout=%1").arg(DEPOT_CONNECT_TIMEOUT_S);
         // A server that vanishes mid-answer (a cable pulled, a machine off) is
-        // given up after seconds, not after the system's TCP patience of minutes.
-        options << QStringLiteral("tcp_user_timeout=%1").arg(DEPOT_CONNECT_TIMEOUT_S * 2000);
+        // given up after seconds, not after the system's TCP patience of minutes;
+        // one that answers nothing (a table locked, a server overloaded) as well.
+        options << QStringLiteral("tcp_user_timeout=%1").arg(DEPOT_STATEMENT_TIMEOUT_MS);
+        options << QStringLiteral("options='-c statement_timeout=%1 -c lock_timeout=%2'")
+                       .arg(DEPOT_STATEMENT_TIMEOUT_MS)
+                       .arg(DEPOT_STATEMENT_TIMEOUT_MS / 2);
         db.setConnectOptions(options.join(QLatin1Char(';')));
-    }
-
-    // A value as the client library reads one between quotes.
-    static QString Quoted(QString value)
-    {
-        value.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('\''), QStringLiteral("\\'"));
-        return QLatin1Char('\'') + value + QLatin1Char('\'');
     }
     ~Connection()
     {
@@ -234,7 +207,12 @@ DepotStore::~DepotStore() = default;
 
 bool DepotStore::Fail(const QSqlError& error)
 {
-    m_error = (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed().toStdString();
+    // The client library indents its second lines with a tab.
+    QString text = (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed();
+    text.replace(QStringLiteral("\n\t"), QStringLiteral("\n"));
+    m_error = text.toStdString();
+    m_journalTaken = error.nativeErrorCode() == QLatin1String("23505")
+        && text.contains(QLatin1String("entries_journal_journal_seq_key"));
     // A connection that broke is made again by the next call.
     if (m_connection && !m_connection->db.isOpen())
         m_connection.reset();
@@ -249,7 +227,12 @@ bool DepotStore::Open()
     if (m_connection && m_connection->db.isOpen())
         return true;
     m_connection.reset();
-    if (DepotAddressHoldsPassword(m_address)) {
+    const DepotAddress address = ParseDepotAddress(m_address);
+    if (!address.error.empty()) {
+        m_error = address.error;
+        return false;
+    }
+    if (address.HoldsPassword()) {
         m_error = LoadString(IDS_DEPOT_PASSWORD_IN_ADDRESS);
         return false;
     }
@@ -257,7 +240,7 @@ bool DepotStore::Open()
         m_error = LoadString(IDS_DEPOT_NO_DRIVER);
         return false;
     }
-    auto connection = std::make_unique<Connection>(m_address);
+    auto connection = std::make_unique<Connection>(address);
     if (!connection->db.open()) {
         const QSqlError error = connection->db.lastError();
         return Fail(error);
@@ -325,19 +308,20 @@ bool DepotStore::Prepare()
     return true;
 }
 
-bool DepotStore::Upload(const std::string& journal, const std::vector<DepotUpload>& entries,
-                        const std::vector<HistoryRun>& runs)
+int DepotStore::Upload(const std::string& journal, const std::vector<DepotUpload>& entries,
+                       const std::vector<HistoryRun>& runs)
 {
+    m_journalTaken = false;
     if (!Open())
-        return false;
+        return -1;
     QSqlDatabase& db = m_connection->db;
     if (!db.transaction())
-        return Fail(db.lastError());
+        return Fail(db.lastError()), -1;
     const auto rollBack = [&](const QSqlError& error) {
         Fail(error);
         if (m_connection)
             m_connection->db.rollback();
-        return false;
+        return -1;
     };
     QSqlQuery query(db);
     for (const HistoryRun& run : runs) {
@@ -364,6 +348,7 @@ bool DepotStore::Upload(const std::string& journal, const std::vector<DepotUploa
     query.prepare(QStringLiteral("INSERT INTO entries (journal, journal_seq, previous_hash, hash, ")
                   + columns.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (")
                   + marks.join(QStringLiteral(", ")) + QStringLiteral(") ON CONFLICT (uuid) DO NOTHING"));
+    int added = 0;
     for (const DepotUpload& upload : entries) {
         query.addBindValue(Text(journal));
         query.addBindValue(static_cast<qlonglong>(upload.entry.id));
@@ -375,10 +360,11 @@ bool DepotStore::Upload(const std::string& journal, const std::vector<DepotUploa
         }
         if (!query.exec())
             return rollBack(query.lastError());
+        added += query.numRowsAffected() > 0 ? 1 : 0;
     }
     if (!db.commit())
         return rollBack(db.lastError());
-    return true;
+    return added;
 }
 
 std::vector<HistoryEntry> DepotStore::Select(const QString& statement, const QVariantList& values)
@@ -532,6 +518,11 @@ bool DepotStore::Verify(const HistoryJournal& journal, const std::vector<History
     query.setForwardOnly(true);
     const QString columns = EntryColumns(true).join(QStringLiteral(", "));
     std::map<std::string, std::pair<int64_t, std::string>> ours; // uuid -> the record's entry and its hash
+    std::set<std::string> journals; // this bench's: its file's name now, and any it sent under before
+    journals.insert(journal.id);
+    for (const HistorySent& entry : sent)
+        journals.insert(entry.journal);
+    std::set<std::string> benches;
     std::string lastJournal;
     std::string lastHash;
     constexpr int BLOCK = 5000;
@@ -564,8 +555,6 @@ bool DepotStore::Verify(const HistoryJournal& journal, const std::vector<History
             const std::string theirs = std::to_string(sequence);
             ++verdict.entries;
             const bool first = entryJournal != lastJournal;
-            if (first)
-                ++verdict.benches;
             if (HistoryChainHash(previous, entryJournal, sequence, entry) != hash)
                 verdict.faults.push_back(FormatString(IDS_DEPOT_VERIFY_CHANGED, number.c_str(), entry.bench.c_str(),
                                                       theirs.c_str()));
@@ -575,8 +564,9 @@ bool DepotStore::Verify(const HistoryJournal& journal, const std::vector<History
             if (!first && previous != lastHash)
                 verdict.faults.push_back(FormatString(IDS_DEPOT_VERIFY_GAP, number.c_str(), entry.bench.c_str(),
                                                       theirs.c_str()));
-            if (entryJournal == journal.id)
+            if (journals.count(entryJournal))
                 ours[entry.uuid] = { id, hash };
+            benches.insert(entry.bench);
             lastJournal = entryJournal;
             lastHash = hash;
             afterJournal = entryJournal;
@@ -586,6 +576,7 @@ bool DepotStore::Verify(const HistoryJournal& journal, const std::vector<History
             break;
     }
     db.commit();
+    verdict.benches = static_cast<int>(benches.size());
     // What this bench sent and the record no longer holds as it was sent; the
     // chain alone cannot show its last entries gone.
     for (const HistorySent& entry : sent) {

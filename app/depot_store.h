@@ -5,6 +5,7 @@
 // record's tables, and brings them up to its form, where its login may.
 #pragma once
 
+#include "app/depot_address.h"
 #include "app/history_reader.h"
 #include "app/history_store.h"
 
@@ -17,14 +18,10 @@
 
 class QSqlError;
 
-// How long a connection to the server is waited for.
+// How long a connection to the server is waited for, and one statement's answer
+// (a lock the statement waits for: half of that).
 constexpr int DEPOT_CONNECT_TIMEOUT_S = 5;
-
-// Whether a server's connection text (a URI or key=value pairs) holds a
-// password, which belongs in the client's password file, never in our settings.
-bool DepotAddressHoldsPassword(const std::string& address);
-// The address as messages show it: without its user and options.
-std::string DepotPlace(const std::string& address);
+constexpr int DEPOT_STATEMENT_TIMEOUT_MS = 10000;
 
 // One entry as it goes to the record: the entry, its number in its journal and its link.
 struct DepotUpload {
@@ -55,9 +52,12 @@ public:
 
     // Adds the entries of one journal in one transaction, each with the fleet
     // run it belongs to; an entry the record already holds (by its UUID) is left
-    // as it is. False with Error(), and then none was added.
-    bool Upload(const std::string& journal, const std::vector<DepotUpload>& entries,
-                const std::vector<HistoryRun>& runs);
+    // as it is. How many were new, or -1 with Error(), and then none was added.
+    int Upload(const std::string& journal, const std::vector<DepotUpload>& entries,
+               const std::vector<HistoryRun>& runs);
+    // Whether the last failure was another file's entries holding the journal's
+    // numbers: the file was copied, and the copy needs a journal of its own.
+    bool JournalTaken() const { return m_journalTaken; }
 
     std::vector<HistoryEntry> Find(const HistoryFilter& filter, int offset = 0, int limit = -1,
                                    bool withSettings = false) override;
@@ -83,5 +83,6 @@ private:
 
     std::string m_address;
     std::string m_error;
+    bool m_journalTaken = false;
     std::unique_ptr<Connection> m_connection;
 };

@@ -89,6 +89,7 @@ const SchemaStep SCHEMA_STEPS[] = {
     // chained in it as they are sent to a depot's record: each sent entry keeps
     // its link's hash, the journal the last one's. An entry without one waits.
     { 3, "ALTER TABLE entries ADD COLUMN chain_hash TEXT" },
+    { 3, "ALTER TABLE entries ADD COLUMN chain_journal TEXT" },
     { 3, "CREATE INDEX entries_waiting ON entries(id) WHERE chain_hash IS NULL" },
     { 3, "CREATE TABLE journal (id TEXT NOT NULL, last_hash TEXT NOT NULL)" },
     { 3, "INSERT INTO journal (id, last_hash) VALUES (" RANDOM_UUID ", '')" },
@@ -636,6 +637,11 @@ int HistoryStore::RemoveOlderThan(const std::string& time, bool keepWaiting)
     // the entries hold user and host names.
     if (!run(QStringLiteral("PRAGMA secure_delete=ON"), {}) || !run(QStringLiteral("BEGIN IMMEDIATE"), {}))
         return -1;
+    // A file that has sent entries to a depot's record keeps what still waits
+    // even when this program was not told of the record this time.
+    if (!keepWaiting && run(QStringLiteral("SELECT 1 FROM journal WHERE last_hash <> ''"), {}))
+        keepWaiting = query.next();
+    query.finish();
     const QString waiting = keepWaiting ? QStringLiteral(" AND chain_hash IS NOT NULL") : QString();
     if (!run(QStringLiteral("DELETE FROM entries WHERE time_utc < ?") + waiting, { Text(time) })) {
         QSqlQuery(m_connection->db).exec(QStringLiteral("ROLLBACK"));
@@ -719,7 +725,7 @@ int HistoryStore::WaitingCount()
     return query.value(0).toInt();
 }
 
-bool HistoryStore::MarkSent(const std::vector<HistorySent>& sent)
+bool HistoryStore::MarkSent(const std::string& journal, const std::vector<HistorySent>& sent)
 {
     const Call call(*this);
     if (sent.empty())
@@ -742,8 +748,8 @@ bool HistoryStore::MarkSent(const std::vector<HistorySent>& sent)
     // Another program sending the same entries at the same time computed the
     // same hashes: an entry it marked first is left as it is.
     for (const HistorySent& entry : sent) {
-        if (!run(QStringLiteral("UPDATE entries SET chain_hash = ? WHERE id = ? AND chain_hash IS NULL"),
-                 { Text(entry.hash), static_cast<qlonglong>(entry.id) }))
+        if (!run(QStringLiteral("UPDATE entries SET chain_hash = ?, chain_journal = ? WHERE id = ? AND chain_hash IS NULL"),
+                 { Text(entry.hash), Text(journal), static_cast<qlonglong>(entry.id) }))
             return rollBack();
     }
     if (!run(QStringLiteral("UPDATE journal SET last_hash = ? WHERE NOT EXISTS"
@@ -765,10 +771,12 @@ bool HistoryStore::SentEntries(HistoryJournal& journal, std::vector<HistorySent>
         return Fail(query.lastError());
     journal.id = Text(query.value(0));
     journal.lastHash = Text(query.value(1));
-    if (!query.exec(QStringLiteral("SELECT id, uuid, chain_hash FROM entries WHERE chain_hash IS NOT NULL ORDER BY id")))
+    if (!query.exec(QStringLiteral(
+            "SELECT id, uuid, chain_hash, chain_journal FROM entries WHERE chain_hash IS NOT NULL ORDER BY id")))
         return Fail(query.lastError());
     while (query.next())
-        sent.push_back(HistorySent{ query.value(0).toLongLong(), Text(query.value(1)), Text(query.value(2)) });
+        sent.push_back(HistorySent{ query.value(0).toLongLong(), Text(query.value(1)), Text(query.value(2)),
+                                    Text(query.value(3)) });
     return true;
 }
 
@@ -812,6 +820,30 @@ bool HistoryStore::MarkRunsSent(const std::vector<HistoryRun>& runs)
         Bind(query, { run.ended.empty() ? 1 : 2, static_cast<qlonglong>(run.id) });
         if (!query.exec())
             return Fail(query.lastError());
+    }
+    return true;
+}
+
+bool HistoryStore::NewJournal()
+{
+    const Call call(*this);
+    if (!Open())
+        return false;
+    KeepToDeadline(m_connection->db);
+    QSqlQuery query(m_connection->db);
+    const auto run = [&](const QString& statement, const QVariantList& values) {
+        query.prepare(statement);
+        Bind(query, values);
+        return query.exec() || Fail(query.lastError());
+    };
+    // The runs go again under the new name; the record keeps each once.
+    const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    if (!run(QStringLiteral("BEGIN IMMEDIATE"), {}))
+        return false;
+    if (!run(QStringLiteral("UPDATE journal SET id = ?, last_hash = ''"), { id })
+        || !run(QStringLiteral("UPDATE fleet_runs SET sent = 0"), {}) || !run(QStringLiteral("COMMIT"), {})) {
+        QSqlQuery(m_connection->db).exec(QStringLiteral("ROLLBACK"));
+        return false;
     }
     return true;
 }

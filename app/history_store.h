@@ -37,6 +37,7 @@ struct HistorySent {
     int64_t id = 0;
     std::string uuid;
     std::string hash;
+    std::string journal; // the journal it was sent in
 };
 
 class HistoryStore : public HistoryReader {
@@ -111,7 +112,11 @@ public:
     int WaitingCount();
     // Notes entries as sent, oldest first, with their links' hashes; the journal's
     // last hash becomes the last one's unless later entries were sent meanwhile.
-    bool MarkSent(const std::vector<HistorySent>& sent);
+    bool MarkSent(const std::string& journal, const std::vector<HistorySent>& sent);
+    // Names the file a journal of its own, its chain begun again from the next
+    // entry sent: for a copy of another computer's file, whose name the
+    // record already holds entries of.
+    bool NewJournal();
     // The fleet runs whose start or end the depot's record has not been sent yet.
     std::vector<HistoryRun> RunsToSend();
     // Notes that the runs went as they are: their start, and their end if they had one.

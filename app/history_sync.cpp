@@ -18,6 +18,7 @@ HistorySyncOutcome SyncHistory(HistoryStore& local, DepotStore& depot, const std
 {
     HistorySyncOutcome outcome;
     bool runsSent = false;
+    bool renamed = false;
     while (!stop || !*stop) {
         HistoryJournal journal;
         std::vector<HistoryEntry> entries;
@@ -40,20 +41,32 @@ HistorySyncOutcome SyncHistory(HistoryStore& local, DepotStore& depot, const std
             upload.previousHash = previous;
             upload.hash = HistoryChainHash(previous, journal.id, entry.id, entry);
             previous = upload.hash;
-            sent.push_back(HistorySent{ entry.id, entry.uuid, upload.hash });
+            sent.push_back(HistorySent{ entry.id, entry.uuid, upload.hash, journal.id });
             upload.entry = std::move(entry);
             uploads.push_back(std::move(upload));
         }
-        if (!depot.Upload(journal.id, uploads, runs)) {
+        const int added = depot.Upload(journal.id, uploads, runs);
+        if (added < 0 && depot.JournalTaken() && !renamed) {
+            // Another computer's copy of this file sent entries under the same
+            // journal: this file goes on as a journal of its own, from its
+            // first waiting entry, once.
+            renamed = true;
+            if (!local.NewJournal()) {
+                outcome.error = local.Error();
+                break;
+            }
+            continue;
+        }
+        if (added < 0) {
             outcome.error = depot.Error();
             break;
         }
         runsSent = true;
-        if (!local.MarkSent(sent) || !local.MarkRunsSent(runs)) {
+        if (!local.MarkSent(journal.id, sent) || !local.MarkRunsSent(runs)) {
             outcome.error = local.Error();
             break;
         }
-        outcome.uploaded += static_cast<int>(uploads.size());
+        outcome.uploaded += added;
         if (static_cast<int>(entries.size()) < BLOCK)
             break;
     }

@@ -10,7 +10,7 @@ class DepotStore;
 class HistoryStore;
 
 struct HistorySyncOutcome {
-    int uploaded = 0;
+    int uploaded = 0; // new to the record (one it already held is not counted)
     int waiting = 0; // still waiting when it ended; -1 when the local file could not tell
     std::string error; // why it stopped early: the server's words, or the local file's
 };

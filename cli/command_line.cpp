@@ -16,7 +16,7 @@
 #include "cli/targets.h"
 #include "cli/terminal.h"
 #include "app/byte_text.h"
-#include "app/depot_store.h"
+#include "app/depot_address.h"
 #include "app/history_text.h"
 #include "app/language.h"
 #include "app/radio_id.h"
@@ -215,8 +215,13 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--history-server takes a PostgreSQL connection URI")));
     // One kept in the settings is refused where the record is reached, so that
     // the commands that need no server still work.
-    if (parser.isSet(historyServerOption) && DepotAddressHoldsPassword(historyServer))
-        return UsageError(LoadString(IDS_DEPOT_PASSWORD_IN_ADDRESS));
+    if (parser.isSet(historyServerOption)) {
+        const DepotAddress address = ParseDepotAddress(historyServer);
+        if (!address.error.empty())
+            return UsageError(address.error);
+        if (address.HoldsPassword())
+            return UsageError(LoadString(IDS_DEPOT_PASSWORD_IN_ADDRESS));
+    }
     if (parser.isSet(askRadioIdOption) && name != "fleet")
         return UsageError(Tr(QT_TRANSLATE_NOOP("Cli", "--ask-radio-id belongs to fleet")));
     std::string jobSheetPath;
@@ -350,8 +355,17 @@ int RunCommandLine(int argc, char** argv, std::string& commandName, IClock* cloc
     // What this command adds goes on to the depot's record without it waiting.
     std::optional<DetachedHistorySync> sending;
     if (options.history.recording && !historyServer.empty() && needsPort) {
-        sending.emplace(ProgramFile(argv[0]), historyServer);
-        options.history.added = [&sending] { sending->Added(); };
+        // The address is on the sync's command line, which other users can read:
+        // one that holds a password (kept in the settings by hand) is not used.
+        const DepotAddress address = ParseDepotAddress(historyServer);
+        if (address.error.empty() && !address.HoldsPassword()) {
+            sending.emplace(ProgramFile(argv[0]), historyServer);
+            options.history.added = [&sending] { sending->Added(); };
+        } else {
+            std::fprintf(stderr, "%s\n%s\n",
+                         address.error.empty() ? LoadString(IDS_DEPOT_PASSWORD_IN_ADDRESS).c_str() : address.error.c_str(),
+                         LoadString(IDS_DEPOT_NOT_SENT).c_str());
+        }
     }
     options.jobSheet = jobSheetPath;
 

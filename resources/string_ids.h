@@ -405,6 +405,9 @@ enum : int {
     IDS_HISTORY_SOURCE = 25471,
     IDS_HISTORY_SOURCE_LOCAL = 25472,
     IDS_HISTORY_SOURCE_DEPOT = 25473,
+    IDS_DEPOT_ADDRESS_UNREADABLE = 25474, // %s the address
+    IDS_DEPOT_STATUS_UNREACHED = 25475,   // %d entries waiting
+    IDS_DEPOT_NOT_SENT = 25476,
     IDS_PROMPT_VIEW_HISTORY = 25100,     // the command's id, as every prompt
     IDS_PROMPT_OPTIONS_HISTORY = 25101,  // the command's id, as every prompt
     IDS_HISTORY_WINDOW_TITLE = 25102,

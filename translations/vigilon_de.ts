@@ -2659,10 +2659,6 @@ Nach Funkgeräte-ID fragen</translation>
         <translation>Dieser Arbeitsplatz hat seinen Eintrag %s gesendet, aber die Depot-Historie enthält ihn nicht mehr.</translation>
     </message>
     <message>
-        <source>This bench&apos;s entry %s is not what this bench sent: the record&apos;s entry %s has another hash.</source>
-        <translation>Der Eintrag %s dieses Arbeitsplatzes ist nicht, was er gesendet hat: Eintrag %s der Depot-Historie hat einen anderen Hash.</translation>
-    </message>
-    <message>
         <source>The depot&apos;s record holds %s entries (benches: %d); every bench&apos;s chain is whole.</source>
         <translation>Die Depot-Historie enthält %s Einträge (Arbeitsplätze: %d); die Kette jedes Arbeitsplatzes ist vollständig.</translation>
     </message>
@@ -2681,10 +2677,6 @@ Nach Funkgeräte-ID fragen</translation>
     <message>
         <source>Depot: all entries sent</source>
         <translation>Depot: alle Einträge gesendet</translation>
-    </message>
-    <message>
-        <source>Depot: %d entries waiting</source>
-        <translation>Depot: %d Einträge warten</translation>
     </message>
     <message>
         <source>&amp;Depot&apos;s record (PostgreSQL URI):</source>
@@ -2815,6 +2807,26 @@ Mit Nein enthält er nur diesen Eintrag.</translation>
     <message>
         <source>The service history no longer holds fleet run %s.</source>
         <translation>Die Servicehistorie enthält den Programmierdurchlauf %s nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Depot: entries waiting: %d</source>
+        <translation>Depot: wartende Einträge: %d</translation>
+    </message>
+    <message>
+        <source>Depot: not reached, entries waiting: %d</source>
+        <translation>Depot: nicht erreicht, wartende Einträge: %d</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s address &quot;%s&quot; cannot be read: give a PostgreSQL connection URI (postgresql://user@host/database) or key=value pairs, without &apos;;&apos;.</source>
+        <translation>Die Adresse des Depots &quot;%s&quot; ist nicht lesbar: Geben Sie eine PostgreSQL-Verbindungs-URI (postgresql://benutzer@host/datenbank) oder Paare schlüssel=wert an, ohne &apos;;&apos;.</translation>
+    </message>
+    <message>
+        <source>The entries are kept on this computer and not sent to the depot&apos;s record.</source>
+        <translation>Die Einträge bleiben auf diesem Computer und werden nicht an die Depot-Historie gesendet.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record holds this bench&apos;s entry %s (as its entry %s) otherwise than it was sent.</source>
+        <translation>Die Depot-Historie enthält den Eintrag %s dieses Arbeitsplatzes (als ihren Eintrag %s) anders, als er gesendet wurde.</translation>
     </message>
 </context>
 </TS>

@@ -2662,10 +2662,6 @@ Pedir el ID de la radio</translation>
         <translation>Este puesto envió su entrada %s, pero el historial del depósito ya no la contiene.</translation>
     </message>
     <message>
-        <source>This bench&apos;s entry %s is not what this bench sent: the record&apos;s entry %s has another hash.</source>
-        <translation>La entrada %s de este puesto no es lo que envió: la entrada %s del historial del depósito tiene otro hash.</translation>
-    </message>
-    <message>
         <source>The depot&apos;s record holds %s entries (benches: %d); every bench&apos;s chain is whole.</source>
         <translation>El historial del depósito contiene %s entradas (puestos: %d); la cadena de cada puesto está completa.</translation>
     </message>
@@ -2684,10 +2680,6 @@ Pedir el ID de la radio</translation>
     <message>
         <source>Depot: all entries sent</source>
         <translation>Depósito: todas las entradas enviadas</translation>
-    </message>
-    <message>
-        <source>Depot: %d entries waiting</source>
-        <translation>Depósito: %d entradas en espera</translation>
     </message>
     <message>
         <source>&amp;Depot&apos;s record (PostgreSQL URI):</source>
@@ -2818,6 +2810,26 @@ No pone solo esta entrada.</translation>
     <message>
         <source>The service history no longer holds fleet run %s.</source>
         <translation>El historial de servicio ya no contiene la programación de varias radios %s.</translation>
+    </message>
+    <message>
+        <source>Depot: entries waiting: %d</source>
+        <translation>Depósito: entradas en espera: %d</translation>
+    </message>
+    <message>
+        <source>Depot: not reached, entries waiting: %d</source>
+        <translation>Depósito: no accesible, entradas en espera: %d</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s address &quot;%s&quot; cannot be read: give a PostgreSQL connection URI (postgresql://user@host/database) or key=value pairs, without &apos;;&apos;.</source>
+        <translation>No se puede leer la dirección del depósito &quot;%s&quot;: indique una URI de conexión de PostgreSQL (postgresql://usuario@host/base) o pares clave=valor, sin &apos;;&apos;.</translation>
+    </message>
+    <message>
+        <source>The entries are kept on this computer and not sent to the depot&apos;s record.</source>
+        <translation>Las entradas se quedan en este equipo y no se envían al historial del depósito.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record holds this bench&apos;s entry %s (as its entry %s) otherwise than it was sent.</source>
+        <translation>El historial del depósito contiene la entrada %s de este puesto (como su entrada %s) de forma distinta a como se envió.</translation>
     </message>
 </context>
 </TS>

@@ -2664,10 +2664,6 @@ Demander l&apos;ID de la radio</translation>
         <translation>Ce poste a envoyé son entrée %s, mais l&apos;historique du dépôt ne la contient plus.</translation>
     </message>
     <message>
-        <source>This bench&apos;s entry %s is not what this bench sent: the record&apos;s entry %s has another hash.</source>
-        <translation>L&apos;entrée %s de ce poste n&apos;est pas ce qu&apos;il a envoyé : l&apos;entrée %s de l&apos;historique du dépôt a un autre hachage.</translation>
-    </message>
-    <message>
         <source>The depot&apos;s record holds %s entries (benches: %d); every bench&apos;s chain is whole.</source>
         <translation>L&apos;historique du dépôt contient %s entrées (postes : %d) ; la chaîne de chaque poste est complète.</translation>
     </message>
@@ -2686,10 +2682,6 @@ Demander l&apos;ID de la radio</translation>
     <message>
         <source>Depot: all entries sent</source>
         <translation>Dépôt : toutes les entrées envoyées</translation>
-    </message>
-    <message>
-        <source>Depot: %d entries waiting</source>
-        <translation>Dépôt : %d entrées en attente</translation>
     </message>
     <message>
         <source>&amp;Depot&apos;s record (PostgreSQL URI):</source>
@@ -2820,6 +2812,26 @@ Non n&apos;y met que cette entrée.</translation>
     <message>
         <source>The service history no longer holds fleet run %s.</source>
         <translation>L&apos;historique des interventions ne contient plus la session de programmation %s.</translation>
+    </message>
+    <message>
+        <source>Depot: entries waiting: %d</source>
+        <translation>Dépôt : entrées en attente : %d</translation>
+    </message>
+    <message>
+        <source>Depot: not reached, entries waiting: %d</source>
+        <translation>Dépôt : injoignable, entrées en attente : %d</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s address &quot;%s&quot; cannot be read: give a PostgreSQL connection URI (postgresql://user@host/database) or key=value pairs, without &apos;;&apos;.</source>
+        <translation>L&apos;adresse du dépôt « %s » est illisible : indiquez une URI de connexion PostgreSQL (postgresql://utilisateur@hôte/base) ou des paires clé=valeur, sans « ; ».</translation>
+    </message>
+    <message>
+        <source>The entries are kept on this computer and not sent to the depot&apos;s record.</source>
+        <translation>Les entrées restent sur cet ordinateur et ne sont pas envoyées à l&apos;historique du dépôt.</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record holds this bench&apos;s entry %s (as its entry %s) otherwise than it was sent.</source>
+        <translation>L&apos;historique du dépôt contient l&apos;entrée %s de ce poste (comme son entrée %s) autrement qu&apos;elle a été envoyée.</translation>
     </message>
 </context>
 </TS>

@@ -383,7 +383,7 @@ TEST_F(HistoryFile, AFileOfTheFirstFormGainsTheNewColumnsAndKeepsItsEntries)
         for (const char* statement :
              { "DROP INDEX entries_by_radio_id", "ALTER TABLE entries DROP COLUMN radio_id", "DROP INDEX entries_by_uuid",
                "ALTER TABLE entries DROP COLUMN uuid", "ALTER TABLE entries DROP COLUMN bench", "DROP INDEX entries_waiting",
-               "ALTER TABLE entries DROP COLUMN chain_hash", "DROP TABLE journal", "ALTER TABLE fleet_runs DROP COLUMN sent",
+               "ALTER TABLE entries DROP COLUMN chain_hash", "ALTER TABLE entries DROP COLUMN chain_journal", "DROP TABLE journal", "ALTER TABLE fleet_runs DROP COLUMN sent",
                "PRAGMA user_version=1" })
             ASSERT_TRUE(query.exec(QString::fromLatin1(statement))) << statement;
         db.close();

@@ -59,6 +59,10 @@ struct Bench {
             entry.host = name + "-pc";
             entry.bench = name;
             entry.radioInfo = i % 2 ? "SR-9 R02.10" : "TX-4 R01.00";
+            // A NUL, the character the server's texts escape with, and one of the
+            // private range the history maps bytes into: each comes back as it was.
+            if (i == 8)
+                entry.radioInfo = std::string("TX-4 \0 \xEF\x9C\x80 \xEF\xA3\xBF", 14);
             entry.radioId = "R-" + std::to_string(i % 10);
             entry.operation = "read";
             entry.result = i % 3 ? "succeeded" : "failed";
@@ -119,15 +123,46 @@ TEST(DepotRecord, BenchesSendAtOnceAndAgainAndTheRecordShowsWhatWasChanged)
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("forget"));
-    EXPECT_EQ(a.Run({ "history", "sync" }, server).out, "300 uploaded, 0 waiting\n");
+    EXPECT_EQ(a.Run({ "history", "sync" }, server).out, "0 uploaded, 0 waiting\n");
     EXPECT_EQ(server.Sql("SELECT count(*), count(DISTINCT uuid), count(DISTINCT journal) FROM entries"), "500|500|2\n");
     const ProgramResult whole = a.Run({ "history", "verify" }, server);
     EXPECT_EQ(whole.status, 0) << whole.out << whole.err;
     EXPECT_EQ(whole.out, "The depot's record holds 500 entries (benches: 2); every bench's chain is whole.\n");
 
+    // Bench b's file copied onto another computer: both go on, and the one that
+    // sends second goes on as a journal of its own instead of failing for good.
+    Bench copy("bench-c", 0);
+    ::system(("mkdir -p '" + copy.folder.Path("data/Ardentec/Vigilon OSS") + "' && cp '" + b.Path() + "' '"
+              + copy.Path() + "'")
+                 .c_str());
+    for (Bench* bench : { &copy, &b }) {
+        HistoryEntry more;
+        more.time = "2026-12-09T09:00:00.000Z";
+        more.operation = "read";
+        more.result = "succeeded";
+        HistoryStore store(bench->Path());
+        ASSERT_TRUE(store.Add(more)) << store.Error();
+    }
+    EXPECT_EQ(copy.Run({ "history", "sync" }, server).out, "1 uploaded, 0 waiting\n");
+    const ProgramResult rejournalled = b.Run({ "history", "sync" }, server);
+    EXPECT_EQ(rejournalled.out, "1 uploaded, 0 waiting\n") << rejournalled.err;
+    EXPECT_EQ(b.Run({ "history", "verify" }, server).status, 0);
+
     // Every filter reads the whole depot: R-3 is 30 entries on bench a and 20 on b.
     const QJsonArray byId = Entries(b.Run({ "--json", "history", "--all-benches", "--radio-id", "R-3" }, server));
     ASSERT_EQ(byId.size(), 50);
+    // The odd radio text reads the same from the record as from the bench's file.
+    const auto oddText = [](const QJsonArray& entries) {
+        for (const QJsonValue& entry : entries) {
+            const QString radio = entry[QLatin1String("radio")].toString();
+            if (radio.startsWith(QLatin1String("TX-4 ")) && radio != QLatin1String("TX-4 R01.00"))
+                return radio;
+        }
+        return QString();
+    };
+    const QString local = oddText(Entries(a.Run({ "--json", "history", "--radio-id", "R-8" }, server)));
+    EXPECT_EQ(local.size(), 10) << local.toStdString();
+    EXPECT_EQ(oddText(Entries(b.Run({ "--json", "history", "--all-benches", "--radio-id", "R-8" }, server))), local);
     const QJsonArray failedTx
         = Entries(b.Run({ "--json", "history", "--all-benches", "--failed", "--radio", "tx-4", "--since", "2026-12-09" }, server));
     int expected = 0;

@@ -2,7 +2,7 @@
 
 #include "ui/base/program_objects.h"
 
-#include "app/depot_store.h"
+#include "app/depot_address.h"
 #include "app/history_text.h"
 #include "app/settings.h"
 #include "app/service_history.h"
@@ -68,6 +68,8 @@ HistoryOptionsDialog::HistoryOptionsDialog(QWidget* parent, std::function<void()
     QLabel* serverLabel = new QLabel(UiText(IDS_HISTORY_OPTIONS_SERVER));
     m_server = new QLineEdit(QString::fromStdString(StoredHistoryServer()));
     m_server->setPlaceholderText(QStringLiteral("postgresql://vigilon@depot-server/vigilon"));
+    // Room for a whole address with its options.
+    m_server->setMinimumWidth(m_server->fontMetrics().averageCharWidth() * 48);
     LabelFor(serverLabel, m_server);
     m_send = new QPushButton(UiText(IDS_HISTORY_OPTIONS_SEND));
     QLabel* benchLabel = new QLabel(UiText(IDS_HISTORY_OPTIONS_BENCH));
@@ -113,8 +115,12 @@ void HistoryOptionsDialog::KeepServer()
     const std::string address = m_server->text().trimmed().toStdString();
     if (address == StoredHistoryServer())
         return;
-    if (DepotAddressHoldsPassword(address)) {
-        ShowStatusText(GuiContext(), MSG_ERROR, IDS_DEPOT_PASSWORD_IN_ADDRESS, LoadString(IDS_DEPOT_PASSWORD_IN_ADDRESS));
+    const DepotAddress parsed = ParseDepotAddress(address);
+    if (!address.empty() && (!parsed.error.empty() || parsed.HoldsPassword())) {
+        if (parsed.error.empty())
+            ShowStatusText(GuiContext(), MSG_ERROR, IDS_DEPOT_PASSWORD_IN_ADDRESS, LoadString(IDS_DEPOT_PASSWORD_IN_ADDRESS));
+        else
+            ShowStatusText(GuiContext(), MSG_ERROR, IDS_DEPOT_ADDRESS_UNREADABLE, parsed.error);
         m_server->setText(QString::fromStdString(StoredHistoryServer()));
         return;
     }

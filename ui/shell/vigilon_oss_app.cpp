@@ -485,7 +485,8 @@ void CVigilonOssApp::ShowDepotState(const HistorySendState& state)
     if (state.configured && state.waiting == 0 && state.error.empty())
         text = UiText(IDS_DEPOT_STATUS_SENT);
     else if (state.configured)
-        text = QString::fromStdString(FormatString(IDS_DEPOT_STATUS_WAITING, std::max(state.waiting, 0)));
+        text = QString::fromStdString(FormatString(state.error.empty() ? IDS_DEPOT_STATUS_WAITING : IDS_DEPOT_STATUS_UNREACHED,
+                                                   std::max(state.waiting, 0)));
     if (!state.error.empty())
         detail = QString::fromStdString(FormatString(IDS_DEPOT_UNREACHABLE, state.place.c_str(), state.error.c_str()));
     else if (state.configured)
