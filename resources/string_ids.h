@@ -408,6 +408,10 @@ enum : int {
     IDS_DEPOT_ADDRESS_UNREADABLE = 25474, // %s the address
     IDS_DEPOT_STATUS_UNREACHED = 25475,   // %d entries waiting
     IDS_DEPOT_NOT_SENT = 25476,
+    IDS_HISTORY_DEPOT_READING = 25477,
+    IDS_HISTORY_DEPOT_SHOWING = 25478,       // %s entries listed, %s matching
+    IDS_HISTORY_DEPOT_ENTRY_READING = 25479,
+    IDS_HISTORY_DEPOT_UNREADABLE = 25480,
     IDS_PROMPT_VIEW_HISTORY = 25100,     // the command's id, as every prompt
     IDS_PROMPT_OPTIONS_HISTORY = 25101,  // the command's id, as every prompt
     IDS_HISTORY_WINDOW_TITLE = 25102,

@@ -2828,5 +2828,21 @@ Mit Nein enthält er nur diesen Eintrag.</translation>
         <source>The depot&apos;s record holds this bench&apos;s entry %s (as its entry %s) otherwise than it was sent.</source>
         <translation>Die Depot-Historie enthält den Eintrag %s dieses Arbeitsplatzes (als ihren Eintrag %s) anders, als er gesendet wurde.</translation>
     </message>
+    <message>
+        <source>Reading the depot&apos;s record...</source>
+        <translation>Die Depot-Historie wird gelesen...</translation>
+    </message>
+    <message>
+        <source>The newest %s of %s matching</source>
+        <translation>Die neuesten %s von %s passenden</translation>
+    </message>
+    <message>
+        <source>Reading the entry from the depot&apos;s record...</source>
+        <translation>Der Eintrag wird aus der Depot-Historie gelesen...</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record could not be read.</source>
+        <translation>Die Depot-Historie konnte nicht gelesen werden.</translation>
+    </message>
 </context>
 </TS>

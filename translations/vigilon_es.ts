@@ -2831,5 +2831,21 @@ No pone solo esta entrada.</translation>
         <source>The depot&apos;s record holds this bench&apos;s entry %s (as its entry %s) otherwise than it was sent.</source>
         <translation>El historial del depósito contiene la entrada %s de este puesto (como su entrada %s) de forma distinta a como se envió.</translation>
     </message>
+    <message>
+        <source>Reading the depot&apos;s record...</source>
+        <translation>Leyendo el historial del depósito...</translation>
+    </message>
+    <message>
+        <source>The newest %s of %s matching</source>
+        <translation>Las %s más recientes de %s coincidentes</translation>
+    </message>
+    <message>
+        <source>Reading the entry from the depot&apos;s record...</source>
+        <translation>Leyendo la entrada del historial del depósito...</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record could not be read.</source>
+        <translation>No se pudo leer el historial del depósito.</translation>
+    </message>
 </context>
 </TS>

@@ -2833,5 +2833,21 @@ Non n&apos;y met que cette entrée.</translation>
         <source>The depot&apos;s record holds this bench&apos;s entry %s (as its entry %s) otherwise than it was sent.</source>
         <translation>L&apos;historique du dépôt contient l&apos;entrée %s de ce poste (comme son entrée %s) autrement qu&apos;elle a été envoyée.</translation>
     </message>
+    <message>
+        <source>Reading the depot&apos;s record...</source>
+        <translation>Lecture de l&apos;historique du dépôt...</translation>
+    </message>
+    <message>
+        <source>The newest %s of %s matching</source>
+        <translation>Les %s plus récentes sur %s correspondantes</translation>
+    </message>
+    <message>
+        <source>Reading the entry from the depot&apos;s record...</source>
+        <translation>Lecture de l&apos;entrée dans l&apos;historique du dépôt...</translation>
+    </message>
+    <message>
+        <source>The depot&apos;s record could not be read.</source>
+        <translation>L&apos;historique du dépôt n&apos;a pas pu être lu.</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "ui/base/program_objects.h"
 
+#include "ui/base/background_jobs.h"
 #include "storage/backup_store.h"
 #include "board/modified_sink.h"
 #include "board/option_board_data.h"
@@ -193,6 +194,7 @@ int CVigilonOssApp::ExitInstance()
     }
     // What still waits for the depot's record stays in the file for the next start.
     m_historySender.reset();
+    WaitForBackgroundJobs();
     StoreSerialPortIndex(m_nSerialPort);
     StoreOption("VerifyAfterWrite", m_bVerifyAfterWrite);
     StoreOption("BackUpBeforeWrite", m_bBackUpBeforeWrite);

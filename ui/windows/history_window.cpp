@@ -2,8 +2,10 @@
 
 #include "ui/base/program_objects.h"
 
+#include "ui/base/background_jobs.h"
 #include "board/settings_snapshot.h"
 #include "app/depot_store.h"
+#include "app/history_snapshot.h"
 #include "app/history_text.h"
 #include "app/settings.h"
 #include "app/service_history.h"
@@ -48,6 +50,8 @@ constexpr int TYPING_PAUSE_MS = 300;
 // look waits for a file another program holds.
 constexpr int CHANGES_LOOK_MS = 2000;
 constexpr int CHANGES_LOOK_PATIENCE_MS = 50;
+// The newest entries of the depot's record a list shows: a filter finds the rest.
+constexpr int DEPOT_LIST_LIMIT = 5000;
 // The role of the result list's item that lets every result but "succeeded" through.
 constexpr int FAILED_ONLY_ROLE = Qt::UserRole + 1;
 
@@ -213,7 +217,12 @@ HistoryWindow::HistoryWindow(QWidget* owner, std::unique_ptr<HistoryStore> store
     buttons->addWidget(m_jobSheet);
     connect(m_jobSheet, &QPushButton::clicked, this, [this] {
         if (m_entry)
-            ExportJobSheet(this, *m_reader, *m_entry);
+        {
+            if (ShowsDepot())
+                WithDepot([this](HistoryReader& depot) { ExportJobSheet(this, depot, *m_entry); });
+            else
+                ExportJobSheet(this, *m_reader, *m_entry);
+        }
     });
     buttons->addStretch(1);
     buttons->addWidget(closeWindow);
@@ -221,7 +230,12 @@ HistoryWindow::HistoryWindow(QWidget* owner, std::unique_ptr<HistoryStore> store
     connect(m_open, &QPushButton::clicked, this, &HistoryWindow::OpenSettings);
     connect(m_compare, &QPushButton::clicked, this, &HistoryWindow::CompareSettings);
     connect(exportList, &QPushButton::clicked, this,
-            [this] { ExportHistoryCsv(this, *m_reader, m_model->Filter()); });
+            [this] {
+                if (ShowsDepot())
+                    WithDepot([this](HistoryReader& depot) { ExportHistoryCsv(this, depot, m_model->Filter()); });
+                else
+                    ExportHistoryCsv(this, *m_reader, m_model->Filter());
+            });
     connect(closeWindow, &QPushButton::clicked, this, &QWidget::close);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { ShowEntry(current.row()); });
@@ -311,6 +325,10 @@ HistoryFilter HistoryWindow::CurrentFilter() const
 void HistoryWindow::ApplyFilter()
 {
     m_typing->stop();
+    if (ShowsDepot()) {
+        ListDepotEntries();
+        return;
+    }
     m_model->SetFilter(CurrentFilter());
     ShowCount();
     FitColumns();
@@ -323,6 +341,22 @@ void HistoryWindow::ApplyFilter()
 void HistoryWindow::ShowCount()
 {
     const QLocale locale;
+    if (ShowsDepot()) {
+        const HistoryListing& listing = m_snapshot->Listing();
+        const QString listed = locale.toString(static_cast<int>(listing.entries.size()));
+        m_count->setToolTip(QString());
+        if (!listing.error.empty()) {
+            m_count->setText(UiText(IDS_HISTORY_DEPOT_UNREADABLE));
+            m_count->setToolTip(QString::fromStdString(listing.error));
+        } else if (static_cast<int>(listing.entries.size()) < listing.matching) {
+            m_count->setText(FormatUiText(IDS_HISTORY_DEPOT_SHOWING, listed, locale.toString(listing.matching)));
+        } else {
+            m_count->setText(IsEmpty(listing.filter) ? FormatUiText(IDS_HISTORY_COUNT_ALL, listed)
+                                                      : FormatUiText(IDS_HISTORY_COUNT_FILTERED, listed,
+                                                                     locale.toString(listing.all)));
+        }
+        return;
+    }
     const int all = IsEmpty(m_model->Filter()) ? m_model->rowCount() : m_reader->Count(HistoryFilter());
     m_count->setText(IsEmpty(m_model->Filter())
                          ? FormatUiText(IDS_HISTORY_COUNT_ALL, locale.toString(all))
@@ -343,6 +377,19 @@ void HistoryWindow::FitColumns()
 void HistoryWindow::ShowEntry(int row)
 {
     const HistoryEntry* listed = m_model->Entry(row);
+    if (ShowsDepot()) {
+        const std::string& error = m_snapshot->Listing().error;
+        if (!error.empty() || (listed && !m_snapshot->HasDetails(listed->id))) {
+            m_entry.reset();
+            m_details->ShowNone(error.empty() ? UiText(IDS_HISTORY_DEPOT_ENTRY_READING)
+                                              : QString::fromStdString(FormatString(
+                                                  IDS_DEPOT_UNREACHABLE, m_snapshot->Place().c_str(), error.c_str())));
+            if (listed)
+                ReadDepotEntry(listed->id);
+            UpdateButtons();
+            return;
+        }
+    }
     std::optional<HistoryEntry> whole = listed ? m_reader->Get(listed->id) : std::nullopt;
     if (whole) {
         m_entry = std::make_unique<HistoryEntry>(std::move(*whole));
@@ -373,6 +420,10 @@ void HistoryWindow::SetDocumentLoaded(bool loaded)
 
 void HistoryWindow::Refresh()
 {
+    if (ShowsDepot()) {
+        ListDepotEntries();
+        return;
+    }
     if (m_model->IsCurrent())
         return;
     // The chosen entry stays chosen where it can be found again: new entries
@@ -414,6 +465,11 @@ void HistoryWindow::LookForChanges()
         Refresh();
 }
 
+bool HistoryWindow::ShowsDepot() const
+{
+    return m_snapshot && m_reader == m_snapshot.get();
+}
+
 void HistoryWindow::ChooseSource()
 {
     const bool depot = m_source->currentIndex() == 1;
@@ -425,23 +481,87 @@ void HistoryWindow::ChooseSource()
             m_source->setCurrentIndex(0);
             return;
         }
-        // Made again when the address changed meanwhile (Options > Service History).
-        if (!m_depot || m_depot->Address() != address)
-            m_depot = std::make_unique<DepotStore>(address);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const bool reached = m_depot->Open();
-        QApplication::restoreOverrideCursor();
-        if (!reached) {
-            ShowStatusText(GuiContext(), MSG_ERROR, IDS_DEPOT_UNREACHABLE,
-                           FormatString(IDS_DEPOT_UNREACHABLE, m_depot->Place().c_str(), m_depot->Error().c_str()));
-            const QSignalBlocker quiet(m_source);
-            m_source->setCurrentIndex(0);
-            return;
-        }
+        m_depotAddress = address;
+        m_snapshot = std::make_unique<HistorySnapshot>(DepotPlace(address));
     }
-    m_reader = depot ? static_cast<HistoryReader*>(m_depot.get()) : m_store.get();
+    m_reader = depot ? static_cast<HistoryReader*>(m_snapshot.get()) : m_store.get();
     m_model->SetReader(*m_reader);
     ApplyFilter();
+}
+
+void HistoryWindow::ListDepotEntries()
+{
+    const int listing = ++m_listing;
+    m_count->setText(UiText(IDS_HISTORY_DEPOT_READING));
+    RunInBackground(this, [this, listing, address = m_depotAddress, filter = CurrentFilter()] {
+        HistoryListing read = ListDepot(address, filter, DEPOT_LIST_LIMIT);
+        return std::function<void()>([this, listing, read = std::move(read)]() mutable {
+            if (listing == m_listing && ShowsDepot())
+                ShowListing(std::move(read));
+        });
+    });
+}
+
+void HistoryWindow::ShowListing(HistoryListing listing)
+{
+    // The chosen entry stays chosen where the new list holds it.
+    const HistoryEntry* before = m_model->Entry(m_table->currentIndex().row());
+    const int64_t chosen = before ? before->id : 0;
+    const HistoryFilter filter = listing.filter;
+    m_snapshot->SetListing(std::move(listing));
+    m_model->SetFilter(filter);
+    ShowCount();
+    FitColumns();
+    int again = 0;
+    for (int row = 0; row < m_model->rowCount() && chosen != 0; ++row) {
+        if (m_model->Entry(row) && m_model->Entry(row)->id == chosen) {
+            again = row;
+            break;
+        }
+    }
+    if (m_model->rowCount() > 0)
+        m_table->setCurrentIndex(m_model->index(again, 0));
+    else
+        ShowEntry(-1);
+}
+
+void HistoryWindow::ReadDepotEntry(int64_t id)
+{
+    const int listing = m_listing;
+    RunInBackground(this, [this, listing, id, address = m_depotAddress] {
+        HistoryEntryDetails read = ::ReadDepotEntry(address, id);
+        return std::function<void()>([this, listing, id, read = std::move(read)]() mutable {
+            if (listing != m_listing || !ShowsDepot())
+                return;
+            const bool failed = !read.error.empty() || !read.whole;
+            const std::string error = read.error;
+            if (!failed)
+                m_snapshot->AddDetails(id, std::move(read));
+            const int row = m_table->currentIndex().row();
+            const HistoryEntry* current = m_model->Entry(row);
+            if (!current || current->id != id)
+                return;
+            if (failed)
+                m_details->ShowNone(QString::fromStdString(
+                    FormatString(IDS_DEPOT_UNREACHABLE, m_snapshot->Place().c_str(), error.c_str())));
+            else
+                ShowEntry(row);
+        });
+    });
+}
+
+void HistoryWindow::WithDepot(const std::function<void(HistoryReader& reader)>& action)
+{
+    DepotStore depot(m_depotAddress);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool reached = depot.Open();
+    QApplication::restoreOverrideCursor();
+    if (!reached) {
+        ShowStatusText(GuiContext(), MSG_ERROR, IDS_DEPOT_UNREACHABLE,
+                       FormatString(IDS_DEPOT_UNREACHABLE, depot.Place().c_str(), depot.Error().c_str()));
+        return;
+    }
+    action(depot);
 }
 
 void HistoryWindow::OpenSettings()

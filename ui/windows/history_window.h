@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-class DepotStore;
+class HistorySnapshot;
 class HistoryDetails;
 class HistoryModel;
 class HistoryReader;
@@ -76,10 +76,21 @@ private:
     void LookForChanges();
     // This computer's history, or the depot's record of every bench.
     void ChooseSource();
+    bool ShowsDepot() const;
+    // The depot's record is read on threads of their own; what they read comes
+    // back to these.
+    void ListDepotEntries();
+    void ShowListing(struct HistoryListing listing);
+    void ReadDepotEntry(int64_t id);
+    // Runs an action that reads the whole record (an export, a run's job
+    // sheet) on a store of its own, the wait cursor showing.
+    void WithDepot(const std::function<void(HistoryReader& reader)>& action);
 
     std::unique_ptr<HistoryStore> m_store;
-    std::unique_ptr<DepotStore> m_depot; // once the depot's record was chosen
-    HistoryReader* m_reader = nullptr;   // the history listed: m_store or m_depot
+    std::unique_ptr<HistorySnapshot> m_snapshot; // what was read of the depot's record
+    std::string m_depotAddress;
+    int m_listing = 0; // the depot's listing asked for last: older ones are dropped
+    HistoryReader* m_reader = nullptr; // the history listed: m_store or m_snapshot
     DocumentActions m_actions;
     HistoryModel* m_model = nullptr;
     QLineEdit* m_radio = nullptr;
