@@ -480,29 +480,14 @@ std::optional<DataFileBytes> DepotStore::SettingsBefore(const HistoryEntry& writ
     return Bytes(query.value(0));
 }
 
-namespace {
-
-std::vector<std::string> Distinct(QSqlDatabase& db, const char* column)
-{
-    std::vector<std::string> values;
-    QSqlQuery query(db);
-    if (query.exec(QStringLiteral("SELECT DISTINCT %1 FROM entries ORDER BY 1").arg(QLatin1String(column)))) {
-        while (query.next())
-            values.push_back(Text(query.value(0)));
-    }
-    return values;
-}
-
-} // namespace
-
 std::vector<std::string> DepotStore::Operations()
 {
-    return Open() ? Distinct(m_connection->db, "operation") : std::vector<std::string>();
+    return Open() ? HistoryDistinct(m_connection->db, "operation") : std::vector<std::string>();
 }
 
 std::vector<std::string> DepotStore::Results()
 {
-    return Open() ? Distinct(m_connection->db, "result") : std::vector<std::string>();
+    return Open() ? HistoryDistinct(m_connection->db, "result") : std::vector<std::string>();
 }
 
 bool DepotStore::Verify(const HistoryJournal& journal, const std::vector<HistorySent>& sent, DepotVerdict& verdict)

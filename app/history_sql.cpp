@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
@@ -177,3 +178,14 @@ QString HistoryWhere(const HistoryFilter& filter, QVariantList& values, HistoryD
     return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
 }
 
+
+std::vector<std::string> HistoryDistinct(QSqlDatabase& db, const char* column)
+{
+    std::vector<std::string> values;
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("SELECT DISTINCT %1 FROM entries ORDER BY 1").arg(QLatin1String(column)))) {
+        while (query.next())
+            values.push_back(Text(query.value(0)));
+    }
+    return values;
+}

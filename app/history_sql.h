@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class QSqlDatabase;
 class QSqlQuery;
 class QSqlRecord;
 
@@ -33,6 +34,9 @@ void SetValue(HistoryEntry& entry, const HistoryColumn& column, const QVariant& 
 using ColumnPlaces = std::array<int, HISTORY_COLUMN_COUNT>;
 ColumnPlaces PlacesIn(const QSqlRecord& record);
 HistoryEntry EntryFrom(const QSqlQuery& query, const ColumnPlaces& places);
+
+// Every value one column of the entries holds, in order: for the filters' lists.
+std::vector<std::string> HistoryDistinct(QSqlDatabase& db, const char* column);
 
 enum class HistoryDialect { SQLite, PostgreSQL };
 // The filter as a WHERE clause (" WHERE ...", or nothing) with its values in order.

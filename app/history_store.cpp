@@ -238,6 +238,13 @@ std::string HistoryStore::TakeMovedAside()
     return std::exchange(m_movedAside, std::string());
 }
 
+bool HistoryStore::Exec(QSqlQuery& query, const QString& statement, const QList<QVariant>& values)
+{
+    query.prepare(statement);
+    Bind(query, values);
+    return query.exec() || Fail(query.lastError());
+}
+
 bool HistoryStore::Fail(const QSqlError& error)
 {
     m_error = Reason(error);
@@ -628,11 +635,7 @@ int HistoryStore::RemoveOlderThan(const std::string& time, bool keepWaiting)
         return -1;
     KeepToDeadline(m_connection->db);
     QSqlQuery query(m_connection->db);
-    const auto run = [&](const QString& statement, const QVariantList& values) {
-        query.prepare(statement);
-        Bind(query, values);
-        return query.exec() || Fail(query.lastError());
-    };
+    const auto run = [&](const QString& statement, const QVariantList& values) { return Exec(query, statement, values); };
     // What is removed is gone from the file too, not left in its free pages:
     // the entries hold user and host names.
     if (!run(QStringLiteral("PRAGMA secure_delete=ON"), {}) || !run(QStringLiteral("BEGIN IMMEDIATE"), {}))
@@ -664,29 +667,14 @@ int HistoryStore::RemoveOlderThan(const std::string& time, bool keepWaiting)
     return removed;
 }
 
-namespace {
-
-std::vector<std::string> Distinct(QSqlDatabase& db, const char* column)
-{
-    std::vector<std::string> values;
-    QSqlQuery query(db);
-    if (query.exec(QStringLiteral("SELECT DISTINCT %1 FROM entries ORDER BY 1").arg(QLatin1String(column)))) {
-        while (query.next())
-            values.push_back(Text(query.value(0)));
-    }
-    return values;
-}
-
-} // namespace
-
 std::vector<std::string> HistoryStore::Operations()
 {
-    return Open() ? Distinct(m_connection->db, "operation") : std::vector<std::string>();
+    return Open() ? HistoryDistinct(m_connection->db, "operation") : std::vector<std::string>();
 }
 
 std::vector<std::string> HistoryStore::Results()
 {
-    return Open() ? Distinct(m_connection->db, "result") : std::vector<std::string>();
+    return Open() ? HistoryDistinct(m_connection->db, "result") : std::vector<std::string>();
 }
 
 bool HistoryStore::Waiting(int limit, HistoryJournal& journal, std::vector<HistoryEntry>& entries)
@@ -734,11 +722,7 @@ bool HistoryStore::MarkSent(const std::string& journal, const std::vector<Histor
         return false;
     KeepToDeadline(m_connection->db);
     QSqlQuery query(m_connection->db);
-    const auto run = [&](const QString& statement, const QVariantList& values) {
-        query.prepare(statement);
-        Bind(query, values);
-        return query.exec() || Fail(query.lastError());
-    };
+    const auto run = [&](const QString& statement, const QVariantList& values) { return Exec(query, statement, values); };
     if (!run(QStringLiteral("BEGIN IMMEDIATE"), {}))
         return false;
     const auto rollBack = [&] {
@@ -831,11 +815,7 @@ bool HistoryStore::NewJournal()
         return false;
     KeepToDeadline(m_connection->db);
     QSqlQuery query(m_connection->db);
-    const auto run = [&](const QString& statement, const QVariantList& values) {
-        query.prepare(statement);
-        Bind(query, values);
-        return query.exec() || Fail(query.lastError());
-    };
+    const auto run = [&](const QString& statement, const QVariantList& values) { return Exec(query, statement, values); };
     // The runs go again under the new name; the record keeps each once.
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (!run(QStringLiteral("BEGIN IMMEDIATE"), {}))

@@ -21,6 +21,7 @@
 
 class QSqlDatabase;
 class QSqlError;
+class QSqlQuery;
 
 // How long an entry waits for another program that holds the history.
 constexpr int HISTORY_PATIENCE_MS = 10000;
@@ -135,6 +136,8 @@ private:
     // The entries a statement reads from the entries table, each column found by its name.
     std::vector<HistoryEntry> Select(const QString& statement, const QList<QVariant>& values);
     bool Fail(const QSqlError& error);
+    // Runs one statement with its values; false with Error().
+    bool Exec(QSqlQuery& query, const QString& statement, const QList<QVariant>& values);
     // What the user is told of a failure: the cause where the file system shows it.
     std::string Reason(const QSqlError& error) const;
 

@@ -1,5 +1,6 @@
 #include "bench/depot_bench.h"
 
+#include "bench/history_bench.h"
 #include "app/depot_store.h"
 #include "app/history_store.h"
 #include "app/history_sync.h"
@@ -21,33 +22,12 @@ constexpr int DEPOT_BENCHES = 10;
 constexpr int DEPOT_RADIOS = 5000; // 200 entries each
 constexpr int TIMED_QUERIES = 11;
 
-// An entry as a write leaves it: two blobs, messages, every text filled.
+// A realistic write, its radio named by an ID of 5000.
 HistoryEntry WriteEntry(int n)
 {
-    HistoryEntry entry;
-    entry.time = HistoryTimeNow();
-    entry.user = "technician";
-    entry.host = "workshop-pc-03";
+    HistoryEntry entry = RealisticEntry(n);
     entry.bench = "Bench 3";
-    entry.program = "vigilon-oss 0.1.0";
-    entry.port = "COM1";
-    entry.device = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3D4-if00-port0";
-    entry.radioInfo = "SR-9 R02.10";
     entry.radioId = "SN" + std::to_string(100000 + n % DEPOT_RADIOS);
-    entry.boardType = "Vigilon";
-    entry.boardHardware = "HW 2.1";
-    entry.boardSoftware = "FW 1.04.2";
-    entry.boardCodeplug = "01.00";
-    entry.operation = "write";
-    entry.result = "succeeded";
-    entry.messages = { "Are you sure you wish to program the option board ?", "Option board successfully programmed." };
-    DataFileBytes bytes{};
-    for (size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<uint8_t>(n + static_cast<int>(i));
-    entry.settingsRead = bytes;
-    bytes[5] ^= 1;
-    entry.settingsWritten = bytes;
-    entry.verified = true;
     return entry;
 }
 

@@ -16,7 +16,14 @@ constexpr int ENTRIES = 100000;
 constexpr int TIMED_INSERTS = 300;
 constexpr int TIMED_QUERIES = 21;
 
-// An entry as a write leaves it: two blobs, messages, every text filled.
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
 HistoryEntry RealisticEntry(int n)
 {
     HistoryEntry entry;
@@ -46,14 +53,6 @@ HistoryEntry RealisticEntry(int n)
     entry.backupFile = "/home/technician/.local/share/Ardentec/Vigilon OSS/backups/2026-12-09_101502_COM1.vgd";
     return entry;
 }
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-} // namespace
 
 HistoryFigures MeasureHistoryFigures(const std::string& folder)
 {

@@ -3,6 +3,8 @@
 // 100 000, and how much room 1000 entries take.
 #pragma once
 
+#include "app/history_store_types.h"
+
 #include <string>
 
 struct HistoryFigures {
@@ -13,6 +15,10 @@ struct HistoryFigures {
     double kbPer1000 = -1;     // the file's size per 1000 entries
     std::string error;         // why the figures could not be measured
 };
+
+// An entry as a write leaves it: two blobs, messages, every text filled; one
+// of 200 radios by `n`.
+HistoryEntry RealisticEntry(int n);
 
 // Works in a scratch folder below `folder`, which it removes again.
 HistoryFigures MeasureHistoryFigures(const std::string& folder);
