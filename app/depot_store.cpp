@@ -401,10 +401,8 @@ std::vector<HistoryEntry> DepotStore::FindAfter(const HistoryFilter& filter, int
     if (!Open())
         return {};
     QVariantList values;
-    QString where = HistoryWhere(filter, values, HistoryDialect::PostgreSQL);
-    where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + QStringLiteral("id > ?");
-    values << static_cast<qlonglong>(afterId) << limit;
-    return Select(SelectEntries(true) + where + QStringLiteral(" ORDER BY id LIMIT ?"), values);
+    const QString after = HistoryAfter(filter, afterId, limit, values, HistoryDialect::PostgreSQL);
+    return Select(SelectEntries(true) + after, values);
 }
 
 int DepotStore::Count(const HistoryFilter& filter)
@@ -413,8 +411,7 @@ int DepotStore::Count(const HistoryFilter& filter)
         return 0;
     QVariantList values;
     QSqlQuery query(m_connection->db);
-    query.prepare(QStringLiteral("SELECT count(*) FROM entries")
-                  + HistoryWhere(filter, values, HistoryDialect::PostgreSQL));
+    query.prepare(HistoryCount(filter, values, HistoryDialect::PostgreSQL));
     Bind(query, values);
     if (!query.exec() || !query.next())
         return Fail(query.lastError()), 0;
@@ -447,15 +444,7 @@ std::optional<HistoryRun> DepotStore::RunOf(const HistoryEntry& entry)
     }
     if (!query.next())
         return std::nullopt;
-    HistoryRun run;
-    run.id = query.value(0).toLongLong();
-    run.settingsFile = Text(FromServer(query.value(1)));
-    run.settingsSha256 = Text(query.value(2));
-    run.ports = Text(FromServer(query.value(3)));
-    run.count = query.value(4).toInt();
-    run.started = Text(query.value(5));
-    run.ended = query.value(6).isNull() ? std::string() : Text(query.value(6));
-    return run;
+    return RunFrom(query, &FromServer);
 }
 
 std::optional<DataFileBytes> DepotStore::SettingsBefore(const HistoryEntry& write)

@@ -189,3 +189,34 @@ std::vector<std::string> HistoryDistinct(QSqlDatabase& db, const char* column)
     }
     return values;
 }
+
+QString HistoryAfter(const HistoryFilter& filter, int64_t afterId, int limit, QVariantList& values,
+                     HistoryDialect dialect)
+{
+    QString where = HistoryWhere(filter, values, dialect);
+    where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + QStringLiteral("id > ?");
+    values << static_cast<qlonglong>(afterId) << limit;
+    return where + QStringLiteral(" ORDER BY id LIMIT ?");
+}
+
+QString HistoryCount(const HistoryFilter& filter, QVariantList& values, HistoryDialect dialect)
+{
+    return QStringLiteral("SELECT count(*) FROM entries") + HistoryWhere(filter, values, dialect);
+}
+
+HistoryRun RunFrom(const QSqlQuery& query, QVariant (*adjust)(QVariant))
+{
+    const auto text = [&](int column) {
+        const QVariant value = query.value(column);
+        return value.isNull() ? std::string() : Text(adjust ? adjust(value) : value);
+    };
+    HistoryRun run;
+    run.id = query.value(0).toLongLong();
+    run.settingsFile = text(1);
+    run.settingsSha256 = text(2);
+    run.ports = text(3);
+    run.count = query.value(4).toInt();
+    run.started = text(5);
+    run.ended = text(6);
+    return run;
+}

@@ -41,3 +41,14 @@ std::vector<std::string> HistoryDistinct(QSqlDatabase& db, const char* column);
 enum class HistoryDialect { SQLite, PostgreSQL };
 // The filter as a WHERE clause (" WHERE ...", or nothing) with its values in order.
 QString HistoryWhere(const HistoryFilter& filter, QVariantList& values, HistoryDialect dialect);
+// What follows a SELECT of entries for FindAfter: the filter, the entries after
+// `afterId` in their numbers' order, at most `limit`.
+QString HistoryAfter(const HistoryFilter& filter, int64_t afterId, int limit, QVariantList& values,
+                     HistoryDialect dialect);
+// The count of the entries the filter lets through.
+QString HistoryCount(const HistoryFilter& filter, QVariantList& values, HistoryDialect dialect);
+
+// A fleet run's row, its columns in the order id, settings_file,
+// settings_sha256, ports, count, started_utc, ended_utc; `adjust` turns each
+// text as its database keeps it back into the history's.
+HistoryRun RunFrom(const QSqlQuery& query, QVariant (*adjust)(QVariant) = nullptr);

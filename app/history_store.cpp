@@ -549,10 +549,8 @@ std::vector<HistoryEntry> HistoryStore::FindAfter(const HistoryFilter& filter, i
     if (!Open())
         return {};
     QVariantList values;
-    QString where = HistoryWhere(filter, values, HistoryDialect::SQLite);
-    where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + QStringLiteral("id > ?");
-    values << static_cast<qlonglong>(afterId) << limit;
-    return Select(SelectEntries(true) + where + QStringLiteral(" ORDER BY id LIMIT ?"), values);
+    const QString after = HistoryAfter(filter, afterId, limit, values, HistoryDialect::SQLite);
+    return Select(SelectEntries(true) + after, values);
 }
 
 int HistoryStore::Count(const HistoryFilter& filter)
@@ -561,7 +559,7 @@ int HistoryStore::Count(const HistoryFilter& filter)
         return 0;
     QVariantList values;
     QSqlQuery query(m_connection->db);
-    query.prepare(QStringLiteral("SELECT count(*) FROM entries") + HistoryWhere(filter, values, HistoryDialect::SQLite));
+    query.prepare(HistoryCount(filter, values, HistoryDialect::SQLite));
     Bind(query, values);
     if (!query.exec() || !query.next())
         return Fail(query.lastError()), 0;
@@ -593,15 +591,7 @@ std::optional<HistoryRun> HistoryStore::Run(int64_t id)
     }
     if (!query.next())
         return std::nullopt;
-    HistoryRun run;
-    run.id = query.value(0).toLongLong();
-    run.settingsFile = Text(query.value(1));
-    run.settingsSha256 = Text(query.value(2));
-    run.ports = Text(query.value(3));
-    run.count = query.value(4).toInt();
-    run.started = Text(query.value(5));
-    run.ended = Text(query.value(6));
-    return run;
+    return RunFrom(query);
 }
 
 std::optional<DataFileBytes> HistoryStore::SettingsBefore(const HistoryEntry& write)
@@ -776,17 +766,8 @@ std::vector<HistoryRun> HistoryStore::RunsToSend()
         Fail(query.lastError());
         return runs;
     }
-    while (query.next()) {
-        HistoryRun run;
-        run.id = query.value(0).toLongLong();
-        run.settingsFile = Text(query.value(1));
-        run.settingsSha256 = Text(query.value(2));
-        run.ports = Text(query.value(3));
-        run.count = query.value(4).toInt();
-        run.started = Text(query.value(5));
-        run.ended = Text(query.value(6));
-        runs.push_back(run);
-    }
+    while (query.next())
+        runs.push_back(RunFrom(query));
     return runs;
 }
 
