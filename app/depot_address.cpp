@@ -55,22 +55,22 @@ bool ParseUri(const std::string& rest, DepotAddress& address)
     if (!authority.empty()) {
         std::vector<std::string> hosts;
         std::vector<std::string> ports;
-        for (const std::string& spec : Split(authority, ',')) {
-            std::string host = spec;
+        for (const std::string& part : Split(authority, ',')) {
+            std::string host = part;
             std::string port;
-            if (!spec.empty() && spec.front() == '[') {
-                const size_t close = spec.find(']');
+            if (!part.empty() && part.front() == '[') {
+                const size_t close = part.find(']');
                 if (close == std::string::npos)
                     return false;
-                host = spec.substr(1, close - 1);
-                if (close + 1 < spec.size()) {
-                    if (spec[close + 1] != ':')
+                host = part.substr(1, close - 1);
+                if (close + 1 < part.size()) {
+                    if (part[close + 1] != ':')
                         return false;
-                    port = spec.substr(close + 2);
+                    port = part.substr(close + 2);
                 }
-            } else if (const size_t colon = spec.rfind(':'); colon != std::string::npos) {
-                host = spec.substr(0, colon);
-                port = spec.substr(colon + 1);
+            } else if (const size_t colon = part.rfind(':'); colon != std::string::npos) {
+                host = part.substr(0, colon);
+                port = part.substr(colon + 1);
             }
             if (!std::all_of(port.begin(), port.end(), [](char c) { return c >= '0' && c <= '9'; }))
                 return false;
