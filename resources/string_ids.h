@@ -412,6 +412,7 @@ enum : int {
     IDS_HISTORY_DEPOT_SHOWING = 25478,       // %s entries listed, %s matching
     IDS_HISTORY_DEPOT_ENTRY_READING = 25479,
     IDS_HISTORY_DEPOT_UNREADABLE = 25480,
+    IDS_HISTORY_FILTER_RADIO_ID = 25481,
     IDS_PROMPT_VIEW_HISTORY = 25100,     // the command's id, as every prompt
     IDS_PROMPT_OPTIONS_HISTORY = 25101,  // the command's id, as every prompt
     IDS_HISTORY_WINDOW_TITLE = 25102,

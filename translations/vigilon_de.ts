@@ -2688,7 +2688,7 @@ Nach Funkgeräte-ID fragen</translation>
     </message>
     <message>
         <source>&amp;Send Now</source>
-        <translation>Jetzt &amp;senden</translation>
+        <translation>Je&amp;tzt senden</translation>
     </message>
     <message>
         <source>Entries waiting to be sent to the depot&apos;s record: %s.</source>
@@ -2843,6 +2843,10 @@ Mit Nein enthält er nur diesen Eintrag.</translation>
     <message>
         <source>The depot&apos;s record could not be read.</source>
         <translation>Die Depot-Historie konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Radio &amp;ID is:</source>
+        <translation>Funkgeräte-&amp;ID ist:</translation>
     </message>
 </context>
 </TS>

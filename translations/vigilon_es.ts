@@ -2691,7 +2691,7 @@ Pedir el ID de la radio</translation>
     </message>
     <message>
         <source>&amp;Send Now</source>
-        <translation>&amp;Enviar ahora</translation>
+        <translation>Env&amp;iar ahora</translation>
     </message>
     <message>
         <source>Entries waiting to be sent to the depot&apos;s record: %s.</source>
@@ -2699,7 +2699,7 @@ Pedir el ID de la radio</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation>&amp;Mostrar:</translation>
+        <translation>Mo&amp;strar:</translation>
     </message>
     <message>
         <source>This Computer</source>
@@ -2846,6 +2846,10 @@ No pone solo esta entrada.</translation>
     <message>
         <source>The depot&apos;s record could not be read.</source>
         <translation>No se pudo leer el historial del depósito.</translation>
+    </message>
+    <message>
+        <source>Radio &amp;ID is:</source>
+        <translation>&amp;ID de la radio es:</translation>
     </message>
 </context>
 </TS>

@@ -2693,7 +2693,7 @@ Demander l&apos;ID de la radio</translation>
     </message>
     <message>
         <source>&amp;Send Now</source>
-        <translation>&amp;Envoyer maintenant</translation>
+        <translation>En&amp;voyer maintenant</translation>
     </message>
     <message>
         <source>Entries waiting to be sent to the depot&apos;s record: %s.</source>
@@ -2701,7 +2701,7 @@ Demander l&apos;ID de la radio</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation>A&amp;fficher :</translation>
+        <translation>Affic&amp;her :</translation>
     </message>
     <message>
         <source>This Computer</source>
@@ -2848,6 +2848,10 @@ Non n&apos;y met que cette entrée.</translation>
     <message>
         <source>The depot&apos;s record could not be read.</source>
         <translation>L&apos;historique du dépôt n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Radio &amp;ID is:</source>
+        <translation>ID de &amp;la radio :</translation>
     </message>
 </context>
 </TS>

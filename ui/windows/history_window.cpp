@@ -97,7 +97,8 @@ SettingsCopy CopyOf(const HistoryEntry& entry)
 
 bool IsEmpty(const HistoryFilter& filter)
 {
-    return filter.radio.empty() && filter.board.empty() && filter.operation.empty() && filter.result.empty()
+    return filter.radio.empty() && filter.radioId.empty() && filter.board.empty() && filter.operation.empty()
+        && filter.result.empty()
         && !filter.failedOnly && filter.since.empty() && filter.until.empty();
 }
 
@@ -302,6 +303,11 @@ QWidget* HistoryWindow::BuildFilters()
     m_source->addItem(UiText(IDS_HISTORY_SOURCE_LOCAL));
     m_source->addItem(UiText(IDS_HISTORY_SOURCE_DEPOT));
     labelled(IDS_HISTORY_SOURCE, m_source, 2, 0);
+    // The one radio of an ID, as a scanner types its label.
+    m_radioId = new QLineEdit;
+    m_radioId->setClearButtonEnabled(true);
+    connect(m_radioId, &QLineEdit::textChanged, m_typing, qOverload<>(&QTimer::start));
+    labelled(IDS_HISTORY_FILTER_RADIO_ID, m_radioId, 2, 2);
     connect(m_source, qOverload<int>(&QComboBox::currentIndexChanged), this, &HistoryWindow::ChooseSource);
     return filters;
 }
@@ -311,6 +317,7 @@ HistoryFilter HistoryWindow::CurrentFilter() const
     HistoryFilter filter;
     filter.radio = m_radio->text().toStdString();
     filter.board = m_board->text().toStdString();
+    filter.radioId = m_radioId->text().trimmed().toUtf8().toStdString();
     filter.operation = m_operation->currentData().toString().toStdString();
     filter.result = m_result->currentData().toString().toStdString();
     filter.failedOnly = m_result->currentData(FAILED_ONLY_ROLE).toBool();

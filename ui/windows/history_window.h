@@ -95,6 +95,7 @@ private:
     HistoryModel* m_model = nullptr;
     QLineEdit* m_radio = nullptr;
     QLineEdit* m_board = nullptr;
+    QLineEdit* m_radioId = nullptr;
     QComboBox* m_operation = nullptr;
     QComboBox* m_result = nullptr;
     QComboBox* m_source = nullptr;
