@@ -4,20 +4,15 @@
 #include "app/history_chain.h"
 #include "app/history_columns.h"
 #include "app/history_sql.h"
-#include "app/utf8_bytes.h"
 #include "resources/string_ids.h"
 #include "seams/string_table.h"
 
 #include <QAtomicInteger>
-#include <QRegularExpression>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
-#include <QUrl>
-#include <QUrlQuery>
 
 #include <map>
 #include <set>
@@ -145,17 +140,10 @@ constexpr qint64 FORM_LOCK = 0x76676f6e; // arbitrary, the same for every bench
 std::vector<HistoryEntry> ReadEntries(QSqlQuery& query)
 {
     std::vector<HistoryEntry> entries;
-    const QSqlRecord record = query.record();
-    ColumnPlaces places{};
-    for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i)
-        places[i] = record.indexOf(QLatin1String(HISTORY_COLUMNS[i].name));
-    const int journal = record.indexOf(QStringLiteral("journal"));
+    const ColumnPlaces places = PlacesIn(query.record());
+    const int journal = query.record().indexOf(QStringLiteral("journal"));
     while (query.next()) {
-        HistoryEntry entry;
-        for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i) {
-            if (places[i] >= 0)
-                SetValue(entry, HISTORY_COLUMNS[i], FromServer(query.value(places[i])));
-        }
+        HistoryEntry entry = EntryFrom(query, places, &FromServer);
         if (journal >= 0)
             entry.journal = Text(query.value(journal));
         entries.push_back(std::move(entry));
@@ -513,13 +501,11 @@ bool DepotStore::Verify(const HistoryJournal& journal, const std::vector<History
             return false;
         }
         int rows = 0;
+        const ColumnPlaces places = PlacesIn(query.record());
         while (query.next()) {
             ++rows;
-            HistoryEntry entry;
-            for (const HistoryColumn& column : HISTORY_COLUMNS) {
-                if ((column.flags & HISTORY_KEY) == 0)
-                    SetValue(entry, column, FromServer(query.value(QLatin1String(column.name))));
-            }
+            // Its number is the record's own, which no hash holds.
+            const HistoryEntry entry = EntryFrom(query, places, &FromServer);
             const int64_t id = query.value(0).toLongLong();
             const std::string entryJournal = Text(query.value(1));
             const qlonglong sequence = query.value(2).toLongLong();

@@ -53,11 +53,11 @@ void HistorySender::Run()
         HistorySendState state;
         const std::string server = m_server();
         state.configured = !server.empty();
-        // The stores live on this thread: their connections belong to it.
-        HistoryStore local(m_path);
         if (!state.configured) {
             waiting = false;
         } else {
+            // The stores live on this thread: their connections belong to it.
+            HistoryStore local(m_path);
             DepotStore depot(server);
             state.place = depot.Place();
             HistorySyncOutcome outcome;

@@ -105,10 +105,6 @@ void SetValue(HistoryEntry& entry, const HistoryColumn& column, const QVariant& 
     }
 }
 
-// Where each column is in a query's rows, -1 for one it does not read: found
-// once by name, so that a row is read without looking up names.
-using ColumnPlaces = std::array<int, HISTORY_COLUMN_COUNT>;
-
 ColumnPlaces PlacesIn(const QSqlRecord& record)
 {
     ColumnPlaces places{};
@@ -117,12 +113,12 @@ ColumnPlaces PlacesIn(const QSqlRecord& record)
     return places;
 }
 
-HistoryEntry EntryFrom(const QSqlQuery& query, const ColumnPlaces& places)
+HistoryEntry EntryFrom(const QSqlQuery& query, const ColumnPlaces& places, QVariant (*adjust)(QVariant))
 {
     HistoryEntry entry;
     for (size_t i = 0; i < HISTORY_COLUMN_COUNT; ++i) {
         if (places[i] >= 0)
-            SetValue(entry, HISTORY_COLUMNS[i], query.value(places[i]));
+            SetValue(entry, HISTORY_COLUMNS[i], adjust ? adjust(query.value(places[i])) : query.value(places[i]));
     }
     return entry;
 }

@@ -33,7 +33,8 @@ void SetValue(HistoryEntry& entry, const HistoryColumn& column, const QVariant& 
 // once by name, so that a row is read without looking up names.
 using ColumnPlaces = std::array<int, HISTORY_COLUMN_COUNT>;
 ColumnPlaces PlacesIn(const QSqlRecord& record);
-HistoryEntry EntryFrom(const QSqlQuery& query, const ColumnPlaces& places);
+// The row's entry; `adjust` turns each value as its database keeps it back into the history's.
+HistoryEntry EntryFrom(const QSqlQuery& query, const ColumnPlaces& places, QVariant (*adjust)(QVariant) = nullptr);
 
 // Every value one column of the entries holds, in order: for the filters' lists.
 std::vector<std::string> HistoryDistinct(QSqlDatabase& db, const char* column);
